@@ -1,0 +1,44 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// An INI file that is opened, read or written, and closed on every access.
+// Section and key names match case-insensitively; lines the class does not understand,
+// comments and the order of everything are kept; writes replace the file atomically.
+// Reading tolerates damage (binary junk, lines without "=", duplicate sections):
+// the first section of a name and the first key of a name win.
+class IniFile {
+public:
+    explicit IniFile(std::filesystem::path path);
+
+    const std::filesystem::path& Path() const { return m_path; }
+
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
+    // "Y"/"N" values; anything else gives the default.
+    bool ReadYesNo(std::string_view section, std::string_view key, bool defaultValue) const;
+
+    // Each returns false when the file could not be written; the old file is then intact.
+    bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+    bool WriteInteger(std::string_view section, std::string_view key, int value);
+    bool WriteYesNo(std::string_view section, std::string_view key, bool value);
+    bool EraseSection(std::string_view section);
+    bool DeleteKey(std::string_view section, std::string_view key);
+
+    bool SectionExists(std::string_view section) const;
+    bool ValueExists(std::string_view section, std::string_view key) const;
+    std::vector<std::string> ReadSections() const;
+    std::vector<std::string> ReadSection(std::string_view section) const;  // key names
+    // "key=value" lines of a section, in file order.
+    std::vector<std::string> ReadSectionValues(std::string_view section) const;
+
+private:
+    std::filesystem::path m_path;
+};
+
+}  // namespace platform

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Maps the program's Windows-style relative names ("DATA\CFG.DAT") onto the file system.
+// Each component is looked up case-insensitively; a component that does not exist yet
+// keeps the spelling given, so new files can be created.
+class PathResolver {
+public:
+    explicit PathResolver(std::filesystem::path programFolder);
+
+    const std::filesystem::path& ProgramFolder() const { return m_programFolder; }
+    // The program folder as the settings field shows it: Windows separators, trailing "\".
+    std::string ProgramFolderText() const;
+
+    // The real path of a name relative to the program folder.
+    std::filesystem::path Resolve(std::string_view relativeName) const;
+    // The real path of a name relative to any folder.
+    static std::filesystem::path ResolveIn(const std::filesystem::path& base, std::string_view relativeName);
+
+    // The folder of the running executable.
+    static std::filesystem::path ExecutableFolder();
+
+private:
+    std::filesystem::path m_programFolder;
+};
+
+// Writes a file by way of a temporary in the same folder and a rename, so readers
+// never see half a file. Returns false (and leaves any old file intact) on failure.
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
+
+// Reads a whole file as bytes; false when it cannot be opened.
+bool ReadFile(const std::filesystem::path& path, std::string& content);
+
+// Creates a new empty file with a unique name in the folder (the system's temporary
+// folder when empty) whose name starts with the prefix. Returns the empty path on failure.
+std::filesystem::path MakeTempFileName(const std::filesystem::path& folder, std::string_view prefix);
+
+}  // namespace platform
