@@ -7,14 +7,17 @@
 namespace platform {
 
 // Maps the program's Windows-style relative names ("DATA\CFG.DAT") onto the file system.
-// Each component is looked up case-insensitively; a component that does not exist yet
-// keeps the spelling given, so new files can be created.
+// Each component is looked up case-insensitively (an exact match first, else the first
+// case-insensitive match in name order); a component that does not exist yet keeps the
+// spelling given, so new files can be created. Empty and "." components are skipped,
+// ".." goes up; an absolute name is returned as it is.
 class PathResolver {
 public:
     explicit PathResolver(std::filesystem::path programFolder);
 
     const std::filesystem::path& ProgramFolder() const { return m_programFolder; }
-    // The program folder as the settings field shows it: Windows separators, trailing "\".
+    // The program folder as the settings field shows it: the native path with a trailing "/".
+    // Only for display; files are found through Resolve.
     std::string ProgramFolderText() const;
 
     // The real path of a name relative to the program folder.

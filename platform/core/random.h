@@ -17,6 +17,7 @@ public:
     std::uint32_t State() const { return m_state; }
 
     // An integer in 0 .. n-1: the upper 32 bits of the 64-bit product S * n.
+    // n <= 0 gives 0; the state advances on every call all the same.
     std::int32_t Random(std::int32_t n);
 
 private:

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace engine {
+
+// A card is its code: three decimal digits as text inside pile strings ("001" .. "108"),
+// the same number as an int in calls. Codes 1-52 are deck 1 in blocks of 13 by suit
+// (hearts, diamonds, clubs, spades; Ace to King), 53-104 deck 2 in the same order,
+// 105-108 the jokers. 0 ("000") is no card: an empty place or a blanked slot.
+inline constexpr int kNoCard = 0;
+inline constexpr int kFirstCard = 1;
+inline constexpr int kCardCount = 108;
+inline constexpr int kDeckSize = 52;
+inline constexpr int kSuitSize = 13;
+inline constexpr int kFirstJoker = 105;
+inline constexpr int kLastJoker = kCardCount;
+inline constexpr int kCardCodeWidth = 3;
+
+// Suit indexes; hearts and diamonds are red.
+inline constexpr int kNoSuit = -1;
+inline constexpr int kHearts = 0;
+inline constexpr int kDiamonds = 1;
+inline constexpr int kClubs = 2;
+inline constexpr int kSpades = 3;
+inline constexpr int kSuitCount = 4;
+
+// Ranks: Ace 1 to King 13; a joker ranks 100 and a code that is no card -1.
+inline constexpr int kAce = 1;
+inline constexpr int kJack = 11;
+inline constexpr int kQueen = 12;
+inline constexpr int kKing = 13;
+inline constexpr int kJokerRank = 100;
+inline constexpr int kNoRank = -1;
+
+// The face images: 52 per deck (both decks share them) and one slot for every joker.
+inline constexpr int kJokerBitmapIndex = 52;
+inline constexpr int kCardBitmapCount = 53;
+
+// Deck 2 reads as the same deck-1 card.
+constexpr int DeckOneCode(int code) {
+    return code > kDeckSize ? code - kDeckSize : code;
+}
+
+// 0 hearts, 1 diamonds, 2 clubs, 3 spades; jokers -1. Every code below 14 (0 and negative
+// markers included) gives 0, which the rule checker relies on.
+constexpr int CardSuit(int code) {
+    const int c = DeckOneCode(code);
+    if (c <= kSuitSize) return kHearts;
+    if (c <= 2 * kSuitSize) return kDiamonds;
+    if (c <= 3 * kSuitSize) return kClubs;
+    if (c <= kDeckSize) return kSpades;
+    return kNoSuit;
+}
+
+// 1-13 for the cards, 100 for the jokers, -1 for codes above the jokers; codes below 1
+// give their own value.
+constexpr int CardRank(int code) {
+    const int c = DeckOneCode(code);
+    if (c <= kSuitSize) return c;
+    if (c <= kDeckSize) return (c - 1) % kSuitSize + 1;
+    if (code >= kFirstJoker && code <= kLastJoker) return kJokerRank;
+    return kNoRank;
+}
+
+// Codes below 27 count as red, so an empty marker (0 or -1) does too.
+constexpr bool IsRedCard(int code) {
+    return code < 2 * kSuitSize + 1 || (code > kDeckSize && code <= kDeckSize + 2 * kSuitSize);
+}
+
+constexpr bool IsJoker(int code) {
+    return code >= kFirstJoker && code <= kLastJoker;
+}
+
+// Jacks, Queens and Kings of both decks.
+constexpr bool IsFaceCard(int code) {
+    return code >= kFirstCard && code < kFirstJoker && CardRank(code) >= kJack;
+}
+
+// 0-51 for the cards of either deck, 52 for the jokers; negative for codes below 1,
+// which draw nothing.
+constexpr int CardBitmapIndex(int code) {
+    if (code >= kFirstJoker) return kJokerBitmapIndex;
+    return DeckOneCode(code) - 1;
+}
+
+constexpr int PrevRank(int rank) {
+    return rank == kAce ? kKing : rank - 1;
+}
+
+constexpr int NextRank(int rank) {
+    return rank == kKing ? kAce : rank + 1;
+}
+
+// "A", "2" .. "10", "J", "Q", "K".
+std::string RankText(int rank);
+
+// The three-digit text of a code: 7 gives "007".
+std::string CardCodeText(int code);
+
+// A text read as a decimal number ("7", "007"), as pile groups and card texts are read;
+// nothing when it is no number.
+std::optional<int> ReadCardNumber(std::string_view text);
+
+}  // namespace engine

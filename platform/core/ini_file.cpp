@@ -1,0 +1,385 @@
+#include "platform/core/ini_file.h"
+
+#include "platform/core/ascii_case.h"
+#include "platform/core/paths.h"
+
+#include <charconv>
+#include <optional>
+#include <system_error>
+#include <utility>
+
+namespace platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+constexpr std::string_view kLf = "\n";
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kLineBreaks = "\r\n";
+constexpr char kCommentMark = ';';
+constexpr char kSectionOpen = '[';
+constexpr char kSectionClose = ']';
+constexpr char kAssign = '=';
+constexpr std::string_view kYes = "Y";
+constexpr std::string_view kNo = "N";
+
+std::string_view Trim(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t last = text.find_last_not_of(kBlanks);
+    return text.substr(first, last - first + 1);
+}
+
+bool IsBlankLine(std::string_view line) { return Trim(line).empty(); }
+
+// The file as lines without their line ends, and the line end it uses.
+struct IniText {
+    std::vector<std::string> lines;
+    std::string_view lineEnd = kCrLf;
+};
+
+enum class LineKind { Other, Section, Key };
+
+struct ParsedLine {
+    LineKind kind = LineKind::Other;
+    std::string_view name;   // section or key name, trimmed
+    std::string_view value;  // text after the first "=", as it stands
+};
+
+ParsedLine Parse(std::string_view line) {
+    if (line.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
+        line.remove_prefix(kUtf8Bom.size());
+    }
+    const std::size_t first = line.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos || line[first] == kCommentMark) {
+        return {};
+    }
+    line.remove_prefix(first);
+    if (line.front() == kSectionOpen) {
+        const std::size_t close = line.find(kSectionClose);
+        if (close == std::string_view::npos) {
+            return {};
+        }
+        return {LineKind::Section, Trim(line.substr(1, close - 1)), {}};
+    }
+    const std::size_t assign = line.find(kAssign);
+    if (assign == std::string_view::npos) {
+        return {};
+    }
+    const std::string_view key = Trim(line.substr(0, assign));
+    if (key.empty()) {
+        return {};
+    }
+    return {LineKind::Key, key, line.substr(assign + 1)};
+}
+
+void SplitLines(std::string_view content, IniText& text) {
+    bool lineEndKnown = false;
+    while (!content.empty()) {
+        std::size_t end = content.find('\n');
+        const bool terminated = end != std::string_view::npos;
+        if (!terminated) {
+            end = content.size();
+        }
+        std::string_view line = content.substr(0, end);
+        const bool crlf = !line.empty() && line.back() == '\r';
+        if (crlf) {
+            line.remove_suffix(1);
+        }
+        // The first line end decides how the whole file is written back.
+        if (terminated && !lineEndKnown) {
+            text.lineEnd = crlf ? kCrLf : kLf;
+            lineEndKnown = true;
+        }
+        text.lines.emplace_back(line);
+        content.remove_prefix(terminated ? end + 1 : end);
+    }
+}
+
+// A missing file is an empty one; false only when an existing file cannot be read.
+bool Load(const fs::path& path, IniText& text) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (!fs::exists(status)) {
+        return status.type() == fs::file_type::not_found;
+    }
+    std::string content;
+    if (!ReadFile(path, content)) {
+        return false;
+    }
+    SplitLines(content, text);
+    return true;
+}
+
+bool Save(const fs::path& path, const IniText& text) {
+    std::string content;
+    for (const std::string& line : text.lines) {
+        content += line;
+        content += text.lineEnd;
+    }
+    return WriteFileAtomically(path, content);
+}
+
+IniText LoadOrEmpty(const fs::path& path) {
+    IniText text;
+    if (!Load(path, text)) {
+        text.lines.clear();
+    }
+    return text;
+}
+
+// Lines of one section: the header and the end (the next header or the end of the file).
+struct SectionSpan {
+    std::size_t header = 0;
+    std::size_t end = 0;
+};
+
+std::optional<SectionSpan> FindSection(const std::vector<std::string>& lines, std::string_view section,
+                                       std::size_t from = 0) {
+    for (std::size_t i = from; i < lines.size(); ++i) {
+        const ParsedLine parsed = Parse(lines[i]);
+        if (parsed.kind != LineKind::Section || !EqualsIgnoreCase(parsed.name, section)) {
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < lines.size() && Parse(lines[end]).kind != LineKind::Section) {
+            ++end;
+        }
+        return SectionSpan{i, end};
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> FindKey(const std::vector<std::string>& lines, const SectionSpan& span,
+                                   std::string_view key) {
+    for (std::size_t i = span.header + 1; i < span.end; ++i) {
+        const ParsedLine parsed = Parse(lines[i]);
+        if (parsed.kind == LineKind::Key && EqualsIgnoreCase(parsed.name, key)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> FindValue(const fs::path& path, std::string_view section, std::string_view key) {
+    const IniText text = LoadOrEmpty(path);
+    const auto span = FindSection(text.lines, section);
+    if (!span) {
+        return std::nullopt;
+    }
+    const auto line = FindKey(text.lines, *span, key);
+    if (!line) {
+        return std::nullopt;
+    }
+    return std::string(Parse(text.lines[*line]).value);
+}
+
+bool HasLineBreak(std::string_view text) { return text.find_first_of(kLineBreaks) != std::string_view::npos; }
+
+// Names that would read back differently, or values that would split into several lines,
+// must not reach the file: they would corrupt the lines around them.
+bool IsWritableSection(std::string_view section) {
+    return !section.empty() && Trim(section) == section && !HasLineBreak(section) &&
+           section.find(kSectionClose) == std::string_view::npos;
+}
+
+bool IsWritableKey(std::string_view key) {
+    return !key.empty() && Trim(key) == key && !HasLineBreak(key) &&
+           key.find(kAssign) == std::string_view::npos && key.front() != kCommentMark &&
+           key.front() != kSectionOpen;
+}
+
+}  // namespace
+
+IniFile::IniFile(fs::path path) : m_path(std::move(path)) {}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view defaultValue) const {
+    auto value = FindValue(m_path, section, key);
+    return value ? std::move(*value) : std::string(defaultValue);
+}
+
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
+    const auto value = FindValue(m_path, section, key);
+    if (!value) {
+        return defaultValue;
+    }
+    std::string_view digits = Trim(*value);
+    if (!digits.empty() && digits.front() == '+') {
+        digits.remove_prefix(1);
+    }
+    int result = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), result);
+    if (error != std::errc() || end != digits.data() + digits.size() || digits.empty()) {
+        return defaultValue;
+    }
+    return result;
+}
+
+bool IniFile::ReadYesNo(std::string_view section, std::string_view key, bool defaultValue) const {
+    const auto value = FindValue(m_path, section, key);
+    if (!value) {
+        return defaultValue;
+    }
+    const std::string_view flag = Trim(*value);
+    if (flag == kYes) {
+        return true;
+    }
+    if (flag == kNo) {
+        return false;
+    }
+    return defaultValue;
+}
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    if (!IsWritableSection(section) || !IsWritableKey(key) || HasLineBreak(value)) {
+        return false;
+    }
+    IniText text;
+    if (!Load(m_path, text)) {
+        return false;
+    }
+    std::vector<std::string>& lines = text.lines;
+    const std::string newLine = std::string(key) + kAssign + std::string(value);
+    const auto span = FindSection(lines, section);
+    if (!span) {
+        if (!lines.empty() && !IsBlankLine(lines.back())) {
+            lines.emplace_back();
+        }
+        lines.push_back(kSectionOpen + std::string(section) + kSectionClose);
+        lines.push_back(newLine);
+        return Save(m_path, text);
+    }
+    if (const auto line = FindKey(lines, *span, key)) {
+        std::string& old = lines[*line];
+        // Only the value changes; the key keeps its spelling and spacing.
+        std::string updated = old.substr(0, old.find(kAssign) + 1) + std::string(value);
+        if (updated == old) {
+            return true;
+        }
+        old = std::move(updated);
+        return Save(m_path, text);
+    }
+    std::size_t insertAt = span->end;
+    while (insertAt > span->header + 1 && IsBlankLine(lines[insertAt - 1])) {
+        --insertAt;
+    }
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), newLine);
+    return Save(m_path, text);
+}
+
+bool IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+    return WriteString(section, key, std::to_string(value));
+}
+
+bool IniFile::WriteYesNo(std::string_view section, std::string_view key, bool value) {
+    return WriteString(section, key, value ? kYes : kNo);
+}
+
+bool IniFile::EraseSection(std::string_view section) {
+    IniText text;
+    if (!Load(m_path, text)) {
+        return false;
+    }
+    std::vector<std::string>& lines = text.lines;
+    bool changed = false;
+    // Every section of the name goes, so a later duplicate does not surface in its place.
+    std::optional<SectionSpan> span = FindSection(lines, section);
+    while (span) {
+        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(span->header),
+                    lines.begin() + static_cast<std::ptrdiff_t>(span->end));
+        changed = true;
+        span = FindSection(lines, section, span->header);
+    }
+    return !changed || Save(m_path, text);
+}
+
+bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
+    IniText text;
+    if (!Load(m_path, text)) {
+        return false;
+    }
+    std::vector<std::string>& lines = text.lines;
+    const auto span = FindSection(lines, section);
+    if (!span) {
+        return true;
+    }
+    bool changed = false;
+    // Every line of the key goes, so a later duplicate does not surface in its place.
+    std::optional<std::size_t> line = FindKey(lines, *span, key);
+    SectionSpan remaining = *span;
+    while (line) {
+        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*line));
+        --remaining.end;
+        changed = true;
+        line = FindKey(lines, remaining, key);
+    }
+    return !changed || Save(m_path, text);
+}
+
+bool IniFile::SectionExists(std::string_view section) const {
+    return FindSection(LoadOrEmpty(m_path).lines, section).has_value();
+}
+
+bool IniFile::ValueExists(std::string_view section, std::string_view key) const {
+    return FindValue(m_path, section, key).has_value();
+}
+
+std::vector<std::string> IniFile::ReadSections() const {
+    std::vector<std::string> sections;
+    for (const std::string& line : LoadOrEmpty(m_path).lines) {
+        const ParsedLine parsed = Parse(line);
+        if (parsed.kind != LineKind::Section) {
+            continue;
+        }
+        bool seen = false;
+        for (const std::string& known : sections) {
+            seen = seen || EqualsIgnoreCase(known, parsed.name);
+        }
+        if (!seen) {
+            sections.emplace_back(parsed.name);
+        }
+    }
+    return sections;
+}
+
+std::vector<std::string> IniFile::ReadSection(std::string_view section) const {
+    std::vector<std::string> keys;
+    for (std::string& entry : ReadSectionValues(section)) {
+        entry.resize(entry.find(kAssign));
+        keys.push_back(std::move(entry));
+    }
+    return keys;
+}
+
+std::vector<std::string> IniFile::ReadSectionValues(std::string_view section) const {
+    const IniText text = LoadOrEmpty(m_path);
+    std::vector<std::string> entries;
+    const auto span = FindSection(text.lines, section);
+    if (!span) {
+        return entries;
+    }
+    std::vector<std::string_view> keys;
+    for (std::size_t i = span->header + 1; i < span->end; ++i) {
+        const ParsedLine parsed = Parse(text.lines[i]);
+        if (parsed.kind != LineKind::Key) {
+            continue;
+        }
+        bool seen = false;
+        for (const std::string_view known : keys) {
+            seen = seen || EqualsIgnoreCase(known, parsed.name);
+        }
+        if (!seen) {
+            keys.push_back(parsed.name);
+            entries.push_back(std::string(parsed.name) + kAssign + std::string(parsed.value));
+        }
+    }
+    return entries;
+}
+
+}  // namespace platform

@@ -1,0 +1,229 @@
+#include "platform/core/paths.h"
+
+#include "platform/core/ascii_case.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <optional>
+#include <system_error>
+#include <utility>
+
+namespace platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char kWindowsSeparator = '\\';
+constexpr char kSeparator = '/';
+constexpr std::string_view kUniqueSuffix = "XXXXXX";
+// Mode of a file that did not exist before; an existing file keeps its own.
+constexpr mode_t kNewFileMode = 0644;
+constexpr mode_t kPermissionBits = 07777;
+constexpr std::size_t kReadChunk = 64 * 1024;
+
+bool Exists(const fs::path& path) {
+    std::error_code ec;
+    // A dangling link still occupies the name, so it counts as an exact match.
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
+// The name of the folder entry matching the component, if any.
+std::optional<std::string> MatchComponent(const fs::path& folder, const std::string& component) {
+    if (Exists(folder / component)) {
+        return component;
+    }
+    std::optional<std::string> best;
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        std::string name = it->path().filename().native();
+        // Directory order is arbitrary; the smallest name makes the choice repeatable.
+        if (EqualsIgnoreCase(name, component) && (!best || name < *best)) {
+            best = std::move(name);
+        }
+    }
+    return best;
+}
+
+bool WriteAll(int fd, std::string_view content) {
+    while (!content.empty()) {
+        const ssize_t written = ::write(fd, content.data(), content.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        content.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+bool SetModeFor(int fd, const fs::path& target) {
+    struct stat old {};
+    const mode_t mode = (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+                            ? (old.st_mode & kPermissionBits)
+                            : kNewFileMode;
+    return ::fchmod(fd, mode) == 0;
+}
+
+// Makes the rename itself durable; a failure here leaves a complete file either way.
+void SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Creates a unique empty file from a template ending in kUniqueSuffix.
+fs::path CreateUnique(const fs::path& pattern) {
+    std::string name = pattern.native();
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return {};
+    }
+    ::close(fd);
+    return name;
+}
+
+}  // namespace
+
+PathResolver::PathResolver(fs::path programFolder) : m_programFolder(std::move(programFolder)) {}
+
+std::string PathResolver::ProgramFolderText() const {
+    std::string text = m_programFolder.native();
+    if (text.empty() || text.back() != kSeparator) {
+        text += kSeparator;
+    }
+    return text;
+}
+
+fs::path PathResolver::Resolve(std::string_view relativeName) const {
+    return ResolveIn(m_programFolder, relativeName);
+}
+
+fs::path PathResolver::ResolveIn(const fs::path& base, std::string_view relativeName) {
+    if (!relativeName.empty() && relativeName.front() == kSeparator) {
+        return fs::path(std::string(relativeName));
+    }
+    std::string name(relativeName);
+    std::replace(name.begin(), name.end(), kWindowsSeparator, kSeparator);
+
+    fs::path result = base;
+    // Once a component is missing, nothing below it can exist either.
+    bool onDisk = true;
+    std::size_t start = 0;
+    while (start <= name.size()) {
+        std::size_t end = name.find(kSeparator, start);
+        if (end == std::string::npos) {
+            end = name.size();
+        }
+        const std::string component = name.substr(start, end - start);
+        start = end + 1;
+        if (component.empty() || component == ".") {
+            continue;
+        }
+        if (component == "..") {
+            result /= component;
+            continue;
+        }
+        std::optional<std::string> match;
+        if (onDisk) {
+            match = MatchComponent(result, component);
+        }
+        if (!match) {
+            onDisk = false;
+        }
+        result /= match ? *match : component;
+    }
+    return result;
+}
+
+fs::path PathResolver::ExecutableFolder() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        return exe.parent_path();
+    }
+    return fs::current_path(ec);
+}
+
+bool WriteFileAtomically(const fs::path& path, std::string_view content) {
+    if (path.filename().empty()) {
+        return false;
+    }
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    // Hidden and in the same folder, so the rename never crosses file systems.
+    std::string temp = (folder / ("." + path.filename().native() + "." + std::string(kUniqueSuffix))).native();
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = WriteAll(fd, content) && SetModeFor(fd, path) && ::fsync(fd) == 0;
+    if (::close(fd) != 0) {
+        ok = false;
+    }
+    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+        ok = false;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    SyncFolder(folder);
+    return true;
+}
+
+bool ReadFile(const fs::path& path, std::string& content) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    std::string data;
+    std::string chunk(kReadChunk, '\0');
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk.data(), chunk.size());
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            ::close(fd);
+            return false;
+        }
+        if (got == 0) {
+            break;
+        }
+        data.append(chunk.data(), static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    content = std::move(data);
+    return true;
+}
+
+fs::path MakeTempFileName(const fs::path& folder, std::string_view prefix) {
+    if (prefix.find(kSeparator) != std::string_view::npos) {
+        return {};
+    }
+    fs::path where = folder;
+    if (where.empty()) {
+        std::error_code ec;
+        where = fs::temp_directory_path(ec);
+        if (ec) {
+            return {};
+        }
+    }
+    return CreateUnique(where / (std::string(prefix) + std::string(kUniqueSuffix)));
+}
+
+}  // namespace platform
