@@ -1,0 +1,88 @@
+// Fonts and text of Canvas. Text is the one thing drawn with anti-aliasing.
+
+#include "platform/qt/canvas.h"
+#include "platform/qt/canvas_pixels.h"
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QString>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace platform {
+
+namespace {
+
+// Font sizes are points on a display of 96 dots per inch, as the original platform assumes.
+constexpr int kDotsPerInch = 96;
+constexpr int kPointsPerInch = 72;
+constexpr int kMaxFontPixels = 4096;
+
+int PointsToPixels(int points) {
+    const long long pixels = (static_cast<long long>(points) * kDotsPerInch + kPointsPerInch / 2) / kPointsPerInch;
+    return static_cast<int>(std::clamp<long long>(pixels, 1, kMaxFontPixels));
+}
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void Canvas::SetFont(const CanvasFont& font) {
+    m_font = font;
+    UpdateQFont();
+}
+
+void Canvas::SetFontName(const std::string& name) {
+    m_font.name = name;
+    UpdateQFont();
+}
+
+void Canvas::SetFontSize(int points) {
+    m_font.size = points;
+    UpdateQFont();
+}
+
+void Canvas::SetFontStyle(unsigned style) {
+    m_font.style = style;
+    UpdateQFont();
+}
+
+void Canvas::UpdateQFont() {
+    m_qfont = QFont(QString::fromStdString(m_font.name));
+    // Faces of the original platform are missing here; fall back to a sans-serif face.
+    m_qfont.setStyleHint(QFont::SansSerif);
+    m_qfont.setPixelSize(PointsToPixels(m_font.size));
+    m_qfont.setBold((m_font.style & kFontBold) != 0);
+    m_qfont.setItalic((m_font.style & kFontItalic) != 0);
+    m_qfont.setUnderline((m_font.style & kFontUnderline) != 0);
+}
+
+Size Canvas::TextExtent(std::string_view text) const {
+    const QFontMetrics metrics(m_qfont);
+    return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
+}
+
+void Canvas::TextOut(int x, int y, std::string_view text) {
+    if (text.empty() || m_image->isNull()) return;
+    Prepare();
+    const QString qtext = ToQString(text);
+    const QFontMetrics metrics(m_qfont);
+    const Size extent{metrics.horizontalAdvance(qtext), metrics.height()};
+    const Rect cell = pixels::RectOfSize(x, y, extent.width, extent.height);
+    // Glyphs may overhang the cell a little (italics): keep a margin before skipping.
+    const int margin = extent.height;
+    if (std::int64_t{cell.right} + margin <= 0 || std::int64_t{cell.bottom} + margin <= 0 ||
+        std::int64_t{cell.left} - margin >= Width() || std::int64_t{cell.top} - margin >= Height())
+        return;
+    if (m_brush.style == BrushStyle::Solid) FillSolidRect(cell, m_brush.colour);
+    QPainter painter(m_image);
+    painter.setFont(m_qfont);
+    painter.setPen(QColor::fromRgb(pixels::ToQRgb(m_font.colour)));
+    painter.drawText(x, y + metrics.ascent(), qtext);
+}
+
+}  // namespace platform
