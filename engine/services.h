@@ -16,6 +16,12 @@ class IFontCatalog;
 namespace engine {
 
 class IAdviceBox;
+class ITableView;
+class IShellPort;
+class IStartupShell;
+class IWindowItems;
+class ITableGlobals;
+class IHelpViewer;
 
 // The platform services the engine calls. The program wires the real ones;
 // tests wire doubles (tests/support/fake_services.h).
@@ -32,6 +38,12 @@ struct Services {
     platform::ICursorTable* cursors = nullptr;
     platform::IFontCatalog* fonts = nullptr;
     IAdviceBox* advice = nullptr;  // the dismissable hint box (engine/advice.h)
+    ITableView* tableView = nullptr;  // redraws of the drawn table (engine/table_view.h)
+    IShellPort* shellPort = nullptr;  // the main window's labels, commands and panels (engine/shell_port.h)
+    IWindowItems* windowItems = nullptr;  // the main window's items by name (engine/window_items.h)
+    IStartupShell* startupShell = nullptr;  // the application at start-up (engine/startup_shell.h)
+    ITableGlobals* tableGlobals = nullptr;  // the card table's images and drag state (engine/table_globals.h)
+    IHelpViewer* help = nullptr;  // the application's help file (engine/help_viewer.h)
 };
 
 }  // namespace engine

@@ -1,0 +1,27 @@
+#pragma once
+
+namespace engine {
+
+// What the engine asks of the drawn table. The table keeps an off-screen image of the
+// whole table and shows it in the main window; the engine only says when to redraw.
+class ITableView {
+public:
+    virtual ~ITableView() = default;
+
+    // Paints the table's background over the whole off-screen image (no cards).
+    virtual void PaintBackground() = 0;
+    // Draws every pile of the current board into the off-screen image.
+    virtual void RepaintTable() = 0;
+    // Copies the off-screen image to the main window.
+    virtual void CopyBufferToScreen() = 0;
+};
+
+// Draws nothing: for engine tests and for a state without a table.
+class NullTableView : public ITableView {
+public:
+    void PaintBackground() override {}
+    void RepaintTable() override {}
+    void CopyBufferToScreen() override {}
+};
+
+}  // namespace engine

@@ -1,0 +1,214 @@
+#include "engine/undo_store.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "engine/card_codes.h"
+#include "engine/game_record.h"
+#include "engine/pile_text.h"
+#include "engine/registers.h"
+#include "engine/system_utils.h"
+#include "engine/table_view.h"
+
+namespace engine {
+
+namespace {
+
+std::size_t Index(PileListId list) {
+    return static_cast<std::size_t>(list);
+}
+
+int FoundationZeroLine() {
+    return SnapshotListOffset(PileListId::kDest);
+}
+
+}  // namespace
+
+UndoStore::UndoStore(PileStore& piles, const GameDefRecord& game, Registers& registers, const Services& services)
+    : m_piles(piles), m_game(game), m_registers(registers), m_services(services) {}
+
+const PileList& UndoStore::UndoList(PileListId list) const {
+    return m_undo[Index(list)];
+}
+
+const PileList& UndoStore::RedoList(PileListId list) const {
+    return m_redo[Index(list)];
+}
+
+int UndoStore::UndoStepCount() const {
+    return StepCount(m_undo);
+}
+
+int UndoStore::RedoStepCount() const {
+    return StepCount(m_redo);
+}
+
+SnapshotLines UndoStore::CurrentSnapshot() const {
+    SnapshotLines lines;
+    BoardToLines(m_piles, lines);
+    if (KeepsSelectionInFoundation(m_game)) lines[FoundationZeroLine()].clear();
+    return lines;
+}
+
+void UndoStore::PushUndoSnapshot(bool undo, std::uint8_t clear) {
+    if (!undo && clear == kClearRedo) {
+        for (PileList& list : m_redo) list.clear();
+        m_registers.ClearMoveLog(kRedoMoveLog);
+        return;
+    }
+    AppendStep(undo ? m_undo : m_redo, CurrentSnapshot());
+    m_registers.AppendLogEntry(undo ? kUndoMoveLog : kRedoMoveLog, "");
+}
+
+void UndoStore::DeleteUndoSteps(bool ok, int n) {
+    FoldNewestSteps(ok, n);
+}
+
+void UndoStore::MergeLastUndoSteps(bool ok, int n) {
+    // Removing the n newest steps is the fold: what remains of the n + 1 is the board
+    // before the first action, a whole step of one snapshot.
+    FoldNewestSteps(ok, n);
+}
+
+void UndoStore::FoldNewestSteps(bool ok, int n) {
+    if (!ok) {
+        if (m_services.messages) ShowInfo(*m_services.messages, std::string(kDelLinesMessage));
+        return;
+    }
+    for (int i = 0; i < n; ++i) {
+        RemoveNewestStep(m_undo);
+        m_registers.MergeLastLogEntries(kUndoMoveLog);
+    }
+}
+
+void UndoStore::ClearBoard(bool redraw, bool clearAll) {
+    if (clearAll) {
+        m_piles.ClearPiles();
+        for (PileList& list : m_undo) list.clear();
+        m_registers.ClearMoveLog(kUndoMoveLog);
+    }
+    for (PileList& list : m_redo) list.clear();
+    m_registers.ClearMoveLog(kRedoMoveLog);
+    m_registers.SetFlag(flag::kGameInProgress, 0);
+    if (redraw) Redraw(false);
+}
+
+bool UndoStore::UndoLastStep() {
+    return RestoreNewestStep(m_undo, kUndoMoveLog, m_redo, kRedoMoveLog);
+}
+
+bool UndoStore::RedoLastStep() {
+    return RestoreNewestStep(m_redo, kRedoMoveLog, m_undo, kUndoMoveLog);
+}
+
+bool UndoStore::RestoreNewestStep(StepLists& from, int fromLog, StepLists& to, int toLog) {
+    if (StepCount(from) == 0) return false;
+    const SnapshotLines step = NewestStep(from);
+    AppendStep(to, CurrentSnapshot());
+    // The card the step moved travels with it, so a redo finds the entry the undo took.
+    const std::string entry = m_registers.LastLogEntry(fromLog);
+    m_registers.DropLastLogEntry(fromLog);
+    m_registers.AppendLogEntry(toLog, entry);
+    WriteBack(step);
+    RemoveNewestStep(from);
+    Redraw(true);
+    return true;
+}
+
+void UndoStore::WriteBack(const SnapshotLines& snapshot) {
+    const bool keepSelection = KeepsSelectionInFoundation(m_game);
+    for (const PileListId list : kSnapshotListOrder) {
+        const int offset = SnapshotListOffset(list);
+        for (int line = 0; line < PileLineCount(list); ++line) {
+            if (keepSelection && list == PileListId::kDest && line == 0) continue;
+            m_piles.SetPile(list, line, SnapshotLineToPile(snapshot[offset + line], m_piles.Cards()));
+        }
+    }
+    if (keepSelection) DropSelectedCardsOffBoard();
+}
+
+void UndoStore::DropSelectedCardsOffBoard() {
+    // The selection outlives the restore, but a card the restored board no longer holds
+    // (or holds on the discard line) must not stay selected: removing the pair would put
+    // it on the discard line a second time.
+    const std::string& selection = m_piles.Pile(PileListId::kDest, 0);
+    std::string kept;
+    for (int i = 0; i < PileCardCount(selection); ++i) {
+        const int card = PileCardAt(selection, i);
+        if (IsSelectable(card)) kept += selection.substr(static_cast<std::size_t>(i) * kCardCodeWidth, kCardCodeWidth);
+    }
+    if (kept != selection) m_piles.SetPile(PileListId::kDest, 0, kept);
+}
+
+bool UndoStore::IsSelectable(int card) const {
+    for (const PileListId list : kSnapshotListOrder) {
+        for (int line = 0; line < PileLineCount(list); ++line) {
+            if (list == PileListId::kDest && line == 0) continue;
+            if (list == PileListId::kMazzo && line == kThirdStockLine) continue;
+            if (FindPileCard(m_piles.Pile(list, line), card) >= 0) return true;
+        }
+    }
+    return false;
+}
+
+void UndoStore::Redraw(bool withCards) {
+    ITableView* view = m_services.tableView;
+    if (!view) return;
+    view->PaintBackground();
+    if (withCards) view->RepaintTable();
+    view->CopyBufferToScreen();
+}
+
+void UndoStore::DropNewestUndoSteps(int n) {
+    n = std::min(n, UndoStepCount());
+    for (int i = 0; i < n; ++i) {
+        RemoveNewestStep(m_undo);
+        m_registers.DropLastLogEntry(kUndoMoveLog);
+    }
+}
+
+void UndoStore::AppendUndoStep(const SnapshotLines& snapshot) {
+    AppendStep(m_undo, snapshot);
+    m_registers.AppendLogEntry(kUndoMoveLog, "");
+}
+
+int UndoStore::StepCount(const StepLists& store) {
+    int steps = -1;
+    for (const PileListId list : kSnapshotListOrder) {
+        const int whole = static_cast<int>(store[Index(list)].size()) / PileLineCount(list);
+        steps = steps < 0 ? whole : std::min(steps, whole);
+    }
+    return steps;
+}
+
+void UndoStore::AppendStep(StepLists& store, const SnapshotLines& snapshot) {
+    for (const PileListId list : kSnapshotListOrder) {
+        const int offset = SnapshotListOffset(list);
+        for (int line = 0; line < PileLineCount(list); ++line) {
+            const std::size_t at = static_cast<std::size_t>(offset + line);
+            store[Index(list)].push_back(at < snapshot.size() ? snapshot[at] : std::string());
+        }
+    }
+}
+
+void UndoStore::RemoveNewestStep(StepLists& store) {
+    // A list shorter than a step gives up what it has and stops at empty.
+    for (const PileListId list : kSnapshotListOrder) {
+        PileList& lines = store[Index(list)];
+        const std::size_t remove = std::min(lines.size(), static_cast<std::size_t>(PileLineCount(list)));
+        lines.resize(lines.size() - remove);
+    }
+}
+
+SnapshotLines UndoStore::NewestStep(const StepLists& store) {
+    SnapshotLines snapshot;
+    snapshot.reserve(kBoardLineCount);
+    for (const PileListId list : kSnapshotListOrder) {
+        const PileList& lines = store[Index(list)];
+        const std::size_t first = lines.size() - static_cast<std::size_t>(PileLineCount(list));
+        snapshot.insert(snapshot.end(), lines.begin() + static_cast<std::ptrdiff_t>(first), lines.end());
+    }
+    return snapshot;
+}
+
+}  // namespace engine

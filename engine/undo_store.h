@@ -1,0 +1,107 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/pile_names.h"
+#include "engine/pile_store.h"
+#include "engine/services.h"
+#include "engine/undo_snapshot.h"
+
+namespace engine {
+
+class GameDefRecord;
+class Registers;
+
+// PushUndoSnapshot's clear argument that empties the redo store instead of pushing.
+inline constexpr std::uint8_t kClearRedo = 1;
+inline constexpr std::uint8_t kNoClear = 0;
+
+inline constexpr std::string_view kDelLinesMessage = "Del Lines";
+
+// The undo history: the board before each action, newest last, in four lists of snapshot
+// lines (UndoMazzo 3 lines a step, UndoDest 16, UndoFila 28, UndoAppogg 10), and the redo
+// store of the same shape. The move logs of the steps stay in the registers (log 1 undo,
+// log 2 redo), one entry a step.
+//
+// Every operation leaves each list holding whole steps and all four lists of a store the
+// same number of steps. Pairing games (KeepsSelectionInFoundation) store foundation 0 as
+// an empty line and never restore it.
+class UndoStore {
+public:
+    // Redraws go through services.tableView and messages through services.messages; either
+    // may be null, which draws or shows nothing.
+    UndoStore(PileStore& piles, const GameDefRecord& game, Registers& registers, const Services& services);
+    UndoStore(const UndoStore&) = delete;
+    UndoStore& operator=(const UndoStore&) = delete;
+
+    // UndoMazzo, UndoDest, UndoFila, UndoAppogg by the pile list they mirror.
+    const PileList& UndoList(PileListId list) const;
+    // RedoMazzo, RedoDest, RedoFila, RedoAppogg.
+    const PileList& RedoList(PileListId list) const;
+    int UndoStepCount() const;
+    int RedoStepCount() const;
+
+    // The current board as a step would record it (foundation 0 empty in pairing games).
+    SnapshotLines CurrentSnapshot() const;
+
+    // undo true: the current board becomes the newest undo step, with an empty entry in the
+    // undo log. undo false: clear kClearRedo empties the redo store and the redo log; any
+    // other clear pushes the board as the newest redo step.
+    void PushUndoSnapshot(bool undo, std::uint8_t clear);
+
+    // Removes the n newest undo steps (n <= 0: none) and merges the undo log's newest
+    // entries once per step, the newest text surviving. After k actions of one move,
+    // n = k - 1 leaves one step: the board before the first action. ok false shows
+    // "Del Lines" and changes nothing.
+    void DeleteUndoSteps(bool ok, int n);
+    // Folds the n + 1 newest undo steps into one the same way: the folded step is the
+    // board before the first of them.
+    void MergeLastUndoSteps(bool ok, int n);
+
+    // clearAll true: every pile line empty, the undo store and the undo log emptied.
+    // Always: the redo store and the redo log emptied, flag 2 (game in progress) cleared.
+    // redraw true: the table shows the background alone.
+    void ClearBoard(bool redraw, bool clearAll);
+
+    // The Undo command: the current board becomes the newest redo step, the newest undo
+    // step is written back to the piles with its face flags and dropped, its log entry
+    // moves to the redo log, and the table is redrawn. False when there is no step.
+    bool UndoLastStep();
+    // The Redo command: the same from the redo store to the undo store.
+    bool RedoLastStep();
+
+    // For UndoMoveGroup: the newest n undo steps and their log entries go without a trace
+    // (n is cut to the steps there are); a snapshot becomes the newest undo step with an
+    // empty log entry.
+    void DropNewestUndoSteps(int n);
+    void AppendUndoStep(const SnapshotLines& snapshot);
+
+private:
+    // The four lists of a store, indexed by PileListId.
+    using StepLists = std::array<PileList, 4>;
+
+    static int StepCount(const StepLists& store);
+    static void AppendStep(StepLists& store, const SnapshotLines& snapshot);
+    static void RemoveNewestStep(StepLists& store);
+    static SnapshotLines NewestStep(const StepLists& store);
+
+    void FoldNewestSteps(bool ok, int n);
+    bool RestoreNewestStep(StepLists& from, int fromLog, StepLists& to, int toLog);
+    void WriteBack(const SnapshotLines& snapshot);
+    void DropSelectedCardsOffBoard();
+    bool IsSelectable(int card) const;
+    void Redraw(bool withCards);
+
+    PileStore& m_piles;
+    const GameDefRecord& m_game;
+    Registers& m_registers;
+    Services m_services;
+    StepLists m_undo;
+    StepLists m_redo;
+};
+
+}  // namespace engine

@@ -1,0 +1,105 @@
+#include "engine/games_file.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/game_list.h"
+#include "engine/text_utils.h"
+
+namespace {
+
+using engine::CheckGamesFile;
+
+std::string ListLine(int id, std::string_view name) {
+    return engine::ScrambleChars(engine::MakeGameListLine(4, id, false, name));
+}
+
+std::string ValueField(std::string_view value) {
+    return engine::ScrambleChars(engine::PadRight(value, 10)) + " ";
+}
+
+TEST(GamesFileLineTest, WordLinesReadTheirNumberPlainAndTheirValuesShifted) {
+    const std::string line = "0047" + engine::PadRight(" GameKind", 12) + ValueField("5") + ValueField("-12") +
+                             ValueField("65535");
+    EXPECT_EQ(engine::WordNumberOfLine(line), 47);
+    EXPECT_EQ(engine::WordValueOfLine(line, 0), 5);
+    EXPECT_EQ(engine::WordValueOfLine(line, 1), -12);
+    EXPECT_EQ(engine::WordValueOfLine(line, 2), 65535);
+    EXPECT_EQ(engine::WordValueOfLine(line, 3), std::nullopt);
+    EXPECT_EQ(engine::WordValueOfLine(line, -1), std::nullopt);
+}
+
+TEST(GamesFileLineTest, ValuesBeyondA16BitWordAreNoValues) {
+    const std::string line = "0001" + engine::Spaces(12) + ValueField("65536") + ValueField("-32769") +
+                             ValueField("-32768") + ValueField("") + ValueField("1 2");
+    EXPECT_EQ(engine::WordValueOfLine(line, 0), std::nullopt);
+    EXPECT_EQ(engine::WordValueOfLine(line, 1), std::nullopt);
+    EXPECT_EQ(engine::WordValueOfLine(line, 2), -32768);
+    EXPECT_EQ(engine::WordValueOfLine(line, 3), std::nullopt);
+    EXPECT_EQ(engine::WordValueOfLine(line, 4), std::nullopt);
+}
+
+TEST(GamesFileLineTest, GameListLinesPutEachThingInItsPlace) {
+    const std::string line = engine::MakeGameListLine(4, 1, true, "Freecell");
+    EXPECT_EQ(line.substr(0, 10), "004 001  1");
+    EXPECT_EQ(line.size(), 60u);
+    EXPECT_EQ(engine::GameIdOfLine(line), 1);
+    EXPECT_EQ(engine::GameNameOfLine(line), "Freecell");
+}
+
+TEST(GamesFileCheckTest, ASoundFilePasses) {
+    const std::vector<std::string> lines{"[Sect1]", ListLine(1, "One"), "[Sect2]",
+                                         "0001" + engine::Spaces(12) + ValueField("3")};
+    EXPECT_EQ(CheckGamesFile(lines), std::nullopt);
+}
+
+struct DamagedFile {
+    const char* what;
+    std::vector<std::string> lines;
+    int line;
+    const char* says;
+};
+
+class GamesFileDamageTest : public ::testing::TestWithParam<DamagedFile> {};
+
+TEST_P(GamesFileDamageTest, TheFirstFaultIsFoundWithItsLine) {
+    const auto problem = CheckGamesFile(GetParam().lines);
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(problem->line, GetParam().line);
+    EXPECT_NE(problem->text.find(GetParam().says), std::string::npos) << problem->text;
+}
+
+const std::string kGood = "0001" + engine::Spaces(12) + ValueField("3");
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, GamesFileDamageTest,
+    ::testing::Values(
+        DamagedFile{"no game list", {"[Sect2]", kGood}, 0, "no games"},
+        DamagedFile{"empty game list", {"[Sect1]", "[Sect2]", kGood}, 0, "no games"},
+        DamagedFile{"no words", {"[Sect1]", ListLine(1, "One")}, 0, "[Sect2]"},
+        DamagedFile{"list line without id",
+                    {"[Sect1]", engine::ScrambleChars("004 abc  0Name"), "[Sect2]", kGood}, 2, "game number"},
+        DamagedFile{"list line without name", {"[Sect1]", engine::ScrambleChars("004 001  0"), "[Sect2]", kGood}, 2,
+                    "game name"},
+        DamagedFile{"blank list line", {"[Sect1]", ListLine(1, "One"), "", "[Sect2]", kGood}, 3, "game number"},
+        DamagedFile{"word line without number", {"[Sect1]", ListLine(1, "One"), "[Sect2]", kGood, "x1"}, 5,
+                    "parameter number"},
+        DamagedFile{"short word line", {"[Sect1]", ListLine(1, "One"), ListLine(2, "Two"), "[Sect2]", kGood}, 5,
+                    "game 2 in characters 28-37"},
+        DamagedFile{"unshifted value",
+                    {"[Sect1]", ListLine(1, "One"), "[Sect2]", "0001" + engine::Spaces(12) + "3         "}, 4,
+                    "game 1"}));
+
+TEST(GamesFileCheckTest, LinesOutsideBothSectionsAreNotRead) {
+    const std::vector<std::string> lines{"anything", "[Other]", "junk", "[Sect1]", ListLine(1, "One"),
+                                         "[Sect2]", kGood};
+    EXPECT_EQ(CheckGamesFile(lines), std::nullopt);
+}
+
+TEST(GamesFileCheckTest, TheMessageNamesFileAndLine) {
+    const std::string text = engine::GamesFileDamagedMessage("/x/GAMES.DAT", {12, "bad."});
+    EXPECT_NE(text.find("/x/GAMES.DAT"), std::string::npos);
+    EXPECT_NE(text.find("Line 12: bad."), std::string::npos);
+    EXPECT_EQ(engine::GamesFileDamagedMessage("f", {0, "bad."}).find("Line"), std::string::npos);
+}
+
+}  // namespace

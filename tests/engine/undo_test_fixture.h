@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/card_board.h"
+#include "engine/game_record.h"
+#include "engine/registers.h"
+#include "engine/table_view.h"
+#include "engine/undo_store.h"
+#include "tests/support/fake_services.h"
+
+namespace engine::undo_test {
+
+// The table's redraws, in order.
+class RecordingTableView : public ITableView {
+public:
+    void PaintBackground() override { calls.push_back("PaintBackground"); }
+    void RepaintTable() override { calls.push_back("RepaintTable"); }
+    void CopyBufferToScreen() override { calls.push_back("CopyBufferToScreen"); }
+
+    std::vector<std::string> calls;
+};
+
+// A game state with an undo store over it.
+class UndoFixture : public ::testing::Test {
+protected:
+    UndoFixture() : store(board.piles, game, registers, MakeServices()) {}
+
+    Services MakeServices() {
+        Services services = fake.Services();
+        services.tableView = &view;
+        return services;
+    }
+
+    void Set(PileListId list, int line, std::string pile) { board.piles.SetPile(list, line, std::move(pile)); }
+    const std::string& Pile(PileListId list, int line) const { return board.piles.Pile(list, line); }
+
+    // The board with every face flag, to compare boards exactly.
+    SnapshotLines Board() const {
+        SnapshotLines lines;
+        BoardToLines(board.piles, lines);
+        return lines;
+    }
+
+    // Each list of both stores holds whole steps, the same number in all four.
+    void ExpectWholeSteps() const {
+        for (const PileListId list : kSnapshotListOrder) {
+            const std::size_t lines = static_cast<std::size_t>(PileLineCount(list));
+            EXPECT_EQ(store.UndoList(list).size(), lines * static_cast<std::size_t>(store.UndoStepCount()));
+            EXPECT_EQ(store.RedoList(list).size(), lines * static_cast<std::size_t>(store.RedoStepCount()));
+        }
+    }
+
+    test_support::FakeServices fake;
+    RecordingTableView view;
+    CardBoard board;
+    GameDefRecord game;
+    Registers registers;
+    UndoStore store;
+};
+
+}  // namespace engine::undo_test
