@@ -1,12 +1,17 @@
 #pragma once
 
 #include "engine/card_board.h"
+#include "engine/deal_context.h"
 #include "engine/game_record.h"
 #include "engine/media.h"
+#include "engine/pile_acceptance.h"
 #include "engine/registers.h"
+#include "engine/rule_context.h"
 #include "engine/services.h"
 #include "engine/settings_block.h"
+#include "engine/status_context.h"
 #include "engine/table_object.h"
+#include "engine/table_view.h"
 #include "engine/undo_store.h"
 
 namespace engine {
@@ -30,9 +35,19 @@ public:
     GameDefRecord gameDef;
     UndoStore undo{board.piles, gameDef, registers, services};
     Media media{services, settings};
+    // Whether the lifted stack is one card high (the table's CardHeight = DragHeight).
+    LiftState lift{};
 
     CardTable& Cards() { return board.cards; }
     PileStore& Piles() { return board.piles; }
+
+    // The narrower views that the rule, status and deal operations take.
+    RuleContext Rules() const { return RuleContext{board.piles, gameDef, registers, lift, services.messages}; }
+    DropContext Drops() { return DropContext{Rules(), mainGame}; }
+    StatusContext Status() {
+        return StatusContext{settings, gameDef, board.piles, mainGame, registers, services, services.tableView};
+    }
+    DealContext Deal();
 };
 
 }  // namespace engine

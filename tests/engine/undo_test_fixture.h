@@ -15,7 +15,7 @@
 namespace engine::undo_test {
 
 // The table's redraws, in order.
-class RecordingTableView : public ITableView {
+class RecordingTableView : public NullTableView {
 public:
     void PaintBackground() override { calls.push_back("PaintBackground"); }
     void RepaintTable() override { calls.push_back("RepaintTable"); }
