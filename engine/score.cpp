@@ -11,7 +11,7 @@
 #include "engine/pile_text.h"
 #include "engine/rounding.h"
 #include "engine/settings_block.h"
-#include "engine/tableau_scores.h"
+#include "engine/row_games.h"
 
 namespace engine {
 

@@ -22,6 +22,10 @@ enum class ShellCommand {
     kRedoButton,        // tbRedo
     kUndoSmallButton,   // tbUndo1, small toolbar
     kRedoSmallButton,   // tbRedo1
+    kAutoPlay,          // mnuAutoPlay: its down state is the AutoPlay option
+    kPause,             // mnuPause
+    kQuitGame,          // mnuQuitGame
+    kSnapshotPosition,  // mnuSnapshotPosition
 };
 
 // Panels of the main window that the engine places, shows or hides.
@@ -54,6 +58,14 @@ struct ShellPoint {
 
 // The platform's ordinary arrow; the table's own cursors are numbered from 10.
 inline constexpr int kDefaultCursor = 0;
+// The hourglass shown during long operations.
+inline constexpr int kHourglassCursor = -11;
+
+// Application message handlers that replace the ordinary one while an animation runs.
+enum class MessageFilter {
+    kWinAnimation,  // WinAnimationMessageFilter: clicks and keys stop the winning animation
+    kSwallowInput,  // SwallowInputMessageFilter: clicks and keys are dropped
+};
 
 // The main window as the engine sees it: its labels, commands, panels, caption and the
 // screen cursor. The shell implements it; tests record it (tests/support).
@@ -95,6 +107,22 @@ public:
 
     // A toolbar button's image: a bitmap of the card resource library, by name.
     virtual void SetCommandGlyph(ShellCommand command, std::string_view bitmapName) = 0;
+
+    // The screen cursor now showing, to be put back after a long operation.
+    virtual int CurrentCursor() const = 0;
+    // UpdateMainWindow: the main window paints its pending invalid areas at once.
+    virtual void UpdateMainWindow() = 0;
+    // Makes the filter the application's message handler; the handler it replaces is kept
+    // (SavedOnMessage) until RestoreMessageHandler puts it back.
+    virtual void InstallMessageFilter(MessageFilter filter) = 0;
+    virtual void RestoreMessageHandler() = 0;
+    // The Open a game command (TfrmMain.mnuOpenClick): the game chooser, then the chosen game.
+    virtual void OpenGameChooser() = 0;
+    // Closes the main window, as its close button would once the close is allowed.
+    virtual void CloseMainWindow() = 0;
+    // TfrmMain.mnuAutoPlayClick: the AutoPlay handler, for the Down state that mnuAutoPlay
+    // has now (the toolbar buttons follow it, the autoplay runs, the switch is saved).
+    virtual void RunAutoPlayClick() = 0;
 };
 
 }  // namespace engine

@@ -131,4 +131,39 @@ std::string RecordingShellPort::Glyph(engine::ShellCommand command) const {
     return it == m_glyphs.end() ? std::string() : it->second;
 }
 
+void RecordingShellPort::UpdateMainWindow() {
+    m_windowCalls.emplace_back("update");
+}
+
+void RecordingShellPort::InstallMessageFilter(engine::MessageFilter filter) {
+    m_activeFilter = filter;
+    m_windowCalls.emplace_back(filter == engine::MessageFilter::kWinAnimation ? "filter:win" : "filter:swallow");
+}
+
+void RecordingShellPort::RestoreMessageHandler() {
+    m_activeFilter.reset();
+    m_windowCalls.emplace_back("restore");
+}
+
+void RecordingShellPort::OpenGameChooser() {
+    m_windowCalls.emplace_back("chooser");
+    if (m_onChooser) m_onChooser();
+}
+
+void RecordingShellPort::CloseMainWindow() {
+    m_windowCalls.emplace_back("close");
+    if (m_onClose) m_onClose();
+}
+
+std::size_t RecordingShellPort::CountWindowCalls(std::string_view call) const {
+    std::size_t count = 0;
+    for (const std::string& entry : m_windowCalls) count += entry == call ? 1 : 0;
+    return count;
+}
+
+void RecordingShellPort::RunAutoPlayClick() {
+    m_windowCalls.emplace_back("autoplay click");
+    if (m_onAutoPlayClick) m_onAutoPlayClick();
+}
+
 }  // namespace test_support

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -49,6 +51,12 @@ public:
     void SetCursor(int cursorId) override;
     std::string TimeSeparator() const override { return m_timeSeparator; }
     void SetCommandGlyph(engine::ShellCommand command, std::string_view bitmapName) override;
+    int CurrentCursor() const override { return m_cursor; }
+    void UpdateMainWindow() override;
+    void InstallMessageFilter(engine::MessageFilter filter) override;
+    void RestoreMessageHandler() override;
+    void OpenGameChooser() override;
+    void CloseMainWindow() override;
 
     // Arrangement.
     void ArrangeWindow(const engine::ShellRect& bounds, int clientHeight) {
@@ -74,6 +82,20 @@ public:
     void ClearEvents() { m_events.clear(); }
     // The bitmap name last given to a button; empty when none was.
     std::string Glyph(engine::ShellCommand command) const;
+    // The window-level calls in order: "update", "filter:win", "filter:swallow", "restore",
+    // "chooser", "close".
+    const std::vector<std::string>& WindowCalls() const { return m_windowCalls; }
+    std::size_t CountWindowCalls(std::string_view call) const;
+    void ClearWindowCalls() { m_windowCalls.clear(); }
+    // The filter now installed; empty when the ordinary handler runs.
+    const std::optional<engine::MessageFilter>& ActiveFilter() const { return m_activeFilter; }
+    // Runs during OpenGameChooser and CloseMainWindow, as the real window's handlers would
+    // (a chooser that starts a game, a close that ends one).
+    void OnOpenGameChooser(std::function<void()> action) { m_onChooser = std::move(action); }
+    void OnCloseMainWindow(std::function<void()> action) { m_onClose = std::move(action); }
+    // Records "autoplay click" in the window calls, then runs the action when one is set.
+    void RunAutoPlayClick() override;
+    void OnAutoPlayClick(std::function<void()> action) { m_onAutoPlayClick = std::move(action); }
 
 private:
     struct PanelState {
@@ -100,6 +122,11 @@ private:
     std::string m_timeSeparator = ":";
     std::vector<ShellEvent> m_events;
     std::map<engine::ShellCommand, std::string> m_glyphs;
+    std::vector<std::string> m_windowCalls;
+    std::optional<engine::MessageFilter> m_activeFilter;
+    std::function<void()> m_onChooser;
+    std::function<void()> m_onClose;
+    std::function<void()> m_onAutoPlayClick;
 };
 
 }  // namespace test_support

@@ -1,0 +1,242 @@
+// Drawing the table at 1920 x 1080: a full repaint of a dealt two-deck game (every pile
+// into the off-screen table, then onto the window), and one step of a dragged card.
+#include <benchmark/benchmark.h>
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "engine/card_board.h"
+#include "engine/deal.h"
+#include "engine/game_record.h"
+#include "engine/preference_fields.h"
+#include "engine/registers.h"
+#include "engine/services.h"
+#include "engine/settings_block.h"
+#include "engine/table_object.h"
+#include "platform/core/clock.h"
+#include "platform/core/messages.h"
+#include "platform/core/paths.h"
+#include "platform/core/random.h"
+#include "platform/core/resource_library.h"
+#include "platform/qt/resource_bitmaps.h"
+#include "table/background.h"
+#include "table/card_drawing.h"
+#include "table/drag_image.h"
+#include "table/draw_context.h"
+#include "table/layout/table_layout.h"
+#include "table/layout/table_window.h"
+#include "table/table_buffer.h"
+#include "table/table_images.h"
+#include "table/table_repaint.h"
+#include "table/table_surface.h"
+
+namespace {
+
+namespace w = engine::words;
+namespace f = engine::fields;
+
+constexpr int kScreenWidth = 1920;
+constexpr int kScreenHeight = 1080;
+constexpr int kBufferMargin = 30;
+constexpr int kCardWidth = 71;
+constexpr int kCardHeight = 96;
+
+// The canvas needs an application object for its fonts.
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "corvanet_bench";
+    static char* argv[] = {name, nullptr};
+    if (QGuiApplication::instance() == nullptr) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static QGuiApplication app(argc, argv);
+    }
+}
+
+std::string Png(int width, int height, QRgb colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes.toStdString();
+}
+
+// A card library of plain images of the right sizes.
+class PlainLibrary : public platform::IResourceLibrary {
+public:
+    bool Open(const std::filesystem::path&) override { return true; }
+    void Close() override {}
+    bool IsOpen() const override { return true; }
+    bool HasBitmap(std::string_view) const override { return true; }
+    std::string BitmapData(std::string_view name) const override {
+        if (name.starts_with("CB")) return Png(6 * kCardWidth, 4 * kCardHeight, qRgb(250, 250, 250));
+        if (name == "3D_BORDER_B1") return Png(16, kCardHeight + 13, qRgb(192, 192, 192));
+        if (name == "3D_BORDER_B2") return Png(kCardWidth + 11, 16, qRgb(192, 192, 192));
+        if (name == "SHADOW_B1") return Png(9, kCardHeight, qRgb(40, 40, 40));
+        if (name == "SHADOW_B2") return Png(kCardWidth, 9, qRgb(40, 40, 40));
+        return Png(kCardWidth, kCardHeight, qRgb(30, 60, 160));
+    }
+    std::string WaveData(std::string_view) const override { return {}; }
+    std::string CursorData(std::string_view) const override { return {}; }
+};
+
+class NoMessages : public platform::IMessages {
+public:
+    void ShowInfo(const std::string&) override {}
+    bool Confirm(const std::string&, const std::string&) override { return false; }
+    void ShowError(const std::string&, const std::string&) override {}
+    void Beep(unsigned) override {}
+};
+
+class BenchWindow : public table::ITableWindow {
+public:
+    int ScreenWidth() const override { return kScreenWidth; }
+    int ScreenHeight() const override { return kScreenHeight; }
+    int WindowWidth() const override { return kScreenWidth; }
+    int WindowHeight() const override { return kScreenHeight; }
+    int ClientHeight() const override { return kScreenHeight - 30; }
+    int ScrollBarWidth() const override { return 16; }
+    int ScrollPosition() const override { return 0; }
+    bool IsPanelVisible(table::TablePanel) const override { return false; }
+    int PanelBottom(table::TablePanel) const override { return 0; }
+    void SetCommandEnabled(table::TableCommand, bool) override {}
+    void EnableAutoPlayButtons(bool) override {}
+    void EnableUndoRedoButtons(bool) override {}
+    void InvalidateRect(const engine::TableRect&) override {}
+    void InvalidateAll() override {}
+    void UpdateWindow() override {}
+};
+
+void SetRun(engine::GameDefRecord& game, engine::GameWordRun run, std::initializer_list<int> values) {
+    int i = 0;
+    for (const int value : values) game.SetAt(run, i++, value);
+}
+
+// Ten piles of 6/6/6/6/5/5/5/5/5/5 fanned down, the top card up; a stock of 50 on its
+// 3-D edge; eight foundations; laid out as the game's layout codes say.
+void TwoDeckGame(engine::GameDefRecord& game) {
+    game.SetWord(w::kCardCount, 104);
+    game.SetWord(w::kTableauCount, 10);
+    game.SetWord(w::kStockCount, 50);
+    game.SetWord(w::kStockFaceDown, 1);
+    game.SetWord(w::kTableauFanMode, 1);
+    game.SetWord(w::kFoundationCount, 8);
+    for (int i = 0; i < 8; ++i) {
+        game.SetAt(w::kFoundationBase, i, 1);
+        game.SetAt(w::kFoundationDirection, i, 1);
+    }
+    SetRun(game, w::kTableauDealA, {6, 6, 6, 6, 5, 5, 5, 5, 5, 5});
+    SetRun(game, w::kTableauDealB, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+    game.SetWord(w::kStockRowPiles, 1);
+    game.SetWord(w::kStockRowLine, 1);
+    game.SetWord(w::kStockRowStyle, 5);
+    game.SetWord(w::kFoundationLine, 1);
+    game.SetWord(w::kFoundationStyle, 8);
+    game.SetWord(w::kTableauLine, 2);
+    game.SetWord(w::kTableauStyle, 1);
+}
+
+// One table of big cards on a 1920 x 1080 screen, dealt and laid out.
+struct DrawnTable {
+    DrawnTable()
+        : paths(std::filesystem::temp_directory_path()),
+          layout(Services(), {settings, mainGame, gameDef, board.piles, registers}, window, nullptr),
+          bitmaps(library, paths, {}),
+          images(bitmaps, settings, layout.Geometry()),
+          context{settings, gameDef, mainGame, board.piles, registers, layout,  images,
+                  buffers,  surface, window,   clock,       bitmaps,   paths,   messages} {
+        settings.SetField(f::kCardSize.position, f::kCardSize.width, "B");
+        settings.SetField(f::kCardSet.position, f::kCardSet.width, "001");
+        settings.SetField(f::kBackCard.position, f::kBackCard.width, "001");
+        settings.SetField(f::kPilesTT.position, f::kPilesTT.width, "N");
+        settings.SetField(f::kCardsShadowed.position, f::kCardsShadowed.width, "Y");
+        settings.SetField(f::kBackgroundDef.position, f::kBackgroundDef.width, "Y");
+        settings.SetField(f::kGameNumber.position, f::kGameNumber.width, "1234567");
+        layout.SetCardImages(&images);
+        layout.SetShadowOffset(engine::kCardShadowOffset);
+        layout.Setup().SetCardSize();
+        TwoDeckGame(gameDef);
+        layout.Setup().SetFanSteps();
+        layout.Setup().LayoutTable();
+        engine::DealContext deal{board.piles, gameDef, settings, registers, &messages, &random, {}, {}};
+        engine::DealCards(deal);
+        registers.SetFlag(engine::flag::kGameInProgress, 1);
+        buffers.SetSize(kScreenWidth + kBufferMargin, kScreenHeight + kBufferMargin);
+        table::PaintConfiguredBackground(context, buffers.BufferCanvas());
+    }
+
+    engine::Services Services() {
+        engine::Services services;
+        services.messages = &messages;
+        services.paths = &paths;
+        return services;
+    }
+
+    NoMessages messages;
+    platform::VirtualClock clock;
+    platform::RandomGenerator random{0};
+    platform::PathResolver paths;
+    PlainLibrary library;
+    engine::SettingsBlock settings;
+    engine::GameDefRecord gameDef;
+    engine::TMainGame mainGame;
+    engine::CardBoard board;
+    engine::Registers registers;
+    BenchWindow window;
+    table::TableLayout layout;
+    platform::ResourceBitmaps bitmaps;
+    table::TableImages images;
+    table::TableBuffers buffers;
+    table::ImageSurface surface{kScreenWidth, kScreenHeight};
+    table::DrawContext context;
+};
+
+// The table from scratch, as a new game or an undo redraws it: the background into the
+// buffer and the background image, every pile, and the whole buffer onto the window.
+void BM_FullRepaint(benchmark::State& state) {
+    EnsureApplication();
+    DrawnTable table;
+    for (auto _ : state) {
+        table::PaintConfiguredBackground(table.context, table.buffers.BufferCanvas());
+        table::RepaintTable(table.context, table.buffers.BufferCanvas(), false);
+        table::CopyBufferToScreen(table.context);
+        benchmark::DoNotOptimize(table.surface.Image().Image().constBits());
+    }
+}
+BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond);
+
+// The piles alone, over a table whose background is already in the buffer.
+void BM_RepaintPiles(benchmark::State& state) {
+    EnsureApplication();
+    DrawnTable table;
+    for (auto _ : state) table::RepaintTable(table.context, table.buffers.BufferCanvas(), false);
+}
+BENCHMARK(BM_RepaintPiles)->Unit(benchmark::kMillisecond);
+
+// One pointer move of a lifted card with its shadow: the uncovered strips back from the
+// buffer, the image at its new place, the shadow around it.
+void BM_DragStep(benchmark::State& state) {
+    EnsureApplication();
+    DrawnTable table;
+    table::RepaintTable(table.context, table.buffers.BufferCanvas(), false);
+    table::CopyBufferToScreen(table.context);
+    table.layout.SetDragHeight(kCardHeight);
+    table.layout.SetDragRects(600, 500, 600 + kCardWidth, 500 + kCardHeight);
+    table.mainGame.DragImagePos = {600, 500};
+    int step = 0;
+    for (auto _ : state) {
+        // Back and forth, three pixels right and two down, as a pointer moves.
+        const int offset = (step++ % 2 == 0) ? 1 : 0;
+        table::MoveDragImage(table.context, 600 + 3 * offset, 500 + 2 * offset, false, false);
+    }
+}
+BENCHMARK(BM_DragStep)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,116 @@
+#include "table/drag_image.h"
+
+#include <algorithm>
+
+#include "engine/table_object.h"
+#include "platform/qt/bitmap.h"
+#include "platform/qt/canvas.h"
+#include "table/block_copy.h"
+#include "table/card_corners.h"
+#include "table/card_drawing.h"
+#include "table/card_shadows.h"
+#include "table/draw_context.h"
+#include "table/layout/table_layout.h"
+#include "table/layout/table_window.h"
+
+namespace table {
+
+namespace {
+
+// The uncovered strips reach this far past the old rectangle's right edge.
+constexpr int kStripReach = 1;
+constexpr int kMovedStripReach = 2;
+// Strips are copied one pixel larger each way.
+constexpr int kStripMargin = 1;
+// A raised image lies the shadow offset less this up and left.
+constexpr int kRaiseLessThanShadow = 2;
+
+platform::Rect ToRect(const engine::TableRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+platform::Rect Inflated(const platform::Rect& r, int by) {
+    return {r.left - by, r.top - by, r.right + by, r.bottom + by};
+}
+
+// From the off-screen table (at row S) to the same place on the window.
+void CopyBackToWindow(DrawContext& context, const platform::Rect& rect) {
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+    CopyBlock(context.Window(), rect.left, rect.top, rect.Width(), rect.Height(), context.Buffer().Image(), rect.left,
+              rect.top + context.ScrollOffset());
+}
+
+void CopyStripsBack(DrawContext& context, const DragStrips& strips, int margin) {
+    CopyBackToWindow(context, Inflated(strips.first, margin));
+    CopyBackToWindow(context, Inflated(strips.second, margin));
+}
+
+}  // namespace
+
+DragStrips UncoveredStrips(const platform::Rect& o, const platform::Rect& n) {
+    const bool right = n.left >= o.left;
+    const bool down = n.top >= o.top;
+    const platform::Rect vertical = down ? platform::Rect{o.left, o.top, o.right + kStripReach, n.top}
+                                         : platform::Rect{o.left, n.bottom, o.right + kStripReach, o.bottom};
+    const platform::Rect horizontal = right ? platform::Rect{o.left, o.top, n.left, o.bottom}
+                                            : platform::Rect{n.right, o.top, o.right + kMovedStripReach, o.bottom};
+    return {vertical, horizontal};
+}
+
+DragStrips ShadowStrips(const platform::Rect& o, int shadowOffset) {
+    return {{o.left + shadowOffset - 1, o.bottom, o.right + shadowOffset, o.bottom + shadowOffset},
+            {o.right, o.top + shadowOffset - 2, o.right + shadowOffset, o.bottom + shadowOffset}};
+}
+
+bool MoveDragImage(DrawContext& context, int x, int y, bool toBuffer, bool restoreCorners) {
+    engine::TMainGame& game = context.mainGame;
+    if (x == game.DragImagePos.x && y == game.DragImagePos.y) return false;
+    const int height = context.geometry.DragHeight();
+    const platform::Rect n{x, y, x + context.CardWidth(), y + height};
+    const platform::Rect o = ToRect(context.geometry.DragRect());
+    const DragStrips strips = UncoveredStrips(o, n);
+    CopyStripsBack(context, strips, kStripMargin);
+    const int shadowOffset = context.geometry.ShadowOffset();
+    if (context.ShadowsOn()) CopyStripsBack(context, ShadowStrips(o, shadowOffset), 0);
+
+    platform::Bitmap& image = context.DragBitmap();
+    const platform::Rect imageRect{0, 0, context.CardWidth(), height};
+    if (restoreCorners) {
+        platform::Canvas imageCanvas(image);
+        RestoreCardCorners(context.Buffer(), {n.left, n.top + context.ScrollOffset(), n.right,
+                                              n.bottom + context.ScrollOffset()},
+                           imageCanvas, kSmallCardWidth, imageRect);
+    }
+    CopyBlock(context.Window(), n.left, n.top, n.Width(), n.Height(), image.Image(), imageRect.left, imageRect.top);
+    context.geometry.SetDragRects(n.left, n.top, n.right, n.bottom);
+    if (toBuffer) {
+        CopyBlock(context.Buffer(), n.left, n.top + context.ScrollOffset(), n.Width(), n.Height(), image.Image(),
+                  imageRect.left, imageRect.top);
+        for (const platform::Rect& r : {strips.first, strips.second, n})
+            context.window.InvalidateRect({r.left, r.top, r.right, r.bottom});
+    } else if (context.ShadowsOn()) {
+        if (n.Height() > context.CardHeight())
+            DrawStackShadow(context.Window(), n);
+        else
+            DrawCardShadow(context, context.Window(), n);
+    }
+    game.DragImagePos = {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)};
+    return true;
+}
+
+void EraseDragShadow(DrawContext& context) {
+    CopyStripsBack(context, ShadowStrips(ToRect(context.geometry.DragRect()), context.geometry.ShadowOffset()), 0);
+}
+
+void ShiftDragOrigin(DrawContext& context) {
+    const int raise = context.geometry.ShadowOffset() - kRaiseLessThanShadow;
+    const engine::TableRect drag = context.geometry.DragRect();
+    MoveDragImage(context, drag.left - raise, drag.top - raise, false, true);
+    context.dragGrab.x += raise;
+    context.dragGrab.y += raise;
+}
+
+void SizeDragBitmap(DrawContext& context, int stackHeight) {
+    const int height = std::max(context.window.ScreenHeight(), stackHeight);
+    context.DragBitmap().SetSize(context.CardWidth(), height);
+}
+
+}  // namespace table
