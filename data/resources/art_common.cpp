@@ -1,52 +1,65 @@
-#include "placeholder_art.h"
+#include "art.h"
 
-#include <QPainter>
-#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
 
-namespace placeholders {
+namespace art {
 
-QImage BlankImage(const ResourceEntry& entry, QRgb fill) {
-    QImage image(entry.width, entry.height, QImage::Format_RGB32);
+namespace {
+
+constexpr int kHalfCovered = 128;
+
+}  // namespace
+
+QImage OpaqueImage(int width, int height, QRgb fill) {
+    QImage image(width, height, QImage::Format_RGB32);
     image.fill(fill);
     return image;
 }
 
-QColor SuitColour(int suit) {
-    constexpr int kFirstBlackSuit = 2;  // clubs and spades
-    return suit < kFirstBlackSuit ? QColor(200, 0, 0) : QColor(0, 0, 0);
+QImage ClearImage(int width, int height) {
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    return image;
 }
 
-void DrawPip(QPainter& painter, int suit, const QRectF& square) {
-    const double x = square.x(), y = square.y(), s = square.width();
-    painter.save();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(SuitColour(suit));
-    switch (suit) {
-        case 0:  // hearts
-            painter.drawEllipse(QRectF(x, y, s / 2, s / 2));
-            painter.drawEllipse(QRectF(x + s / 2, y, s / 2, s / 2));
-            painter.drawPolygon(QPolygonF(
-                {QPointF(x + s * 0.03, y + s * 0.35), QPointF(x + s / 2, y + s), QPointF(x + s * 0.97, y + s * 0.35)}));
-            break;
-        case 1:  // diamonds
-            painter.drawPolygon(QPolygonF({QPointF(x + s / 2, y), QPointF(x + s * 0.9, y + s / 2),
-                                           QPointF(x + s / 2, y + s), QPointF(x + s * 0.1, y + s / 2)}));
-            break;
-        case 2:  // clubs
-            painter.drawEllipse(QRectF(x + s * 0.28, y, s * 0.44, s * 0.44));
-            painter.drawEllipse(QRectF(x, y + s * 0.34, s * 0.44, s * 0.44));
-            painter.drawEllipse(QRectF(x + s * 0.56, y + s * 0.34, s * 0.44, s * 0.44));
-            painter.drawRect(QRectF(x + s * 0.42, y + s * 0.4, s * 0.16, s * 0.6));
-            break;
-        default:  // spades
-            painter.drawEllipse(QRectF(x, y + s * 0.3, s / 2, s / 2));
-            painter.drawEllipse(QRectF(x + s / 2, y + s * 0.3, s / 2, s / 2));
-            painter.drawPolygon(QPolygonF(
-                {QPointF(x + s * 0.03, y + s * 0.52), QPointF(x + s / 2, y), QPointF(x + s * 0.97, y + s * 0.52)}));
-            painter.drawRect(QRectF(x + s * 0.42, y + s * 0.6, s * 0.16, s * 0.4));
-            break;
-    }
-    painter.restore();
+void PasteCard(QImage& target, const QImage& card, QPoint at) {
+    constexpr int kSmallCardWidth = 25;
+    const int w = card.width(), h = card.height();
+    const int cut = w == kSmallCardWidth ? 1 : 2;  // pixels from the corner along each edge
+    const auto isCorner = [&](int x, int y) {
+        const int dx = std::min(x, w - 1 - x), dy = std::min(y, h - 1 - y);
+        return dx + dy < cut;
+    };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (!isCorner(x, y) && target.valid(at.x() + x, at.y() + y))
+                target.setPixel(at.x() + x, at.y() + y, card.pixel(x, y));
 }
 
-}  // namespace placeholders
+QImage BackImage(char size, int back) {
+    const res::CardSizeSpec* spec = res::FindCardSize(size);
+    if (spec == nullptr) return {};
+    return DrawCardBack({res::CardBackName(size, back), res::ResourceKind::Bitmap, res::ResourceFamily::CardBack,
+                         spec->width, spec->height});
+}
+
+QImage OnKeyColour(const QImage& drawing, QRgb key, QRgb matte) {
+    const QImage source = drawing.convertToFormat(QImage::Format_ARGB32);
+    QImage keyed = OpaqueImage(source.width(), source.height(), key);
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x) {
+            const QRgb pixel = source.pixel(x, y);
+            const int alpha = qAlpha(pixel);
+            if (alpha < kHalfCovered) continue;
+            const auto over = [alpha](int front, int back) {
+                return static_cast<int>(std::lround((front * alpha + back * (255 - alpha)) / 255.0));
+            };
+            keyed.setPixel(x, y,
+                           qRgb(over(qRed(pixel), qRed(matte)), over(qGreen(pixel), qGreen(matte)),
+                                over(qBlue(pixel), qBlue(matte))));
+        }
+    return keyed;
+}
+
+}  // namespace art

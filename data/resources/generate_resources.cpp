@@ -1,9 +1,10 @@
-// Writes a placeholder for every resource of the card resource library into a folder,
-// with the resource collection file (QND.qrc) that rcc builds the library from.
+// Draws every resource of the card resource library into a folder, with the resource
+// collection file (QND.qrc) that rcc builds the library from.
 //
 //   generate_resources OUTPUT_FOLDER
 
-#include "placeholder_art.h"
+#include "art.h"
+#include "fonts.h"
 
 #include "platform/core/resource_library.h"
 #include "platform/core/resource_names.h"
@@ -11,6 +12,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
 #include <QString>
@@ -42,47 +44,52 @@ QByteArray EncodePng(const QImage& image) {
     return bytes;
 }
 
-bool IsCardImage(res::ResourceFamily family) {
-    switch (family) {
-        case res::ResourceFamily::CardStrip:
-        case res::ResourceFamily::Joker:
-        case res::ResourceFamily::CardBack:
-        case res::ResourceFamily::PileMark:
-        case res::ResourceFamily::Shadow:
-        case res::ResourceFamily::Border: return true;
-        default: return false;
+QImage DrawImage(const res::ResourceEntry& entry) {
+    switch (entry.family) {
+        case res::ResourceFamily::CardStrip: return art::DrawCardStrip(entry);
+        case res::ResourceFamily::Joker: return art::DrawJoker(entry);
+        case res::ResourceFamily::CardBack: return art::DrawCardBack(entry);
+        case res::ResourceFamily::PileMark: return art::DrawPileMark(entry);
+        case res::ResourceFamily::Shadow: return art::DrawShadow(entry);
+        case res::ResourceFamily::Border: return art::DrawBorder(entry);
+        case res::ResourceFamily::Background: return art::DrawBackground(entry);
+        case res::ResourceFamily::GamePreview: return art::DrawGamePreview(entry);
+        case res::ResourceFamily::FolderIcon: return art::DrawFolderIcon(entry);
+        case res::ResourceFamily::TypeIcon: return art::DrawTypeIcon(entry);
+        case res::ResourceFamily::Gauge: return art::DrawGauge(entry);
+        case res::ResourceFamily::ToolbarGlyph: return art::DrawToolbarGlyph(entry);
+        case res::ResourceFamily::SuitImage: return art::DrawSuitImage(entry);
+        case res::ResourceFamily::WindowPicture: return art::DrawWindowPicture(entry);
+        case res::ResourceFamily::Cursor:
+        case res::ResourceFamily::Sound: break;
     }
+    return {};
 }
 
-// The file of one resource, relative to the output folder; empty on failure.
-QString WriteResource(const QDir& folder, const res::ResourceEntry& entry) {
-    QByteArray content;
-    QString extension;
+// The encoded content of one resource; empty when it could not be made as expected.
+QByteArray MakeResource(const res::ResourceEntry& entry) {
     switch (entry.kind) {
         case res::ResourceKind::Bitmap: {
-            const QImage image =
-                IsCardImage(entry.family) ? placeholders::DrawCardImage(entry) : placeholders::DrawTableImage(entry);
-            content = EncodePng(image);
-            extension = QStringLiteral(".png");
-            break;
+            const QImage image = DrawImage(entry);
+            // A picture of another size than its users expect would be cut wrongly.
+            if (image.width() != entry.width || image.height() != entry.height) return {};
+            return EncodePng(image);
         }
         case res::ResourceKind::Cursor: {
             QPoint hotSpot;
-            QImage image = placeholders::DrawCursor(entry, hotSpot);
+            QImage image = art::DrawCursor(entry, hotSpot);
+            if (image.width() != entry.width || !image.rect().contains(hotSpot)) return {};
             image.setText(Text(platform::kCursorHotSpotXKey), QString::number(hotSpot.x()));
             image.setText(Text(platform::kCursorHotSpotYKey), QString::number(hotSpot.y()));
-            content = EncodePng(image);
-            extension = QStringLiteral(".png");
-            break;
+            return EncodePng(image);
         }
-        case res::ResourceKind::Wave:
-            content = placeholders::MakeSound(entry.name);
-            extension = QStringLiteral(".wav");
-            break;
+        case res::ResourceKind::Wave: return art::MakeSound(entry.name);
     }
-    if (content.isEmpty()) return {};
-    const QString relative = Text(res::FolderOf(entry.kind)) + '/' + QString::fromStdString(entry.name) + extension;
-    return WriteIfChanged(folder.filePath(relative), content) ? relative : QString();
+    return {};
+}
+
+QString ExtensionOf(res::ResourceKind kind) {
+    return kind == res::ResourceKind::Wave ? QStringLiteral(".wav") : QStringLiteral(".png");
 }
 
 }  // namespace
@@ -92,6 +99,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: generate_resources OUTPUT_FOLDER\n");
         return 2;
     }
+    // Text needs the font database, which needs an application; no display is used.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    art::LoadFaces();
+
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     for (res::ResourceKind kind : {res::ResourceKind::Bitmap, res::ResourceKind::Cursor, res::ResourceKind::Wave}) {
         if (!folder.mkpath(Text(res::FolderOf(kind)))) {
@@ -101,8 +113,10 @@ int main(int argc, char** argv) {
     }
     QByteArray collection = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
     for (const res::ResourceEntry& entry : res::AllResources()) {
-        const QString relative = WriteResource(folder, entry);
-        if (relative.isEmpty()) {
+        const QByteArray content = MakeResource(entry);
+        const QString relative =
+            Text(res::FolderOf(entry.kind)) + '/' + QString::fromStdString(entry.name) + ExtensionOf(entry.kind);
+        if (content.isEmpty() || !WriteIfChanged(folder.filePath(relative), content)) {
             std::fprintf(stderr, "generate_resources: cannot make %s\n", entry.name.c_str());
             return 1;
         }

@@ -1,60 +1,77 @@
 #include "pixel_font.h"
 
 #include <array>
-#include <cstdint>
 
-namespace placeholders {
+namespace art {
 
 namespace {
 
 struct Glyph {
     char character;
-    std::array<std::uint8_t, kGlyphHeight> rows;  // bit 2 is the left column
+    std::array<std::string_view, kPixelFontHeight> rows;  // 'X' set; all rows as wide
 };
 
-constexpr std::array<Glyph, 37> kGlyphs{{
-    {'0', {7, 5, 5, 5, 7}}, {'1', {2, 6, 2, 2, 7}}, {'2', {7, 1, 7, 4, 7}}, {'3', {7, 1, 3, 1, 7}},
-    {'4', {5, 5, 7, 1, 1}}, {'5', {7, 4, 7, 1, 7}}, {'6', {7, 4, 7, 5, 7}}, {'7', {7, 1, 2, 2, 2}},
-    {'8', {7, 5, 7, 5, 7}}, {'9', {7, 5, 7, 1, 7}}, {'A', {2, 5, 7, 5, 5}}, {'B', {6, 5, 6, 5, 6}},
-    {'C', {3, 4, 4, 4, 3}}, {'D', {6, 5, 5, 5, 6}}, {'E', {7, 4, 6, 4, 7}}, {'F', {7, 4, 6, 4, 4}},
-    {'G', {3, 4, 5, 5, 3}}, {'H', {5, 5, 7, 5, 5}}, {'I', {7, 2, 2, 2, 7}}, {'J', {1, 1, 1, 5, 2}},
-    {'K', {5, 5, 6, 5, 5}}, {'L', {4, 4, 4, 4, 7}}, {'M', {5, 7, 7, 5, 5}}, {'N', {6, 5, 5, 5, 5}},
-    {'O', {2, 5, 5, 5, 2}}, {'P', {6, 5, 6, 4, 4}}, {'Q', {2, 5, 5, 6, 3}}, {'R', {6, 5, 6, 5, 5}},
-    {'S', {3, 4, 2, 1, 6}}, {'T', {7, 2, 2, 2, 2}}, {'U', {5, 5, 5, 5, 7}}, {'V', {5, 5, 5, 5, 2}},
-    {'W', {5, 5, 7, 7, 5}}, {'X', {5, 5, 2, 5, 5}}, {'Y', {5, 5, 2, 2, 2}}, {'Z', {7, 1, 2, 4, 7}},
-    {'_', {0, 0, 0, 0, 7}},
+constexpr std::array<Glyph, 19> kGlyphs{{
+    {'A', {"..X..", ".X.X.", "X...X", "X...X", "XXXXX", "X...X", "X...X"}},
+    {'2', {".XXX.", "X...X", "....X", "...X.", "..X..", ".X...", "XXXXX"}},
+    {'3', {"XXXXX", "...X.", "..X..", "...X.", "....X", "X...X", ".XXX."}},
+    {'4', {"...X.", "..XX.", ".X.X.", "X..X.", "XXXXX", "...X.", "...X."}},
+    {'5', {"XXXXX", "X....", "XXXX.", "....X", "....X", "X...X", ".XXX."}},
+    {'6', {"..XX.", ".X...", "X....", "XXXX.", "X...X", "X...X", ".XXX."}},
+    {'7', {"XXXXX", "....X", "...X.", "..X..", ".X...", ".X...", ".X..."}},
+    {'8', {".XXX.", "X...X", "X...X", ".XXX.", "X...X", "X...X", ".XXX."}},
+    {'9', {".XXX.", "X...X", "X...X", ".XXXX", "....X", "...X.", ".XX.."}},
+    {'1', {".X.", "XX.", ".X.", ".X.", ".X.", ".X.", "XXX"}},
+    {'0', {".XX.", "X..X", "X..X", "X..X", "X..X", "X..X", ".XX."}},
+    {'J', {"..XXX", "...X.", "...X.", "...X.", "...X.", "X..X.", ".XX.."}},
+    {'Q', {".XXX.", "X...X", "X...X", "X...X", "X.X.X", "X..X.", ".XX.X"}},
+    {'K', {"X...X", "X..X.", "X.X..", "XX...", "X.X..", "X..X.", "X...X"}},
+    {'O', {".XXX.", "X...X", "X...X", "X...X", "X...X", "X...X", ".XXX."}},
+    {'E', {"XXXXX", "X....", "X....", "XXXX.", "X....", "X....", "XXXXX"}},
+    {'R', {"XXXX.", "X...X", "X...X", "XXXX.", "X.X..", "X..X.", "X...X"}},
+    {'C', {".XXX.", "X...X", "X....", "X....", "X....", "X...X", ".XXX."}},
+    {'S', {".XXXX", "X....", "X....", ".XXX.", "....X", "....X", "XXXX."}},
 }};
 
-const Glyph* FindGlyph(char character) {
+const Glyph* Find(char c) {
     for (const Glyph& glyph : kGlyphs)
-        if (glyph.character == character) return &glyph;
+        if (glyph.character == c) return &glyph;
     return nullptr;
 }
 
-void FillBlock(QImage& image, int x, int y, int size, QRgb colour) {
-    for (int dy = 0; dy < size; ++dy)
-        for (int dx = 0; dx < size; ++dx)
-            if (image.valid(x + dx, y + dy)) image.setPixel(x + dx, y + dy, colour);
+int WidthOf(char c) {
+    const Glyph* glyph = Find(c);
+    return glyph != nullptr ? static_cast<int>(glyph->rows[0].size()) : kPixelFontHeight - 2;
 }
 
 }  // namespace
 
-int PixelTextWidth(std::string_view text, int scale) {
-    if (text.empty()) return 0;
-    return static_cast<int>(text.size()) * (kGlyphWidth + kGlyphGap) * scale - kGlyphGap * scale;
+int PixelTextWidth(std::string_view text, bool bold) {
+    int width = 0;
+    for (char c : text) width += WidthOf(c) + (bold ? 2 : 1);
+    return text.empty() ? 0 : width - 1;
 }
 
-void DrawPixelText(QImage& image, int x, int y, std::string_view text, int scale, QColor colour) {
-    const QRgb rgb = colour.rgba();
-    for (char character : text) {
-        if (const Glyph* glyph = FindGlyph(character)) {
-            for (int row = 0; row < kGlyphHeight; ++row)
-                for (int column = 0; column < kGlyphWidth; ++column)
-                    if (glyph->rows[row] & (1 << (kGlyphWidth - 1 - column)))
-                        FillBlock(image, x + column * scale, y + row * scale, scale, rgb);
+void DrawPixelText(QImage& image, int x, int y, std::string_view text, QRgb colour, bool bold, bool upsideDown) {
+    const int total = PixelTextWidth(text, bold);
+    const int strokes = bold ? 2 : 1;
+    int left = 0;
+    for (char c : text) {
+        const Glyph* glyph = Find(c);
+        if (glyph != nullptr) {
+            for (int row = 0; row < kPixelFontHeight; ++row)
+                for (int column = 0; column < WidthOf(c); ++column) {
+                    if (glyph->rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] != 'X') continue;
+                    for (int stroke = 0; stroke < strokes; ++stroke) {
+                        const int gx = left + column + stroke;
+                        const int px = x + (upsideDown ? total - 1 - gx : gx);
+                        const int py = y + (upsideDown ? kPixelFontHeight - 1 - row : row);
+                        if (image.valid(px, py)) image.setPixel(px, py, colour);
+                    }
+                }
         }
-        x += (kGlyphWidth + kGlyphGap) * scale;
+        left += WidthOf(c) + (bold ? 2 : 1);
     }
 }
 
-}  // namespace placeholders
+}  // namespace art

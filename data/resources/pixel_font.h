@@ -1,21 +1,21 @@
 #pragma once
 
-#include <QColor>
 #include <QImage>
 
 #include <string_view>
 
-namespace placeholders {
+// A 7-pixel-high face for the ranks of the smallest cards, where outlines would blur:
+// the digits, "A", "J", "Q", "K" and the letters of "JOKER".
+namespace art {
 
-// A 3 x 5 pixel font of digits, capital letters and "_", drawn at a whole-number scale,
-// so that the images come out the same on every machine whatever fonts it has.
-inline constexpr int kGlyphWidth = 3;
-inline constexpr int kGlyphHeight = 5;
-inline constexpr int kGlyphGap = 1;
+inline constexpr int kPixelFontHeight = 7;
 
-// Width in pixels of the text at the scale.
-int PixelTextWidth(std::string_view text, int scale);
-// Draws the text with its top-left at (x, y); characters the font lacks are left blank.
-void DrawPixelText(QImage& image, int x, int y, std::string_view text, int scale, QColor colour);
+// Width in pixels of the text, one clear column between characters; bold letters have
+// their strokes doubled sideways and are one pixel wider.
+int PixelTextWidth(std::string_view text, bool bold = false);
+// Sets the text's pixels with its top-left at (x, y), turned half round when asked
+// (then (x, y) is still the top-left of the turned text). Unknown characters are blank.
+void DrawPixelText(QImage& image, int x, int y, std::string_view text, QRgb colour, bool bold = false,
+                   bool upsideDown = false);
 
-}  // namespace placeholders
+}  // namespace art

@@ -110,6 +110,8 @@ std::vector<ResourceEntry> AllResources() {
     }
     for (std::string_view suit : kSuitImages)
         AddBitmap(list, ResourceFamily::SuitImage, std::string(suit), kSuitImageSize, kSuitImageSize);
+    for (const WindowPicture& picture : kWindowPictures)
+        AddBitmap(list, ResourceFamily::WindowPicture, std::string(picture.name), picture.width, picture.height);
     for (const TableCursor& cursor : kTableCursors)
         list.push_back(
             {std::string(cursor.name), ResourceKind::Cursor, ResourceFamily::Cursor, kCursorSize, kCursorSize});

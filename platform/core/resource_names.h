@@ -1,12 +1,13 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // Every name the program asks of the card resource library, in one place: the build
-// generates a placeholder for each, and the tests check that each resolves.
+// draws each one, and the tests check that each resolves with the size its users expect.
 namespace platform::resources {
 
 enum class ResourceKind { Bitmap, Cursor, Wave };
@@ -34,6 +35,8 @@ inline constexpr int kStripRows = 4;
 inline constexpr int kFacesPerStripRow = 5;
 // Suit letters in the order of the card codes: hearts, diamonds, clubs, spades.
 inline constexpr std::string_view kSuitLetters = "HDCS";
+// Set "001" is the default, "003" the one forced on small screens (and the default on
+// displays of 256 colours); the others stay for preference files that name them.
 inline constexpr std::array<std::string_view, 5> kCardSets{"001", "002", "003", "004", "005"};
 
 // Backs 1-20 exist in every size ("DB" + number is the big size's back).
@@ -46,6 +49,12 @@ inline constexpr std::array<std::string_view, 21> kPileMarkCodes{
     "014", "015", "016", "017", "018", "019", "020", "021", "022", "_WASTE"};
 inline constexpr std::string_view kTableauMarkCode = "_TABLEAU";
 
+// Shadows are drawn with white left out, the stock's edges with pure blue, and the
+// chooser's and options' icons and the toolbar glyphs with maroon (colours 0x00BBGGRR).
+inline constexpr std::uint32_t kShadowKeyColour = 0xFFFFFF;
+inline constexpr std::uint32_t kBorderKeyColour = 0xFF0000;
+inline constexpr std::uint32_t kIconKeyColour = 0x000080;
+
 // The stock's 3-D edges: a strip of this many rows or columns beyond the card.
 inline constexpr int kBorderDepth = 16;
 inline constexpr int kBorderExtraWidth = 11;   // bottom edge: card width + this
@@ -54,9 +63,10 @@ inline constexpr int kShadowThickness = 9;
 
 // Numbered backgrounds the options offer; below 500 they are tiles, from 500 pictures.
 inline constexpr std::array<int, 6> kBackgroundNumbers{102, 287, 296, 304, 311, 324};
-inline constexpr int kBackgroundTileSize = 64;
+inline constexpr int kBackgroundTileSize = 128;
 
-// Game previews for the game ids the collection may use.
+// Game previews for the game ids the collection may use; the chooser leaves out their
+// top-left pixel's colour.
 inline constexpr int kFirstPreviewGame = 0;
 inline constexpr int kLastPreviewGame = 100;
 inline constexpr int kPreviewWidth = 300;
@@ -151,6 +161,26 @@ inline constexpr std::array<std::string_view, 19> kSoundNames{
 // A name the library never holds: playing it stops the sound that is playing.
 inline constexpr std::string_view kStopSoundName = "_tmp_stop_";
 
+// The pictures the program's windows carry: the splash (title strip, logo, picture,
+// name strip), the About box, the newsletter dialogs, the advice box's two pages and
+// the chooser's picture shown while a folder is selected.
+struct WindowPicture {
+    std::string_view name;
+    int width;
+    int height;
+};
+inline constexpr std::array<WindowPicture, 9> kWindowPictures{{
+    {"PIC_SPLASH_TITLE", 393, 48},
+    {"PIC_SPLASH_LOGO", 112, 112},
+    {"PIC_SPLASH_PICTURE", 250, 200},
+    {"PIC_SPLASH_NAME", 393, 28},
+    {"PIC_ABOUT", 128, 128},
+    {"PIC_NEWSLETTER", 64, 64},
+    {"PIC_ADVICE_COLOR", 64, 64},
+    {"PIC_ADVICE_640X480", 64, 64},
+    {"PIC_CHOOSER", 300, 185},
+}};
+
 // Names built from their parts.
 std::string CardStripName(char size, std::string_view cardSet, char suit);
 std::string JokerName(char size);
@@ -164,7 +194,7 @@ std::string GamePreviewName(int gameId);
 // What a resource is for, so that a generator can draw something that fits.
 enum class ResourceFamily {
     CardStrip, Joker, CardBack, PileMark, Shadow, Border, Background, GamePreview,
-    FolderIcon, TypeIcon, Gauge, ToolbarGlyph, SuitImage, Cursor, Sound,
+    FolderIcon, TypeIcon, Gauge, ToolbarGlyph, SuitImage, WindowPicture, Cursor, Sound,
 };
 
 // One resource of the library, with the size its users expect (0 = any size).

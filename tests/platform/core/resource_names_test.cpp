@@ -67,7 +67,9 @@ TEST(ResourceNames, TheListHoldsEveryFamilyTheProgramAsksFor) {
                                   "SUIT_CLUBS",
                                   "CUR_RIGHT_HAND2B",
                                   "Red_no_a",
-                                  "Face_up"})
+                                  "Face_up",
+                                  "PIC_SPLASH_LOGO",
+                                  "PIC_ADVICE_640X480"})
         EXPECT_TRUE(Lists(all, name)) << name;
     EXPECT_FALSE(Lists(all, res::kStopSoundName));
 }
@@ -84,6 +86,54 @@ TEST(ResourceNames, SuitStripsHoldSixByFourCards) {
     EXPECT_EQ(res::FindCardSize('M')->height, 80);
     EXPECT_EQ(res::FindCardSize('L')->width, 25);
     EXPECT_EQ(res::FindCardSize('X'), nullptr);
+}
+
+TEST(ResourceNames, TheWindowsPicturesAreListedWithTheirSizes) {
+    const std::vector<res::ResourceEntry> all = res::AllResources();
+    int pictures = 0;
+    for (const res::ResourceEntry& entry : all) {
+        if (entry.family != res::ResourceFamily::WindowPicture) continue;
+        ++pictures;
+        EXPECT_EQ(entry.kind, res::ResourceKind::Bitmap);
+        EXPECT_GT(entry.width, 0) << entry.name;
+        EXPECT_GT(entry.height, 0) << entry.name;
+    }
+    EXPECT_EQ(pictures, static_cast<int>(res::kWindowPictures.size()));
+    // The splash window's client area is 393 wide, its big picture 250 x 200.
+    for (const res::WindowPicture& picture : res::kWindowPictures) {
+        if (picture.name.starts_with("PIC_SPLASH")) {
+            EXPECT_LE(picture.width, 393) << picture.name;
+        }
+        if (picture.name == "PIC_SPLASH_PICTURE") {
+            EXPECT_EQ(picture.width, 250);
+            EXPECT_EQ(picture.height, 200);
+        }
+    }
+}
+
+TEST(ResourceNames, KeyColoursAreTheOnesTheDrawingLeavesOut) {
+    EXPECT_EQ(res::kShadowKeyColour, 0xFFFFFFu);  // white
+    EXPECT_EQ(res::kBorderKeyColour, 0xFF0000u);  // pure blue, red in the low byte
+    EXPECT_EQ(res::kIconKeyColour, 128u);         // the options' tree icons are masked with colour 128
+}
+
+TEST(ResourceNames, EverySizeHasItsWholeSetOfCardImages) {
+    for (const res::CardSizeSpec& size : res::kCardSizes) {
+        int strips = 0, backs = 0, marks = 0;
+        for (const res::ResourceEntry& entry : res::AllResources()) {
+            const bool ofSize = entry.name.size() > 1 && entry.name[1] == size.letter;
+            if (entry.family == res::ResourceFamily::CardStrip && ofSize) ++strips;
+            if (entry.family == res::ResourceFamily::CardBack && ofSize) ++backs;
+            if (entry.family == res::ResourceFamily::PileMark && ofSize) {
+                ++marks;
+                EXPECT_EQ(entry.width, size.width) << entry.name;
+                EXPECT_EQ(entry.height, size.height) << entry.name;
+            }
+        }
+        EXPECT_EQ(strips, static_cast<int>(res::kCardSets.size() * res::kSuitLetters.size())) << size.letter;
+        EXPECT_EQ(backs, res::kLastBack - res::kFirstBack + 1) << size.letter;
+        EXPECT_EQ(marks, static_cast<int>(res::kPileMarkCodes.size()) + 1) << size.letter;  // and "_TABLEAU"
+    }
 }
 
 TEST(ResourceNames, LookupsByNumber) {
