@@ -99,7 +99,7 @@ private:
     PileStore& m_piles;
     const GameDefRecord& m_game;
     Registers& m_registers;
-    Services m_services;
+    const Services& m_services;  // the owner's, so ports wired later are seen
     StepLists m_undo;
     StepLists m_redo;
 };

@@ -1,18 +1,15 @@
 #pragma once
 
-class QImage;
-
-namespace platform {
-class Canvas;
-}
+#include "platform/qt/canvas.h"
 
 namespace table {
 
-// A plain copy (SRCCOPY) of width x height from the source image at (sourceX, sourceY) to
-// the canvas at (x, y), clipped to both images. Cards, strips and whole screens are
-// copied this way all the time, so whole rows of 32-bit images go across at once; any
-// other case goes through the canvas's own block copy. The result is the same.
-void CopyBlock(platform::Canvas& dest, int x, int y, int width, int height, const QImage& source, int sourceX,
-               int sourceY);
+// A plain copy onto the canvas, as Canvas::BlockCopy does it (whole rows for 32-bit
+// images). Kept only for the callers that still copy through it; new code calls the
+// canvas.
+inline void CopyBlock(platform::Canvas& dest, int x, int y, int width, int height, const QImage& source,
+                      int sourceX, int sourceY) {
+    dest.BlockCopy(x, y, width, height, source, sourceX, sourceY);
+}
 
 }  // namespace table

@@ -6,7 +6,6 @@
 #include "engine/pile_text.h"
 #include "platform/qt/bitmap.h"
 #include "platform/qt/canvas.h"
-#include "table/block_copy.h"
 #include "table/card_corners.h"
 #include "table/card_shadows.h"
 #include "table/draw_context.h"
@@ -62,7 +61,7 @@ void DrawCardFace(DrawContext& context, int card, int x, int y, bool silver, pla
     platform::Bitmap& face = context.Face(index);
     if (face.IsEmpty()) return;
     PrepareCorners(context, face, x, y, silver, canvas);
-    CopyBlock(canvas, x, y + context.YShift(canvas), context.CardWidth(), context.CardHeight(), face.Image(), 0, 0);
+    canvas.BlockCopy(x, y + context.YShift(canvas), context.CardWidth(), context.CardHeight(), face, 0, 0);
 }
 
 void DrawCardBack(DrawContext& context, int x, int y, int height, bool silver, platform::Canvas& canvas) {
@@ -70,13 +69,12 @@ void DrawCardBack(DrawContext& context, int x, int y, int height, bool silver, p
     platform::Bitmap& back = context.Back();
     if (back.IsEmpty()) return;
     PrepareCorners(context, back, x, y, silver, canvas);
-    CopyBlock(canvas, x, y + context.YShift(canvas), context.CardWidth(), height, back.Image(), 0, 0);
+    canvas.BlockCopy(x, y + context.YShift(canvas), context.CardWidth(), height, back, 0, 0);
 }
 
 void DrawCardBitmap(DrawContext& context, const platform::Bitmap& bitmap, int x, int y, platform::Canvas& canvas) {
     if (IsOffTable(x, y)) return;
-    CopyBlock(canvas, x, y + context.YShift(canvas), context.CardWidth(), context.CardHeight(), bitmap.Image(), 0,
-              0);
+    canvas.BlockCopy(x, y + context.YShift(canvas), context.CardWidth(), context.CardHeight(), bitmap, 0, 0);
 }
 
 void DrawCardShadow(DrawContext& context, platform::Canvas& canvas, const platform::Rect& rect) {
@@ -97,18 +95,18 @@ void HighlightCard(DrawContext& context, platform::Canvas& canvas, bool onWindow
 }
 
 void EraseFromBackground(DrawContext& context, platform::Canvas& canvas, const platform::Rect& rect) {
-    CopyBlock(canvas, rect.left, rect.top + context.YShift(canvas), rect.Width(), rect.Height(),
-              context.Background().Image(), rect.left, rect.top + context.ScrollOffset());
+    canvas.BlockCopy(rect.left, rect.top + context.YShift(canvas), rect.Width(), rect.Height(),
+                     context.Background().Image(), rect.left, rect.top + context.ScrollOffset());
 }
 
 void CopyBackgroundToCanvas(DrawContext& context, platform::Canvas& canvas) {
-    CopyBlock(canvas, 0, 0, context.window.ScreenWidth(), context.window.ScreenHeight(), context.Background().Image(),
-              0, 0);
+    canvas.BlockCopy(0, 0, context.window.ScreenWidth(), context.window.ScreenHeight(), context.Background().Image(),
+                     0, 0);
 }
 
 void CopyBufferToScreen(DrawContext& context) {
-    CopyBlock(context.Window(), 0, 0, context.window.ScreenWidth(), context.window.ScreenHeight(),
-              context.Buffer().Image(), 0, context.ScrollOffset());
+    context.Window().BlockCopy(0, 0, context.window.ScreenWidth(), context.window.ScreenHeight(),
+                               context.Buffer().Image(), 0, context.ScrollOffset());
     context.window.InvalidateAll();
 }
 

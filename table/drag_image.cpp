@@ -5,7 +5,6 @@
 #include "engine/table_object.h"
 #include "platform/qt/bitmap.h"
 #include "platform/qt/canvas.h"
-#include "table/block_copy.h"
 #include "table/card_corners.h"
 #include "table/card_drawing.h"
 #include "table/card_shadows.h"
@@ -34,8 +33,8 @@ platform::Rect Inflated(const platform::Rect& r, int by) {
 // From the off-screen table (at row S) to the same place on the window.
 void CopyBackToWindow(DrawContext& context, const platform::Rect& rect) {
     if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-    CopyBlock(context.Window(), rect.left, rect.top, rect.Width(), rect.Height(), context.Buffer().Image(), rect.left,
-              rect.top + context.ScrollOffset());
+    context.Window().BlockCopy(rect.left, rect.top, rect.Width(), rect.Height(), context.Buffer().Image(), rect.left,
+                               rect.top + context.ScrollOffset());
 }
 
 void CopyStripsBack(DrawContext& context, const DragStrips& strips, int margin) {
@@ -79,11 +78,11 @@ bool MoveDragImage(DrawContext& context, int x, int y, bool toBuffer, bool resto
                                               n.bottom + context.ScrollOffset()},
                            imageCanvas, kSmallCardWidth, imageRect);
     }
-    CopyBlock(context.Window(), n.left, n.top, n.Width(), n.Height(), image.Image(), imageRect.left, imageRect.top);
+    context.Window().BlockCopy(n.left, n.top, n.Width(), n.Height(), image, imageRect.left, imageRect.top);
     context.geometry.SetDragRects(n.left, n.top, n.right, n.bottom);
     if (toBuffer) {
-        CopyBlock(context.Buffer(), n.left, n.top + context.ScrollOffset(), n.Width(), n.Height(), image.Image(),
-                  imageRect.left, imageRect.top);
+        context.Buffer().BlockCopy(n.left, n.top + context.ScrollOffset(), n.Width(), n.Height(), image,
+                                   imageRect.left, imageRect.top);
         for (const platform::Rect& r : {strips.first, strips.second, n})
             context.window.InvalidateRect({r.left, r.top, r.right, r.bottom});
     } else if (context.ShadowsOn()) {

@@ -15,29 +15,10 @@
 #include <string>
 #include <string_view>
 
-#include "engine/deal.h"
-#include "engine/game.h"
-#include "engine/game_definitions.h"
 #include "engine/game_list.h"
-#include "engine/preference_fields.h"
-#include "engine/preference_file.h"
-#include "engine/preferences.h"
-#include "platform/core/clock.h"
 #include "platform/core/messages.h"
-#include "platform/core/paths.h"
-#include "platform/core/random.h"
-#include "platform/qt/resource_bitmaps.h"
-#include "platform/qt/resource_bundle.h"
-#include "table/background.h"
-#include "table/card_drawing.h"
-#include "table/draw_context.h"
 #include "table/layout/card_sizes.h"
-#include "table/layout/table_layout.h"
-#include "table/layout/table_window.h"
-#include "table/table_buffer.h"
-#include "table/table_images.h"
-#include "table/table_repaint.h"
-#include "table/table_surface.h"
+#include "table/table_snapshot.h"
 
 namespace {
 
@@ -51,11 +32,6 @@ constexpr std::size_t kLargestIdDigits = 3;
 // Tables smaller than the smallest card row make no sense; larger than this no screen is.
 constexpr int kSmallestWindow = 200;
 constexpr int kLargestWindow = 8192;
-// The main window keeps its off-screen images this much larger than the screen.
-constexpr int kBufferMargin = 30;
-// The width the main window gives its (hidden) vertical scroll bar.
-constexpr int kScrollBarWidth = 16;
-constexpr std::string_view kLibraryName = "QND.RGF";
 
 constexpr std::string_view kUsage =
     "usage: corvanet-table-png PROGRAM_FOLDER GAME_ID GAME_NUMBER CARD_SIZE WIDTHxHEIGHT OUTPUT.png\n"
@@ -77,32 +53,6 @@ public:
         std::cerr << title << ": " << text << '\n';
     }
     void Beep(unsigned) override {}
-};
-
-// A main window of the given size on a screen of the same size, without toolbars.
-class OffscreenWindow : public table::ITableWindow {
-public:
-    OffscreenWindow(int width, int height) : m_width(width), m_height(height) {}
-
-    int ScreenWidth() const override { return m_width; }
-    int ScreenHeight() const override { return m_height; }
-    int WindowWidth() const override { return m_width; }
-    int WindowHeight() const override { return m_height; }
-    int ClientHeight() const override { return m_height; }
-    int ScrollBarWidth() const override { return kScrollBarWidth; }
-    int ScrollPosition() const override { return 0; }
-    bool IsPanelVisible(table::TablePanel) const override { return false; }
-    int PanelBottom(table::TablePanel) const override { return 0; }
-    void SetCommandEnabled(table::TableCommand, bool) override {}
-    void EnableAutoPlayButtons(bool) override {}
-    void EnableUndoRedoButtons(bool) override {}
-    void InvalidateRect(const engine::TableRect&) override {}
-    void InvalidateAll() override {}
-    void UpdateWindow() override {}
-
-private:
-    int m_width;
-    int m_height;
 };
 
 struct Arguments {
@@ -163,73 +113,20 @@ std::optional<int> ReadArguments(int argc, char** argv, Arguments& args) {
     return std::nullopt;
 }
 
-void SetField(engine::SettingsBlock& settings, const engine::fields::Field& field, std::string_view value) {
-    settings.SetField(field.position, field.width, value);
-}
-
 int Run(const Arguments& args) {
     ConsoleMessages messages;
-    const platform::PathResolver paths(args.folder);
-    platform::ResourceBundle library;
-    const std::filesystem::path libraryPath = paths.Resolve(kLibraryName);
-    if (!library.Open(libraryPath)) {
-        std::cerr << "corvanet-table-png: cannot open the card library " << libraryPath.string() << '\n';
-        return kExitMissingFiles;
+    table::TableSnapshot snapshot(messages);
+    const table::SnapshotRequest request{args.folder, args.gameId, args.gameNumber, args.cardSize, args.width,
+                                         args.height};
+    switch (snapshot.Draw(request)) {
+        case table::SnapshotResult::kDrawn:
+            break;
+        case table::SnapshotResult::kMissingFiles:
+            return kExitMissingFiles;
+        case table::SnapshotResult::kNoGame:
+            return kExitNoGame;
     }
-    platform::SystemClock clock;
-    // Only deal kind 10 and untidy piles draw numbers; a fixed seed keeps the picture repeatable.
-    platform::RandomGenerator random(0);
-    engine::Services services;
-    services.messages = &messages;
-    services.paths = &paths;
-    services.resources = &library;
-    services.clock = &clock;
-    services.random = &random;
-
-    engine::Game game(services);
-    game.settings.InitSettingsBlock(paths.ProgramFolderText());
-    const engine::StartupPreferences preferences =
-        engine::ReadPreferences(game.settings, engine::PreferenceFile(paths));
-    game.mainGame.FoundationMarkStyle = static_cast<std::int16_t>(preferences.foundationMarkStyle);
-    if (!engine::LoadGameList(services, game.mainGame)) return kExitMissingFiles;
-    const std::string name = game.mainGame.GetGameName(args.gameId);
-    if (name.empty()) {
-        std::cerr << "corvanet-table-png: game " << args.gameId << " is not in "
-                  << paths.Resolve("GAMES.DAT").string() << '\n';
-        return kExitNoGame;
-    }
-    SetField(game.settings, engine::fields::kGame, std::to_string(args.gameId));
-    SetField(game.settings, engine::fields::kGameName, name);
-    SetField(game.settings, engine::fields::kGameNumber, args.gameNumber);
-    SetField(game.settings, engine::fields::kCardSize, std::string(1, args.cardSize));
-
-    OffscreenWindow window(args.width, args.height);
-    table::TableLayout layout(services, {game.settings, game.mainGame, game.gameDef, game.Piles(), game.registers},
-                              window, nullptr);
-    const platform::ResourceBitmaps bitmaps(library, paths, {});
-    table::TableImages images(bitmaps, game.settings, layout.Geometry());
-    layout.SetCardImages(&images);
-    layout.SetShadowOffset(engine::CardShadowOffset(game.settings));
-    layout.Setup().SetCardSize();
-    if (!layout.SetupTable()) return kExitNoGame;
-
-    game.registers.FillWalkTables(random);
-    game.mainGame.RedealCount = 1;
-    engine::DealContext deal = game.Deal();
-    if (!engine::DealCards(deal)) return kExitNoGame;
-    game.registers.SetFlag(engine::flag::kGameInProgress, 1);
-
-    table::TableBuffers buffers;
-    buffers.SetSize(args.width + kBufferMargin, args.height + kBufferMargin);
-    table::ImageSurface surface(args.width, args.height);
-    table::DrawContext context{game.settings, game.gameDef, game.mainGame, game.Piles(), game.registers,
-                               layout,        images,       buffers,       surface,      window,
-                               clock,         bitmaps,      paths,         messages};
-    table::PaintConfiguredBackground(context, buffers.BufferCanvas());
-    table::RepaintTable(context, buffers.BufferCanvas(), false);
-    table::CopyBufferToScreen(context);
-
-    if (!surface.Image().Image().save(QString::fromStdString(args.output.string()), "PNG")) {
+    if (!snapshot.Picture().save(QString::fromStdString(args.output.string()), "PNG")) {
         std::cerr << "corvanet-table-png: cannot write " << args.output.string() << '\n';
         return kExitWriteFailed;
     }

@@ -9,4 +9,10 @@ public:
     virtual void Terminate(int exitCode) = 0;
 };
 
+// Ends the process at once with the exit status, without returning to the caller.
+class ExitProcess : public IProcess {
+public:
+    [[noreturn]] void Terminate(int exitCode) override;
+};
+
 }  // namespace platform

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace platform {
 
@@ -90,6 +91,23 @@ QRgb SourcePixel(const QImage& image, const QRgb* row, int x, int y) {
     return row != nullptr ? row[x] : image.pixel(x, y);
 }
 
+// A plain copy between 32-bit images goes row by row, not pixel by pixel: cards, strips
+// and whole screens are copied this way all the time. The pixels are those of the
+// general loop (each source pixel made opaque); between two RGB32 images, whose pixels
+// are opaque by definition, that is the row's bytes as they stand.
+void CopyRows(QImage& dest, const QImage& source, const Rect& area, int offsetX, int offsetY) {
+    const auto width = static_cast<std::size_t>(area.Width());
+    const bool asBytes = dest.format() == QImage::Format_RGB32 && source.format() == QImage::Format_RGB32;
+    for (int row = area.top; row < area.bottom; ++row) {
+        QRgb* out = Row(dest, row) + area.left;
+        const QRgb* in = ConstRow(source, row + offsetY) + (area.left + offsetX);
+        if (asBytes)
+            std::memcpy(out, in, width * sizeof(QRgb));
+        else
+            std::transform(in, in + width, out, [](QRgb p) { return pixels::kOpaque | p; });
+    }
+}
+
 // The destination area of a copy of width x height from (sx, sy) to (x, y): inside the
 // destination and, when the source is used, lying over pixels inside the source.
 Rect CopyArea(const QImage& dest, int x, int y, int width, int height, const QImage* source, int sx, int sy) {
@@ -137,6 +155,10 @@ void Canvas::BlockCopy(int x, int y, int width, int height, const QImage& source
     if (pixels::IsEmpty(area)) return;
     const int offsetX = static_cast<int>(std::int64_t{sourceX} - x);
     const int offsetY = static_cast<int>(std::int64_t{sourceY} - y);
+    if (code == kSrcCopyCode && src != nullptr && Is32Bit(*src)) {
+        CopyRows(*m_image, *src, area, offsetX, offsetY);
+        return;
+    }
     const QRgb pattern = m_brush.style == BrushStyle::Clear ? pixels::ToQRgb(0) : pixels::ToQRgb(m_brush.colour);
     for (int row = area.top; row < area.bottom; ++row) {
         QRgb* out = Row(*m_image, row);

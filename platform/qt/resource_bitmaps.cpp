@@ -57,10 +57,11 @@ void ResourceBitmaps::TileBitmap(Canvas& canvas, int width, int height, const Bi
     if (tile.IsEmpty()) return;
     const int tileWidth = tile.Width();
     const int tileHeight = tile.Height();
-    // One row of tiles, then that band of the canvas copied down.
-    for (int x = 0; x <= width; x += tileWidth) canvas.Draw(x, 0, tile);
-    for (int y = tileHeight; y <= height; y += tileHeight)
-        canvas.BlockCopy(0, y, width, tileHeight, canvas, 0, 0, RasterOp::SrcCopy);
+    // One row of tiles, then that band of the canvas copied down; counted in 64 bits, so an
+    // area as wide as the int range cannot overflow.
+    for (long long x = 0; x <= width; x += tileWidth) canvas.Draw(static_cast<int>(x), 0, tile);
+    for (long long y = tileHeight; y <= height; y += tileHeight)
+        canvas.BlockCopy(0, static_cast<int>(y), width, tileHeight, canvas, 0, 0, RasterOp::SrcCopy);
 }
 
 }  // namespace platform

@@ -62,6 +62,12 @@ INSTANTIATE_TEST_SUITE_P(
         UndoCase{"Discard",
                  [](ActionUndoTest& t) { t.Pile(PileListId::kMazzo, kWasteLine, {5, 6}); }, 6,
                  "Waste"},
+        UndoCase{"Waste",
+                 [](ActionUndoTest& t) {
+                     t.Pile(PileListId::kFila, 0, {20, 21});
+                     t.Pile(PileListId::kMazzo, kWasteLine, {22});
+                 },
+                 21, "Stock02"},
         UndoCase{"Tableau",
                  [](ActionUndoTest& t) {
                      t.Pile(PileListId::kFila, 0, {13, 12, 11});
@@ -84,6 +90,30 @@ INSTANTIATE_TEST_SUITE_P(
                      t.TheGame().mainGame.StockHighlightShown = 1;
                  },
                  0, "Mazzo_Vis"},
+        UndoCase{"CountedRedeal",
+                 [](ActionUndoTest& t) {
+                     t.Pile(PileListId::kMazzo, kWasteLine, {7, 8, 9});
+                     t.SetWord(words::kRedeals, 1);
+                     t.SetWord(words::kPassLimit, -1);
+                     t.TheGame().mainGame.StockHighlightShown = 1;
+                 },
+                 0, "Mazzo_Redeal"},
+        UndoCase{"AddReservesFaceDown",
+                 [](ActionUndoTest& t) {
+                     t.Pile(PileListId::kMazzo, kStockLine, {7, 8, 9});
+                     t.SetWord(words::kPassLimit, 3);
+                     t.SetWordAt(words::kStockToReserveMode, 0, 5);
+                     t.SetWordAt(words::kStockToReserveMode, 1, 1);
+                 },
+                 7, "Add_Reserves"},
+        UndoCase{"SwappedPair",
+                 [](ActionUndoTest& t) {
+                     t.SetWord(words::kGameKind, 49);
+                     t.SetWordAt(words::kTableauRuleA, 1, 2);
+                     t.Pile(PileListId::kFila, 0, {39});
+                     t.Pile(PileListId::kFila, 1, {7});
+                 },
+                 39, "Fila02"},
         UndoCase{"AddTableaus",
                  [](ActionUndoTest& t) {
                      t.Pile(PileListId::kMazzo, kStockLine, {7, 8, 9});

@@ -165,6 +165,18 @@ TEST_F(ClickMoveTest, DeepCardMovesAsAStackWithinTheSequenceLimit) {
     EXPECT_EQ(f.Pile(PileListId::kFila, 2), "031");
 }
 
+TEST_F(ClickMoveTest, WithoutStacksADeepCardIsNeverPulledFromUnderOthers) {
+    f.Setting(fields::kDoubleClickToTableaus, "Y");
+    f.Fila(0, {S(kK)});
+    f.Fila(2, {C(5), H(kQ), S(kJ)});
+    f.Word(w::kSequenceLimit, 3);
+    const engine::TableRect queen{90 + 80, 150, 90 + 80 + kCardWidth, 150 + kCardHeight};
+    engine::ClickMove(f.G(), true, false, false, "Fila03", H(kQ), queen);
+    EXPECT_EQ(f.Pile(PileListId::kFila, 2), "031012050");
+    EXPECT_EQ(f.Pile(PileListId::kFila, 0), "052");
+    EXPECT_EQ(f.game.undo.UndoStepCount(), 0);
+}
+
 TEST_F(ClickMoveTest, DeepCardOutOfSequenceStays) {
     f.Setting(fields::kRightClickToTableaus, "Y");
     f.Word(w::kTableauMoveVariant, 1);

@@ -15,6 +15,7 @@
 #include "engine/table_view.h"
 #include "engine/undo_move_group.h"
 #include "engine/undo_snapshot.h"
+#include "tests/engine/player_presses.h"
 
 namespace engine::play_test {
 
@@ -23,7 +24,7 @@ namespace {
 // FoundationTakeBack: 1 any foundation top comes back, 2 only from a foundation of two or more.
 constexpr int kTakeBackAny = 1;
 constexpr int kTakeBackAboveOne = 2;
-constexpr std::string_view kStockPress = "Mazzo_Vis";
+constexpr std::string_view kDiscardAction = "Waste";
 constexpr char kStackMark = '>';
 
 struct Lift {
@@ -98,23 +99,37 @@ std::vector<PlayerMove> LegalMoves(Game& game) {
             if (target == lift.from) continue;
             DropContext drops = game.Drops();
             const std::string name = PileName(target);
-            if (CanDropOnPile(drops, lift.card, name)) moves.push_back({lift.card, name, lift.stack});
+            if (CanDropOnPile(drops, lift.card, name)) moves.push_back({lift.card, name, lift.stack, {}});
         }
     }
     game.lift.singleCard = true;
     game.mainGame.LiftedCard = 0;
     game.mainGame.LiftedTopCard = 0;
-    if (PileCardCount(game.Piles().Pile(PileListId::kMazzo, kStockLine)) > 0 &&
-        game.gameDef[words::kCardsPerStockPress] > 0) {
-        moves.push_back({0, std::string(kStockPress), false});
+    for (const int card : DiscardPlays(game)) moves.push_back({card, std::string(kDiscardAction), false, {}});
+    for (std::vector<int>& cards : PairingSelections(game)) {
+        const int first = cards.front();
+        moves.push_back({first, std::string(kPairSelection), false, std::move(cards)});
     }
+    if (StockPressDoesSomething(game)) moves.push_back({0, std::string(kStockPress), false, {}});
     return moves;
 }
 
 bool MakeMove(Game& game, const PlayerMove& move) {
     UndoMoveGroup group(game.undo);
     game.lift.singleCard = !move.stack;
-    const bool moved = ExecuteAction(game, move.card, move.action);
+    bool moved = false;
+    if (move.action == kStockPress || move.action == kPairSelection) {
+        const SnapshotLines before = game.undo.CurrentSnapshot();
+        if (move.action == kStockPress) {
+            PressStock(game);
+        } else {
+            ClearPairingSelection(game);
+            for (const int card : move.selection) ClickPairingCard(game, card);
+        }
+        moved = game.undo.CurrentSnapshot() != before;
+    } else {
+        moved = ExecuteAction(game, move.card, move.action);
+    }
     game.lift.singleCard = true;
     game.mainGame.LiftedCard = 0;
     game.mainGame.LiftedTopCard = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace engine {
@@ -11,17 +12,24 @@ class Game;
 // makes them as the table does, through the engine's public operations alone.
 namespace engine::play_test {
 
-// One move: the card (the lowest of a stack) and the action ExecuteAction takes.
+// One move: the card (the lowest of a stack) and the action ExecuteAction takes; or a
+// press on the stock (kStockPress), or the clicks of a pairing selection (kPairSelection,
+// the cards in click order).
 struct PlayerMove {
     int card = 0;
     std::string action;
     bool stack = false;  // several cards are lifted
+    std::vector<int> selection{};
     friend bool operator==(const PlayerMove&, const PlayerMove&) = default;
 };
 
+inline constexpr std::string_view kStockPress = "Mazzo";
+inline constexpr std::string_view kPairSelection = "Selezionate_Dest";
+
 // Every move the table would allow now: each card the player could lift (a face-up top
 // card, a movable stack, a reserve or waste top, a foundation top where cards may come
-// back) onto each pile that accepts it, then a press on a stock that holds cards.
+// back) onto each pile that accepts it, a card played onto the discard line, a pairing
+// selection that completes, then a press on the stock when it would do something.
 std::vector<PlayerMove> LegalMoves(Game& game);
 
 // Makes the move as the table does: one undo step, with the moves that follow it (the

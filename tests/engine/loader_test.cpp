@@ -37,6 +37,9 @@ TEST_F(LoaderTest, FirstStartCreatesDataFolderPlayersRunCountAndMarker) {
     ASSERT_TRUE(Start());
 
     EXPECT_TRUE(fs::is_directory(Folder().Path() / "Data"));
+    // The preference file lies in the folder the loader made, not in a "DATA" of its own.
+    EXPECT_TRUE(fs::is_regular_file(Folder().Path() / "Data" / "CFG.DAT"));
+    EXPECT_FALSE(fs::exists(Folder().Path() / "DATA"));
     const engine::PreferenceFile file(fake.Paths());
     EXPECT_EQ(file.ReadString("Preference", "UserDefault", ""), "Player 1");
     EXPECT_EQ(file.ReadString("Users", "User001", ""), "Player 1");

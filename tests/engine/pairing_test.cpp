@@ -94,6 +94,19 @@ TEST_F(SelectPairingCardTest, Kind3ThirdCardBeepsAndTheFirstTwoStay) {
     EXPECT_EQ(PileText(PileListId::kFila, 0), Pile({kTwoOfHearts, kSixOfHearts, kFiveOfClubs}));
 }
 
+TEST_F(SelectPairingCardTest, Kind4RefusesAThirdCardToo) {
+    SetWord(engine::words::kGameKind, engine::pairing_kind::kPairsOf13);
+    SetPile(PileListId::kFila, 0, Pile({kTwoOfHearts, kSixOfHearts, kFiveOfClubs}));
+
+    Click(kTwoOfHearts);
+    Click(kSixOfHearts);
+    Click(kFiveOfClubs);  // 2 + 6 + 5 would be 13, but a selection is a pair
+    EXPECT_EQ(Beeps(), 1u);
+    EXPECT_EQ(Selection(), Pile({kTwoOfHearts, kSixOfHearts}));
+    EXPECT_EQ(PileText(PileListId::kFila, 0), Pile({kTwoOfHearts, kSixOfHearts, kFiveOfClubs}));
+    EXPECT_EQ(PileText(PileListId::kMazzo, engine::kThirdStockLine), "");
+}
+
 TEST_F(SelectPairingCardTest, Kind3TakesTwoCardsAddingUpTo14AndNeverAKingAlone) {
     SetWord(engine::words::kGameKind, engine::pairing_kind::kPairsOf14);
     SetPile(PileListId::kFila, 0, Pile({kSixOfHearts, kKingOfHearts}));

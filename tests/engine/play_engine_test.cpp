@@ -18,8 +18,10 @@
 #include "engine/pile_text.h"
 #include "engine/preference_fields.h"
 #include "engine/rule_context.h"
+#include "engine/undo_commands.h"
 #include "tests/engine/game_player.h"
 #include "tests/engine/play_fixture.h"
+#include "tests/engine/player_presses.h"
 
 namespace engine::play_test {
 namespace {
@@ -217,13 +219,21 @@ TEST_F(PlayEngineTest, RandomPlayKeepsEveryDealtCardExactlyOnce) {
                 const int roll = static_cast<int>(random() % 10);
                 const std::vector<PlayerMove> moves = roll < 2 ? std::vector<PlayerMove>{} : LegalMoves(G());
                 if (roll == 1) {
-                    G().undo.RedoLastStep();
+                    RedoMove(G());
                 } else if (moves.empty()) {
-                    G().undo.UndoLastStep();  // also the way out of a dead end
+                    UndoMove(G());  // also the way out of a dead end
                 } else if (const PlayerMove& move = moves[random() % moves.size()]; roll == 2) {
-                    if (!move.stack && move.card > 0) SendCard(G(), move.card);
+                    // A stray click: a pairing game selects a card, another sends it away.
+                    const std::vector<int> strays = PairingCandidates(G());
+                    if (!strays.empty()) {
+                        ClickPairingCard(G(), strays[random() % strays.size()]);
+                    } else if (!move.stack && move.card > 0) {
+                        SendCard(G(), move.card);
+                    }
                 } else {
-                    EXPECT_TRUE(PlayMove(G(), move)) << MoveText(move);
+                    // A press on the stock may only show the mark, or find gaps to fill first.
+                    const bool moved = PlayMove(G(), move);
+                    EXPECT_TRUE(moved || move.action == kStockPress) << MoveText(move);
                 }
                 ASSERT_EQ(BoardCodes(G()), dealt) << "after action " << a << "\n" << Board(G());
             }

@@ -27,7 +27,7 @@ public:
 // A game state with an undo store over it.
 class UndoFixture : public ::testing::Test {
 protected:
-    UndoFixture() : store(board.piles, game, registers, MakeServices()) {}
+    UndoFixture() : services(MakeServices()), store(board.piles, game, registers, services) {}
 
     Services MakeServices() {
         Services services = fake.Services();
@@ -59,6 +59,7 @@ protected:
     CardBoard board;
     GameDefRecord game;
     Registers registers;
+    Services services;
     UndoStore store;
 };
 

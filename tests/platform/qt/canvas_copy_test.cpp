@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <climits>
 #include <map>
 #include <utility>
 
@@ -159,6 +161,51 @@ TEST(CanvasBlockCopy, OverlappingSelfCopyReadsTheOldPixels) {
     EXPECT_EQ(canvas.Pixel(21, 22), Gradient(19, 19));
     canvas.BlockCopy(0, 0, 20, 20, bitmap, 5, 5);  // the other way, through the bitmap itself
     EXPECT_EQ(canvas.Pixel(0, 0), Gradient(3, 2));
+}
+
+// Plain copies between 32-bit images go row by row; a source of another format goes
+// pixel by pixel. Both must give the same pixels with the same clipping.
+TEST(CanvasBlockCopy, RowCopyGivesThePixelsOfThePixelByPixelCopyWhereverTheBlockLies) {
+    const Bitmap source = GradientBitmap(60, 50);
+    const QImage slowSource = source.Image().convertToFormat(QImage::Format_RGB888);
+    const struct {
+        int x, y, w, h, sx, sy;
+    } cases[] = {{5, 5, 20, 20, 0, 0},         {-10, -5, 30, 30, 3, 2},         {30, 20, 50, 50, 10, 10},
+                 {0, 0, 40, 40, -15, -20},     {10, 10, 20, 20, 55, 45},        {-1000000, 0, 10, 10, 0, 0},
+                 {0, 0, 2000000000, 40, 0, 0}, {2147483600, 5, 100, 5, 0, 0},   {5, 5, 0, 10, 0, 0},
+                 {-3, 7, 50, 1, 0, 49},        {0, 0, 40, 30, INT_MIN, INT_MAX}};
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32}) {
+        for (const auto& c : cases) {
+            QImage expected = GradientBitmap(40, 30).Image().convertToFormat(format);
+            QImage actual = expected.copy();
+            Canvas(expected).BlockCopy(c.x, c.y, c.w, c.h, slowSource, c.sx, c.sy);
+            Canvas(actual).BlockCopy(c.x, c.y, c.w, c.h, source, c.sx, c.sy);
+            EXPECT_EQ(actual, expected) << format << ": " << c.x << "," << c.y << " " << c.w << "x" << c.h;
+        }
+    }
+}
+
+TEST(CanvasBlockCopy, RowCopyWithinOneImageReadsTheOldPixels) {
+    for (const auto& [x, y, sx, sy] : {std::array{5, 5, 0, 0}, {0, 0, 5, 5}, {3, 0, 0, 0}, {0, 2, 0, 0}}) {
+        Bitmap bitmap = GradientBitmap(40, 30);
+        const Bitmap original = GradientBitmap(40, 30);
+        Bitmap expected = GradientBitmap(40, 30);
+        Canvas(expected).BlockCopy(x, y, 30, 20, original.Image().convertToFormat(QImage::Format_RGB888), sx, sy);
+        Canvas canvas(bitmap);
+        canvas.BlockCopy(x, y, 30, 20, bitmap, sx, sy);
+        EXPECT_EQ(bitmap.Image(), expected.Image()) << x << "," << y << " from " << sx << "," << sy;
+    }
+}
+
+TEST(CanvasBlockCopy, RowCopyMakesAnAlphaSourceOpaque) {
+    QImage source(2, 1, QImage::Format_ARGB32);
+    source.setPixel(0, 0, qRgba(10, 20, 30, 0));
+    source.setPixel(1, 0, qRgba(40, 50, 60, 128));
+    Bitmap target(2, 1);
+    Canvas canvas(target);
+    canvas.BlockCopy(0, 0, 2, 1, source, 0, 0);
+    EXPECT_EQ(target.Image().pixel(0, 0), qRgb(10, 20, 30));
+    EXPECT_EQ(target.Image().pixel(1, 0), qRgb(40, 50, 60));
 }
 
 TEST(CanvasBlockCopy, ReadsACanvasOfAnotherKind) {

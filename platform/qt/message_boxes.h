@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/core/messages.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <string>
+
+namespace platform {
+
+// The message boxes the player sees: modal, centred on the owner window while there is one.
+class MessageBoxes : public IMessages {
+public:
+    // The caption titles information boxes, and confirmations that bring none of their own.
+    explicit MessageBoxes(std::string caption, QWidget* owner = nullptr);
+
+    void SetOwner(QWidget* owner) { m_owner = owner; }
+
+    void ShowInfo(const std::string& text) override;
+    // OK and Cancel, OK the default; Escape or closing the box declines.
+    bool Confirm(const std::string& text, const std::string& caption) override;
+    void ShowError(const std::string& title, const std::string& text) override;
+    // The desktop has one beep, so every type sounds alike.
+    void Beep(unsigned type) override;
+
+private:
+    std::string m_caption;
+    QPointer<QWidget> m_owner;
+};
+
+}  // namespace platform

@@ -1,0 +1,136 @@
+#include "platform/qt/message_boxes.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+
+namespace platform {
+namespace {
+
+// What a message box showed before the player answered it.
+struct SeenBox {
+    bool seen = false;
+    std::string title;
+    std::string text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QWidget* parent = nullptr;
+};
+
+constexpr int kPollMs = 5;
+constexpr int kGiveUpPolls = 400;
+
+QMessageBox* OpenBox() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) return box;
+    }
+    return nullptr;
+}
+
+// Answers the next message box as a player would: notes what it shows, then presses the
+// button, or closes it with Escape when the button is NoButton.
+class Answer {
+public:
+    explicit Answer(QMessageBox::StandardButton press) : m_timer(std::make_unique<QTimer>()) {
+        m_timer->setInterval(kPollMs);
+        QObject::connect(m_timer.get(), &QTimer::timeout, [this, press] {
+            QMessageBox* box = OpenBox();
+            if (box == nullptr) {
+                if (++m_polls > kGiveUpPolls) m_timer->stop();
+                return;
+            }
+            m_timer->stop();
+            m_box.seen = true;
+            m_box.title = box->windowTitle().toStdString();
+            m_box.text = box->text().toStdString();
+            m_box.icon = box->icon();
+            m_box.buttons = box->standardButtons();
+            m_box.defaultButton = box->standardButton(box->defaultButton());
+            m_box.parent = box->parentWidget();
+            if (press == QMessageBox::NoButton) {
+                box->reject();
+            } else {
+                box->button(press)->click();
+            }
+        });
+        m_timer->start();
+    }
+
+    const SeenBox& Box() const { return m_box; }
+
+private:
+    std::unique_ptr<QTimer> m_timer;
+    SeenBox m_box;
+    int m_polls = 0;
+};
+
+TEST(MessageBoxes, InformationUnderTheProgramsCaption) {
+    MessageBoxes boxes("Corvanet Solitaire");
+    Answer answer(QMessageBox::Ok);
+    boxes.ShowInfo("Error 01 - fnGameNumberCardsArray");
+    ASSERT_TRUE(answer.Box().seen);
+    EXPECT_EQ(answer.Box().title, "Corvanet Solitaire");
+    EXPECT_EQ(answer.Box().text, "Error 01 - fnGameNumberCardsArray");
+    EXPECT_EQ(answer.Box().icon, QMessageBox::Information);
+    EXPECT_EQ(answer.Box().buttons, QMessageBox::Ok);
+}
+
+TEST(MessageBoxes, ErrorWithItsTitleAndTheStopIcon) {
+    MessageBoxes boxes("Corvanet Solitaire");
+    Answer answer(QMessageBox::Ok);
+    boxes.ShowError("Error", "Cannot find file:\n/x/<GAMES>.DAT");
+    ASSERT_TRUE(answer.Box().seen);
+    EXPECT_EQ(answer.Box().title, "Error");
+    EXPECT_EQ(answer.Box().text, "Cannot find file:\n/x/<GAMES>.DAT");
+    EXPECT_EQ(answer.Box().icon, QMessageBox::Critical);
+    EXPECT_EQ(answer.Box().buttons, QMessageBox::Ok);
+}
+
+TEST(MessageBoxes, ConfirmationIsOkOnlyWhenOkIsPressed) {
+    MessageBoxes boxes("Corvanet Solitaire");
+    {
+        Answer answer(QMessageBox::Ok);
+        EXPECT_TRUE(boxes.Confirm("Exit Corvanet Solitaire?", "Exit"));
+        ASSERT_TRUE(answer.Box().seen);
+        EXPECT_EQ(answer.Box().title, "Exit");
+        EXPECT_EQ(answer.Box().buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        EXPECT_EQ(answer.Box().defaultButton, QMessageBox::Ok);
+    }
+    {
+        Answer answer(QMessageBox::Cancel);
+        EXPECT_FALSE(boxes.Confirm("Exit Corvanet Solitaire?", ""));
+        EXPECT_EQ(answer.Box().title, "Corvanet Solitaire");
+    }
+    {
+        // Escape, or the box's close button, declines.
+        Answer answer(QMessageBox::NoButton);
+        EXPECT_FALSE(boxes.Confirm("Exit Corvanet Solitaire?", ""));
+        EXPECT_TRUE(answer.Box().seen);
+    }
+}
+
+TEST(MessageBoxes, BoxesOpenOverTheOwnerUntilItIsGone) {
+    auto owner = std::make_unique<QWidget>();
+    MessageBoxes boxes("Corvanet Solitaire", owner.get());
+    {
+        Answer answer(QMessageBox::Ok);
+        boxes.ShowInfo("owned");
+        EXPECT_EQ(answer.Box().parent, owner.get());
+    }
+    owner.reset();
+    Answer answer(QMessageBox::Ok);
+    boxes.ShowInfo("no owner left");
+    ASSERT_TRUE(answer.Box().seen);
+    EXPECT_EQ(answer.Box().parent, nullptr);
+}
+
+}  // namespace
+}  // namespace platform

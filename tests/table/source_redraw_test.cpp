@@ -1,0 +1,113 @@
+#include "table/source_redraw.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <algorithm>
+
+#include "engine/game_words.h"
+#include "engine/preference_fields.h"
+#include "table/card_drawing.h"
+#include "table/layout/fan_modes.h"
+#include "table/table_repaint.h"
+#include "tests/table/drawing_fixture.h"
+
+namespace {
+
+using drawing_test::BackgroundColourAt;
+using drawing_test::FaceColour;
+using drawing_test::kCh;
+using drawing_test::kCw;
+using engine::PileListId;
+namespace fields = engine::fields;
+namespace words = engine::words;
+
+// Two tableau piles at y 200 and a reserve at (500, 20), the table drawn in the buffer.
+class SourceRedrawTest : public drawing_test::DrawingTest {
+protected:
+    SourceRedrawTest() {
+        SetWord(words::kTableauCount, 2);
+        SetWord(words::kReserveCount, 1);
+        SetWord(words::kTableauFanMode, table::fan_mode::kDown);
+        PlaceTableau(0, 100, 200);
+        PlaceTableau(1, 300, 200);
+        mainGame.SetReserveX(0, 500);
+        mainGame.SetReserveY(0, 20);
+        SetPile(PileListId::kFila, 0, {2, 3, 4});
+        SetPile(PileListId::kFila, 1, {9});
+        SetPile(PileListId::kAppogg, 0, {5, 6});
+    }
+
+    void Repaint() {
+        table::CopyBackgroundToCanvas(context, buffers.BufferCanvas());
+        table::RepaintTable(context, buffers.BufferCanvas(), false);
+    }
+
+    std::string Fila(int i) const { return board.piles.Pile(PileListId::kFila, i); }
+};
+
+TEST_F(SourceRedrawTest, SideBySideTheCardLeavesABlankSlotNotAGap) {
+    SetWord(words::kTableauFanMode, table::fan_mode::kSideBySide);
+    mainGame.SideBySideGap = 6;
+    Repaint();
+    const std::string before = Fila(0);
+    table::RedrawPileWithoutCard(context, 3, true);
+    EXPECT_EQ(Fila(0), before);
+    const int middle = 100 + kCw + 6 + 30;
+    EXPECT_EQ(BufferPixel(middle, 250), BackgroundColourAt(middle, 250));
+    // The card above stays at its own place.
+    EXPECT_EQ(BufferPixel(100 + 2 * (kCw + 6) + 30, 250), FaceColour(3));
+    EXPECT_EQ(BufferPixel(130, 250), FaceColour(1));
+}
+
+TEST_F(SourceRedrawTest, StackedSpecialPilesAreNotRedrawn) {
+    SetWord(words::kTableauFanMode, table::fan_mode::kSpecial);
+    Repaint();
+    const QImage before = buffers.TableBuffer().Image().copy();
+    table::RedrawPileWithoutCard(context, 4, true);
+    EXPECT_TRUE(buffers.TableBuffer().Image() == before);
+}
+
+TEST_F(SourceRedrawTest, AReserveShowsTheCardBelow) {
+    Repaint();
+    ASSERT_EQ(BufferPixel(530, 60), FaceColour(5));
+    table::RedrawPileWithoutCard(context, 6, true);
+    EXPECT_EQ(BufferPixel(530, 60), FaceColour(4));
+    EXPECT_EQ(board.piles.Pile(PileListId::kAppogg, 0), "005006");
+}
+
+TEST_F(SourceRedrawTest, AFannedReserveIsRedrawnWholeAndShownAtOnce) {
+    SetWord(words::kReserveFanning, -11);
+    Repaint();
+    window.invalidatedAll = 0;
+    table::RedrawPileWithoutCard(context, 6, true);
+    EXPECT_EQ(BufferPixel(530, 60), FaceColour(4));
+    EXPECT_EQ(WindowPixel(530, 60), FaceColour(4));
+    EXPECT_GT(window.invalidatedAll, 0);
+}
+
+TEST_F(SourceRedrawTest, AStackLeavesThePileBelowIt) {
+    Repaint();
+    // The press lifted the stack's rectangle: from card 3 down to the pile's bottom.
+    layout.SetDragRects(100, 218, 100 + kCw, 236 + kCh);
+    table::RedrawPileWithoutCard(context, 3, false);
+    EXPECT_EQ(Fila(0), "002003004");
+    EXPECT_EQ(BufferPixel(130, 250), FaceColour(1));
+    EXPECT_EQ(BufferPixel(130, 200 + kCh + 5), BackgroundColourAt(130, 200 + kCh + 5));
+}
+
+TEST_F(SourceRedrawTest, UntidyPilesRepaintTheStripsBesideThePile) {
+    SetField(fields::kPilesTT, "Y");
+    Repaint();
+    window.invalidated.clear();
+    table::RedrawPileWithoutCard(context, 4, true);
+    const auto has = [&](const engine::TableRect& r) {
+        return std::find(window.invalidated.begin(), window.invalidated.end(), r) != window.invalidated.end();
+    };
+    const int bottom = 200 + 18 + kCh + (layout.DragRect().bottom - layout.DragRect().top);
+    EXPECT_TRUE(has({98, 200, 100, bottom}));
+    EXPECT_TRUE(has({100 + kCw, 200, 100 + kCw + 2, bottom}));
+}
+
+}  // namespace
