@@ -1,0 +1,288 @@
+#include "tests/support/auto_player_moves.h"
+
+#include <array>
+#include <charconv>
+#include <string>
+
+#include "engine/action_executor.h"
+#include "engine/autoplay.h"
+#include "engine/face_up.h"
+#include "engine/game.h"
+#include "engine/pile_acceptance.h"
+#include "engine/pile_names.h"
+#include "engine/pile_sequences.h"
+#include "engine/pile_text.h"
+#include "engine/undo_move_group.h"
+#include "engine/undo_snapshot.h"
+#include "engine/win_test.h"
+#include "tests/support/auto_player_presses.h"
+
+namespace test_support {
+
+namespace {
+
+namespace words = engine::words;
+using engine::Game;
+using engine::PileListId;
+
+// FoundationTakeBack: 1 any foundation top comes back, 2 only from a foundation of two or more.
+constexpr int kTakeBackAny = 1;
+constexpr int kTakeBackAboveOne = 2;
+// ReserveFanning -11: any card of a fanned reserve may be lifted.
+constexpr int kAnyReserveCard = -11;
+constexpr int kReserveNeverLifted = -14;
+
+constexpr std::string_view kStockText = "stock";
+constexpr std::string_view kTurnUpText = "up ";
+constexpr std::string_view kSelectText = "pick ";
+constexpr std::string_view kDiscardText = "play ";
+constexpr char kMoveMark = '>';
+constexpr char kPairMark = '+';
+
+const std::string& Line(const Game& game, PileListId list, int line) { return game.board.piles.Pile(list, line); }
+
+int Word(const Game& game, int number) { return game.gameDef[number]; }
+
+int TableauCount(const Game& game) { return Word(game, words::kTableauCount); }
+int ReserveCount(const Game& game) { return Word(game, words::kReserveCount); }
+int FoundationCount(const Game& game) { return Word(game, words::kFoundationCount); }
+
+bool FaceUp(const Game& game, int card) { return card > 0 && !game.board.cards.IsFaceDown(card); }
+
+// --- Drag moves -------------------------------------------------------------------------
+
+struct Lift {
+    int card;
+    bool stack;
+    engine::PileRef from;
+    int topCard;  // the lifted stack's top card, as the press notes it (0 for other piles)
+};
+
+// The cards of a tableau pile the table lifts: its face-up top, or a face-up card whose
+// cards above follow the pile's rule and may move together.
+void TableauLifts(Game& game, int index, bool topOnly, std::vector<Lift>& lifts) {
+    if (!PileMayBeLifted(game, index)) return;
+    const std::string& pile = Line(game, PileListId::kFila, index);
+    const engine::RuleContext rules = game.Rules();
+    const int lowest = topOnly ? engine::PileCardCount(pile) - 1 : 0;
+    for (int i = engine::PileCardCount(pile) - 1; i >= lowest; --i) {
+        const int card = engine::PileCardAt(pile, i);
+        if (!FaceUp(game, card)) break;
+        const bool top = i == engine::PileCardCount(pile) - 1;
+        if (!top && !engine::IsValidSequence(rules, card, index)) break;
+        if (!engine::CanMoveSequence(rules, game.mainGame, card, false)) continue;
+        lifts.push_back({card, !top, {PileListId::kFila, index}, game.mainGame.LiftedTopCard});
+    }
+}
+
+void TopLift(Game& game, PileListId list, int index, std::vector<Lift>& lifts) {
+    const std::string& pile = Line(game, list, index);
+    const int card = engine::PileTopCard(pile);
+    if (FaceUp(game, card)) lifts.push_back({card, false, {list, index}, 0});
+}
+
+void ReserveLifts(Game& game, int index, std::vector<Lift>& lifts) {
+    const int fanning = Word(game, words::kReserveFanning);
+    if (fanning == kReserveNeverLifted) return;
+    if (fanning != kAnyReserveCard) {
+        TopLift(game, PileListId::kAppogg, index, lifts);
+        return;
+    }
+    const std::string& pile = Line(game, PileListId::kAppogg, index);
+    for (int i = engine::PileCardCount(pile) - 1; i >= 0; --i) {
+        const int card = engine::PileCardAt(pile, i);
+        if (FaceUp(game, card)) lifts.push_back({card, false, {PileListId::kAppogg, index}, 0});
+    }
+}
+
+std::vector<Lift> Lifts(Game& game, bool topsOnly) {
+    std::vector<Lift> lifts;
+    for (int t = 0; t < TableauCount(game); ++t) TableauLifts(game, t, topsOnly, lifts);
+    for (int r = 0; r < ReserveCount(game); ++r) ReserveLifts(game, r, lifts);
+    if (Word(game, words::kWasteFaceDown) == 0) TopLift(game, PileListId::kMazzo, engine::kWasteLine, lifts);
+    const int takeBack = Word(game, words::kFoundationTakeBack);
+    for (int f = 0; f < FoundationCount(game); ++f) {
+        const int held = engine::PileCardCount(Line(game, PileListId::kDest, f));
+        if (takeBack == kTakeBackAny || (takeBack == kTakeBackAboveOne && held > 1)) {
+            TopLift(game, PileListId::kDest, f, lifts);
+        }
+    }
+    return lifts;
+}
+
+// The move code's names: "Dest1", "Fila12", "Appogg3". Made once: they are asked for
+// every lifted card and every pile.
+const std::string& TargetName(PileListId list, int index) {
+    static const auto names = [] {
+        std::array<std::vector<std::string>, engine::kSnapshotListOrder.size()> all;
+        for (const PileListId id : engine::kSnapshotListOrder) {
+            for (int line = 0; line < engine::PileLineCount(id); ++line) {
+                all[static_cast<std::size_t>(id)].push_back(
+                    engine::PileName({id, line}, engine::PileNumberForm::kNoLeadingZero));
+            }
+        }
+        return all;
+    }();
+    return names[static_cast<std::size_t>(list)][static_cast<std::size_t>(index)];
+}
+
+void DragMoves(Game& game, ActionScope scope, std::vector<PlayerAction>& actions) {
+    std::vector<engine::PileRef> targets;
+    for (int f = 0; f < FoundationCount(game); ++f) targets.push_back({PileListId::kDest, f});
+    if (scope == ActionScope::kAll) {
+        for (int t = 0; t < TableauCount(game); ++t) targets.push_back({PileListId::kFila, t});
+        for (int r = 0; r < ReserveCount(game); ++r) targets.push_back({PileListId::kAppogg, r});
+    }
+    // A foundation takes one card at a time.
+    for (const Lift& lift : Lifts(game, scope != ActionScope::kAll)) {
+        game.lift.singleCard = !lift.stack;
+        game.mainGame.LiftedCard = static_cast<std::int16_t>(lift.card);
+        game.mainGame.LiftedTopCard = static_cast<std::int16_t>(lift.topCard);
+        for (const engine::PileRef& target : targets) {
+            if (target == lift.from) continue;
+            engine::DropContext drops = game.Drops();
+            const std::string& name = TargetName(target.list, target.line);
+            if (engine::CanDropOnPile(drops, lift.card, name)) {
+                actions.push_back({ActionKind::kMove, lift.card, 0, name, lift.stack});
+            }
+        }
+    }
+    game.lift.singleCard = true;
+    game.mainGame.LiftedCard = 0;
+    game.mainGame.LiftedTopCard = 0;
+}
+
+void TurnUps(const Game& game, std::vector<PlayerAction>& actions) {
+    for (int t = 0; t < TableauCount(game); ++t) {
+        const int top = engine::PileTopCard(Line(game, PileListId::kFila, t));
+        if (top > 0 && game.board.cards.IsFaceDown(top)) actions.push_back({ActionKind::kTurnUp, top, 0, {}, false});
+    }
+}
+
+// --- Carrying actions out -------------------------------------------------------------------
+
+void TakeAction(Game& game, const PlayerAction& action) {
+    switch (action.kind) {
+        case ActionKind::kMove:
+            game.lift.singleCard = !action.stack;
+            game.mainGame.LiftedCard = static_cast<std::int16_t>(action.card);
+            engine::CanMoveSequence(game.Rules(), game.mainGame, action.card, false);
+            engine::ExecuteAction(game, action.card, action.target);
+            game.lift.singleCard = true;
+            game.mainGame.LiftedCard = 0;
+            game.mainGame.LiftedTopCard = 0;
+            break;
+        case ActionKind::kStock: PressStock(game); break;
+        case ActionKind::kTurnUp:
+            for (int t = 0; t < TableauCount(game); ++t) {
+                if (engine::PileTopCard(Line(game, PileListId::kFila, t)) == action.card) {
+                    engine::TurnCardFaceUp(game, action.card, 0, 0, t);
+                }
+            }
+            break;
+        case ActionKind::kSelect: PressToSelect(game, action); break;
+        case ActionKind::kDiscard: PressToDiscard(game, action.card); break;
+    }
+}
+
+std::optional<int> ReadInt(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::string ActionText(const PlayerAction& action) {
+    switch (action.kind) {
+        case ActionKind::kMove:
+            return std::to_string(action.card) + (action.stack ? ">>" : ">") + action.target;
+        case ActionKind::kStock: return std::string(kStockText);
+        case ActionKind::kTurnUp: return std::string(kTurnUpText) + std::to_string(action.card);
+        case ActionKind::kSelect:
+            return std::string(kSelectText) + std::to_string(action.card) +
+                   (action.second != 0 ? kPairMark + std::to_string(action.second) : std::string());
+        case ActionKind::kDiscard: return std::string(kDiscardText) + std::to_string(action.card);
+    }
+    return {};
+}
+
+std::optional<PlayerAction> ParseAction(std::string_view text) {
+    PlayerAction action;
+    if (text == kStockText) {
+        action.kind = ActionKind::kStock;
+        return action;
+    }
+    const auto withPrefix = [&](std::string_view prefix, ActionKind kind) -> std::optional<PlayerAction> {
+        const std::string_view rest = text.substr(prefix.size());
+        const std::size_t plus = rest.find(kPairMark);
+        const auto first = ReadInt(rest.substr(0, plus));
+        if (!first) return std::nullopt;
+        action.kind = kind;
+        action.card = *first;
+        if (plus != std::string_view::npos) {
+            const auto second = ReadInt(rest.substr(plus + 1));
+            if (!second || kind != ActionKind::kSelect) return std::nullopt;
+            action.second = *second;
+        }
+        return action;
+    };
+    if (text.starts_with(kTurnUpText)) return withPrefix(kTurnUpText, ActionKind::kTurnUp);
+    if (text.starts_with(kSelectText)) return withPrefix(kSelectText, ActionKind::kSelect);
+    if (text.starts_with(kDiscardText)) return withPrefix(kDiscardText, ActionKind::kDiscard);
+    const std::size_t mark = text.find(kMoveMark);
+    if (mark == std::string_view::npos) return std::nullopt;
+    const auto card = ReadInt(text.substr(0, mark));
+    if (!card) return std::nullopt;
+    action.card = *card;
+    action.stack = text.substr(mark + 1).starts_with(kMoveMark);
+    action.target = std::string(text.substr(mark + (action.stack ? 2 : 1)));
+    if (!engine::ParsePileName(action.target)) return std::nullopt;
+    return action;
+}
+
+std::vector<PlayerAction> LegalActions(Game& game, ActionScope scope) {
+    std::vector<PlayerAction> actions;
+    if (game.registers.GetFlag(engine::flag::kGameInProgress) == 0) return actions;
+    if (IsPairingGame(game)) {
+        AddPairSelections(game, scope != ActionScope::kAll, actions);
+    } else if (IsDiscardGame(game)) {
+        if (scope == ActionScope::kAll) AddDiscardPlays(game, actions);
+    } else {
+        TurnUps(game, actions);
+        DragMoves(game, scope, actions);
+    }
+    if (scope == ActionScope::kAll && StockPressMoves(game)) actions.push_back({ActionKind::kStock, 0, 0, {}, false});
+    return actions;
+}
+
+bool PerformAction(Game& game, const PlayerAction& action) {
+    // The group leaves one step for a move that changed the board and none otherwise.
+    const int steps = game.undo.UndoStepCount();
+    {
+        engine::UndoMoveGroup group(game.undo);
+        TakeAction(game, action);
+        const bool over = game.registers.GetFlag(engine::flag::kGameWon) != 0 ||
+                          game.registers.GetFlag(engine::flag::kGameInProgress) == 0;
+        if (!over) engine::FollowUpMoves(game);
+    }
+    return game.undo.UndoStepCount() > steps;
+}
+
+int PerformActionUngrouped(Game& game, const PlayerAction& action) {
+    const int steps = game.undo.UndoStepCount();
+    TakeAction(game, action);
+    const bool over = game.registers.GetFlag(engine::flag::kGameWon) != 0 ||
+                      game.registers.GetFlag(engine::flag::kGameInProgress) == 0;
+    if (!over) engine::FollowUpMoves(game);
+    return game.undo.UndoStepCount() - steps;
+}
+
+bool IsWonNow(const Game& game) {
+    if (game.registers.GetFlag(engine::flag::kGameWon) != 0) return true;
+    return game.registers.GetFlag(engine::flag::kGameInProgress) == 0 &&
+           engine::IsGameWon(game.board.piles, game.gameDef, game.settings);
+}
+
+}  // namespace test_support
