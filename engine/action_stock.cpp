@@ -117,8 +117,10 @@ bool RedealWaste(ActionRun& run) {
         ShowHighlight(game);
         return false;
     }
-    ++game.mainGame.RedealCount;
+    // The step records the board and its counters before the pass is counted, so an undo
+    // gives the pass back.
     action::PushSnapshot(run);
+    ++game.mainGame.RedealCount;
     game.board.piles.SetPile(kStockRef, std::string());
     if (TurnWasteOver(run)) run.moved = true;
     return true;

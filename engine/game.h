@@ -33,7 +33,7 @@ public:
     CardBoard board;
     TMainGame mainGame;
     GameDefRecord gameDef;
-    UndoStore undo{board.piles, gameDef, registers, services};
+    UndoStore undo{board.piles, gameDef, registers, mainGame, services};
     Media media{services, settings};
     // Whether the lifted stack is one card high (the table's CardHeight = DragHeight).
     LiftState lift{};

@@ -5,7 +5,9 @@
 namespace engine {
 
 UndoMoveGroup::UndoMoveGroup(UndoStore& store)
-    : m_store(store), m_boardAtStart(store.CurrentSnapshot()), m_stepsAtStart(store.UndoStepCount()) {}
+    : m_store(store), m_boardAtStart(store.CurrentSnapshot()),
+      m_countersAtStart(store.CurrentCounters()),
+      m_stepsAtStart(store.UndoStepCount()) {}
 
 UndoMoveGroup::~UndoMoveGroup() {
     Close();
@@ -20,11 +22,13 @@ void UndoMoveGroup::Close() {
         return;
     }
     if (pushed <= 0) {
-        m_store.AppendUndoStep(m_boardAtStart);
+        m_store.AppendUndoStep(m_boardAtStart, m_countersAtStart);
         m_store.PushUndoSnapshot(false, kClearRedo);
-    } else if (pushed > 1) {
-        m_store.DeleteUndoSteps(true, pushed - 1);
+        return;
     }
+    if (pushed > 1) m_store.DeleteUndoSteps(true, pushed - 1);
+    // A move may count a pass or a stock deal before its first action records the board.
+    m_store.SetNewestUndoCounters(m_countersAtStart);
 }
 
 }  // namespace engine

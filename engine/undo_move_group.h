@@ -1,10 +1,9 @@
 #pragma once
 
 #include "engine/undo_snapshot.h"
+#include "engine/undo_store.h"
 
 namespace engine {
-
-class UndoStore;
 
 // Makes one player's move one undo step, however many actions it runs. Open a group
 // before the move's first action and let it close when the move is done:
@@ -36,6 +35,7 @@ public:
 private:
     UndoStore& m_store;
     SnapshotLines m_boardAtStart;
+    UndoStore::Counters m_countersAtStart;
     int m_stepsAtStart;
     bool m_closed = false;
 };

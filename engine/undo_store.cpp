@@ -8,6 +8,7 @@
 #include "engine/pile_text.h"
 #include "engine/registers.h"
 #include "engine/system_utils.h"
+#include "engine/table_object.h"
 #include "engine/table_view.h"
 
 namespace engine {
@@ -24,15 +25,16 @@ int FoundationZeroLine() {
 
 }  // namespace
 
-UndoStore::UndoStore(PileStore& piles, const GameDefRecord& game, Registers& registers, const Services& services)
-    : m_piles(piles), m_game(game), m_registers(registers), m_services(services) {}
+UndoStore::UndoStore(PileStore& piles, const GameDefRecord& game, Registers& registers, TMainGame& table,
+                     const Services& services)
+    : m_piles(piles), m_game(game), m_registers(registers), m_table(table), m_services(services) {}
 
 const PileList& UndoStore::UndoList(PileListId list) const {
-    return m_undo[Index(list)];
+    return m_undo.lists[Index(list)];
 }
 
 const PileList& UndoStore::RedoList(PileListId list) const {
-    return m_redo[Index(list)];
+    return m_redo.lists[Index(list)];
 }
 
 int UndoStore::UndoStepCount() const {
@@ -50,13 +52,26 @@ SnapshotLines UndoStore::CurrentSnapshot() const {
     return lines;
 }
 
+UndoStore::Counters UndoStore::CurrentCounters() const {
+    return {m_table.RedealCount, m_registers.GetIntReg(kStockDealCountReg), m_table.ActionCount};
+}
+
+void UndoStore::RestoreCounters(const Counters& counters) {
+    m_table.RedealCount = counters.redealCount;
+    m_registers.SetIntReg(kStockDealCountReg, counters.stockDeals);
+    m_table.ActionCount = counters.actionCount;
+    // The redraw shows the empty stock unlit; a flag left set would let the next press
+    // redeal without first showing the mark.
+    m_table.StockHighlightShown = 0;
+}
+
 void UndoStore::PushUndoSnapshot(bool undo, std::uint8_t clear) {
     if (!undo && clear == kClearRedo) {
-        for (PileList& list : m_redo) list.clear();
+        ClearSteps(m_redo);
         m_registers.ClearMoveLog(kRedoMoveLog);
         return;
     }
-    AppendStep(undo ? m_undo : m_redo, CurrentSnapshot());
+    AppendStep(undo ? m_undo : m_redo, CurrentSnapshot(), CurrentCounters());
     m_registers.AppendLogEntry(undo ? kUndoMoveLog : kRedoMoveLog, "");
 }
 
@@ -84,10 +99,10 @@ void UndoStore::FoldNewestSteps(bool ok, int n) {
 void UndoStore::ClearBoard(bool redraw, bool clearAll) {
     if (clearAll) {
         m_piles.ClearPiles();
-        for (PileList& list : m_undo) list.clear();
+        ClearSteps(m_undo);
         m_registers.ClearMoveLog(kUndoMoveLog);
     }
-    for (PileList& list : m_redo) list.clear();
+    ClearSteps(m_redo);
     m_registers.ClearMoveLog(kRedoMoveLog);
     m_registers.SetFlag(flag::kGameInProgress, 0);
     if (redraw) Redraw(false);
@@ -101,15 +116,18 @@ bool UndoStore::RedoLastStep() {
     return RestoreNewestStep(m_redo, kRedoMoveLog, m_undo, kUndoMoveLog);
 }
 
-bool UndoStore::RestoreNewestStep(StepLists& from, int fromLog, StepLists& to, int toLog) {
+bool UndoStore::RestoreNewestStep(Steps& from, int fromLog, Steps& to, int toLog) {
     if (StepCount(from) == 0) return false;
     const SnapshotLines step = NewestStep(from);
-    AppendStep(to, CurrentSnapshot());
+    const Counters counters = from.counters.back();
+    AppendStep(to, CurrentSnapshot(), CurrentCounters());
     // The card the step moved travels with it, so a redo finds the entry the undo took.
     const std::string entry = m_registers.LastLogEntry(fromLog);
     m_registers.DropLastLogEntry(fromLog);
     m_registers.AppendLogEntry(toLog, entry);
     WriteBack(step);
+    // Before the redraw: the stock's empty mark shows whether passes are left.
+    RestoreCounters(counters);
     RemoveNewestStep(from);
     Redraw(true);
     return true;
@@ -167,44 +185,55 @@ void UndoStore::DropNewestUndoSteps(int n) {
     }
 }
 
-void UndoStore::AppendUndoStep(const SnapshotLines& snapshot) {
-    AppendStep(m_undo, snapshot);
+void UndoStore::SetNewestUndoCounters(const Counters& counters) {
+    if (!m_undo.counters.empty()) m_undo.counters.back() = counters;
+}
+
+void UndoStore::AppendUndoStep(const SnapshotLines& snapshot, const Counters& counters) {
+    AppendStep(m_undo, snapshot, counters);
     m_registers.AppendLogEntry(kUndoMoveLog, "");
 }
 
-int UndoStore::StepCount(const StepLists& store) {
-    int steps = -1;
+int UndoStore::StepCount(const Steps& store) {
+    int steps = static_cast<int>(store.counters.size());
     for (const PileListId list : kSnapshotListOrder) {
-        const int whole = static_cast<int>(store[Index(list)].size()) / PileLineCount(list);
-        steps = steps < 0 ? whole : std::min(steps, whole);
+        const int whole = static_cast<int>(store.lists[Index(list)].size()) / PileLineCount(list);
+        steps = std::min(steps, whole);
     }
     return steps;
 }
 
-void UndoStore::AppendStep(StepLists& store, const SnapshotLines& snapshot) {
+void UndoStore::AppendStep(Steps& store, const SnapshotLines& snapshot, const Counters& counters) {
     for (const PileListId list : kSnapshotListOrder) {
         const int offset = SnapshotListOffset(list);
         for (int line = 0; line < PileLineCount(list); ++line) {
             const std::size_t at = static_cast<std::size_t>(offset + line);
-            store[Index(list)].push_back(at < snapshot.size() ? snapshot[at] : std::string());
+            store.lists[Index(list)].push_back(at < snapshot.size() ? snapshot[at] : std::string());
         }
     }
+    store.counters.push_back(counters);
 }
 
-void UndoStore::RemoveNewestStep(StepLists& store) {
+void UndoStore::RemoveNewestStep(Steps& store) {
     // A list shorter than a step gives up what it has and stops at empty.
     for (const PileListId list : kSnapshotListOrder) {
-        PileList& lines = store[Index(list)];
+        PileList& lines = store.lists[Index(list)];
         const std::size_t remove = std::min(lines.size(), static_cast<std::size_t>(PileLineCount(list)));
         lines.resize(lines.size() - remove);
     }
+    if (!store.counters.empty()) store.counters.pop_back();
 }
 
-SnapshotLines UndoStore::NewestStep(const StepLists& store) {
+void UndoStore::ClearSteps(Steps& store) {
+    for (PileList& list : store.lists) list.clear();
+    store.counters.clear();
+}
+
+SnapshotLines UndoStore::NewestStep(const Steps& store) {
     SnapshotLines snapshot;
     snapshot.reserve(kBoardLineCount);
     for (const PileListId list : kSnapshotListOrder) {
-        const PileList& lines = store[Index(list)];
+        const PileList& lines = store.lists[Index(list)];
         const std::size_t first = lines.size() - static_cast<std::size_t>(PileLineCount(list));
         snapshot.insert(snapshot.end(), lines.begin() + static_cast<std::ptrdiff_t>(first), lines.end());
     }

@@ -15,6 +15,7 @@ namespace engine {
 
 class GameDefRecord;
 class Registers;
+class TMainGame;
 
 // PushUndoSnapshot's clear argument that empties the redo store instead of pushing.
 inline constexpr std::uint8_t kClearRedo = 1;
@@ -27,14 +28,27 @@ inline constexpr std::string_view kDelLinesMessage = "Del Lines";
 // store of the same shape. The move logs of the steps stay in the registers (log 1 undo,
 // log 2 redo), one entry a step.
 //
-// Every operation leaves each list holding whole steps and all four lists of a store the
-// same number of steps. Pairing games (KeepsSelectionInFoundation) store foundation 0 as
-// an empty line and never restore it.
+// Beside each step the store keeps the game's counters as they were with that board, kept
+// out of the snapshot lines, so that undoing a redeal gives the pass back.
+//
+// Every operation leaves each list holding whole steps, all four lists of a store the
+// same number of steps, and one counters entry a step. Pairing games
+// (KeepsSelectionInFoundation) store foundation 0 as an empty line and never restore it.
 class UndoStore {
 public:
+    // The counters that belong to a board. StockHighlightShown is not among them: a
+    // restore redraws the empty stock unlit, so it clears the flag instead.
+    struct Counters {
+        std::int16_t redealCount = 0;  // TMainGame.RedealCount
+        std::int32_t stockDeals = 0;   // integer register kStockDealCountReg
+        std::int16_t actionCount = 0;  // TMainGame.ActionCount
+        bool operator==(const Counters&) const = default;
+    };
+
     // Redraws go through services.tableView and messages through services.messages; either
     // may be null, which draws or shows nothing.
-    UndoStore(PileStore& piles, const GameDefRecord& game, Registers& registers, const Services& services);
+    UndoStore(PileStore& piles, const GameDefRecord& game, Registers& registers, TMainGame& table,
+              const Services& services);
     UndoStore(const UndoStore&) = delete;
     UndoStore& operator=(const UndoStore&) = delete;
 
@@ -68,30 +82,41 @@ public:
     void ClearBoard(bool redraw, bool clearAll);
 
     // The Undo command: the current board becomes the newest redo step, the newest undo
-    // step is written back to the piles with its face flags and dropped, its log entry
-    // moves to the redo log, and the table is redrawn. False when there is no step.
+    // step is written back to the piles with its face flags and its counters and dropped,
+    // its log entry moves to the redo log, StockHighlightShown is cleared and the table is
+    // redrawn. False when there is no step.
     bool UndoLastStep();
     // The Redo command: the same from the redo store to the undo store.
     bool RedoLastStep();
 
     // For UndoMoveGroup: the newest n undo steps and their log entries go without a trace
     // (n is cut to the steps there are); a snapshot becomes the newest undo step with an
-    // empty log entry.
+    // empty log entry and the given counters.
     void DropNewestUndoSteps(int n);
-    void AppendUndoStep(const SnapshotLines& snapshot);
+    void AppendUndoStep(const SnapshotLines& snapshot, const Counters& counters);
+    // The counters of the board as it is now.
+    Counters CurrentCounters() const;
+    // Gives the newest undo step other counters (none: nothing happens).
+    void SetNewestUndoCounters(const Counters& counters);
 
 private:
-    // The four lists of a store, indexed by PileListId.
-    using StepLists = std::array<PileList, 4>;
+    // A store: the four lists of snapshot lines, indexed by PileListId, and the counters
+    // of each step, oldest first.
+    struct Steps {
+        std::array<PileList, 4> lists;
+        std::vector<Counters> counters;
+    };
 
-    static int StepCount(const StepLists& store);
-    static void AppendStep(StepLists& store, const SnapshotLines& snapshot);
-    static void RemoveNewestStep(StepLists& store);
-    static SnapshotLines NewestStep(const StepLists& store);
+    static int StepCount(const Steps& store);
+    static void AppendStep(Steps& store, const SnapshotLines& snapshot, const Counters& counters);
+    static void RemoveNewestStep(Steps& store);
+    static void ClearSteps(Steps& store);
+    static SnapshotLines NewestStep(const Steps& store);
 
     void FoldNewestSteps(bool ok, int n);
-    bool RestoreNewestStep(StepLists& from, int fromLog, StepLists& to, int toLog);
+    bool RestoreNewestStep(Steps& from, int fromLog, Steps& to, int toLog);
     void WriteBack(const SnapshotLines& snapshot);
+    void RestoreCounters(const Counters& counters);
     void DropSelectedCardsOffBoard();
     bool IsSelectable(int card) const;
     void Redraw(bool withCards);
@@ -99,9 +124,10 @@ private:
     PileStore& m_piles;
     const GameDefRecord& m_game;
     Registers& m_registers;
+    TMainGame& m_table;
     const Services& m_services;  // the owner's, so ports wired later are seen
-    StepLists m_undo;
-    StepLists m_redo;
+    Steps m_undo;
+    Steps m_redo;
 };
 
 }  // namespace engine

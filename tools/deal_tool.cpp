@@ -21,7 +21,7 @@
 #include "engine/services.h"
 #include "engine/settings_block.h"
 #include "engine/table_object.h"
-#include "platform/core/messages.h"
+#include "platform/core/console_messages.h"
 #include "platform/core/paths.h"
 #include "platform/core/random.h"
 
@@ -39,20 +39,6 @@ constexpr std::string_view kUsage =
     "  PROGRAM_FOLDER  the folder that holds GAMES.DAT\n"
     "  GAME_ID         the game's id in the game list (1-999)\n"
     "  GAME_NUMBER     the game number, up to 13 decimal digits\n";
-
-// The engine's message boxes, written to the error stream.
-class ConsoleMessages : public platform::IMessages {
-public:
-    void ShowInfo(const std::string& text) override { std::cerr << text << '\n'; }
-    bool Confirm(const std::string& text, const std::string&) override {
-        std::cerr << text << '\n';
-        return false;
-    }
-    void ShowError(const std::string& title, const std::string& text) override {
-        std::cerr << title << ": " << text << '\n';
-    }
-    void Beep(unsigned) override {}
-};
 
 bool AllDigits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
@@ -93,7 +79,7 @@ int main(int argc, char** argv) {
         return Usage("the game number must be 1 to 13 decimal digits: " + std::string(gameNumber));
     }
 
-    ConsoleMessages messages;
+    platform::ConsoleMessages messages;
     const platform::PathResolver paths(folder);
     engine::Services services;
     services.messages = &messages;

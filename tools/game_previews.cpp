@@ -24,7 +24,7 @@
 #include "engine/game_list.h"
 #include "engine/services.h"
 #include "engine/table_object.h"
-#include "platform/core/messages.h"
+#include "platform/core/console_messages.h"
 #include "platform/core/paths.h"
 #include "platform/core/resource_names.h"
 
@@ -54,19 +54,6 @@ constexpr std::string_view kUsage =
     "  PROGRAM_FOLDER    the folder that holds GAMES.DAT and QND.RGF\n"
     "  GENERATED_FOLDER  the generated resources; the previews go into its bitmap folder\n";
 
-class ConsoleMessages : public platform::IMessages {
-public:
-    void ShowInfo(const std::string& text) override { std::cerr << text << '\n'; }
-    bool Confirm(const std::string& text, const std::string&) override {
-        std::cerr << text << '\n';
-        return false;
-    }
-    void ShowError(const std::string& title, const std::string& text) override {
-        std::cerr << title << ": " << text << '\n';
-    }
-    void Beep(unsigned) override {}
-};
-
 int Usage(std::string_view problem) {
     std::cerr << "corvanet-game-previews: " << problem << "\n" << kUsage;
     return kExitBadArguments;
@@ -91,7 +78,7 @@ QImage DrawTable(const std::filesystem::path& tool, const std::filesystem::path&
 
 int Run(const std::filesystem::path& tool, const std::filesystem::path& folder,
         const std::filesystem::path& generated) {
-    ConsoleMessages messages;
+    platform::ConsoleMessages messages;
     const platform::PathResolver paths(folder);
     engine::Services services;
     services.messages = &messages;

@@ -16,7 +16,7 @@
 #include <string_view>
 
 #include "engine/game_list.h"
-#include "platform/core/messages.h"
+#include "platform/core/console_messages.h"
 #include "table/layout/card_sizes.h"
 #include "table/table_snapshot.h"
 
@@ -41,19 +41,6 @@ constexpr std::string_view kUsage =
     "  CARD_SIZE       B (big), M (medium) or L (small)\n"
     "  WIDTHxHEIGHT    the main window's size in pixels, e.g. 1024x768 (200-8192 each)\n"
     "  OUTPUT.png      the picture to write\n";
-
-class ConsoleMessages : public platform::IMessages {
-public:
-    void ShowInfo(const std::string& text) override { std::cerr << text << '\n'; }
-    bool Confirm(const std::string& text, const std::string&) override {
-        std::cerr << text << '\n';
-        return false;
-    }
-    void ShowError(const std::string& title, const std::string& text) override {
-        std::cerr << title << ": " << text << '\n';
-    }
-    void Beep(unsigned) override {}
-};
 
 struct Arguments {
     std::filesystem::path folder;
@@ -114,7 +101,7 @@ std::optional<int> ReadArguments(int argc, char** argv, Arguments& args) {
 }
 
 int Run(const Arguments& args) {
-    ConsoleMessages messages;
+    platform::ConsoleMessages messages;
     table::TableSnapshot snapshot(messages);
     const table::SnapshotRequest request{args.folder, args.gameId, args.gameNumber, args.cardSize, args.width,
                                          args.height};

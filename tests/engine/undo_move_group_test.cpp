@@ -41,16 +41,32 @@ TEST_F(UndoMoveGroupTest, SeveralActionsBecomeOneStepHoldingTheBoardBefore) {
 
 TEST_F(UndoMoveGroupTest, ChangeWithoutAPushLeavesOneStepAndEmptiesRedo) {
     store.PushUndoSnapshot(false, kNoClear);
+    SetCounters({1, 2, 1});
     const SnapshotLines before = Board();
     {
         UndoMoveGroup group(store);
         Set(PileListId::kFila, 0, "009");  // an action that records no step of its own
+        SetCounters({2, 3, 2});            // ...and counts a pass and a stock deal
     }
     EXPECT_EQ(store.UndoStepCount(), 1);
     EXPECT_EQ(registers.MoveLog(kUndoMoveLog), ",");
     EXPECT_EQ(store.RedoStepCount(), 0);
     ASSERT_TRUE(store.UndoLastStep());
     EXPECT_EQ(Board(), before);
+    EXPECT_EQ(Counters(), (UndoStore::Counters{1, 2, 1}));
+}
+
+TEST_F(UndoMoveGroupTest, CountersCountedBeforeTheFirstPushComeBackToo) {
+    SetCounters({1, 4, 2});
+    {
+        UndoMoveGroup group(store);
+        SetCounters({1, 5, 2});  // a press counts a stock deal, then deals
+        Action(0, "004");
+        Action(0, "005");
+    }
+    EXPECT_EQ(store.UndoStepCount(), 1);
+    ASSERT_TRUE(store.UndoLastStep());
+    EXPECT_EQ(Counters(), (UndoStore::Counters{1, 4, 2}));
 }
 
 TEST_F(UndoMoveGroupTest, NoChangeLeavesNoStep) {

@@ -13,10 +13,17 @@ namespace {
 using undo_test::UndoFixture;
 
 // Random sequences of every operation, checked against a plain model: two stacks of
-// whole boards.
+// whole boards with their counters.
 class UndoStoreRandomTest : public UndoFixture {
 protected:
     enum Op { kChange, kPush, kClearRedoOp, kPushRedo, kDelete, kMerge, kUndo, kRedo, kOpCount };
+
+    struct Recorded {
+        SnapshotLines board;
+        UndoStore::Counters counters;
+    };
+
+    Recorded Now() const { return {Board(), Counters()}; }
 
     // Moves a card between two random piles and flips a random card.
     void ChangeBoard() {
@@ -33,15 +40,18 @@ protected:
         }
         const int card = 1 + Pick(kCardCount);
         board.cards.SetCardFaceFlag(card, board.cards.IsFaceDown(card) ? kFaceUp : kFaceDown);
+        constexpr int kCounterRange = 100;
+        SetCounters({static_cast<std::int16_t>(Pick(kCounterRange)), Pick(kCounterRange),
+                     static_cast<std::int16_t>(Pick(kCounterRange))});
     }
 
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
 
-    void Step(std::vector<SnapshotLines>& undo, std::vector<SnapshotLines>& redo) {
+    void Step(std::vector<Recorded>& undo, std::vector<Recorded>& redo) {
         switch (Pick(kOpCount)) {
             case kChange: ChangeBoard(); break;
             case kPush:
-                undo.push_back(Board());
+                undo.push_back(Now());
                 store.PushUndoSnapshot(true, kNoClear);
                 break;
             case kClearRedoOp:
@@ -49,7 +59,7 @@ protected:
                 store.PushUndoSnapshot(false, kClearRedo);
                 break;
             case kPushRedo:
-                redo.push_back(Board());
+                redo.push_back(Now());
                 store.PushUndoSnapshot(false, kNoClear);
                 break;
             case kDelete:
@@ -65,13 +75,14 @@ protected:
             case kUndo:
             case kRedo: {
                 const bool isUndo = Pick(2) == 0;
-                std::vector<SnapshotLines>& from = isUndo ? undo : redo;
-                std::vector<SnapshotLines>& to = isUndo ? redo : undo;
-                const SnapshotLines current = Board();
+                std::vector<Recorded>& from = isUndo ? undo : redo;
+                std::vector<Recorded>& to = isUndo ? redo : undo;
+                const Recorded current = Now();
                 const bool restored = isUndo ? store.UndoLastStep() : store.RedoLastStep();
                 ASSERT_EQ(restored, !from.empty());
                 if (!restored) break;
-                ASSERT_EQ(Board(), from.back());
+                ASSERT_EQ(Board(), from.back().board);
+                ASSERT_EQ(Counters(), from.back().counters);
                 from.pop_back();
                 to.push_back(current);
                 break;
@@ -90,8 +101,8 @@ TEST_F(UndoStoreRandomTest, EveryListHoldsWholeStepsAndRestoresMatchTheModel) {
         const int line = card % PileLineCount(list);
         Set(list, line, Pile(list, line) + CardCodeText(card));
     }
-    std::vector<SnapshotLines> undo;
-    std::vector<SnapshotLines> redo;
+    std::vector<Recorded> undo;
+    std::vector<Recorded> redo;
     for (int i = 0; i < 2000; ++i) {
         Step(undo, redo);
         ASSERT_FALSE(HasFatalFailure());
@@ -99,10 +110,11 @@ TEST_F(UndoStoreRandomTest, EveryListHoldsWholeStepsAndRestoresMatchTheModel) {
         ASSERT_EQ(store.RedoStepCount(), static_cast<int>(redo.size()));
         ExpectWholeSteps();
     }
-    // Undo everything: the boards come back newest first, exactly.
+    // Undo everything: the boards and their counters come back newest first, exactly.
     while (!undo.empty()) {
         ASSERT_TRUE(store.UndoLastStep());
-        ASSERT_EQ(Board(), undo.back());
+        ASSERT_EQ(Board(), undo.back().board);
+        ASSERT_EQ(Counters(), undo.back().counters);
         undo.pop_back();
     }
     EXPECT_FALSE(store.UndoLastStep());

@@ -224,5 +224,84 @@ TEST_F(UndoStoreTest, PairingRestoreUnselectsCardsTheBoardNoLongerHolds) {
     EXPECT_EQ(Pile(PileListId::kDest, 0), "");
 }
 
+// --- The counters beside each step ---
+
+// A redeal as the executor records it: the board before it pushed, then the pass and the
+// stock deal counted and the waste turned over.
+TEST_F(UndoStoreTest, UndoOfARedealGivesThePassBackAndRedoTakesItAgain) {
+    const UndoStore::Counters before{1, 4, 2};
+    SetCounters(before);
+    Set(PileListId::kMazzo, kWasteLine, "001002");
+    store.PushUndoSnapshot(true, kNoClear);
+    Set(PileListId::kMazzo, kWasteLine, "");
+    Set(PileListId::kMazzo, kStockLine, "002001");
+    const UndoStore::Counters after{2, 5, 2};
+    SetCounters(after);
+    store.PushUndoSnapshot(false, kClearRedo);
+    table.StockHighlightShown = 1;
+
+    ASSERT_TRUE(store.UndoLastStep());
+    EXPECT_EQ(Counters(), before);
+    EXPECT_EQ(table.StockHighlightShown, 0) << "the redrawn stock is unlit";
+    EXPECT_EQ(Pile(PileListId::kMazzo, kWasteLine), "001002");
+
+    table.StockHighlightShown = 1;
+    ASSERT_TRUE(store.RedoLastStep());
+    EXPECT_EQ(Counters(), after);
+    EXPECT_EQ(table.StockHighlightShown, 0);
+    ASSERT_TRUE(store.UndoLastStep());
+    EXPECT_EQ(Counters(), before);
+}
+
+TEST_F(UndoStoreTest, FoldedStepKeepsTheCountersOfTheFirstBoard) {
+    for (std::int16_t pass = 1; pass <= 3; ++pass) {
+        SetCounters({pass, pass * 10, 1});
+        store.PushUndoSnapshot(true, kNoClear);
+    }
+    store.DeleteUndoSteps(true, 1);
+    store.MergeLastUndoSteps(true, 0);
+    SetCounters({9, 90, 2});
+    ASSERT_EQ(store.UndoStepCount(), 2);
+    ASSERT_TRUE(store.UndoLastStep());
+    EXPECT_EQ(Counters(), (UndoStore::Counters{2, 20, 1}));
+
+    store.MergeLastUndoSteps(true, 5);  // more steps than there are: none left, no counters
+    EXPECT_EQ(store.UndoStepCount(), 0);
+    EXPECT_FALSE(store.UndoLastStep());
+    EXPECT_EQ(Counters(), (UndoStore::Counters{2, 20, 1}));
+}
+
+TEST_F(UndoStoreTest, DroppedAndAppendedStepsKeepCountersInStep) {
+    SetCounters({1, 0, 0});
+    store.PushUndoSnapshot(true, kNoClear);
+    SetCounters({2, 0, 1});
+    const SnapshotLines board = Board();
+    store.PushUndoSnapshot(true, kNoClear);
+    store.DropNewestUndoSteps(1);
+    SetCounters({3, 0, 2});
+    store.AppendUndoStep(board, store.CurrentCounters());
+    SetCounters({4, 0, 2});
+
+    ASSERT_TRUE(store.UndoLastStep());
+    EXPECT_EQ(Counters(), (UndoStore::Counters{3, 0, 2}));
+    ASSERT_TRUE(store.UndoLastStep());
+    EXPECT_EQ(Counters(), (UndoStore::Counters{1, 0, 0}));
+}
+
+TEST_F(UndoStoreTest, ClearedStoresRestoreNoOldCounters) {
+    SetCounters({1, 1, 1});
+    store.PushUndoSnapshot(true, kNoClear);
+    store.PushUndoSnapshot(false, kNoClear);
+    store.ClearBoard(false, true);
+    SetCounters({5, 5, 2});
+    store.PushUndoSnapshot(true, kNoClear);
+    SetCounters({6, 6, 2});
+    ASSERT_TRUE(store.UndoLastStep());
+    EXPECT_EQ(Counters(), (UndoStore::Counters{5, 5, 2}));
+    ASSERT_TRUE(store.RedoLastStep());
+    EXPECT_EQ(Counters(), (UndoStore::Counters{6, 6, 2}));
+    EXPECT_FALSE(store.RedoLastStep());
+}
+
 }  // namespace
 }  // namespace engine

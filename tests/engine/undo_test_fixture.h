@@ -8,6 +8,7 @@
 #include "engine/card_board.h"
 #include "engine/game_record.h"
 #include "engine/registers.h"
+#include "engine/table_object.h"
 #include "engine/table_view.h"
 #include "engine/undo_store.h"
 #include "tests/support/fake_services.h"
@@ -27,7 +28,7 @@ public:
 // A game state with an undo store over it.
 class UndoFixture : public ::testing::Test {
 protected:
-    UndoFixture() : services(MakeServices()), store(board.piles, game, registers, services) {}
+    UndoFixture() : services(MakeServices()), store(board.piles, game, registers, table, services) {}
 
     Services MakeServices() {
         Services services = fake.Services();
@@ -45,6 +46,16 @@ protected:
         return lines;
     }
 
+    // The counters a step records, as the game holds them now.
+    UndoStore::Counters Counters() const {
+        return {table.RedealCount, registers.GetIntReg(kStockDealCountReg), table.ActionCount};
+    }
+    void SetCounters(const UndoStore::Counters& counters) {
+        table.RedealCount = counters.redealCount;
+        registers.SetIntReg(kStockDealCountReg, counters.stockDeals);
+        table.ActionCount = counters.actionCount;
+    }
+
     // Each list of both stores holds whole steps, the same number in all four.
     void ExpectWholeSteps() const {
         for (const PileListId list : kSnapshotListOrder) {
@@ -59,6 +70,7 @@ protected:
     CardBoard board;
     GameDefRecord game;
     Registers registers;
+    TMainGame table;
     Services services;
     UndoStore store;
 };

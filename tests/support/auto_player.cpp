@@ -109,33 +109,34 @@ bool AutoPlayer::Solve() {
 
 bool AutoPlayer::Search() {
     const std::size_t pathAtEntry = m_path.size();
-    const Counters countersAtEntry = SaveCounters();
     PlayForcedActions();
     if (IsWonNow(m_game)) return true;
     if (m_taken >= m_tryEnd) m_cutOff = true;
     if (m_taken < m_tryEnd && m_seen.insert(Key()).second) {
         for (const Candidate& candidate : Ordered(LegalActions(m_game))) {
-            const Counters before = SaveCounters();
-            if (!Take(candidate.action)) {
-                RestoreCounters(before);
-                continue;
-            }
+            if (!Take(candidate.action)) continue;
             if (Search()) return true;
-            BackOut(before);
+            UndoNewest();
             if (m_taken >= m_tryEnd) {
                 m_cutOff = true;
                 break;
             }
         }
     }
-    Unwind(pathAtEntry, countersAtEntry);
+    while (m_path.size() > pathAtEntry) UndoNewest();
     return false;
 }
 
 bool AutoPlayer::Take(const PlayerAction& action) {
     ++m_taken;
+    const Counters before = SaveCounters();
     const int steps = PerformActionUngrouped(m_game, action);
-    if (steps <= 0) return false;
+    if (steps <= 0) {
+        // No step for Undo to take back, yet the action may have counted itself; a replay
+        // of the path would not make it.
+        RestoreCounters(before);
+        return false;
+    }
     m_path.push_back(action);
     m_pathSteps.push_back(steps);
     return true;
@@ -145,18 +146,6 @@ void AutoPlayer::UndoNewest() {
     for (int i = 0; i < m_pathSteps.back(); ++i) m_game.undo.UndoLastStep();
     m_path.pop_back();
     m_pathSteps.pop_back();
-}
-
-// Undo brings the board back; the counters a replay from the deal would not have raised
-// come back too, so that backing out of a redeal gives the pass back.
-void AutoPlayer::BackOut(const Counters& counters) {
-    UndoNewest();
-    RestoreCounters(counters);
-}
-
-void AutoPlayer::Unwind(std::size_t pathSize, const Counters& counters) {
-    while (m_path.size() > pathSize) UndoNewest();
-    RestoreCounters(counters);
 }
 
 void AutoPlayer::PlayForcedActions() {

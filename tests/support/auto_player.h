@@ -39,7 +39,7 @@ public:
     int ActionsTaken() const { return m_taken; }
 
 private:
-    // What Undo does not bring back, but a replay of the path from the deal would.
+    // The counters an action may raise even when it leaves no undo step.
     struct Counters {
         std::int16_t redealCount;
         std::int16_t stockHighlightShown;
@@ -54,8 +54,6 @@ private:
     bool Search();
     bool Take(const PlayerAction& action);
     void UndoNewest();
-    void BackOut(const Counters& counters);
-    void Unwind(std::size_t pathSize, const Counters& counters);
     void PlayForcedActions();
     bool IsForced(const PlayerAction& action) const;
     bool IsSafeToFoundation(const PlayerAction& action) const;
