@@ -4,7 +4,9 @@
 
 #include "engine/action_support.h"
 #include "engine/game.h"
+#include "engine/pile_text.h"
 #include "engine/preference_fields.h"
+#include "engine/table_view.h"
 
 namespace engine {
 
@@ -61,6 +63,13 @@ std::optional<PileRef> TargetOf(const SingleCardAction& row, std::string_view ac
     return PileRef{row.list, *number - 1};
 }
 
+// The landed image took its corners from what lay under it, the empty place's mark when
+// the pile was empty; a pile's only card shows the table there, as every repaint draws it.
+void ShowTableThroughCorners(Game& game, ITableView& view, const PileRef& target, const action::Place& place) {
+    if (PileCardCount(game.board.piles.Pile(target)) != 1) return;
+    view.RestoreCornersInRect({place.x, place.y, place.x + view.CardWidth(), place.y + view.CardHeight()});
+}
+
 void Land(Game& game, Landing landing, const PileRef& target) {
     ITableView* view = action::View(game);
     if (view == nullptr) return;
@@ -69,6 +78,7 @@ void Land(Game& game, Landing landing, const PileRef& target) {
         case Landing::kOnPile: {
             const action::Place place = action::CardPlace(game, target, 0, false);
             view->MoveDragImage(place.x, place.y, true, true);
+            ShowTableThroughCorners(game, *view, target, place);
             if (landing == Landing::kOnFoundation && game.mainGame.FoundationMarkStyle != 0) {
                 view->DrawFoundationHighlights(target.line);
             }
@@ -79,6 +89,7 @@ void Land(Game& game, Landing landing, const PileRef& target) {
             view->DrawPileThickness(target.line, true, false, length);
             const action::Place place = action::StockPlace(game, target.line);
             view->MoveDragImage(place.x, place.y, true, true);
+            ShowTableThroughCorners(game, *view, target, place);
             break;
         }
         case Landing::kDrawnOnWaste:

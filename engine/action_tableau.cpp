@@ -43,11 +43,17 @@ void DrawMovedCards(Game& game, const PileRef& target, const CardList& moved) {
     ITableView* view = action::View(game);
     if (view == nullptr) return;
     const int count = static_cast<int>(moved.size());
+    // A card drawn takes its top corners from what it lies on: on an emptied pile that is
+    // the empty mark, where a repaint shows the table under a pile's first card.
+    const bool firstOfPile = PileCardCount(game.board.piles.Pile(target)) == count;
     for (int j = 0; j < count; ++j) {
         const action::Place place = action::CardPlace(game, target, count - 1 - j, false);
         const int card = moved[static_cast<std::size_t>(j)];
         view->DrawCardFace(card, place.x, place.y, false, TableSurface::kBuffer, target.line);
         view->DrawCardFace(card, place.x, place.y, false, TableSurface::kWindow, target.line);
+        if (j == 0 && firstOfPile)
+            view->RestoreCornersInRect(
+                {place.x, place.y, place.x + view->CardWidth(), place.y + view->CardHeight()});
     }
 }
 

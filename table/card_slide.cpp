@@ -9,8 +9,6 @@
 #include "platform/qt/bitmap.h"
 #include "platform/qt/canvas.h"
 #include "table/animation_settings.h"
-#include "table/block_copy.h"
-#include "table/card_corners.h"
 #include "table/draw_context.h"
 #include "table/drag_image.h"
 #include "table/drag_image_build.h"
@@ -60,6 +58,9 @@ void LiftForSlide(DrawContext& context, int card, int x, int y) {
     engine::TMainGame& game = context.mainGame;
     const int cw = context.CardWidth();
     const int ch = context.CardHeight();
+    // A lifted stack slides as its lowest card alone: the rest of the stack's image
+    // would stay on the window, where the slide's frames never clear it.
+    if (context.geometry.DragHeight() > ch) EraseDragImage(context);
     game.LiftedCard = static_cast<std::int16_t>(card);
     context.geometry.SetDragHeight(ch);
     context.geometry.SetDragRects(x, y, x + cw, y + ch);
@@ -75,22 +76,6 @@ void LiftForSlide(DrawContext& context, int card, int x, int y) {
     game.LiftedCard = 0;
     game.LiftedTopCard = 0;
     game.DragImagePos = {};
-}
-
-// The image already lies at (x, y) but has not reached the off-screen table: it goes
-// there now, with the corners of the table under it, and the window shows the same.
-void LandDragImage(DrawContext& context, int x, int y) {
-    const int cw = context.CardWidth();
-    const int height = context.geometry.DragHeight();
-    const int shift = context.ScrollOffset();
-    platform::Bitmap& image = context.DragBitmap();
-    {
-        platform::Canvas imageCanvas(image);
-        RestoreCardCorners(context.Buffer(), {x, y + shift, x + cw, y + height + shift}, imageCanvas,
-                           kSmallCardWidth, {0, 0, cw, height});
-    }
-    CopyBlock(context.Buffer(), x, y + shift, cw, height, image.Image(), 0, 0);
-    CopyBlock(context.Window(), x, y, cw, height, image.Image(), 0, 0);
 }
 
 }  // namespace
@@ -154,7 +139,8 @@ int SlideCard(DrawContext& context, int card, int fromX, int fromY, int toX, int
         finalX = toX + shadow;
         finalY = toY + shadow;
     }
-    if (!move(finalX, finalY, toBuffer, true) && toBuffer) LandDragImage(context, finalX, finalY);
+    // The image may already lie at the target; the move still lands it in the buffer.
+    move(finalX, finalY, toBuffer, true);
     return moves;
 }
 

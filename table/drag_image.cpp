@@ -42,6 +42,21 @@ void CopyStripsBack(DrawContext& context, const DragStrips& strips, int margin) 
     CopyBackToWindow(context, Inflated(strips.second, margin));
 }
 
+// The drag image takes the corners of the off-screen table under the rectangle.
+void TakeCornersFromBuffer(DrawContext& context, const platform::Rect& n) {
+    platform::Canvas imageCanvas(context.DragBitmap());
+    RestoreCardCorners(context.Buffer(), {n.left, n.top + context.ScrollOffset(), n.right,
+                                          n.bottom + context.ScrollOffset()},
+                       imageCanvas, kSmallCardWidth, {0, 0, n.Width(), n.Height()});
+}
+
+// The image lands at n: on the window and in the off-screen table.
+void LandImage(DrawContext& context, const platform::Rect& n) {
+    const platform::Bitmap& image = context.DragBitmap();
+    context.Window().BlockCopy(n.left, n.top, n.Width(), n.Height(), image, 0, 0);
+    context.Buffer().BlockCopy(n.left, n.top + context.ScrollOffset(), n.Width(), n.Height(), image, 0, 0);
+}
+
 }  // namespace
 
 DragStrips UncoveredStrips(const platform::Rect& o, const platform::Rect& n) {
@@ -61,38 +76,52 @@ DragStrips ShadowStrips(const platform::Rect& o, int shadowOffset) {
 
 bool MoveDragImage(DrawContext& context, int x, int y, bool toBuffer, bool restoreCorners) {
     engine::TMainGame& game = context.mainGame;
-    if (x == game.DragImagePos.x && y == game.DragImagePos.y) return false;
     const int height = context.geometry.DragHeight();
     const platform::Rect n{x, y, x + context.CardWidth(), y + height};
+    if (x == game.DragImagePos.x && y == game.DragImagePos.y) {
+        // A slide may end with the image already at its target (without shadows the
+        // raised target is the target). The landing still owes the image the corners of
+        // the table under it and, for a drop, its place in the off-screen table: without
+        // them the card shows stale corners, or a later repaint from the buffer loses it.
+        if (restoreCorners) TakeCornersFromBuffer(context, n);
+        if (toBuffer) {
+            LandImage(context, n);
+            context.geometry.SetDragRects(n.left, n.top, n.right, n.bottom);
+            context.window.InvalidateRect({n.left, n.top, n.right, n.bottom});
+        } else if (restoreCorners) {
+            context.Window().BlockCopy(n.left, n.top, n.Width(), n.Height(), context.DragBitmap(), 0, 0);
+        }
+        return false;
+    }
     const platform::Rect o = ToRect(context.geometry.DragRect());
     const DragStrips strips = UncoveredStrips(o, n);
     CopyStripsBack(context, strips, kStripMargin);
-    const int shadowOffset = context.geometry.ShadowOffset();
-    if (context.ShadowsOn()) CopyStripsBack(context, ShadowStrips(o, shadowOffset), 0);
+    if (context.ShadowsOn()) CopyStripsBack(context, ShadowStrips(o, context.geometry.ShadowOffset()), 0);
 
-    platform::Bitmap& image = context.DragBitmap();
-    const platform::Rect imageRect{0, 0, context.CardWidth(), height};
-    if (restoreCorners) {
-        platform::Canvas imageCanvas(image);
-        RestoreCardCorners(context.Buffer(), {n.left, n.top + context.ScrollOffset(), n.right,
-                                              n.bottom + context.ScrollOffset()},
-                           imageCanvas, kSmallCardWidth, imageRect);
-    }
-    context.Window().BlockCopy(n.left, n.top, n.Width(), n.Height(), image, imageRect.left, imageRect.top);
+    if (restoreCorners) TakeCornersFromBuffer(context, n);
     context.geometry.SetDragRects(n.left, n.top, n.right, n.bottom);
     if (toBuffer) {
-        context.Buffer().BlockCopy(n.left, n.top + context.ScrollOffset(), n.Width(), n.Height(), image,
-                                   imageRect.left, imageRect.top);
+        LandImage(context, n);
         for (const platform::Rect& r : {strips.first, strips.second, n})
             context.window.InvalidateRect({r.left, r.top, r.right, r.bottom});
-    } else if (context.ShadowsOn()) {
-        if (n.Height() > context.CardHeight())
-            DrawStackShadow(context.Window(), n);
-        else
-            DrawCardShadow(context, context.Window(), n);
+    } else {
+        context.Window().BlockCopy(n.left, n.top, n.Width(), n.Height(), context.DragBitmap(), 0, 0);
+        if (context.ShadowsOn()) {
+            if (n.Height() > context.CardHeight())
+                DrawStackShadow(context.Window(), n);
+            else
+                DrawCardShadow(context, context.Window(), n);
+        }
     }
     game.DragImagePos = {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)};
     return true;
+}
+
+void EraseDragImage(DrawContext& context) {
+    const platform::Rect drag = ToRect(context.geometry.DragRect());
+    const int shadow = context.geometry.ShadowOffset();
+    const platform::Rect withShadow{drag.left, drag.top, drag.right + shadow, drag.bottom + shadow};
+    CopyBackToWindow(context, Inflated(withShadow, kStripMargin));
 }
 
 void EraseDragShadow(DrawContext& context) {

@@ -20,8 +20,13 @@ DragStrips ShadowStrips(const platform::Rect& rect, int shadowOffset);
 // Moves the drag image to (x, y) on the window: only the strips it uncovers come back
 // from the off-screen table. restoreCorners gives the image the corners of the table
 // under it; toBuffer leaves it in the off-screen table as well (the drop), otherwise it
-// throws its shadow on the window. False, with nothing drawn, when it already lies there.
+// throws its shadow on the window. False when it already lies there: then nothing is
+// drawn unless asked for, restoreCorners still giving the image its corners and
+// toBuffer still landing it in the off-screen table.
 bool MoveDragImage(DrawContext& context, int x, int y, bool toBuffer, bool restoreCorners);
+
+// Copies the off-screen table back over the drag rectangle and its shadow on the window.
+void EraseDragImage(DrawContext& context);
 
 // Copies the shadow strips around the drag rectangle back from the off-screen table.
 void EraseDragShadow(DrawContext& context);

@@ -137,9 +137,17 @@ void ErasePileRemainder(DrawContext& context, std::string_view newPile, std::str
     if (IsDownwardFan(mode)) {
         const int y0 = context.geometry.CardY(name, index, 0, true);
         const int step = mode == fan_mode::kDownSmall ? context.mainGame.FanMode5Step : context.mainGame.FaceUpStepY;
-        const engine::TableRect drag = context.geometry.DragRect();
-        EraseFromBackground(context, canvas,
-                            {x - kSideMargin, y0, x + cw + kSideMargin, y0 + (drag.bottom - drag.top) + step});
+        if (reserve) {
+            // Free cells lie close above the tableau: an erase past the cards that left
+            // would cut into the piles below, which nothing draws again.
+            const int gone = engine::PileCardCount(oldPile) - engine::PileCardCount(newPile);
+            const int extent = context.CardHeight() + std::max(gone - 1, 0) * step;
+            EraseFromBackground(context, canvas, {x, y0, x + cw, y0 + extent});
+        } else {
+            const engine::TableRect drag = context.geometry.DragRect();
+            EraseFromBackground(context, canvas,
+                                {x - kSideMargin, y0, x + cw + kSideMargin, y0 + (drag.bottom - drag.top) + step});
+        }
         if (context.UntidyPiles()) RedrawPile(context, name, 0, 0, context.Buffer(), false);
         const int pileY = tableau ? context.geometry.GetTableauY(index) : context.mainGame.GetReserveY(index);
         if (tableau && (mode == fan_mode::kDown || mode == fan_mode::kTopLowered)) {

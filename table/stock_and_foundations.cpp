@@ -56,10 +56,12 @@ void DrawStockRowPile(DrawContext& context, platform::Canvas& canvas, int line, 
 }
 
 // The waste or the stock as DrawLocation shows it: edge, top card, and the base's
-// bottom-right corner from the background.
+// bottom-right corner from the background. The pile's place is kept once for both
+// images: the buffer, drawn first, moves it, so the window's edge is drawn regardless,
+// or the window would keep the old edge.
 void DrawStockRowLocation(DrawContext& context, platform::Canvas& canvas, int line, bool faceDownPile) {
     const std::string& pile = StockLine(context, line);
-    DrawPileThickness(context, canvas, line, false, false, static_cast<int>(pile.size()));
+    DrawPileThickness(context, canvas, line, false, context.IsWindow(canvas), static_cast<int>(pile.size()));
     const int x = context.mainGame.GetStockX(line);
     const int y = context.mainGame.GetStockY(line);
     const int top = engine::PileTopCard(pile);

@@ -18,7 +18,6 @@
 #include "engine/table_mouse_move.h"
 #include "engine/undo_move_group.h"
 #include "platform/qt/canvas.h"
-#include "table/block_copy.h"
 #include "table/draw_context.h"
 #include "table/layout/table_layout.h"
 #include "table/ordinary_press.h"
@@ -150,8 +149,8 @@ void TableMouse::RestoreTableCursor() {
 
 void TableMouse::HideRevealedCard() {
     if (!m_revealed.IsShown()) return;
-    CopyBlock(m_context.Window(), m_revealed.x, m_revealed.y, m_context.CardWidth(), m_context.CardHeight(),
-              m_context.Buffer().Image(), m_revealed.x, m_revealed.y + m_context.ScrollOffset());
+    m_context.Window().BlockCopy(m_revealed.x, m_revealed.y, m_context.CardWidth(), m_context.CardHeight(),
+                                 m_context.Buffer().Image(), m_revealed.x, m_revealed.y + m_context.ScrollOffset());
     m_revealed = {};
 }
 

@@ -5,15 +5,18 @@
 #include "platform/qt/canvas.h"
 #include "table/background.h"
 #include "table/card_drawing.h"
+#include "table/card_slide.h"
 #include "table/drag_image.h"
 #include "table/drag_image_build.h"
 #include "table/draw_context.h"
 #include "table/empty_marks.h"
 #include "table/foundation_highlights.h"
+#include "table/joker_captions.h"
 #include "table/layout/table_layout.h"
 #include "table/layout/table_window.h"
 #include "table/pile_drawing.h"
 #include "table/pile_marks.h"
+#include "table/source_redraw.h"
 #include "table/stock_thickness.h"
 #include "table/table_repaint.h"
 
@@ -25,7 +28,9 @@ platform::Rect ToRect(const engine::TableRect& r) { return {r.left, r.top, r.rig
 
 }  // namespace
 
-TableView::TableView(DrawContext& context) : m_context(context) {}
+TableView::TableView(DrawContext& context, const WinAnimationHost& host) : m_context(context), m_host(host) {
+    InstallCardSlide(context);
+}
 
 platform::Canvas& TableView::CanvasOf(engine::TableSurface surface) {
     return surface == engine::TableSurface::kWindow ? m_context.Window() : m_context.Buffer();
@@ -49,8 +54,7 @@ void TableView::MoveDragImageToPointer(int x, int y) {
     m_context.dragGrab.pointerY = y;
 }
 
-// Nothing draws pile sizes on the table itself.
-void TableView::RedrawPileSizes() {}
+void TableView::RedrawPileSizes() { DrawJokerCaptions(m_context); }
 
 void TableView::PaintBackground() { PaintConfiguredBackground(m_context, m_context.Buffer()); }
 
@@ -62,23 +66,15 @@ bool TableView::SetupTable() { return m_context.geometry.SetupTable(); }
 
 void TableView::RepaintTableAnimated() { table::RepaintTable(m_context, m_context.Buffer(), true); }
 
-void TableView::PlayWinningAnimation(std::string_view, int) {}
+void TableView::PlayWinningAnimation(std::string_view name, int seconds) {
+    table::PlayWinningAnimation(m_context, m_host, name, seconds);
+}
 
-void TableView::RedrawPileWithoutCard(int, bool) {}
+void TableView::RedrawPileWithoutCard(int card, bool single) { table::RedrawPileWithoutCard(m_context, card, single); }
 
 void TableView::SlideCard(int card, int fromX, int fromY, int toX, int toY, bool toBuffer, bool fineSteps,
                           bool shadowAdjust, bool lift) {
-    if (m_context.slideCard) {
-        m_context.slideCard(card, fromX, fromY, toX, toY, toBuffer, fineSteps, shadowAdjust, lift);
-        return;
-    }
-    for (platform::Canvas* canvas : {&m_context.Window(), toBuffer ? &m_context.Buffer() : nullptr}) {
-        if (canvas == nullptr) continue;
-        if (card < 0)
-            DrawCardBack(m_context, toX, toY, m_context.CardHeight(), false, *canvas);
-        else
-            table::DrawCardFace(m_context, card, toX, toY, false, *canvas, kNoPileIndex);
-    }
+    table::SlideCard(m_context, card, fromX, fromY, toX, toY, toBuffer, fineSteps, shadowAdjust, lift);
 }
 
 void TableView::DrawCardFace(int card, int x, int y, bool silver, engine::TableSurface surface, int pileIndex) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/table_view.h"
+#include "table/win_animation.h"
 
 namespace platform {
 class Canvas;
@@ -10,19 +11,22 @@ namespace table {
 
 struct DrawContext;
 
-// The engine's view of the drawn table, over the table's drawing. The card animations and
-// the winning animations are not part of the drawing: until they are wired in, a slide
-// puts the card at its target at once (the context's slide hook, when set, does the
-// frames) and the other two do nothing.
+// The engine's view of the drawn table, over the table's drawing, with its animations:
+// cards slide in frames (the deal's flights too), a lifted card's source is drawn again
+// without it, the winning animation runs, and the pile-size update shows the joker
+// captions.
 class TableView : public engine::ITableView {
 public:
-    explicit TableView(DrawContext& context);
+    // Installs the card slide on the context, so the drawing's deal flights use it.
+    TableView(DrawContext& context, const WinAnimationHost& host);
 
     // engine::IStatusView
     int CardWidth() const override;
     int CardHeight() const override;
     void DrawEmptyStockImage(bool highlighted, int x, int y) override;
     void MoveDragImageToPointer(int x, int y) override;
+    // The games that show pile sizes are those with jokers on the foundations: what they
+    // show is which card each such joker stands for.
     void RedrawPileSizes() override;
 
     // engine::ITableView
@@ -58,6 +62,7 @@ private:
     platform::Canvas& CanvasOf(engine::TableSurface surface);
 
     DrawContext& m_context;
+    WinAnimationHost m_host;
 };
 
 }  // namespace table

@@ -115,8 +115,7 @@ TEST_F(CardSlideTest, TravelsRaisedWithShadowsOffAndPutsTheSettingBack) {
 }
 
 TEST_F(CardSlideTest, TheViewSlidesThroughTheInstalledSlide) {
-    table::InstallCardSlide(context);
-    table::TableView view(context);
+    table::TableView view(context, {registers, fake.Random(), {}});
     view.SlideCard(5, 100, 100, 400, 400, true, false, false, true);
     EXPECT_EQ(WindowPixel(430, 430), FaceColour(4));
     EXPECT_EQ(mainGame.DragImagePos.x, 400);

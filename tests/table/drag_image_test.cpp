@@ -100,6 +100,27 @@ TEST_F(DragImageTest, ToBufferLeavesTheImageAndInvalidates) {
     EXPECT_EQ(window.invalidated.back(), (engine::TableRect{220, 170, 220 + kCw, 170 + kCh}));
 }
 
+// A slide that ends where the image already lies still drops the card.
+TEST_F(DragImageTest, AtTheSamePointToBufferStillLandsTheImageWithTheTablesCorners) {
+    EXPECT_FALSE(table::MoveDragImage(context, 200, 150, true, true));
+    EXPECT_EQ(BufferPixel(230, 190), FaceColour(4));
+    EXPECT_EQ(BufferPixel(200, 150), drawing_test::BackgroundColourAt(200, 150));
+    EXPECT_EQ(WindowPixel(200, 150), drawing_test::BackgroundColourAt(200, 150));
+    EXPECT_EQ(window.invalidated.back(), (engine::TableRect{200, 150, 200 + kCw, 150 + kCh}));
+}
+
+TEST_F(DragImageTest, AtTheSamePointRestoringCornersFixesThemOnTheWindowOnly) {
+    EXPECT_FALSE(table::MoveDragImage(context, 200, 150, false, true));
+    EXPECT_EQ(WindowPixel(200, 150), drawing_test::BackgroundColourAt(200, 150));
+    EXPECT_EQ(BufferPixel(230, 190), drawing_test::BackgroundColourAt(230, 190));
+}
+
+TEST_F(DragImageTest, ErasingTheImageBringsTheTableBackUnderItAndItsShadow) {
+    layout.SetShadowOffset(9);
+    table::EraseDragImage(context);
+    ExpectWindowIsBufferOutside({});
+}
+
 TEST_F(DragImageTest, AStackTallerThanTheImageDrawsWhatTheImageHas) {
     // The image holds one card, the stack claims more than the screen's height.
     layout.SetDragHeight(2000);

@@ -29,6 +29,9 @@ constexpr int kFacesPerRow = 5;
 constexpr int kStripRows = 3;
 constexpr int kShadowThickness = 9;
 constexpr int kBorderLines = 16;
+// The edges' transparent key (pure blue) and how far it reaches in from each end.
+constexpr QRgb kEdgeKey = qRgb(0, 0, 255);
+constexpr int kEdgeEnds = 2;
 // The press lies this far inside the card.
 constexpr int kGrab = 10;
 
@@ -47,6 +50,17 @@ std::string PngData(const QImage& image) {
 QImage Solid(int width, int height, QRgb colour) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
+    return image;
+}
+
+// The right 3-D edge of a pile: its ends are transparent, as in the drawn edges, where
+// the edge would reach past the base's bottom-right corner.
+QImage RightEdge(int width, int height, QRgb colour) {
+    QImage image = Solid(width, height, colour);
+    for (int y = 0; y < height; ++y) {
+        if (y >= kEdgeEnds && y < height - kEdgeEnds) continue;
+        for (int x = 0; x < width; ++x) image.setPixel(x, y, kEdgeKey);
+    }
     return image;
 }
 
@@ -71,7 +85,7 @@ void AddTestCardImages(test_support::FakeResourceLibrary& library) {
     library.AddBitmap("DB007", PngData(Solid(kCw, kCh, qRgb(20, 40, 140))));
     library.AddBitmap("SHADOW_B1", PngData(Solid(kShadowThickness, kCh, qRgb(60, 60, 60))));
     library.AddBitmap("SHADOW_B2", PngData(Solid(kCw, kShadowThickness, qRgb(60, 60, 60))));
-    library.AddBitmap("3D_BORDER_B1", PngData(Solid(kBorderLines, kCh + 13, qRgb(90, 100, 0))));
+    library.AddBitmap("3D_BORDER_B1", PngData(RightEdge(kBorderLines, kCh + 13, qRgb(90, 100, 0))));
     library.AddBitmap("3D_BORDER_B2", PngData(Solid(kCw + 11, kBorderLines, qRgb(100, 90, 0))));
     constexpr std::string_view kSuits = "HDCS";
     for (int s = 0; s < engine::kSuitCount; ++s) {
@@ -193,6 +207,18 @@ void TableRig::Begin() {
     m_layout.Setup().SetFanSteps();
     m_game.registers.SetFlag(engine::flag::kGameInProgress, 1);
     m_game.mainGame.RedealCount = 1;
+    m_view.PaintBackground();
+    m_view.RepaintTable();
+    m_view.CopyBufferToScreen();
+}
+
+void TableRig::Repaint() {
+    // The layout puts the stock row's piles back at their bases, so their edges are drawn.
+    engine::TMainGame& mainGame = m_game.mainGame;
+    for (std::size_t line = 0; line < mainGame.StockBase.x.size(); ++line) {
+        mainGame.SetStockX(static_cast<int>(line), mainGame.StockBase.x[line]);
+        mainGame.SetStockY(static_cast<int>(line), mainGame.StockBase.y[line]);
+    }
     m_view.PaintBackground();
     m_view.RepaintTable();
     m_view.CopyBufferToScreen();

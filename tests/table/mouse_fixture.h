@@ -19,7 +19,7 @@
 #include "table/table_images.h"
 #include "table/table_mouse.h"
 #include "table/table_surface.h"
-#include "table/animated_table_view.h"
+#include "table/table_view.h"
 #include "tests/table/layout/recording_table_window.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/media_doubles.h"
@@ -42,7 +42,7 @@ void AddTestCardImages(test_support::FakeResourceLibrary& library);
 
 // A table wired as the main window wires it, over the window and surface the test gives:
 // the engine's game over the built GAMES.DAT, the real layout, images from a test library,
-// the off-screen images, the animated view and the mouse. Shadows, untidy piles and sounds
+// the off-screen images, the view and the mouse. Shadows, untidy piles and sounds
 // are off, slides run without waits on the virtual clock.
 class TableRig {
 public:
@@ -70,6 +70,9 @@ public:
     // then Begin lays the fan steps out, marks a game in progress and draws the table.
     void SetUpHandMadeGame();
     void Begin();
+    // The whole table drawn afresh from the pile lists, as after a layout change: the
+    // stock row back at its bases, the background, every pile, the window from the buffer.
+    void Repaint();
 
     const std::string& Pile(engine::PileListId list, int line) const { return m_game.board.piles.Pile(list, line); }
     // Cards bottom first; a negative code lies face down.
@@ -105,7 +108,7 @@ private:
     table::DrawContext m_context;
     // The program's view, with the slides and the winning animation. The game takes it
     // once it exists (so the undo store, which copied the services, draws nothing).
-    table::AnimatedTableView m_view;
+    table::TableView m_view;
     table::TableMouse m_mouse;
 };
 

@@ -127,7 +127,7 @@ TEST_F(RepaintTest, WithoutAStockTheDealComesFromTheFirstFoundation) {
 
 TEST_F(RepaintTest, TheViewRedrawsTheWholeTable) {
     SetField(engine::fields::kBackgroundDef, "Y");
-    table::TableView view(context);
+    table::TableView view(context, {registers, fake.Random(), {}});
     view.PaintBackground();
     view.RepaintTable();
     view.CopyBufferToScreen();
