@@ -135,8 +135,7 @@ bool AutoPlayTableau(Game& game, bool& idle, bool& stop, bool once) {
                 // The turn belongs to the autoplay: the step it pushed goes again.
                 const int steps = game.undo.UndoStepCount();
                 TurnCardFaceUp(game, card, place.left, place.top, t);
-                const int pushed = game.undo.UndoStepCount() - steps;
-                if (pushed > 0) game.undo.DeleteUndoSteps(true, pushed);
+                game.undo.DeleteStepsSince(steps);
             }
             thisMoved = SendUp(game, card, place);
         }

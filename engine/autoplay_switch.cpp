@@ -3,7 +3,9 @@
 #include "engine/autoplay.h"
 #include "engine/autoplay_buttons.h"
 #include "engine/game.h"
+#include "engine/game_list.h"
 #include "engine/preference_file.h"
+#include "engine/preference_keys.h"
 #include "engine/shell_port.h"
 #include "engine/text_utils.h"
 
@@ -12,12 +14,9 @@ namespace engine {
 
 namespace {
 
-constexpr std::string_view kAutoplaySection = "Autoplay";
 constexpr std::string_view kGamesKey = "Games";
 constexpr std::string_view kCustomKeyPrefix = "Cust_";
 constexpr int kCustomIdDigits = 4;
-// Customized games are numbered from here and keep a key each.
-constexpr int kFirstCustomGameId = 8000;
 // TMainGame.AutoplaySaveMode: one switch per game.
 constexpr int kAutoplayPerGame = 2;
 // Padding given to the "Games" text when it is too short for a game.
@@ -48,10 +47,10 @@ bool IsAutoplayOn(Game& game, int gameId) {
     if (game.services.paths == nullptr || gameId < 0) return true;
     const PreferenceFile file(*game.services.paths);
     if (gameId >= kFirstCustomGameId) {
-        const std::string value = file.ReadString(kAutoplaySection, CustomKey(gameId), std::string(1, kOn));
+        const std::string value = file.ReadString(kSectionAutoplay, CustomKey(gameId), std::string(1, kOn));
         return value.empty() || value.front() != kOff;
     }
-    const std::string games = file.ReadString(kAutoplaySection, kGamesKey, "");
+    const std::string games = file.ReadString(kSectionAutoplay, kGamesKey, "");
     return gameId >= static_cast<int>(games.size()) || games[static_cast<std::size_t>(gameId)] != kOff;
 }
 
@@ -71,17 +70,17 @@ void SaveAutoplay(Game& game, int gameId) {
     const char c = shell->IsCommandDown(ShellCommand::kAutoPlay) ? kOn : kOff;
     PreferenceFile file(*game.services.paths);
     if (gameId >= kFirstCustomGameId) {
-        file.WriteString(kAutoplaySection, CustomKey(gameId), std::string(1, c));
+        file.WriteString(kSectionAutoplay, CustomKey(gameId), std::string(1, c));
         return;
     }
-    std::string games = file.ReadString(kAutoplaySection, kGamesKey, "");
+    std::string games = file.ReadString(kSectionAutoplay, kGamesKey, "");
     const auto index = static_cast<std::size_t>(gameId);
     if (games.size() <= index + 1) {
         games.append(index + kGamesPadding, kOn);
         games.resize(index + kGamesPadding);
     }
     games[index] = c;
-    file.WriteString(kAutoplaySection, kGamesKey, games);
+    file.WriteString(kSectionAutoplay, kGamesKey, games);
 }
 
 }  // namespace engine

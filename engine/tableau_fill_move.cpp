@@ -50,8 +50,7 @@ void AnimatedFillMove(Game& game, std::string_view target, int index, int source
     if (view != nullptr) RedrawSource(game, *view, sourceLine);
     // The fill belongs to the move before it. Only steps this action pushed go: one that
     // it did not push is the player's.
-    const int pushed = game.undo.UndoStepCount() - stepsBefore;
-    if (pushed > 0) game.undo.DeleteUndoSteps(true, pushed);
+    game.undo.DeleteStepsSince(stepsBefore);
 }
 
 }  // namespace engine

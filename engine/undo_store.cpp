@@ -79,6 +79,11 @@ void UndoStore::DeleteUndoSteps(bool ok, int n) {
     FoldNewestSteps(ok, n);
 }
 
+void UndoStore::DeleteStepsSince(int stepCount) {
+    const int pushed = UndoStepCount() - stepCount;
+    if (pushed > 0) DeleteUndoSteps(true, pushed);
+}
+
 void UndoStore::MergeLastUndoSteps(bool ok, int n) {
     // Removing the n newest steps is the fold: what remains of the n + 1 is the board
     // before the first action, a whole step of one snapshot.

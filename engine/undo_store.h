@@ -72,6 +72,9 @@ public:
     // n = k - 1 leaves one step: the board before the first action. ok false shows
     // "Del Lines" and changes nothing.
     void DeleteUndoSteps(bool ok, int n);
+    // Removes the steps pushed since the store held stepCount steps, as DeleteUndoSteps
+    // does: for automatic actions that belong to the move before them.
+    void DeleteStepsSince(int stepCount);
     // Folds the n + 1 newest undo steps into one the same way: the folded step is the
     // board before the first of them.
     void MergeLastUndoSteps(bool ok, int n);
