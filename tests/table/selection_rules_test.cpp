@@ -3,8 +3,8 @@
 #include <initializer_list>
 #include <string>
 
-#include "engine/card_codes.h"
-#include "table/selection_rules.h"
+#include "engine/model/card_codes.h"
+#include "table/mouse/selection_rules.h"
 
 namespace table {
 namespace {

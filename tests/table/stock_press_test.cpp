@@ -3,10 +3,10 @@
 #include <functional>
 #include <string>
 
-#include "engine/card_codes.h"
-#include "engine/pile_text.h"
-#include "engine/registers.h"
-#include "table/stock_press.h"
+#include "engine/model/card_codes.h"
+#include "engine/model/pile_text.h"
+#include "engine/model/registers.h"
+#include "table/mouse/stock_press.h"
 #include "tests/table/mouse_fixture.h"
 
 namespace mouse_test {

@@ -1,0 +1,292 @@
+#include "table/mouse/ordinary_press.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/play/action_executor.h"
+#include "engine/model/card_codes.h"
+#include "engine/play/face_up.h"
+#include "engine/state/game.h"
+#include "engine/play/pairing.h"
+#include "engine/rules/pile_sequences.h"
+#include "engine/model/pile_text.h"
+#include "engine/model/preference_fields.h"
+#include "engine/rules/rule_checker.h"
+#include "engine/base/system_utils.h"
+#include "engine/undo/undo_move_group.h"
+#include "table/draw/card_drawing.h"
+#include "table/mouse/card_lift.h"
+#include "table/draw/drag_image.h"
+#include "table/draw/draw_context.h"
+#include "table/layout/table_layout.h"
+#include "table/mouse/stock_press.h"
+
+namespace table {
+
+namespace {
+
+namespace words = engine::words;
+using engine::PileListId;
+
+// Game kinds with their own tableau press.
+constexpr int kKindPlayUpDown = 2;       // plays onto the third pile; no King-Ace wrap
+constexpr int kKindPlayUpDownWrap = 15;  // the same, King and Ace touching
+constexpr int kKindPlayNeighbour = 12;   // one rank up or down, King and Ace touching
+constexpr int kKindNoTableauA = 32;      // the right button does nothing more on the tableau
+constexpr int kKindNoTableauB = 46;
+constexpr int kKindsTableauUntouched[] = {36, 37, 39, 40};
+
+// TableauFanMode: the special row modes lift single cards from anywhere.
+constexpr int kFanRowMode = 8;
+constexpr int kFanRowModeReverse = 9;
+// ReserveFanMode: fanned reserves whose face-up cards a right press shows in full.
+constexpr int kReserveFanDown = 1;
+constexpr int kReserveFanRight = 2;
+// ReserveFanning: reserve cards are never lifted, or any card of a fanned reserve is.
+constexpr int kReserveNeverLifted = -14;
+constexpr int kReserveFannedOpen = -11;
+// FoundationTakeBack: any card, from two cards up, or jokers.
+constexpr int kTakeBackAny = 1;
+constexpr int kTakeBackFromTwo = 2;
+constexpr int kTakeBackJokers = 3;
+
+// The pairing test of kinds 2 and 15 (the click-to-pair row of the rule checker): base and
+// start -1, building up, rule 2, no foundation, no past start, no stock test.
+constexpr int kPairAnyBase = -1;
+constexpr int kPairAnyStart = -1;
+constexpr int kPairDirection = 1;
+constexpr int kPairRule = 2;
+
+constexpr unsigned kDefaultBeep = 0;
+constexpr std::string_view kYes = "Y";
+
+int Kind(const engine::Game& game) { return game.gameDef[words::kGameKind]; }
+
+bool IsFaceUp(engine::Game& game, int card) { return !game.Cards().IsFaceDown(card); }
+
+void Beep(engine::Game& game) {
+    if (game.services.messages != nullptr) engine::SystemBeep(*game.services.messages, kDefaultBeep);
+}
+
+int ThirdPileTop(engine::Game& game) {
+    return engine::PileTopCard(game.Piles().Pile(PileListId::kMazzo, engine::kThirdStockLine));
+}
+
+void LiftAlone(MouseParts& parts, const TablePress& press, bool fannedReserve = false) {
+    LiftCards(parts, press, {press.hit.card, press.hit.rect, true, fannedReserve});
+}
+
+// The card is drawn in full on the window only, until the release.
+void Reveal(MouseParts& parts, const TablePress& press, int pileIndex) {
+    const engine::TableRect& r = press.hit.rect;
+    DrawCardFace(parts.context, press.hit.card, r.left, r.top, false, parts.context.Window(), pileIndex);
+    parts.revealed = {r.left, r.top};
+}
+
+bool IsKingOnAce(int a, int b) {
+    return engine::CardRank(a) == engine::kKing && engine::CardRank(b) == engine::kAce;
+}
+
+// Kinds 2 and 15: a top card that pairs with the third pile's top card, one rank apart.
+bool PressPlayUpDown(MouseParts& parts, const TablePress& press, int pileIndex, int kind) {
+    engine::Game& game = parts.game;
+    const int card = press.hit.card;
+    const engine::RuleContext rules = game.Rules();
+    if (!engine::IsTopCard(rules, card)) return false;
+    const int third = ThirdPileTop(game);
+    if (IsKingOnAce(card, third) || IsKingOnAce(third, card)) {
+        if (kind == kKindPlayUpDown) {
+            Beep(game);
+            return false;
+        }
+        LiftAlone(parts, press);
+        return true;
+    }
+    const auto pairs = [&](int top, int placed) {
+        return engine::CanPlaceCard(rules, top, placed, kPairAnyBase, kPairAnyStart, kPairDirection, kPairRule, false,
+                                    false, pileIndex, false);
+    };
+    if (!pairs(card, third) && !pairs(third, card)) {
+        Beep(game);
+        return false;
+    }
+    LiftAlone(parts, press);
+    return true;
+}
+
+// Kind 12: a top card one rank above or below the third pile's top card.
+bool PressPlayNeighbour(MouseParts& parts, const TablePress& press) {
+    engine::Game& game = parts.game;
+    const int card = press.hit.card;
+    const int rank = engine::CardRank(card);
+    const int thirdRank = engine::CardRank(ThirdPileTop(game));
+    const bool neighbour = rank == engine::NextRank(thirdRank) || rank == engine::PrevRank(thirdRank);
+    if (!engine::IsTopCard(game.Rules(), card) || !neighbour) {
+        Beep(game);
+        return false;
+    }
+    LiftAlone(parts, press);
+    return true;
+}
+
+// The card and every card above it, down to the pile's lower edge.
+void LiftStack(MouseParts& parts, const TablePress& press, int pileIndex) {
+    TableLayout& geometry = parts.context.geometry;
+    LiftedCards lift{press.hit.card, press.hit.rect, false, false};
+    const std::string pile = engine::PileName({PileListId::kFila, pileIndex}, engine::PileNumberForm::kNoLeadingZero);
+    lift.rect.bottom = geometry.PileBottomY(pile);
+    geometry.SetDragHeight(lift.rect.bottom - lift.rect.top);
+    SizeDragBitmap(parts.context, geometry.DragHeight());
+    LiftCards(parts, press, lift);
+}
+
+// The common tableau press: lift a card or a stack, turn a face-down top, or show in full.
+void PressTableauCard(MouseParts& parts, const TablePress& press, int pileIndex) {
+    engine::Game& game = parts.game;
+    const engine::GameDefRecord& def = game.gameDef;
+    const int card = press.hit.card;
+    const int fan = def[words::kTableauFanMode];
+    if (fan == kFanRowMode || fan == kFanRowModeReverse) {
+        LiftAlone(parts, press);
+        return;
+    }
+    const int openRowStart = def[words::kOpenRowStart];
+    if (press.Left() && openRowStart > 0 && pileIndex + 1 < openRowStart * def[words::kOpenRowStartFactor]) return;
+
+    const engine::RuleContext rules = game.Rules();
+    const bool top = engine::IsTopCard(rules, card);
+    if (press.Left() && top) {
+        if (!IsFaceUp(game, card)) {
+            engine::TurnCardFaceUp(game, card, press.hit.rect.left, press.hit.rect.top, pileIndex);
+        } else if (engine::CanMoveSequence(rules, game.mainGame, card, false)) {
+            LiftAlone(parts, press);
+        }
+        return;
+    }
+    if (press.Left()) {
+        if (IsFaceUp(game, card) && engine::IsValidSequence(rules, card, pileIndex) &&
+            engine::CanMoveSequence(rules, game.mainGame, card, false))
+            LiftStack(parts, press, pileIndex);
+        return;
+    }
+    const bool showHidden = game.settings.GetField(engine::fields::kShowPartialHiddenCard.position,
+                                                   engine::fields::kShowPartialHiddenCard.width) == kYes;
+    if (press.Right() && IsFaceUp(game, card) && showHidden) Reveal(parts, press, pileIndex);
+}
+
+bool IsUntouchedKind(int kind) {
+    for (const int k : kKindsTableauUntouched) {
+        if (k == kind) return true;
+    }
+    return false;
+}
+
+// The tests of a press on a tableau card. False when the press stops here.
+bool PressTableau(MouseParts& parts, const TablePress& press, int pileIndex) {
+    engine::Game& game = parts.game;
+    const int kind = Kind(game);
+    if ((kind == kKindPlayUpDown || kind == kKindPlayUpDownWrap) && press.Left())
+        return PressPlayUpDown(parts, press, pileIndex, kind);
+    if (kind == kKindPlayNeighbour && press.Left()) return PressPlayNeighbour(parts, press);
+    if ((kind == engine::pairing_kind::kPairsOf14 || kind == engine::pairing_kind::kPairsOf13) && press.Left()) {
+        const bool selectable = kind == engine::pairing_kind::kPairsOf14
+                                    ? engine::IsTopCard(game.Rules(), press.hit.card)
+                                    : engine::IsCardUncovered(game, press.hit.card);
+        if (selectable) engine::SelectPairingCard(game, press.hit.card, press.hit.rect);
+        return false;
+    }
+    if (kind == engine::pairing_kind::kHighlightOnly) {
+        engine::SelectPairingCard(game, press.hit.card, press.hit.rect);
+        return false;
+    }
+    const bool rightInNoTableauKind = (kind == kKindNoTableauA || kind == kKindNoTableauB) && press.Right();
+    if (rightInNoTableauKind || IsUntouchedKind(kind)) return true;
+    PressTableauCard(parts, press, pileIndex);
+    return true;
+}
+
+// Right and middle presses: a fanned reserve's face-up card is shown in full too; a
+// press that shows nothing beeps.
+void RevealStep(MouseParts& parts, const TablePress& press) {
+    engine::Game& game = parts.game;
+    const std::optional<engine::PileRef> pile = engine::ParsePileName(press.hit.name);
+    const int fan = game.gameDef[words::kReserveFanMode];
+    if (press.Right() && pile && pile->list == PileListId::kAppogg && press.hit.card >= engine::kFirstCard &&
+        IsFaceUp(game, press.hit.card) && (fan == kReserveFanDown || fan == kReserveFanRight))
+        Reveal(parts, press, pile->line);
+    if (!parts.revealed.IsShown()) Beep(game);
+}
+
+void PressWaste(MouseParts& parts, const TablePress& press) {
+    engine::Game& game = parts.game;
+    const engine::GameDefRecord& def = game.gameDef;
+    if (press.hit.card >= engine::kFirstCard && def[words::kWasteFaceDown] == 0) {
+        if (Kind(game) == engine::pairing_kind::kPairsOf13)
+            engine::SelectPairingCard(game, press.hit.card, press.hit.rect);
+        else
+            LiftAlone(parts, press);
+        return;
+    }
+    const engine::PileStore& piles = game.Piles();
+    if (def[words::kRedeals] > 0 && piles.Pile(PileListId::kMazzo, engine::kStockLine).empty() &&
+        piles.Pile(PileListId::kMazzo, engine::kWasteLine).empty()) {
+        engine::UndoMoveGroup group(game.undo);
+        engine::ExecuteAction(game, engine::kNoCard, "Mazzo_Redeal");
+    }
+}
+
+void PressFoundation(MouseParts& parts, const TablePress& press, int index) {
+    const int card = press.hit.card;
+    if (card < engine::kFirstCard) return;
+    const int takeBack = parts.game.gameDef[words::kFoundationTakeBack];
+    const std::string& pile = parts.game.Piles().Pile(PileListId::kDest, index);
+    const bool lifts = takeBack == kTakeBackAny ||
+                       (takeBack == kTakeBackFromTwo && engine::PileCardCount(pile) >= 2) ||
+                       (takeBack == kTakeBackJokers && engine::IsJoker(card));
+    if (lifts) LiftAlone(parts, press);
+}
+
+void PressReserve(MouseParts& parts, const TablePress& press) {
+    engine::Game& game = parts.game;
+    const int card = press.hit.card;
+    const int fanning = game.gameDef[words::kReserveFanning];
+    if (fanning == kReserveNeverLifted || card < engine::kFirstCard) return;
+    if (engine::IsTopCard(game.Rules(), card)) {
+        if (IsFaceUp(game, card)) LiftAlone(parts, press);
+    } else if (fanning == kReserveFannedOpen) {
+        LiftAlone(parts, press, true);
+    }
+}
+
+// Left presses act on the pile under the point.
+void PileStep(MouseParts& parts, const TablePress& press) {
+    const std::string& name = press.hit.name;
+    if (name == engine::kStockName) {
+        StockPress(parts.game, press);
+        return;
+    }
+    if (name == engine::kWasteName) {
+        PressWaste(parts, press);
+        return;
+    }
+    const std::optional<engine::PileRef> pile = engine::ParsePileName(name);
+    if (!pile) return;
+    if (pile->list == PileListId::kDest) PressFoundation(parts, press, pile->line);
+    if (pile->list == PileListId::kAppogg) PressReserve(parts, press);
+}
+
+}  // namespace
+
+void OrdinaryPress(MouseParts& parts, const TablePress& press) {
+    const std::optional<engine::PileRef> pile = engine::ParsePileName(press.hit.name);
+    if (press.hit.card != engine::kNoCard && pile && pile->list == PileListId::kFila) {
+        if (!PressTableau(parts, press, pile->line)) return;
+    }
+    if (press.Left())
+        PileStep(parts, press);
+    else
+        RevealStep(parts, press);
+}
+
+}  // namespace table
