@@ -7,7 +7,7 @@
 #include "engine/play/action_support.h"
 #include "engine/model/card_codes.h"
 #include "engine/state/game.h"
-#include "engine/session/new_game.h"
+#include "engine/play/end_game.h"
 #include "engine/model/pile_text.h"
 #include "engine/model/preference_fields.h"
 #include "engine/play/row_games.h"

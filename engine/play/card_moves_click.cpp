@@ -5,7 +5,7 @@
 #include "engine/play/card_move_support.h"
 #include "engine/play/card_moves.h"
 #include "engine/state/game.h"
-#include "engine/session/new_game.h"
+#include "engine/play/end_game.h"
 #include "engine/rules/pile_sequences.h"
 #include "engine/model/pile_text.h"
 #include "engine/model/preference_fields.h"

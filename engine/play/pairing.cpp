@@ -6,7 +6,7 @@
 #include "engine/play/action_executor.h"
 #include "engine/model/card_codes.h"
 #include "engine/state/game.h"
-#include "engine/session/new_game.h"
+#include "engine/play/end_game.h"
 #include "engine/model/pile_text.h"
 #include "engine/ports/shell_port.h"
 #include "engine/base/system_utils.h"

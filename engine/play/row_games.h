@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/rules/tableau_patterns.h"
+
 namespace engine {
 
 class Game;
@@ -25,15 +27,8 @@ bool OnlyPileLeftInGroup(const Game& game, int index);
 // the front of the group, in its old order.
 void CompactPileGroup(Game& game, int index);
 
-// True when the tableau top cards, from pile 0 up to the first empty pile (at most
-// TableauCount piles), are one card of each rank Ace to King.
+// The tableau patterns (engine/rules/tableau_patterns.h) of the current game.
 bool TopRanksComplete(const Game& game);
-bool TopRanksComplete(const PileStore& piles, const GameDefRecord& gameDef);
-
-// -32, plus 5 for each card that continues a run of one suit from its Ace (10 for the
-// Two), read through the tableau piles in order; a run ends after its Queen. A second
-// pass over tableau pile 0 continues the last run up to the first Ace there.
 int CheckTableauSequences(const Game& game);
-int CheckTableauSequences(const PileStore& piles, const GameDefRecord& gameDef);
 
 }  // namespace engine

@@ -11,7 +11,7 @@
 #include "engine/model/pile_text.h"
 #include "engine/base/rounding.h"
 #include "engine/model/settings_block.h"
-#include "engine/play/row_games.h"
+#include "engine/rules/tableau_patterns.h"
 
 namespace engine {
 

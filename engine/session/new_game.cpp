@@ -6,7 +6,7 @@
 #include "engine/play/autoplay.h"
 #include "engine/deal/deal.h"
 #include "engine/state/game.h"
-#include "engine/session/game_clock.h"
+#include "engine/state/game_clock.h"
 #include "engine/model/preference_fields.h"
 #include "engine/rules/score.h"
 #include "engine/ports/shell_port.h"
@@ -175,13 +175,6 @@ void UpdateMainTitle(Game& game) {
     if (shell == nullptr) return;
     const std::string caption = MainTitle(Field(game, fields::kGameName), Field(game, fields::kGameNumber));
     if (shell->Caption() != caption) shell->SetCaption(caption);
-}
-
-void RefreshClock(Game& game) {
-    IShellPort* shell = game.services.shellPort;
-    if (shell == nullptr) return;
-    if (game.services.clock != nullptr) ClockTick(game.registers, *game.services.clock, *shell);
-    shell->RepaintLabel(ShellLabel::kTempo);
 }
 
 }  // namespace engine

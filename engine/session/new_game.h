@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/base/text_utils.h"
+#include "engine/play/end_game.h"
 
 namespace engine {
 
@@ -14,18 +15,6 @@ class Game;
 // StartNewGame's mode that draws a new game number before the deal; any other mode deals
 // the number already in the settings.
 inline constexpr int kNewNumberMode = 2;
-
-inline constexpr std::string_view kQuitGameQuestion = "Quit this game?";
-
-// True when the caller may abandon the current game: asks the player (the text, or
-// kQuitGameQuestion when it is empty) only while an unwon game is in progress and the
-// ConfirmQuitGame option is on; always false while the winning animation runs.
-bool ConfirmQuitGame(Game& game, std::string_view text = {});
-
-// Ends the current game: stops the clock, and after a win plays the winning animation and
-// opens the game chooser (or closes the main window when the player asked to meanwhile).
-// Returns whether the game was won; false, doing nothing, when no game is in progress.
-bool EndGame(Game& game);
 
 // Deals and starts a game of the current definition (mode kNewNumberMode draws a new game
 // number first). Always true.
@@ -44,8 +33,5 @@ std::string GameNumberText(std::int64_t a, std::int64_t b);
 // The caption: the product name (kProductName), " [" game name "]", then "  [" game number
 // "]" when there is a number.
 std::string MainTitle(std::string_view gameName, std::string_view gameNumber);
-
-// Runs the clock tick once and repaints the clock label at once.
-void RefreshClock(Game& game);
 
 }  // namespace engine

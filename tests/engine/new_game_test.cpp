@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/model/board_dump.h"
-#include "engine/session/game_clock.h"
+#include "engine/state/game_clock.h"
 #include "engine/model/game_words.h"
 #include "engine/model/preference_fields.h"
 #include "engine/model/registers.h"

@@ -1,4 +1,4 @@
-#include "engine/session/game_clock.h"
+#include "engine/state/game_clock.h"
 
 #include <cmath>
 

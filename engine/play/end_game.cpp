@@ -1,8 +1,11 @@
+#include "engine/play/end_game.h"
+
 #include <cstdint>
 #include <string>
 
 #include "engine/state/game.h"
-#include "engine/session/new_game.h"
+#include "engine/state/game_clock.h"
+#include "engine/base/text_utils.h"
 #include "engine/model/preference_fields.h"
 #include "engine/rules/score.h"
 #include "engine/ports/shell_port.h"
@@ -106,6 +109,13 @@ bool EndGame(Game& game) {
         if (shell != nullptr) shell->OpenGameChooser();
     }
     return won;
+}
+
+void RefreshClock(Game& game) {
+    IShellPort* shell = game.services.shellPort;
+    if (shell == nullptr) return;
+    if (game.services.clock != nullptr) ClockTick(game.registers, *game.services.clock, *shell);
+    shell->RepaintLabel(ShellLabel::kTempo);
 }
 
 }  // namespace engine
