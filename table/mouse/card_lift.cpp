@@ -5,6 +5,7 @@
 
 #include "engine/play/action_executor.h"
 #include "engine/state/game.h"
+#include "engine/play/press_rules.h"
 #include "engine/session/new_game.h"
 #include "engine/model/preference_fields.h"
 #include "engine/undo/undo_move_group.h"
@@ -18,11 +19,6 @@
 namespace table {
 
 namespace {
-
-// Kinds whose lifted card goes onto the third stock-row pile at once.
-constexpr int kKindPlayUpDown = 2;
-constexpr int kKindPlayNeighbour = 12;
-constexpr int kKindPlayUpDownWrap = 15;
 
 // A raised image lies up and left of its place by the shadow offset less this.
 constexpr int kRaiseLessThanShadow = 2;
@@ -38,10 +34,6 @@ std::int16_t To16(int value) { return static_cast<std::int16_t>(value); }
 
 bool FieldIs(const engine::Game& game, engine::fields::Field field, std::string_view value) {
     return game.settings.GetField(field.position, field.width) == value;
-}
-
-bool PlaysAtOnce(int kind) {
-    return kind == kKindPlayUpDown || kind == kKindPlayNeighbour || kind == kKindPlayUpDownWrap;
 }
 
 // The card slides onto the third stock-row pile and the move is carried out there.
@@ -89,7 +81,7 @@ void LiftCards(MouseParts& parts, const TablePress& press, const LiftedCards& li
         MoveDragImage(context, r.left, r.top, false, false);
     }
 
-    if (PlaysAtOnce(game.gameDef[engine::words::kGameKind])) PlayAtOnce(game, context, lift.card);
+    if (engine::PlaysOntoDiscard(game.gameDef[engine::words::kGameKind])) PlayAtOnce(game, context, lift.card);
 }
 
 }  // namespace table

@@ -9,6 +9,7 @@
 #include "engine/play/face_up.h"
 #include "engine/state/game.h"
 #include "engine/play/pairing.h"
+#include "engine/play/press_rules.h"
 #include "engine/rules/pile_sequences.h"
 #include "engine/model/pile_text.h"
 #include "engine/model/preference_fields.h"
@@ -30,33 +31,13 @@ namespace words = engine::words;
 using engine::PileListId;
 
 // Game kinds with their own tableau press.
-constexpr int kKindPlayUpDown = 2;       // plays onto the third pile; no King-Ace wrap
-constexpr int kKindPlayUpDownWrap = 15;  // the same, King and Ace touching
-constexpr int kKindPlayNeighbour = 12;   // one rank up or down, King and Ace touching
 constexpr int kKindNoTableauA = 32;      // the right button does nothing more on the tableau
 constexpr int kKindNoTableauB = 46;
 constexpr int kKindsTableauUntouched[] = {36, 37, 39, 40};
 
-// TableauFanMode: the special row modes lift single cards from anywhere.
-constexpr int kFanRowMode = 8;
-constexpr int kFanRowModeReverse = 9;
 // ReserveFanMode: fanned reserves whose face-up cards a right press shows in full.
 constexpr int kReserveFanDown = 1;
 constexpr int kReserveFanRight = 2;
-// ReserveFanning: reserve cards are never lifted, or any card of a fanned reserve is.
-constexpr int kReserveNeverLifted = -14;
-constexpr int kReserveFannedOpen = -11;
-// FoundationTakeBack: any card, from two cards up, or jokers.
-constexpr int kTakeBackAny = 1;
-constexpr int kTakeBackFromTwo = 2;
-constexpr int kTakeBackJokers = 3;
-
-// The pairing test of kinds 2 and 15 (the click-to-pair row of the rule checker): base and
-// start -1, building up, rule 2, no foundation, no past start, no stock test.
-constexpr int kPairAnyBase = -1;
-constexpr int kPairAnyStart = -1;
-constexpr int kPairDirection = 1;
-constexpr int kPairRule = 2;
 
 constexpr unsigned kDefaultBeep = 0;
 constexpr std::string_view kYes = "Y";
@@ -69,10 +50,6 @@ void Beep(engine::Game& game) {
     if (game.services.messages != nullptr) engine::SystemBeep(*game.services.messages, kDefaultBeep);
 }
 
-int ThirdPileTop(engine::Game& game) {
-    return engine::PileTopCard(game.Piles().Pile(PileListId::kMazzo, engine::kThirdStockLine));
-}
-
 void LiftAlone(MouseParts& parts, const TablePress& press, bool fannedReserve = false) {
     LiftCards(parts, press, {press.hit.card, press.hit.rect, true, fannedReserve});
 }
@@ -82,52 +59,6 @@ void Reveal(MouseParts& parts, const TablePress& press, int pileIndex) {
     const engine::TableRect& r = press.hit.rect;
     DrawCardFace(parts.context, press.hit.card, r.left, r.top, false, parts.context.Window(), pileIndex);
     parts.revealed = {r.left, r.top};
-}
-
-bool IsKingOnAce(int a, int b) {
-    return engine::CardRank(a) == engine::kKing && engine::CardRank(b) == engine::kAce;
-}
-
-// Kinds 2 and 15: a top card that pairs with the third pile's top card, one rank apart.
-bool PressPlayUpDown(MouseParts& parts, const TablePress& press, int pileIndex, int kind) {
-    engine::Game& game = parts.game;
-    const int card = press.hit.card;
-    const engine::RuleContext rules = game.Rules();
-    if (!engine::IsTopCard(rules, card)) return false;
-    const int third = ThirdPileTop(game);
-    if (IsKingOnAce(card, third) || IsKingOnAce(third, card)) {
-        if (kind == kKindPlayUpDown) {
-            Beep(game);
-            return false;
-        }
-        LiftAlone(parts, press);
-        return true;
-    }
-    const auto pairs = [&](int top, int placed) {
-        return engine::CanPlaceCard(rules, top, placed, kPairAnyBase, kPairAnyStart, kPairDirection, kPairRule, false,
-                                    false, pileIndex, false);
-    };
-    if (!pairs(card, third) && !pairs(third, card)) {
-        Beep(game);
-        return false;
-    }
-    LiftAlone(parts, press);
-    return true;
-}
-
-// Kind 12: a top card one rank above or below the third pile's top card.
-bool PressPlayNeighbour(MouseParts& parts, const TablePress& press) {
-    engine::Game& game = parts.game;
-    const int card = press.hit.card;
-    const int rank = engine::CardRank(card);
-    const int thirdRank = engine::CardRank(ThirdPileTop(game));
-    const bool neighbour = rank == engine::NextRank(thirdRank) || rank == engine::PrevRank(thirdRank);
-    if (!engine::IsTopCard(game.Rules(), card) || !neighbour) {
-        Beep(game);
-        return false;
-    }
-    LiftAlone(parts, press);
-    return true;
 }
 
 // The card and every card above it, down to the pile's lower edge.
@@ -144,31 +75,19 @@ void LiftStack(MouseParts& parts, const TablePress& press, int pileIndex) {
 // The common tableau press: lift a card or a stack, turn a face-down top, or show in full.
 void PressTableauCard(MouseParts& parts, const TablePress& press, int pileIndex) {
     engine::Game& game = parts.game;
-    const engine::GameDefRecord& def = game.gameDef;
     const int card = press.hit.card;
-    const int fan = def[words::kTableauFanMode];
-    if (fan == kFanRowMode || fan == kFanRowModeReverse) {
+    switch (engine::TableauCardPress(game, card, pileIndex, press.Left())) {
+    case engine::TableauPress::kTurnUp:
+        engine::TurnCardFaceUp(game, card, press.hit.rect.left, press.hit.rect.top, pileIndex);
+        return;
+    case engine::TableauPress::kLiftCard:
         LiftAlone(parts, press);
         return;
-    }
-    const int openRowStart = def[words::kOpenRowStart];
-    if (press.Left() && openRowStart > 0 && pileIndex + 1 < openRowStart * def[words::kOpenRowStartFactor]) return;
-
-    const engine::RuleContext rules = game.Rules();
-    const bool top = engine::IsTopCard(rules, card);
-    if (press.Left() && top) {
-        if (!IsFaceUp(game, card)) {
-            engine::TurnCardFaceUp(game, card, press.hit.rect.left, press.hit.rect.top, pileIndex);
-        } else if (engine::CanMoveSequence(rules, game.mainGame, card, false)) {
-            LiftAlone(parts, press);
-        }
+    case engine::TableauPress::kLiftStack:
+        LiftStack(parts, press, pileIndex);
         return;
-    }
-    if (press.Left()) {
-        if (IsFaceUp(game, card) && engine::IsValidSequence(rules, card, pileIndex) &&
-            engine::CanMoveSequence(rules, game.mainGame, card, false))
-            LiftStack(parts, press, pileIndex);
-        return;
+    case engine::TableauPress::kNothing:
+        break;
     }
     const bool showHidden = game.settings.GetField(engine::fields::kShowPartialHiddenCard.position,
                                                    engine::fields::kShowPartialHiddenCard.width) == kYes;
@@ -186,14 +105,21 @@ bool IsUntouchedKind(int kind) {
 bool PressTableau(MouseParts& parts, const TablePress& press, int pileIndex) {
     engine::Game& game = parts.game;
     const int kind = Kind(game);
-    if ((kind == kKindPlayUpDown || kind == kKindPlayUpDownWrap) && press.Left())
-        return PressPlayUpDown(parts, press, pileIndex, kind);
-    if (kind == kKindPlayNeighbour && press.Left()) return PressPlayNeighbour(parts, press);
+    if (engine::PlaysOntoDiscard(kind) && press.Left()) {
+        switch (engine::PressOntoDiscard(game, press.hit.card, pileIndex)) {
+        case engine::DiscardPress::kPlays:
+            LiftAlone(parts, press);
+            return true;
+        case engine::DiscardPress::kRefused:
+            Beep(game);
+            return false;
+        case engine::DiscardPress::kIgnored:
+            return false;
+        }
+    }
     if ((kind == engine::pairing_kind::kPairsOf14 || kind == engine::pairing_kind::kPairsOf13) && press.Left()) {
-        const bool selectable = kind == engine::pairing_kind::kPairsOf14
-                                    ? engine::IsTopCard(game.Rules(), press.hit.card)
-                                    : engine::IsCardUncovered(game, press.hit.card);
-        if (selectable) engine::SelectPairingCard(game, press.hit.card, press.hit.rect);
+        if (engine::IsPairingSelectable(game, press.hit.card))
+            engine::SelectPairingCard(game, press.hit.card, press.hit.rect);
         return false;
     }
     if (kind == engine::pairing_kind::kHighlightOnly) {
@@ -221,7 +147,7 @@ void RevealStep(MouseParts& parts, const TablePress& press) {
 void PressWaste(MouseParts& parts, const TablePress& press) {
     engine::Game& game = parts.game;
     const engine::GameDefRecord& def = game.gameDef;
-    if (press.hit.card >= engine::kFirstCard && def[words::kWasteFaceDown] == 0) {
+    if (engine::MayLiftFromWaste(game, press.hit.card)) {
         if (Kind(game) == engine::pairing_kind::kPairsOf13)
             engine::SelectPairingCard(game, press.hit.card, press.hit.rect);
         else
@@ -237,25 +163,19 @@ void PressWaste(MouseParts& parts, const TablePress& press) {
 }
 
 void PressFoundation(MouseParts& parts, const TablePress& press, int index) {
-    const int card = press.hit.card;
-    if (card < engine::kFirstCard) return;
-    const int takeBack = parts.game.gameDef[words::kFoundationTakeBack];
-    const std::string& pile = parts.game.Piles().Pile(PileListId::kDest, index);
-    const bool lifts = takeBack == kTakeBackAny ||
-                       (takeBack == kTakeBackFromTwo && engine::PileCardCount(pile) >= 2) ||
-                       (takeBack == kTakeBackJokers && engine::IsJoker(card));
-    if (lifts) LiftAlone(parts, press);
+    if (engine::MayLiftFromFoundation(parts.game, index, press.hit.card)) LiftAlone(parts, press);
 }
 
 void PressReserve(MouseParts& parts, const TablePress& press) {
-    engine::Game& game = parts.game;
-    const int card = press.hit.card;
-    const int fanning = game.gameDef[words::kReserveFanning];
-    if (fanning == kReserveNeverLifted || card < engine::kFirstCard) return;
-    if (engine::IsTopCard(game.Rules(), card)) {
-        if (IsFaceUp(game, card)) LiftAlone(parts, press);
-    } else if (fanning == kReserveFannedOpen) {
+    switch (engine::LeftReservePress(parts.game, press.hit.card)) {
+    case engine::ReservePress::kLiftTop:
+        LiftAlone(parts, press);
+        break;
+    case engine::ReservePress::kLiftFromFan:
         LiftAlone(parts, press, true);
+        break;
+    case engine::ReservePress::kNothing:
+        break;
     }
 }
 

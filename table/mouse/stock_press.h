@@ -1,16 +1,11 @@
 #pragma once
 
-#include <string_view>
-
 #include "table/mouse/mouse_press.h"
 
 namespace table {
 
-inline constexpr std::string_view kFillGapsFirst = "Fill in any gaps in the tableau before dealing.";
-
-// A left press on the stock of a drag game: by the game's words it selects a pairing
-// card, deals to the waste, redeals, or deals to the tableau, the reserves or the third
-// stock-row pile; the first that applies acts. The deal is one undo step.
+// A left press on the stock of a drag game: in kind 4 with a selection begun it selects
+// the stock's top card; otherwise the stock deals (engine/play/stock_press.h).
 void StockPress(engine::Game& game, const TablePress& press);
 
 }  // namespace table

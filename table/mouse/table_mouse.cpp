@@ -12,9 +12,9 @@
 #include "engine/state/game.h"
 #include "engine/session/new_game.h"
 #include "engine/play/pairing.h"
+#include "engine/play/stock_press.h"
 #include "engine/model/preference_fields.h"
 #include "engine/ports/shell_port.h"
-#include "engine/play/stock_highlight.h"
 #include "engine/session/table_mouse_move.h"
 #include "engine/undo/undo_move_group.h"
 #include "platform/qt/canvas.h"
@@ -116,12 +116,7 @@ void TableMouse::TableMouseUp() {
     {
         // The drop and everything it sets off are one undo step.
         engine::UndoMoveGroup group(game.undo);
-        if (game.mainGame.StockHighlightShown == 1) {
-            engine::StatusContext status = game.Status();
-            engine::HideStockHighlight(status);
-            engine::ExecuteAction(game, engine::kNoCard, engine::kWasteName);
-            game.mainGame.StockHighlightShown = 0;
-        }
+        engine::ReleaseStockMark(game);
         bool won = false;
         DropLiftedCards(won);
         if (won) {

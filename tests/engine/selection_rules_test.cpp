@@ -4,9 +4,9 @@
 #include <string>
 
 #include "engine/model/card_codes.h"
-#include "table/mouse/selection_rules.h"
+#include "engine/play/selection_rules.h"
 
-namespace table {
+namespace engine {
 namespace {
 
 // Hearts: the code is the rank. Other suits by their offset.
@@ -142,4 +142,4 @@ TEST(SelectionRulesTest, TheGateAndTheSelectablePlaces) {
 }
 
 }  // namespace
-}  // namespace table
+}  // namespace engine

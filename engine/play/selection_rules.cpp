@@ -1,4 +1,4 @@
-#include "table/mouse/selection_rules.h"
+#include "engine/play/selection_rules.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,7 @@
 #include "engine/model/pile_names.h"
 #include "engine/model/pile_text.h"
 
-namespace table {
+namespace engine {
 
 namespace {
 
@@ -289,4 +289,4 @@ bool IsSelectablePlace(SelectablePlaces places, std::string_view pileName) {
     return false;
 }
 
-}  // namespace table
+}  // namespace engine

@@ -4,7 +4,7 @@
 
 // The selection games (SelectionSum not 0): which presses of a game kind select cards, what
 // its stock press does, and when a selection is refused or complete.
-namespace table {
+namespace engine {
 
 // The piles whose cards a kind's presses select.
 enum class SelectablePlaces {
@@ -83,4 +83,4 @@ bool PassesSelectionGate(int kind, bool leftButton, std::string_view pileName);
 // Does the kind select cards of this pile ("Fila"NN, "Dest"NN, "Mazzo_Vis" ...)?
 bool IsSelectablePlace(SelectablePlaces places, std::string_view pileName);
 
-}  // namespace table
+}  // namespace engine
