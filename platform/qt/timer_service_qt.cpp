@@ -4,9 +4,20 @@
 
 namespace platform {
 
+// A timer may be killed from its own callback, inside QTimer's signal: it is stopped at once
+// and deleted once the event loop is back.
 struct QtTimerService::Entry {
-    QTimer timer;
+    QTimer* timer = new QTimer;
     TimerCallback callback;
+
+    Entry() = default;
+    Entry(const Entry&) = delete;
+    Entry& operator=(const Entry&) = delete;
+    ~Entry() {
+        timer->stop();
+        QObject::disconnect(timer, nullptr, nullptr, nullptr);
+        timer->deleteLater();
+    }
 };
 
 QtTimerService::QtTimerService() = default;
@@ -19,13 +30,13 @@ void QtTimerService::Start(const Key& key, unsigned intervalMs, TimerCallback ca
     const unsigned id = key.second;
     // The entry is found again by key when it fires: a callback may kill or replace it.
     std::weak_ptr<Entry> weak = entry;
-    QObject::connect(&entry->timer, &QTimer::timeout, [weak, id] {
+    QObject::connect(entry->timer, &QTimer::timeout, [weak, id] {
         const std::shared_ptr<Entry> alive = weak.lock();
         if (!alive) return;
         const TimerCallback callback = alive->callback;
         if (callback) callback(id);
     });
-    entry->timer.start(static_cast<int>(std::max(1u, intervalMs)));
+    entry->timer->start(static_cast<int>(std::max(1u, intervalMs)));
     m_timers[key] = std::move(entry);
 }
 
