@@ -14,6 +14,8 @@ namespace platform {
 
 // Bit 31 of a key message's key data: the key is going up.
 inline constexpr std::uint32_t kKeyDataUp = 0x80000000u;
+// Bit 30: the key was already down (a repeat).
+inline constexpr std::uint32_t kKeyDataWasDown = 0x40000000u;
 // Bit 29: Alt was down (a system key).
 inline constexpr std::uint32_t kKeyDataAlt = 0x20000000u;
 

@@ -26,10 +26,13 @@ void VirtualTimerService::Start(const Key& key, unsigned intervalMs, TimerCallba
 
 void VirtualTimerService::SetWindowTimer(WindowHandle window, unsigned id, unsigned intervalMs,
                                          TimerCallback callback) {
+    if (window == kNoWindow) return;
     Start({window, id}, intervalMs, std::move(callback));
 }
 
-bool VirtualTimerService::KillWindowTimer(WindowHandle window, unsigned id) { return m_timers.erase({window, id}) > 0; }
+bool VirtualTimerService::KillWindowTimer(WindowHandle window, unsigned id) {
+    return window != kNoWindow && m_timers.erase({window, id}) > 0;
+}
 
 void VirtualTimerService::KillWindowTimers(WindowHandle window) {
     if (window == kNoWindow) return;

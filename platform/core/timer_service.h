@@ -13,7 +13,7 @@ namespace platform {
 using TimerCallback = std::function<void(unsigned id)>;
 
 // Window timers are keyed by (window, id): setting one again replaces it and restarts its
-// interval. Windowless timers get a fresh non-zero id. Killing an unknown timer is harmless;
+// interval; one for no window is not set. Windowless timers get a fresh non-zero id. Killing an unknown timer is harmless;
 // a callback may set and kill timers, its own included.
 class ITimerService {
 public:

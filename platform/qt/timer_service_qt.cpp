@@ -43,10 +43,11 @@ void QtTimerService::Start(const Key& key, unsigned intervalMs, TimerCallback ca
 bool QtTimerService::Kill(const Key& key) { return m_timers.erase(key) > 0; }
 
 void QtTimerService::SetWindowTimer(WindowHandle window, unsigned id, unsigned intervalMs, TimerCallback callback) {
+    if (window == kNoWindow) return;
     Start({window, id}, intervalMs, std::move(callback));
 }
 
-bool QtTimerService::KillWindowTimer(WindowHandle window, unsigned id) { return Kill({window, id}); }
+bool QtTimerService::KillWindowTimer(WindowHandle window, unsigned id) { return window != kNoWindow && Kill({window, id}); }
 
 void QtTimerService::KillWindowTimers(WindowHandle window) {
     if (window == kNoWindow) return;
