@@ -37,38 +37,33 @@ void QtTimerService::Start(const Key& key, unsigned intervalMs, TimerCallback ca
         if (callback) callback(id);
     });
     entry->timer->start(static_cast<int>(std::max(1u, intervalMs)));
-    m_timers[key] = std::move(entry);
+    m_table.Timers()[key] = std::move(entry);
 }
-
-bool QtTimerService::Kill(const Key& key) { return m_timers.erase(key) > 0; }
 
 void QtTimerService::SetWindowTimer(WindowHandle window, unsigned id, unsigned intervalMs, TimerCallback callback) {
     if (window == kNoWindow) return;
     Start({window, id}, intervalMs, std::move(callback));
 }
 
-bool QtTimerService::KillWindowTimer(WindowHandle window, unsigned id) { return window != kNoWindow && Kill({window, id}); }
-
-void QtTimerService::KillWindowTimers(WindowHandle window) {
-    if (window == kNoWindow) return;
-    std::erase_if(m_timers, [window](const auto& entry) { return entry.first.first == window; });
+bool QtTimerService::KillWindowTimer(WindowHandle window, unsigned id) {
+    return window != kNoWindow && m_table.Erase({window, id});
 }
 
+void QtTimerService::KillWindowTimers(WindowHandle window) { m_table.EraseWindow(window); }
+
 bool QtTimerService::HasWindowTimer(WindowHandle window, unsigned id) const {
-    return window != kNoWindow && m_timers.contains({window, id});
+    return window != kNoWindow && m_table.Contains({window, id});
 }
 
 unsigned QtTimerService::SetTimer(unsigned intervalMs, TimerCallback callback) {
-    do {
-        ++m_nextId;
-    } while (m_nextId == 0 || m_timers.contains({kNoWindow, m_nextId}));
-    Start({kNoWindow, m_nextId}, intervalMs, std::move(callback));
-    return m_nextId;
+    const unsigned id = m_table.NewId();
+    Start({kNoWindow, id}, intervalMs, std::move(callback));
+    return id;
 }
 
-bool QtTimerService::KillTimer(unsigned id) { return Kill({kNoWindow, id}); }
+bool QtTimerService::KillTimer(unsigned id) { return m_table.Erase({kNoWindow, id}); }
 
-bool QtTimerService::HasTimer(unsigned id) const { return m_timers.contains({kNoWindow, id}); }
+bool QtTimerService::HasTimer(unsigned id) const { return m_table.Contains({kNoWindow, id}); }
 
 ITimerService& Timers() {
     if (ITimerService* installed = InstalledTimerService()) return *installed;

@@ -4,6 +4,7 @@
 #include "platform/qt/bitmap.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/logical_fonts.h"
+#include "tests/platform/qt/pixel_sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -15,28 +16,11 @@ namespace {
 using platform::Colour;
 using platform::SystemColour;
 
-struct Sheet {
-    Sheet(int width, int height) : bitmap(width, height), canvas(bitmap) {
-        canvas.FillSolidRect({0, 0, width, height}, SystemColour(platform::COLOR_BTNFACE));
+// The button face, with the menu font.
+struct Sheet : platform::testing::PixelSheet {
+    Sheet(int width, int height) : PixelSheet(width, height, SystemColour(platform::COLOR_BTNFACE)) {
         canvas.SetFont(platform::MenuFont());
     }
-    std::set<Colour> Colours() const {
-        std::set<Colour> colours;
-        for (int y = 0; y < canvas.Height(); ++y)
-            for (int x = 0; x < canvas.Width(); ++x) colours.insert(canvas.Pixel(x, y));
-        return colours;
-    }
-    Rect Inked() const {
-        Rect box{canvas.Width(), canvas.Height(), 0, 0};
-        const Colour face = SystemColour(platform::COLOR_BTNFACE);
-        for (int y = 0; y < canvas.Height(); ++y)
-            for (int x = 0; x < canvas.Width(); ++x)
-                if (canvas.Pixel(x, y) != face)
-                    box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
-        return box;
-    }
-    platform::Bitmap bitmap;
-    platform::Canvas canvas;
 };
 
 struct CaptionCase {

@@ -5,6 +5,7 @@
 #include "platform/qt/bitmap.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/image_list.h"
+#include "tests/platform/qt/pixel_sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -23,22 +24,7 @@ const Colour kFace = SystemColour(platform::COLOR_BTNFACE);
 const Colour kShadow = SystemColour(platform::COLOR_BTNSHADOW);
 const Colour kHighlight = SystemColour(platform::COLOR_BTNHIGHLIGHT);
 
-struct Sheet {
-    Sheet(int width, int height, Colour fill) : bitmap(width, height), canvas(bitmap) {
-        canvas.FillSolidRect({0, 0, width, height}, fill);
-    }
-    std::vector<std::string> Rows(Colour colour, Rect area) const {
-        std::vector<std::string> rows;
-        for (int y = area.top; y < area.bottom; ++y) {
-            std::string row;
-            for (int x = area.left; x < area.right; ++x) row += canvas.Pixel(x, y) == colour ? '#' : '.';
-            rows.push_back(row);
-        }
-        return rows;
-    }
-    platform::Bitmap bitmap;
-    platform::Canvas canvas;
-};
+using Sheet = platform::testing::PixelSheet;
 
 // A 4 x 4 glyph: a red 2 x 2 square at (1, 1) on magenta, the bottom-left pixel magenta.
 QImage Glyph() {
