@@ -85,6 +85,31 @@ private:
     std::function<void(bool)> m_presence;
 };
 
+// Three hooks that several owners share (the bar managers): installed when the first owner
+// comes, keyboard then mouse then call-window, and removed when the last goes, in reverse.
+class SharedHookSet {
+public:
+    SharedHookSet(KeyboardHook keyboard, MouseHook mouse, CallWindowHook callWindow);
+    ~SharedHookSet();
+    SharedHookSet(const SharedHookSet&) = delete;
+    SharedHookSet& operator=(const SharedHookSet&) = delete;
+
+    void Acquire();
+    // More releases than acquisitions are ignored.
+    void Release();
+    int Owners() const { return m_owners; }
+    bool IsInstalled() const { return m_ids[0] != 0; }
+
+private:
+    void Remove();
+
+    KeyboardHook m_keyboard;
+    MouseHook m_mouse;
+    CallWindowHook m_callWindow;
+    int m_owners = 0;
+    std::array<InputHooks::HookId, 3> m_ids{};  // keyboard, mouse, call-window
+};
+
 // Which keys are down, as the key messages left them: the event filter keeps it, tests set it.
 class KeyStates {
 public:
