@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-// The Qt side needs an application object (fonts, images, message boxes); tests run on
-// the offscreen platform.
+// Bar managers live on forms (widgets); tests run on the offscreen platform.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
