@@ -23,6 +23,9 @@
 namespace engine::play_test {
 namespace {
 
+using test_support::ParseAction;
+using test_support::PerformAction;
+
 constexpr int kKlondike = 2;
 constexpr int kCanfield = 4;
 constexpr int kPyramid = 7;
@@ -57,9 +60,9 @@ protected:
         std::string word;
         int taken = 0;
         while (words >> word) {
-            const auto action = test_support::ParseAction(word);
+            const auto action = ParseAction(word);
             ASSERT_TRUE(action.has_value()) << word;
-            ASSERT_TRUE(test_support::PerformAction(G(), *action)) << "action " << taken << ": " << word;
+            ASSERT_TRUE(PerformAction(G(), *action)) << "action " << taken << ": " << word;
             ++taken;
         }
     }
