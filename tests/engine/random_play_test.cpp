@@ -9,9 +9,9 @@
 
 #include "engine/model/board_dump.h"
 #include "engine/model/preference_fields.h"
-#include "tests/engine/game_player.h"
+#include "engine/play/player_actions.h"
 #include "tests/engine/play_fixture.h"
-#include "tests/support/auto_player_random_play.h"
+#include "tools/random_play_run.h"
 
 namespace engine::play_test {
 namespace {
@@ -27,7 +27,7 @@ TEST(RandomPlayTest, EveryGameKeepsEachDealtCardOnceThroughRandomActionsUndoAndR
     const std::vector<int> ids = fix.GameIds();
     ASSERT_FALSE(ids.empty());
     std::mt19937 random(kSeed);
-    test_support::RandomPlayCount count;
+    tools::RandomPlayCount count;
     for (const int id : ids) {
         SCOPED_TRACE("game " + std::to_string(id));
         ASSERT_TRUE(fix.LoadGame(id));
@@ -46,8 +46,8 @@ TEST(RandomPlayTest, EveryGameKeepsEachDealtCardOnceThroughRandomActionsUndoAndR
             ADD_FAILURE() << "number " << number << ", after " << what << "\n" << DumpBoard(game.Piles());
             return false;
         };
-        const test_support::RandomPlayPlan plan{kDealsPerGame, kActionsPerDeal};
-        ASSERT_TRUE(test_support::RandomPlay(fix.G(), plan, random, check, count));
+        const tools::RandomPlayPlan plan{kDealsPerGame, kActionsPerDeal};
+        ASSERT_TRUE(tools::RandomPlay(fix.G(), plan, random, check, count));
     }
     EXPECT_GT(count.moves, count.actions / 2);
     EXPECT_GT(count.undos, 0);
