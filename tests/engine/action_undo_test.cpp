@@ -24,6 +24,8 @@ struct UndoCase {
     std::string action;
 };
 
+void PrintTo(const UndoCase& c, std::ostream* out) { *out << c.name << ": " << c.card << " " << c.action; }
+
 class ActionUndoTest : public executor_test::ExecutorFixture, public ::testing::WithParamInterface<UndoCase> {
 public:
     // For the arrangements, which cannot reach the fixture's protected helpers.

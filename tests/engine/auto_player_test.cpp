@@ -259,6 +259,8 @@ struct WinCase {
     int fewestWins;  // of the twenty numbers
 };
 
+void PrintTo(const WinCase& c, std::ostream* out) { *out << c.name << ", budget " << c.budget; }
+
 // Games that are usually won under their rules.
 constexpr WinCase kUsuallyWon[] = {
     {kFreecell, "Freecell", 50000, 19}, {kKlondike, "Klondike", 2000, 5}, {kSpider, "Spider", 2000, 5},
@@ -302,6 +304,8 @@ struct KeptWin {
     const char* number;
     int budget;
 };
+
+void PrintTo(const KeptWin& c, std::ostream* out) { *out << c.name << " " << c.number; }
 
 constexpr KeptWin kKeptWins[] = {
     {kPyramid, "Pyramid", "1005805516727", 2000},
