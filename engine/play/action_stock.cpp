@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/model/game_kinds.h"
 #include "engine/play/action_support.h"
 #include "engine/model/card_codes.h"
 #include "engine/state/game.h"
@@ -86,7 +87,7 @@ bool TurnWasteOver(ActionRun& run) {
         action::Wait(game, kAfterRedealMs);
         game.media.StopSound();
     }
-    if (action::GameKind(game) == action::kind::kPairsOf13) DropRedealtCardFromSelection(game);
+    if (action::GameKind(game) == game_kind::kPairsOf13) DropRedealtCardFromSelection(game);
     return true;
 }
 
@@ -146,7 +147,7 @@ void DealFromStock(ActionRun& run) {
         action::SetWonFlag(game);
         run.moved = true;
     }
-    if (action::GameKind(game) == action::kind::kCountsStockDeals) {
+    if (action::GameKind(game) == game_kind::kCountsStockDeals) {
         game.registers.SetIntReg(kStockDealCountReg, game.registers.GetIntReg(kStockDealCountReg) + 1);
         game.registers.ReplaceLastLogEntry(kStockDealLogCode);
     }

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/card_codes.h"
 #include "engine/model/pile_names.h"
 #include "engine/model/pile_text.h"
@@ -33,18 +34,18 @@ bool FaceUp(const Game& game, int card) { return card > 0 && !game.board.cards.I
 int StockTop(const Game& game) { return PileTopCard(Line(game, PileListId::kMazzo, kStockLine)); }
 int WasteTop(const Game& game) { return PileTopCard(Line(game, PileListId::kMazzo, kWasteLine)); }
 
-int PairTotal(const Game& game) { return Kind(game) == pairing_kind::kPairsOf14 ? kPairsOf14Total : kPairsOf13Total; }
+int PairTotal(const Game& game) { return Kind(game) == game_kind::kPairsOf14 ? kPairsOf14Total : kPairsOf13Total; }
 
 // The waste's top is pressed like a row card in kind 4 (a face-up waste only).
 bool WasteSelectable(const Game& game) {
-    return Kind(game) == pairing_kind::kPairsOf13 && MayLiftFromWaste(game, WasteTop(game));
+    return Kind(game) == game_kind::kPairsOf13 && MayLiftFromWaste(game, WasteTop(game));
 }
 
 }  // namespace
 
 bool IsPairingGame(const Game& game) {
     const int kind = Kind(game);
-    return kind == pairing_kind::kPairsOf14 || kind == pairing_kind::kPairsOf13;
+    return kind == game_kind::kPairsOf14 || kind == game_kind::kPairsOf13;
 }
 
 std::vector<int> PairingCandidates(Game& game) {
@@ -65,7 +66,7 @@ void AddPairSelections(Game& game, bool alonesOnly, std::vector<PlayerAction>& a
     const std::vector<int> cards = PairingCandidates(game);
     const int total = PairTotal(game);
     // With a card selected, a press on the stock selects the stock's top card (kind 4).
-    const int stockTop = Kind(game) == pairing_kind::kPairsOf13 ? StockTop(game) : kNoCard;
+    const int stockTop = Kind(game) == game_kind::kPairsOf13 ? StockTop(game) : kNoCard;
     for (std::size_t i = 0; i < cards.size(); ++i) {
         const int rank = CardRank(cards[i]);
         if (rank == total) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/model/game_kinds.h"
 #include "engine/base/system_utils.h"
 #include "engine/base/text_utils.h"
 #include "engine/model/card_codes.h"
@@ -44,10 +45,6 @@ constexpr int kCardsPerPileTurn = 4;
 constexpr int kPileNumberDigits = 2;
 // The undo-log entry a mode-4 deal leaves.
 constexpr int kReserveTurnLogEntry = 2;
-
-// Kinds whose stock press may end the game.
-constexpr int kKindPlayUpDown = 2;
-constexpr int kKindPlayUpDownWrap = 15;
 
 const std::string& Line(const Game& game, PileListId list, int line) { return game.board.piles.Pile(list, line); }
 
@@ -159,7 +156,7 @@ StockDeal ChosenStockDeal(const Game& game) {
 }
 
 bool StockPressSelectsCard(const Game& game) {
-    return game.gameDef[words::kGameKind] == pairing_kind::kPairsOf13 && StockTop(game) != 0 &&
+    return game.gameDef[words::kGameKind] == game_kind::kPairsOf13 && StockTop(game) != 0 &&
            !Line(game, PileListId::kDest, kSelectionLine).empty();
 }
 
@@ -169,7 +166,7 @@ void DealFromStock(Game& game) {
         Deal(game, ChosenStockDeal(game), group);
     }
     const int kind = game.gameDef[words::kGameKind];
-    if ((kind == kKindPlayUpDown || kind == kKindPlayUpDownWrap) && game.registers.GetFlag(flag::kGameWon) != 0)
+    if ((kind == game_kind::kPlayUpDown || kind == game_kind::kPlayUpDownWrap) && game.registers.GetFlag(flag::kGameWon) != 0)
         EndGame(game);
 }
 
