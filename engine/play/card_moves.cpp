@@ -88,7 +88,7 @@ bool PileAccepts(Game& game, int card, int kind, const std::string& name) {
     }
 }
 
-bool IsTargetOffered(Game& game, const IGeometry& geometry, int kind, int index) {
+bool IsTargetOffered(const Game& game, const IGeometry& geometry, int kind, int index) {
     if (!moves::IsOnTable(game, geometry, kind, index)) return false;
     return kind != pile_kind::kWaste || game.gameDef[words::kWasteDropMode] != kWasteTakesNoDrop;
 }

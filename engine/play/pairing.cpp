@@ -92,9 +92,9 @@ void SelectPairingCard(Game& game, int card, const TableRect& place) {
     if (CompletesPair(kind, sum)) RemoveSelection(game);
 }
 
-bool IsCardUncovered(Game& game, int card) {
+bool IsCardUncovered(const Game& game, int card) {
     if (card < kFirstCard) return false;
-    const PileStore& piles = game.Piles();
+    const PileStore& piles = game.board.piles;
     const int rows = game.gameDef[words::kTableauCount];
     bool laterRowsBlank = true;
     for (int row = rows - 1; row >= 0; --row) {

@@ -25,6 +25,6 @@ void SelectPairingCard(Game& game, int card, const TableRect& place);
 // Rows games (a pyramid whose rows are the tableau piles, row 0 at the top): true when no
 // card of the next row lies on the card, or every later row is empty. A card found in no
 // row reads as not uncovered.
-bool IsCardUncovered(Game& game, int card);
+bool IsCardUncovered(const Game& game, int card);
 
 }  // namespace engine

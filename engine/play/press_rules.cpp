@@ -86,7 +86,7 @@ DiscardPress PressOntoDiscard(const Game& game, int card, int pileIndex) {
     return pairs(card, third) || pairs(third, card) ? DiscardPress::kPlays : DiscardPress::kRefused;
 }
 
-bool IsPairingSelectable(Game& game, int card) {
+bool IsPairingSelectable(const Game& game, int card) {
     return game.gameDef[words::kGameKind] == game_kind::kPairsOf14 ? IsTopCard(game.Rules(), card)
                                                                        : IsCardUncovered(game, card);
 }

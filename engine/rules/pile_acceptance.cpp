@@ -186,6 +186,7 @@ bool CanDropOnTableau(DropContext& ctx, const PileList& list, int index, int car
         ok = IsValidSequence(ctx.rules, card, i);
     }
     if (ok && game[words::kSequenceLimit] == sequence_limit::kByFreeCells && SeveralLifted(ctx) && held == 0) {
+        // Notes the stack's top card again, the same card as at the lift.
         ok = CanMoveSequence(ctx.rules, ctx.mainGame, card, true);
     }
     // A stack never goes back onto its own top card (0 is no stack at all).

@@ -40,7 +40,7 @@ constexpr std::string_view kYes = "Y";
 
 int Kind(const engine::Game& game) { return game.gameDef[words::kGameKind]; }
 
-bool IsFaceUp(engine::Game& game, int card) { return !game.Cards().IsFaceDown(card); }
+bool IsFaceUp(const engine::Game& game, int card) { return !game.board.cards.IsFaceDown(card); }
 
 void Beep(engine::Game& game) {
     if (game.services.messages != nullptr) engine::SystemBeep(*game.services.messages, kDefaultBeep);
