@@ -138,10 +138,11 @@ void DragMoves(Game& game, ActionScope scope, std::vector<PlayerAction>& actions
     game.mainGame.LiftedTopCard = 0;
 }
 
-void TurnUps(const Game& game, std::vector<PlayerAction>& actions) {
+void TurnUps(Game& game, std::vector<PlayerAction>& actions) {
     for (int t = 0; t < TableauCount(game); ++t) {
         const int top = PileTopCard(Line(game, PileListId::kFila, t));
-        if (top > 0 && game.board.cards.IsFaceDown(top)) actions.push_back({ActionKind::kTurnUp, top, 0, {}, false});
+        if (top > 0 && TableauCardPress(game, top, t, true) == TableauPress::kTurnUp)
+            actions.push_back({ActionKind::kTurnUp, top, 0, {}, false});
     }
 }
 
