@@ -434,6 +434,19 @@ void TcbBarManager::SetHotImages(platform::ImageList* value) {
     }
 }
 
+void TcbBarManager::SetHelpButtonGlyph(const platform::Bitmap& value) {
+    m_helpButtonGlyph = value;
+    NotifyCustomizingDialog();
+}
+
+void TcbBarManager::ImageListFreed(const platform::ImageList* images) {
+    for (auto which : {&TcbBarManager::m_images, &TcbBarManager::m_largeImages, &TcbBarManager::m_hotImages}) {
+        if (this->*which == images) {
+            this->*which = nullptr;
+        }
+    }
+}
+
 void TcbBarManager::SetLargeButtonArrowWidth(int value) {
     if (value >= kMinArrowWidth) {
         m_largeButtonArrowWidth = value;
