@@ -4,6 +4,7 @@
 #include "bars/items/bar_item.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
+#include "bars/manager/bar_manager.h"
 
 namespace bars {
 
@@ -11,6 +12,9 @@ TcbBarItemControl::TcbBarItemControl(TcbBarItemLink& link)
     : m_link(link), m_barWindow(link.Collection() ? link.Collection()->Window() : nullptr) {}
 
 TcbBarItemControl::~TcbBarItemControl() {
+    if (TcbBarItem* item = Item(); item && item->BarManager()) {
+        item->BarManager()->ForgetItemControl(this);
+    }
     if (m_barWindow && m_barWindow->SelectedControl() == this) {
         m_barWindow->ClearSelection();
     }

@@ -93,6 +93,12 @@ public:
 
     TcbBarItemControl* SelectedItemControl() const { return m_selectedControl; }
     void SetSelectedItemControl(TcbBarItemControl* control);
+    // A control going away is forgotten without a repaint.
+    void ForgetItemControl(const TcbBarItemControl* control) {
+        if (m_selectedControl == control) {
+            m_selectedControl = nullptr;
+        }
+    }
     // The toolbar window in keyboard mode (the keyboard hook leaves the manager alone then).
     IBarWindow* KeyboardBar() const { return m_keyboardBar; }
     void SetKeyboardBar(IBarWindow* window) { m_keyboardBar = window; }
