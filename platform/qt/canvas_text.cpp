@@ -83,6 +83,8 @@ Size Canvas::TextExtent(std::string_view text) const {
     return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
 }
 
+int Canvas::FontAscent() const { return QFontMetrics(m_qfont).ascent(); }
+
 void Canvas::TextOut(int x, int y, std::string_view text) {
     if (text.empty() || m_image->isNull()) return;
     Prepare();
