@@ -17,9 +17,12 @@ QtMessageQueue::QtMessageQueue() : m_context(std::make_unique<QObject>()) {}
 QtMessageQueue::~QtMessageQueue() = default;
 
 std::optional<WindowMessage> QtMessageQueue::Take(unsigned first, unsigned last) {
+    // A quit that arrives meanwhile stays waiting here, for this pump to take.
+    m_taking = true;
     if (Overlaps(first, last, WM_MOUSEFIRST, WM_MOUSELAST) || Overlaps(first, last, WM_NCMOUSEMOVE, WM_NCMBUTTONDBLCLK))
         QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
     if (Overlaps(first, last, WM_PAINT, WM_PAINT)) QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    m_taking = false;
     if (m_quit) {
         const int code = *m_quit;
         m_quit.reset();
@@ -47,7 +50,7 @@ void QtMessageQueue::PostQuit(int exitCode) {
     QMetaObject::invokeMethod(
         m_context.get(),
         [this, serial] {
-            if (serial != m_quitSerial || !m_quit) return;
+            if (serial != m_quitSerial || !m_quit || m_taking) return;
             const int code = *m_quit;
             m_quit.reset();
             QCoreApplication::exit(code);

@@ -35,6 +35,7 @@ private:
 
     std::deque<WindowMessage> m_posted;
     bool m_scheduled = false;
+    bool m_taking = false;
     std::optional<int> m_quit;  // the exit code of a quit not yet taken
     unsigned m_quitSerial = 0;  // a quit's event only acts when no later quit replaced it
     std::unique_ptr<QObject> m_context;
