@@ -11,6 +11,7 @@ TcbBarItemControl::TcbBarItemControl(TcbBarItemLink& link)
     : m_link(link), m_barWindow(link.Collection() ? link.Collection()->Window() : nullptr) {}
 
 TcbBarItemControl::~TcbBarItemControl() {
+    *m_alive = false;
     if (m_barWindow && m_barWindow->SelectedControl() == this) {
         m_barWindow->ClearSelection();
     }
