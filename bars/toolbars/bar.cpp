@@ -138,13 +138,38 @@ void TcbBar::SetDockedLeft(int value) { StoreChange(m_dockedLeft, value < 0 ? 0 
 
 void TcbBar::SetDockedTop(int value) { StoreChange(m_dockedTop, value < 0 ? 0 : value); }
 
+void TcbBar::RebuildWindow() {
+    if (IBarWindow* window = m_itemLinks->Window()) {
+        window->Rebuild();
+    }
+}
+
+void TcbBar::SetAllowClose(bool value) {
+    m_allowClose = value;
+    // Only a floating window shows a close button.
+    if (IBarWindow* window = m_itemLinks->Window(); window && window->DockingStyle() == dsNone) {
+        window->Rebuild();
+    }
+}
+
+void TcbBar::SetUseRestSpace(bool value) {
+    m_useRestSpace = value;
+    RebuildWindow();
+}
+
 void TcbBar::SetUseRecentItems(bool value) {
     m_useRecentItems = value;
     m_itemLinks->SetUseRecentItems(value);
+    RebuildWindow();
 }
 
 void TcbBar::SetWholeRow(bool value) {
     m_wholeRow = value;
+    // A docked bar docks again under the new rule.
+    if (IBarWindow* window = m_itemLinks->Window(); window && window->DockingStyle() != dsNone) {
+        SetVisible(false);
+        SetVisible(true);
+    }
     Manager().MarkChanged();
 }
 
