@@ -30,6 +30,16 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The pixel size whose cell (ascent + descent) is at most the height.
+int PixelSizeForCell(QFont font, int cellHeight) {
+    int size = std::clamp(cellHeight, 1, kMaxFontPixels);
+    for (; size > 1; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).height() <= cellHeight) break;
+    }
+    return size;
+}
+
 }  // namespace
 
 void Canvas::SetFont(const CanvasFont& font) {
@@ -50,16 +60,6 @@ void Canvas::SetFontSize(int points) {
 void Canvas::SetFontStyle(unsigned style) {
     m_font.style = style;
     UpdateQFont();
-}
-
-// The pixel size whose cell (ascent + descent) is at most the height.
-static int PixelSizeForCell(QFont font, int cellHeight) {
-    int size = std::clamp(cellHeight, 1, kMaxFontPixels);
-    for (; size > 1; --size) {
-        font.setPixelSize(size);
-        if (QFontMetrics(font).height() <= cellHeight) break;
-    }
-    return size;
 }
 
 void Canvas::UpdateQFont() {
@@ -92,8 +92,9 @@ void Canvas::TextOut(int x, int y, std::string_view text) {
     const QFontMetrics metrics(m_qfont);
     const Size extent{metrics.horizontalAdvance(qtext), metrics.height()};
     const Rect cell = pixels::RectOfSize(x, y, extent.width, extent.height);
-    // Glyphs may overhang the cell a little (italics): keep a margin before skipping.
-    const int margin = extent.height;
+    // Glyphs may overhang the cell a little (italics), and turned text leaves it: keep a
+    // margin before skipping.
+    const int margin = m_font.escapement != 0 ? extent.width + extent.height : extent.height;
     if (std::int64_t{cell.right} + margin <= 0 || std::int64_t{cell.bottom} + margin <= 0 ||
         std::int64_t{cell.left} - margin >= Width() || std::int64_t{cell.top} - margin >= Height())
         return;

@@ -129,7 +129,7 @@ bool InputEventFilter::HandleKey(QWidget* window, QEvent* event) {
     if (!message) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     KeyStates::Instance().SetDown(message->key, !message->IsUp());
-    if (key->isAutoRepeat()) message->keyData |= 0x40000000u;  // the key was down before
+    if (key->isAutoRepeat()) message->keyData |= kKeyDataWasDown;
     QWidget* focus = QApplication::focusWidget();
     message->window = HandleOf(focus != nullptr && focus->window() == window ? focus : window);
     return InputHooks::Instance().DispatchKey(*message);

@@ -79,6 +79,30 @@ TEST_F(InputHooksTest, PresenceFollowsTheFirstAndLastHook) {
     EXPECT_EQ(m_log, (std::vector<std::string>{"6"}));
 }
 
+TEST_F(InputHooksTest, ASharedSetIsInstalledByTheFirstOwnerAndRemovedWithTheLast) {
+    std::vector<bool> presence;
+    m_hooks.SetPresenceListener([&](bool present) { presence.push_back(present); });
+    int keys = 0;
+    {
+        SharedHookSet set([&](const KeyHookMessage&) { return ++keys > 0; }, [](const MouseHookMessage&) { return false; },
+                          [](const CallWindowMessage&) {});
+        set.Release();  // nothing to release yet
+        set.Acquire();
+        set.Acquire();
+        EXPECT_EQ(m_hooks.Count(), 3u);
+        set.Release();
+        EXPECT_TRUE(m_hooks.DispatchKey({}));
+        set.Release();
+        EXPECT_FALSE(set.IsInstalled());
+        EXPECT_FALSE(m_hooks.DispatchKey({}));
+        set.Acquire();  // a new first owner installs them again
+        EXPECT_TRUE(set.IsInstalled());
+    }  // going away takes its hooks with it
+    EXPECT_EQ(m_hooks.Count(), 0u);
+    EXPECT_EQ(keys, 1);
+    EXPECT_EQ(presence, (std::vector<bool>{true, false, true, false}));
+}
+
 TEST_F(InputHooksTest, KeyStatesAnswerTheHooksQuestions) {
     KeyStates& keys = KeyStates::Instance();
     keys.SetDown(VK_MENU, true);

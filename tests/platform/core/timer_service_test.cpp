@@ -54,8 +54,10 @@ TEST_F(TimerServiceTest, KillingByKeyAndByWindow) {
     m_timers.KillWindowTimers(kWindowB);
     EXPECT_TRUE(m_timers.HasWindowTimer(kWindowA, 1));
     EXPECT_FALSE(m_timers.HasWindowTimer(kWindowB, 1));
-    // A windowless timer is not a window timer of "no window".
+    // A windowless timer is not a window timer of "no window", and none can be set.
     EXPECT_FALSE(m_timers.HasWindowTimer(platform::kNoWindow, free));
+    EXPECT_FALSE(m_timers.KillWindowTimer(platform::kNoWindow, free));
+    m_timers.SetWindowTimer(platform::kNoWindow, free, 10, Log("stray"));
     EXPECT_TRUE(m_timers.KillTimer(free));
     EXPECT_FALSE(m_timers.HasTimer(free));
     m_timers.Advance(10);

@@ -4,6 +4,7 @@
 #include "platform/qt/bitmap.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/image_list.h"
+#include "tests/platform/qt/pixel_sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -21,22 +22,9 @@ const Colour kHighlight = SystemColour(COLOR_BTNHIGHLIGHT);
 const Colour kLight = SystemColour(COLOR_3DLIGHT);
 const Colour kDark = SystemColour(COLOR_3DDKSHADOW);
 
-struct Sheet {
-    Sheet(int width, int height, Colour fill = kWhite) : bitmap(width, height), canvas(bitmap) {
-        canvas.FillSolidRect({0, 0, width, height}, fill);
-    }
-    // '#' where the colour is, '.' elsewhere.
-    std::vector<std::string> Rows(Colour colour, Rect area) const {
-        std::vector<std::string> rows;
-        for (int y = area.top; y < area.bottom; ++y) {
-            std::string row;
-            for (int x = area.left; x < area.right; ++x) row += canvas.Pixel(x, y) == colour ? '#' : '.';
-            rows.push_back(row);
-        }
-        return rows;
-    }
-    Bitmap bitmap;
-    Canvas canvas;
+// A sheet filled with white unless told otherwise.
+struct Sheet : testing::PixelSheet {
+    Sheet(int width, int height, Colour fill = kWhite) : PixelSheet(width, height, fill) {}
 };
 
 TEST(DrawEdge, RaisedAndSunkenRingsOwnTheirCorners) {

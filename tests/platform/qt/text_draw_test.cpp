@@ -3,6 +3,7 @@
 #include "platform/qt/bitmap.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/logical_fonts.h"
+#include "tests/platform/qt/pixel_sheet.h"
 
 #include <QFontInfo>
 
@@ -16,31 +17,13 @@ namespace {
 constexpr Colour kWhite = Rgb(255, 255, 255);
 constexpr Colour kBlack = Rgb(0, 0, 0);
 
-struct Sheet {
-    Sheet(int width, int height) : bitmap(width, height), canvas(bitmap) {
-        canvas.FillSolidRect({0, 0, width, height}, kWhite);
+// White, with the menu font in black.
+struct Sheet : testing::PixelSheet {
+    Sheet(int width, int height) : PixelSheet(width, height, kWhite) {
         CanvasFont font = MenuFont();
         font.colour = kBlack;
         canvas.SetFont(font);
     }
-    // The bounding box of the pixels that are not white.
-    Rect Inked() const {
-        Rect box{canvas.Width(), canvas.Height(), 0, 0};
-        for (int y = 0; y < canvas.Height(); ++y)
-            for (int x = 0; x < canvas.Width(); ++x)
-                if (canvas.Pixel(x, y) != kWhite)
-                    box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
-                           std::max(box.bottom, y + 1)};
-        return box;
-    }
-    std::set<Colour> Colours() const {
-        std::set<Colour> colours;
-        for (int y = 0; y < canvas.Height(); ++y)
-            for (int x = 0; x < canvas.Width(); ++x) colours.insert(canvas.Pixel(x, y));
-        return colours;
-    }
-    Bitmap bitmap;
-    Canvas canvas;
 };
 
 TEST(LogicalFonts, InterfaceFacesMeasureTheSameEverywhere) {

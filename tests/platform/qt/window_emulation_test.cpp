@@ -13,6 +13,8 @@
 #include "tests/support/media_doubles.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -176,6 +178,27 @@ TEST(SystemColours, SystemValuesResolveThroughTheFixedScheme) {
     EXPECT_EQ(SystemMetric(SM_CYSMCAPTION), 15);
     EXPECT_EQ(SystemMetric(SM_CYDRAG), SystemMetric(SM_CXDRAG));
     EXPECT_EQ(SystemMetric(-1), 0);
+}
+
+TEST(QtTimerService, ATimerMayKillItselfFromItsCallback) {
+    QtTimerService timers;
+    QEventLoop loop;
+    int fired = 0;
+    const unsigned id = timers.SetTimer(1, [&](unsigned self) {
+        if (++fired < 2) return;
+        EXPECT_TRUE(timers.KillTimer(self));
+        loop.quit();
+    });
+    timers.SetWindowTimer(kBarA, 1, 1, [](unsigned) {});
+    timers.SetWindowTimer(kBarA, 1, 60000, [&](unsigned) { ++fired; });  // replaces the first
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);  // a safety net
+    loop.exec();
+    EXPECT_EQ(fired, 2);
+    EXPECT_FALSE(timers.HasTimer(id));
+    EXPECT_TRUE(timers.HasWindowTimer(kBarA, 1));
+    timers.KillWindowTimers(kBarA);
+    EXPECT_FALSE(timers.HasWindowTimer(kBarA, 1));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(Timers, TheInstalledServiceIsTheOneInUse) {
