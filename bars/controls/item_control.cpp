@@ -4,6 +4,7 @@
 #include "bars/items/bar_item.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
+#include "bars/manager/bar_manager.h"
 
 namespace bars {
 
@@ -12,6 +13,9 @@ TcbBarItemControl::TcbBarItemControl(TcbBarItemLink& link)
 
 TcbBarItemControl::~TcbBarItemControl() {
     *m_alive = false;
+    if (TcbBarItem* item = Item(); item && item->BarManager()) {
+        item->BarManager()->ForgetItemControl(this);
+    }
     if (m_barWindow && m_barWindow->SelectedControl() == this) {
         m_barWindow->ClearSelection();
     }

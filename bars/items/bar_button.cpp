@@ -155,24 +155,12 @@ void TcbBarButton::AssignTo(platform::Action& action) const {
     action.SetChecked(m_down);
 }
 
-void TcbBarButton::ButtonStyleChanged() {
-    ForEachControl([](TcbBarItemLink&, TcbBarItemControl& control) { control.ButtonStyleChanged(); });
-}
+void TcbBarButton::ButtonStyleChanged() { NotifyControls(&TcbBarItemControl::ButtonStyleChanged); }
 
-void TcbBarButton::DownChanged() {
-    ForEachControl([](TcbBarItemLink&, TcbBarItemControl& control) { control.DownChanged(); });
-}
+void TcbBarButton::DownChanged() { NotifyControls(&TcbBarItemControl::DownChanged); }
 
-void TcbBarButton::DropDownEnabledChanged() {
-    ForEachControl([](TcbBarItemLink&, TcbBarItemControl& control) { control.DropDownEnabledChanged(); });
-}
+void TcbBarButton::DropDownEnabledChanged() { NotifyControls(&TcbBarItemControl::DropDownEnabledChanged); }
 
-void TcbBarButton::PaintStyleChanged() {
-    ForEachControl([](TcbBarItemLink& link, TcbBarItemControl& control) {
-        if (!(link.UserDefine() & udPaintStyle)) {
-            control.PaintStyleChanged();
-        }
-    });
-}
+void TcbBarButton::PaintStyleChanged() { NotifyControls(&TcbBarItemControl::PaintStyleChanged, udPaintStyle); }
 
 }  // namespace bars

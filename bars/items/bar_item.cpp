@@ -208,34 +208,32 @@ bool TcbBarItem::IsBusyControl(const TcbBarItemControl& control) const {
     return window && window->SelectedControl() == &control && window->IsActive();
 }
 
-void TcbBarItem::CaptionChanged() {
-    ForEachControl([](TcbBarItemLink& link, TcbBarItemControl& control) {
-        if (!(link.UserDefine() & udCaption)) {
-            control.CaptionChanged();
+void TcbBarItem::NotifyControls(void (TcbBarItemControl::*notice)(), TcbBarUserDefines unlessHeld) const {
+    ForEachControl([&](TcbBarItemLink& link, TcbBarItemControl& control) {
+        if (!(link.UserDefine() & unlessHeld)) {
+            (control.*notice)();
         }
     });
+}
+
+void TcbBarItem::CaptionChanged() {
+    NotifyControls(&TcbBarItemControl::CaptionChanged, udCaption);
     if (m_barManager) {
         m_barManager->ItemChanged(*this);
     }
 }
 
-void TcbBarItem::EnabledChanged() {
-    ForEachControl([](TcbBarItemLink&, TcbBarItemControl& control) { control.EnabledChanged(); });
-}
+void TcbBarItem::EnabledChanged() { NotifyControls(&TcbBarItemControl::EnabledChanged); }
 
 void TcbBarItem::GlyphChanged() {
-    ForEachControl([](TcbBarItemLink& link, TcbBarItemControl& control) {
-        if (!(link.UserDefine() & udGlyph)) {
-            control.GlyphChanged();
-        }
-    });
+    NotifyControls(&TcbBarItemControl::GlyphChanged, udGlyph);
     if (m_barManager) {
         m_barManager->ItemChanged(*this);
     }
 }
 
 void TcbBarItem::ShortCutChanged() {
-    ForEachControl([](TcbBarItemLink&, TcbBarItemControl& control) { control.ShortCutChanged(); });
+    NotifyControls(&TcbBarItemControl::ShortCutChanged);
     if (m_barManager) {
         m_barManager->ItemChanged(*this);
     }

@@ -124,6 +124,9 @@ public:
 protected:
     // Each link that has a control, with it.
     void ForEachControl(const std::function<void(TcbBarItemLink&, TcbBarItemControl&)>& f) const;
+    // The notice to the control of every link, except links that hold their own value
+    // (the user-defined bit given).
+    void NotifyControls(void (TcbBarItemControl::*notice)(), TcbBarUserDefines unlessHeld = 0) const;
     // A control that is its bar's selected control while that bar is active is left alone.
     bool IsBusyControl(const TcbBarItemControl& control) const;
 

@@ -259,12 +259,6 @@ int TcbBarManager::VisibleCategory(int n) const {
     return -1;
 }
 
-void TcbBarManager::DoClickItem(TcbBarItem& item) {
-    if (OnClickItem) {
-        OnClickItem(*this, item);
-    }
-}
-
 bool TcbBarManager::CanDocking(TcbBar& bar, TcbBarDockingStyle side) {
     bool canDock = !m_notDocking.Contains(side) && !bar.NotDocking().Contains(side);
     if (OnDocking) {
@@ -434,6 +428,19 @@ void TcbBarManager::SetHotImages(platform::ImageList* value) {
     }
 }
 
+void TcbBarManager::SetHelpButtonGlyph(const platform::Bitmap& value) {
+    m_helpButtonGlyph = value;
+    NotifyCustomizingDialog();
+}
+
+void TcbBarManager::ImageListFreed(const platform::ImageList* images) {
+    for (auto which : {&TcbBarManager::m_images, &TcbBarManager::m_largeImages, &TcbBarManager::m_hotImages}) {
+        if (this->*which == images) {
+            this->*which = nullptr;
+        }
+    }
+}
+
 void TcbBarManager::SetLargeButtonArrowWidth(int value) {
     if (value >= kMinArrowWidth) {
         m_largeButtonArrowWidth = value;
@@ -504,40 +511,27 @@ void TcbBarManager::SetWaitForDockingTime(int value) {
     }
 }
 
-void TcbBarManager::BarAdded(TcbBar& bar) {
-    if (OnBarAdd) {
-        OnBarAdd(*this, bar);
+namespace {
+template <class Event, class Subject>
+void Fire(const Event& event, TcbBarManager& sender, Subject& subject) {
+    if (event) {
+        event(sender, subject);
     }
 }
+}  // namespace
 
-void TcbBarManager::BarDeleted(TcbBar& bar) {
-    if (OnBarDelete) {
-        OnBarDelete(*this, bar);
-    }
-}
+void TcbBarManager::BarAdded(TcbBar& bar) { Fire(OnBarAdd, *this, bar); }
 
-void TcbBarManager::BarVisibleChanged(TcbBar& bar) {
-    if (OnBarVisibleChange) {
-        OnBarVisibleChange(*this, bar);
-    }
-}
+void TcbBarManager::BarDeleted(TcbBar& bar) { Fire(OnBarDelete, *this, bar); }
 
-void TcbBarManager::ItemLinkAdded(TcbBarItemLink& link) {
-    if (OnItemLinkAdd) {
-        OnItemLinkAdd(*this, link);
-    }
-}
+void TcbBarManager::BarVisibleChanged(TcbBar& bar) { Fire(OnBarVisibleChange, *this, bar); }
 
-void TcbBarManager::ItemLinkChanged(TcbBarItemLink& link) {
-    if (OnItemLinkChange) {
-        OnItemLinkChange(*this, link);
-    }
-}
+void TcbBarManager::ItemLinkAdded(TcbBarItemLink& link) { Fire(OnItemLinkAdd, *this, link); }
 
-void TcbBarManager::ItemLinkDeleted(TcbBarItemLink& link) {
-    if (OnItemLinkDelete) {
-        OnItemLinkDelete(*this, link);
-    }
-}
+void TcbBarManager::ItemLinkChanged(TcbBarItemLink& link) { Fire(OnItemLinkChange, *this, link); }
+
+void TcbBarManager::ItemLinkDeleted(TcbBarItemLink& link) { Fire(OnItemLinkDelete, *this, link); }
+
+void TcbBarManager::DoClickItem(TcbBarItem& item) { Fire(OnClickItem, *this, item); }
 
 }  // namespace bars

@@ -3,6 +3,7 @@
 #include "bars/core/bar_types.h"
 #include "platform/core/canvas.h"
 #include "platform/core/component.h"
+#include "platform/qt/bitmap.h"
 #include "platform/qt/canvas.h"
 
 #include <QObject>
@@ -92,6 +93,12 @@ public:
 
     TcbBarItemControl* SelectedItemControl() const { return m_selectedControl; }
     void SetSelectedItemControl(TcbBarItemControl* control);
+    // A control going away is forgotten without a repaint.
+    void ForgetItemControl(const TcbBarItemControl* control) {
+        if (m_selectedControl == control) {
+            m_selectedControl = nullptr;
+        }
+    }
     // The toolbar window in keyboard mode (the keyboard hook leaves the manager alone then).
     IBarWindow* KeyboardBar() const { return m_keyboardBar; }
     void SetKeyboardBar(IBarWindow* window) { m_keyboardBar = window; }
@@ -153,6 +160,8 @@ public:
     void SetDockColor(platform::Colour value);
     bool FlatCloseButton() const { return m_flatCloseButton; }
     void SetFlatCloseButton(bool value) { m_flatCloseButton = value; }
+    const platform::Bitmap& HelpButtonGlyph() const { return m_helpButtonGlyph; }
+    void SetHelpButtonGlyph(const platform::Bitmap& value);
     int HelpContext() const { return m_helpContext; }
     void SetHelpContext(int value) { m_helpContext = value; }
     platform::ImageList* Images() const { return m_images; }
@@ -161,6 +170,8 @@ public:
     void SetLargeImages(platform::ImageList* value);
     platform::ImageList* HotImages() const { return m_hotImages; }
     void SetHotImages(platform::ImageList* value);
+    // An image list is going: it is cleared from the properties that name it.
+    void ImageListFreed(const platform::ImageList* images);
     platform::Colour ImageListBkColor() const { return m_imageListBkColor; }
     void SetImageListBkColor(platform::Colour value) { m_imageListBkColor = value; }
     const std::string& IniFileName() const { return m_iniFileName; }
@@ -262,6 +273,7 @@ private:
     bool m_canCustomize = true;
     platform::Colour m_dockColor;
     bool m_flatCloseButton = false;
+    platform::Bitmap m_helpButtonGlyph;
     int m_helpContext = 0;
     platform::ImageList* m_images = nullptr;
     platform::ImageList* m_largeImages = nullptr;

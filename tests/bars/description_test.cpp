@@ -125,6 +125,27 @@ TEST_F(DescriptionTest, DesignTimeCopyLivesOnAFormOfItsOwnWithoutTheLayoutStore)
     EXPECT_EQ(BarManagers().Count(), 1);
 }
 
+TEST_F(DescriptionTest, ResetTakesTheDesignedLinksWithTheRealFormsItems) {
+    TcbBarManager& manager = BuildBarManager(&form, MainMenuForm());
+    auto& file = dynamic_cast<TcbBarSubItem&>(*manager.ItemByName("mnuFile"));
+    file.ItemLinks().Items(0)->SetUserCaption("Mine");
+    file.ItemLinks().Items(1)->SetItem(nullptr);
+
+    auto copy = CreateDesignTimeCopy(manager);
+    auto& designed = dynamic_cast<TcbBarSubItem&>(*copy->Manager().ItemByName("mnuFile"));
+    file.ItemLinks().Assign(designed.ItemLinks(), [&](TcbBarItem* item) {
+        return item ? manager.ItemByName(item->Name()) : nullptr;
+    });
+    file.ItemLinks().CopyRecentState(designed.ItemLinks());
+    copy.reset();
+
+    ASSERT_EQ(file.ItemLinks().Count(), 2);
+    EXPECT_EQ(file.ItemLinks().Items(0)->Caption(), "&New game");
+    EXPECT_EQ(file.ItemLinks().Items(0)->Item(), manager.ItemByName("mnuNew"));
+    EXPECT_TRUE(file.ItemLinks().Items(1)->OwnBeginGroup());
+    EXPECT_EQ(manager.ItemByName("mnuNew")->LinkCount(), 1);
+}
+
 TEST(DesignTimeCopy, NeedsADescription) {
     QWidget form;
     TcbBarManager manager(&form);

@@ -1,3 +1,4 @@
+#include "bars/items/bar_window_item.h"
 #include "platform/core/action.h"
 #include "tests/bars/bar_fixture.h"
 
@@ -143,6 +144,19 @@ TEST_F(ItemsTest, FreeingAnItemTakesItsLinksAlong) {
     EXPECT_TRUE(destroyed);
     EXPECT_EQ(bar.ItemLinks().Count(), 0);
     EXPECT_EQ(manager->ItemCount(), 0);
+}
+
+TEST_F(ItemsTest, WindowItemReportsTextChangesButNeverClicks) {
+    auto& edit = NewItem<TcbBarWindowItem>("cbEdit");
+    std::vector<std::string> texts;
+    int clicks = 0;
+    edit.OnChange = [&](platform::Component*) { texts.push_back(edit.Text()); };
+    edit.OnClick = [&](platform::Component*) { ++clicks; };
+    edit.SetText("abc");
+    edit.SetText("abc");
+    edit.Click();
+    EXPECT_EQ(texts, (std::vector<std::string>{"abc"}));
+    EXPECT_EQ(clicks, 0);
 }
 
 }  // namespace
