@@ -6,10 +6,20 @@
 #include "platform/qt/window_handles.h"
 #include "platform/qt/window_list.h"
 
+#include <QMouseEvent>
+
 namespace bars::testing {
 namespace {
 
 using platform::Point;
+
+void SendMouse(QWidget& window, QEvent::Type type, platform::Point local, Qt::MouseButtons buttons) {
+    const QPointF at(local.x, local.y);
+    const QPoint global = window.mapToGlobal(QPoint(local.x, local.y));
+    QMouseEvent event(type, at, QPointF(global), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &event);
+}
 
 class BarMoveTest : public WindowsTest {
 public:
@@ -104,21 +114,7 @@ TEST_F(BarMoveTest, ADockedBarKeepsTheCursorAtTheSameFractionOfItsWidth) {
     Release(over);
 }
 
-}  // namespace
-}  // namespace bars::testing
 
-#include <QMouseEvent>
-
-namespace bars::testing {
-namespace {
-
-void SendMouse(QWidget& window, QEvent::Type type, platform::Point local, Qt::MouseButtons buttons) {
-    const QPointF at(local.x, local.y);
-    const QPoint global = window.mapToGlobal(QPoint(local.x, local.y));
-    QMouseEvent event(type, at, QPointF(global), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(&window, &event);
-}
 
 TEST_F(BarMoveTest, PressingAnEmptyPartOfADockedBarStartsTheMove) {
     manager->SetNotDocking(TcbBarDockingStyles::All());
@@ -153,6 +149,25 @@ TEST_F(BarMoveTest, DraggingAFloatingBarsRightBorderRewrapsItsLinks) {
     EXPECT_EQ(window.x(), 100);  // the left edge stays
     SendMouse(window, QEvent::MouseButtonRelease, {right - 60, 20}, Qt::NoButton);
     EXPECT_EQ(bar.FloatClientWidth(), 3 * 23);
+}
+
+
+TEST_F(BarMoveTest, TheMenuBarsCloseButtonFiresOnlyWhenReleasedOverIt) {
+    manager->SetShowCloseButton(true);
+    TcbBar& bar = MakeBar("Main Menu", dsTop, 2);
+    bar.SetIsMainMenu(true);
+    bar.SetVisible(true);
+    int closes = 0;
+    manager->OnCloseButtonClick = [&](TcbBarManager&) { ++closes; };
+    TcbBarControl& window = WindowOf(bar);
+    const platform::Point button{window.width() - 2 - 5, window.height() / 2};  // inside the frame's 2 pixels
+    SendMouse(window, QEvent::MouseButtonPress, button, Qt::LeftButton);
+    SendMouse(window, QEvent::MouseButtonRelease, {button.x - 100, button.y}, Qt::NoButton);
+    EXPECT_EQ(closes, 0);
+    SendMouse(window, QEvent::MouseButtonPress, button, Qt::LeftButton);
+    SendMouse(window, QEvent::MouseButtonRelease, button, Qt::NoButton);
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(BarMove::Instance().IsMoving());
 }
 
 }  // namespace
