@@ -1,4 +1,5 @@
 #include "bars/controls/button_control.h"
+#include "bars/controls/win_control.h"
 #include "platform/core/system_colours.h"
 #include "platform/qt/bitmap.h"
 #include "platform/qt/canvas.h"
@@ -80,6 +81,22 @@ TEST_F(WindowsTest, ButtonSizesByPaintStyle) {
     EXPECT_GT(caption->GetWidth(), 8);
     EXPECT_EQ(caption->GetHeight(), 22);
     EXPECT_TRUE(caption->HasHint() == !ButtonOf(bar, 1).Hint().empty());
+}
+
+
+TEST_F(WindowsTest, AWindowControlKeepsTextsLongerThan255Characters) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 1);
+    TcbBarWinControl control(*bar.ItemLinks().Items(0));
+    ASSERT_NE(control.EditWindow(), nullptr);
+    const std::string text(300, 'x');
+    control.SetText(text);
+    EXPECT_EQ(control.GetText(), text);
+    EXPECT_FALSE(control.ClosesMenusOnClick());
+    EXPECT_FALSE(control.RunsItemClick());  // only a turned vertical bar clicks it as a button
+    control.BeforeClick(true);
+    EXPECT_TRUE(control.Focused());
+    control.Deactivate(true);
+    EXPECT_FALSE(control.Focused());
 }
 
 }  // namespace
