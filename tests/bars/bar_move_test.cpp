@@ -79,11 +79,7 @@ TEST_F(BarMoveTest, DraggingOutFloatsAndEscLeavesTheBarWhereItWasLastPlaced) {
 }
 
 TEST_F(BarMoveTest, DockingWaitsForTheDelayWhileFloating) {
-    TcbBar& bar = MakeBar("Tools", dsNone, 1);
-    bar.SetFloatLeft(150);
-    bar.SetFloatTop(150);
-    bar.SetFloatClientWidth(100);
-    bar.SetVisible(true);
+    TcbBar& bar = ShowFloating("Tools", 1, 150, 150, 100);
     TcbBarControl& window = WindowOf(bar);
     ASSERT_TRUE(BarMove::Instance().Begin(window, ScreenOf(window, {10, 5})));
     MoveMouse({60, 5});  // over the empty top area
@@ -95,11 +91,7 @@ TEST_F(BarMoveTest, DockingWaitsForTheDelayWhileFloating) {
 
 TEST_F(BarMoveTest, ADockedBarKeepsTheCursorAtTheSameFractionOfItsWidth) {
     manager->SetWaitForDockingTime(0);
-    TcbBar& bar = MakeBar("Tools", dsNone, 6);
-    bar.SetFloatLeft(100);
-    bar.SetFloatTop(150);
-    bar.SetFloatClientWidth(6 * 23);
-    bar.SetVisible(true);
+    TcbBar& bar = ShowFloating("Tools", 6, 100, 150, 6 * 23);
     TcbBarControl& window = WindowOf(bar);
     const int floatingWidth = window.width();
     const Point grab = ScreenOf(window, {30, 5});
@@ -134,11 +126,7 @@ TEST_F(BarMoveTest, PressingAnEmptyPartOfADockedBarStartsTheMove) {
 }
 
 TEST_F(BarMoveTest, DraggingAFloatingBarsRightBorderRewrapsItsLinks) {
-    TcbBar& bar = MakeBar("Tools", dsNone, 6);
-    bar.SetFloatLeft(100);
-    bar.SetFloatTop(100);
-    bar.SetFloatClientWidth(6 * 23);
-    bar.SetVisible(true);
+    TcbBar& bar = ShowFloating("Tools", 6, 100, 100, 6 * 23);
     TcbBarControl& window = WindowOf(bar);
     ASSERT_EQ(window.ClientRect().Width(), 6 * 23);
     const int right = window.width() - 1;

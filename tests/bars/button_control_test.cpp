@@ -39,11 +39,7 @@ TEST_F(MenuEntryTest, ADownCheckEntryWithoutGlyphShowsTheCheckMark) {
 TEST_F(MenuEntryTest, ADownCheckEntryWithGlyphShowsItOnTheDitherInASunkenFrame) {
     TcbBarButton& button = NewItem("mnuPause");
     button.SetButtonStyle(bsChecked);
-    platform::Bitmap glyph(16, 16);
-    platform::Canvas glyphCanvas(glyph);
-    glyphCanvas.FillSolidRect({0, 0, 16, 16}, platform::Rgb(255, 0, 255));
-    glyphCanvas.FillSolidRect({6, 6, 10, 10}, platform::Rgb(255, 0, 0));
-    button.SetGlyph(glyph);
+    button.SetGlyph(SquareGlyph({6, 6, 10, 10}, platform::Rgb(255, 0, 0)));
     button.SetDown(true);
     DrawEntry(button);
     EXPECT_EQ(At(0, 5), SystemColour(platform::COLOR_BTNSHADOW));   // sunken frame
@@ -55,11 +51,7 @@ TEST_F(MenuEntryTest, ADownCheckEntryWithGlyphShowsItOnTheDitherInASunkenFrame) 
 
 TEST_F(MenuEntryTest, ADisabledGlyphIsEmbossed) {
     TcbBarButton& button = NewItem("mnuUndo");
-    platform::Bitmap glyph(16, 16);
-    platform::Canvas glyphCanvas(glyph);
-    glyphCanvas.FillSolidRect({0, 0, 16, 16}, platform::Rgb(255, 0, 255));
-    glyphCanvas.FillSolidRect({4, 4, 12, 12}, platform::Rgb(0, 0, 255));
-    button.SetGlyph(glyph);
+    button.SetGlyph(SquareGlyph({4, 4, 12, 12}, platform::Rgb(0, 0, 255)));
     button.SetEnabled(false);
     DrawEntry(button);
     // The glyph's square drawn in the shadow colour, its highlight copy one pixel lower right.
