@@ -9,6 +9,7 @@
 #include "platform/core/timer_service.h"
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/cursor_position.h"
+#include "platform/qt/input_event_filter.h"
 #include "platform/qt/mouse_capture.h"
 #include "platform/qt/timer_service_qt.h"
 #include "platform/qt/window_handles.h"
@@ -59,6 +60,8 @@ bool BarMove::Begin(TcbBarControl& window, platform::Point screen) {
 bool BarMove::StillCaptured() const { return platform::GetCapture() == m_captureWindow; }
 
 void BarMove::InstallHooks() {
+    // The application's events reach the hooks through the filter while the move runs.
+    platform::InputEventFilter::Acquire();
     auto& hooks = platform::InputHooks::Instance();
     m_mouseHook = hooks.AddMouseHook([this](const platform::MouseHookMessage& message) {
         if (!m_window) return false;
@@ -80,6 +83,7 @@ void BarMove::RemoveHooks() {
     hooks.Remove(m_mouseHook);
     hooks.Remove(m_keyHook);
     m_mouseHook = m_keyHook = 0;
+    platform::InputEventFilter::Release();
 }
 
 void BarMove::MouseMoved(platform::Point screen) {

@@ -7,6 +7,7 @@
 #include "platform/qt/window_list.h"
 
 #include <QMouseEvent>
+#include <QWindow>
 
 namespace bars::testing {
 namespace {
@@ -139,6 +140,29 @@ TEST_F(BarMoveTest, DraggingAFloatingBarsRightBorderRewrapsItsLinks) {
     EXPECT_EQ(bar.FloatClientWidth(), 3 * 23);
 }
 
+
+TEST_F(BarMoveTest, TheApplicationsMouseEventsDriveTheMove) {
+    manager->SetWaitForDockingTime(0);
+    TcbBar& bar = ShowBar("Tools", dsTop, 3);
+    TcbBarControl& window = WindowOf(bar);
+    // As the platform delivers them: to the form's window, which hands them to its widgets.
+    const auto send = [this](QEvent::Type type, platform::Point at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(at.x, at.y), QPointF(form->mapToGlobal(QPoint(at.x, at.y))),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(form->windowHandle(), &event);
+    };
+    send(QEvent::MouseButtonPress, {3, 10}, Qt::LeftButton);  // on the grip
+    ASSERT_TRUE(BarMove::Instance().IsMoving());
+    send(QEvent::MouseMove, {200, 150}, Qt::LeftButton);
+    EXPECT_EQ(bar.DockingStyle(), dsNone);
+    send(QEvent::MouseButtonRelease, {200, 150}, Qt::NoButton);
+    EXPECT_FALSE(BarMove::Instance().IsMoving());
+    // The cursor keeps its grab on the bar: it is still inside, at the grab offset.
+    const platform::Rect placed = platform::ScreenRect(&window);
+    const platform::Point cursor = platform::ClientToScreen(form.get(), {200, 150});
+    EXPECT_EQ(placed.left, cursor.x - BarMove::Instance().GrabOffset().x);
+    EXPECT_EQ(placed.top, cursor.y - BarMove::Instance().GrabOffset().y);
+}
 
 TEST_F(BarMoveTest, TheMenuBarsCloseButtonFiresOnlyWhenReleasedOverIt) {
     manager->SetShowCloseButton(true);
