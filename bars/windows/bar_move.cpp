@@ -14,6 +14,7 @@
 #include "platform/qt/timer_service_qt.h"
 #include "platform/qt/window_handles.h"
 #include "platform/qt/window_list.h"
+#include "platform/qt/work_area.h"
 
 #include <array>
 
@@ -141,6 +142,14 @@ TcbBarDockingStyle BarMove::TargetAt(platform::Point screen) const {
     return side;
 }
 
+void BarMove::MoveFloating(TcbBarControl& window, platform::Point screen) const {
+    const platform::Rect wanted{screen.x - m_grab.x, screen.y - m_grab.y, screen.x - m_grab.x + window.width(),
+                                screen.y - m_grab.y + window.height()};
+    // A floating bar never goes where the mouse cannot take it back.
+    const platform::Rect placed = KeepReachable(wanted, platform::WorkArea(screen));
+    window.move(placed.left, placed.top);
+}
+
 void BarMove::PlaceAt(platform::Point screen, bool allowWait) {
     if (!m_window) return;
     TcbBarControl& window = *m_window;
@@ -151,7 +160,7 @@ void BarMove::PlaceAt(platform::Point screen, bool allowWait) {
     const TcbBarDockingStyle current = window.DockingStyle();
     if (target == current) {
         if (current == dsNone)
-            window.move(screen.x - m_grab.x, screen.y - m_grab.y);
+            MoveFloating(window, screen);
         else
             window.DockArea()->MoveBar(window, screen, m_grab);
         return;
@@ -181,7 +190,8 @@ void BarMove::PlaceAt(platform::Point screen, bool allowWait) {
         how.grabOffset = m_grab;
         window.DockArea()->InsertBar(window, screen, how);
     } else {
-        window.setGeometry(screen.x - m_grab.x, screen.y - m_grab.y, size.width, size.height);
+        window.resize(size.width, size.height);
+        MoveFloating(window, screen);
         window.CalcLayout();
     }
     window.show();

@@ -584,6 +584,13 @@ void TcbBarControl::WindowMove(platform::Point window) {
         Resize(m_sizing, platform::ClientToScreen(this, window));
         return;
     }
+    // The enhanced end mark lights up under the mouse.
+    if (HasEndMark() && Manager().Style() == bmsEnhanced && m_markState != 2) {
+        const platform::Point p = WindowToClient(window);
+        const platform::Rect mark = EndMarkRect();
+        const bool over = p.x >= mark.left && p.x < mark.right && p.y >= mark.top && p.y < mark.bottom;
+        if (over != (m_markState == 1)) SetMarkState(over ? 1 : 0);
+    }
     TCustomcbBarControl::WindowMove(window);
 }
 

@@ -164,6 +164,29 @@ TEST_F(BarMoveTest, TheApplicationsMouseEventsDriveTheMove) {
     EXPECT_EQ(placed.top, cursor.y - BarMove::Instance().GrabOffset().y);
 }
 
+TEST_F(BarMoveTest, AFloatingBarDraggedOffTheWorkAreaStaysWithinReach) {
+    TcbBar& bar = ShowFloating("Tools", 3, 100, 100, 3 * 23);
+    TcbBarControl& window = WindowOf(bar);
+    ASSERT_TRUE(BarMove::Instance().Begin(window, ScreenOf(window, {30, 5})));
+    MoveMouse({-500, 100});
+    EXPECT_EQ(platform::ScreenRect(&window).left, 0);
+    MoveMouse({400, 5000});
+    EXPECT_EQ(platform::ScreenRect(&window).bottom, 600);
+    Release({400, 5000});
+}
+
+TEST_F(BarMoveTest, TheEnhancedEndMarkLightsUpUnderTheMouse) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 2);
+    TcbBarControl& window = WindowOf(bar);
+    ASSERT_TRUE(window.HasEndMark());
+    const platform::Rect mark = window.EndMarkRect();
+    const FrameInsets frame = window.Insets();
+    SendMouse(window, QEvent::MouseMove, {mark.left + 5 + frame.left, mark.top + 5 + frame.top}, Qt::NoButton);
+    EXPECT_EQ(window.MarkState(), 1);
+    SendMouse(window, QEvent::MouseMove, {3, 3}, Qt::NoButton);
+    EXPECT_EQ(window.MarkState(), 0);
+}
+
 TEST_F(BarMoveTest, TheMenuBarsCloseButtonFiresOnlyWhenReleasedOverIt) {
     manager->SetShowCloseButton(true);
     TcbBar& bar = MakeBar("Main Menu", dsTop, 2);
