@@ -118,8 +118,8 @@ void TcbBarControl::SavePlace() {
             m_bar.SetDockedTop(r.top);
         }
     } else {
-        m_bar.SetFloatLeft(x());
-        m_bar.SetFloatTop(y());
+        m_bar.SetFloatLeft(geometry().x());
+        m_bar.SetFloatTop(geometry().y());
         const platform::Rect client = ClientRect();
         m_bar.SetFloatClientWidth(client.Width());
         m_bar.SetFloatClientHeight(client.Height());
