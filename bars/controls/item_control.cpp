@@ -12,6 +12,7 @@ TcbBarItemControl::TcbBarItemControl(TcbBarItemLink& link)
     : m_link(link), m_barWindow(link.Collection() ? link.Collection()->Window() : nullptr) {}
 
 TcbBarItemControl::~TcbBarItemControl() {
+    *m_alive = false;
     if (TcbBarItem* item = Item(); item && item->BarManager()) {
         item->BarManager()->ForgetItemControl(this);
     }

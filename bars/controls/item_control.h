@@ -1,6 +1,15 @@
 #pragma once
 
 #include "bars/core/bar_types.h"
+#include "platform/core/canvas.h"
+
+#include <memory>
+#include <string>
+
+namespace platform {
+class Bitmap;
+class Canvas;
+}  // namespace platform
 
 namespace bars {
 
@@ -48,6 +57,33 @@ public:
     bool GetEnabled() const;
     virtual void Repaint();
 
+    // Measuring, drawing and clicking, filled in by the concrete controls.
+    TcbBarManager* Manager() const;
+    virtual int GetWidth() const { return 0; }
+    virtual int GetHeight() const { return 0; }
+    // Place: 0 a horizontal bar, 1 a menu, 2 a vertical bar.
+    virtual void Draw(platform::Canvas&, const platform::Rect&, int) {}
+    virtual bool RunsItemClick() const { return true; }
+    virtual bool ClosesMenusOnClick() const { return true; }
+    virtual bool IsWindowControl() const { return false; }
+    // With the item enabled: BeforeClick, then the click path.
+    void Click(bool byMouse);
+    virtual void BeforeClick(bool) {}
+    virtual void ItemControlClick(bool byMouse);
+    virtual bool IsSelected() const;
+    bool ClickHold() const { return m_clickHold; }
+    virtual void ClickHoldChanged();
+    std::string GetCaption() const;
+    std::string GetHint() const;
+    int GetShortCut() const;
+    const platform::Bitmap& GetGlyph() const;
+    int GetImageIndex() const;
+    bool HasImage() const;
+    // Only toolbars show hints; menu entries never do.
+    bool HasHint() const;
+    // False once the control is gone: a click holds it across the item's own click.
+    std::shared_ptr<const bool> AliveToken() const { return m_alive; }
+
 protected:
     void RelayoutWindow();
 
@@ -55,6 +91,9 @@ private:
     TcbBarItemLink& m_link;
     IBarWindow* m_barWindow;
     bool m_active = false;
+    bool m_clickHold = false;
+    bool m_enabledOnlySelected = false;
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };
 
 }  // namespace bars

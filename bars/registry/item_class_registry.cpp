@@ -34,6 +34,15 @@ const TcbBarItemClassRegistry::Entry* TcbBarItemClassRegistry::OfferedItemClass(
     return nullptr;
 }
 
+void TcbBarItemClassRegistry::SetControlClass(std::type_index itemClass, BarItemControlFactory makeControl) {
+    for (Entry& entry : m_entries) {
+        if (entry.itemClass == itemClass) {
+            entry.makeControl = std::move(makeControl);
+            return;
+        }
+    }
+}
+
 const BarItemControlFactory* TcbBarItemClassRegistry::ControlClassOf(const TcbBarItem& item) const {
     const std::type_index itemClass(typeid(item));
     for (const Entry& entry : m_entries) {

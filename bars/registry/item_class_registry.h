@@ -35,6 +35,8 @@ public:
     void RegisterBarItemClass(BarItemControlFactory makeControl, bool offered);
     // Removes the first entry of the class; nothing when absent.
     void UnregisterBarItemClass(std::type_index itemClass);
+    // Gives the first entry of the class its control (the windows bring the controls).
+    void SetControlClass(std::type_index itemClass, BarItemControlFactory makeControl);
 
     int Count() const { return static_cast<int>(m_entries.size()); }
     // Counts offered entries only, in registration order; none out of range.

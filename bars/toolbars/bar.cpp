@@ -49,6 +49,10 @@ void TcbBar::SetCaption(const std::string& caption) {
         return;
     }
     m_caption = caption;
+    // A floating window shows the caption in its frame.
+    if (IBarWindow* window = m_itemLinks->Window()) {
+        window->Relayout();
+    }
     if (m_name.empty() && !Manager().IsLoading()) {
         std::string name = caption;
         for (int n = 1; Manager().BarByName(name) != nullptr; ++n) {
@@ -138,13 +142,38 @@ void TcbBar::SetDockedLeft(int value) { StoreChange(m_dockedLeft, value < 0 ? 0 
 
 void TcbBar::SetDockedTop(int value) { StoreChange(m_dockedTop, value < 0 ? 0 : value); }
 
+void TcbBar::RebuildWindow() {
+    if (IBarWindow* window = m_itemLinks->Window()) {
+        window->Rebuild();
+    }
+}
+
+void TcbBar::SetAllowClose(bool value) {
+    m_allowClose = value;
+    // Only a floating window shows a close button.
+    if (IBarWindow* window = m_itemLinks->Window(); window && window->DockingStyle() == dsNone) {
+        window->Rebuild();
+    }
+}
+
+void TcbBar::SetUseRestSpace(bool value) {
+    m_useRestSpace = value;
+    RebuildWindow();
+}
+
 void TcbBar::SetUseRecentItems(bool value) {
     m_useRecentItems = value;
     m_itemLinks->SetUseRecentItems(value);
+    RebuildWindow();
 }
 
 void TcbBar::SetWholeRow(bool value) {
     m_wholeRow = value;
+    // A docked bar docks again under the new rule.
+    if (IBarWindow* window = m_itemLinks->Window(); window && window->DockingStyle() != dsNone) {
+        SetVisible(false);
+        SetVisible(true);
+    }
     Manager().MarkChanged();
 }
 

@@ -6,6 +6,10 @@
 #include <memory>
 #include <string>
 
+namespace platform {
+class IMessages;
+}
+
 namespace bars {
 
 // One toolbar or the form's menu bar: its persistent description (caption, side, positions,
@@ -40,7 +44,7 @@ public:
     bool CanClose() const { return m_allowClose && !m_isMainMenu; }
 
     bool AllowClose() const { return m_allowClose; }
-    void SetAllowClose(bool value) { m_allowClose = value; }
+    void SetAllowClose(bool value);
     bool AllowCustomizing() const { return m_allowCustomizing; }
     void SetAllowCustomizing(bool value) { m_allowCustomizing = value; }
     bool AllowQuickCustomizing() const { return m_allowQuickCustomizing; }
@@ -74,7 +78,7 @@ public:
     bool UseRecentItems() const { return m_useRecentItems; }
     void SetUseRecentItems(bool value);
     bool UseRestSpace() const { return m_useRestSpace; }
-    void SetUseRestSpace(bool value) { m_useRestSpace = value; }
+    void SetUseRestSpace(bool value);
     bool WholeRow() const { return m_wholeRow; }
     void SetWholeRow(bool value);
 
@@ -86,9 +90,20 @@ public:
     // take effect.
     void Loaded();
 
+    // Runs the click of the first enabled button (through sub items too) whose shortcut is
+    // the key (virtual key with the shift bits); false when none has it.
+    bool ShortCutSearch(int key);
+    // Puts the bar back as the form designed it: its links (or, with the manager's
+    // UseFullReset, everything) from a design-time copy of the manager.
+    void Reset();
+    // Asks first (string 39001 with the caption); OK resets.
+    void ResetWithConfirmation(platform::IMessages& messages, const std::string& applicationTitle);
+
 private:
     template <class T>
     void StoreChange(T& field, T value);
+    // The bar's window (if shown) lays its links out again.
+    void RebuildWindow();
 
     TcbBars& m_collection;
     bool m_loading;
