@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <sstream>
 
@@ -19,7 +20,7 @@ namespace {
 using data_tools::GameSource;
 namespace words = engine::words;
 
-const std::filesystem::path kGamesFolder = std::filesystem::path(__FILE__).parent_path() / "../../data/games";
+const std::filesystem::path kGamesFolder = std::filesystem::path(CORVANET_SOURCE_DIR) / "data/games";
 
 // The smallest record that passes: every word with a range that excludes 0 is given.
 std::string Record(int id, std::string_view name, std::string_view extra = "") {
@@ -113,14 +114,27 @@ INSTANTIATE_TEST_SUITE_P(
         BadSource{"not a number", Record(1, "A", "p047 GameKind = five\n"), "\"five\" is not a number"},
         BadSource{"no equals", Record(1, "A", "p047 GameKind 5\n"), "key = value"},
         BadSource{"unknown key", Record(1, "A", "colour = red\n"), "unknown key \"colour\""},
-        BadSource{"before a game", "p047 GameKind = 1\n" + Record(1, "A"), "before the first \"game = \" line"},
+        BadSource{"before a game", "p047 GameKind = 1\n" + Record(1, "A"),
+                  "t.game:1: the required field \"game\" is missing before \"p047 GameKind\""},
+        BadSource{"no game line", "name = A\ntype = 4\np307 CardCount = 52\n",
+                  "t.game:1: the required field \"game\" is missing before \"name\""},
+        BadSource{"no game at all", "# nothing but a comment\n", "t.game: the required field \"game\" is missing"},
+        BadSource{"no name line", "game = 1\ntype = 4\np307 CardCount = 52\n",
+                  "game 1 \"\": the required field \"name\" is missing"},
+        BadSource{"no type line", "game = 1\nname = A\np307 CardCount = 52\n",
+                  "game 1 \"A\": the required field \"type\" is missing"},
         BadSource{"same id twice", Record(1, "A") + Record(1, "B"), "the id is taken by \"A\""},
         BadSource{"no name", Record(1, ""), "the name must have 1 to 50 characters"},
         BadSource{"long name", Record(1, std::string(51, 'x')), "the name must have 1 to 50 characters"},
         BadSource{"name beyond ASCII", Record(1, "Caf\xc3\xa9"), "printable ASCII"},
         BadSource{"unknown type", "game = 1\nname = A\ntype = 1\np307 CardCount = 52\n", "type 1 names no game category"},
         BadSource{"id too large", Record(1000, "A"), "the game id must lie within 0..999"},
-        BadSource{"bad new mark", Record(1, "A", "new = 2\n"), "new must be 0 or 1"}));
+        BadSource{"bad new mark", Record(1, "A", "new = 2\n"), "new must be 0 or 1"}),
+    [](const ::testing::TestParamInfo<BadSource>& info) {
+        std::string name = info.param.what;
+        for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
+        return name;
+    });
 
 class MakeGamesDatTest : public ::testing::Test {
 protected:

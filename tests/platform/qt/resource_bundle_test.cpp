@@ -3,6 +3,7 @@
 #include "platform/core/paths.h"
 #include "platform/core/resource_names.h"
 #include "platform/qt/cursors.h"
+#include "platform/qt/resource_bundle_check.h"
 #include "platform/qt/sound_player.h"
 #include "tests/support/fake_services.h"
 
@@ -452,6 +453,12 @@ void WriteU32(std::string& data, std::size_t offset, std::uint32_t value) {
 
 class DamagedLibraryTest : public ::testing::Test {
 protected:
+    // Why a library file with that content does not open; empty when it opens.
+    std::string ProblemOf(const std::string& content) {
+        if (OpensAfterAGoodOne(content)) return {};
+        return m_bundle.Problem();
+    }
+
     // Opens a library file with that content after a good one, which must close.
     bool OpensAfterAGoodOne(const std::string& content) {
         EXPECT_TRUE(m_bundle.Open(BuiltLibrary()));
@@ -502,6 +509,46 @@ TEST_F(DamagedLibraryTest, OffsetsOutsideTheFileDoNotOpen) {
     data = BuiltLibraryBytes();
     WriteU32(data, kTreeOffsetField, 0xFFFFFFF0u);
     EXPECT_FALSE(OpensAfterAGoodOne(data));
+}
+
+TEST_F(DamagedLibraryTest, ARootThatIsNoFolderDoesNotOpen) {
+    // Qt reads the root's children whatever its flags say.
+    constexpr std::size_t kRootFlags = 4;
+    std::string data = BuiltLibraryBytes();
+    const std::size_t root = ReadU32(data, kTreeOffsetField);
+    data[root + kRootFlags] = 0;
+    data[root + kRootFlags + 1] = 0;
+    EXPECT_EQ(ProblemOf(data), "entry / is damaged (its checksum does not match)");
+    data = BuiltLibraryBytes();
+    WriteU32(data, kTreeOffsetField, 0);  // the header taken for the root
+    EXPECT_NE(ProblemOf(data), "");
+}
+
+TEST_F(DamagedLibraryTest, AFlippedByteInAnImageNamesTheEntry) {
+    std::string data = BuiltLibraryBytes();
+    ResourceBundle good;
+    ASSERT_TRUE(good.Open(BuiltLibrary()));
+    // Some card sets share their small faces, so the entry is the one whose bytes are there once.
+    for (const std::string name : {"CL001S", "CB001S", "CB003H"}) {
+        const std::string png = good.BitmapData(name);
+        const std::size_t at = data.find(png);
+        ASSERT_NE(at, std::string::npos) << "images are stored as they are";
+        if (data.find(png, at + 1) != std::string::npos) continue;
+        data[at + png.size() / 2] = static_cast<char>(data[at + png.size() / 2] ^ 0x10);
+        EXPECT_EQ(ProblemOf(data), "entry /bitmap/" + name + ".png is damaged (its checksum does not match)");
+        return;
+    }
+    FAIL() << "no image is stored once";
+}
+
+TEST_F(DamagedLibraryTest, ABundleWithoutItsChecksumsDoesNotOpen) {
+    const std::string data = BuiltLibraryBytes();
+    const std::size_t bundleSize = ReadU32(data, data.size() - 8);
+    ASSERT_LT(bundleSize, data.size());
+    EXPECT_NE(ProblemOf(data.substr(0, bundleSize)).find("no checksums"), std::string::npos);
+    // Sealing the bare bundle again gives the built file back.
+    EXPECT_EQ(SealResourceBundle(data.substr(0, bundleSize)), data);
+    EXPECT_FALSE(SealResourceBundle(data.substr(0, bundleSize / 2)).has_value());
 }
 
 TEST_F(DamagedLibraryTest, AFolderInsideItselfDoesNotOpen) {
