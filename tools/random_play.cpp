@@ -35,6 +35,7 @@ constexpr int kExitDone = 0;
 constexpr int kExitBadArguments = 1;
 constexpr int kExitBadGamesFile = 2;
 constexpr int kExitCardLost = 3;
+constexpr int kExitNothingPlayed = 4;
 
 constexpr int kDefaultDeals = 200;
 constexpr int kDefaultActions = 400;
@@ -172,6 +173,12 @@ int Run(const Arguments& args) {
         };
         test_support::RandomPlayCount count;
         if (!test_support::RandomPlay(player.G(), args.plan, random, check, count)) return kExitCardLost;
+        // A game whose deals offer no action checks nothing: its record is broken.
+        if (count.actions == 0) {
+            std::cerr << "corvanet-random-play: " << name << ": no action could be played in " << args.plan.deals
+                      << " deals; the game cannot be played as defined in GAMES.DAT\n";
+            return kExitNothingPlayed;
+        }
         std::cout << name << ": " << args.plan.deals << " deals, " << count.actions << " actions (" << count.moves
                   << " moves, " << count.undos << " undos, " << count.redos << " redos), " << count.wins
                   << " won\n";

@@ -86,6 +86,7 @@ Walk WalkBundle(std::string_view data) {
     const std::size_t dataOffset = reader.U32(12);
     const std::size_t nameOffset = reader.U32(16);
     const std::size_t nodeSize = kNodeSize + (version >= 2 ? kNodeTimeSize : 0);
+    const std::size_t headerSize = kHeaderSize + (version >= kFlagsFieldVersion ? 4 : 0);
 
     auto nodeAt = [&](std::size_t index) -> std::size_t { return treeOffset + index * nodeSize; };
     auto nodeFits = [&](std::size_t index) {
@@ -111,7 +112,9 @@ Walk WalkBundle(std::string_view data) {
         const std::size_t node = nodeAt(index);
         std::string path = item.parent;
         std::uint32_t crc = Crc32(reader.Span(node, nodeSize));
-        if (index != 0) {
+        if (index == 0) {
+            crc = Crc32(reader.Span(0, headerSize), crc);  // the root answers for the header
+        } else {
             const std::size_t name = nameOffset + reader.U32(node);
             if (!reader.Has(name, kNameHeaderSize)) return {{}, cut + " (a name below " + path + "/ lies outside it)"};
             const std::size_t length = reader.U16(name);

@@ -8,7 +8,8 @@ namespace platform {
 
 // The card resource library is a Qt binary resource bundle (rcc --binary) followed by a
 // table of our own: a CRC-32 of every tree node the reader can reach, each over the node,
-// its name and its data, so damaged content is caught before an image is decoded.
+// its name and its data (the root's over the header too), so damaged content is caught
+// before an image is decoded.
 
 // The bundle with its checksum table appended; nothing when the bundle is not well formed.
 std::optional<std::string> SealResourceBundle(std::string_view bundle);

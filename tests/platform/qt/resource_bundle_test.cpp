@@ -6,6 +6,7 @@
 #include "platform/qt/resource_bundle_check.h"
 #include "platform/qt/sound_player.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/mutations.h"
 
 #include <QImage>
 
@@ -555,6 +556,30 @@ TEST_F(DamagedLibraryTest, AFolderInsideItselfDoesNotOpen) {
     std::string data = BuiltLibraryBytes();
     WriteU32(data, ReadU32(data, kTreeOffsetField) + kRootFirstChild, 0);
     EXPECT_FALSE(OpensAfterAGoodOne(data));
+}
+
+TEST_F(DamagedLibraryTest, HundredsOfDamagesAreRefusedByNameOrLeaveEveryEntryReadable) {
+    constexpr int kMutants = 240;
+    constexpr unsigned kSeed = 14;
+    const std::string whole = BuiltLibraryBytes();
+    int refused = 0;
+    test_support::ForEachMutant(whole, kMutants, kSeed, [&](const test_support::Mutant& mutant) {
+        SCOPED_TRACE(mutant.what);
+        const std::optional<std::string> problem = ResourceBundleProblem(mutant.content);
+        if (problem) {
+            ++refused;
+            EXPECT_FALSE(problem->empty());
+            return;
+        }
+        // What passes the check is read the way the table reads it.
+        ASSERT_TRUE(OpensAfterAGoodOne(mutant.content));
+        for (const res::ResourceEntry& entry : res::AllResources()) {
+            if (entry.kind == res::ResourceKind::Bitmap) {
+                EXPECT_FALSE(m_bundle.BitmapData(entry.name).empty());
+            }
+        }
+    });
+    EXPECT_GT(refused, kMutants * 9 / 10);
 }
 
 }  // namespace
