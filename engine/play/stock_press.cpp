@@ -12,6 +12,7 @@
 #include "engine/play/stock_highlight.h"
 #include "engine/state/game.h"
 #include "engine/undo/undo_move_group.h"
+#include "engine/model/board_measures.h"
 
 namespace engine {
 
@@ -62,7 +63,7 @@ bool FirstOrLastIs(const GameDefRecord& def, GameWordRun run, int count, int mod
 }
 
 bool EveryTableauHoldsACard(const Game& game) {
-    for (int i = 0; i < game.gameDef[words::kTableauCount]; ++i) {
+    for (int i = 0; i < TableauCountOf(game.gameDef); ++i) {
         if (PileCardCount(Line(game, PileListId::kFila, i)) == 0) return false;
     }
     return true;
@@ -82,8 +83,8 @@ int DealWhileStockLasts(Game& game, const std::string& action, int turn) {
 // push into one step.
 void Deal(Game& game, UndoMoveGroup& group) {
     const GameDefRecord& def = game.gameDef;
-    const int tableaus = def[words::kTableauCount];
-    const int reserves = def[words::kReserveCount];
+    const int tableaus = TableauCountOf(def);
+    const int reserves = ReserveCountOf(def);
     const int top = StockTop(game);
 
     if (def[words::kStockToWaste] == 1) {

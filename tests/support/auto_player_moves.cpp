@@ -15,6 +15,7 @@
 #include "engine/undo/undo_move_group.h"
 #include "engine/undo/undo_snapshot.h"
 #include "engine/rules/win_rule.h"
+#include "engine/model/board_measures.h"
 #include "tests/support/auto_player_presses.h"
 
 namespace test_support {
@@ -43,9 +44,9 @@ const std::string& Line(const Game& game, PileListId list, int line) { return ga
 
 int Word(const Game& game, int number) { return game.gameDef[number]; }
 
-int TableauCount(const Game& game) { return Word(game, words::kTableauCount); }
-int ReserveCount(const Game& game) { return Word(game, words::kReserveCount); }
-int FoundationCount(const Game& game) { return Word(game, words::kFoundationCount); }
+int TableauCount(const Game& game) { return TableauCountOf(game.gameDef); }
+int ReserveCount(const Game& game) { return ReserveCountOf(game.gameDef); }
+int FoundationCount(const Game& game) { return FoundationCountOf(game.gameDef); }
 
 bool FaceUp(const Game& game, int card) { return card > 0 && !game.board.cards.IsFaceDown(card); }
 

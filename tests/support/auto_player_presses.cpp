@@ -11,6 +11,7 @@
 #include "engine/model/pile_text.h"
 #include "engine/rules/rule_checker.h"
 #include "engine/play/stock_highlight.h"
+#include "engine/model/board_measures.h"
 #include "platform/core/messages.h"
 
 namespace test_support {
@@ -43,8 +44,8 @@ constexpr std::string_view kToDiscardAction = "Waste";
 const std::string& Line(const Game& game, PileListId list, int line) { return game.board.piles.Pile(list, line); }
 
 int Word(const Game& game, int number) { return game.gameDef[number]; }
-int TableauCount(const Game& game) { return Word(game, words::kTableauCount); }
-int ReserveCount(const Game& game) { return Word(game, words::kReserveCount); }
+int TableauCount(const Game& game) { return TableauCountOf(game.gameDef); }
+int ReserveCount(const Game& game) { return ReserveCountOf(game.gameDef); }
 int Kind(const Game& game) { return Word(game, words::kGameKind); }
 
 bool FaceUp(const Game& game, int card) { return card > 0 && !game.board.cards.IsFaceDown(card); }
