@@ -4,6 +4,10 @@ namespace engine {
 
 namespace {
 
+// The game kinds whose foundation 0 holds the selection: pairs adding up to 14 and to 13.
+constexpr int kPairsOf14Kind = 3;
+constexpr int kPairsOf13Kind = 4;
+
 bool IsWordNumber(int number) {
     return number >= kFirstGameWord && number <= kLastGameWord;
 }
@@ -58,6 +62,11 @@ void GameDefRecord::SaveRestoreRuleWords(bool restore) {
         CopyRun(m_words, words::kTableauRuleA, m_savedTableauRules);
         CopyRun(m_words, words::kFoundationBase, m_savedFoundationRules);
     }
+}
+
+bool KeepsSelectionInFoundation(const GameDefRecord& game) {
+    const int kind = game.Word(words::kGameKind);
+    return game.Word(words::kSelectionSum) != 0 || kind == kPairsOf14Kind || kind == kPairsOf13Kind;
 }
 
 }  // namespace engine

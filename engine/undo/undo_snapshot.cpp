@@ -10,14 +10,6 @@
 
 namespace engine {
 
-namespace {
-
-// The game kinds whose foundation 0 holds the selection: pairs adding up to 14 and to 13.
-inline constexpr int kPairsOf14Kind = 3;
-inline constexpr int kPairsOf13Kind = 4;
-
-}  // namespace
-
 int SnapshotListOffset(PileListId list) {
     int offset = 0;
     for (const PileListId each : kSnapshotListOrder) {
@@ -62,11 +54,6 @@ void BoardToLines(const PileStore& piles, std::vector<std::string>& list) {
         for (int line = 0; line < PileLineCount(each); ++line)
             list.push_back(PileToSnapshotLine(piles.Pile(each, line), piles.Cards()));
     }
-}
-
-bool KeepsSelectionInFoundation(const GameDefRecord& game) {
-    const int kind = game.Word(words::kGameKind);
-    return game.Word(words::kSelectionSum) != 0 || kind == kPairsOf14Kind || kind == kPairsOf13Kind;
 }
 
 }  // namespace engine
