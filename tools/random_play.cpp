@@ -82,6 +82,14 @@ public:
 
     bool LoadList() { return engine::LoadGameList(m_game->services, m_game->mainGame); }
 
+    // What the engine told the player was wrong, one message a line.
+    std::string Errors() {
+        std::string text;
+        for (const std::string& error : m_fake.Messages().Texts(test_support::MessageEvent::Kind::Error))
+            text += error + '\n';
+        return text;
+    }
+
     bool LoadGame(int gameId, const std::string& name) {
         SetField(engine::fields::kGame, engine::IntToZeroPad(gameId, kGameIdWidth));
         SetField(engine::fields::kGameName, name);
@@ -141,7 +149,8 @@ std::optional<int> ReadArguments(int argc, char** argv, Arguments& args) {
 int Run(const Arguments& args) {
     Player player(args.folder);
     if (!player.LoadList()) {
-        std::cerr << "corvanet-random-play: GAMES.DAT cannot be read in " << args.folder.string() << '\n';
+        std::cerr << "corvanet-random-play: GAMES.DAT cannot be read in " << args.folder.string() << '\n'
+                  << player.Errors();
         return kExitBadGamesFile;
     }
     std::mt19937 random(args.seed);
@@ -152,7 +161,7 @@ int Run(const Arguments& args) {
         const std::optional<int> id = engine::GameIdOfLine(line);
         const std::string name = engine::GameNameOfLine(line);
         if (!id || !player.LoadGame(*id, name)) {
-            std::cerr << "corvanet-random-play: game " << name << " cannot be loaded\n";
+            std::cerr << "corvanet-random-play: game " << name << " cannot be loaded\n" << player.Errors();
             return kExitBadGamesFile;
         }
         std::vector<int> dealt;
