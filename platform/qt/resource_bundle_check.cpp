@@ -78,10 +78,14 @@ std::string NameText(const Reader& reader, std::size_t name, std::size_t length)
 Walk WalkBundle(std::string_view data) {
     Walk walk;
     const Reader reader(data);
-    if (!reader.Has(0, kHeaderSize) || data.substr(0, kMagic.size()) != kMagic) return {{}, "it is no resource library"};
+    if (!reader.Has(0, kHeaderSize) || data.substr(0, kMagic.size()) != kMagic) {
+        return {{}, "it is no resource library"};
+    }
     const std::uint32_t version = reader.U32(4);
-    if (version < kFirstVersion || version > kLastVersion || (version >= kFlagsFieldVersion && !reader.Has(0, kHeaderSize + 4)))
+    const bool knownVersion = version >= kFirstVersion && version <= kLastVersion;
+    if (!knownVersion || (version >= kFlagsFieldVersion && !reader.Has(0, kHeaderSize + 4))) {
         return {{}, "it is no resource library of a known version"};
+    }
     const std::size_t treeOffset = reader.U32(8);
     const std::size_t dataOffset = reader.U32(12);
     const std::size_t nameOffset = reader.U32(16);

@@ -73,7 +73,8 @@ TEST(GamesFileCheckTest, WhatTheReaderPassesOverByDesignIsAccepted) {
     const std::vector<std::string> lines{"[Sect1]", ListLine(1, "One"), ListLine(2, "Two"), "[Sect2]",
                                          "0401" + engine::Spaces(12) + ValueField("-5") + ValueField("40000"),
                                          "0019" + engine::Spaces(12) + ValueField("-32768") + ValueField("65535"),
-                                         "[Sect2]", "0031" + engine::Spaces(12) + ValueField("-1") + ValueField("65535")};
+                                         "[Sect2]",
+                                         "0031" + engine::Spaces(12) + ValueField("-1") + ValueField("65535")};
     EXPECT_EQ(CheckGamesFile(Completed(lines, 2)), std::nullopt);
 }
 
