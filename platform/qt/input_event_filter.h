@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/core/input_hooks.h"
+
+#include <QObject>
+
+#include <optional>
+
+class QEvent;
+class QWidget;
+
+namespace platform {
+
+// The one application-wide event filter: it turns Qt's key, mouse and top-level window events
+// into the framework's messages once per event, at window level, and hands them to the input
+// hooks (a hook that swallows a key or mouse message stops the event). It also keeps the key
+// states, the z-ordered window list and the mouse-leave tracking up to date. Installed while
+// any hook is installed (InputHooks' presence listener) or while Acquire calls outnumber
+// Release calls.
+// Keys and mouse are taken where Qt hands them to a native window (QWindow), before any widget
+// sees them: that is the one place each input event passes exactly once. A window with a
+// message handler answers WM_NCHITTEST for its points, which turns mouse messages outside its
+// client area into their non-client forms. WM_DESTROY is told when the widget is gone.
+class InputEventFilter : public QObject {
+    Q_OBJECT
+public:
+    static InputEventFilter& Instance();
+
+    // Connects to InputHooks so the filter follows the hooks; called once at start-up (the
+    // first Acquire does it too).
+    static void Connect();
+    static void Acquire();
+    static void Release();
+    bool IsInstalled() const { return m_installed; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    InputEventFilter() = default;
+    void Update();
+    bool HandleKey(QWidget* window, QEvent* event);
+    bool HandleMouse(QWidget* window, QEvent* event);
+    void HandleTopLevel(QWidget* window, QEvent* event);
+    void HandleApplicationState(QEvent* event);
+    void Watch(QWidget* window);
+
+    bool m_installed = false;
+    bool m_hooksPresent = false;
+    int m_acquired = 0;
+};
+
+// The mouse message of a Qt mouse event on a widget (client messages; WM_MOUSEWHEEL for wheel
+// events), with the point in screen coordinates; nothing for other events.
+std::optional<MouseHookMessage> MouseMessageOf(QWidget* widget, const QEvent& event);
+// Asks a window with a message handler where the screen point lies (WM_NCHITTEST); HTCLIENT
+// for other windows. Outside the client area the message becomes its non-client form.
+void ApplyHitTest(MouseHookMessage& message);
+// The message a top-level window's event means to the call-window hook; nothing for others.
+std::optional<CallWindowMessage> CallWindowMessageOf(QWidget* window, const QEvent& event);
+
+}  // namespace platform
