@@ -411,7 +411,11 @@ void TcbBarSubMenuControl::UndoContainerExpansion() {
     // Last taken (the first in the menu) goes back last, so the indexes hold.
     for (TakenContainer& taken : m_taken) {
         auto* container = dynamic_cast<TCustomcbBarContainerItem*>(taken.link->Item());
-        if (container) container->DeleteListedItemLinks(*links, taken.index);
+        if (container) {
+            container->DeleteListedItemLinks(*links, taken.index);
+            // The next opening fills from fresh data, as OnGetData may have changed it.
+            container->SetNeedsClearing(true);
+        }
         links->PutBack(std::move(taken.link), taken.index, taken.recentIndex);
         if (container) container->ItemLinks().Refresh();
     }
