@@ -71,6 +71,18 @@ TEST_F(ShortcutDispatchTest, F10EntersTheMenuBarAndShiftF10ShowsTheFocusedContro
     EXPECT_EQ(manager->KeyboardBar(), nullptr);
 }
 
+TEST_F(ShortcutDispatchTest, ARightClickOnAControlShowsItsLinkedPopupMenu) {
+    QWidget* shownFor = nullptr;
+    SetPopupMenuLinkShower([&](TcbBarManager&, QWidget* control, platform::Point) {
+        shownFor = control;
+        return true;
+    });
+    EXPECT_TRUE(platform::InputHooks::Instance().DispatchMouse(
+        {platform::WM_RBUTTONUP, {5, 200}, platform::HandleOf(form.get()), platform::HTCLIENT}));
+    EXPECT_EQ(shownFor, form.get());
+    SetPopupMenuLinkShower(nullptr);
+}
+
 TEST_F(ShortcutDispatchTest, WithAMenuOpenKeysAndTheirReleasesNeverReachTheForm) {
     ClickAt(Bar(), CentreOf(MenuBar(), 0));
     ASSERT_NE(MenuOf(*file), nullptr);
