@@ -229,7 +229,7 @@ int TcbBarSubItemControl::GetDefaultHeight() const {
     if (InMenu()) return window->ItemHeight();
     const TCustomcbBarSubItem* item = SubItem();
     const bool caption = item && item->ShowCaption();
-    const bool vertical = window->DockingStyle() == dsLeft || window->DockingStyle() == dsRight;
+    const bool vertical = OnVerticalBar();
     if (HasImage() || !caption) {
         const int button = vertical ? manager->ButtonWidth() : manager->ButtonHeight();
         return caption ? std::max(button, window->ItemHeight()) : button;
@@ -246,7 +246,7 @@ int TcbBarSubItemControl::GetDefaultWidth() const {
     if (InMenu()) return text + 2 * window->ItemHeight() + 3;
     const TCustomcbBarSubItem* item = SubItem();
     const bool caption = item && item->ShowCaption();
-    const bool vertical = window->DockingStyle() == dsLeft || window->DockingStyle() == dsRight;
+    const bool vertical = OnVerticalBar();
     int width = caption ? text : 0;
     if (!HasImage() && caption) {
         const int pixels = PixelHeight(font);
@@ -258,17 +258,14 @@ int TcbBarSubItemControl::GetDefaultWidth() const {
     return width;
 }
 
-int TcbBarSubItemControl::GetWidth() const {
-    TCustomcbBarControl* window = Window();
-    const bool vertical = window && !InMenu() && (window->DockingStyle() == dsLeft || window->DockingStyle() == dsRight);
-    return vertical ? GetDefaultHeight() : GetDefaultWidth();
+bool TcbBarSubItemControl::OnVerticalBar() const {
+    const TCustomcbBarControl* window = Window();
+    return window && !InMenu() && (window->DockingStyle() == dsLeft || window->DockingStyle() == dsRight);
 }
 
-int TcbBarSubItemControl::GetHeight() const {
-    TCustomcbBarControl* window = Window();
-    const bool vertical = window && !InMenu() && (window->DockingStyle() == dsLeft || window->DockingStyle() == dsRight);
-    return vertical ? GetDefaultWidth() : GetDefaultHeight();
-}
+int TcbBarSubItemControl::GetWidth() const { return OnVerticalBar() ? GetDefaultHeight() : GetDefaultWidth(); }
+
+int TcbBarSubItemControl::GetHeight() const { return OnVerticalBar() ? GetDefaultWidth() : GetDefaultHeight(); }
 
 // ---- drawing --------------------------------------------------------------------------
 

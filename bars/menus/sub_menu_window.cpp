@@ -86,7 +86,6 @@ TcbBarSubMenuControl::TcbBarSubMenuControl(TcbBarManager& manager) : TCustomcbBa
     setParent(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus |
                          Qt::X11BypassWindowManagerHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    CalcMetrics();
 }
 
 TcbBarSubMenuControl::~TcbBarSubMenuControl() {
@@ -119,8 +118,6 @@ platform::CanvasFont TcbBarSubMenuControl::FontHandle() const {
     const TCustomcbBarControl* parent = ParentBarWindow();
     return IsLive(parent) ? parent->FontHandle() : Manager().Font();
 }
-
-void TcbBarSubMenuControl::CalcMetrics() { TCustomcbBarControl::CalcMetrics(); }
 
 int TcbBarSubMenuControl::ExpandButtonHeight() const {
     int height = ItemHeight() - 6 + 1;
@@ -351,9 +348,7 @@ void TcbBarSubMenuControl::Release() {
     m_destroying = true;
     if (Timers()) Timers()->KillWindowTimers(Handle());
     UndoContainerExpansion();
-    const bool was = m_destroying;
     DestroyControls();
-    m_destroying = was;
     if (TCustomcbBarControl* parent = ParentBarWindow(); IsLive(parent))
         if (auto* menu = dynamic_cast<TcbBarSubMenuControl*>(parent); menu && menu->m_childMenu == this)
             menu->m_childMenu = nullptr;

@@ -96,7 +96,6 @@ public:
     platform::Rect GetItemRect(const TcbBarItemControl* control) const override;
     bool CanCustomizeHere() const override;
     platform::CanvasFont FontHandle() const override;
-    void CalcMetrics() override;
     void SetActive(bool active) override;
     void SetSelected(TcbBarItemControl* control) override;
     void SetMarkState(int state) override;
