@@ -89,9 +89,15 @@ TEST_F(OwnerFormTest, TheLayoutStoreIsWrittenOnceOnDestructionRegistryFirst) {
     SetLayoutStoreWriter([&](TcbBarManager&, bool registry) { writes.push_back(registry ? "registry" : "ini"); });
     manager->SetStoreInRegistry(true);
     manager->SetStoreInIniFile(true);
-    Send(platform::WM_DESTROY);
-    Send(platform::WM_DESTROY);
+    form.reset();
     EXPECT_EQ(writes, (std::vector<std::string>{"registry", "ini"}));
+    // A message of the window's end after its manager wrote changes nothing.
+    form = std::make_unique<QWidget>();
+    manager = new TcbBarManager(form.get());
+    manager->SetStoreInRegistry(true);
+    Send(platform::WM_DESTROY);
+    form.reset();
+    EXPECT_EQ(writes, (std::vector<std::string>{"registry", "ini", "registry"}));
     SetLayoutStoreWriter(nullptr);
 }
 
