@@ -30,6 +30,11 @@ TCustomcbBarControl*& ActiveSlot() {
 
 constexpr platform::Rect kNoRect{};
 
+bool& FullMenusSlot() {
+    static bool full = false;
+    return full;
+}
+
 }  // namespace
 
 TCustomcbBarControl::TCustomcbBarControl(TcbBarManager& manager, QWidget* parent)
@@ -58,6 +63,10 @@ platform::WindowHandle TCustomcbBarControl::Handle() const { return platform::Ha
 TCustomcbBarControl* TCustomcbBarControl::ActiveBarControl() { return ActiveSlot(); }
 
 bool TCustomcbBarControl::IsLive(const TCustomcbBarControl* window) { return IsLiveBarWindow(window); }
+
+bool TCustomcbBarControl::FullMenus() { return FullMenusSlot(); }
+
+void TCustomcbBarControl::SetFullMenus(bool value) { FullMenusSlot() = value; }
 
 platform::Rect TCustomcbBarControl::ClientArea() const { return {0, 0, width(), height()}; }
 
@@ -168,6 +177,7 @@ void TCustomcbBarControl::SetDockingStyle(TcbBarDockingStyle side) { m_dockingSt
 void TCustomcbBarControl::SetActive(bool active) {
     if (m_active == active) return;
     if (active) {
+        if (!ActiveSlot()) FullMenusSlot() = IsCustomizing();
         m_active = true;
         m_previousActive = ActiveSlot();
         ActiveSlot() = this;
@@ -282,7 +292,7 @@ void TCustomcbBarControl::LButtonDown(platform::Point p) {
     if (button) button->SetBeingClicked(true);
     control->BeforeClick(true);
     if (button) button->SetBeingClicked(false);
-    if (!IsMenu() && !(button && button->DroppedDown())) {
+    if (!IsMenu() && !(button && button->DroppedDown()) && !control->IsSubItemControl()) {
         m_pressedControl = control;
         m_pressedIn = true;
         platform::SetCapture(Handle());
