@@ -1,6 +1,7 @@
 #include "bars/manager/bar_hooks.h"
 
 #include "bars/manager/manager_list.h"
+#include "bars/popups/bar_hints.h"
 
 #include <array>
 #include <utility>
@@ -65,6 +66,9 @@ void RemoveBarHooks(TcbBarManager& manager) {
     BarManagers().Remove(&manager);
     if (BarManagers().Count() == 0 && State().installed) {
         Remove();
+    }
+    if (BarManagers().Count() == 0) {
+        BarHints::Instance().FreeWindow();
     }
 }
 
