@@ -27,11 +27,34 @@ TcbBarItemLink::~TcbBarItemLink() {
     if (!manager.IsDestroying()) {
         manager.ItemLinkDeleted(*this);
     }
+    TcbBarItemLink* regroup = manager.DragLink() == this ? LinkToRegroup() : nullptr;
+    if (manager.DragLink() == this) {
+        manager.SetDragLink(nullptr);
+    }
     DestroyControl();
     if (m_item) {
         m_item->RemoveLink(*this);
     }
     m_collection->Forget(*this);
+    if (regroup) {
+        regroup->m_beginGroup = !regroup->m_beginGroup;
+    }
+}
+
+// A link dragged away hands its group start on: a first link's follower loses the start it
+// would no longer need, and a removed start passes to the next link.
+TcbBarItemLink* TcbBarItemLink::LinkToRegroup() const {
+    const auto& visible = m_collection->VisibleLinks();
+    int position = VisibleIndex();
+    if (!m_item || position < 0 || position + 1 >= static_cast<int>(visible.size())) {
+        return nullptr;
+    }
+    TcbBarItemLink* next = visible[static_cast<std::size_t>(position + 1)];
+    bool nextStarts = next->BeginGroup();
+    if ((position == 0 && nextStarts) || (BeginGroup() && !nextStarts)) {
+        return next;
+    }
+    return nullptr;
 }
 
 void TcbBarItemLink::Free() { m_collection->Delete(*this); }

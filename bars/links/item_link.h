@@ -100,6 +100,7 @@ private:
     void Notify();
     void RelayoutControl();
     bool ReachesOwnerSubItem(TcbBarItem& item) const;
+    TcbBarItemLink* LinkToRegroup() const;
 
     TcbBarItemLinks* m_collection;
     bool m_beginGroup = false;

@@ -103,6 +103,10 @@ public:
     IBarWindow* KeyboardBar() const { return m_keyboardBar; }
     void SetKeyboardBar(IBarWindow* window) { m_keyboardBar = window; }
 
+    // The link the customizing drag moves now; none outside a drag.
+    TcbBarItemLink* DragLink() const { return m_dragLink; }
+    void SetDragLink(TcbBarItemLink* link) { m_dragLink = link; }
+
     // Marks a change of the layout (bars, links, items) that the layout store may save.
     void MarkChanged() { m_changed = true; }
     bool IsChanged() const { return m_changed; }
@@ -254,6 +258,7 @@ private:
     bool m_arrangingDockAreas = false;
     IBarWindow* m_keyboardBar = nullptr;
     TcbBarItemControl* m_selectedControl = nullptr;
+    TcbBarItemLink* m_dragLink = nullptr;
     TcbBar* m_mainMenuBar = nullptr;
     std::vector<std::unique_ptr<TcbBarItem>> m_items;
     std::unique_ptr<TcbBarManagerCategories> m_categories;

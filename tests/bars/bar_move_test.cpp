@@ -106,3 +106,54 @@ TEST_F(BarMoveTest, ADockedBarKeepsTheCursorAtTheSameFractionOfItsWidth) {
 
 }  // namespace
 }  // namespace bars::testing
+
+#include <QMouseEvent>
+
+namespace bars::testing {
+namespace {
+
+void SendMouse(QWidget& window, QEvent::Type type, platform::Point local, Qt::MouseButtons buttons) {
+    const QPointF at(local.x, local.y);
+    const QPoint global = window.mapToGlobal(QPoint(local.x, local.y));
+    QMouseEvent event(type, at, QPointF(global), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &event);
+}
+
+TEST_F(BarMoveTest, PressingAnEmptyPartOfADockedBarStartsTheMove) {
+    manager->SetNotDocking(TcbBarDockingStyles::All());
+    TcbBar& bar = ShowBar("Main Menu", dsTop, 2);
+    bar.SetIsMainMenu(true);
+    TcbBarControl& window = WindowOf(bar);
+    // Right of the last link: empty client area counts as the caption.
+    SendMouse(window, QEvent::MouseButtonPress, {window.width() - 40, 10}, Qt::LeftButton);
+    EXPECT_TRUE(BarMove::Instance().IsMoving());
+    Release({300, 100});
+    EXPECT_FALSE(BarMove::Instance().IsMoving());
+    EXPECT_EQ(bar.DockingStyle(), dsTop);
+    // A press on a button does not move the bar.
+    SendMouse(window, QEvent::MouseButtonPress, {window.ClientToScreenPoint(CentreOf(bar, 0)).x - window.x(), 10},
+              Qt::LeftButton);
+    EXPECT_FALSE(BarMove::Instance().IsMoving());
+}
+
+TEST_F(BarMoveTest, DraggingAFloatingBarsRightBorderRewrapsItsLinks) {
+    TcbBar& bar = MakeBar("Tools", dsNone, 6);
+    bar.SetFloatLeft(100);
+    bar.SetFloatTop(100);
+    bar.SetFloatClientWidth(6 * 23);
+    bar.SetVisible(true);
+    TcbBarControl& window = WindowOf(bar);
+    ASSERT_EQ(window.ClientRect().Width(), 6 * 23);
+    const int right = window.width() - 1;
+    SendMouse(window, QEvent::MouseButtonPress, {right, 20}, Qt::LeftButton);
+    SendMouse(window, QEvent::MouseMove, {right - 60, 20}, Qt::LeftButton);
+    EXPECT_EQ(window.ClientRect().Width(), 3 * 23);  // 78 pixels left: three buttons a line
+    EXPECT_EQ(window.ClientRect().Height(), 2 * 22);
+    EXPECT_EQ(window.x(), 100);  // the left edge stays
+    SendMouse(window, QEvent::MouseButtonRelease, {right - 60, 20}, Qt::NoButton);
+    EXPECT_EQ(bar.FloatClientWidth(), 3 * 23);
+}
+
+}  // namespace
+}  // namespace bars::testing

@@ -17,6 +17,24 @@ TEST_F(LinksTest, GroupStartOfAHiddenLinkPassesToTheNextShownOne) {
     EXPECT_FALSE(c.BeginGroup());
 }
 
+TEST_F(LinksTest, DraggedAwayLinkHandsItsGroupStartOn) {
+    TcbBarItemLink& a = Add("A");
+    TcbBarItemLink& b = Add("B", {}, true);
+    TcbBarItemLink& c = Add("C");
+    TcbBarItemLink& d = Add("D");
+    manager->SetDragLink(&a);
+    a.Free();
+    EXPECT_FALSE(b.OwnBeginGroup());
+    c.SetBeginGroup(true);
+    manager->SetDragLink(&c);
+    c.Free();
+    EXPECT_TRUE(d.OwnBeginGroup());
+    EXPECT_EQ(manager->DragLink(), nullptr);
+    // Outside a drag nothing moves.
+    d.Free();
+    EXPECT_FALSE(b.OwnBeginGroup());
+}
+
 TEST_F(LinksTest, KeyboardWalkWrapsAndSkipsUnselectableLinks) {
     TcbBarItemLink& a = Add("A");
     TcbBarItemLink& b = Add("B");

@@ -3,6 +3,7 @@
 #include "platform/core/system_colours.h"
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/canvas.h"
+#include "bars/registry/item_class_registry.h"
 
 namespace bars::testing {
 namespace {
@@ -78,7 +79,7 @@ TEST_F(WindowsTest, AClickThatHidesItsOwnBarTouchesNothingAfterwards) {
     EXPECT_FALSE(bar.Visible());
 }
 
-TEST_F(WindowsTest, DISABLED_KeyboardModeWalksAndSharedAcceleratorsSelectInTurn) {
+TEST_F(WindowsTest, KeyboardModeWalksAndSharedAcceleratorsSelectInTurn) {
     TcbBar& bar = ShowBar("Menu", dsTop, 3);
     ButtonOf(bar, 0).SetCaption("&Game");
     ButtonOf(bar, 1).SetCaption("&Options");
@@ -105,7 +106,7 @@ TEST_F(WindowsTest, DISABLED_KeyboardModeWalksAndSharedAcceleratorsSelectInTurn)
     EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
 }
 
-TEST_F(WindowsTest, DISABLED_AUniqueAcceleratorClicksInKeyboardMode) {
+TEST_F(WindowsTest, AUniqueAcceleratorClicksInKeyboardMode) {
     TcbBar& bar = ShowBar("Menu", dsTop, 2);
     ButtonOf(bar, 1).SetCaption("&Options");
     ButtonOf(bar, 1).SetPaintStyle(psCaption);
@@ -126,7 +127,7 @@ TEST_F(WindowsTest, ADisabledSelectedButtonLosesTheSelection) {
     EXPECT_EQ(window.SelectedControl(), nullptr);
 }
 
-TEST_F(WindowsTest, DISABLED_FloatingBarWrapsItsLinksAndDrawsItsCaption) {
+TEST_F(WindowsTest, FloatingBarWrapsItsLinksAndDrawsItsCaption) {
     TcbBar& bar = MakeBar("Floating", dsNone, 5);
     bar.ItemLinks().Items(3)->SetBeginGroup(true);
     bar.SetFloatLeft(100);
@@ -143,7 +144,95 @@ TEST_F(WindowsTest, DISABLED_FloatingBarWrapsItsLinksAndDrawsItsCaption) {
     platform::Canvas canvas(surface);
     const platform::Rect close = window.CloseButtonRect();
     EXPECT_EQ(canvas.Pixel(close.left - 4, close.top + 1), platform::SystemColour(platform::COLOR_ACTIVECAPTION));
-    EXPECT_EQ(canvas.Pixel(close.left, close.top), platform::SystemColour(platform::COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(canvas.Pixel(close.left, close.top), platform::SystemColour(platform::COLOR_3DLIGHT));
+}
+
+}  // namespace
+}  // namespace bars::testing
+
+namespace bars::testing {
+namespace {
+
+// A menu-bar title: as high as the bar's text row, as the sub-item entries of a menu bar are.
+class MenuTitle : public TcbBarButton {
+public:
+    static constexpr const char* kClassName = "MenuTitle";
+    using TcbBarButton::TcbBarButton;
+};
+
+class MenuTitleControl : public TcbBarItemControl {
+public:
+    using TcbBarItemControl::TcbBarItemControl;
+    int GetWidth() const override { return 40; }
+    int GetHeight() const override {
+        auto* window = dynamic_cast<TCustomcbBarControl*>(BarWindow());
+        return window ? window->ItemHeight() : 0;
+    }
+};
+
+TEST_F(WindowsTest, AOneRowMenuBarMakesTheTopArea23PixelsWithTheDefaultFont) {
+    static const bool registered = [] {
+        BarItemClasses().RegisterBarItemClass<MenuTitle>(
+            [](TcbBarItemLink& link) { return std::make_unique<MenuTitleControl>(link); }, false);
+        return true;
+    }();
+    (void)registered;
+    manager->SetStyle(bmsStandard);
+    TcbBar& bar = NewBar("Main Menu");
+    bar.SetIsMainMenu(true);
+    bar.SetDockingStyle(dsTop);
+    for (const char* name : {"mnuGame", "mnuOptions", "mnuHelp"}) Link(bar.ItemLinks(), NewItem<MenuTitle>(name));
+    bar.SetVisible(true);
+    TcbBarControl& window = WindowOf(bar);
+    EXPECT_EQ(window.ItemHeight(), 19);
+    EXPECT_EQ(DockAreasOf(*manager).Area(dsTop)->AreaSize(), 19 + 4);
+    EXPECT_EQ(manager->Bars().DockControlSize(dsTop), 23);
+    // The whole row is the bar's; the titles follow each other from the left without gaps.
+    EXPECT_EQ(window.width(), form->width());
+    EXPECT_FALSE(window.HasEndMark());
+    EXPECT_EQ(bar.ItemLinks().Items(1)->ItemRect(), (Rect{40, 0, 80, 19}));
+}
+
+TEST_F(WindowsTest, ARightClickOnADockAreaOpensTheToolbarsPopupOutsideCustomizing) {
+    std::vector<platform::Point> opened;
+    SetToolbarsPopupHandler([&](TcbBarManager&, platform::Point at) { opened.push_back(at); });
+    TcbDockControl& area = *DockAreasOf(*manager).Area(dsTop);
+    area.RightClick({30, 5});
+    manager->SetCustomizing(true);
+    area.RightClick({40, 5});
+    manager->SetCustomizing(false);
+    SetToolbarsPopupHandler(nullptr);
+    EXPECT_EQ(opened, (std::vector<platform::Point>{{30, 5}}));
+}
+
+TEST_F(WindowsTest, DoubleClickOnTheGripFloatsADockedBarAndDocksItAgain) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 3);
+    WindowOf(bar).ToggleDocking();
+    FlushDeletes();
+    EXPECT_EQ(bar.DockingStyle(), dsNone);
+    EXPECT_TRUE(WindowOf(bar).isWindow());
+    WindowOf(bar).ToggleDocking();
+    FlushDeletes();
+    EXPECT_EQ(bar.DockingStyle(), dsTop);
+    // Floating refused: nothing changes.
+    manager->SetNotDocking({dsNone});
+    WindowOf(bar).ToggleDocking();
+    EXPECT_EQ(bar.DockingStyle(), dsTop);
+}
+
+TEST_F(WindowsTest, ButtonsWithoutUnclickAfterDoingStayReleasedDuringOnClick) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 2);
+    std::vector<bool> pushed;
+    for (int i = 0; i < 2; ++i) {
+        ButtonOf(bar, i).SetUnclickAfterDoing(i == 0);
+        ButtonOf(bar, i).OnClick = [&, i](platform::Component*) {
+            pushed.push_back(bar.ItemLinks().Items(i)->Control()->ClickHold());
+        };
+    }
+    Click(bar, 0);
+    Click(bar, 1);
+    EXPECT_EQ(pushed, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(bar.ItemLinks().Items(0)->Control()->ClickHold());
 }
 
 }  // namespace
