@@ -142,7 +142,11 @@ void TcbDockControl::Relayout() {
     }
     const int size = m_rows.Size(Sunken());
     m_layingOut = false;
-    if (size != m_size) SetAreaSize(size);
+    if (size != m_size) {
+        SetAreaSize(size);
+        // The menus of a chain would hang in the air where the area was.
+        if (TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl()) active->CloseAll();
+    }
     Paint();
 }
 

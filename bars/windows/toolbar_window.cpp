@@ -23,6 +23,7 @@
 #include "platform/qt/window_list.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -31,6 +32,7 @@ namespace bars {
 namespace {
 
 constexpr int kSizingTopLimit = -15;
+constexpr int kRotatedEscapement = -900;
 
 bool IsVertical(TcbBarDockingStyle side) { return side == dsLeft || side == dsRight; }
 
@@ -337,7 +339,12 @@ bool TcbBarControl::CanCustomizeHere() const {
     return TCustomcbBarControl::CanCustomizeHere() || m_bar.AllowCustomizing();
 }
 
-platform::CanvasFont TcbBarControl::FontHandle() const { return Manager().Font(); }
+platform::CanvasFont TcbBarControl::FontHandle() const {
+    platform::CanvasFont font = Manager().Font();
+    // Captions on a left or right dock read from top to bottom.
+    if (IsVertical(m_dockingStyle) && m_bar.RotateWhenVertical()) font.escapement = kRotatedEscapement;
+    return font;
+}
 
 bool TcbBarControl::IsSamePos(platform::Point screen) const {
     if (m_dockingStyle != dsNone) {
@@ -420,15 +427,10 @@ void TcbBarControl::PaintClient(platform::Canvas& canvas) {
         DrawEndMark(canvas, EndMarkRect(), static_cast<bars::MarkState>(m_markState), m_linksHidden,
                     Manager().Style() == bmsEnhanced, IsVertical(m_dockingStyle));
     if (HasCaptionButtons()) {
-        const platform::Size size = CaptionButtonSize();
-        const platform::Rect client = ClientRect();
-        platform::Rect button = IsVertical(m_dockingStyle)
-                                    ? platform::Rect{(client.Width() - size.width) / 2, client.bottom - size.height,
-                                                     (client.Width() + size.width) / 2, client.bottom}
-                                    : platform::Rect{client.right - size.width, (client.Height() - size.height) / 2,
-                                                     client.right, (client.Height() + size.height) / 2};
-        platform::DrawFrameControl(canvas, button, platform::DFC_CAPTION,
-                                   platform::DFCS_CAPTIONCLOSE | (Manager().FlatCloseButton() ? platform::DFCS_FLAT : 0));
+        const unsigned look = (Manager().FlatCloseButton() ? platform::DFCS_FLAT : 0u) |
+                              (m_captionButtonPressed ? platform::DFCS_PUSHED : 0u);
+        platform::DrawFrameControl(canvas, CaptionButtonRect(), platform::DFC_CAPTION,
+                                   platform::DFCS_CAPTIONCLOSE | look);
     }
 }
 
@@ -468,7 +470,30 @@ int TcbBarControl::HitTest(platform::Point p) const {
     return platform::HTNOWHERE;
 }
 
+platform::Rect TcbBarControl::CaptionButtonRect() const {
+    const platform::Size size = CaptionButtonSize();
+    const platform::Rect client = ClientRect();
+    if (IsVertical(m_dockingStyle))
+        return {(client.Width() - size.width) / 2, client.bottom - size.height, (client.Width() + size.width) / 2,
+                client.bottom};
+    return {client.right - size.width, (client.Height() - size.height) / 2, client.right,
+            (client.Height() + size.height) / 2};
+}
+
+bool TcbBarControl::OverCaptionButton(platform::Point window) const {
+    if (!HasCaptionButtons() || m_dockingStyle == dsNone) return false;
+    const platform::Point p = WindowToClient(window);
+    const platform::Rect r = CaptionButtonRect();
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+
 void TcbBarControl::WindowPress(platform::Point window, bool doubleClick) {
+    if (OverCaptionButton(window) && !IsCustomizing()) {
+        m_captionButtonTracking = m_captionButtonPressed = true;
+        platform::SetCapture(Handle());
+        Repaint();
+        return;
+    }
     const int hit = HitTest(window);
     const platform::Point screen = platform::ClientToScreen(this, window);
     if (hit == platform::HTCAPTION) {
@@ -507,6 +532,14 @@ void TcbBarControl::WindowPress(platform::Point window, bool doubleClick) {
 }
 
 void TcbBarControl::WindowRelease(platform::Point window) {
+    if (m_captionButtonTracking) {
+        m_captionButtonTracking = m_captionButtonPressed = false;
+        platform::ReleaseCapture();
+        Repaint();
+        TcbBarManager& manager = Manager();
+        if (OverCaptionButton(window) && manager.OnCloseButtonClick) manager.OnCloseButtonClick(manager);
+        return;
+    }
     if (m_closeTracking) {
         m_closeTracking = false;
         platform::ReleaseCapture();
@@ -531,6 +564,14 @@ void TcbBarControl::WindowRelease(platform::Point window) {
 }
 
 void TcbBarControl::WindowMove(platform::Point window) {
+    if (m_captionButtonTracking) {
+        const bool over = OverCaptionButton(window);
+        if (over != m_captionButtonPressed) {
+            m_captionButtonPressed = over;
+            Repaint();
+        }
+        return;
+    }
     if (m_closeTracking) {
         const bool over = HitTest(window) == platform::HTCLOSE;
         if (over != m_closePressed) {
@@ -542,6 +583,13 @@ void TcbBarControl::WindowMove(platform::Point window) {
     if (m_sizing != SizingEdge::None) {
         Resize(m_sizing, platform::ClientToScreen(this, window));
         return;
+    }
+    // The enhanced end mark lights up under the mouse.
+    if (HasEndMark() && Manager().Style() == bmsEnhanced && m_markState != 2) {
+        const platform::Point p = WindowToClient(window);
+        const platform::Rect mark = EndMarkRect();
+        const bool over = p.x >= mark.left && p.x < mark.right && p.y >= mark.top && p.y < mark.bottom;
+        if (over != (m_markState == 1)) SetMarkState(over ? 1 : 0);
     }
     TCustomcbBarControl::WindowMove(window);
 }
@@ -572,6 +620,17 @@ void TcbBarControl::Resize(SizingEdge edge, platform::Point screen) {
     setGeometry(r.left, r.top, r.Width(), r.Height());
     CalcLayout();
     Repaint();
+}
+
+void TcbBarControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        if (!IsCustomizing() && ToolbarsPopupHandler()) {
+            const QPoint p = event->globalPosition().toPoint();
+            ToolbarsPopupHandler()(Manager(), {p.x(), p.y()});
+        }
+        return;
+    }
+    TCustomcbBarControl::mousePressEvent(event);
 }
 
 void TcbBarControl::ToggleDocking() {

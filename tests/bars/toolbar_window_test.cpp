@@ -147,11 +147,6 @@ TEST_F(WindowsTest, FloatingBarWrapsItsLinksAndDrawsItsCaption) {
     EXPECT_EQ(canvas.Pixel(close.left, close.top), platform::SystemColour(platform::COLOR_3DLIGHT));
 }
 
-}  // namespace
-}  // namespace bars::testing
-
-namespace bars::testing {
-namespace {
 
 // A menu-bar title: as high as the bar's text row, as the sub-item entries of a menu bar are.
 class MenuTitle : public TcbBarButton {
@@ -233,6 +228,17 @@ TEST_F(WindowsTest, ButtonsWithoutUnclickAfterDoingStayReleasedDuringOnClick) {
     Click(bar, 1);
     EXPECT_EQ(pushed, (std::vector<bool>{true, false}));
     EXPECT_FALSE(bar.ItemLinks().Items(0)->Control()->ClickHold());
+}
+
+
+TEST_F(WindowsTest, AClickThatFreesItsOwnItemTouchesNothingOfItAfterwards) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 3);
+    TcbBarButton& doomed = ButtonOf(bar, 1);
+    doomed.OnClick = [&](platform::Component*) { manager->FreeItem(doomed); };
+    Click(bar, 1);
+    EXPECT_EQ(bar.ItemLinks().Count(), 2);
+    EXPECT_EQ(manager->ItemByName("Tools1"), nullptr);
+    EXPECT_EQ(WindowOf(bar).PressedControl(), nullptr);
 }
 
 }  // namespace
