@@ -10,6 +10,7 @@
 #include "bars/manager/categories.h"
 #include "bars/manager/manager_list.h"
 #include "bars/popups/bar_hints.h"
+#include "bars/popups/popup_menu.h"
 #include "bars/services/bar_fonts.h"
 #include "bars/services/framework_services.h"
 #include "bars/store/layout_store.h"
@@ -62,6 +63,7 @@ TcbBarManager::~TcbBarManager() {
     BarHints::Instance().ManagerGoing(*this);
     m_destroying = true;
     SetCustomizing(false);
+    FreePopupMenusOf(*this);
     m_bars.reset();
     while (!m_items.empty()) {
         FreeItem(*m_items.back());
