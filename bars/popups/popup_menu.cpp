@@ -11,6 +11,7 @@
 #include "platform/core/bar_strings.h"
 #include "platform/qt/mouse_capture.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QPointer>
 #include <QWidget>
@@ -52,7 +53,6 @@ TcbBarPopupMenu::~TcbBarPopupMenu() {
         menu->OnPopup = nullptr;
         menu->Release();
     }
-    if (m_loop) m_loop->quit();
     m_itemLinks.reset();
     std::erase(PopupMenus(), this);
 }
@@ -92,7 +92,6 @@ void TcbBarPopupMenu::Loaded() { m_itemLinks->AfterLoading(true); }
 
 void TcbBarPopupMenu::CloseUp() {
     m_loopRunning = false;
-    if (m_loop) m_loop->quit();
     if (OnCloseUp) OnCloseUp(*this);
 }
 
@@ -114,15 +113,12 @@ void TcbBarPopupMenu::Popup(int x, int y) {
     menu->SetAnimate(m_animate);
     menu->ShowMenu();
     if (!alive || m_noLoop || !IsOpen()) return;
-    // The menu's own loop: what comes after its close is left to the application's loop.
-    QEventLoop loop;
-    m_loop = &loop;
+    // The menu's own loop: what comes after its close is left to the application's loop. A quit
+    // meanwhile stays with the application's loop, which ends once the menu is closed.
     m_loopRunning = true;
-    loop.exec();
+    while (alive && m_loopRunning && IsOpen()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     // The click that closed the menu may have freed this component (or its form).
-    if (!alive) return;
-    m_loop = nullptr;
-    m_loopRunning = false;
+    if (alive) m_loopRunning = false;
 }
 
 void TcbBarPopupMenu::DropDown(platform::Point screen, bool animate, int openerWidth, int openerHeight) {

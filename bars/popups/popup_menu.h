@@ -11,8 +11,6 @@
 #include <functional>
 #include <memory>
 
-class QEventLoop;
-
 namespace bars {
 
 class TcbBarSubMenuControl;
@@ -74,7 +72,6 @@ private:
     int m_openerWidth = 0;
     int m_openerHeight = 0;
     bool m_loopRunning = false;
-    QEventLoop* m_loop = nullptr;
 };
 
 // The pop-up menus of a manager go before its items do.
