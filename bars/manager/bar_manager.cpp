@@ -11,6 +11,7 @@
 #include "bars/manager/manager_list.h"
 #include "bars/popups/bar_hints.h"
 #include "bars/popups/popup_menu.h"
+#include "bars/popups/popup_menu_links.h"
 #include "bars/services/bar_fonts.h"
 #include "bars/services/framework_services.h"
 #include "bars/store/layout_store.h"
@@ -64,6 +65,7 @@ TcbBarManager::~TcbBarManager() {
     m_destroying = true;
     SetCustomizing(false);
     FreePopupMenusOf(*this);
+    FreePopupMenuLinksOf(*this);
     m_bars.reset();
     while (!m_items.empty()) {
         FreeItem(*m_items.back());

@@ -1,4 +1,6 @@
 #include "bars/popups/popup_menu.h"
+#include "bars/popups/popup_menu_links.h"
+#include "bars/popups/toolbars_popup.h"
 #include "platform/core/bar_error.h"
 #include "tests/bars/menus_fixture.h"
 
@@ -10,7 +12,8 @@ namespace {
 
 class PopupMenuTest : public MenusTest {
 public:
-    PopupMenuTest() { InstallPopupMenuDropDowns(); }
+    PopupMenuTest() { InstallPopupWindows(); }
+    ~PopupMenuTest() override { RemovePopupWindows(); }
 
     // A pop-up menu on the form with entries "Deal" and "Undo" that log their clicks.
     TcbBarPopupMenu& NewPopup(QObject* owner) {
@@ -141,6 +144,67 @@ TEST_F(PopupMenuTest, ADropDownButtonsArrowOpensItsMenuWithoutOnClickItsButtonPa
     ClickAt(WindowOf(bar), {rect.left + 3, (rect.top + rect.bottom) / 2});
     EXPECT_EQ(clicks, 1);
     EXPECT_FALSE(popup.IsOpen());
+}
+
+TEST_F(PopupMenuTest, ARightClickOnAControlWithTwoLinksShowsOnlyTheFirstLinksMenu) {
+    auto* control = new QWidget(form.get());
+    control->setGeometry(10, 40, 100, 50);
+    TcbBarPopupMenu& first = NewPopup(form.get());
+    TcbBarPopupMenu& second = NewPopup(form.get());
+    TcbBarPopupMenuLinks& links = PopupMenuLinksOf(*manager);
+    links.Add().SetControl(control);
+    links.Items(0)->SetPopupMenu(&first);
+    links.Add().SetControl(control);
+    links.Items(1)->SetPopupMenu(&second);
+    std::vector<TcbBarPopupMenu*> shown;
+    auto closeWhatShows = [&] {
+        WhileOpen([&] {
+            for (TcbBarPopupMenu* popup : {&first, &second}) {
+                if (!popup->IsOpen()) continue;
+                shown.push_back(popup);
+                popup->MenuWindow()->CloseAll();
+            }
+        });
+    };
+    closeWhatShows();
+    EXPECT_TRUE(DispatchPopupMenuLinks(*control, platform::Point{30, 60}));
+    EXPECT_EQ(shown, std::vector<TcbBarPopupMenu*>{&first});
+    // The first link's action may refuse: the next link of the control shows its menu.
+    links.Items(0)->OnAction = [](TcbBarPopupMenuLink&, QWidget&, platform::Point&, TcbBarPopupMenu*& menu) {
+        menu = nullptr;
+    };
+    closeWhatShows();
+    EXPECT_TRUE(DispatchPopupMenuLinks(*control, std::nullopt));
+    EXPECT_EQ(shown, (std::vector<TcbBarPopupMenu*>{&first, &second}));
+    // A control without links shows nothing.
+    EXPECT_FALSE(DispatchPopupMenuLinks(*form, std::nullopt));
+}
+
+TEST_F(PopupMenuTest, TheToolbarsPopupListsTheBarsAndOffersCustomizingOnlyWhenAllowed) {
+    TcbBar& standard = ShowBar("Standard", dsTop, 1);
+    NewBar("Drawing");
+    NewBar("Hidden").SetHidden(true);
+    TcbBarSubMenuControl* menu = ShowToolbarsPopup(*manager, {200, 200});
+    ASSERT_NE(menu, nullptr);
+    const TcbBarItemLinks& entries = *menu->ItemLinks();
+    ASSERT_EQ(entries.Count(), 3);
+    EXPECT_EQ(entries.Items(0)->Caption(), "Standard");
+    EXPECT_TRUE(dynamic_cast<TcbBarButton*>(entries.Items(0)->Item())->Down());
+    EXPECT_FALSE(dynamic_cast<TcbBarButton*>(entries.Items(1)->Item())->Down());
+    EXPECT_EQ(entries.Items(2)->Caption(), "&Customize...");
+    EXPECT_TRUE(entries.Items(2)->OwnBeginGroup());
+    ClickAt(*menu, Centre(entries, 0));
+    EXPECT_FALSE(standard.Visible());
+    FlushDeletes();
+
+    manager->SetCanCustomize(false);
+    menu = ShowToolbarsPopup(*manager, {200, 200});
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->ItemLinks()->Count(), 2);
+    menu->CloseAll();
+    FlushDeletes();
+    for (int i = manager->Bars().Count() - 1; i >= 0; --i) manager->Bars().Delete(i);
+    EXPECT_EQ(ShowToolbarsPopup(*manager, {200, 200}), nullptr);
 }
 
 TEST(PopupMenuWithoutManagers, CannotBeMade) {
