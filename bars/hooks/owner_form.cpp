@@ -143,7 +143,11 @@ void FormMessageHandler(TcbBarManager& manager, const platform::WindowMessage& m
         }
         break;
     case WM_SYSCOLORCHANGE: RebuildDitherBrush(); break;
-    case WM_SETTINGCHANGE: KeepFloatingBarsInWorkArea(manager); break;
+    case WM_SETTINGCHANGE:
+        // The menu font may have changed with the other system settings.
+        if (manager.UseSystemFont()) manager.SetUseSystemFont(true);
+        KeepFloatingBarsInWorkArea(manager);
+        break;
     case WM_SIZE:
         if (message.wParam == SIZE_MINIMIZED) {
             CloseOwnMenus(manager);

@@ -210,6 +210,12 @@ bool KeyboardHookProc(const platform::KeyHookMessage& message) {
 bool MouseHookProc(const platform::MouseHookMessage& message) {
     DispatchState& state = State();
     TCustomcbBarControl* active = Active();
+    if (!active && message.message == platform::WM_RBUTTONUP && state.popupShower) {
+        // A right click on a control of a form with a manager shows the control's linked menu.
+        QWidget* control = platform::WidgetOf(message.window);
+        TcbBarManager* manager = control ? BarManagers().ManagerOfForm(control->window()) : nullptr;
+        return manager && !manager->IsDesigning() && state.popupShower(*manager, control, message.point);
+    }
     if (!active || state.mouseReentered) return false;
     state.mouseReentered = true;
     struct Reentry {

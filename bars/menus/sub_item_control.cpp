@@ -14,6 +14,7 @@
 #include "bars/windows/toolbar_window.h"
 #include "platform/core/system_colours.h"
 #include "platform/core/timer_service.h"
+#include "platform/qt/timer_service_qt.h"
 #include "platform/qt/classic_draw.h"
 
 #include <QImage>
@@ -90,14 +91,13 @@ TcbBarSubItemControl* TcbBarSubItemControl::HoverControl() { return g_hover.cont
 
 void TcbBarSubItemControl::CancelHover() {
     if (g_hover.timer != 0)
-        if (platform::ITimerService* timers = platform::InstalledTimerService()) timers->KillTimer(g_hover.timer);
+        platform::Timers().KillTimer(g_hover.timer);
     g_hover = {};
 }
 
 void TcbBarSubItemControl::StartHover(bool opening) {
     CancelHover();
-    platform::ITimerService* timers = platform::InstalledTimerService();
-    if (!timers) return;
+    platform::ITimerService* timers = &platform::Timers();
     g_hover.control = this;
     g_hover.opening = opening;
     g_hover.timer = timers->SetTimer(kSubMenuHoverMs, [](unsigned) {

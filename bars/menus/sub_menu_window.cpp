@@ -17,6 +17,7 @@
 #include "platform/core/random.h"
 #include "platform/core/system_colours.h"
 #include "platform/core/timer_service.h"
+#include "platform/qt/timer_service_qt.h"
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/classic_draw.h"
 #include "platform/qt/window_list.h"
@@ -49,7 +50,7 @@ platform::Colour RarelyUsedColour() {
     return lift(face & 0xFF) | lift((face >> 8) & 0xFF) << 8 | lift((face >> 16) & 0xFF) << 16;
 }
 
-platform::ITimerService* Timers() { return platform::InstalledTimerService(); }
+platform::ITimerService* Timers() { return &platform::Timers(); }
 
 // A solid triangle centred in the row, apex up or down.
 void DrawMenuArrow(platform::Canvas& canvas, const platform::Rect& row, int itemHeight, bool up) {
@@ -517,6 +518,8 @@ void TcbBarSubMenuControl::SetActive(bool active) {
 }
 
 void TcbBarSubMenuControl::SetSelected(TcbBarItemControl* control) {
+    // A selection is input: the menu is at full size before it scrolls to it.
+    if (control) StopAnimation();
     TCustomcbBarControl::SetSelected(control);
     if (m_markState == 0 && HasExpandRow() && Timers()) {
         StopExpandTimer();

@@ -22,6 +22,21 @@ TEST_F(WindowsTest, DockedBarSitsInItsAreaWithGripAndBorders) {
     EXPECT_FALSE(window.HasEndMark());
 }
 
+TEST_F(WindowsTest, ALeftDockedBarRunsDownWithItsGripOnTop) {
+    manager->SetStyle(bmsStandard);
+    TcbBar& bar = ShowBar("Tools", dsLeft, 3);
+    TcbBarControl& window = WindowOf(bar);
+    TcbDockControl& area = *DockAreasOf(*manager).Area(dsLeft);
+    EXPECT_EQ(window.parentWidget(), &area);
+    EXPECT_EQ(window.Insets(), (FrameInsets{2, 2 + 9, 2, 2}));
+    EXPECT_EQ(window.Bounds(), (Rect{0, 0, 23 + 4, 3 * 22 + 9 + 4}));
+    EXPECT_EQ(area.AreaSize(), 27);
+    // The buttons follow each other downwards, centred across.
+    EXPECT_EQ(bar.ItemLinks().Items(1)->ItemRect(), (Rect{0, 22, 23, 44}));
+    // The left area starts below the top one and spans the rest of the form's height.
+    EXPECT_EQ(area.geometry(), QRect(0, 0, 27, form->height()));
+}
+
 TEST_F(WindowsTest, HidingAndShowingBringsABarBackToItsRowAndPlace) {
     TcbBar& first = ShowBar("First", dsTop, 2, 0);
     TcbBar& second = ShowBar("Second", dsTop, 2, 1);
