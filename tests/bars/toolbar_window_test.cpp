@@ -1,5 +1,6 @@
 #include "tests/bars/windows_fixture.h"
 
+#include "bars/design/manager_description.h"
 #include "platform/core/system_colours.h"
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/canvas.h"
@@ -35,6 +36,37 @@ TEST_F(WindowsTest, ALeftDockedBarRunsDownWithItsGripOnTop) {
     EXPECT_EQ(bar.ItemLinks().Items(1)->ItemRect(), (Rect{0, 22, 23, 44}));
     // The left area starts below the top one and spans the rest of the form's height.
     EXPECT_EQ(area.geometry(), QRect(0, 0, 27, form->height()));
+}
+
+TEST_F(WindowsTest, BarsOfADescriptionKeepTheirRowsAndTheAreaSizesOnceLoaded) {
+    auto description = std::make_shared<TcbBarManagerDescription>();
+    description->categories = {"Default"};
+    description->dockControlHeights = {0, 0, 23, 0};
+    for (const char* name : {"btnA", "btnB"}) {
+        TcbBarItemDescription item;
+        item.name = name;
+        item.category = 0;
+        description->items.push_back(item);
+    }
+    for (int row : {2, 0}) {
+        TcbBarDescription bar;
+        bar.name = bar.caption = "Row" + std::to_string(row);
+        bar.dockingStyle = dsTop;
+        bar.row = row;
+        bar.oneOnRow = true;
+        bar.visible = true;
+        bar.links = {{row == 0 ? "btnA" : "btnB"}};
+        description->bars.push_back(bar);
+    }
+    QWidget designed;
+    designed.setGeometry(0, 0, 300, 200);
+    TcbBarManager& loaded = BuildBarManager(&designed, description);
+    const DockRows& rows = DockAreasOf(loaded).Area(dsTop)->Rows();
+    // The empty row kept for row 2 while loading goes with the first layout.
+    EXPECT_EQ(rows.RowCount(), 2);
+    EXPECT_EQ(rows.RowIndex(WindowOf(*loaded.BarByName("Row0"))), 0);
+    EXPECT_EQ(rows.RowIndex(WindowOf(*loaded.BarByName("Row2"))), 1);
+    EXPECT_EQ(loaded.Bars().DockControlSize(dsTop), 2 * 26);
 }
 
 TEST_F(WindowsTest, HidingAndShowingBringsABarBackToItsRowAndPlace) {
