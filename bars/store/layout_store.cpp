@@ -1,5 +1,6 @@
 #include "bars/store/layout_store.h"
 
+#include "bars/hooks/owner_form.h"
 #include "bars/manager/bar_manager.h"
 #include "bars/store/ini_layout.h"
 #include "bars/store/registry_layout.h"
@@ -81,30 +82,36 @@ void ReadLayoutStores(TcbBarManager& manager) {
     if (manager.StoreInIniFile()) LoadFromIniFile(manager, manager.IniFileName());
 }
 
+bool WriteLayoutStore(TcbBarManager& manager, bool registry) noexcept {
+    try {
+        return registry ? SaveToRegistry(manager, manager.RegistryPath()) : SaveToIniFile(manager, manager.IniFileName());
+    } catch (...) {
+        return false;
+    }
+}
+
 bool WriteLayoutStores(TcbBarManager& manager) noexcept {
     bool written = true;
-    try {
-        if (manager.StoreInRegistry()) written = SaveToRegistry(manager, manager.RegistryPath()) && written;
-    } catch (...) {
-        written = false;
-    }
-    try {
-        if (manager.StoreInIniFile()) written = SaveToIniFile(manager, manager.IniFileName()) && written;
-    } catch (...) {
-        written = false;
-    }
+    if (manager.StoreInRegistry()) written = WriteLayoutStore(manager, true) && written;
+    if (manager.StoreInIniFile()) written = WriteLayoutStore(manager, false) && written;
     return written;
 }
 
 void WriteLayoutStoresWithForm(TcbBarManager& manager) {
-    QWidget* form = manager.OwnerForm();
+    // The owner-form step writes on the form's destruction message; a form that never
+    // showed gets no such message, so its end is watched here too. One mark keeps it once.
+    constexpr const char* kWritten = "corvanetLayoutStoreWritten";
     constexpr const char* kWatched = "corvanetLayoutStoreWatched";
+    SetLayoutStoreWriter([](TcbBarManager& target, bool registry) { WriteLayoutStore(target, registry); });
+    QWidget* form = manager.OwnerForm();
     if (!form || manager.property(kWatched).toBool()) return;
     manager.setProperty(kWatched, true);
     // The form tells of its end before its children (the manager among them) go.
     QPointer<TcbBarManager> alive(&manager);
     QObject::connect(form, &QObject::destroyed, &manager, [alive] {
-        if (alive) WriteLayoutStores(*alive);
+        if (!alive || alive->property(kWritten).toBool()) return;
+        alive->setProperty(kWritten, true);
+        WriteLayoutStores(*alive);
     });
 }
 

@@ -31,6 +31,7 @@ std::string IniSectionPrefix(const TcbBarManager& manager);
 // throws: a failure leaves the old store whole.
 void ReadLayoutStores(TcbBarManager& manager);
 bool WriteLayoutStores(TcbBarManager& manager) noexcept;
+bool WriteLayoutStore(TcbBarManager& manager, bool registry) noexcept;
 // Writes the stores once when the manager's form is destroyed (not when the manager alone
 // goes). Called once per manager, at the end of its loading.
 void WriteLayoutStoresWithForm(TcbBarManager& manager);
