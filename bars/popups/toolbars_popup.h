@@ -18,7 +18,4 @@ TcbBarSubMenuControl* ShowToolbarsPopup(TcbBarManager& manager, platform::Point 
 void InstallPopupWindows();
 void RemovePopupWindows();
 
-// The link data of the entries: a bar's index, or the customize entry's.
-inline constexpr int kCustomizeEntryData = 1000;
-
 }  // namespace bars

@@ -1,5 +1,6 @@
 #include "bars/popups/popup_menu.h"
 #include "bars/popups/popup_menu_links.h"
+#include "bars/popups/quick_control.h"
 #include "bars/popups/toolbars_popup.h"
 #include "platform/core/bar_error.h"
 #include "tests/bars/menus_fixture.h"
@@ -205,6 +206,47 @@ TEST_F(PopupMenuTest, TheToolbarsPopupListsTheBarsAndOffersCustomizingOnlyWhenAl
     FlushDeletes();
     for (int i = manager->Bars().Count() - 1; i >= 0; --i) manager->Bars().Delete(i);
     EXPECT_EQ(ShowToolbarsPopup(*manager, {200, 200}), nullptr);
+}
+
+TEST_F(PopupMenuTest, TheMoreButtonsDropDownHoldsWhatDidNotFitAndTheAddOrRemoveList) {
+    TcbBar& bar = ShowBar("Long", dsTop, 25);
+    TcbBarControl& toolbar = WindowOf(bar);
+    ASSERT_TRUE(toolbar.HasEndMark());
+    int hidden = 0;
+    for (int i = 0; i < bar.ItemLinks().Count(); ++i) hidden += bar.ItemLinks().Items(i)->ItemRect().Width() == 0;
+    ASSERT_GT(hidden, 0);
+    toolbar.SetMarkState(2);
+    TcbBarSubMenuControl* quick = OpenQuickControl();
+    ASSERT_NE(quick, nullptr);
+    const TcbBarItemLinks& entries = *quick->ItemLinks();
+    ASSERT_EQ(entries.Count(), hidden + 1);
+    EXPECT_EQ(entries.Items(0)->SourceLink(), bar.ItemLinks().Items(25 - hidden));
+    TcbBarItemLink& more = *entries.Items(hidden);
+    EXPECT_EQ(more.Caption(), "&Add or Remove Buttons");
+    EXPECT_TRUE(more.OwnBeginGroup());
+    const TcbBarItemLinks& list = dynamic_cast<TcbBarSubItem*>(more.Item())->ItemLinks();
+    ASSERT_EQ(list.Count(), 25 + 2);
+    EXPECT_EQ(list.Items(25)->Caption(), "&Reset Toolbar");
+    EXPECT_TRUE(list.Items(25)->OwnBeginGroup());
+    EXPECT_EQ(list.Items(26)->Caption(), "&Customize...");
+    EXPECT_FALSE(list.Items(26)->OwnBeginGroup());
+    // An entry of the list shows or hides its link on the bar.
+    auto& first = dynamic_cast<TcbBarButton&>(*list.Items(0)->Item());
+    EXPECT_TRUE(first.Down());
+    first.DirectClick();
+    EXPECT_FALSE(bar.ItemLinks().Items(0)->Visible());
+    toolbar.SetMarkState(0);
+    FlushDeletes();
+    EXPECT_EQ(OpenQuickControl(), nullptr);
+
+    bar.SetAllowReset(false);
+    toolbar.SetMarkState(2);
+    ASSERT_NE(OpenQuickControl(), nullptr);
+    const TcbBarItemLinks& entries2 = *OpenQuickControl()->ItemLinks();
+    const TcbBarItemLinks& list2 = dynamic_cast<TcbBarSubItem*>(entries2.Items(entries2.Count() - 1)->Item())->ItemLinks();
+    EXPECT_EQ(list2.Items(list2.Count() - 1)->Caption(), "&Customize...");
+    EXPECT_TRUE(list2.Items(list2.Count() - 1)->OwnBeginGroup());
+    EXPECT_FALSE(dynamic_cast<TcbBarButton&>(*list2.Items(0)->Item()).Down());
 }
 
 TEST(PopupMenuWithoutManagers, CannotBeMade) {
