@@ -1,9 +1,11 @@
+#include "bars/popups/customizing_popup.h"
 #include "bars/popups/popup_menu.h"
 #include "bars/popups/popup_menu_links.h"
 #include "bars/popups/quick_control.h"
 #include "bars/popups/toolbars_popup.h"
 #include "platform/core/bar_error.h"
 #include "tests/bars/menus_fixture.h"
+#include "tests/support/fake_services.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -247,6 +249,55 @@ TEST_F(PopupMenuTest, TheMoreButtonsDropDownHoldsWhatDidNotFitAndTheAddOrRemoveL
     EXPECT_EQ(list2.Items(list2.Count() - 1)->Caption(), "&Customize...");
     EXPECT_TRUE(list2.Items(list2.Count() - 1)->OwnBeginGroup());
     EXPECT_FALSE(dynamic_cast<TcbBarButton&>(*list2.Items(0)->Item()).Down());
+}
+
+TEST_F(PopupMenuTest, TheCustomizingPopupOfALinkOffersItsEntriesInOrderAndActsOnTheLink) {
+    TcbBar& bar = ShowBar("Standard", dsTop, 3);
+    manager->SetCustomizing(true);
+    TcbBarItemLink& second = *bar.ItemLinks().Items(1);
+    second.SetUserPaintStyle(psCaption);
+    TcbBarSubMenuControl* menu = ShowCustomizingPopup(second, {100, 100});
+    ASSERT_NE(menu, nullptr);
+    const TcbBarItemLinks& entries = *menu->ItemLinks();
+    std::vector<std::string> captions;
+    for (int i = 0; i < entries.Count(); ++i) captions.push_back(entries.Items(i)->Caption());
+    EXPECT_EQ(captions, (std::vector<std::string>{"&Reset", "&Delete", "Defa&ult style", "&Text Only (Always)",
+                                                  "Text &Only (in Menus)", "Image &and Text", "Begin a &Group"}));
+    EXPECT_TRUE(entries.Items(2)->OwnBeginGroup());
+    EXPECT_TRUE(entries.Items(6)->OwnBeginGroup());
+    auto entry = [&](int index) -> TcbBarButton& { return dynamic_cast<TcbBarButton&>(*entries.Items(index)->Item()); };
+    EXPECT_TRUE(entry(3).Down());
+    EXPECT_TRUE(entry(6).Enabled());
+    entry(5).DirectClick();
+    EXPECT_EQ(second.PaintStyle(), psCaptionGlyph);
+    entry(6).DirectClick();
+    EXPECT_TRUE(second.OwnBeginGroup());
+    entry(0).DirectClick();
+    EXPECT_EQ(second.UserDefine(), 0);
+    entry(1).DirectClick();
+    EXPECT_EQ(bar.ItemLinks().Count(), 2);
+    entry(0).DirectClick();  // the link is gone: nothing happens
+    menu->CloseAll();
+    FlushDeletes();
+
+    menu = ShowCustomizingPopup(*bar.ItemLinks().Items(0), {100, 100});
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(dynamic_cast<TcbBarButton&>(*menu->ItemLinks()->Items(6)->Item()).Enabled());
+    menu->CloseAll();
+    manager->SetCustomizing(false);
+}
+
+TEST_F(PopupMenuTest, ABlankNameKeepsTheCaptionAndTellsTheUser) {
+    TcbBar& bar = MakeBar("Standard", dsTop, 1);
+    TcbBarItemLink& link = *bar.ItemLinks().Items(0);
+    test_support::ScriptedMessages messages;
+    EXPECT_FALSE(ApplyCustomizingName(link, "", messages, "Corvanet"));
+    EXPECT_EQ(link.UserDefine(), 0);
+    ASSERT_EQ(messages.Events().size(), 1u);
+    EXPECT_EQ(messages.Texts(test_support::MessageEvent::Kind::Error),
+              std::vector<std::string>{"A command name cannot be blank. Please enter a name."});
+    EXPECT_TRUE(ApplyCustomizingName(link, "Deal", messages, "Corvanet"));
+    EXPECT_EQ(link.Caption(), "Deal");
 }
 
 TEST(PopupMenuWithoutManagers, CannotBeMade) {
