@@ -188,25 +188,22 @@ void TcbBarControl::WindowMove(platform::Point window) {
 void TcbBarControl::Resize(SizingEdge edge, platform::Point screen) {
     const platform::Size extra = Manager().BarExtraSize(dsNone);
     platform::Rect r = m_sizingStart;
-    const int dx = screen.x - m_sizingPress.x, dy = screen.y - m_sizingPress.y;
-    platform::Size client;
-    if (edge == SizingEdge::Left || edge == SizingEdge::Right) {
-        const int dragged = r.Width() + (edge == SizingEdge::Left ? -dx : dx);
-        client = FloatingSizeForWidth(Metrics(false), dragged - extra.width);
-        if (edge == SizingEdge::Left)
-            r.left = r.right - (client.width + extra.width);
-        else
-            r.right = r.left + client.width + extra.width;
-        r.bottom = r.top + client.height + extra.height;
-    } else {
-        const int dragged = r.Height() + (edge == SizingEdge::Top ? -dy : dy);
-        client = FloatingSizeForHeight(Metrics(false), dragged - extra.height);
-        if (edge == SizingEdge::Top)
-            r.top = r.bottom - (client.height + extra.height);
-        else
-            r.bottom = r.top + client.height + extra.height;
-        r.right = r.left + client.width + extra.width;
-    }
+    const bool sideways = edge == SizingEdge::Left || edge == SizingEdge::Right;
+    const bool fromStart = edge == SizingEdge::Left || edge == SizingEdge::Top;
+    const int moved = sideways ? screen.x - m_sizingPress.x : screen.y - m_sizingPress.y;
+    const int dragged = (sideways ? r.Width() : r.Height()) + (fromStart ? -moved : moved);
+    const platform::Size client = sideways ? FloatingSizeForWidth(Metrics(false), dragged - extra.width)
+                                           : FloatingSizeForHeight(Metrics(false), dragged - extra.height);
+    // The dragged edge moves; the opposite one, and the top-left for the other direction, stay.
+    const int width = client.width + extra.width, height = client.height + extra.height;
+    if (edge == SizingEdge::Left)
+        r.left = r.right - width;
+    else
+        r.right = r.left + width;
+    if (edge == SizingEdge::Top)
+        r.top = r.bottom - height;
+    else
+        r.bottom = r.top + height;
     if (r.top < kSizingTopLimit) r = {r.left, kSizingTopLimit, r.right, kSizingTopLimit + r.Height()};
     setGeometry(r.left, r.top, r.Width(), r.Height());
     CalcLayout();

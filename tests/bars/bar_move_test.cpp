@@ -138,6 +138,15 @@ TEST_F(BarMoveTest, DraggingAFloatingBarsRightBorderRewrapsItsLinks) {
     EXPECT_EQ(window.x(), 100);  // the left edge stays
     SendMouse(window, QEvent::MouseButtonRelease, {right - 60, 20}, Qt::NoButton);
     EXPECT_EQ(bar.FloatClientWidth(), 3 * 23);
+    // Dragging the bottom border down by a line: three lines, two buttons a line.
+    const int bottom = window.height() - 1;
+    const int top = window.geometry().top();
+    SendMouse(window, QEvent::MouseButtonPress, {20, bottom}, Qt::LeftButton);
+    SendMouse(window, QEvent::MouseMove, {20, bottom + 22}, Qt::LeftButton);
+    EXPECT_EQ(window.ClientRect().Width(), 2 * 23);
+    EXPECT_EQ(window.ClientRect().Height(), 3 * 22);
+    EXPECT_EQ(window.geometry().top(), top);
+    SendMouse(window, QEvent::MouseButtonRelease, {20, bottom + 22}, Qt::NoButton);
 }
 
 
