@@ -1,6 +1,6 @@
 #include <QImage>
 
-#include "engine/preference_fields.h"
+#include "engine/model/preference_fields.h"
 #include "shell/splash_form.h"
 #include "tests/shell/program_fixture.h"
 
