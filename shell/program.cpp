@@ -165,7 +165,11 @@ int Program::Run() {
     p.application.ProcessMessages();
     p.Step(StartupStep::kMessages);
 
+    // The table opens the library only in the next step; the splash's copy lends it the
+    // splash sound, which could otherwise never be found.
+    p.game->media.SetCardLibraryHandle(splashLibrary.IsOpen() ? &splashLibrary : nullptr);
     p.game->media.InitStartupSounds(engine::PreferenceFile(p.paths));
+    p.game->media.SetCardLibraryHandle(nullptr);
     p.Step(StartupStep::kSounds);
 
     const MainWindowParts parts{*p.game,
