@@ -115,6 +115,7 @@ void TfrmMain::FormCreate() {
     engine::StartupHooks hooks;
     hooks.applyAutoplay = [this](int gameId) { engine::ApplyAutoplay(m_game, gameId); };
     m_loaded = engine::LoadTable(m_game, hooks);
+    if (m_loaded) LoadToolbarGlyphs();
     m_timer->SetEnabled(m_loaded);
 }
 

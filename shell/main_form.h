@@ -225,6 +225,7 @@ private:
     void BuildPopupMenus();
     void BindEvents();
     void BindToolbarButtons();
+    void LoadToolbarGlyphs();
     CommandTable::Handlers CommandHandlers();
     // Each toolbar button lets the window paint first, then runs its menu handler.
     void RunFromButton(void (TfrmMain::*handler)());

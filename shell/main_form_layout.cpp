@@ -78,10 +78,14 @@ void TfrmMain::BindToolbarButtons() {
         platform::SpeedButton* button = Button(name);
         button->onClick = [this, button] { tbAutoPlayClick(*button); };
     }
-    for (const ToolbarGlyph& glyph : kToolbarGlyphs) {
-        SetItemGlyph(glyph.largeButton, glyph.glyph);
-        SetItemGlyph(glyph.smallButton, glyph.glyph);
-    }
+}
+
+// The library opens while the table loads; buttons that got no glyph from the engine
+// then take their own.
+void TfrmMain::LoadToolbarGlyphs() {
+    for (const ToolbarGlyph& glyph : kToolbarGlyphs)
+        for (std::string_view name : {glyph.largeButton, glyph.smallButton})
+            if (Button(name)->Glyph().isNull()) SetItemGlyph(name, glyph.glyph);
 }
 
 void TfrmMain::SetPopupChecked(std::string_view name, bool checked) {

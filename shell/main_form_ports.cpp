@@ -253,13 +253,10 @@ void TfrmMain::SetItemGlyph(std::string_view item, std::string_view bitmapName) 
     platform::SpeedButton* button = Button(item);
     if (button == nullptr) return;
     const std::string data = m_parts.library.BitmapData(bitmapName);
-    QPixmap glyph;
-    if (data.empty() ||
-        !glyph.loadFromData(reinterpret_cast<const uchar*>(data.data()), static_cast<uint>(data.size())))
+    QImage glyph;
+    if (data.empty() || !glyph.loadFromData(reinterpret_cast<const uchar*>(data.data()), static_cast<int>(data.size())))
         return;
-    if (button->width() >= kLargeButton)
-        glyph = glyph.scaled(glyph.size() * kLargeGlyphScale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    button->SetGlyph(glyph);
+    button->SetKeyedGlyph(glyph, button->width() >= kLargeButton ? kLargeGlyphScale : 1);
 }
 
 // engine::IStartupShell

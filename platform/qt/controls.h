@@ -108,6 +108,9 @@ public:
     SpeedButton(QWidget* parent, std::string_view name);
 
     void SetGlyph(const QPixmap& glyph) { m_glyph = glyph; update(); }
+    // A glyph whose bottom-left pixel's colour is transparent wherever it appears, as the
+    // library's glyphs are drawn; scaled by a whole factor.
+    void SetKeyedGlyph(const QImage& image, int scale = 1);
     // A caption shows under the glyph.
     void SetCaption(std::string_view caption) { setText(ToQString(caption)); }
     const QPixmap& Glyph() const { return m_glyph; }
