@@ -1,5 +1,6 @@
 // The main window's toolbars, its table's size and its placement.
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -7,6 +8,7 @@
 #include <array>
 
 #include "engine/state/game.h"
+#include "platform/core/resource_library.h"
 #include "engine/model/preference_fields.h"
 #include "engine/files/preference_file.h"
 #include "engine/files/preference_keys.h"
@@ -26,6 +28,8 @@ namespace {
 namespace fields = engine::fields;
 
 constexpr std::string_view kYes = "Y";
+// The program's icon is the logo of its splash.
+constexpr std::string_view kProgramIcon = "PIC_SPLASH_LOGO";
 constexpr std::string_view kNo = "N";
 
 // The off-screen images reach this far past the larger of the screen and the window.
@@ -80,9 +84,13 @@ void TfrmMain::BindToolbarButtons() {
     }
 }
 
-// The library opens while the table loads; buttons that got no glyph from the engine
-// then take their own.
+// The library opens while the table loads: then the program takes its icon, and the
+// buttons that got no glyph from the engine take their own.
 void TfrmMain::LoadToolbarGlyphs() {
+    const std::string icon = m_parts.library.BitmapData(kProgramIcon);
+    QPixmap picture;
+    if (!icon.empty() && picture.loadFromData(reinterpret_cast<const uchar*>(icon.data()), static_cast<uint>(icon.size())))
+        QApplication::setWindowIcon(picture);
     for (const ToolbarGlyph& glyph : kToolbarGlyphs)
         for (std::string_view name : {glyph.largeButton, glyph.smallButton})
             if (Button(name)->Glyph().isNull()) SetItemGlyph(name, glyph.glyph);
