@@ -23,15 +23,17 @@ constexpr int kTempoHeight = 25;
 constexpr int kScoreWidth = 70;
 constexpr int kScoreHeight = 26;
 constexpr int kStatusLabelLeft = 4;
-constexpr int kStatusCaptionWidth = 34;
+constexpr int kStatusCaptionWidth = 36;
+// The large buttons' captions under their glyphs.
+constexpr int kCaptionFontHeight = 10;
 
 platform::Label* StatusLabels(platform::Panel& panel, std::string_view captionName, std::string_view caption,
                               std::string_view valueName) {
     auto* title = new platform::Label(&panel, captionName, caption);
     title->setGeometry(kStatusLabelLeft, 4, kStatusCaptionWidth, 16);
     auto* value = new platform::Label(&panel, valueName, "0");
-    value->setGeometry(kStatusLabelLeft + kStatusCaptionWidth, 4, panel.width() - kStatusCaptionWidth - 2 * kStatusLabelLeft,
-                       16);
+    // Right-aligned across the whole panel, so a wide value may reach under the caption's end.
+    value->setGeometry(kStatusLabelLeft, 4, panel.width() - 2 * kStatusLabelLeft, 16);
     value->SetRightAligned(true);
     return value;
 }
@@ -77,7 +79,12 @@ void TfrmMain::BuildToolbars() {
             auto* button = new platform::SpeedButton(bar, b.name);
             button->resize(b.width, design.buttonHeight);
             button->SetHint(b.hint);
-            button->SetCaption(design.captions ? b.hint : std::string_view{});
+            if (design.captions) {
+                button->SetCaption(b.hint);
+                QFont small = button->font();
+                small.setPixelSize(kCaptionFontHeight);
+                button->setFont(small);
+            }
             if (b.latching) {
                 button->SetGroupIndex(1);
                 button->SetAllowAllUp(true);
