@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <array>
 
-#include "engine/state/game.h"
-#include "platform/core/resource_library.h"
-#include "engine/model/preference_fields.h"
 #include "engine/files/preference_file.h"
 #include "engine/files/preference_keys.h"
+#include "engine/model/preference_fields.h"
 #include "engine/session/status_panels.h"
+#include "engine/state/game.h"
+#include "platform/core/resource_library.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/popup_menu.h"
 #include "shell/main_form.h"

@@ -10,10 +10,10 @@
 #include <array>
 #include <utility>
 
-#include "engine/play/autoplay_buttons.h"
-#include "engine/state/game.h"
-#include "engine/startup/startup_steps.h"
 #include "engine/base/system_utils.h"
+#include "engine/play/autoplay_buttons.h"
+#include "engine/startup/startup_steps.h"
+#include "engine/state/game.h"
 #include "engine/undo/undo_buttons.h"
 #include "platform/core/resource_library.h"
 #include "platform/qt/controls.h"

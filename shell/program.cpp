@@ -3,13 +3,13 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-#include "engine/session/advice.h"
-#include "engine/state/game.h"
-#include "engine/startup/globals.h"
 #include "engine/base/text_utils.h"
 #include "engine/files/preference_file.h"
 #include "engine/files/required_files.h"
 #include "engine/ports/services.h"
+#include "engine/session/advice.h"
+#include "engine/startup/globals.h"
+#include "engine/state/game.h"
 #include "platform/core/clock.h"
 #include "platform/core/paths.h"
 #include "platform/core/process.h"

@@ -6,8 +6,8 @@
 #include "engine/state/game.h"
 #include "platform/core/system_colours.h"
 #include "table/draw/draw_context.h"
-#include "table/layout/table_layout.h"
 #include "table/draw/table_images.h"
+#include "table/layout/table_layout.h"
 #include "table/mouse/table_mouse.h"
 #include "table/table_view.h"
 

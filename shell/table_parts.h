@@ -5,9 +5,9 @@
 
 #include "engine/ports/table_globals.h"
 #include "platform/qt/resource_bitmaps.h"
-#include "table/layout/table_window.h"
 #include "table/draw/table_buffer.h"
 #include "table/draw/table_surface.h"
+#include "table/layout/table_window.h"
 
 namespace engine {
 class Game;

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/timer_service.h"
 #include "platform/qt/application.h"
 #include "platform/qt/controls.h"
-#include "platform/core/timer_service.h"
 #include "platform/qt/form.h"
 #include "platform/qt/form_timer.h"
 #include "platform/qt/popup_menu.h"
