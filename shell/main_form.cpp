@@ -128,6 +128,7 @@ void TfrmMain::FormShow() {
 void TfrmMain::m_AppActivate() {
     if (m_freed) return;
     const platform::PathResolver& paths = *m_game.services.paths;
+    const BusyScope busy(*this);
     if (Flag(engine::flag::kStartupPending)) {
         m_game.registers.SetFlag(engine::flag::kStartupPending, 0);
         engine::UpdateMainTitle(m_game);
@@ -165,6 +166,7 @@ void TfrmMain::FormResize() {
 void TfrmMain::imgSfondoMouseDown(platform::FormMouseButton button, platform::FormShift shift, int x, int y) {
     table::TableMouse* mouse = m_parts.table.Mouse();
     if (mouse == nullptr) return;
+    const BusyScope busy(*this);
     mouse->TableMouseDown(TableButton(button), {shift.shift, shift.ctrl, shift.alt}, x, y);
     Present();
 }
@@ -172,6 +174,7 @@ void TfrmMain::imgSfondoMouseDown(platform::FormMouseButton button, platform::Fo
 void TfrmMain::imgSfondoMouseMove(int x, int y) {
     table::TableMouse* mouse = m_parts.table.Mouse();
     if (mouse == nullptr) return;
+    const BusyScope busy(*this);
     mouse->TableMouseMove(x, y);
     Present();
 }
@@ -179,6 +182,7 @@ void TfrmMain::imgSfondoMouseMove(int x, int y) {
 void TfrmMain::imgSfondoMouseUp() {
     table::TableMouse* mouse = m_parts.table.Mouse();
     if (mouse == nullptr) return;
+    const BusyScope busy(*this);
     mouse->RestoreTableCursor();
     mouse->TableMouseUp();
     Present();
@@ -186,6 +190,7 @@ void TfrmMain::imgSfondoMouseUp() {
 
 void TfrmMain::imgSfondoDblClick() {
     if (m_freed) return;
+    const BusyScope busy(*this);
     engine::DoubleClickMove(m_game, true, true);
     Present();
 }
@@ -233,9 +238,9 @@ void TfrmMain::FormCloseQuery(bool& canClose) {
         RestoreMessageHandler();
         mainGame.CloseRequested = 1;
         canClose = false;
-    } else if (m_filterInstalled) {
-        // A card or deal animation runs under this close: it ends first, then the window
-        // closes, so nothing is freed under it.
+    } else if (m_filterInstalled || (m_busy > 0 && !m_closing)) {
+        // A card or deal animation, or other engine code, runs under this close: it ends
+        // first, then the window closes, so nothing is freed under it.
         m_closeDeferred = true;
         mainGame.CloseRequested = 1;
         canClose = false;
@@ -282,7 +287,17 @@ void TfrmMain::FormClose(platform::CloseAction&) {
 
 void TfrmMain::CloseMainWindow() {
     m_closing = true;
+    if (m_busy > 0 || m_filterInstalled) {
+        m_closeDeferred = true;
+        return;
+    }
     close();
+}
+
+void TfrmMain::CloseIfDeferred() {
+    if (!m_closeDeferred || m_filterInstalled || m_busy > 0) return;
+    m_closeDeferred = false;
+    QTimer::singleShot(0, this, [this] { close(); });
 }
 
 void TfrmMain::paintEvent(QPaintEvent* event) {

@@ -231,6 +231,23 @@ private:
     void RunFromButton(void (TfrmMain::*handler)());
     void RunAndPresent(const std::function<void()>& handler);
     bool EndGameClosing();
+    // Engine code runs under these; a close that comes meanwhile (an animation's pause lets
+    // it through, or the game-end code asks for it) waits until the last one has ended, so
+    // the game state is never freed under code that still uses it.
+    class BusyScope {
+    public:
+        explicit BusyScope(TfrmMain& window) : m_window(window) { ++m_window.m_busy; }
+        ~BusyScope() {
+            --m_window.m_busy;
+            m_window.CloseIfDeferred();
+        }
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        TfrmMain& m_window;
+    };
+    void CloseIfDeferred();
     bool Flag(int index) const;
     void WriteWindowPlacement();
     void SetPopupChecked(std::string_view name, bool checked);
@@ -245,8 +262,9 @@ private:
     platform::AppMessageHandler m_savedOnMessage;
     engine::MessageFilter m_filter = engine::MessageFilter::kSwallowInput;
     bool m_filterInstalled = false;
-    // A close that came while a card animation ran, carried out once it has ended.
+    // A close that came while a card animation or engine code ran, carried out once it has ended.
     bool m_closeDeferred = false;
+    int m_busy = 0;
     bool m_closing = false;
     bool m_loaded = false;
     bool m_freed = false;

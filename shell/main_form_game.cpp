@@ -78,6 +78,7 @@ bool TfrmMain::EndGameClosing() {
 }
 
 void TfrmMain::mnuNewClick() {
+    const BusyScope busy(*this);
     if (!engine::ConfirmQuitGame(m_game) || EndGameClosing()) return;
     const int cursor = CurrentCursor();
     SetCursor(engine::kHourglassCursor);
@@ -89,6 +90,7 @@ void TfrmMain::mnuNewClick() {
 
 void TfrmMain::mnuOpenClick() {
     if (m_chooser == nullptr) return;
+    const BusyScope busy(*this);
     const std::optional<GameChoice> choice = m_chooser->ShowModalChoice();
     if (choice && !m_freed)
         StartChosenGame(choice->gameId, choice->gameName, choice->player, false, engine::kNewNumberMode);
@@ -98,6 +100,7 @@ void TfrmMain::SetGameChooser(std::unique_ptr<IGameChooser> chooser) { m_chooser
 
 bool TfrmMain::StartChosenGame(int gameId, const std::string& gameName, const std::string& player, bool save,
                                int dealMode) {
+    const BusyScope busy(*this);
     engine::SettingsBlock& settings = m_game.settings;
     const auto field = [&](fields::Field f) { return settings.GetField(f.position, f.width); };
     const int cursor = CurrentCursor();
@@ -149,11 +152,18 @@ void TfrmMain::mnuHoldAndExitClick() {
     close();
 }
 
-void TfrmMain::mnuUndoClick() { engine::UndoMove(m_game); }
+void TfrmMain::mnuUndoClick() {
+    const BusyScope busy(*this);
+    engine::UndoMove(m_game);
+}
 
-void TfrmMain::mnuRedoClick() { engine::RedoMove(m_game); }
+void TfrmMain::mnuRedoClick() {
+    const BusyScope busy(*this);
+    engine::RedoMove(m_game);
+}
 
 void TfrmMain::mnuAutoPlayClick() {
+    const BusyScope busy(*this);
     Command* autoPlay = m_commands.Find("mnuAutoPlay");
     platform::SpeedButton* large = Button("tbAutoPlay");
     platform::SpeedButton* small = Button("tbAutoPlay1");
@@ -197,16 +207,19 @@ void TfrmMain::mnuAboutClick() {
 }
 
 void TfrmMain::OpenOptionsDialog(int) {
+    if (m_freed) return;
     m_parts.dialogs.OpenOptionsDialog(*this);
     if (!m_freed) Present();
 }
 
 void TfrmMain::SetShowTime(bool show) {
+    if (m_freed) return;
     engine::StatusContext status = m_game.Status();
     engine::SetShowTime(status, show, true);
 }
 
 void TfrmMain::SetShowScore(bool show) {
+    if (m_freed) return;
     engine::StatusContext status = m_game.Status();
     engine::SetShowScore(status, show, true);
 }

@@ -101,6 +101,7 @@ void TfrmMain::SetPopupChecked(std::string_view name, bool checked) {
 }
 
 void TfrmMain::SetToolbarLarge(bool large, bool save) {
+    if (m_freed) return;
     Panel("pnlTB")->setVisible(large);
     Panel("pnlTB1")->setVisible(!large);
     SetPopupChecked("Largeicons1", large);
@@ -124,6 +125,7 @@ void TfrmMain::SetToolbarLarge(bool large, bool save) {
 }
 
 void TfrmMain::SetToolbarFlat(bool flat, bool save) {
+    if (m_freed) return;
     const bool showHints =
         m_game.settings.GetField(fields::kShowToolTips.position, fields::kShowToolTips.width) == kYes;
     for (std::string_view name : kFlatButtons) Button(name)->SetFlat(flat);

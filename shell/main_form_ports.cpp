@@ -203,10 +203,7 @@ void TfrmMain::InstallMessageFilter(engine::MessageFilter filter) {
 void TfrmMain::RestoreMessageHandler() {
     m_parts.application.SetOnMessage(m_savedOnMessage);
     m_filterInstalled = false;
-    if (m_closeDeferred) {
-        m_closeDeferred = false;
-        QTimer::singleShot(0, this, [this] { close(); });
-    }
+    CloseIfDeferred();
 }
 
 // engine::IWindowItems

@@ -191,3 +191,28 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace shell_test
+
+namespace shell_test {
+namespace {
+
+TEST_F(GameWindowTest, ACloseDuringTheWinningPauseWaitsForTheMoveThatWonToEnd) {
+    StartFreecell();
+    // The pause before the winning animation lets messages through; the player closes then,
+    // while the command that ended the won game still runs.
+    bool asked = false;
+    clock.SetEventPump([&] {
+        if (asked || G().registers.GetFlag(engine::flag::kGameInProgress) != 0) return;
+        asked = true;
+        Main().Close();
+    });
+    G().registers.SetFlag(engine::flag::kGameWon, 1);
+    EXPECT_TRUE(Main().StartChosenGame(2, "Klondike", "Player 1", false, engine::kNewNumberMode));
+    ASSERT_TRUE(asked);
+    ASSERT_NE(program->Game(), nullptr);
+    EXPECT_FALSE(Flag(engine::flag::kGameInProgress));  // no new deal: the window is closing
+    QCoreApplication::processEvents();
+    EXPECT_EQ(program->Game(), nullptr);
+}
+
+}  // namespace
+}  // namespace shell_test
