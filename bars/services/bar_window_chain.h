@@ -4,6 +4,8 @@
 
 namespace bars {
 
+class TCustomcbBarControl;
+
 // The live bar windows: every bar window adds itself when created and leaves when destroyed.
 // Calls on bar windows that a modal loop may have destroyed are guarded by this test.
 class LiveBarWindows {
@@ -14,12 +16,18 @@ public:
     // Nothing is never live.
     bool IsLive(const void* window) const { return window != nullptr && m_windows.contains(window); }
     std::size_t Count() const { return m_windows.size(); }
+    void Clear() { m_windows.clear(); }
 
 private:
     std::set<const void*> m_windows;
 };
 
 inline bool IsLiveBarWindow(const void* window) { return LiveBarWindows::Instance().IsLive(window); }
+
+// The bar window that holds the keyboard selection or shows the innermost open menu; none
+// when no bar is active.
+TCustomcbBarControl* ActiveBarControl();
+void SetActiveBarControl(TCustomcbBarControl* control);
 
 // The root of a chain of opened bar windows: the opener is followed until a window without
 // one, or one that is being destroyed or no longer live. Works on any window type with

@@ -21,10 +21,11 @@ inline constexpr int kDragCopyCursor = 1042;
 inline constexpr int kNoDropCursor = 1043;
 inline constexpr int kEditSizingCursor = 1044;
 
-// Brings up the framework's process-wide state once (a second call only counts): the dither
-// brush, the live window list, the menu sounds, the leave fallback, and the drag cursors when a
-// cursor table and library are given. Finalisation undoes it when the count reaches zero, in
-// reverse order.
+// Brings up the framework's process-wide state once (a second call only counts): the pop-up
+// entry list, the dither brush, the parts added by the rest of the framework, and the drag
+// cursors when a cursor table and library are given. Finalisation, when the count is back to
+// zero, takes the parts down in reverse order and empties the lists, the active bar window and
+// the leave watch.
 void InitializeFramework(platform::ICursorTable* cursors = nullptr, const platform::IResourceLibrary* library = nullptr);
 void FinalizeFramework();
 bool IsFrameworkInitialized();

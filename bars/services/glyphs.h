@@ -29,9 +29,4 @@ void DrawGlyph(Canvas& canvas, const FillBrush& background, const Rect& rect, Co
 // of its red, green and blue.
 void GreyBitmap(QImage& bitmap, int width, int height, Colour transparent);
 
-// Whether the 95-family first release's raster operation is used for disabled bitmaps; never
-// here, kept for tests of both paths.
-bool UsesOldMaskOperation();
-void SetUsesOldMaskOperation(bool old);
-
 }  // namespace bars

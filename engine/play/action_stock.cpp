@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/play/action_support.h"
 #include "engine/model/card_codes.h"
@@ -38,16 +39,18 @@ void ShowHighlight(Game& game) {
     ShowStockHighlight(status);
 }
 
-// Game kind 4: a card that went back to the stock's top leaves the selection.
-void DropRedealtCardFromSelection(Game& game) {
-    const int top = PileTopCard(action::StockLine(game));
+// Game kind 4: a selected card that went back into the stock can no longer be paired, and
+// the waste's redraw has wiped its highlight, so it leaves the selection. The waste's top
+// card, the one a player can select, ends at the stock's bottom, not on its top.
+void DropRedealtCardsFromSelection(Game& game) {
+    const std::string& stock = action::StockLine(game);
     const std::string& selection = game.board.piles.Pile(PileListId::kDest, 0);
+    std::vector<int> redealt;
     for (int i = 0; i < kSelectionCardsChecked && i < PileCardCount(selection); ++i) {
-        if (PileCardAt(selection, i) == top) {
-            game.board.piles.FindCardInPile(PileListId::kDest, 0, top, FindMode::kDelete);
-            return;
-        }
+        const int card = PileCardAt(selection, i);
+        if (FindPileCard(stock, card) >= 0) redealt.push_back(card);
     }
+    for (const int card : redealt) game.board.piles.FindCardInPile(PileListId::kDest, 0, card, FindMode::kDelete);
 }
 
 // The waste's cards go back onto the stock from its top down, so the waste's bottom card
@@ -86,7 +89,7 @@ bool TurnWasteOver(ActionRun& run) {
         action::Wait(game, kAfterRedealMs);
         game.media.StopSound();
     }
-    if (action::GameKind(game) == action::kind::kPairsOf13) DropRedealtCardFromSelection(game);
+    if (action::GameKind(game) == action::kind::kPairsOf13) DropRedealtCardsFromSelection(game);
     return true;
 }
 

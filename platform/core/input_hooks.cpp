@@ -54,6 +54,29 @@ void InputHooks::DispatchCallWindow(const CallWindowMessage& message) {
         if (hook->callWindow && IsInstalled(hook->id)) hook->callWindow(message);
 }
 
+SharedHookSet::SharedHookSet(KeyboardHook keyboard, MouseHook mouse, CallWindowHook callWindow)
+    : m_keyboard(std::move(keyboard)), m_mouse(std::move(mouse)), m_callWindow(std::move(callWindow)) {}
+
+SharedHookSet::~SharedHookSet() { Remove(); }
+
+void SharedHookSet::Acquire() {
+    if (m_owners++ > 0) return;
+    InputHooks& hooks = InputHooks::Instance();
+    m_ids = {hooks.AddKeyboardHook(m_keyboard), hooks.AddMouseHook(m_mouse), hooks.AddCallWindowHook(m_callWindow)};
+}
+
+void SharedHookSet::Release() {
+    if (m_owners == 0) return;
+    if (--m_owners == 0) Remove();
+}
+
+void SharedHookSet::Remove() {
+    for (auto id = m_ids.rbegin(); id != m_ids.rend(); ++id)
+        if (*id != 0) InputHooks::Instance().Remove(*id);
+    m_ids = {};
+    m_owners = 0;
+}
+
 KeyStates& KeyStates::Instance() {
     static KeyStates states;
     return states;

@@ -14,6 +14,8 @@ namespace platform {
 
 // Bit 31 of a key message's key data: the key is going up.
 inline constexpr std::uint32_t kKeyDataUp = 0x80000000u;
+// Bit 30: the key was already down (a repeat).
+inline constexpr std::uint32_t kKeyDataWasDown = 0x40000000u;
 // Bit 29: Alt was down (a system key).
 inline constexpr std::uint32_t kKeyDataAlt = 0x20000000u;
 
@@ -81,6 +83,31 @@ private:
     std::vector<std::shared_ptr<Hook>> m_hooks;  // oldest first
     HookId m_nextId = 0;
     std::function<void(bool)> m_presence;
+};
+
+// Three hooks that several owners share (the bar managers): installed when the first owner
+// comes, keyboard then mouse then call-window, and removed when the last goes, in reverse.
+class SharedHookSet {
+public:
+    SharedHookSet(KeyboardHook keyboard, MouseHook mouse, CallWindowHook callWindow);
+    ~SharedHookSet();
+    SharedHookSet(const SharedHookSet&) = delete;
+    SharedHookSet& operator=(const SharedHookSet&) = delete;
+
+    void Acquire();
+    // More releases than acquisitions are ignored.
+    void Release();
+    int Owners() const { return m_owners; }
+    bool IsInstalled() const { return m_ids[0] != 0; }
+
+private:
+    void Remove();
+
+    KeyboardHook m_keyboard;
+    MouseHook m_mouse;
+    CallWindowHook m_callWindow;
+    int m_owners = 0;
+    std::array<InputHooks::HookId, 3> m_ids{};  // keyboard, mouse, call-window
 };
 
 // Which keys are down, as the key messages left them: the event filter keeps it, tests set it.

@@ -54,13 +54,20 @@ constexpr std::array<Metric, 26> kMetrics{{
 }};
 
 Size g_screen{800, 600};
+std::array<Colour, kSystemColourCount> g_colours = kSystemColours;
 
 }  // namespace
 
 Colour SystemColour(int index) {
     if (index < 0 || index >= kSystemColourCount) return Rgb(0, 0, 0);
-    return kSystemColours[static_cast<std::size_t>(index)];
+    return g_colours[static_cast<std::size_t>(index)];
 }
+
+void SetSystemColour(int index, Colour colour) {
+    if (index >= 0 && index < kSystemColourCount) g_colours[static_cast<std::size_t>(index)] = colour;
+}
+
+void ResetSystemColours() { g_colours = kSystemColours; }
 
 Colour ResolveColour(Colour colour) {
     return IsSystemColour(colour) ? SystemColour(static_cast<int>(colour & 0xFFu)) : colour;

@@ -95,6 +95,10 @@ inline constexpr int SM_CYDRAG = 69;
 
 // The colour of a system colour index; black for an index out of range.
 Colour SystemColour(int index);
+// Changes one colour of the scheme (a system colour change; tests); out of range is ignored.
+void SetSystemColour(int index, Colour colour);
+// Back to the classic scheme.
+void ResetSystemColours();
 // A system colour value (0x80000000 | index) as its colour; any other colour as it is.
 Colour ResolveColour(Colour colour);
 constexpr bool IsSystemColour(Colour colour) { return (colour & 0xFF000000u) == kSystemColourFlag; }

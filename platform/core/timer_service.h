@@ -13,7 +13,7 @@ namespace platform {
 using TimerCallback = std::function<void(unsigned id)>;
 
 // Window timers are keyed by (window, id): setting one again replaces it and restarts its
-// interval. Windowless timers get a fresh non-zero id. Killing an unknown timer is harmless;
+// interval; one for no window is not set. Windowless timers get a fresh non-zero id. Killing an unknown timer is harmless;
 // a callback may set and kill timers, its own included.
 class ITimerService {
 public:
@@ -29,6 +29,34 @@ public:
     virtual unsigned SetTimer(unsigned intervalMs, TimerCallback callback) = 0;
     virtual bool KillTimer(unsigned id) = 0;
     virtual bool HasTimer(unsigned id) const = 0;
+};
+
+// The bookkeeping both services share: timers by (window, id), windowless ones under
+// kNoWindow with ids handed out in turn.
+template <class Timer>
+class TimerTable {
+public:
+    using Key = std::pair<WindowHandle, unsigned>;
+
+    std::map<Key, Timer>& Timers() { return m_timers; }
+    const std::map<Key, Timer>& Timers() const { return m_timers; }
+    bool Contains(const Key& key) const { return m_timers.contains(key); }
+    bool Erase(const Key& key) { return m_timers.erase(key) > 0; }
+    void EraseWindow(WindowHandle window) {
+        if (window == kNoWindow) return;
+        std::erase_if(m_timers, [window](const auto& entry) { return entry.first.first == window; });
+    }
+    // A fresh windowless id: never 0, never one still in use after the count wraps.
+    unsigned NewId() {
+        do {
+            ++m_nextId;
+        } while (m_nextId == 0 || m_timers.contains({kNoWindow, m_nextId}));
+        return m_nextId;
+    }
+
+private:
+    std::map<Key, Timer> m_timers;
+    unsigned m_nextId = 0;
 };
 
 // Timers on a clock that only moves when a test says so. Intervals below 1 ms count as 1 ms,
@@ -48,23 +76,21 @@ public:
     // they were set), as many times as its interval fits.
     void Advance(std::uint64_t milliseconds);
     std::uint64_t Now() const { return m_now; }
-    std::size_t Count() const { return m_timers.size(); }
+    std::size_t Count() const { return m_table.Timers().size(); }
 
 private:
-    // Window timers use their window; windowless ones kNoWindow and their own id.
-    using Key = std::pair<WindowHandle, unsigned>;
     struct Timer {
         unsigned interval = 1;
         std::uint64_t due = 0;
         std::uint64_t order = 0;  // when set, breaks ties between timers due together
         TimerCallback callback;
     };
+    using Key = TimerTable<Timer>::Key;
     void Start(const Key& key, unsigned intervalMs, TimerCallback callback);
 
-    std::map<Key, Timer> m_timers;
+    TimerTable<Timer> m_table;
     std::uint64_t m_now = 0;
     std::uint64_t m_nextOrder = 0;
-    unsigned m_nextId = 0;
 };
 
 // The process-wide timer service: none until one is installed (the Qt side installs its own

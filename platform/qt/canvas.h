@@ -138,6 +138,8 @@ public:
     Size TextExtent(std::string_view text) const;
     int TextWidth(std::string_view text) const { return TextExtent(text).width; }
     int TextHeight(std::string_view text) const { return TextExtent(text).height; }
+    // Pixels from the top of a text cell to the baseline.
+    int FontAscent() const;
 
 private:
     void Prepare();

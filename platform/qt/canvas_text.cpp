@@ -2,6 +2,7 @@
 
 #include "platform/qt/canvas.h"
 #include "platform/qt/canvas_pixels.h"
+#include "platform/qt/logical_fonts.h"
 
 #include <QColor>
 #include <QFontMetrics>
@@ -29,6 +30,16 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The pixel size whose cell (ascent + descent) is at most the height.
+int PixelSizeForCell(QFont font, int cellHeight) {
+    int size = std::clamp(cellHeight, 1, kMaxFontPixels);
+    for (; size > 1; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).height() <= cellHeight) break;
+    }
+    return size;
+}
+
 }  // namespace
 
 void Canvas::SetFont(const CanvasFont& font) {
@@ -52,10 +63,16 @@ void Canvas::SetFontStyle(unsigned style) {
 }
 
 void Canvas::UpdateQFont() {
-    m_qfont = QFont(QString::fromStdString(m_font.name));
+    m_qfont = QFont(QString::fromStdString(MappedFace(m_font.name)));
     // Faces of the original platform are missing here; fall back to a sans-serif face.
     m_qfont.setStyleHint(QFont::SansSerif);
-    m_qfont.setPixelSize(PointsToPixels(m_font.size));
+    if (!m_font.antialiased) m_qfont.setStyleStrategy(QFont::NoAntialias);
+    if (m_font.height < 0)
+        m_qfont.setPixelSize(std::clamp(-m_font.height, 1, kMaxFontPixels));
+    else if (m_font.height > 0)
+        m_qfont.setPixelSize(PixelSizeForCell(m_qfont, m_font.height));
+    else
+        m_qfont.setPixelSize(PointsToPixels(m_font.size));
     m_qfont.setBold((m_font.style & kFontBold) != 0);
     m_qfont.setItalic((m_font.style & kFontItalic) != 0);
     m_qfont.setUnderline((m_font.style & kFontUnderline) != 0);
@@ -66,6 +83,8 @@ Size Canvas::TextExtent(std::string_view text) const {
     return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
 }
 
+int Canvas::FontAscent() const { return QFontMetrics(m_qfont).ascent(); }
+
 void Canvas::TextOut(int x, int y, std::string_view text) {
     if (text.empty() || m_image->isNull()) return;
     Prepare();
@@ -73,15 +92,23 @@ void Canvas::TextOut(int x, int y, std::string_view text) {
     const QFontMetrics metrics(m_qfont);
     const Size extent{metrics.horizontalAdvance(qtext), metrics.height()};
     const Rect cell = pixels::RectOfSize(x, y, extent.width, extent.height);
-    // Glyphs may overhang the cell a little (italics): keep a margin before skipping.
-    const int margin = extent.height;
+    // Glyphs may overhang the cell a little (italics), and turned text leaves it: keep a
+    // margin before skipping.
+    const int margin = m_font.escapement != 0 ? extent.width + extent.height : extent.height;
     if (std::int64_t{cell.right} + margin <= 0 || std::int64_t{cell.bottom} + margin <= 0 ||
         std::int64_t{cell.left} - margin >= Width() || std::int64_t{cell.top} - margin >= Height())
         return;
-    if (m_brush.style == BrushStyle::Solid) FillSolidRect(cell, m_brush.colour);
+    if (m_brush.style == BrushStyle::Solid && m_font.escapement == 0) FillSolidRect(cell, m_brush.colour);
     QPainter painter(m_image);
     painter.setFont(m_qfont);
     painter.setPen(QColor::fromRgb(pixels::ToQRgb(m_font.colour)));
+    if (m_font.escapement != 0) {
+        // Turned about the cell's top-left corner, counter-clockwise on the screen.
+        painter.translate(x, y);
+        painter.rotate(-m_font.escapement / 10.0);
+        painter.drawText(0, metrics.ascent(), qtext);
+        return;
+    }
     painter.drawText(x, y + metrics.ascent(), qtext);
 }
 

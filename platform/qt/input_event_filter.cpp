@@ -1,28 +1,251 @@
 #include "platform/qt/input_event_filter.h"
 
-#include <QCoreApplication>
-#include <QEvent>
+#include "platform/core/virtual_keys.h"
+#include "platform/qt/key_map.h"
+#include "platform/qt/mouse_capture.h"
+#include "platform/qt/mouse_leave.h"
+#include "platform/qt/window_handles.h"
+#include "platform/qt/window_list.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace platform {
 
+namespace {
+
+// The top-level widget that a native window shows.
+QWidget* WidgetOfWindow(QObject* object) {
+    if (object == nullptr || !object->isWindowType()) return nullptr;
+    auto* window = static_cast<QWindow*>(object);
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->windowHandle() == window) return widget;
+    return nullptr;
+}
+
+int VirtualKeyOfButton(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton: return VK_LBUTTON;
+        case Qt::RightButton: return VK_RBUTTON;
+        case Qt::MiddleButton: return VK_MBUTTON;
+        default: return 0;
+    }
+}
+
+// The messages of the left button; the right and middle ones follow at +3 and +6.
+constexpr unsigned kRightOffset = WM_RBUTTONDOWN - WM_LBUTTONDOWN;
+constexpr unsigned kMiddleOffset = WM_MBUTTONDOWN - WM_LBUTTONDOWN;
+
+std::optional<unsigned> ButtonMessage(QEvent::Type type, Qt::MouseButton button) {
+    unsigned base = 0;
+    switch (type) {
+        case QEvent::MouseButtonPress: base = WM_LBUTTONDOWN; break;
+        case QEvent::MouseButtonRelease: base = WM_LBUTTONUP; break;
+        case QEvent::MouseButtonDblClick: base = WM_LBUTTONDBLCLK; break;
+        default: return std::nullopt;
+    }
+    switch (button) {
+        case Qt::LeftButton: return base;
+        case Qt::RightButton: return base + kRightOffset;
+        case Qt::MiddleButton: return base + kMiddleOffset;
+        default: return std::nullopt;
+    }
+}
+
+Point ScreenPoint(const QPointF& global) { return {qRound(global.x()), qRound(global.y())}; }
+
+}  // namespace
+
 InputEventFilter& InputEventFilter::Instance() {
-    static InputEventFilter* filter = new InputEventFilter;  // lives as long as the application
+    static InputEventFilter* filter = new InputEventFilter;  // lives as long as the process
     return *filter;
 }
 
-void InputEventFilter::Connect() {}
-void InputEventFilter::Acquire() {}
-void InputEventFilter::Release() {}
-void InputEventFilter::Update() {}
+void InputEventFilter::Connect() {
+    InputEventFilter& filter = Instance();
+    InputHooks::Instance().SetPresenceListener([&filter](bool present) {
+        filter.m_hooksPresent = present;
+        filter.Update();
+    });
+    filter.m_hooksPresent = InputHooks::Instance().Count() > 0;
+    filter.Update();
+}
 
-bool InputEventFilter::eventFilter(QObject* watched, QEvent* event) { return QObject::eventFilter(watched, event); }
+void InputEventFilter::Acquire() {
+    InputEventFilter& filter = Instance();
+    if (filter.m_acquired++ == 0) Connect();
+    filter.Update();
+}
 
-bool InputEventFilter::HandleKey(QWidget*, QEvent*) { return false; }
-bool InputEventFilter::HandleMouse(QWidget*, QEvent*) { return false; }
-void InputEventFilter::HandleTopLevel(QWidget*, QEvent*) {}
+void InputEventFilter::Release() {
+    InputEventFilter& filter = Instance();
+    if (filter.m_acquired > 0) --filter.m_acquired;
+    filter.Update();
+}
 
-std::optional<MouseHookMessage> MouseMessageOf(QWidget*, const QEvent&) { return std::nullopt; }
-std::optional<CallWindowMessage> CallWindowMessageOf(QWidget*, const QEvent&) { return std::nullopt; }
+void InputEventFilter::Update() {
+    const bool wanted = (m_hooksPresent || m_acquired > 0) && QCoreApplication::instance() != nullptr;
+    if (wanted == m_installed) return;
+    if (wanted)
+        QCoreApplication::instance()->installEventFilter(this);
+    else
+        QCoreApplication::instance()->removeEventFilter(this);
+    m_installed = wanted;
+}
+
+bool InputEventFilter::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            if (QWidget* window = WidgetOfWindow(watched)) return HandleKey(window, event);
+            break;
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            if (QWidget* window = WidgetOfWindow(watched)) return HandleMouse(window, event);
+            break;
+        case QEvent::Leave:
+            if (watched->isWindowType()) MouseLeaveTracker::Instance().Check();
+            break;
+        case QEvent::ApplicationStateChange:
+            if (watched == QCoreApplication::instance()) HandleApplicationState(event);
+            break;
+        default:
+            if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+                HandleTopLevel(static_cast<QWidget*>(watched), event);
+            break;
+    }
+    return false;
+}
+
+bool InputEventFilter::HandleKey(QWidget* window, QEvent* event) {
+    std::optional<KeyHookMessage> message = KeyMessageOf(*static_cast<QKeyEvent*>(event));
+    if (!message) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    KeyStates::Instance().SetDown(message->key, !message->IsUp());
+    if (key->isAutoRepeat()) message->keyData |= kKeyDataWasDown;
+    QWidget* focus = QApplication::focusWidget();
+    message->window = HandleOf(focus != nullptr && focus->window() == window ? focus : window);
+    return InputHooks::Instance().DispatchKey(*message);
+}
+
+bool InputEventFilter::HandleMouse(QWidget* window, QEvent* event) {
+    if (event->type() != QEvent::Wheel) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (const int vk = VirtualKeyOfButton(mouse->button()); vk != 0)
+            KeyStates::Instance().SetDown(vk, event->type() != QEvent::MouseButtonRelease);
+    }
+    const auto* input = static_cast<QSinglePointEvent*>(event);
+    const QPoint local = input->position().toPoint();
+    QWidget* under = window->childAt(local);
+    if (under == nullptr) under = window;
+    // Leaving is judged by the window under the pointer, whoever holds the capture.
+    MouseLeaveTracker::Instance().Check(HandleOf(under));
+    std::optional<MouseHookMessage> message = MouseMessageOf(under, *event);
+    if (!message) return false;
+    if (const WindowHandle capture = GetCapture(); capture != kNoWindow) message->window = capture;
+    ApplyHitTest(*message);
+    return InputHooks::Instance().DispatchMouse(*message);
+}
+
+void InputEventFilter::HandleTopLevel(QWidget* window, QEvent* event) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) {
+        Watch(window);
+        WindowList::Instance().BringToTop(window);
+    } else if (event->type() == QEvent::Hide) {
+        WindowList::Instance().Remove(window);
+    }
+    if (std::optional<CallWindowMessage> message = CallWindowMessageOf(window, *event))
+        InputHooks::Instance().DispatchCallWindow(*message);
+}
+
+void InputEventFilter::HandleApplicationState(QEvent* event) {
+    const bool active = static_cast<QApplicationStateChangeEvent*>(event)->applicationState() == Qt::ApplicationActive;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            InputHooks::Instance().DispatchCallWindow({HandleOf(window), WM_ACTIVATEAPP, active ? 1 : 0, 0});
+}
+
+void InputEventFilter::Watch(QWidget* window) {
+    constexpr const char* kWatched = "corvanetWatched";
+    if (window->property(kWatched).toBool()) return;
+    window->setProperty(kWatched, true);
+    const WindowHandle handle = HandleOf(window);
+    connect(window, &QObject::destroyed, this,
+            [handle] { InputHooks::Instance().DispatchCallWindow({handle, WM_DESTROY, 0, 0}); });
+}
+
+std::optional<MouseHookMessage> MouseMessageOf(QWidget* widget, const QEvent& event) {
+    MouseHookMessage message;
+    message.window = HandleOf(widget);
+    message.hitTest = HTCLIENT;
+    switch (event.type()) {
+        case QEvent::MouseMove: {
+            const auto& mouse = static_cast<const QMouseEvent&>(event);
+            message.message = WM_MOUSEMOVE;
+            message.point = ScreenPoint(mouse.globalPosition());
+            return message;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick: {
+            const auto& mouse = static_cast<const QMouseEvent&>(event);
+            const std::optional<unsigned> number = ButtonMessage(event.type(), mouse.button());
+            if (!number) return std::nullopt;
+            message.message = *number;
+            message.point = ScreenPoint(mouse.globalPosition());
+            return message;
+        }
+        case QEvent::Wheel: {
+            const auto& wheel = static_cast<const QWheelEvent&>(event);
+            message.message = WM_MOUSEWHEEL;
+            message.point = ScreenPoint(wheel.globalPosition());
+            message.wheelDelta = wheel.angleDelta().y();
+            return message;
+        }
+        default: return std::nullopt;
+    }
+}
+
+void ApplyHitTest(MouseHookMessage& message) {
+    MessageRouter& router = MessageRouter::Instance();
+    if (!router.IsRegistered(message.window)) return;
+    message.hitTest = static_cast<int>(router.Send(message.window, WM_NCHITTEST, 0, PointParam(message.point)));
+    if (message.hitTest != HTCLIENT && message.message != WM_MOUSEWHEEL)
+        message.message -= kNonClientToClientOffset;
+}
+
+std::optional<CallWindowMessage> CallWindowMessageOf(QWidget* window, const QEvent& event) {
+    if (window == nullptr || !window->isWindow()) return std::nullopt;
+    CallWindowMessage message{HandleOf(window), WM_NULL, 0, 0};
+    switch (event.type()) {
+        case QEvent::Show: message = {message.window, WM_SHOWWINDOW, 1, 0}; break;
+        case QEvent::Hide: message = {message.window, WM_SHOWWINDOW, 0, 0}; break;
+        case QEvent::WindowActivate: message = {message.window, WM_ACTIVATE, WA_ACTIVE, 0}; break;
+        case QEvent::WindowDeactivate: message = {message.window, WM_ACTIVATE, WA_INACTIVE, 0}; break;
+        case QEvent::Close: message = {message.window, WM_CLOSE, 0, 0}; break;
+        case QEvent::FontChange: message = {message.window, CM_FONTCHANGED, 0, 0}; break;
+        case QEvent::ApplicationFontChange:
+        case QEvent::ApplicationPaletteChange:
+        case QEvent::StyleChange:
+        case QEvent::ThemeChange: message = {message.window, WM_SETTINGCHANGE, 0, 0}; break;
+        case QEvent::WindowStateChange: {
+            const Qt::WindowStates states = window->windowState();
+            const int state = (states & Qt::WindowMinimized)   ? SIZE_MINIMIZED
+                              : (states & Qt::WindowMaximized) ? SIZE_MAXIMIZED
+                                                               : SIZE_RESTORED;
+            message = {message.window, WM_SIZE, state, MakeParam(window->width(), window->height())};
+            break;
+        }
+        default: return std::nullopt;
+    }
+    return message;
+}
 
 }  // namespace platform

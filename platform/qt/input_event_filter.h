@@ -17,6 +17,10 @@ namespace platform {
 // states, the z-ordered window list and the mouse-leave tracking up to date. Installed while
 // any hook is installed (InputHooks' presence listener) or while Acquire calls outnumber
 // Release calls.
+// Keys and mouse are taken where Qt hands them to a native window (QWindow), before any widget
+// sees them: that is the one place each input event passes exactly once. A window with a
+// message handler answers WM_NCHITTEST for its points, which turns mouse messages outside its
+// client area into their non-client forms. WM_DESTROY is told when the widget is gone.
 class InputEventFilter : public QObject {
     Q_OBJECT
 public:
@@ -34,20 +38,23 @@ public:
 private:
     InputEventFilter() = default;
     void Update();
-    bool HandleKey(QWidget* widget, QEvent* event);
-    bool HandleMouse(QWidget* widget, QEvent* event);
-    void HandleTopLevel(QWidget* widget, QEvent* event);
+    bool HandleKey(QWidget* window, QEvent* event);
+    bool HandleMouse(QWidget* window, QEvent* event);
+    void HandleTopLevel(QWidget* window, QEvent* event);
+    void HandleApplicationState(QEvent* event);
+    void Watch(QWidget* window);
 
     bool m_installed = false;
     bool m_hooksPresent = false;
     int m_acquired = 0;
-    // The event last seen: Qt offers one event to the filter again as it propagates to parents.
-    const QEvent* m_lastEvent = nullptr;
 };
 
 // The mouse message of a Qt mouse event on a widget (client messages; WM_MOUSEWHEEL for wheel
 // events), with the point in screen coordinates; nothing for other events.
 std::optional<MouseHookMessage> MouseMessageOf(QWidget* widget, const QEvent& event);
+// Asks a window with a message handler where the screen point lies (WM_NCHITTEST); HTCLIENT
+// for other windows. Outside the client area the message becomes its non-client form.
+void ApplyHitTest(MouseHookMessage& message);
 // The message a top-level window's event means to the call-window hook; nothing for others.
 std::optional<CallWindowMessage> CallWindowMessageOf(QWidget* window, const QEvent& event);
 

@@ -116,6 +116,10 @@ void SoundPlayer::WaitUntilEnded(QSoundEffect& effect, int durationMs) {
     if (effect.status() != QSoundEffect::Error) loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
+bool SoundPlayer::IsPlaying() const {
+    return m_current != nullptr && (m_current->isPlaying() || m_current->status() == QSoundEffect::Loading);
+}
+
 void SoundPlayer::Stop() {
     if (m_current != nullptr) m_current->stop();
     m_current = nullptr;

@@ -33,6 +33,8 @@ public:
     void Stop() override;
 
     static bool HasAudioDevice();
+    // A sound started by Play is still loading or playing.
+    bool IsPlaying() const;
 
 private:
     QSoundEffect* EffectFor(std::string_view waveData);

@@ -11,21 +11,32 @@
 
 namespace platform {
 
-// Event sounds from WAVE data looked up by name, on a player of their own so that they never
-// replace a game sound. A sound that is still playing is not cut off: the new one is skipped.
+class IResourceLibrary;
+class SoundPlayer;
+
+// Event sounds from WAVE data looked up by name, played asynchronously on the program's sound
+// player. A sound that is still playing (a game sound included) is not cut off: the event
+// sound is left out.
 class SystemSounds : public ISystemSounds {
 public:
     using Lookup = std::function<std::optional<std::string>(std::string_view name)>;
-    // The player tells whether it is still playing (a sound's length in the real player).
     using IsPlaying = std::function<bool()>;
 
+    // A player of its own.
     SystemSounds(Lookup lookup, std::unique_ptr<ISoundPlayer> player, IsPlaying isPlaying);
+    // The program's player, which outlives this.
+    SystemSounds(Lookup lookup, ISoundPlayer& player, IsPlaying isPlaying);
     void PlayAlias(std::string_view name) override;
 
 private:
     Lookup m_lookup;
-    std::unique_ptr<ISoundPlayer> m_player;
+    std::unique_ptr<ISoundPlayer> m_owned;
+    ISoundPlayer* m_player;
     IsPlaying m_isPlaying;
 };
+
+// The event sounds of the program: the WAVE resources of those names in the library, on the
+// program's player; silent for names the library lacks.
+std::unique_ptr<SystemSounds> MakeSystemSounds(const IResourceLibrary& library, SoundPlayer& player);
 
 }  // namespace platform

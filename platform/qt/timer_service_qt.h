@@ -30,13 +30,11 @@ public:
     bool HasTimer(unsigned id) const override;
 
 private:
-    using Key = std::pair<WindowHandle, unsigned>;
     struct Entry;
+    using Key = TimerTable<std::shared_ptr<Entry>>::Key;
     void Start(const Key& key, unsigned intervalMs, TimerCallback callback);
-    bool Kill(const Key& key);
 
-    std::map<Key, std::shared_ptr<Entry>> m_timers;
-    unsigned m_nextId = 0;
+    TimerTable<std::shared_ptr<Entry>> m_table;
 };
 
 // The timer service in use: the installed one, else a process-wide QtTimerService.

@@ -13,12 +13,16 @@ std::optional<Rect> g_override;
 
 Rect FromQRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
 
+// Without a display (offscreen, tests) the desktop is a fixed 800 x 600.
 constexpr Rect kFallbackArea{0, 0, 800, 600};
+
+bool HasDisplay() { return QGuiApplication::platformName() != QStringLiteral("offscreen"); }
 
 }  // namespace
 
 Rect WorkArea(Point nearPoint) {
     if (g_override) return *g_override;
+    if (!HasDisplay()) return kFallbackArea;
     const QPoint point(nearPoint.x, nearPoint.y);
     QScreen* nearest = nullptr;
     long long best = -1;
@@ -38,6 +42,7 @@ Rect WorkArea(Point nearPoint) {
 
 Rect PrimaryWorkArea() {
     if (g_override) return *g_override;
+    if (!HasDisplay()) return kFallbackArea;
     QScreen* primary = QGuiApplication::primaryScreen();
     return primary != nullptr ? FromQRect(primary->availableGeometry()) : kFallbackArea;
 }
