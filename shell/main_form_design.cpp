@@ -152,17 +152,17 @@ void TfrmMain::BuildPopupMenus() {
     auto* popScore = new platform::PopupMenu(this, "popScore");
     popScore->Add("mnuHideScore", "Hide", [this] { SetShowScore(false); });
 
-    // The entries without an action stay visible and do nothing.
     auto* popMain = new platform::PopupMenu(this, "popMain");
     popMain->Add("mnuPopChangeCardSet", "Change card set", [this] { OpenOptionsDialog(0); });
     popMain->Add("mnuPopChangeDeck", "Change deck", [this] { OpenOptionsDialog(0); });
     popMain->Add("mnuPopChangebackground", "Change background", [this] { OpenOptionsDialog(0); });
-    popMain->AddSeparator();
-    popMain->Add("mnuPopGameInformation", "Game information...");
-    popMain->Add("mnuPopFavoriteGames", "Favorite games...");
-    popMain->Add("mnuPopPause", "Pause\tCtrl+P");
-    popMain->Add("mnuPopQuitGame", "Quit game\tCtrl+Q");
-    popMain->Add("mnuPopCardCounter", "Card counter\tF8");
+    // The entries without an action are not offered.
+    for (const auto& [name, caption] : {std::pair{"mnuPopGameInformation", "Game information..."},
+                                        std::pair{"mnuPopFavoriteGames", "Favorite games..."},
+                                        std::pair{"mnuPopPause", "Pause\tCtrl+P"},
+                                        std::pair{"mnuPopQuitGame", "Quit game\tCtrl+Q"},
+                                        std::pair{"mnuPopCardCounter", "Card counter\tF8"}})
+        popMain->Add(name, caption).visible = false;
 }
 
 }  // namespace shell

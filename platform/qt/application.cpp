@@ -94,7 +94,6 @@ bool Application::eventFilter(QObject* watched, QEvent* event) {
 }
 
 int Application::Run() {
-    if (m_terminated) return 0;
     Form* main = m_mainForm;
     if (main == nullptr) return 0;
     QEventLoop loop;
@@ -102,18 +101,11 @@ int Application::Run() {
     connect(main, &QObject::destroyed, &loop, &QEventLoop::quit);
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     main->Show();
-    if (m_terminated || !m_mainForm || !m_mainForm->isVisible()) return 0;
-    m_loop = &loop;
+    if (!m_mainForm || !m_mainForm->isVisible()) return 0;
     // Without a window manager nobody gives the new window the focus; ask again once it is on screen.
     QTimer::singleShot(0, main, [main] { main->activateWindow(); });
     loop.exec();
-    m_loop = nullptr;
     return 0;
-}
-
-void Application::Terminate() {
-    m_terminated = true;
-    if (m_loop != nullptr) m_loop->quit();
 }
 
 }  // namespace platform

@@ -72,8 +72,6 @@ public:
 
     // Shows the main form and handles messages until it has closed. Returns the exit code.
     int Run();
-    // Ends the loop as soon as it runs.
-    void Terminate();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,9 +82,7 @@ private:
     ModalShowHook m_showHook;
     QPointer<Form> m_mainForm;
     std::string m_title;
-    bool m_terminated = false;
     QPointer<QWindow> m_focusWindow;
-    QEventLoop* m_loop = nullptr;
 };
 
 }  // namespace platform

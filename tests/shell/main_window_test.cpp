@@ -91,12 +91,22 @@ TEST_F(MainWindowTest, WithoutConfirmQuitTheProgramClosesWithoutAQuestionAndFree
     timers.Advance(3000);
 }
 
-TEST_F(MainWindowTest, AMaximizedWindowWritesOnlyItsMaximizedState) {
+TEST_F(MainWindowTest, AMaximizedWindowWritesOnlyItsMaximizedStateEvenWhenMinimized) {
     Preference("MainWindowState_Left", "77");
-    Main().showMaximized();
+    Main().setWindowState(Qt::WindowMaximized | Qt::WindowMinimized);
+    Preference("ConfirmQuit", "Y");
+    messages.QueueConfirmAnswer(false);
     Main().Close();
     EXPECT_EQ(PreferenceValue("MainWindowState_Maximized"), "Y");
     EXPECT_EQ(PreferenceValue("MainWindowState_Left"), "77");
+    // Minimized from the normal state: the normal bounds are kept.
+    Main().setWindowState(Qt::WindowNoState);
+    Main().setGeometry(60, 70, 500, 400);
+    Main().setWindowState(Qt::WindowMinimized);
+    Main().Close();
+    EXPECT_EQ(PreferenceValue("MainWindowState_Maximized"), "N");
+    EXPECT_EQ(PreferenceValue("MainWindowState_Width"), "500");
+    EXPECT_EQ(PreferenceValue("MainWindowState_Left"), "60");
 }
 
 TEST_F(MainWindowTest, SmallIconsShowTheSmallToolbarWithLowerPanelsAndSaveOnlyWhenAsked) {
