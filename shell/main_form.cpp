@@ -45,7 +45,6 @@ namespace fields = engine::fields;
 constexpr int kNewsFromRun = 5;
 constexpr std::string_view kNewsQuestionKey = "News_Question";
 constexpr std::string_view kNewsFirstDisplayKey = "News_First_Display";
-constexpr std::string_view kTipsStartUpKey = "Tips_StartUp";
 constexpr std::string_view kConfirmQuitKey = "ConfirmQuit";
 constexpr std::string_view kAutoPlayKey = "AutoPlay";
 constexpr std::string_view kRandomGameTypeKey = "Random_Game_Type";
@@ -143,8 +142,7 @@ void TfrmMain::m_AppActivate() {
             file.WriteString(engine::kSectionPreference, kNewsFirstDisplayKey, kNo);
             Update();
         }
-        // The tip of the day is not offered, so Tips_StartUp has nothing to start.
-        (void)file.ReadString(engine::kSectionPreference, kTipsStartUpKey, kNo);
+        // Tips_StartUp would start the tip of the day, which this program does not offer.
         if (!engine::AnyStatisticsFile(paths)) mnuOpenClick();
         if (m_freed) return;
     }
