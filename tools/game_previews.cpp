@@ -2,7 +2,8 @@
 // the table code from a real deal. For each game the table picture tool draws the dealt
 // table in a window of the preview's shape; the picture is scaled down to the preview's
 // size and written as GAME + the four-digit id into the bitmap folder of the generated
-// resources, from which the resource library is packed.
+// resources. The collection file QND.previews.qrc lists the generated resources with
+// exactly these previews; the resource library is packed from it.
 //
 //   corvanet-game-previews TABLE_PNG_TOOL PROGRAM_FOLDER GENERATED_FOLDER
 
@@ -19,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/files/game_definitions.h"
 #include "engine/model/game_list.h"
@@ -37,6 +39,11 @@ constexpr int kExitBadArguments = 1;
 constexpr int kExitBadGamesFile = 2;
 constexpr int kExitDrawingFailed = 3;
 constexpr int kExitWriteFailed = 4;
+
+// The generator's collection file, and the one with the previews that is packed.
+constexpr std::string_view kCollection = "QND.qrc";
+constexpr std::string_view kCollectionWithPreviews = "QND.previews.qrc";
+constexpr std::string_view kCollectionEnd = "</qresource>";
 
 // Every game is shown from the same deal, with big cards, in a window whose shape is the
 // preview's (960 x 592 scales to 300 x 185 exactly).
@@ -76,6 +83,20 @@ QImage DrawTable(const std::filesystem::path& tool, const std::filesystem::path&
     return QImage(Text(picture));
 }
 
+// The generator's collection with a line for each preview before its end; false when it
+// cannot be read or written.
+bool WriteCollection(const std::filesystem::path& generated, const std::vector<std::string>& previews) {
+    std::string collection;
+    if (!platform::ReadFile(generated / kCollection, collection)) return false;
+    const std::size_t end = collection.rfind(kCollectionEnd);
+    if (end == std::string::npos) return false;
+    std::string lines;
+    for (const std::string& name : previews)
+        lines += "  <file>" + std::string(res::FolderOf(res::ResourceKind::Bitmap)) + "/" + name + ".png</file>\n";
+    collection.insert(end, lines);
+    return platform::WriteFileAtomically(generated / kCollectionWithPreviews, collection);
+}
+
 int Run(const std::filesystem::path& tool, const std::filesystem::path& folder,
         const std::filesystem::path& generated) {
     platform::ConsoleMessages messages;
@@ -91,6 +112,7 @@ int Run(const std::filesystem::path& tool, const std::filesystem::path& folder,
     const std::filesystem::path bitmaps = generated / res::FolderOf(res::ResourceKind::Bitmap);
     std::error_code error;
     std::filesystem::create_directories(bitmaps, error);
+    std::vector<std::string> previews;
     for (const std::string& line : mainGame.GameList) {
         const std::optional<int> id = engine::GameIdOfLine(line);
         if (!id) continue;
@@ -113,6 +135,11 @@ int Run(const std::filesystem::path& tool, const std::filesystem::path& folder,
             std::cerr << "corvanet-game-previews: cannot write " << output.string() << '\n';
             return kExitWriteFailed;
         }
+        previews.push_back(name);
+    }
+    if (!WriteCollection(generated, previews)) {
+        std::cerr << "corvanet-game-previews: cannot write " << (generated / kCollectionWithPreviews).string() << '\n';
+        return kExitWriteFailed;
     }
     return kExitDone;
 }

@@ -16,18 +16,11 @@
 #include <vector>
 
 #include "engine/model/board_dump.h"
+#include "engine/play/player_actions.h"
 #include "engine/state/game.h"
-#include "engine/files/game_definitions.h"
 #include "engine/model/game_list.h"
-#include "engine/model/preference_fields.h"
-#include "engine/ports/table_port.h"
-#include "engine/base/text_utils.h"
-#include "platform/core/paths.h"
-#include "tests/engine/game_player.h"
-#include "tests/support/auto_player_random_play.h"
-#include "tests/support/fake_services.h"
-#include "tests/support/media_doubles.h"
-#include "tests/support/recording_shell_port.h"
+#include "tools/headless_game.h"
+#include "tools/random_play_run.h"
 
 namespace {
 
@@ -39,9 +32,6 @@ constexpr int kExitCardLost = 3;
 constexpr int kDefaultDeals = 200;
 constexpr int kDefaultActions = 400;
 constexpr unsigned kDefaultSeed = 1;
-constexpr int kGameIdWidth = 4;
-// The recording doubles keep every call; they are emptied this often.
-constexpr std::int64_t kClearEvery = 1000;
 constexpr std::string_view kDealPrefix = "deal ";
 
 constexpr std::string_view kUsage =
@@ -63,55 +53,9 @@ std::optional<long long> ReadNumber(std::string_view text) {
     return value;
 }
 
-// The engine wired to doubles that draw nothing and never wait, reading the program folder.
-class Player {
-public:
-    explicit Player(const std::filesystem::path& folder) : m_paths(folder) {
-        engine::Services services = m_fake.Services();
-        services.paths = &m_paths;
-        services.shellPort = &m_shell;
-        services.tableView = &m_view;
-        services.sound = &m_sound;
-        m_game = std::make_unique<engine::Game>(services);
-        m_game->media.SetCardLibraryHandle(&m_library);
-        SetField(engine::fields::kDealAnimation, "N");
-    }
-
-    engine::Game& G() { return *m_game; }
-
-    bool LoadList() { return engine::LoadGameList(m_game->services, m_game->mainGame); }
-
-    bool LoadGame(int gameId, const std::string& name) {
-        SetField(engine::fields::kGame, engine::IntToZeroPad(gameId, kGameIdWidth));
-        SetField(engine::fields::kGameName, name);
-        m_game->gameDef.Clear();
-        return engine::LoadGameDefinition(m_game->services, m_game->settings, m_game->mainGame, m_game->gameDef);
-    }
-
-    void ClearRecords() {
-        m_shell.ClearEvents();
-        m_shell.ClearWindowCalls();
-        m_sound.Clear();
-        m_fake.Messages().Clear();
-    }
-
-private:
-    void SetField(const engine::fields::Field& field, std::string_view value) {
-        m_game->settings.SetField(field.position, field.width, value);
-    }
-
-    test_support::FakeServices m_fake;
-    platform::PathResolver m_paths;
-    test_support::RecordingShellPort m_shell;
-    engine::NullTableView m_view;
-    test_support::RecordingSoundPlayer m_sound;
-    test_support::FakeResourceLibrary m_library;
-    std::unique_ptr<engine::Game> m_game;
-};
-
 struct Arguments {
     std::filesystem::path folder;
-    test_support::RandomPlayPlan plan{kDefaultDeals, kDefaultActions};
+    tools::RandomPlayPlan plan{kDefaultDeals, kDefaultActions};
     unsigned seed = kDefaultSeed;
 };
 
@@ -138,14 +82,14 @@ std::optional<int> ReadArguments(int argc, char** argv, Arguments& args) {
 }
 
 int Run(const Arguments& args) {
-    Player player(args.folder);
+    tools::HeadlessGame player(args.folder);
     if (!player.LoadList()) {
         std::cerr << "corvanet-random-play: GAMES.DAT cannot be read in " << args.folder.string() << '\n';
         return kExitBadGamesFile;
     }
     std::mt19937 random(args.seed);
     const auto start = std::chrono::steady_clock::now();
-    test_support::RandomPlayCount total;
+    tools::RandomPlayCount total;
     const std::vector<std::string> lines = player.G().mainGame.GameList;
     for (const std::string& line : lines) {
         const std::optional<int> id = engine::GameIdOfLine(line);
@@ -156,22 +100,20 @@ int Run(const Arguments& args) {
         }
         std::vector<int> dealt;
         std::string number;
-        std::int64_t checks = 0;
         const auto check = [&](const std::string& what, engine::Game& game) {
-            if (++checks % kClearEvery == 0) player.ClearRecords();
             if (what.starts_with(kDealPrefix)) {
                 number = what.substr(kDealPrefix.size());
-                dealt = engine::play_test::BoardCodes(game);
+                dealt = engine::BoardCodes(game);
                 return true;
             }
-            if (engine::play_test::BoardCodes(game) == dealt) return true;
+            if (engine::BoardCodes(game) == dealt) return true;
             std::cerr << "corvanet-random-play: " << name << ", game number " << number << ": after " << what
                       << " the board no longer holds each dealt card once:\n"
                       << engine::DumpBoard(game.Piles()) << '\n';
             return false;
         };
-        test_support::RandomPlayCount count;
-        if (!test_support::RandomPlay(player.G(), args.plan, random, check, count)) return kExitCardLost;
+        tools::RandomPlayCount count;
+        if (!tools::RandomPlay(player.G(), args.plan, random, check, count)) return kExitCardLost;
         std::cout << name << ": " << args.plan.deals << " deals, " << count.actions << " actions (" << count.moves
                   << " moves, " << count.undos << " undos, " << count.redos << " redos), " << count.wins
                   << " won\n";

@@ -52,7 +52,6 @@ QImage DrawPileMark(const ResourceEntry& entry);
 QImage DrawShadow(const ResourceEntry& entry);
 QImage DrawBorder(const ResourceEntry& entry);
 QImage DrawBackground(const ResourceEntry& entry);
-QImage DrawGamePreview(const ResourceEntry& entry);
 QImage DrawFolderIcon(const ResourceEntry& entry);
 QImage DrawTypeIcon(const ResourceEntry& entry);
 QImage DrawGauge(const ResourceEntry& entry);

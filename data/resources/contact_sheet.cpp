@@ -39,7 +39,7 @@ struct FamilyHeading {
     res::ResourceFamily family;
     const char* text;
 };
-constexpr std::array<FamilyHeading, 16> kHeadings{{
+constexpr std::array<FamilyHeading, 15> kHeadings{{
     {res::ResourceFamily::CardStrip, "Card faces (suit strips)"},
     {res::ResourceFamily::Joker, "Jokers"},
     {res::ResourceFamily::CardBack, "Card backs"},
@@ -47,7 +47,6 @@ constexpr std::array<FamilyHeading, 16> kHeadings{{
     {res::ResourceFamily::Shadow, "Shadows (white is left out)"},
     {res::ResourceFamily::Border, "Stock edges (blue is left out)"},
     {res::ResourceFamily::Background, "Backgrounds"},
-    {res::ResourceFamily::GamePreview, "Game previews (the top-left colour is left out)"},
     {res::ResourceFamily::FolderIcon, "Folder icons (maroon is left out)"},
     {res::ResourceFamily::TypeIcon, "Game type keys"},
     {res::ResourceFamily::Gauge, "Gauges"},

@@ -53,7 +53,6 @@ QImage DrawImage(const res::ResourceEntry& entry) {
         case res::ResourceFamily::Shadow: return art::DrawShadow(entry);
         case res::ResourceFamily::Border: return art::DrawBorder(entry);
         case res::ResourceFamily::Background: return art::DrawBackground(entry);
-        case res::ResourceFamily::GamePreview: return art::DrawGamePreview(entry);
         case res::ResourceFamily::FolderIcon: return art::DrawFolderIcon(entry);
         case res::ResourceFamily::TypeIcon: return art::DrawTypeIcon(entry);
         case res::ResourceFamily::Gauge: return art::DrawGauge(entry);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/card_codes.h"
 #include "engine/model/card_table.h"
 #include "engine/deal/deal_context.h"
@@ -155,7 +156,7 @@ void PlaceExtraFoundationCard(DealContext& deal, DealList& list) {
 }
 
 void PlayReserveAcesAndWaste(DealContext& deal) {
-    if (deal.game[words::kGameKind] != kReserveAcesGameKind) return;
+    if (deal.game[words::kGameKind] != game_kind::kReserveAces) return;
     PileStore& piles = deal.piles;
 
     // The reserve's Aces start foundations 1, 2, ...; each is owed back from the waste.

@@ -16,8 +16,6 @@ inline constexpr int kBasesFromReserves = 3;
 inline constexpr int kTwoBaseGroups = 4;
 }  // namespace prefill_mode
 
-// The game kind whose reserve Aces start the foundations and are paid back from the waste.
-inline constexpr int kReserveAcesGameKind = 11;
 
 // A joker that starts every foundation leaves the base to the first card played.
 inline constexpr int kJokerBase = -2;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/card_codes.h"
 #include "engine/model/card_table.h"
 #include "engine/deal/deal_context.h"
@@ -215,7 +216,7 @@ void KingToStockBottom(PileStore& piles, PileListId list) {
 }
 
 void SetOutHeartsCourt(DealContext& deal) {
-    if (deal.game[words::kGameKind] != kHeartsCourtGameKind) return;
+    if (deal.game[words::kGameKind] != game_kind::kHeartsCourt) return;
     deal.piles.RemoveCardFromBoard(kQueenOfHearts, deal.TableauCount());
     deal.piles.RemoveCardFromBoard(kKingOfHearts, deal.TableauCount());
     deal.piles.SetPile(PileListId::kMazzo, kStockLine,

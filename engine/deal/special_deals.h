@@ -8,8 +8,6 @@ namespace engine {
 class PileStore;
 struct DealContext;
 
-// The game kind whose Queen and King of hearts are set out before play.
-inline constexpr int kHeartsCourtGameKind = 22;
 
 // Replaces the line's first blanked slot by the card when no card of its rank lies in
 // the line yet; true when placed.

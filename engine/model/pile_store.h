@@ -67,6 +67,7 @@ public:
     void AddCardToNamedPile(std::string_view name, int card, std::string_view flagText);
 
     // Searches the line for the card and applies the mode to the first hit; true when found.
+    // Only kTest leaves the line as it is; the other modes take the card out or blank it.
     bool FindCardInPile(PileListId list, int line, int card, FindMode mode);
 
     // Takes the card (mode kDelete or kBlank) from the first pile that holds it: the waste,

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/model/game_kinds.h"
 #include "engine/play/action_selection.h"
 #include "engine/play/action_single_card.h"
 #include "engine/play/action_stock.h"
@@ -109,18 +110,18 @@ void CloseAction(ActionRun& run, bool stockWasBare) {
         }
     }
     const int kind = action::GameKind(game);
-    if (run.moved && kind != action::kind::kNoScore) {
+    if (run.moved && kind != game_kind::kNoScore) {
         StatusContext status = game.Status();
         ComputeScore(status);
     }
     const bool selectionTurnsUp = IsSelectionRemoval(run.action) &&
-                                  (kind == action::kind::kFaceUpAfterSelection25 || kind == action::kind::kFaceUpAfterSelection26);
+                                  (kind == game_kind::kFaceUpAfterSelection25 || kind == game_kind::kFaceUpAfterSelection26);
     if ((run.leftTableau || selectionTurnsUp) && !IsAutoplayButtonDown(game)) AutoTurnFaceUp(game);
     if (run.moved) game.undo.PushUndoSnapshot(false, kClearRedo);
     if (game.mainGame.ActionCount < kActionsCounted) ++game.mainGame.ActionCount;
     if (game.gameDef[words::kOneTimeFill] != 0 && game.mainGame.ActionCount == 1) RunFillTableaus(game);
-    if (kind == action::kind::kWonAfterEveryAction31 || kind == action::kind::kWonAfterEveryAction34 ||
-        kind == action::kind::kWonAfterEveryAction35) {
+    if (kind == game_kind::kWonAfterEveryAction31 || kind == game_kind::kWonAfterEveryAction34 ||
+        kind == game_kind::kWonAfterEveryAction35) {
         action::SetWonFlag(game);
     }
 }

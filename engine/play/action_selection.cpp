@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/model/game_kinds.h"
 #include "engine/play/action_support.h"
 #include "engine/model/card_codes.h"
 #include "engine/state/game.h"
@@ -168,12 +169,12 @@ void RemoveSelectedCards(ActionRun& run) {
     action::PushSnapshot(run);
     action::Wait(game, kBeforeRemovalMs);
 
-    if (action::GameKind(game) == action::kind::kGroupsOfSeven) {
+    if (action::GameKind(game) == game_kind::kGroupsOfSeven) {
         RemoveThroughGroup(run);
     } else {
         RemoveInSelectionOrder(run);
     }
-    if (action::GameKind(game) == action::kind::kFillAfterSelection) AutoFillTableau(game);
+    if (action::GameKind(game) == game_kind::kHighlightAndFill) AutoFillTableau(game);
     action::SetWonFlag(game);
     run.moved = true;
 }

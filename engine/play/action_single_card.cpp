@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "engine/model/game_kinds.h"
 #include "engine/play/action_support.h"
 #include "engine/state/game.h"
 #include "engine/model/pile_text.h"
@@ -44,7 +45,7 @@ inline constexpr SingleCardAction kSingleCardActions[] = {
     {"Appogg", true, 7, PileListId::kAppogg, 0, Landing::kOnPile, "Tableau", fields::kSoundsTableau, kAnyKind,
      false},
     {"Waste", false, 0, PileListId::kMazzo, kThirdStockLine, Landing::kOnDiscard, "Eddy", fields::kSoundsFoundation,
-     action::kind::kEddy, true},
+     game_kind::kPlayNeighbour, true},
     {"Stock02", false, 0, PileListId::kMazzo, kWasteLine, Landing::kDrawnOnWaste, "Tableau", fields::kSoundsTableau,
      kAnyKind, true},
 };

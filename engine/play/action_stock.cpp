@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/model/game_kinds.h"
 #include "engine/play/action_support.h"
 #include "engine/model/card_codes.h"
 #include "engine/state/game.h"
@@ -89,7 +90,7 @@ bool TurnWasteOver(ActionRun& run) {
         action::Wait(game, kAfterRedealMs);
         game.media.StopSound();
     }
-    if (action::GameKind(game) == action::kind::kPairsOf13) DropRedealtCardsFromSelection(game);
+    if (action::GameKind(game) == game_kind::kPairsOf13) DropRedealtCardsFromSelection(game);
     return true;
 }
 
@@ -149,7 +150,7 @@ void DealFromStock(ActionRun& run) {
         action::SetWonFlag(game);
         run.moved = true;
     }
-    if (action::GameKind(game) == action::kind::kCountsStockDeals) {
+    if (action::GameKind(game) == game_kind::kCountsStockDeals) {
         game.registers.SetIntReg(kStockDealCountReg, game.registers.GetIntReg(kStockDealCountReg) + 1);
         game.registers.ReplaceLastLogEntry(kStockDealLogCode);
     }

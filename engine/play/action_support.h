@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/pile_names.h"
 #include "engine/model/settings_block.h"
 
@@ -27,22 +28,6 @@ struct ActionRun {
 };
 
 namespace action {
-
-// The game kinds the executor treats apart.
-namespace kind {
-inline constexpr int kNoScore = 9;
-inline constexpr int kEddy = 12;
-inline constexpr int kCountsStockDeals = 28;
-inline constexpr int kWonAfterEveryAction31 = 31;
-inline constexpr int kWonAfterEveryAction34 = 34;
-inline constexpr int kWonAfterEveryAction35 = 35;
-inline constexpr int kPairsOf13 = 4;
-inline constexpr int kFaceUpAfterSelection25 = 25;
-inline constexpr int kFaceUpAfterSelection26 = 26;
-inline constexpr int kFillAfterSelection = 33;
-inline constexpr int kGroupsOfSeven = 47;
-inline constexpr int kSwapsPairs = 49;
-}  // namespace kind
 
 // Empty-place marks of the table (1 stock, 6 tableau).
 inline constexpr int kStockMark = 1;

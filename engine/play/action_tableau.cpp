@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/model/game_kinds.h"
 #include "engine/play/action_single_card.h"
 #include "engine/play/action_support.h"
 #include "engine/model/card_codes.h"
@@ -99,7 +100,7 @@ void MoveCardsToTableau(ActionRun& run, int tableauIndex) {
     if (game.gameDef.At(words::kTableauRuleC, tableauIndex) == kJumpRule) {
         MoveTableauToWaste(game, sourcePlace, tableauIndex);
     }
-    if (action::GameKind(game) == action::kind::kSwapsPairs) {
+    if (action::GameKind(game) == game_kind::kSwapsPairs) {
         SwapWrongCard(run, target, sourcePlace);
         StatusContext status = game.Status();
         ComputeScore(status);

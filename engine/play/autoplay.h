@@ -35,7 +35,7 @@ void EnableAutoPlayButtons(Game& game, bool enabled);
 
 // The per-game AutoPlay switch kept in section "Autoplay" of the preference file, used
 // when one switch per game is kept (TMainGame.AutoplaySaveMode 2).
-bool IsAutoplayOn(Game& game, int gameId);
+bool IsAutoplayOn(const Game& game, int gameId);
 void ApplyAutoplay(Game& game, int gameId);
 void SaveAutoplay(Game& game, int gameId);
 

@@ -43,7 +43,7 @@ void EnableAutoPlayButtons(Game& game, bool enabled) {
     if (game.services.windowItems != nullptr) EnableAutoPlayButtons(*game.services.windowItems, enabled);
 }
 
-bool IsAutoplayOn(Game& game, int gameId) {
+bool IsAutoplayOn(const Game& game, int gameId) {
     if (game.services.paths == nullptr || gameId < 0) return true;
     const PreferenceFile file(*game.services.paths);
     if (gameId >= kFirstCustomGameId) {

@@ -37,7 +37,7 @@ std::string TargetName(const Game& game, int kind, int index) {
     return pile ? PileName(*pile, PileNumberForm::kNoLeadingZero) : std::string();
 }
 
-int PileX(Game& game, const IGeometry& geometry, int kind, int index) {
+int PileX(const Game& game, const IGeometry& geometry, int kind, int index) {
     switch (kind) {
     case pile_kind::kFoundation:
         return game.mainGame.GetFoundationX(index);
@@ -52,7 +52,7 @@ int PileX(Game& game, const IGeometry& geometry, int kind, int index) {
     }
 }
 
-bool IsOnTable(Game& game, const IGeometry& geometry, int kind, int index) {
+bool IsOnTable(const Game& game, const IGeometry& geometry, int kind, int index) {
     return IsPileOnTable(PileX(game, geometry, kind, index));
 }
 

@@ -32,8 +32,8 @@ int PileCount(const Game& game, int kind);
 std::string TargetName(const Game& game, int kind, int index);
 
 // The pile's stored x: a place at kAbsentPileX or left of it is not on the table.
-int PileX(Game& game, const IGeometry& geometry, int kind, int index);
-bool IsOnTable(Game& game, const IGeometry& geometry, int kind, int index);
+int PileX(const Game& game, const IGeometry& geometry, int kind, int index);
+bool IsOnTable(const Game& game, const IGeometry& geometry, int kind, int index);
 
 // The place of the pile's top card (the waste: its stored place), one card in size;
 // nothing for a kind or index the game does not have.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/model/game_kinds.h"
 #include "engine/play/action_executor.h"
 #include "engine/model/card_codes.h"
 #include "engine/play/card_move_support.h"
@@ -22,12 +23,6 @@
 namespace engine {
 
 namespace {
-
-// Game kinds with their own way through the move search.
-constexpr int kKindRowMatch = 19;        // one row of cards matched against its neighbours
-constexpr int kKindLoggedTableau = 23;   // a tableau move rewrites its undo-log entry
-constexpr int kKindNoTableauA = 32;      // tableau cards move through other actions only
-constexpr int kKindNoTableauB = 46;
 
 // The game builds its waste up or down in suit (WasteBuild).
 constexpr int kWasteBuildsInSuit = 2;
@@ -63,7 +58,7 @@ int GameKind(const Game& game) {
 }
 
 bool IsNoTableauKind(int kind) {
-    return kind == kKindNoTableauA || kind == kKindNoTableauB;
+    return kind == game_kind::kNoTableauMoves || kind == game_kind::kOffTableSource;
 }
 
 // The waste takes a card of its top card's suit one rank away, King and Ace touching.
@@ -93,7 +88,7 @@ bool PileAccepts(Game& game, int card, int kind, const std::string& name) {
     }
 }
 
-bool IsTargetOffered(Game& game, const IGeometry& geometry, int kind, int index) {
+bool IsTargetOffered(const Game& game, const IGeometry& geometry, int kind, int index) {
     if (!moves::IsOnTable(game, geometry, kind, index)) return false;
     return kind != pile_kind::kWaste || game.gameDef[words::kWasteDropMode] != kWasteTakesNoDrop;
 }
@@ -172,7 +167,7 @@ bool MoveCardToPile(Game& game, int card, int left, int top, int right, int bott
     // The move and whatever it turns up are one undo step.
     UndoMoveGroup group(game.undo);
     const bool moved = ExecuteAction(game, card, MoveActionName(targetKind, targetIndex, autoplay));
-    if (moved && targetKind == pile_kind::kTableau && GameKind(game) == kKindLoggedTableau)
+    if (moved && targetKind == pile_kind::kTableau && GameKind(game) == game_kind::kLoggedTableau)
         game.registers.ReplaceLastLogEntry(kLoggedTableauEntry);
     return moved;
 }
@@ -195,7 +190,7 @@ bool TryMoveToTargets(Game& game, int card, int left, int top, int right, int bo
 
     // A row-match game moves its cards within its one row, which no pile move can do:
     // the search finds nothing rather than claim a move that never happened.
-    if (GameKind(game) == kKindRowMatch) return false;
+    if (GameKind(game) == game_kind::kRowMatch) return false;
 
     for (const MoveTarget& target : targets) {
         if (target.kind == pile_kind::kNoTarget) continue;

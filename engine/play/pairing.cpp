@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/model/game_kinds.h"
 #include "engine/play/action_executor.h"
 #include "engine/model/card_codes.h"
 #include "engine/state/game.h"
@@ -43,8 +44,8 @@ SelectionTotal TotalOf(std::string_view selection) {
 }
 
 bool CompletesPair(int kind, int sum) {
-    return (kind == pairing_kind::kPairsOf14 && sum == kSumOfKind3) ||
-           (kind == pairing_kind::kPairsOf13 && sum == kSumOfKind4);
+    return (kind == game_kind::kPairsOf14 && sum == kSumOfKind3) ||
+           (kind == game_kind::kPairsOf13 && sum == kSumOfKind4);
 }
 
 void RemoveSelection(Game& game) {
@@ -70,7 +71,7 @@ void SelectPairingCard(Game& game, int card, const TableRect& place) {
     if (card < kFirstCard || card > kCardCount) return;
     const int kind = game.gameDef[words::kGameKind];
     int sum = 0;
-    if (kind != pairing_kind::kHighlightOnly) {
+    if (kind != game_kind::kHighlightAndFill) {
         PileStore& piles = game.Piles();
         // A second click on a selected card takes it back out.
         if (!piles.FindCardInPile(PileListId::kDest, kSelectionLine, card, FindMode::kDelete)) {
@@ -91,9 +92,9 @@ void SelectPairingCard(Game& game, int card, const TableRect& place) {
     if (CompletesPair(kind, sum)) RemoveSelection(game);
 }
 
-bool IsCardUncovered(Game& game, int card) {
+bool IsCardUncovered(const Game& game, int card) {
     if (card < kFirstCard) return false;
-    const PileStore& piles = game.Piles();
+    const PileStore& piles = game.board.piles;
     const int rows = game.gameDef[words::kTableauCount];
     bool laterRowsBlank = true;
     for (int row = rows - 1; row >= 0; --row) {

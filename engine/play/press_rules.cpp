@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/card_codes.h"
 #include "engine/model/pile_text.h"
 #include "engine/play/pairing.h"
@@ -12,11 +13,6 @@
 namespace engine {
 
 namespace {
-
-// Game kinds whose tableau presses play onto the third stock-row pile.
-constexpr int kKindPlayUpDown = 2;       // no King-Ace wrap
-constexpr int kKindPlayNeighbour = 12;   // one rank up or down, King and Ace touching
-constexpr int kKindPlayUpDownWrap = 15;  // as 2, King and Ace touching
 
 // The pairing test of kinds 2 and 15 (the click-to-pair row of the rule checker): base and
 // start -1, building up, rule 2, no foundation, no past start, no stock test.
@@ -67,14 +63,14 @@ TableauPress TableauCardPress(Game& game, int card, int pileIndex, bool left) {
 }
 
 bool PlaysOntoDiscard(int kind) {
-    return kind == kKindPlayUpDown || kind == kKindPlayNeighbour || kind == kKindPlayUpDownWrap;
+    return kind == game_kind::kPlayUpDown || kind == game_kind::kPlayNeighbour || kind == game_kind::kPlayUpDownWrap;
 }
 
 DiscardPress PressOntoDiscard(const Game& game, int card, int pileIndex) {
     const int kind = game.gameDef[words::kGameKind];
     const RuleContext rules = game.Rules();
     const int third = ThirdPileTop(game);
-    if (kind == kKindPlayNeighbour) {
+    if (kind == game_kind::kPlayNeighbour) {
         const int rank = CardRank(card);
         const int thirdRank = CardRank(third);
         const bool neighbour = rank == NextRank(thirdRank) || rank == PrevRank(thirdRank);
@@ -82,7 +78,7 @@ DiscardPress PressOntoDiscard(const Game& game, int card, int pileIndex) {
     }
     if (!IsTopCard(rules, card)) return DiscardPress::kIgnored;
     if (IsKingOnAce(card, third) || IsKingOnAce(third, card))
-        return kind == kKindPlayUpDown ? DiscardPress::kRefused : DiscardPress::kPlays;
+        return kind == game_kind::kPlayUpDown ? DiscardPress::kRefused : DiscardPress::kPlays;
     const auto pairs = [&](int top, int placed) {
         return CanPlaceCard(rules, top, placed, kPairAnyBase, kPairAnyStart, kPairDirection, kPairRule, false, false,
                             pileIndex, false);
@@ -90,8 +86,8 @@ DiscardPress PressOntoDiscard(const Game& game, int card, int pileIndex) {
     return pairs(card, third) || pairs(third, card) ? DiscardPress::kPlays : DiscardPress::kRefused;
 }
 
-bool IsPairingSelectable(Game& game, int card) {
-    return game.gameDef[words::kGameKind] == pairing_kind::kPairsOf14 ? IsTopCard(game.Rules(), card)
+bool IsPairingSelectable(const Game& game, int card) {
+    return game.gameDef[words::kGameKind] == game_kind::kPairsOf14 ? IsTopCard(game.Rules(), card)
                                                                        : IsCardUncovered(game, card);
 }
 

@@ -35,7 +35,7 @@ DiscardPress PressOntoDiscard(const Game& game, int card, int pileIndex);
 
 // Kinds 3 and 4: a press on a tableau card selects it for a pair; kind 3 takes only top
 // cards, kind 4 every uncovered card.
-bool IsPairingSelectable(Game& game, int card);
+bool IsPairingSelectable(const Game& game, int card);
 
 // FoundationTakeBack: whether a press lifts the foundation's top card back into play.
 bool MayLiftFromFoundation(const Game& game, int foundationIndex, int card);

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/model/game_kinds.h"
 #include "engine/play/action_executor.h"
 #include "engine/model/card_codes.h"
 #include "engine/play/face_up.h"
@@ -21,11 +22,6 @@ namespace engine {
 
 namespace {
 
-// Kind 41 refuses a press on an empty foundation.
-constexpr int kKindFoundationsCount = 41;
-// Kind 47 keeps its pair in the order pressed; kind 48 fills the tableau instead of removing.
-constexpr int kKindPairsApart = 47;
-constexpr int kKindFillsTableau = 48;
 
 constexpr int kDealCard = 7;
 constexpr unsigned kDefaultBeep = 0;
@@ -61,7 +57,7 @@ void CompleteSelection(Game& game, int kind) {
     if (shell != nullptr) shell->InstallMessageFilter(MessageFilter::kSwallowInput);
     {
         UndoMoveGroup group(game.undo);
-        if (kind != kKindFillsTableau)
+        if (kind != game_kind::kFillsTableau)
             ExecuteAction(game, kNoCard, "Selezionate_Dest");
         else if (game.mainGame.CloseRequested != 1)
             ExecuteAction(game, kNoCard, "Selezionate_Fila");
@@ -118,7 +114,7 @@ void SelectCard(Game& game, const SelectionKindRule& rule, int card, const Table
     const bool isFirst = added ? check.tally.count == 1 : wasFirst;
     if (rule.highlightsFirstCard || !isFirst) Highlight(game, rect);
     if (!rule.completes(check)) return;
-    if (rule.kind == kKindPairsApart) {
+    if (rule.kind == game_kind::kGroupsOfSeven) {
         const std::string& selection = game.Piles().Pile(kSelectionRef);
         game.Piles().SetPile(kSelectionRef, CardCodeText(PileCardAt(selection, 0)) +
                                                 CardCodeText(PileCardAt(selection, 1)));
@@ -139,7 +135,7 @@ void SelectionGamePress(Game& game, bool left, std::string_view name, int card, 
 
     const std::optional<PileRef> pile = ParsePileName(name);
     if (card < kFirstCard) {
-        if (kind == kKindFoundationsCount && pile && pile->list == PileListId::kDest) Beep(game);
+        if (kind == game_kind::kSelectionEveryPress && pile && pile->list == PileListId::kDest) Beep(game);
         return;
     }
     const bool onTableau = pile && pile->list == PileListId::kFila;

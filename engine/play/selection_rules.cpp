@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/card_codes.h"
 #include "engine/model/pile_names.h"
 #include "engine/model/pile_text.h"
@@ -213,7 +214,6 @@ constexpr std::array kRules{
 // A left press passes on any pile in these kinds, not only on a tableau pile.
 constexpr std::array kAnyPileKinds{8, 16, 20, 21, 22, 23, 45, 47, 48};
 // Every press passes in this kind.
-constexpr int kKindEveryPress = 41;
 
 bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
@@ -270,7 +270,7 @@ bool PassesSelectionGate(int kind, bool leftButton, std::string_view pileName) {
         const bool anyPile = std::find(kAnyPileKinds.begin(), kAnyPileKinds.end(), kind) != kAnyPileKinds.end();
         if (anyPile && !pileName.empty()) return true;
     }
-    return IsFoundationName(pileName) || kind == kKindEveryPress;
+    return IsFoundationName(pileName) || kind == game_kind::kSelectionEveryPress;
 }
 
 bool IsSelectablePlace(SelectablePlaces places, std::string_view pileName) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/model/game_kinds.h"
 #include "engine/base/system_utils.h"
 #include "engine/base/text_utils.h"
 #include "engine/model/card_codes.h"
@@ -45,10 +46,6 @@ constexpr int kPileNumberDigits = 2;
 // The undo-log entry a mode-4 deal leaves.
 constexpr int kReserveTurnLogEntry = 2;
 
-// Kinds whose stock press may end the game.
-constexpr int kKindPlayUpDown = 2;
-constexpr int kKindPlayUpDownWrap = 15;
-
 const std::string& Line(const Game& game, PileListId list, int line) { return game.board.piles.Pile(list, line); }
 
 bool StockEmpty(const Game& game) { return Line(game, PileListId::kMazzo, kStockLine).empty(); }
@@ -78,45 +75,36 @@ int DealWhileStockLasts(Game& game, const std::string& action, int turn) {
     return deals;
 }
 
-// The stock's deals, the first that applies. The caller's undo group folds whatever they
-// push into one step.
-void Deal(Game& game, UndoMoveGroup& group) {
-    const GameDefRecord& def = game.gameDef;
-    const int tableaus = def[words::kTableauCount];
-    const int reserves = def[words::kReserveCount];
+// The stock's deal of the chosen kind. The caller's undo group folds whatever it pushes
+// into one step.
+void Deal(Game& game, StockDeal deal, UndoMoveGroup& group) {
     const int top = StockTop(game);
-
-    if (def[words::kStockToWaste] == 1) {
-        const int variant = def[words::kStockClickVariant];
+    switch (deal) {
+    case StockDeal::kToWaste: {
+        const int variant = game.gameDef[words::kStockClickVariant];
         const bool wasteEmpty = Line(game, PileListId::kMazzo, kWasteLine).empty();
         if (variant == kEveryPressDeals || (variant == kOnlyOntoEmptyWaste && wasteEmpty))
             ExecuteAction(game, top, kWasteName);
         return;
     }
-    const int redeals = def[words::kRedeals];
-    if ((redeals > 0 && StockEmpty(game)) || redeals == kRedealAlways) {
+    case StockDeal::kRedeal:
         ExecuteAction(game, top, "Mazzo_Redeal");
         return;
-    }
-    if (FirstOrLastIs(def, words::kStockToTableauMode, tableaus, kTableauDealsEach)) {
+    case StockDeal::kToTableaus:
         ExecuteAction(game, kDealCard, "Add_Tableaus");
-        if (def.At(words::kStockToReserveMode, 0) == kReserveDealsWithTableau)
+        if (game.gameDef.At(words::kStockToReserveMode, 0) == kReserveDealsWithTableau)
             ExecuteAction(game, kDealCard, "Add_Reserves");
         return;
-    }
-    if (FirstOrLastIs(def, words::kStockToTableauMode, tableaus, kTableauDealsWhenFull)) {
+    case StockDeal::kToFullTableaus:
         if (EveryTableauHoldsACard(game))
             ExecuteAction(game, kDealCard, "Add_Tableaus");
         else if (game.services.messages != nullptr)
             ShowInfo(*game.services.messages, std::string(kFillGapsFirst));
         return;
-    }
-    if (FirstOrLastIs(def, words::kStockToReserveMode, reserves, kReserveDealsEach)) {
+    case StockDeal::kToReserves:
         ExecuteAction(game, kDealCard, "Add_Reserves");
         return;
-    }
-    const int reserveMode = def.At(words::kStockToReserveMode, 0);
-    if (reserveMode == kReserveDealsTwiceOrLast) {
+    case StockDeal::kToReservesTwiceOrLast:
         if (PileCardCount(Line(game, PileListId::kMazzo, kStockLine)) == kLastDealCards) {
             ExecuteAction(game, kDealCard, "Add_Tableaus_Last");
         } else {
@@ -124,8 +112,7 @@ void Deal(Game& game, UndoMoveGroup& group) {
             ExecuteAction(game, kDealCard, "Add_Reserves");
         }
         return;
-    }
-    if (reserveMode == kReserveDealsInTurn && !StockEmpty(game)) {
+    case StockDeal::kToReservesInTurn: {
         const int presses = game.registers.GetIntReg(kStockDealCountReg) + 1;
         game.registers.SetIntReg(kStockDealCountReg, presses);
         const int reserve = presses % 2 == 1 ? 1 : 2;
@@ -135,28 +122,51 @@ void Deal(Game& game, UndoMoveGroup& group) {
         if (deals >= 1) game.registers.ReplaceLastLogEntry(kReserveTurnLogEntry);
         return;
     }
-    if (def.At(words::kStockToTableauMode, 0) == kTableauDealsFourEach) {
-        for (int n = 1; n <= tableaus; ++n)
+    case StockDeal::kFourToEachTableau:
+        for (int n = 1; n <= game.gameDef[words::kTableauCount]; ++n)
             DealWhileStockLasts(game, "Add_Tableau_" + IntToZeroPad(n, kPileNumberDigits), kCardsPerPileTurn);
         return;
+    case StockDeal::kToThirdPile:
+        ExecuteAction(game, top, "Mazzo_Waste");
+        return;
+    case StockDeal::kNone:
+        return;
     }
-    if (def[words::kThirdPileStyle] != 0) ExecuteAction(game, top, "Mazzo_Waste");
 }
 
 }  // namespace
 
+StockDeal ChosenStockDeal(const Game& game) {
+    const GameDefRecord& def = game.gameDef;
+    const int tableaus = def[words::kTableauCount];
+    const int reserves = def[words::kReserveCount];
+    if (def[words::kStockToWaste] == 1) return StockDeal::kToWaste;
+    const int redeals = def[words::kRedeals];
+    if ((redeals > 0 && StockEmpty(game)) || redeals == kRedealAlways) return StockDeal::kRedeal;
+    if (FirstOrLastIs(def, words::kStockToTableauMode, tableaus, kTableauDealsEach)) return StockDeal::kToTableaus;
+    if (FirstOrLastIs(def, words::kStockToTableauMode, tableaus, kTableauDealsWhenFull))
+        return StockDeal::kToFullTableaus;
+    if (FirstOrLastIs(def, words::kStockToReserveMode, reserves, kReserveDealsEach)) return StockDeal::kToReserves;
+    const int reserveMode = def.At(words::kStockToReserveMode, 0);
+    if (reserveMode == kReserveDealsTwiceOrLast) return StockDeal::kToReservesTwiceOrLast;
+    if (reserveMode == kReserveDealsInTurn && !StockEmpty(game)) return StockDeal::kToReservesInTurn;
+    if (def.At(words::kStockToTableauMode, 0) == kTableauDealsFourEach) return StockDeal::kFourToEachTableau;
+    if (def[words::kThirdPileStyle] != 0) return StockDeal::kToThirdPile;
+    return StockDeal::kNone;
+}
+
 bool StockPressSelectsCard(const Game& game) {
-    return game.gameDef[words::kGameKind] == pairing_kind::kPairsOf13 && StockTop(game) != 0 &&
+    return game.gameDef[words::kGameKind] == game_kind::kPairsOf13 && StockTop(game) != 0 &&
            !Line(game, PileListId::kDest, kSelectionLine).empty();
 }
 
 void DealFromStock(Game& game) {
     {
         UndoMoveGroup group(game.undo);
-        Deal(game, group);
+        Deal(game, ChosenStockDeal(game), group);
     }
     const int kind = game.gameDef[words::kGameKind];
-    if ((kind == kKindPlayUpDown || kind == kKindPlayUpDownWrap) && game.registers.GetFlag(flag::kGameWon) != 0)
+    if ((kind == game_kind::kPlayUpDown || kind == game_kind::kPlayUpDownWrap) && game.registers.GetFlag(flag::kGameWon) != 0)
         EndGame(game);
 }
 

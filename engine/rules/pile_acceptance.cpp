@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/card_codes.h"
 #include "engine/model/card_table.h"
 #include "engine/rules/pile_sequences.h"
@@ -21,7 +22,6 @@ constexpr int kUpAnySuitRule = 20;
 constexpr int kColourStartRule = 29;
 
 constexpr int kStackOnlyToEmptyRule = 34;  // a stack goes only onto an empty pile
-constexpr int kFaceDownBuildKind = 40;     // the game kind that builds on face-down cards
 constexpr int kNoMoveVariant = 0;
 
 // Reserves 8 and 13 measure the first reserve, as the games that use them have one.
@@ -172,7 +172,7 @@ bool CanDropOnTableau(DropContext& ctx, const PileList& list, int index, int car
     int top = -1;
     if (held > 0) {
         top = PileTopCard(list[static_cast<std::size_t>(i)]);
-        if (ctx.rules.piles.Cards().IsFaceDown(top) && game[words::kGameKind] != kFaceDownBuildKind) return false;
+        if (ctx.rules.piles.Cards().IsFaceDown(top) && game[words::kGameKind] != game_kind::kFaceDownBuild) return false;
         const int most = game[words::kMaxTableauCards];
         if (most != GameDefRecord::kNoLimitWord && held >= most) return false;
     }
@@ -186,6 +186,7 @@ bool CanDropOnTableau(DropContext& ctx, const PileList& list, int index, int car
         ok = IsValidSequence(ctx.rules, card, i);
     }
     if (ok && game[words::kSequenceLimit] == sequence_limit::kByFreeCells && SeveralLifted(ctx) && held == 0) {
+        // Notes the stack's top card again, the same card as at the lift.
         ok = CanMoveSequence(ctx.rules, ctx.mainGame, card, true);
     }
     // A stack never goes back onto its own top card (0 is no stack at all).

@@ -45,8 +45,9 @@ bool IsTopCard(const RuleContext& ctx, int card);
 // sequence; a pile index the game record has no words for never is.
 bool IsValidSequence(const RuleContext& ctx, int card, int tableauIndex);
 
-// True when the card and the cards above it may move together under SequenceLimit. The
-// stack's top card goes to mainGame.LiftedTopCard (0 when no pile holds the card).
+// True when the card and the cards above it may move together under SequenceLimit. Not a
+// pure question, and meant so: the stack's top card goes to mainGame.LiftedTopCard (0 when
+// no pile holds the card), which the drop then reads to keep a stack off its own top.
 bool CanMoveSequence(const RuleContext& ctx, TMainGame& mainGame, int card, bool toEmptyPile);
 
 }  // namespace engine

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/model/game_kinds.h"
 #include "engine/rules/score.h"
 #include "engine/ports/shell_port.h"
 #include "engine/model/status_context.h"
@@ -12,7 +13,6 @@ namespace engine {
 
 namespace {
 
-constexpr int kNoScoreKind = 9;
 // Foundations with these rule codes take jokers, and such games show their pile sizes.
 constexpr int kJokerFoundationRule = 72;
 constexpr int kJokerFoundationRuleOpen = 75;
@@ -41,7 +41,7 @@ void ComputeScore(StatusContext& ctx) {
 }
 
 void UpdateScore(StatusContext& ctx, int cards) {
-    if (ctx.game[words::kGameKind] == kNoScoreKind) return;
+    if (ctx.game[words::kGameKind] == game_kind::kNoScore) return;
     int score = CurrentScore(ctx.settings);
     if (IsVegasScoring(ctx.settings)) score += kPointsPerCard * cards;
     ShowAndStore(ctx, score);

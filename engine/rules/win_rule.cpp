@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/board_measures.h"
 #include "engine/model/card_codes.h"
 #include "engine/model/game_record.h"
@@ -17,7 +18,6 @@ namespace {
 // The tests compare line lengths: one card is three characters.
 constexpr std::size_t kOneCard = kCardCodeWidth;
 
-constexpr int kBlankedSlotKind = 4;
 constexpr std::size_t kMostCardsOnFirstPile = 4 * kOneCard;  // kinds 21 and 22
 constexpr int kFilledPilesToWin = 4;                         // kind 45
 constexpr int kFixedTableauPiles = 24;                       // kind 49 looks at these whatever the count
@@ -100,7 +100,7 @@ bool IsSingleAce(const std::string& pile) {
 bool IsTableEmpty(const PileStore& piles, const GameDefRecord& game) {
     if (!piles.Pile(PileListId::kMazzo, kStockLine).empty()) return false;
     if (!piles.Pile(PileListId::kMazzo, kWasteLine).empty()) return false;
-    const bool blanksAreEmpty = game[words::kGameKind] == kBlankedSlotKind;
+    const bool blanksAreEmpty = game[words::kGameKind] == game_kind::kPairsOf13;
     const bool tableauEmpty = EveryTableau(piles, game, [blanksAreEmpty](const std::string& pile) {
         return blanksAreEmpty ? AllZeros(pile) : pile.empty();
     });

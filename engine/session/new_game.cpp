@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/model/game_kinds.h"
 #include "engine/play/autoplay.h"
 #include "engine/deal/deal.h"
 #include "engine/state/game.h"
@@ -30,7 +31,6 @@ constexpr std::int32_t kSecondDrawLimit = 999'999;
 constexpr std::uint32_t kAutoplayAfterDealMs = 800;
 
 // The game kind whose win test runs right after the deal.
-constexpr int kWinTestAfterDealKind = 44;
 
 constexpr std::string_view kFlagOff = "N";
 
@@ -144,7 +144,7 @@ bool StartNewGame(Game& game, int mode) {
     if (shell != nullptr) shell->SetCursor(cursor);
     EnableGameRunCommands(game);
 
-    if (game.gameDef[words::kGameKind] == kWinTestAfterDealKind &&
+    if (game.gameDef[words::kGameKind] == game_kind::kWonAfterDeal &&
         game.registers.GetFlag(flag::kGameInProgress) != 0) {
         const bool won = IsGameWon(game.Piles(), game.gameDef, game.settings);
         game.registers.SetFlag(flag::kGameWon, won ? 1 : 0);

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/card_codes.h"
 #include "engine/model/card_table.h"
 #include "engine/model/game_record.h"
@@ -13,8 +14,6 @@ namespace engine {
 namespace {
 
 // The game kinds whose foundation 0 holds the selection: pairs adding up to 14 and to 13.
-inline constexpr int kPairsOf14Kind = 3;
-inline constexpr int kPairsOf13Kind = 4;
 
 }  // namespace
 
@@ -66,7 +65,7 @@ void BoardToLines(const PileStore& piles, std::vector<std::string>& list) {
 
 bool KeepsSelectionInFoundation(const GameDefRecord& game) {
     const int kind = game.Word(words::kGameKind);
-    return game.Word(words::kSelectionSum) != 0 || kind == kPairsOf14Kind || kind == kPairsOf13Kind;
+    return game.Word(words::kSelectionSum) != 0 || kind == game_kind::kPairsOf14 || kind == game_kind::kPairsOf13;
 }
 
 }  // namespace engine

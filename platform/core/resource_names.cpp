@@ -91,8 +91,6 @@ std::vector<ResourceEntry> AllResources() {
     for (const CardSizeSpec& size : kCardSizes) AddCardImages(list, size);
     for (int number : kBackgroundNumbers)
         AddBitmap(list, ResourceFamily::Background, BackgroundName(number), kBackgroundTileSize, kBackgroundTileSize);
-    for (int id = kFirstPreviewGame; id <= kLastPreviewGame; ++id)
-        AddBitmap(list, ResourceFamily::GamePreview, GamePreviewName(id), kPreviewWidth, kPreviewHeight);
     for (std::string_view icon : kFolderIcons)
         AddBitmap(list, ResourceFamily::FolderIcon, std::string(icon), kIconSize, kIconSize);
     for (const GameTypeIcon& type : kGameTypeIcons) {

@@ -65,10 +65,9 @@ inline constexpr int kShadowThickness = 9;
 inline constexpr std::array<int, 6> kBackgroundNumbers{102, 287, 296, 304, 311, 324};
 inline constexpr int kBackgroundTileSize = 128;
 
-// Game previews for the game ids the collection may use; the chooser leaves out their
+// The game previews: one per game of GAMES.DAT, drawn by the build from a real deal
+// (tools/game_previews.cpp), so they are not in AllResources. The chooser leaves out their
 // top-left pixel's colour.
-inline constexpr int kFirstPreviewGame = 0;
-inline constexpr int kLastPreviewGame = 100;
 inline constexpr int kPreviewWidth = 300;
 inline constexpr int kPreviewHeight = 185;
 
@@ -194,7 +193,7 @@ std::string GamePreviewName(int gameId);
 
 // What a resource is for, so that a generator can draw something that fits.
 enum class ResourceFamily {
-    CardStrip, Joker, CardBack, PileMark, Shadow, Border, Background, GamePreview,
+    CardStrip, Joker, CardBack, PileMark, Shadow, Border, Background,
     FolderIcon, TypeIcon, Gauge, ToolbarGlyph, SuitImage, WindowPicture, Cursor, Sound,
 };
 

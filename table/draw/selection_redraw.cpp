@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/card_codes.h"
 #include "engine/model/game_record.h"
 #include "engine/play/pairing.h"
@@ -25,8 +26,8 @@ namespace w = engine::words;
 
 bool HasSelectionLine(const DrawContext& context) {
     const int kind = context.gameDef[w::kGameKind];
-    return kind == engine::pairing_kind::kPairsOf14 || kind == engine::pairing_kind::kPairsOf13 ||
-           kind == engine::pairing_kind::kHighlightOnly || context.gameDef[w::kSelectionSum] != 0;
+    return kind == engine::game_kind::kPairsOf14 || kind == engine::game_kind::kPairsOf13 ||
+           kind == engine::game_kind::kHighlightAndFill || context.gameDef[w::kSelectionSum] != 0;
 }
 
 void RedrawSelectionLine(DrawContext& context, platform::Canvas& canvas, bool onWindow) {

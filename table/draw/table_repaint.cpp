@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/board_measures.h"
 #include "engine/model/game_record.h"
 #include "engine/files/media.h"
@@ -37,7 +38,6 @@ using engine::PileListId;
 constexpr std::uint32_t kDealSourceWait = 100;
 constexpr std::string_view kShuffleSound = "Shuffle";
 // In this game kind the cards fly in from beyond the left edge, a tenth of a card away.
-constexpr int kOffTableSourceKind = 46;
 constexpr double kOffTableSourceWidths = 1.1;
 
 struct DealSource {
@@ -84,7 +84,7 @@ DealSource ChooseDealSource(const DrawContext& context) {
         source = {deal_source::kFoundation0, game.GetFoundationX(0), game.GetFoundationY(0)};
     if (source.kind == deal_source::kNone && engine::IsPileOnTable(context.geometry.TableauX(0)))
         source = {deal_source::kTableau0, context.geometry.TableauX(0), context.geometry.GetTableauY(0)};
-    if (context.gameDef[w::kGameKind] == kOffTableSourceKind) {
+    if (context.gameDef[w::kGameKind] == engine::game_kind::kOffTableSource) {
         source.x = -static_cast<int>(std::lround(context.CardWidth() * kOffTableSourceWidths));
         source.y = 0;
     }

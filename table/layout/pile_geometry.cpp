@@ -1,5 +1,6 @@
 #include "table/layout/pile_geometry.h"
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/card_codes.h"
 #include "engine/model/card_table.h"
 #include "engine/model/game_record.h"
@@ -15,7 +16,6 @@ namespace table {
 
 namespace {
 
-constexpr int kSwapGameKind = 49;             // a lone card off its rank waits at the pile's raw place
 constexpr std::string_view kTidyPiles = "N";  // Piles_TT: piles are laid straight
 constexpr int kWalkEntryFold = 12;
 constexpr int kWalkTableFold = 6;
@@ -117,7 +117,7 @@ int PileGeometry::PlaceY(const Pile& pile, int cardsLeftOut, bool nextCard) cons
         const auto code = PileCodeAt(pile.cards, i);
         if (code && *code >= 0) y += VerticalStep(pile, *code);
     }
-    if (m_sources.gameDef[engine::words::kGameKind] == kSwapGameKind && pile.ref.list == engine::PileListId::kFila &&
+    if (m_sources.gameDef[engine::words::kGameKind] == engine::game_kind::kSwapsPairs && pile.ref.list == engine::PileListId::kFila &&
         nextCard && count == 1) {
         const auto code = PileCodeAt(pile.cards, 0);
         const int base = m_sources.gameDef.At(engine::words::kTableauRuleA, pile.ref.line);

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/model/game_kinds.h"
 #include "engine/play/action_executor.h"
 #include "engine/model/card_codes.h"
 #include "engine/play/face_up.h"
@@ -30,11 +31,6 @@ namespace {
 namespace words = engine::words;
 using engine::PileListId;
 
-// Game kinds with their own tableau press.
-constexpr int kKindNoTableauA = 32;      // the right button does nothing more on the tableau
-constexpr int kKindNoTableauB = 46;
-constexpr int kKindsTableauUntouched[] = {36, 37, 39, 40};
-
 // ReserveFanMode: fanned reserves whose face-up cards a right press shows in full.
 constexpr int kReserveFanDown = 1;
 constexpr int kReserveFanRight = 2;
@@ -44,7 +40,7 @@ constexpr std::string_view kYes = "Y";
 
 int Kind(const engine::Game& game) { return game.gameDef[words::kGameKind]; }
 
-bool IsFaceUp(engine::Game& game, int card) { return !game.Cards().IsFaceDown(card); }
+bool IsFaceUp(const engine::Game& game, int card) { return !game.board.cards.IsFaceDown(card); }
 
 void Beep(engine::Game& game) {
     if (game.services.messages != nullptr) engine::SystemBeep(*game.services.messages, kDefaultBeep);
@@ -95,7 +91,7 @@ void PressTableauCard(MouseParts& parts, const TablePress& press, int pileIndex)
 }
 
 bool IsUntouchedKind(int kind) {
-    for (const int k : kKindsTableauUntouched) {
+    for (const int k : engine::game_kind::kUntouchedTableau) {
         if (k == kind) return true;
     }
     return false;
@@ -117,16 +113,16 @@ bool PressTableau(MouseParts& parts, const TablePress& press, int pileIndex) {
             return false;
         }
     }
-    if ((kind == engine::pairing_kind::kPairsOf14 || kind == engine::pairing_kind::kPairsOf13) && press.Left()) {
+    if ((kind == engine::game_kind::kPairsOf14 || kind == engine::game_kind::kPairsOf13) && press.Left()) {
         if (engine::IsPairingSelectable(game, press.hit.card))
             engine::SelectPairingCard(game, press.hit.card, press.hit.rect);
         return false;
     }
-    if (kind == engine::pairing_kind::kHighlightOnly) {
+    if (kind == engine::game_kind::kHighlightAndFill) {
         engine::SelectPairingCard(game, press.hit.card, press.hit.rect);
         return false;
     }
-    const bool rightInNoTableauKind = (kind == kKindNoTableauA || kind == kKindNoTableauB) && press.Right();
+    const bool rightInNoTableauKind = (kind == engine::game_kind::kNoTableauMoves || kind == engine::game_kind::kOffTableSource) && press.Right();
     if (rightInNoTableauKind || IsUntouchedKind(kind)) return true;
     PressTableauCard(parts, press, pileIndex);
     return true;
@@ -148,7 +144,7 @@ void PressWaste(MouseParts& parts, const TablePress& press) {
     engine::Game& game = parts.game;
     const engine::GameDefRecord& def = game.gameDef;
     if (engine::MayLiftFromWaste(game, press.hit.card)) {
-        if (Kind(game) == engine::pairing_kind::kPairsOf13)
+        if (Kind(game) == engine::game_kind::kPairsOf13)
             engine::SelectPairingCard(game, press.hit.card, press.hit.rect);
         else
             LiftAlone(parts, press);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "engine/model/game_kinds.h"
 #include "engine/play/action_executor.h"
 #include "engine/play/autoplay.h"
 #include "engine/model/card_codes.h"
@@ -31,8 +32,6 @@ namespace {
 namespace words = engine::words;
 
 // Kinds whose right press is not a click move.
-constexpr int kKindNoTableauA = 32;
-constexpr int kKindNoTableauB = 46;
 // ClickToMove: a press sends the card at once instead of lifting it.
 constexpr int kPressMovesCard = 1;
 // Cursor names the table cursor; "10" means the platform's arrow.
@@ -43,7 +42,7 @@ std::int16_t To16(int value) { return static_cast<std::int16_t>(value); }
 bool Flag(const engine::Game& game, int index) { return game.registers.GetFlag(index) != 0; }
 
 bool RightIsClickMove(int kind) {
-    return kind != kKindNoTableauA && kind != kKindNoTableauB && kind != engine::pairing_kind::kHighlightOnly;
+    return kind != engine::game_kind::kNoTableauMoves && kind != engine::game_kind::kOffTableSource && kind != engine::game_kind::kHighlightAndFill;
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "engine/model/table_object.h"
 #include "engine/base/text_utils.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/test_names.h"
 
 namespace {
 
@@ -96,6 +97,8 @@ struct BadSource {
     const char* says;
 };
 
+void PrintTo(const BadSource& c, std::ostream* out) { *out << c.what; }
+
 class GamesSourceFaultTest : public ::testing::TestWithParam<BadSource> {};
 
 TEST_P(GamesSourceFaultTest, IsRefusedWithAClearError) {
@@ -120,7 +123,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadSource{"name beyond ASCII", Record(1, "Caf\xc3\xa9"), "printable ASCII"},
         BadSource{"unknown type", "game = 1\nname = A\ntype = 1\np307 CardCount = 52\n", "type 1 names no game category"},
         BadSource{"id too large", Record(1000, "A"), "the game id must lie within 0..999"},
-        BadSource{"bad new mark", Record(1, "A", "new = 2\n"), "new must be 0 or 1"}));
+        BadSource{"bad new mark", Record(1, "A", "new = 2\n"), "new must be 0 or 1"}),
+    [](const ::testing::TestParamInfo<BadSource>& info) { return test_support::TestNameOf(info.param.what); });
 
 class MakeGamesDatTest : public ::testing::Test {
 protected:

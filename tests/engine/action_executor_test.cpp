@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/model/game_kinds.h"
 #include "engine/rules/score.h"
 #include "engine/rules/win_rule.h"
 #include "tests/engine/executor_fixture.h"
@@ -91,7 +92,7 @@ TEST_F(ExecutorTest, ReserveDiscardAndWasteTargets) {
     EXPECT_EQ(Sounds(), std::vector<std::string>({"Tableau", "Tableau"})) << "the discard line is silent";
     EXPECT_EQ(UndoSteps(), 3);
 
-    Word(words::kGameKind, 12);
+    Word(words::kGameKind, engine::game_kind::kPlayNeighbour);
     EXPECT_TRUE(Run(20, "Waste"));
     EXPECT_EQ(Sounds().back(), "Eddy");
 }
@@ -153,7 +154,7 @@ TEST_F(ExecutorTest, FirstActionOfAFoundationsFirstGameMustGoFromTableauToFounda
 TEST_F(ExecutorTest, WonFlagIsTestedAfterEveryActionInSomeKinds) {
     Set(PileListId::kFila, 0, {1});
     game.registers.SetFlag(flag::kGameWon, 1);
-    Word(words::kGameKind, 31);
+    Word(words::kGameKind, engine::game_kind::kWonAfterEveryAction31);
     EXPECT_FALSE(Run(1, "No_Such_Action"));
     EXPECT_EQ(game.registers.GetFlag(flag::kGameWon), 0);
 }
@@ -211,7 +212,7 @@ TEST_F(ExecutorTest, JumpRuleSendsTheJumpedCardToTheDiscardLineInTheSameStep) {
 }
 
 TEST_F(ExecutorTest, KindFortyNineSwapsACardOntoTheWrongRank) {
-    Word(words::kGameKind, 49);
+    Word(words::kGameKind, engine::game_kind::kSwapsPairs);
     WordAt(words::kTableauRuleA, 1, 2);  // pile 1 wants a Two at its bottom
     Set(PileListId::kFila, 0, {kKingOfClubs});
     Set(PileListId::kFila, 1, {kSevenOfHearts});

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/engine/executor_fixture.h"
+#include "engine/model/game_kinds.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ TEST_F(SelectionRemovalTest, SelectedCodeOnNoPileIsNotDiscarded) {
 class GroupRemovalTest : public SelectionRemovalTest {
 protected:
     GroupRemovalTest() {
-        Word(words::kGameKind, 47);
+        Word(words::kGameKind, engine::game_kind::kGroupsOfSeven);
         Word(words::kTableauCount, 21);
     }
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/engine/executor_fixture.h"
+#include "engine/model/game_kinds.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ TEST_F(StockActionTest, NoCardsPerPressDealsNothing) {
 }
 
 TEST_F(StockActionTest, KindTwentyEightCountsItsDealsInTheLog) {
-    Word(words::kGameKind, 28);
+    Word(words::kGameKind, engine::game_kind::kCountsStockDeals);
     Set(PileListId::kMazzo, kStockLine, {4, 5});
     EXPECT_TRUE(Run(0, "Mazzo_Vis"));
     EXPECT_EQ(game.registers.GetIntReg(engine::kStockDealCountReg), 1);
@@ -112,7 +113,7 @@ TEST_F(StockActionTest, NoRedealPastThePassLimitOrWithOneWasteCard) {
 }
 
 TEST_F(StockActionTest, KindFourTakesTheRedealtTopCardOutOfTheSelection) {
-    Word(words::kGameKind, 4);
+    Word(words::kGameKind, engine::game_kind::kPairsOf13);
     Word(words::kCardsPerStockPress, 0);
     Set(PileListId::kMazzo, kWasteLine, {1, 2});
     Set(PileListId::kDest, 0, {9, 1});

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/engine/executor_fixture.h"
+#include "engine/model/game_kinds.h"
 
 namespace {
 
@@ -23,6 +24,8 @@ struct UndoCase {
     int card;
     std::string action;
 };
+
+void PrintTo(const UndoCase& c, std::ostream* out) { *out << c.name << ": " << c.card << " " << c.action; }
 
 class ActionUndoTest : public executor_test::ExecutorFixture, public ::testing::WithParamInterface<UndoCase> {
 public:
@@ -108,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                  7, "Add_Reserves"},
         UndoCase{"SwappedPair",
                  [](ActionUndoTest& t) {
-                     t.SetWord(words::kGameKind, 49);
+                     t.SetWord(words::kGameKind, engine::game_kind::kSwapsPairs);
                      t.SetWordAt(words::kTableauRuleA, 1, 2);
                      t.Pile(PileListId::kFila, 0, {39});
                      t.Pile(PileListId::kFila, 1, {7});

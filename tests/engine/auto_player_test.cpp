@@ -11,19 +11,14 @@
 #include "engine/session/new_game.h"
 #include "engine/model/pile_text.h"
 #include "engine/model/preference_fields.h"
-#include "tests/engine/game_player.h"
+#include "engine/play/player_actions.h"
 #include "tests/engine/play_fixture.h"
 #include "tests/support/auto_player.h"
-#include "tests/support/auto_player_moves.h"
 
 namespace engine::play_test {
 namespace {
 
-using test_support::ActionKind;
 using test_support::AutoPlayer;
-using test_support::LegalActions;
-using test_support::PerformAction;
-using test_support::PlayerAction;
 
 constexpr int kFreecell = 1;
 constexpr int kKlondike = 2;
@@ -73,12 +68,12 @@ TEST_F(AutoPlayerTest, ActionTextsReadBack) {
         {ActionKind::kDiscard, 30, 0, {}, false},
     };
     for (const PlayerAction& action : actions) {
-        EXPECT_EQ(test_support::ParseAction(test_support::ActionText(action)), action)
-            << test_support::ActionText(action);
+        EXPECT_EQ(ParseAction(ActionText(action)), action)
+            << ActionText(action);
     }
-    EXPECT_EQ(test_support::ActionText(actions[1]), "40>>Dest1");
+    EXPECT_EQ(ActionText(actions[1]), "40>>Dest1");
     for (const char* bad : {"", "12", "12>Nowhere", "pick x", "play 3+4", "up"}) {
-        EXPECT_FALSE(test_support::ParseAction(bad)) << bad;
+        EXPECT_FALSE(ParseAction(bad)) << bad;
     }
 }
 
@@ -169,7 +164,7 @@ TEST_F(AutoPlayerTest, PyramidOffersUncoveredCardsAddingUpToThirteen) {
         fix.Deal(number);
         for (const PlayerAction& select : Actions(ActionKind::kSelect)) {
             const int sum = CardRank(select.card) + (select.second != 0 ? CardRank(select.second) : 0);
-            EXPECT_EQ(sum, 13) << number << ": " << test_support::ActionText(select);
+            EXPECT_EQ(sum, 13) << number << ": " << ActionText(select);
             ++selections;
         }
         // At the deal only the bottom row and the stock's top are free: at most 7 + 1 cards.
@@ -250,8 +245,8 @@ void ExpectReplayWins(PlayFixture& fix, const char* number, const std::vector<Pl
     fix.Deal(number);
     fix.View().Clear();
     for (std::size_t i = 0; i < path.size(); ++i) {
-        ASSERT_FALSE(test_support::IsWonNow(fix.G())) << "won before action " << i;
-        ASSERT_TRUE(PerformAction(fix.G(), path[i])) << "action " << i << ": " << test_support::ActionText(path[i]);
+        ASSERT_FALSE(IsWonNow(fix.G())) << "won before action " << i;
+        ASSERT_TRUE(PerformAction(fix.G(), path[i])) << "action " << i << ": " << ActionText(path[i]);
     }
     ExpectFinalBoard(fix.G(), fix.G().gameDef[words::kCardCount]);
     ExpectWon(fix);
@@ -263,6 +258,8 @@ struct WinCase {
     int budget;
     int fewestWins;  // of the twenty numbers
 };
+
+void PrintTo(const WinCase& c, std::ostream* out) { *out << c.name << ", budget " << c.budget; }
 
 // Games that are usually won under their rules.
 constexpr WinCase kUsuallyWon[] = {
@@ -307,6 +304,8 @@ struct KeptWin {
     const char* number;
     int budget;
 };
+
+void PrintTo(const KeptWin& c, std::ostream* out) { *out << c.name << " " << c.number; }
 
 constexpr KeptWin kKeptWins[] = {
     {kPyramid, "Pyramid", "1005805516727", 2000},

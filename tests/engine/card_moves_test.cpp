@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/model/game_kinds.h"
 #include "engine/play/card_moves.h"
 #include "engine/model/pile_text.h"
 #include "engine/model/game_words.h"
@@ -198,7 +199,7 @@ TEST_F(MoveCardToPileTest, StackSlidesAsItsImageWithUntidyPiles) {
 }
 
 TEST_F(MoveCardToPileTest, KindWithLoggedTableauMovesRewritesTheLogEntry) {
-    f.Word(w::kGameKind, 23);
+    f.Word(w::kGameKind, engine::game_kind::kLoggedTableau);
     f.Fila(0, {S(kK)});
     f.Fila(1, {H(kQ)});
     ASSERT_TRUE(MoveTo(H(kQ), kind::kTableau, 0, f.TopPlace("Fila1", 0)));
@@ -237,7 +238,7 @@ TEST_F(TryMoveToTargetsTest, GivenTargetIsTheOnlyCandidate) {
 }
 
 TEST_F(TryMoveToTargetsTest, RowMatchKindReportsNoMoveItDidNotMake) {
-    f.Word(w::kGameKind, 19);
+    f.Word(w::kGameKind, engine::game_kind::kRowMatch);
     f.Fila(0, {S(kK)});
     f.Fila(4, {H(kQ)});
     const std::string before = f.Board();

@@ -17,7 +17,7 @@
 #include "engine/session/rules_help.h"
 #include "platform/core/paths.h"
 #include "engine/model/preference_fields.h"
-#include "tests/engine/game_player.h"
+#include "engine/play/player_actions.h"
 #include "tests/engine/play_fixture.h"
 
 namespace engine::play_test {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/model/game_kinds.h"
 #include "engine/deal/foundation_play.h"
 #include "engine/deal/foundation_start.h"
 #include "tests/engine/deal_fixture.h"
@@ -140,7 +141,7 @@ TEST_F(DealPlayTest, AcesAreReplacedFromTheStockThenTheWaste) {
 }
 
 TEST_F(DealPlayTest, ReserveAcesStartFoundationsAndArePaidBackFromTheWaste) {
-    fixture.game.SetWord(words::kGameKind, kReserveAcesGameKind);
+    fixture.game.SetWord(words::kGameKind, game_kind::kReserveAces);
     Lay(PileListId::kDest, 1, "030");
     Lay(PileListId::kAppogg, 0, "001005014");
     Lay(PileListId::kMazzo, kWasteLine, "003027009040011");

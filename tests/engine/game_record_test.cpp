@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/model/game_words.h"
+#include "tests/support/test_names.h"
 
 namespace {
 
@@ -82,6 +83,8 @@ struct NamedWord {
     const char* name;
 };
 
+void PrintTo(const NamedWord& w, std::ostream* out) { *out << "word " << w.number << " " << w.name; }
+
 class GameWordNameTest : public ::testing::TestWithParam<NamedWord> {};
 
 TEST_P(GameWordNameTest, NumberAndNameAgree) {
@@ -100,7 +103,10 @@ INSTANTIATE_TEST_SUITE_P(
                       NamedWord{366, "TableauDealB[27]"}, NamedWord{387, "ReserveDealB[9]"},
                       NamedWord{395, "ChooserGameTime"}, NamedWord{400, "ChooserOddsGames"},
                       // Words no part of the program reads.
-                      NamedWord{0, ""}, NamedWord{10, ""}, NamedWord{19, ""}, NamedWord{388, ""}, NamedWord{401, ""}));
+                      NamedWord{0, ""}, NamedWord{10, ""}, NamedWord{19, ""}, NamedWord{388, ""}, NamedWord{401, ""}),
+    [](const ::testing::TestParamInfo<NamedWord>& info) {
+        return "Word" + std::to_string(info.param.number) + test_support::TestNameOf(info.param.name);
+    });
 
 TEST(GameWordsTest, RunsEndWhereTheNextWordBegins) {
     EXPECT_EQ(words::kFoundationBase.Last() + 1, words::kFoundationDirection.first);

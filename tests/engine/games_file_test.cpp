@@ -4,6 +4,7 @@
 
 #include "engine/model/game_list.h"
 #include "engine/base/text_utils.h"
+#include "tests/support/test_names.h"
 
 namespace {
 
@@ -59,6 +60,8 @@ struct DamagedFile {
     const char* says;
 };
 
+void PrintTo(const DamagedFile& c, std::ostream* out) { *out << c.what; }
+
 class GamesFileDamageTest : public ::testing::TestWithParam<DamagedFile> {};
 
 TEST_P(GamesFileDamageTest, TheFirstFaultIsFoundWithItsLine) {
@@ -87,7 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "game 2 in characters 28-37"},
         DamagedFile{"unshifted value",
                     {"[Sect1]", ListLine(1, "One"), "[Sect2]", "0001" + engine::Spaces(12) + "3         "}, 4,
-                    "game 1"}));
+                    "game 1"}),
+    [](const ::testing::TestParamInfo<DamagedFile>& info) { return test_support::TestNameOf(info.param.what); });
 
 TEST(GamesFileCheckTest, LinesOutsideBothSectionsAreNotRead) {
     const std::vector<std::string> lines{"anything", "[Other]", "junk", "[Sect1]", ListLine(1, "One"),

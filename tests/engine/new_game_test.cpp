@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/board_dump.h"
 #include "engine/state/game_clock.h"
 #include "engine/model/game_words.h"
@@ -315,7 +316,7 @@ TEST_F(NewGameTest, SnapshotCommandStaysOffWhenUndoIsDisabled) {
 }
 
 TEST_F(NewGameTest, KindFortyFourRunsTheWinTestAfterTheDealAndPlaysOn) {
-    G().gameDef.SetWord(words::kGameKind, 44);
+    G().gameDef.SetWord(words::kGameKind, engine::game_kind::kWonAfterDeal);
     G().registers.SetFlag(flag::kGameWon, 1);
     fix.Deal(kNumber);
     EXPECT_TRUE(fix.Flag(flag::kGameInProgress));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/registers.h"
 #include "engine/undo/undo_store.h"
 #include "tests/engine/pairing_fixture.h"
@@ -34,7 +35,7 @@ protected:
 };
 
 TEST_F(SelectPairingCardTest, Kind4QueenAndAceLeaveTogether) {
-    SetWord(engine::words::kGameKind, engine::pairing_kind::kPairsOf13);
+    SetWord(engine::words::kGameKind, engine::game_kind::kPairsOf13);
     SetPile(PileListId::kFila, 0, Pile({kFiveOfClubs, kQueenOfHearts}));
     SetPile(PileListId::kFila, 1, Pile({kAceOfHearts}));
 
@@ -54,7 +55,7 @@ TEST_F(SelectPairingCardTest, Kind4QueenAndAceLeaveTogether) {
 }
 
 TEST_F(SelectPairingCardTest, Kind4KingLeavesAlone) {
-    SetWord(engine::words::kGameKind, engine::pairing_kind::kPairsOf13);
+    SetWord(engine::words::kGameKind, engine::game_kind::kPairsOf13);
     SetPile(PileListId::kFila, 2, Pile({kFiveOfClubs, kKingOfHearts}));
 
     Click(kKingOfHearts);
@@ -64,7 +65,7 @@ TEST_F(SelectPairingCardTest, Kind4KingLeavesAlone) {
 }
 
 TEST_F(SelectPairingCardTest, SecondClickDeselectsAndTakesTheHighlightBack) {
-    SetWord(engine::words::kGameKind, engine::pairing_kind::kPairsOf13);
+    SetWord(engine::words::kGameKind, engine::game_kind::kPairsOf13);
     SetPile(PileListId::kFila, 0, Pile({kQueenOfHearts}));
 
     Click(kQueenOfHearts);
@@ -81,7 +82,7 @@ TEST_F(SelectPairingCardTest, SecondClickDeselectsAndTakesTheHighlightBack) {
 }
 
 TEST_F(SelectPairingCardTest, Kind3ThirdCardBeepsAndTheFirstTwoStay) {
-    SetWord(engine::words::kGameKind, engine::pairing_kind::kPairsOf14);
+    SetWord(engine::words::kGameKind, engine::game_kind::kPairsOf14);
     SetPile(PileListId::kFila, 0, Pile({kTwoOfHearts, kSixOfHearts, kFiveOfClubs}));
 
     Click(kTwoOfHearts);
@@ -95,7 +96,7 @@ TEST_F(SelectPairingCardTest, Kind3ThirdCardBeepsAndTheFirstTwoStay) {
 }
 
 TEST_F(SelectPairingCardTest, Kind4RefusesAThirdCardToo) {
-    SetWord(engine::words::kGameKind, engine::pairing_kind::kPairsOf13);
+    SetWord(engine::words::kGameKind, engine::game_kind::kPairsOf13);
     SetPile(PileListId::kFila, 0, Pile({kTwoOfHearts, kSixOfHearts, kFiveOfClubs}));
 
     Click(kTwoOfHearts);
@@ -108,7 +109,7 @@ TEST_F(SelectPairingCardTest, Kind4RefusesAThirdCardToo) {
 }
 
 TEST_F(SelectPairingCardTest, Kind3TakesTwoCardsAddingUpTo14AndNeverAKingAlone) {
-    SetWord(engine::words::kGameKind, engine::pairing_kind::kPairsOf14);
+    SetWord(engine::words::kGameKind, engine::game_kind::kPairsOf14);
     SetPile(PileListId::kFila, 0, Pile({kSixOfHearts, kKingOfHearts}));
     SetPile(PileListId::kFila, 1, Pile({kEightOfHearts}));
 
@@ -124,7 +125,7 @@ TEST_F(SelectPairingCardTest, Kind3TakesTwoCardsAddingUpTo14AndNeverAKingAlone) 
 }
 
 TEST_F(SelectPairingCardTest, Kind33OnlyHighlights) {
-    SetWord(engine::words::kGameKind, engine::pairing_kind::kHighlightOnly);
+    SetWord(engine::words::kGameKind, engine::game_kind::kHighlightAndFill);
     SetPile(PileListId::kFila, 0, Pile({kKingOfHearts}));
 
     Click(kKingOfHearts);
@@ -134,14 +135,14 @@ TEST_F(SelectPairingCardTest, Kind33OnlyHighlights) {
 }
 
 TEST_F(SelectPairingCardTest, NoCardSelectsNothing) {
-    SetWord(engine::words::kGameKind, engine::pairing_kind::kPairsOf13);
+    SetWord(engine::words::kGameKind, engine::game_kind::kPairsOf13);
     Click(engine::kNoCard);
     EXPECT_EQ(Selection(), "");
     EXPECT_EQ(view.Count("highlight"), 0u);
 }
 
 TEST_F(SelectPairingCardTest, UndoBringsARemovedPairBackInOneStep) {
-    SetWord(engine::words::kGameKind, engine::pairing_kind::kPairsOf13);
+    SetWord(engine::words::kGameKind, engine::game_kind::kPairsOf13);
     SetPile(PileListId::kFila, 0, Pile({kFiveOfClubs, kQueenOfHearts}));
     SetPile(PileListId::kFila, 1, Pile({kAceOfHearts}));
     const engine::SnapshotLines before = Board();
@@ -155,7 +156,7 @@ TEST_F(SelectPairingCardTest, UndoBringsARemovedPairBackInOneStep) {
 }
 
 TEST_F(SelectPairingCardTest, LastPairWinsAndEndsTheGame) {
-    SetWord(engine::words::kGameKind, engine::pairing_kind::kPairsOf13);
+    SetWord(engine::words::kGameKind, engine::game_kind::kPairsOf13);
     game.registers.SetFlag(engine::flag::kGameInProgress, 1);
     // The last two cards on the table.
     SetPile(PileListId::kFila, 0, Pile({kQueenOfHearts}));
@@ -212,7 +213,7 @@ TEST_F(IsCardUncoveredTest, ABlankRowBetweenLeavesTheCardOpen) {
 }
 
 TEST_F(IsCardUncoveredTest, APairTakenFromTheLastRowUncoversTheCardAbove) {
-    SetWord(engine::words::kGameKind, engine::pairing_kind::kPairsOf13);
+    SetWord(engine::words::kGameKind, engine::game_kind::kPairsOf13);
     // Side by side, as pyramids lie: a removed card leaves a blank in its row.
     SetWord(engine::words::kTableauFanMode, 4);
     SetPile(PileListId::kFila, 2, Pile({4, 9, 6}));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/model/game_kinds.h"
 #include "engine/rules/pile_acceptance.h"
 #include "engine/rules/rule_codes.h"
 #include "tests/engine/rule_fixture.h"
@@ -96,7 +97,7 @@ TEST(PileAcceptanceTest, TableauTopAndSize) {
     EXPECT_TRUE(b.OnTableau(0, S(4)));
     b.board.cards.SetCardFaceFlag(H(5), engine::kFaceDown);
     EXPECT_FALSE(b.OnTableau(0, S(4)));
-    b.Word(w::kGameKind, 40);
+    b.Word(w::kGameKind, engine::game_kind::kFaceDownBuild);
     EXPECT_TRUE(b.OnTableau(0, S(4)));
 
     b.Fila(1, {H(9), S(8)});

@@ -2,26 +2,24 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <iostream>
 #include <random>
 #include <set>
 #include <sstream>
 #include <string>
-#include <unordered_set>
-#include <utility>
 #include <vector>
 
 #include "engine/model/board_dump.h"
 #include "engine/model/card_codes.h"
 #include "engine/session/new_game.h"
 #include "engine/model/pile_text.h"
+#include "engine/play/player_actions.h"
+#include "engine/play/player_presses.h"
 #include "engine/model/preference_fields.h"
 #include "engine/rules/rule_context.h"
 #include "engine/session/undo_commands.h"
-#include "tests/engine/game_player.h"
 #include "tests/engine/play_fixture.h"
-#include "tests/engine/player_presses.h"
+#include "tests/support/auto_player.h"
 
 namespace engine::play_test {
 namespace {
@@ -32,35 +30,35 @@ constexpr std::string_view kScriptNumber = "0000000031417";
 // A win of Freecell deal kScriptNumber, found by WinningScriptSearch below and frozen:
 // card ">" target, ">>" when the card carries the stack above it.
 constexpr std::string_view kWinningScript =
-    "51>Appogg01 47>Appogg02 36>Fila07 39>Appogg03 26>Appogg04 27>Dest01 14>Dest02 13>Fila01 51>Fila01 "
-    "2>Appogg01 1>Dest03 2>Dest03 24>>Fila01 46>Fila07 36>Appogg01 23>Fila08 36>Fila01 8>>Fila03 "
-    "23>Appogg01 7>Fila04 23>Fila08 49>Appogg01 43>Fila06 47>Fila07 7>Fila07 36>Appogg02 49>Fila01 "
-    "23>Appogg01 7>Fila04 23>Fila08 22>>Fila01 7>Fila01 9>Appogg01 23>Fila07 7>Fila04 23>Fila08 "
-    "36>Fila07 52>Appogg02 7>Fila01 9>Fila07 34>Fila07 29>Appogg01 40>Dest04 41>Dest04 7>Fila07 "
-    "29>Fila02 23>Appogg01 7>Fila01 46>Fila04 7>Fila07 23>Fila08 29>Appogg01 7>Fila01 29>Fila02 "
-    "46>Fila03 21>Appogg01 7>Fila07 43>Fila04 7>Fila01 16>Fila04 7>Fila07 32>Fila07 19>Fila03 "
-    "5>Fila07 43>>Fila07 21>Fila05 46>>Fila05 16>Appogg01 43>Fila04 16>Fila04 8>Appogg01 35>Fila08 "
-    "31>Fila05 8>Fila03 17>>Fila05 43>>Fila07 38>Appogg01 20>Fila01 15>Dest02 16>Dest02 35>Fila06 "
-    "8>Fila06 48>Fila08 44>Fila03 42>Dest04 43>Dest04 44>Dest04 29>Fila03 8>Fila08 29>Fila05 "
-    "32>>Fila01 8>Fila06 48>Fila03 8>Fila03 35>Fila08 8>Fila08 48>Fila06 8>Fila06 32>>Fila07 "
-    "29>Fila03 8>Fila08 29>Fila05 12>Fila03 45>Dest04 8>Fila06 35>Fila02 8>Fila02 48>Fila08 "
-    "8>Fila08 35>Fila06 8>Fila06 38>Fila02 12>Appogg01 29>Fila03 8>Fila08 29>Fila05 12>Fila03 "
-    "5>Appogg01 8>Fila06 32>Fila01 5>Fila01 38>Appogg01 29>Fila02 8>Fila08 29>Fila05 38>Fila02 "
-    "12>Appogg01 8>Fila06 48>Fila03 8>Fila03 35>Fila08 8>Fila08 48>Fila06 32>>Fila07 8>Fila06 "
-    "12>Fila03 29>Appogg01 8>Fila08 29>Fila05 5>Appogg01 8>Fila06 32>Fila01 5>Fila01 38>Appogg01 "
-    "29>Fila02 8>Fila08 29>Fila05 52>Fila02 32>>Fila07 12>Fila02 8>Fila06 37>>Fila02 29>Appogg02 "
-    "17>Dest02 18>Dest02 50>Fila04 28>Dest01 3>Dest03 29>Dest01 25>>Fila03 30>Dest01 4>Dest03 "
-    "31>Dest01 19>Dest02 5>Dest03 32>Dest01 20>Dest02 33>Dest01 46>Dest04 21>Dest02 47>Dest04 "
-    "22>Dest02 10>>Fila03 49>Fila08 35>Appogg02 23>Dest02 24>Dest02 10>>Fila02 11>>Fila01 6>Dest03 "
-    "7>Dest03 8>Dest03 48>Dest04 34>Dest01 9>Dest03 49>Dest04 35>Dest01 10>Dest03 50>Dest04 "
-    "36>Dest01 11>Dest03 51>Dest04 37>Dest01 12>Dest03 25>Dest02 52>Dest04 38>Dest01 13>Dest03 "
-    "39>Dest01 26>Dest02";
+    "51>Appogg1 47>Appogg2 36>Fila7 39>Appogg3 26>Appogg4 27>Dest1 14>Dest2 13>Fila1 51>Fila1 "
+    "2>Appogg1 1>Dest3 2>Dest3 24>>Fila1 46>Fila7 36>Appogg1 23>Fila8 36>Fila1 8>>Fila3 "
+    "23>Appogg1 7>Fila4 23>Fila8 49>Appogg1 43>Fila6 47>Fila7 7>Fila7 36>Appogg2 49>Fila1 "
+    "23>Appogg1 7>Fila4 23>Fila8 22>>Fila1 7>Fila1 9>Appogg1 23>Fila7 7>Fila4 23>Fila8 "
+    "36>Fila7 52>Appogg2 7>Fila1 9>Fila7 34>Fila7 29>Appogg1 40>Dest4 41>Dest4 7>Fila7 "
+    "29>Fila2 23>Appogg1 7>Fila1 46>Fila4 7>Fila7 23>Fila8 29>Appogg1 7>Fila1 29>Fila2 "
+    "46>Fila3 21>Appogg1 7>Fila7 43>Fila4 7>Fila1 16>Fila4 7>Fila7 32>Fila7 19>Fila3 "
+    "5>Fila7 43>>Fila7 21>Fila5 46>>Fila5 16>Appogg1 43>Fila4 16>Fila4 8>Appogg1 35>Fila8 "
+    "31>Fila5 8>Fila3 17>>Fila5 43>>Fila7 38>Appogg1 20>Fila1 15>Dest2 16>Dest2 35>Fila6 "
+    "8>Fila6 48>Fila8 44>Fila3 42>Dest4 43>Dest4 44>Dest4 29>Fila3 8>Fila8 29>Fila5 "
+    "32>>Fila1 8>Fila6 48>Fila3 8>Fila3 35>Fila8 8>Fila8 48>Fila6 8>Fila6 32>>Fila7 "
+    "29>Fila3 8>Fila8 29>Fila5 12>Fila3 45>Dest4 8>Fila6 35>Fila2 8>Fila2 48>Fila8 "
+    "8>Fila8 35>Fila6 8>Fila6 38>Fila2 12>Appogg1 29>Fila3 8>Fila8 29>Fila5 12>Fila3 "
+    "5>Appogg1 8>Fila6 32>Fila1 5>Fila1 38>Appogg1 29>Fila2 8>Fila8 29>Fila5 38>Fila2 "
+    "12>Appogg1 8>Fila6 48>Fila3 8>Fila3 35>Fila8 8>Fila8 48>Fila6 32>>Fila7 8>Fila6 "
+    "12>Fila3 29>Appogg1 8>Fila8 29>Fila5 5>Appogg1 8>Fila6 32>Fila1 5>Fila1 38>Appogg1 "
+    "29>Fila2 8>Fila8 29>Fila5 52>Fila2 32>>Fila7 12>Fila2 8>Fila6 37>>Fila2 29>Appogg2 "
+    "17>Dest2 18>Dest2 50>Fila4 28>Dest1 3>Dest3 29>Dest1 25>>Fila3 30>Dest1 4>Dest3 "
+    "31>Dest1 19>Dest2 5>Dest3 32>Dest1 20>Dest2 33>Dest1 46>Dest4 21>Dest2 47>Dest4 "
+    "22>Dest2 10>>Fila3 49>Fila8 35>Appogg2 23>Dest2 24>Dest2 10>>Fila2 11>>Fila1 6>Dest3 "
+    "7>Dest3 8>Dest3 48>Dest4 34>Dest1 9>Dest3 49>Dest4 35>Dest1 10>Dest3 50>Dest4 "
+    "36>Dest1 11>Dest3 51>Dest4 37>Dest1 12>Dest3 25>Dest2 52>Dest4 38>Dest1 13>Dest3 "
+    "39>Dest1 26>Dest2";
 
-std::vector<PlayerMove> Script() {
-    std::vector<PlayerMove> moves;
+std::vector<PlayerAction> Script() {
+    std::vector<PlayerAction> moves;
     std::istringstream in{std::string(kWinningScript)};
     std::string word;
-    while (in >> word) moves.push_back(ParseMove(word));
+    while (in >> word) moves.push_back(ParseAction(word).value());
     return moves;
 }
 
@@ -91,10 +89,10 @@ protected:
 std::vector<std::string> ReplayScript(PlayFixture& fix) {
     fix.Deal(kScriptNumber);
     std::vector<std::string> boards;
-    const std::vector<PlayerMove> script = Script();
+    const std::vector<PlayerAction> script = Script();
     for (std::size_t i = 0; i < script.size(); ++i) {
-        const PlayerMove& move = script[i];
-        EXPECT_TRUE(MakeMove(fix.G(), move)) << "move " << i << ": " << MoveText(move);
+        const PlayerAction& move = script[i];
+        EXPECT_TRUE(PerformAction(fix.G(), move)) << "move " << i << ": " << ActionText(move);
         boards.push_back(Board(fix.G()));
         if (i + 1 < script.size()) {
             EXPECT_FALSE(fix.Flag(flag::kGameWon)) << "won early at move " << i;
@@ -134,20 +132,20 @@ struct MoveKind {
 TEST_F(PlayEngineTest, UndoAndRedoRestoreTheExactBoardAfterEveryMove) {
     fix.Deal(kScriptNumber);
     std::set<MoveKind> kinds;
-    for (const PlayerMove& move : Script()) {
+    for (const PlayerAction& move : Script()) {
         const CardPlace from = board::PlaceOf(G().Rules(), move.card);
         const std::string before = Board(G());
         const int steps = G().undo.UndoStepCount();
-        ASSERT_TRUE(MakeMove(G(), move));
+        ASSERT_TRUE(PerformAction(G(), move));
         const std::string after = Board(G());
-        ASSERT_EQ(G().undo.UndoStepCount(), steps + 1) << MoveText(move);
+        ASSERT_EQ(G().undo.UndoStepCount(), steps + 1) << ActionText(move);
         EXPECT_EQ(G().undo.RedoStepCount(), 0);
 
         ASSERT_TRUE(G().undo.UndoLastStep());
-        ASSERT_EQ(Board(G()), before) << MoveText(move);
+        ASSERT_EQ(Board(G()), before) << ActionText(move);
         ASSERT_TRUE(G().undo.RedoLastStep());
-        ASSERT_EQ(Board(G()), after) << MoveText(move);
-        kinds.insert({from.source, ParsePileName(move.action)->list, move.stack});
+        ASSERT_EQ(Board(G()), after) << ActionText(move);
+        kinds.insert({from.source, ParsePileName(move.target)->list, move.stack});
     }
     // The script covers every kind of move Freecell has.
     for (const MoveKind kind : {MoveKind{CardSource::kTableau, PileListId::kFila, false},
@@ -172,8 +170,8 @@ TEST_F(PlayEngineTest, UndoRestoresFaceFlagsAndANewMoveEmptiesRedo) {
     const std::string before = Board(G());
     const int steps = G().undo.UndoStepCount();
 
-    const PlayerMove toCell{top, "Appogg01", false};
-    ASSERT_TRUE(MakeMove(G(), toCell));
+    const PlayerAction toCell{ActionKind::kMove, top, 0, "Appogg1", false};
+    ASSERT_TRUE(PerformAction(G(), toCell));
     EXPECT_FALSE(G().Cards().IsFaceDown(hidden));  // uncovered and turned up
     EXPECT_EQ(G().undo.UndoStepCount(), steps + 1);  // the turn is part of the move
     const std::string after = Board(G());
@@ -186,7 +184,7 @@ TEST_F(PlayEngineTest, UndoRestoresFaceFlagsAndANewMoveEmptiesRedo) {
 
     ASSERT_TRUE(G().undo.UndoLastStep());
     EXPECT_EQ(G().undo.RedoStepCount(), 1);
-    ASSERT_TRUE(MakeMove(G(), PlayerMove{top, "Appogg02", false}));
+    ASSERT_TRUE(PerformAction(G(), PlayerAction{ActionKind::kMove, top, 0, "Appogg2", false}));
     EXPECT_EQ(G().undo.RedoStepCount(), 0);
     EXPECT_FALSE(G().undo.RedoLastStep());
 }
@@ -217,12 +215,12 @@ TEST_F(PlayEngineTest, RandomPlayKeepsEveryDealtCardExactlyOnce) {
             ASSERT_FALSE(dealt.empty());
             for (int a = 0; a < kActionsPerDeal && fix.Flag(flag::kGameInProgress); ++a, ++actions) {
                 const int roll = static_cast<int>(random() % 10);
-                const std::vector<PlayerMove> moves = roll < 2 ? std::vector<PlayerMove>{} : LegalMoves(G());
+                const std::vector<PlayerAction> moves = roll < 2 ? std::vector<PlayerAction>{} : LegalActions(G());
                 if (roll == 1) {
                     RedoMove(G());
                 } else if (moves.empty()) {
                     UndoMove(G());  // also the way out of a dead end
-                } else if (const PlayerMove& move = moves[random() % moves.size()]; roll == 2) {
+                } else if (const PlayerAction& move = moves[random() % moves.size()]; roll == 2) {
                     // A stray click: a pairing game selects a card, another sends it away.
                     const std::vector<int> strays = PairingCandidates(G());
                     if (!strays.empty()) {
@@ -231,9 +229,13 @@ TEST_F(PlayEngineTest, RandomPlayKeepsEveryDealtCardExactlyOnce) {
                         SendCard(G(), move.card);
                     }
                 } else {
-                    // A press on the stock may only show the mark, or find gaps to fill first.
-                    const bool moved = PlayMove(G(), move);
-                    EXPECT_TRUE(moved || move.action == kStockPress) << MoveText(move);
+                    // A press on the stock may only show the mark, or find gaps to fill first;
+                    // a card taken back from a foundation goes straight up again under AutoPlay,
+                    // which leaves the board as it was.
+                    const bool takenBack =
+                        n % 2 == 1 && board::PlaceOf(G().Rules(), move.card).source == CardSource::kFoundation;
+                    const bool moved = PlayAction(G(), move);
+                    EXPECT_TRUE(moved || takenBack || move.kind == ActionKind::kStock) << ActionText(move);
                 }
                 ASSERT_EQ(BoardCodes(G()), dealt) << "after action " << a << "\n" << Board(G());
             }
@@ -244,141 +246,22 @@ TEST_F(PlayEngineTest, RandomPlayKeepsEveryDealtCardExactlyOnce) {
 
 // --- How the frozen script was found ------------------------------------------------------------
 
-// A depth-first search over LegalMoves and MakeMove, backing out of dead ends with the undo
-// store; it prints the script to freeze. Run it by hand when the deal or the rules change:
+// The automatic player's search prints the script to freeze. Run it by hand when the deal
+// or the rules change:
 // engine_tests --gtest_also_run_disabled_tests --gtest_filter='*WinningScriptSearch*'
 constexpr long long kFirstSearchNumber = 31415;
 constexpr long long kSearchNumbers = 100;
-
-class ScriptSearch {
-public:
-    explicit ScriptSearch(Game& game) : m_game(game) {}
-
-    bool Solve(int depth) {
-        const std::size_t pathAtEntry = m_path.size();
-        const int stepsAtEntry = m_game.undo.UndoStepCount();
-        PlaySafeCards();
-        if (m_game.registers.GetFlag(flag::kGameWon) != 0) return true;
-        if (depth > 0 && --m_budget > 0 && m_seen.insert(Key()).second) {
-            for (const PlayerMove& move : BestFirst()) {
-                if (!MakeMove(m_game, move)) continue;
-                m_path.push_back(move);
-                if (Solve(depth - 1)) return true;
-                m_path.pop_back();
-                m_game.undo.UndoLastStep();
-            }
-        }
-        while (m_game.undo.UndoStepCount() > stepsAtEntry) m_game.undo.UndoLastStep();
-        m_path.resize(pathAtEntry);
-        return false;
-    }
-
-    const std::vector<PlayerMove>& Path() const { return m_path; }
-
-private:
-    // Cards no other card will need any more go up at once: Aces and Twos, and a card
-    // whose two lower cards of the other colour are already up.
-    bool IsSafe(int card) const {
-        const int rank = CardRank(card);
-        if (rank <= 2) return true;
-        int needed = 0;
-        for (const std::string& pile : m_game.board.piles.List(PileListId::kDest)) {
-            if (pile.empty()) continue;
-            const int top = PileTopCard(pile);
-            if (IsRedCard(top) != IsRedCard(card) && CardRank(top) >= rank - 1) ++needed;
-        }
-        return needed == 2;
-    }
-
-    void PlaySafeCards() {
-        for (bool moved = true; moved;) {
-            moved = false;
-            for (const PlayerMove& move : LegalMoves(m_game)) {
-                if (ParsePileName(move.action)->list != PileListId::kDest || !IsSafe(move.card)) continue;
-                if (MakeMove(m_game, move)) {
-                    m_path.push_back(move);
-                    moved = true;
-                    break;
-                }
-            }
-        }
-    }
-
-    // The position without the order of the piles and of the free cells.
-    std::string Key() const {
-        std::vector<std::string> piles = m_game.board.piles.List(PileListId::kFila);
-        std::vector<std::string> cells = m_game.board.piles.List(PileListId::kAppogg);
-        std::sort(piles.begin(), piles.end());
-        std::sort(cells.begin(), cells.end());
-        std::string key;
-        for (const std::string& pile : piles) key += pile + "|";
-        for (const std::string& cell : cells) key += cell + ",";
-        for (const std::string& pile : m_game.board.piles.List(PileListId::kDest)) key += pile + ";";
-        return key;
-    }
-
-    // Cards up, the cards the foundations want next near the tops, free cells and piles.
-    int Score() const {
-        std::array<int, 4> next{1, 1, 1, 1};
-        int score = 0;
-        for (const std::string& pile : m_game.board.piles.List(PileListId::kDest)) {
-            if (pile.empty()) continue;
-            next[static_cast<std::size_t>(CardSuit(PileTopCard(pile)))] = CardRank(PileTopCard(pile)) + 1;
-            score += 20 * PileCardCount(pile);
-        }
-        for (const std::string& pile : m_game.board.piles.List(PileListId::kFila)) {
-            const int count = PileCardCount(pile);
-            if (count == 0) score += 6;
-            for (int i = 0; i < count; ++i) {
-                const int card = PileCardAt(pile, i);
-                if (CardRank(card) <= next[static_cast<std::size_t>(CardSuit(card))] + 1) score -= 3 * (count - 1 - i);
-            }
-        }
-        for (const std::string& cell : m_game.board.piles.List(PileListId::kAppogg)) score += cell.empty() ? 3 : 0;
-        return score;
-    }
-
-    // The moves to positions not yet seen, the best-looking first.
-    std::vector<PlayerMove> BestFirst() {
-        std::vector<std::pair<int, PlayerMove>> scored;
-        for (const PlayerMove& move : LegalMoves(m_game)) {
-            if (IsIdle(move) || !MakeMove(m_game, move)) continue;
-            if (m_seen.count(Key()) == 0) scored.emplace_back(Score(), move);
-            m_game.undo.UndoLastStep();
-        }
-        std::stable_sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-        std::vector<PlayerMove> moves;
-        for (const auto& entry : scored) moves.push_back(entry.second);
-        return moves;
-    }
-
-    // Moves that change nothing worth searching: cell to cell, a whole pile to an empty one.
-    bool IsIdle(const PlayerMove& move) const {
-        const PileRef to = *ParsePileName(move.action);
-        const CardPlace from = board::PlaceOf(m_game.Rules(), move.card);
-        if (to.list == PileListId::kAppogg && from.source == CardSource::kReserve) return true;
-        if (to.list == PileListId::kFila && m_game.board.piles.Pile(to).empty() &&
-            from.source == CardSource::kTableau) {
-            return PileCardAt(m_game.board.piles.Pile(PileListId::kFila, from.index), 0) == move.card;
-        }
-        return false;
-    }
-
-    Game& m_game;
-    std::vector<PlayerMove> m_path;
-    std::unordered_set<std::string> m_seen;
-    int m_budget = 3'000;
-};
+constexpr int kSearchBudget = 20'000;
 
 TEST_F(PlayEngineTest, DISABLED_WinningScriptSearch) {
     // The first number from kFirstSearchNumber on whose deal the search wins.
     for (long long number = kFirstSearchNumber; number < kFirstSearchNumber + kSearchNumbers; ++number) {
         const std::string text = GameNumberText(number, 1);
         fix.Deal(text);
-        ScriptSearch search(G());
-        if (!search.Solve(300)) continue;
+        test_support::AutoPlayer search(G(), kSearchBudget);
+        if (!search.Solve()) continue;
         std::string script;
-        for (const PlayerMove& move : search.Path()) script += MoveText(move) + " ";
+        for (const PlayerAction& move : search.Path()) script += ActionText(move) + " ";
         std::cout << text << ", " << search.Path().size() << " moves:\n" << script << "\n";
         return;
     }

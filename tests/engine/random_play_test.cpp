@@ -9,9 +9,11 @@
 
 #include "engine/model/board_dump.h"
 #include "engine/model/preference_fields.h"
-#include "tests/engine/game_player.h"
+#include "engine/play/player_actions.h"
 #include "tests/engine/play_fixture.h"
-#include "tests/support/auto_player_random_play.h"
+#include "engine/model/game_list.h"
+#include "tools/headless_game.h"
+#include "tools/random_play_run.h"
 
 namespace engine::play_test {
 namespace {
@@ -27,7 +29,7 @@ TEST(RandomPlayTest, EveryGameKeepsEachDealtCardOnceThroughRandomActionsUndoAndR
     const std::vector<int> ids = fix.GameIds();
     ASSERT_FALSE(ids.empty());
     std::mt19937 random(kSeed);
-    test_support::RandomPlayCount count;
+    tools::RandomPlayCount count;
     for (const int id : ids) {
         SCOPED_TRACE("game " + std::to_string(id));
         ASSERT_TRUE(fix.LoadGame(id));
@@ -46,12 +48,34 @@ TEST(RandomPlayTest, EveryGameKeepsEachDealtCardOnceThroughRandomActionsUndoAndR
             ADD_FAILURE() << "number " << number << ", after " << what << "\n" << DumpBoard(game.Piles());
             return false;
         };
-        const test_support::RandomPlayPlan plan{kDealsPerGame, kActionsPerDeal};
-        ASSERT_TRUE(test_support::RandomPlay(fix.G(), plan, random, check, count));
+        const tools::RandomPlayPlan plan{kDealsPerGame, kActionsPerDeal};
+        ASSERT_TRUE(tools::RandomPlay(fix.G(), plan, random, check, count));
     }
     EXPECT_GT(count.moves, count.actions / 2);
     EXPECT_GT(count.undos, 0);
     EXPECT_GT(count.redos, 0);
+}
+
+// The tool's own game, over ports that draw and ask nothing, plays every game as well.
+TEST(RandomPlayTest, TheToolsHeadlessGamePlaysEveryGame) {
+    tools::HeadlessGame headless(CORVANET_PROGRAM_DIR);
+    ASSERT_TRUE(headless.LoadList());
+    const std::vector<std::string> lines = headless.G().mainGame.GameList;
+    ASSERT_FALSE(lines.empty());
+    std::mt19937 random(kSeed);
+    for (const std::string& line : lines) {
+        const std::optional<int> id = GameIdOfLine(line);
+        ASSERT_TRUE(id.has_value()) << line;
+        ASSERT_TRUE(headless.LoadGame(*id, GameNameOfLine(line))) << line;
+        std::vector<int> dealt;
+        const auto check = [&](const std::string& what, Game& game) {
+            if (what.starts_with(kDealPrefix)) dealt = BoardCodes(game);
+            return BoardCodes(game) == dealt;
+        };
+        tools::RandomPlayCount count;
+        ASSERT_TRUE(tools::RandomPlay(headless.G(), {2, 60}, random, check, count)) << line;
+        EXPECT_GT(count.moves, 0) << line;
+    }
 }
 
 }  // namespace

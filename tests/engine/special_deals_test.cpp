@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 
+#include "engine/model/game_kinds.h"
 #include "engine/deal/deal_kinds.h"
 #include "engine/deal/foundation_play.h"
 #include "engine/model/pile_text.h"
@@ -290,7 +291,7 @@ TEST(SpecialDeals, CleanFoundationsFaceUp) {
 TEST(SpecialDeals, HeartsCourtSetOut) {
     DealFixture fixture;
     GameDefRecord game = KlondikeRecord();
-    game.SetWord(words::kGameKind, kHeartsCourtGameKind);
+    game.SetWord(words::kGameKind, game_kind::kHeartsCourt);
     ASSERT_TRUE(fixture.Redeal(game, "123"));
     const auto pile = Fila(fixture, 0);
     EXPECT_EQ(pile.back(), 12);

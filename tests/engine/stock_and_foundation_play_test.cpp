@@ -17,14 +17,11 @@
 #include "engine/play/press_rules.h"
 #include "engine/play/stock_press.h"
 #include "engine/undo/undo_move_group.h"
+#include "engine/play/player_actions.h"
 #include "tests/engine/play_fixture.h"
-#include "tests/support/auto_player_moves.h"
 
 namespace engine::play_test {
 namespace {
-
-using test_support::ParseAction;
-using test_support::PerformAction;
 
 constexpr int kKlondike = 2;
 constexpr int kCanfield = 4;

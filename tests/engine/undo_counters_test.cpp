@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/model/pile_text.h"
+#include "engine/play/player_actions.h"
 #include "engine/model/preference_fields.h"
 #include "engine/session/undo_commands.h"
 #include "tests/engine/play_fixture.h"
-#include "tests/support/auto_player_moves.h"
 
 namespace engine::play_test {
 namespace {
@@ -26,10 +26,10 @@ protected:
 
     Game& G() { return fix.G(); }
     bool StockEmpty() { return G().board.piles.Pile(PileListId::kMazzo, kStockLine).empty(); }
-    bool PressStock() { return test_support::PerformAction(G(), press); }
+    bool PressStock() { return PerformAction(G(), press); }
 
     PlayFixture fix;
-    const test_support::PlayerAction press{test_support::ActionKind::kStock, 0, 0, {}, false};
+    const PlayerAction press{ActionKind::kStock, 0, 0, {}, false};
 };
 
 TEST_F(UndoCountersTest, UndoOfAKlondikeRedealGivesThePassBack) {

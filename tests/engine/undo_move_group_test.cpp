@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/game_words.h"
 #include "engine/undo/undo_store.h"
 #include "tests/engine/undo_test_fixture.h"
@@ -106,7 +107,7 @@ TEST_F(UndoMoveGroupTest, NestedGroupsFoldIntoOneAndCloseOnce) {
 }
 
 TEST_F(UndoMoveGroupTest, PairingSelectionAloneIsNoChange) {
-    game.SetWord(words::kGameKind, 3);
+    game.SetWord(words::kGameKind, engine::game_kind::kPairsOf14);
     {
         UndoMoveGroup group(store);
         Set(PileListId::kDest, 0, "012");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/game_words.h"
 #include "tests/engine/undo_test_fixture.h"
 
@@ -46,7 +47,7 @@ TEST_F(UndoStoreTest, PushAppendsWholeStepsWithEmptyLogEntries) {
 }
 
 TEST_F(UndoStoreTest, PairingGameStoresFoundationZeroEmpty) {
-    game.SetWord(words::kGameKind, 3);
+    game.SetWord(words::kGameKind, engine::game_kind::kPairsOf14);
     Set(PileListId::kDest, 0, "012002");
     Set(PileListId::kDest, 1, "005");
     store.PushUndoSnapshot(true, kNoClear);
@@ -194,7 +195,7 @@ TEST_F(UndoStoreTest, NewMoveAfterUndoEmptiesTheRedoStore) {
 }
 
 TEST_F(UndoStoreTest, PairingRestoreKeepsTheSelection) {
-    game.SetWord(words::kGameKind, 4);
+    game.SetWord(words::kGameKind, engine::game_kind::kPairsOf13);
     Set(PileListId::kFila, 0, "012");
     Set(PileListId::kFila, 1, "001");
     store.PushUndoSnapshot(true, kNoClear);
@@ -209,7 +210,7 @@ TEST_F(UndoStoreTest, PairingRestoreKeepsTheSelection) {
 }
 
 TEST_F(UndoStoreTest, PairingRestoreUnselectsCardsTheBoardNoLongerHolds) {
-    game.SetWord(words::kGameKind, 4);
+    game.SetWord(words::kGameKind, engine::game_kind::kPairsOf13);
     Set(PileListId::kFila, 0, "012");
     Set(PileListId::kFila, 1, "001");
     store.PushUndoSnapshot(true, kNoClear);

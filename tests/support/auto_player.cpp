@@ -14,6 +14,13 @@
 
 namespace test_support {
 
+using engine::ActionKind;
+using engine::ActionScope;
+using engine::IsWonNow;
+using engine::LegalActions;
+using engine::PerformActionUngrouped;
+using engine::PlayerAction;
+
 namespace {
 
 namespace words = engine::words;

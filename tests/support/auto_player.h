@@ -6,7 +6,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "tests/support/auto_player_moves.h"
+#include "engine/play/player_actions.h"
 
 namespace engine {
 class Game;
@@ -35,7 +35,7 @@ public:
     // won position, and Path() leads there from where the search started.
     bool Solve();
 
-    const std::vector<PlayerAction>& Path() const { return m_path; }
+    const std::vector<engine::PlayerAction>& Path() const { return m_path; }
     int ActionsTaken() const { return m_taken; }
 
 private:
@@ -47,19 +47,19 @@ private:
     };
 
     struct Candidate {
-        PlayerAction action;
+        engine::PlayerAction action;
         int score;
     };
 
     bool Search();
-    bool Take(const PlayerAction& action);
+    bool Take(const engine::PlayerAction& action);
     void UndoNewest();
     void PlayForcedActions();
-    bool IsForced(const PlayerAction& action) const;
-    bool IsSafeToFoundation(const PlayerAction& action) const;
-    std::vector<Candidate> Ordered(const std::vector<PlayerAction>& actions) const;
-    int Score(const PositionJudge& judge, const PlayerAction& action) const;
-    int MoveScore(const PositionJudge& judge, const PlayerAction& action) const;
+    bool IsForced(const engine::PlayerAction& action) const;
+    bool IsSafeToFoundation(const engine::PlayerAction& action) const;
+    std::vector<Candidate> Ordered(const std::vector<engine::PlayerAction>& actions) const;
+    int Score(const PositionJudge& judge, const engine::PlayerAction& action) const;
+    int MoveScore(const PositionJudge& judge, const engine::PlayerAction& action) const;
     std::uint64_t Key() const;
     Counters SaveCounters() const;
     void RestoreCounters(const Counters& counters);
@@ -71,7 +71,7 @@ private:
     bool m_sortReserves = false;
     bool m_sortFoundations = false;
     int m_taken = 0;
-    std::vector<PlayerAction> m_path;
+    std::vector<engine::PlayerAction> m_path;
     std::vector<int> m_pathSteps;  // the undo steps each action of the path pushed
     int m_tryEnd = 0;         // the try ends when m_taken reaches it
     bool m_cutOff = false;    // the try ended before it had searched every position

@@ -13,6 +13,9 @@
 
 namespace test_support {
 
+using engine::ActionKind;
+using engine::PlayerAction;
+
 namespace {
 
 namespace words = engine::words;

@@ -5,7 +5,7 @@
 
 #include "engine/model/card_codes.h"
 #include "engine/model/pile_names.h"
-#include "tests/support/auto_player_moves.h"
+#include "engine/play/player_actions.h"
 
 namespace engine {
 class Game;
@@ -34,7 +34,7 @@ public:
     // The value of the position as it stands.
     int Value() const;
     // The value of the position after the move (a kMove action); the move is assumed legal.
-    int ValueAfter(const PlayerAction& move) const;
+    int ValueAfter(const engine::PlayerAction& move) const;
 
 private:
     static constexpr int kSuits = 4;

@@ -191,7 +191,7 @@ TEST_F(FreecellRedrawTest, AFreeCellCardLeavesThePileBelowWhole) {
 
 // Every drag of a whole game, checked as it goes.
 TEST_F(FreecellRedrawTest, EveryDropOfAWonGameLooksLikeARepaint) {
-    const std::vector<SolverMove> moves = SolveBySingleCards(rig.G(), kSolverNodes);
+    const std::vector<engine::PlayerAction> moves = WinningMoves(rig.G(), kSolverBudget);
     ASSERT_FALSE(moves.empty());
     int count = 0;
     ASSERT_TRUE(PlayByDrags(rig, moves, [&](const engine::TableRect& from, int x, int y) {

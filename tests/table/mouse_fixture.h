@@ -34,8 +34,8 @@ inline constexpr int kWindowHeight = 600;
 inline constexpr int kBufferMargin = 30;
 inline constexpr int kFreecellId = 1;
 inline constexpr std::string_view kFreecellNumber = "0000000000001";
-// Enough for the single-card solver to win that deal.
-inline constexpr int kSolverNodes = 400000;
+// Enough for the automatic player to win that deal.
+inline constexpr int kSolverBudget = 50000;
 
 // The big card set of a test library: every face, mark and back one colour of its own.
 void AddTestCardImages(test_support::FakeResourceLibrary& library);

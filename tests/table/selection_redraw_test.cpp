@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/game_words.h"
 #include "table/draw/card_drawing.h"
 #include "table/draw/table_refresh.h"
@@ -20,7 +21,7 @@ constexpr platform::Colour Inverted(platform::Colour c) { return c ^ 0xFFFFFFu; 
 class SelectionRedrawTest : public drawing_test::DrawingTest {
 protected:
     SelectionRedrawTest() {
-        SetWord(words::kGameKind, 3);
+        SetWord(words::kGameKind, engine::game_kind::kPairsOf14);
         SetWord(words::kTableauCount, 2);
         SetWord(words::kTableauFanMode, 1);
         PlaceTableau(0, 100, 200);

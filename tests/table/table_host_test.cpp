@@ -100,7 +100,7 @@ TEST_F(TableHostTest, AResizeResizesTheImageAndLaysTheTableOutAgain) {
 }
 
 TEST_F(TableHostTest, AWholeGameIsWonByMouseEventsAlone) {
-    const std::vector<SolverMove> moves = SolveBySingleCards(rig->G(), kSolverNodes);
+    const std::vector<engine::PlayerAction> moves = WinningMoves(rig->G(), kSolverBudget);
     ASSERT_FALSE(moves.empty());
     ASSERT_TRUE(PlayByDrags(*rig, moves, [this](const engine::TableRect& from, int x, int y) { Drag(from, x, y); }));
     for (int f = 0; f < 4; ++f) EXPECT_EQ(engine::PileCardCount(rig->Pile(PileListId::kDest, f)), 13);

@@ -54,7 +54,6 @@ TEST(ResourceNames, TheListHoldsEveryFamilyTheProgramAsksFor) {
                                   "3D_BORDER_B2",
                                   "B102",
                                   "B324",
-                                  "GAME0001",
                                   "TREE1",
                                   "N_TREE5",
                                   "I_TREE2",

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/model/game_kinds.h"
 #include "engine/model/card_board.h"
 #include "engine/model/card_codes.h"
 #include "engine/model/game_record.h"
@@ -152,7 +153,7 @@ TEST_F(PileGeometryTest, UntidyPilesFollowTheWalkTables) {
 }
 
 TEST_F(PileGeometryTest, SwapGameLeavesALoneOffRankCardAtTheRawPlace) {
-    def.SetWord(words::kGameKind, 49);
+    def.SetWord(words::kGameKind, engine::game_kind::kSwapsPairs);
     def.SetWord(words::kTableauFanMode, 1);
     def.SetAt(words::kTableauRuleA, 0, 1);
     PlaceTableau(0, 100, 200);

@@ -208,6 +208,10 @@ struct FanCase {
     int upY, downY, upX, downX, mode6, mode6Down;
 };
 
+void PrintTo(const FanCase& c, std::ostream* out) {
+    *out << "size " << c.size << ", tableau fan " << c.tableauFan << ", reserve fan " << c.reserveFan;
+}
+
 class SetFanStepsTest : public TableSetupTest, public ::testing::WithParamInterface<FanCase> {};
 
 TEST_P(SetFanStepsTest, StepsBySizeAndFanMode) {
@@ -234,7 +238,12 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SetFanStepsTest,
                                            FanCase{"B", 2, 0, 0, 0, 12, 4, 0, 0}, FanCase{"M", 0, 2, 0, 0, 10, 4, 0, 0},
                                            FanCase{"L", 2, 1, 3, 3, 3, 3, 0, 0}, FanCase{"B", 6, 0, 0, 0, 0, 0, 7, 7},
                                            FanCase{"M", 6, 0, 0, 0, 0, 0, 5, 5}, FanCase{"L", 6, 0, 0, 0, 0, 0, 3, 3},
-                                           FanCase{"X", 1, 0, 0, 0, 0, 0, 0, 0}));
+                                           FanCase{"X", 1, 0, 0, 0, 0, 0, 0, 0}),
+                         [](const ::testing::TestParamInfo<FanCase>& info) {
+                             return std::string("Size") + info.param.size + "Tableau" +
+                                    std::to_string(info.param.tableauFan) + "Reserve" +
+                                    std::to_string(info.param.reserveFan);
+                         });
 
 TEST_F(TableSetupTest, SetCardSizeKeepsTheSizeForAnUnknownLetter) {
     Set(fields::kCardSize, "L");

@@ -1,12 +1,20 @@
-#include "tests/support/auto_player_moves.h"
+#include "engine/play/player_actions.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <string>
 
 #include "engine/play/action_executor.h"
 #include "engine/play/autoplay.h"
+#include "engine/play/card_moves.h"
+#include "engine/play/end_game.h"
 #include "engine/play/face_up.h"
+#include "engine/play/pairing.h"
+#include "engine/play/player_presses.h"
+#include "engine/play/press_rules.h"
+#include "engine/ports/geometry_port.h"
+#include "engine/ports/table_port.h"
 #include "engine/state/game.h"
 #include "engine/rules/pile_acceptance.h"
 #include "engine/model/pile_names.h"
@@ -15,22 +23,10 @@
 #include "engine/undo/undo_move_group.h"
 #include "engine/undo/undo_snapshot.h"
 #include "engine/rules/win_rule.h"
-#include "tests/support/auto_player_presses.h"
 
-namespace test_support {
+namespace engine {
 
 namespace {
-
-namespace words = engine::words;
-using engine::Game;
-using engine::PileListId;
-
-// FoundationTakeBack: 1 any foundation top comes back, 2 only from a foundation of two or more.
-constexpr int kTakeBackAny = 1;
-constexpr int kTakeBackAboveOne = 2;
-// ReserveFanning -11: any card of a fanned reserve may be lifted.
-constexpr int kAnyReserveCard = -11;
-constexpr int kReserveNeverLifted = -14;
 
 constexpr std::string_view kStockText = "stock";
 constexpr std::string_view kTurnUpText = "up ";
@@ -54,44 +50,36 @@ bool FaceUp(const Game& game, int card) { return card > 0 && !game.board.cards.I
 struct Lift {
     int card;
     bool stack;
-    engine::PileRef from;
+    PileRef from;
     int topCard;  // the lifted stack's top card, as the press notes it (0 for other piles)
 };
 
-// The cards of a tableau pile the table lifts: its face-up top, or a face-up card whose
-// cards above follow the pile's rule and may move together.
+// The cards of a tableau pile a left press lifts: its face-up top, or a face-up card with
+// the cards above it (topOnly: the top card alone).
 void TableauLifts(Game& game, int index, bool topOnly, std::vector<Lift>& lifts) {
-    if (!PileMayBeLifted(game, index)) return;
     const std::string& pile = Line(game, PileListId::kFila, index);
-    const engine::RuleContext rules = game.Rules();
-    const int lowest = topOnly ? engine::PileCardCount(pile) - 1 : 0;
-    for (int i = engine::PileCardCount(pile) - 1; i >= lowest; --i) {
-        const int card = engine::PileCardAt(pile, i);
+    const int lowest = topOnly ? PileCardCount(pile) - 1 : 0;
+    for (int i = PileCardCount(pile) - 1; i >= lowest; --i) {
+        const int card = PileCardAt(pile, i);
         if (!FaceUp(game, card)) break;
-        const bool top = i == engine::PileCardCount(pile) - 1;
-        if (!top && !engine::IsValidSequence(rules, card, index)) break;
-        if (!engine::CanMoveSequence(rules, game.mainGame, card, false)) continue;
-        lifts.push_back({card, !top, {PileListId::kFila, index}, game.mainGame.LiftedTopCard});
+        const TableauPress press = TableauCardPress(game, card, index, true);
+        if (press != TableauPress::kLiftCard && press != TableauPress::kLiftStack) continue;
+        lifts.push_back({card, press == TableauPress::kLiftStack, {PileListId::kFila, index}, game.mainGame.LiftedTopCard});
     }
 }
 
 void TopLift(Game& game, PileListId list, int index, std::vector<Lift>& lifts) {
-    const std::string& pile = Line(game, list, index);
-    const int card = engine::PileTopCard(pile);
+    const int card = PileTopCard(Line(game, list, index));
     if (FaceUp(game, card)) lifts.push_back({card, false, {list, index}, 0});
 }
 
+// A reserve's top card, or every card of an open fan, from the top down.
 void ReserveLifts(Game& game, int index, std::vector<Lift>& lifts) {
-    const int fanning = Word(game, words::kReserveFanning);
-    if (fanning == kReserveNeverLifted) return;
-    if (fanning != kAnyReserveCard) {
-        TopLift(game, PileListId::kAppogg, index, lifts);
-        return;
-    }
     const std::string& pile = Line(game, PileListId::kAppogg, index);
-    for (int i = engine::PileCardCount(pile) - 1; i >= 0; --i) {
-        const int card = engine::PileCardAt(pile, i);
-        if (FaceUp(game, card)) lifts.push_back({card, false, {PileListId::kAppogg, index}, 0});
+    for (int i = PileCardCount(pile) - 1; i >= 0; --i) {
+        const int card = PileCardAt(pile, i);
+        if (FaceUp(game, card) && LeftReservePress(game, card) != ReservePress::kNothing)
+            lifts.push_back({card, false, {PileListId::kAppogg, index}, 0});
     }
 }
 
@@ -99,13 +87,11 @@ std::vector<Lift> Lifts(Game& game, bool topsOnly) {
     std::vector<Lift> lifts;
     for (int t = 0; t < TableauCount(game); ++t) TableauLifts(game, t, topsOnly, lifts);
     for (int r = 0; r < ReserveCount(game); ++r) ReserveLifts(game, r, lifts);
-    if (Word(game, words::kWasteFaceDown) == 0) TopLift(game, PileListId::kMazzo, engine::kWasteLine, lifts);
-    const int takeBack = Word(game, words::kFoundationTakeBack);
+    if (MayLiftFromWaste(game, PileTopCard(Line(game, PileListId::kMazzo, kWasteLine))))
+        TopLift(game, PileListId::kMazzo, kWasteLine, lifts);
     for (int f = 0; f < FoundationCount(game); ++f) {
-        const int held = engine::PileCardCount(Line(game, PileListId::kDest, f));
-        if (takeBack == kTakeBackAny || (takeBack == kTakeBackAboveOne && held > 1)) {
+        if (MayLiftFromFoundation(game, f, PileTopCard(Line(game, PileListId::kDest, f))))
             TopLift(game, PileListId::kDest, f, lifts);
-        }
     }
     return lifts;
 }
@@ -114,11 +100,11 @@ std::vector<Lift> Lifts(Game& game, bool topsOnly) {
 // every lifted card and every pile.
 const std::string& TargetName(PileListId list, int index) {
     static const auto names = [] {
-        std::array<std::vector<std::string>, engine::kSnapshotListOrder.size()> all;
-        for (const PileListId id : engine::kSnapshotListOrder) {
-            for (int line = 0; line < engine::PileLineCount(id); ++line) {
+        std::array<std::vector<std::string>, kSnapshotListOrder.size()> all;
+        for (const PileListId id : kSnapshotListOrder) {
+            for (int line = 0; line < PileLineCount(id); ++line) {
                 all[static_cast<std::size_t>(id)].push_back(
-                    engine::PileName({id, line}, engine::PileNumberForm::kNoLeadingZero));
+                    PileName({id, line}, PileNumberForm::kNoLeadingZero));
             }
         }
         return all;
@@ -127,7 +113,7 @@ const std::string& TargetName(PileListId list, int index) {
 }
 
 void DragMoves(Game& game, ActionScope scope, std::vector<PlayerAction>& actions) {
-    std::vector<engine::PileRef> targets;
+    std::vector<PileRef> targets;
     for (int f = 0; f < FoundationCount(game); ++f) targets.push_back({PileListId::kDest, f});
     if (scope == ActionScope::kAll) {
         for (int t = 0; t < TableauCount(game); ++t) targets.push_back({PileListId::kFila, t});
@@ -138,11 +124,11 @@ void DragMoves(Game& game, ActionScope scope, std::vector<PlayerAction>& actions
         game.lift.singleCard = !lift.stack;
         game.mainGame.LiftedCard = static_cast<std::int16_t>(lift.card);
         game.mainGame.LiftedTopCard = static_cast<std::int16_t>(lift.topCard);
-        for (const engine::PileRef& target : targets) {
+        for (const PileRef& target : targets) {
             if (target == lift.from) continue;
-            engine::DropContext drops = game.Drops();
+            DropContext drops = game.Drops();
             const std::string& name = TargetName(target.list, target.line);
-            if (engine::CanDropOnPile(drops, lift.card, name)) {
+            if (CanDropOnPile(drops, lift.card, name)) {
                 actions.push_back({ActionKind::kMove, lift.card, 0, name, lift.stack});
             }
         }
@@ -152,10 +138,11 @@ void DragMoves(Game& game, ActionScope scope, std::vector<PlayerAction>& actions
     game.mainGame.LiftedTopCard = 0;
 }
 
-void TurnUps(const Game& game, std::vector<PlayerAction>& actions) {
+void TurnUps(Game& game, std::vector<PlayerAction>& actions) {
     for (int t = 0; t < TableauCount(game); ++t) {
-        const int top = engine::PileTopCard(Line(game, PileListId::kFila, t));
-        if (top > 0 && game.board.cards.IsFaceDown(top)) actions.push_back({ActionKind::kTurnUp, top, 0, {}, false});
+        const int top = PileTopCard(Line(game, PileListId::kFila, t));
+        if (top > 0 && TableauCardPress(game, top, t, true) == TableauPress::kTurnUp)
+            actions.push_back({ActionKind::kTurnUp, top, 0, {}, false});
     }
 }
 
@@ -166,8 +153,8 @@ void TakeAction(Game& game, const PlayerAction& action) {
         case ActionKind::kMove:
             game.lift.singleCard = !action.stack;
             game.mainGame.LiftedCard = static_cast<std::int16_t>(action.card);
-            engine::CanMoveSequence(game.Rules(), game.mainGame, action.card, false);
-            engine::ExecuteAction(game, action.card, action.target);
+            CanMoveSequence(game.Rules(), game.mainGame, action.card, false);
+            ExecuteAction(game, action.card, action.target);
             game.lift.singleCard = true;
             game.mainGame.LiftedCard = 0;
             game.mainGame.LiftedTopCard = 0;
@@ -175,8 +162,8 @@ void TakeAction(Game& game, const PlayerAction& action) {
         case ActionKind::kStock: PressStock(game); break;
         case ActionKind::kTurnUp:
             for (int t = 0; t < TableauCount(game); ++t) {
-                if (engine::PileTopCard(Line(game, PileListId::kFila, t)) == action.card) {
-                    engine::TurnCardFaceUp(game, action.card, 0, 0, t);
+                if (PileTopCard(Line(game, PileListId::kFila, t)) == action.card) {
+                    TurnCardFaceUp(game, action.card, 0, 0, t);
                 }
             }
             break;
@@ -238,16 +225,16 @@ std::optional<PlayerAction> ParseAction(std::string_view text) {
     action.card = *card;
     action.stack = text.substr(mark + 1).starts_with(kMoveMark);
     action.target = std::string(text.substr(mark + (action.stack ? 2 : 1)));
-    if (!engine::ParsePileName(action.target)) return std::nullopt;
+    if (!ParsePileName(action.target)) return std::nullopt;
     return action;
 }
 
 std::vector<PlayerAction> LegalActions(Game& game, ActionScope scope) {
     std::vector<PlayerAction> actions;
-    if (game.registers.GetFlag(engine::flag::kGameInProgress) == 0) return actions;
+    if (game.registers.GetFlag(flag::kGameInProgress) == 0) return actions;
     if (IsPairingGame(game)) {
         AddPairSelections(game, scope != ActionScope::kAll, actions);
-    } else if (IsDiscardGame(game)) {
+    } else if (PlaysOntoDiscard(Word(game, words::kGameKind))) {
         if (scope == ActionScope::kAll) AddDiscardPlays(game, actions);
     } else {
         TurnUps(game, actions);
@@ -261,11 +248,11 @@ bool PerformAction(Game& game, const PlayerAction& action) {
     // The group leaves one step for a move that changed the board and none otherwise.
     const int steps = game.undo.UndoStepCount();
     {
-        engine::UndoMoveGroup group(game.undo);
+        UndoMoveGroup group(game.undo);
         TakeAction(game, action);
-        const bool over = game.registers.GetFlag(engine::flag::kGameWon) != 0 ||
-                          game.registers.GetFlag(engine::flag::kGameInProgress) == 0;
-        if (!over) engine::FollowUpMoves(game);
+        const bool over = game.registers.GetFlag(flag::kGameWon) != 0 ||
+                          game.registers.GetFlag(flag::kGameInProgress) == 0;
+        if (!over) FollowUpMoves(game);
     }
     return game.undo.UndoStepCount() > steps;
 }
@@ -273,16 +260,54 @@ bool PerformAction(Game& game, const PlayerAction& action) {
 int PerformActionUngrouped(Game& game, const PlayerAction& action) {
     const int steps = game.undo.UndoStepCount();
     TakeAction(game, action);
-    const bool over = game.registers.GetFlag(engine::flag::kGameWon) != 0 ||
-                      game.registers.GetFlag(engine::flag::kGameInProgress) == 0;
-    if (!over) engine::FollowUpMoves(game);
+    const bool over = game.registers.GetFlag(flag::kGameWon) != 0 ||
+                      game.registers.GetFlag(flag::kGameInProgress) == 0;
+    if (!over) FollowUpMoves(game);
     return game.undo.UndoStepCount() - steps;
 }
 
-bool IsWonNow(const Game& game) {
-    if (game.registers.GetFlag(engine::flag::kGameWon) != 0) return true;
-    return game.registers.GetFlag(engine::flag::kGameInProgress) == 0 &&
-           engine::IsGameWon(game.board.piles, game.gameDef, game.settings);
+bool PlayAction(Game& game, const PlayerAction& action) {
+    const bool moved = PerformAction(game, action);
+    if (game.registers.GetFlag(flag::kGameWon) != 0) EndGame(game);
+    return moved;
 }
 
-}  // namespace test_support
+bool SendCard(Game& game, int card) {
+    const IGeometry* geometry = game.services.tableView != nullptr ? game.services.tableView->Geometry() : nullptr;
+    TableRect place;
+    if (geometry == nullptr || !geometry->FindCardPosition(card, place)) return false;
+    bool moved = false;
+    {
+        UndoMoveGroup group(game.undo);
+        moved = AutoMoveCard(game, card, place.left, place.top, true, false, true, true, true, place.bottom,
+                             place.right);
+        if (moved && game.registers.GetFlag(flag::kGameWon) == 0) FollowUpMoves(game);
+    }
+    if (game.registers.GetFlag(flag::kGameWon) != 0) EndGame(game);
+    return moved;
+}
+
+std::vector<int> BoardCodes(const Game& game) {
+    std::vector<int> codes;
+    const bool selection = KeepsSelectionInFoundation(game.gameDef);
+    for (PileListId list : {PileListId::kMazzo, PileListId::kDest, PileListId::kFila, PileListId::kAppogg}) {
+        const PileList& lines = game.board.piles.List(list);
+        for (std::size_t line = 0; line < lines.size(); ++line) {
+            if (selection && list == PileListId::kDest && line == kSelectionLine) continue;
+            for (int i = 0; i < PileCardCount(lines[line]); ++i) {
+                const int card = PileCardAt(lines[line], i);
+                if (card != 0) codes.push_back(card);
+            }
+        }
+    }
+    std::sort(codes.begin(), codes.end());
+    return codes;
+}
+
+bool IsWonNow(const Game& game) {
+    if (game.registers.GetFlag(flag::kGameWon) != 0) return true;
+    return game.registers.GetFlag(flag::kGameInProgress) == 0 &&
+           IsGameWon(game.board.piles, game.gameDef, game.settings);
+}
+
+}  // namespace engine

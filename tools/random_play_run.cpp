@@ -1,14 +1,14 @@
-#include "tests/support/auto_player_random_play.h"
+#include "tools/random_play_run.h"
 
 #include <vector>
 
 #include "engine/state/game.h"
+#include "engine/play/player_actions.h"
 #include "engine/session/new_game.h"
 #include "engine/model/preference_fields.h"
 #include "engine/ports/shell_port.h"
-#include "tests/support/auto_player_moves.h"
 
-namespace test_support {
+namespace tools {
 
 namespace {
 
@@ -27,11 +27,11 @@ bool PlayDeal(engine::Game& game, const RandomPlayPlan& plan, std::mt19937& rand
             what = "redo";
             if (game.undo.RedoLastStep()) ++count.redos;
         } else {
-            const std::vector<PlayerAction> actions = LegalActions(game);
+            const std::vector<engine::PlayerAction> actions = engine::LegalActions(game);
             if (actions.empty()) return true;
-            const PlayerAction& action = actions[random() % actions.size()];
-            what = ActionText(action);
-            if (PerformAction(game, action)) ++count.moves;
+            const engine::PlayerAction& action = actions[random() % actions.size()];
+            what = engine::ActionText(action);
+            if (engine::PerformAction(game, action)) ++count.moves;
             if (game.registers.GetFlag(engine::flag::kGameWon) != 0) {
                 ++count.wins;
                 engine::EndGame(game);
@@ -62,4 +62,4 @@ bool RandomPlay(engine::Game& game, const RandomPlayPlan& plan, std::mt19937& ra
     return true;
 }
 
-}  // namespace test_support
+}  // namespace tools

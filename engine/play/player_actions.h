@@ -6,15 +6,14 @@
 #include <vector>
 
 namespace engine {
-class Game;
-}
 
-// The actions a player can take on the table, found and made through the engine's own
-// operations: the acceptance tests the mouse asks (CanDropOnPile, CanMoveSequence,
-// IsCardUncovered, CanPlaceCard) and the operations a press or a drop runs
-// (ExecuteAction, TurnCardFaceUp, SelectPairingCard). For the automatic player and the
-// random-play checks; not a part of the game.
-namespace test_support {
+class Game;
+
+// The actions a player can take on the table, found and made through the operations the
+// mouse code uses: the press decisions (engine/play/press_rules.h, stock_press.h), the
+// acceptance tests (CanDropOnPile, CanMoveSequence) and the operations a press or a drop
+// runs (ExecuteAction, TurnCardFaceUp, SelectPairingCard). For the automatic player of
+// the tests and the maintainers' random play; the game itself never calls them.
 
 enum class ActionKind {
     kMove,      // a card, or the stack from it, dropped on a pile
@@ -33,7 +32,8 @@ struct PlayerAction {
     friend bool operator==(const PlayerAction&, const PlayerAction&) = default;
 };
 
-// "12>Fila3", "12>>Fila3" (a stack), "stock", "up 12", "pick 12+1", "pick 13", "play 12".
+// The one notation of actions: "12>Fila3", "12>>Fila3" (a stack), "stock", "up 12",
+// "pick 12+1", "pick 13", "play 12".
 std::string ActionText(const PlayerAction& action);
 std::optional<PlayerAction> ParseAction(std::string_view text);
 
@@ -46,20 +46,33 @@ enum class ActionScope { kAll, kFoundationsAndTurns };
 // face-down tops to turn and every card the player could lift onto every pile that
 // accepts it; then a press on the stock when it would deal or redeal. None once the game
 // is over.
-std::vector<PlayerAction> LegalActions(engine::Game& game, ActionScope scope = ActionScope::kAll);
+std::vector<PlayerAction> LegalActions(Game& game, ActionScope scope = ActionScope::kAll);
 
 // Takes the action as the table does, as one undo step together with the moves that
 // follow a player's action (the tableau fill, and the automatic moves while AutoPlay is
 // on). The game is not ended here: the caller calls EndGame when the won flag is set (a
-// pair's removal ends a won game by itself). True when the board changed.
-bool PerformAction(engine::Game& game, const PlayerAction& action);
+// pair's removal, or a stock deal of kinds 2 and 15, ends a won game by itself). True
+// when the board changed.
+bool PerformAction(Game& game, const PlayerAction& action);
+
+// PerformAction, then EndGame when the action won, as the table's mouse handling does.
+bool PlayAction(Game& game, const PlayerAction& action);
 
 // The same without folding the action's undo steps into one: quicker, and as exact to
 // take back by undoing as many steps as it returns (0 when the board did not change).
 // For searches that take their own actions back at once.
-int PerformActionUngrouped(engine::Game& game, const PlayerAction& action);
+int PerformActionUngrouped(Game& game, const PlayerAction& action);
+
+// A double click on a top card: the move search sends it to its first legal place
+// (AutoMoveCard), as one move followed as any other; EndGame when it won. True when the
+// card moved. Needs the table's geometry to find the card.
+bool SendCard(Game& game, int card);
 
 // The won flag is set, or the engine has already ended the game as won.
-bool IsWonNow(const engine::Game& game);
+bool IsWonNow(const Game& game);
 
-}  // namespace test_support
+// The card codes on the board, sorted: every pile but the selection line of a pairing
+// game (which repeats cards lying elsewhere) and blanked slots.
+std::vector<int> BoardCodes(const Game& game);
+
+}  // namespace engine

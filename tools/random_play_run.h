@@ -9,7 +9,7 @@ namespace engine {
 class Game;
 }
 
-namespace test_support {
+namespace tools {
 
 // A long random game with the table's actions: for one game definition, deal after deal
 // (each from a new game number of the game's generator), random legal actions (LegalActions,
@@ -41,4 +41,4 @@ using RandomPlayCheck = std::function<bool(const std::string& what, engine::Game
 bool RandomPlay(engine::Game& game, const RandomPlayPlan& plan, std::mt19937& random, const RandomPlayCheck& check,
                 RandomPlayCount& count);
 
-}  // namespace test_support
+}  // namespace tools
