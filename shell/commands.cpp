@@ -9,7 +9,7 @@ constexpr CommandKind kSub = CommandKind::kSubMenu;
 constexpr CommandKind kPlain = CommandKind::kButton;
 
 // clang-format off
-const CommandSpec kMainCommandList[] = {
+const CommandDesign kMainCommandList[] = {
     // File
     {"mnuNew", "&New game", "F2", "File", "mnuNewClick", kPlain, "", false, true},
     {"mnuRestartGame", "&Restart game", "Ctrl+F2", "File", "", kPlain, "", false, false},
@@ -64,15 +64,15 @@ const CommandSpec kMainCommandList[] = {
 
 }  // namespace
 
-std::span<const CommandSpec> MainCommands() { return kMainCommandList; }
+std::span<const CommandDesign> MainCommands() { return kMainCommandList; }
 
-CommandTable::CommandTable(std::span<const CommandSpec> specs, const Handlers& handlers) {
-    for (const CommandSpec& spec : specs) {
+CommandTable::CommandTable(std::span<const CommandDesign> designs, const Handlers& handlers) {
+    for (const CommandDesign& entry : designs) {
         auto command = std::make_unique<Command>();
-        command->spec = &spec;
-        command->caption = std::string(spec.caption);
-        if (!spec.handler.empty()) {
-            const auto bound = handlers.find(spec.handler);
+        command->design = &entry;
+        command->caption = std::string(entry.caption);
+        if (!entry.handler.empty()) {
+            const auto bound = handlers.find(entry.handler);
             if (bound != handlers.end()) command->handler = bound->second;
         }
         m_commands.push_back(std::move(command));
@@ -81,7 +81,7 @@ CommandTable::CommandTable(std::span<const CommandSpec> specs, const Handlers& h
 
 Command* CommandTable::Find(std::string_view name) {
     for (const auto& command : m_commands)
-        if (command->spec->name == name) return command.get();
+        if (command->design->name == name) return command.get();
     return nullptr;
 }
 
@@ -92,14 +92,14 @@ const Command* CommandTable::Find(std::string_view name) const {
 bool CommandTable::Click(std::string_view name) {
     Command* command = Find(name);
     if (command == nullptr || !command->visible || !command->enabled) return false;
-    if (command->spec->kind == CommandKind::kCheck) command->down = !command->down;
+    if (command->design->kind == CommandKind::kCheck) command->down = !command->down;
     if (command->handler) command->handler();
     return true;
 }
 
 void CommandTable::HideUnoffered() {
     for (const auto& command : m_commands)
-        if (!command->spec->offered) {
+        if (!command->design->offered) {
             command->visible = false;
             command->enabled = false;
         }

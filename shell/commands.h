@@ -21,7 +21,7 @@ enum class CommandKind {
 // One command of the main window's menu bar, as data: the menu bar is made from these,
 // and each handler is bound by its name. Commands without a handler exist (the program
 // enables and hides them by name) but do nothing.
-struct CommandSpec {
+struct CommandDesign {
     std::string_view name;      // the item's component name, "mnuNew"
     std::string_view caption;   // as stored: "&" marks the access key, "[Program]" the product
     std::string_view shortcut;  // "F2", "Ctrl+F12", "Ctrl+Shift+A"; empty for none
@@ -34,13 +34,13 @@ struct CommandSpec {
 };
 
 // The main window's commands, in menu order. The "Menus" category holds the sub-menus.
-std::span<const CommandSpec> MainCommands();
+std::span<const CommandDesign> MainCommands();
 // The menus of the menu bar, in order, by category.
 inline constexpr std::array<std::string_view, 5> kMenuBarCategories{"File", "Game", "Statistics", "Tools", "Help"};
 
 // A command's state while the window lives.
 struct Command {
-    const CommandSpec* spec = nullptr;
+    const CommandDesign* design = nullptr;
     std::string caption;
     bool enabled = true;
     bool visible = true;
@@ -53,7 +53,7 @@ class CommandTable {
 public:
     using Handlers = std::map<std::string, std::function<void()>, std::less<>>;
 
-    CommandTable(std::span<const CommandSpec> specs, const Handlers& handlers);
+    CommandTable(std::span<const CommandDesign> designs, const Handlers& handlers);
 
     Command* Find(std::string_view name);
     const Command* Find(std::string_view name) const;
