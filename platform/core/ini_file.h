@@ -1,11 +1,30 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
+
+// The values of an INI file as one read found them: the file is read and its lines gone
+// through once, then each key is a lookup, so a large file costs one pass, not one a key.
+// The same rules as IniFile's reads.
+class IniValues {
+public:
+    explicit IniValues(const std::filesystem::path& path);
+
+    std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
+    bool ReadYesNo(std::string_view section, std::string_view key, bool defaultValue) const;
+    bool ValueExists(std::string_view section, std::string_view key) const { return Find(section, key).has_value(); }
+
+private:
+    std::unordered_map<std::string, std::string> m_values;  // folded "section]key" -> value
+};
 
 // An INI file that is opened, read or written, and closed on every access.
 // Section and key names match case-insensitively; lines the class does not understand,

@@ -204,4 +204,16 @@ TEST_F(IniFileTest, FailedWriteLeavesTheOldFile) {
     EXPECT_EQ(Content(), "[A]\r\nk=1\r\n");
 }
 
+TEST_F(IniFileTest, ValuesAreReadOnceAndFollowTheReadRules) {
+    Make("; comment\n[A]\nkey=1\nKEY=2\n[a]\nother=3\n[B]\nn= 42 \nflag=N\n");
+    const platform::IniValues values(Path());
+    m_folder.WriteFile("Data/cfg.dat", "[A]\nkey=changed\n");
+    EXPECT_EQ(values.ReadString("a", "Key", "-"), "1");
+    EXPECT_FALSE(values.ValueExists("A", "other")) << "only the first section of a name counts";
+    EXPECT_EQ(values.ReadInteger("b", "n", 0), 42);
+    EXPECT_FALSE(values.ReadYesNo("B", "flag", true));
+    EXPECT_EQ(values.ReadString("C", "key", "default"), "default");
+    EXPECT_EQ(platform::IniValues(Path()).ReadString("A", "key", "-"), "changed");
+}
+
 }  // namespace
