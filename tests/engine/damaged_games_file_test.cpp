@@ -18,10 +18,10 @@
 #include "engine/model/game_list.h"
 #include "engine/model/game_words.h"
 #include "engine/model/preference_fields.h"
-#include "tests/engine/game_player.h"
+#include "engine/play/player_actions.h"
 #include "tests/engine/play_fixture.h"
-#include "tests/support/auto_player_random_play.h"
 #include "tests/support/mutations.h"
+#include "tools/random_play_run.h"
 
 namespace engine::play_test {
 namespace {
@@ -100,9 +100,9 @@ protected:
             ADD_FAILURE() << "after " << what << "\n" << DumpBoard(game.Piles());
             return false;
         };
-        constexpr test_support::RandomPlayPlan kPlan{1, 25};
-        test_support::RandomPlayCount count;
-        EXPECT_TRUE(test_support::RandomPlay(fix.G(), kPlan, m_random, check, count));
+        constexpr tools::RandomPlayPlan kPlan{1, 25};
+        tools::RandomPlayCount count;
+        EXPECT_TRUE(tools::RandomPlay(fix.G(), kPlan, m_random, check, count));
         m_moves += count.moves;
     }
 
