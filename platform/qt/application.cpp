@@ -1,0 +1,111 @@
+#include "platform/qt/application.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWindow>
+
+namespace platform {
+
+namespace {
+
+Application* g_instance = nullptr;
+
+int MouseMessage(QEvent::Type type, Qt::MouseButton button) {
+    const bool down = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    switch (button) {
+    case Qt::LeftButton:
+        if (type == QEvent::MouseButtonDblClick) return message::kLeftButtonDblClk;
+        return down ? message::kLeftButtonDown : message::kLeftButtonUp;
+    case Qt::RightButton:
+        return down ? message::kRightButtonDown : message::kRightButtonUp;
+    case Qt::MiddleButton:
+        return down ? message::kMiddleButtonDown : message::kMiddleButtonUp;
+    default:
+        return 0;
+    }
+}
+
+// The message an input event is at window level; 0 for the events the handler never sees.
+int MessageOf(const QEvent& event) {
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        return MouseMessage(event.type(), static_cast<const QMouseEvent&>(event).button());
+    case QEvent::MouseMove:
+        return message::kMouseMove;
+    case QEvent::NonClientAreaMouseButtonPress:
+        return static_cast<const QMouseEvent&>(event).button() == Qt::LeftButton ? message::kNcLeftButtonDown : 0;
+    case QEvent::KeyPress: {
+        const auto& key = static_cast<const QKeyEvent&>(event);
+        return key.modifiers().testFlag(Qt::AltModifier) || key.key() == Qt::Key_F10 ? message::kSysKeyDown
+                                                                                    : message::kKeyDown;
+    }
+    case QEvent::KeyRelease:
+        return message::kKeyUp;
+    default:
+        return 0;
+    }
+}
+
+}  // namespace
+
+Application::Application() {
+    g_instance = this;
+    if (QCoreApplication* core = QCoreApplication::instance()) {
+        core->installEventFilter(this);
+        if (auto* gui = qobject_cast<QGuiApplication*>(core))
+            connect(gui, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive) Activate();
+            });
+    }
+}
+
+Application::~Application() {
+    if (g_instance == this) g_instance = nullptr;
+}
+
+Application* Application::Instance() { return g_instance; }
+
+bool Application::Dispatch(const AppMessage& message) { return m_onMessage && m_onMessage(message); }
+
+void Application::Activate() {
+    if (m_onActivate) m_onActivate();
+}
+
+void Application::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+// Input reaches a top-level window before the widget under it: acting there sees each
+// message once, whichever child it goes on to.
+bool Application::eventFilter(QObject* watched, QEvent* event) {
+    if (!m_onMessage || qobject_cast<QWindow*>(watched) == nullptr) return false;
+    const int number = MessageOf(*event);
+    if (number == 0) return false;
+    return Dispatch(AppMessage{number, watched});
+}
+
+int Application::Run() {
+    if (m_terminated) return 0;
+    Form* main = m_mainForm;
+    if (main == nullptr) return 0;
+    QEventLoop loop;
+    connect(main, &Form::Closed, &loop, &QEventLoop::quit);
+    connect(main, &QObject::destroyed, &loop, &QEventLoop::quit);
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    main->Show();
+    if (m_terminated || !m_mainForm || !m_mainForm->isVisible()) return 0;
+    m_loop = &loop;
+    loop.exec();
+    m_loop = nullptr;
+    return 0;
+}
+
+void Application::Terminate() {
+    m_terminated = true;
+    if (m_loop != nullptr) m_loop->quit();
+}
+
+}  // namespace platform
