@@ -6,11 +6,11 @@
 #include <initializer_list>
 #include <string>
 
-#include "engine/card_board.h"
-#include "engine/deal.h"
-#include "engine/game_record.h"
-#include "engine/registers.h"
-#include "engine/settings_block.h"
+#include "engine/model/card_board.h"
+#include "engine/deal/deal.h"
+#include "engine/model/game_record.h"
+#include "engine/model/registers.h"
+#include "engine/model/settings_block.h"
 #include "platform/core/random.h"
 
 namespace {

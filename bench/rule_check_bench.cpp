@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/card_board.h"
-#include "engine/card_codes.h"
-#include "engine/game_record.h"
-#include "engine/registers.h"
-#include "engine/rule_checker.h"
+#include "engine/model/card_board.h"
+#include "engine/model/card_codes.h"
+#include "engine/model/game_record.h"
+#include "engine/model/registers.h"
+#include "engine/rules/rule_checker.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-#include "table/table_mouse.h"
+#include "table/mouse/table_mouse.h"
 
 namespace table {
 

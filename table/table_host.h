@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "table/layout/table_window.h"
-#include "table/table_surface.h"
+#include "table/draw/table_surface.h"
 
 namespace table {
 

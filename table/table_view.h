@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/table_view.h"
-#include "table/win_animation.h"
+#include "engine/ports/table_port.h"
+#include "table/animate/win_animation.h"
 
 namespace platform {
 class Canvas;

@@ -20,10 +20,10 @@
 #include <string>
 #include <string_view>
 
-#include "engine/game_definitions.h"
-#include "engine/game_list.h"
-#include "engine/services.h"
-#include "engine/table_object.h"
+#include "engine/files/game_definitions.h"
+#include "engine/model/game_list.h"
+#include "engine/ports/services.h"
+#include "engine/model/table_object.h"
 #include "platform/core/console_messages.h"
 #include "platform/core/paths.h"
 #include "platform/core/resource_names.h"

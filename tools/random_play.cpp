@@ -15,13 +15,13 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/board_dump.h"
-#include "engine/game.h"
-#include "engine/game_definitions.h"
-#include "engine/game_list.h"
-#include "engine/preference_fields.h"
-#include "engine/table_view.h"
-#include "engine/text_utils.h"
+#include "engine/model/board_dump.h"
+#include "engine/state/game.h"
+#include "engine/files/game_definitions.h"
+#include "engine/model/game_list.h"
+#include "engine/model/preference_fields.h"
+#include "engine/ports/table_port.h"
+#include "engine/base/text_utils.h"
 #include "platform/core/paths.h"
 #include "tests/engine/game_player.h"
 #include "tests/support/auto_player_random_play.h"

@@ -15,10 +15,10 @@
 #include <string>
 #include <string_view>
 
-#include "engine/game_list.h"
+#include "engine/model/game_list.h"
 #include "platform/core/console_messages.h"
 #include "table/layout/card_sizes.h"
-#include "table/table_snapshot.h"
+#include "table/draw/table_snapshot.h"
 
 namespace {
 

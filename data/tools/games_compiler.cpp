@@ -4,9 +4,9 @@
 #include <filesystem>
 
 #include "data/tools/games_source.h"
-#include "engine/games_file.h"
-#include "engine/games_file_writer.h"
-#include "engine/ini_section.h"
+#include "engine/files/games_file.h"
+#include "engine/files/games_file_writer.h"
+#include "engine/base/ini_section.h"
 #include "platform/core/paths.h"
 
 namespace data_tools {

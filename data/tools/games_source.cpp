@@ -2,10 +2,10 @@
 
 #include <map>
 
-#include "engine/decimal_text.h"
-#include "engine/game_categories.h"
-#include "engine/game_list.h"
-#include "engine/ini_section.h"
+#include "engine/base/decimal_text.h"
+#include "engine/model/game_categories.h"
+#include "engine/model/game_list.h"
+#include "engine/base/ini_section.h"
 
 namespace data_tools {
 

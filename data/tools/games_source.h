@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/game_words.h"
-#include "engine/games_file_writer.h"
+#include "engine/model/game_words.h"
+#include "engine/files/games_file_writer.h"
 
 // The readable source of GAMES.DAT: one record per game.
 //
@@ -18,7 +18,7 @@
 //   p012 SequenceLimit = -5        a word by number and name (runs: FoundationBase[0])
 //
 // Words a record does not give are 0. Every word the program reads is checked against
-// its range (engine/game_words.h), given or not.
+// its range (engine/model/game_words.h), given or not.
 namespace data_tools {
 
 struct GameSource {

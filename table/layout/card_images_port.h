@@ -4,7 +4,7 @@
 
 namespace table {
 
-// The card images as the table's setup sees them; table/table_images.h implements it.
+// The card images as the table's setup sees them; table/draw/table_images.h implements it.
 class ICardImages {
 public:
     virtual ~ICardImages() = default;

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "engine/table_object.h"
+#include "engine/model/table_object.h"
 #include "table/layout/block_styles.h"
 #include "table/layout/layout_state.h"
 #include "table/layout/table_geometry.h"

@@ -1,9 +1,9 @@
 // The pile and card under a point, and the place of a card anywhere on the table.
 #include <algorithm>
 
-#include "engine/game_record.h"
-#include "engine/pile_store.h"
-#include "engine/table_object.h"
+#include "engine/model/game_record.h"
+#include "engine/model/pile_store.h"
+#include "engine/model/table_object.h"
 #include "table/layout/fan_modes.h"
 #include "table/layout/pile_codes.h"
 #include "table/layout/pile_geometry.h"

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "engine/game_record.h"
-#include "engine/table_object.h"
+#include "engine/model/game_record.h"
+#include "engine/model/table_object.h"
 #include "table/layout/table_geometry.h"
 
 namespace table::layout_detail {

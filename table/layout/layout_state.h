@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "engine/pile_names.h"
+#include "engine/model/pile_names.h"
 #include "table/layout/layout_frame.h"
 #include "table/layout/pile_layout.h"
 

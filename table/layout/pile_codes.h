@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "engine/card_codes.h"
+#include "engine/model/card_codes.h"
 
 // Reading a pile's text: three-digit card codes, bottom card first.
 namespace table {

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "engine/drop_targets.h"
-#include "engine/table_object.h"
+#include "engine/rules/drop_targets.h"
+#include "engine/model/table_object.h"
 #include "table/layout/layout_state.h"
 #include "table/layout/table_geometry.h"
 

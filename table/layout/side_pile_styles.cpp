@@ -3,7 +3,7 @@
 #include <array>
 #include <functional>
 
-#include "engine/pile_names.h"
+#include "engine/model/pile_names.h"
 #include "table/layout/layout_state.h"
 #include "table/layout/table_geometry.h"
 

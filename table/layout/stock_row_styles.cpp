@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <array>
 
-#include "engine/pile_names.h"
+#include "engine/model/pile_names.h"
 #include "table/layout/layout_state.h"
 
 namespace table::layout_detail {

@@ -1,6 +1,6 @@
 #include "table/layout/table_geometry.h"
 
-#include "engine/table_object.h"
+#include "engine/model/table_object.h"
 #include "table/layout/card_sizes.h"
 
 namespace table {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/geometry_port.h"
+#include "engine/ports/geometry_port.h"
 
 namespace table {
 

@@ -1,6 +1,6 @@
 #include "table/layout/table_layout.h"
 
-#include "engine/pile_store.h"
+#include "engine/model/pile_store.h"
 
 namespace table {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/geometry_port.h"
-#include "engine/services.h"
+#include "engine/ports/geometry_port.h"
+#include "engine/ports/services.h"
 #include "table/layout/pile_geometry.h"
 #include "table/layout/table_geometry.h"
 #include "table/layout/table_setup.h"

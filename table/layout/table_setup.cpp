@@ -3,12 +3,12 @@
 #include <array>
 #include <string>
 
-#include "engine/game_definitions.h"
-#include "engine/game_record.h"
-#include "engine/preference_fields.h"
-#include "engine/system_utils.h"
-#include "engine/table_object.h"
-#include "engine/text_utils.h"
+#include "engine/files/game_definitions.h"
+#include "engine/model/game_record.h"
+#include "engine/model/preference_fields.h"
+#include "engine/base/system_utils.h"
+#include "engine/model/table_object.h"
+#include "engine/base/text_utils.h"
 #include "platform/core/messages.h"
 #include "table/layout/card_images_port.h"
 #include "table/layout/card_sizes.h"

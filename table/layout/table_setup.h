@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "engine/services.h"
-#include "engine/settings_block.h"
+#include "engine/ports/services.h"
+#include "engine/model/settings_block.h"
 
 namespace engine {
 class GameDefRecord;

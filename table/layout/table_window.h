@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/geometry_port.h"
+#include "engine/ports/geometry_port.h"
 
 namespace table {
 

@@ -6,12 +6,12 @@
 #include <sstream>
 
 #include "data/tools/games_compiler.h"
-#include "engine/game_definitions.h"
-#include "engine/game_record.h"
-#include "engine/preference_fields.h"
-#include "engine/settings_block.h"
-#include "engine/table_object.h"
-#include "engine/text_utils.h"
+#include "engine/files/game_definitions.h"
+#include "engine/model/game_record.h"
+#include "engine/model/preference_fields.h"
+#include "engine/model/settings_block.h"
+#include "engine/model/table_object.h"
+#include "engine/base/text_utils.h"
 #include "tests/support/fake_services.h"
 
 namespace {

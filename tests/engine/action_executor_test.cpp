@@ -1,9 +1,9 @@
-#include "engine/action_executor.h"
+#include "engine/play/action_executor.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/score.h"
-#include "engine/win_test.h"
+#include "engine/rules/score.h"
+#include "engine/rules/win_rule.h"
 #include "tests/engine/executor_fixture.h"
 
 namespace {

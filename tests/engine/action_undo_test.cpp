@@ -1,4 +1,4 @@
-#include "engine/action_executor.h"
+#include "engine/play/action_executor.h"
 
 #include <functional>
 #include <string>

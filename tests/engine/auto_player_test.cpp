@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/board_dump.h"
-#include "engine/card_codes.h"
-#include "engine/new_game.h"
-#include "engine/pile_text.h"
-#include "engine/preference_fields.h"
+#include "engine/model/board_dump.h"
+#include "engine/model/card_codes.h"
+#include "engine/session/new_game.h"
+#include "engine/model/pile_text.h"
+#include "engine/model/preference_fields.h"
 #include "tests/engine/game_player.h"
 #include "tests/engine/play_fixture.h"
 #include "tests/support/auto_player.h"

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "engine/autoplay.h"
-#include "engine/card_moves.h"
-#include "engine/pile_text.h"
-#include "engine/preference_file.h"
-#include "engine/game_words.h"
-#include "engine/registers.h"
-#include "engine/shell_port.h"
-#include "engine/undo_move_group.h"
+#include "engine/play/autoplay.h"
+#include "engine/play/card_moves.h"
+#include "engine/model/pile_text.h"
+#include "engine/files/preference_file.h"
+#include "engine/model/game_words.h"
+#include "engine/model/registers.h"
+#include "engine/ports/shell_port.h"
+#include "engine/undo/undo_move_group.h"
 #include "tests/engine/card_moves_fixture.h"
 #include "tests/engine/startup_doubles.h"
 

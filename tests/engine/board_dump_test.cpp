@@ -1,8 +1,8 @@
-#include "engine/board_dump.h"
+#include "engine/model/board_dump.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/card_board.h"
+#include "engine/model/card_board.h"
 
 namespace engine {
 namespace {

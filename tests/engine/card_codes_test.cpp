@@ -1,10 +1,10 @@
-#include "engine/card_codes.h"
+#include "engine/model/card_codes.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "engine/card_table.h"
+#include "engine/model/card_table.h"
 
 namespace engine {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "engine/game_words.h"
-#include "engine/pile_text.h"
-#include "engine/registers.h"
-#include "engine/shell_port.h"
+#include "engine/model/game_words.h"
+#include "engine/model/pile_text.h"
+#include "engine/model/registers.h"
+#include "engine/ports/shell_port.h"
 
 namespace moves_test {
 

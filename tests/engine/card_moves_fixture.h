@@ -5,12 +5,12 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/card_codes.h"
-#include "engine/game.h"
-#include "engine/geometry_port.h"
-#include "engine/pile_names.h"
-#include "engine/preference_fields.h"
-#include "engine/table_view.h"
+#include "engine/model/card_codes.h"
+#include "engine/state/game.h"
+#include "engine/ports/geometry_port.h"
+#include "engine/model/pile_names.h"
+#include "engine/model/preference_fields.h"
+#include "engine/ports/table_port.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/recording_shell_port.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "engine/card_moves.h"
-#include "engine/pile_text.h"
-#include "engine/game_words.h"
-#include "engine/registers.h"
+#include "engine/play/card_moves.h"
+#include "engine/model/pile_text.h"
+#include "engine/model/game_words.h"
+#include "engine/model/registers.h"
 #include "tests/engine/card_moves_fixture.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "engine/card_table.h"
+#include "engine/model/card_table.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/card_codes.h"
+#include "engine/model/card_codes.h"
 
 namespace engine {
 namespace {

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "engine/card_codes.h"
-#include "engine/game_categories.h"
-#include "engine/game_definitions.h"
-#include "engine/game_list.h"
-#include "engine/pile_text.h"
-#include "engine/rules_help.h"
+#include "engine/model/card_codes.h"
+#include "engine/model/game_categories.h"
+#include "engine/files/game_definitions.h"
+#include "engine/model/game_list.h"
+#include "engine/model/pile_text.h"
+#include "engine/session/rules_help.h"
 #include "platform/core/paths.h"
-#include "engine/preference_fields.h"
+#include "engine/model/preference_fields.h"
 #include "tests/engine/game_player.h"
 #include "tests/engine/play_fixture.h"
 

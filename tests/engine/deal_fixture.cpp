@@ -1,6 +1,6 @@
 #include "tests/engine/deal_fixture.h"
 
-#include "engine/board_dump.h"
+#include "engine/model/board_dump.h"
 
 namespace engine::deal_test {
 

@@ -6,14 +6,14 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/card_board.h"
-#include "engine/card_codes.h"
-#include "engine/deal.h"
-#include "engine/deal_order.h"
-#include "engine/game_record.h"
-#include "engine/pile_text.h"
-#include "engine/registers.h"
-#include "engine/settings_block.h"
+#include "engine/model/card_board.h"
+#include "engine/model/card_codes.h"
+#include "engine/deal/deal.h"
+#include "engine/deal/deal_order.h"
+#include "engine/model/game_record.h"
+#include "engine/model/pile_text.h"
+#include "engine/model/registers.h"
+#include "engine/model/settings_block.h"
 #include "platform/core/random.h"
 #include "tests/support/fake_services.h"
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/deal.h"
-#include "engine/deal_order.h"
-#include "engine/foundation_play.h"
-#include "engine/foundation_start.h"
+#include "engine/deal/deal.h"
+#include "engine/deal/deal_order.h"
+#include "engine/deal/foundation_play.h"
+#include "engine/deal/foundation_start.h"
 #include "tests/engine/deal_fixture.h"
 
 namespace engine::deal_test {

@@ -1,4 +1,4 @@
-#include "engine/deal_order.h"
+#include "engine/deal/deal_order.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/game_record.h"
+#include "engine/model/game_record.h"
 #include "tests/support/fake_services.h"
 
 namespace engine {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/foundation_play.h"
-#include "engine/foundation_start.h"
+#include "engine/deal/foundation_play.h"
+#include "engine/deal/foundation_start.h"
 #include "tests/engine/deal_fixture.h"
 
 namespace engine::deal_test {

@@ -1,11 +1,11 @@
-#include "engine/deal.h"
+#include "engine/deal/deal.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
-#include "engine/deal_order.h"
+#include "engine/deal/deal_order.h"
 #include "tests/engine/deal_fixture.h"
 
 namespace engine::deal_test {

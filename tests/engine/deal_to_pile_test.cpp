@@ -1,9 +1,9 @@
-#include "engine/deal_to_pile.h"
+#include "engine/deal/deal_to_pile.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/card_board.h"
-#include "engine/card_codes.h"
+#include "engine/model/card_board.h"
+#include "engine/model/card_codes.h"
 
 namespace engine {
 namespace {

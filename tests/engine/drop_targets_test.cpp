@@ -1,4 +1,4 @@
-#include "engine/drop_targets.h"
+#include "engine/rules/drop_targets.h"
 
 #include <gtest/gtest.h>
 

@@ -7,11 +7,11 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/action_executor.h"
-#include "engine/card_codes.h"
-#include "engine/game.h"
-#include "engine/preference_fields.h"
-#include "engine/undo_snapshot.h"
+#include "engine/play/action_executor.h"
+#include "engine/model/card_codes.h"
+#include "engine/state/game.h"
+#include "engine/model/preference_fields.h"
+#include "engine/undo/undo_snapshot.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/media_doubles.h"
 #include "tests/support/recording_shell_port.h"

@@ -1,9 +1,9 @@
-#include "engine/face_up.h"
+#include "engine/play/face_up.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/action_executor.h"
-#include "engine/undo_store.h"
+#include "engine/play/action_executor.h"
+#include "engine/undo/undo_store.h"
 #include "tests/engine/pairing_fixture.h"
 
 namespace {

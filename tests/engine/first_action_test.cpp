@@ -1,10 +1,10 @@
-#include "engine/first_action.h"
+#include "engine/play/first_action.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/action_executor.h"
-#include "engine/pile_names.h"
-#include "engine/undo_store.h"
+#include "engine/play/action_executor.h"
+#include "engine/model/pile_names.h"
+#include "engine/undo/undo_store.h"
 #include "tests/engine/pairing_fixture.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "engine/game_clock.h"
+#include "engine/state/game_clock.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/registers.h"
+#include "engine/model/registers.h"
 #include "platform/core/clock.h"
 #include "tests/support/recording_shell_port.h"
 

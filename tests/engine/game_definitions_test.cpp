@@ -1,14 +1,14 @@
-#include "engine/game_definitions.h"
+#include "engine/files/game_definitions.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/game_list.h"
-#include "engine/game_record.h"
-#include "engine/games_file.h"
-#include "engine/preference_fields.h"
-#include "engine/settings_block.h"
-#include "engine/table_object.h"
-#include "engine/text_utils.h"
+#include "engine/model/game_list.h"
+#include "engine/model/game_record.h"
+#include "engine/files/games_file.h"
+#include "engine/model/preference_fields.h"
+#include "engine/model/settings_block.h"
+#include "engine/model/table_object.h"
+#include "engine/base/text_utils.h"
 #include "tests/support/fake_services.h"
 
 namespace {

@@ -2,19 +2,19 @@
 
 #include <algorithm>
 
-#include "engine/action_executor.h"
-#include "engine/autoplay.h"
-#include "engine/card_moves.h"
-#include "engine/game.h"
-#include "engine/geometry_port.h"
-#include "engine/new_game.h"
-#include "engine/pairing.h"
-#include "engine/pile_acceptance.h"
-#include "engine/pile_sequences.h"
-#include "engine/pile_text.h"
-#include "engine/table_view.h"
-#include "engine/undo_move_group.h"
-#include "engine/undo_snapshot.h"
+#include "engine/play/action_executor.h"
+#include "engine/play/autoplay.h"
+#include "engine/play/card_moves.h"
+#include "engine/state/game.h"
+#include "engine/ports/geometry_port.h"
+#include "engine/session/new_game.h"
+#include "engine/play/pairing.h"
+#include "engine/rules/pile_acceptance.h"
+#include "engine/rules/pile_sequences.h"
+#include "engine/model/pile_text.h"
+#include "engine/ports/table_port.h"
+#include "engine/undo/undo_move_group.h"
+#include "engine/undo/undo_snapshot.h"
 #include "tests/engine/player_presses.h"
 
 namespace engine::play_test {

@@ -1,8 +1,8 @@
-#include "engine/game_record.h"
+#include "engine/model/game_record.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/game_words.h"
+#include "engine/model/game_words.h"
 
 namespace {
 

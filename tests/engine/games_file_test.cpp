@@ -1,9 +1,9 @@
-#include "engine/games_file.h"
+#include "engine/files/games_file.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/game_list.h"
-#include "engine/text_utils.h"
+#include "engine/model/game_list.h"
+#include "engine/base/text_utils.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "engine/globals.h"
+#include "engine/startup/globals.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/game_commands.h"
-#include "engine/shell_port.h"
+#include "engine/session/game_commands.h"
+#include "engine/ports/shell_port.h"
 #include "tests/engine/loader_fixture.h"
 
 namespace engine_test {

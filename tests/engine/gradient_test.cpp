@@ -1,4 +1,4 @@
-#include "engine/gradient.h"
+#include "engine/base/gradient.h"
 
 #include <gtest/gtest.h>
 

@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "engine/game.h"
-#include "engine/games_file_writer.h"
-#include "engine/globals.h"
-#include "engine/loader.h"
+#include "engine/state/game.h"
+#include "engine/files/games_file_writer.h"
+#include "engine/startup/globals.h"
+#include "engine/startup/loader.h"
 #include "tests/engine/startup_doubles.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/media_doubles.h"

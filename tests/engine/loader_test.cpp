@@ -1,4 +1,4 @@
-#include "engine/loader.h"
+#include "engine/startup/loader.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/decimal_text.h"
-#include "engine/preference_fields.h"
-#include "engine/preference_file.h"
-#include "engine/preferences.h"
-#include "engine/registers.h"
-#include "engine/shell_port.h"
+#include "engine/base/decimal_text.h"
+#include "engine/model/preference_fields.h"
+#include "engine/files/preference_file.h"
+#include "engine/files/preferences.h"
+#include "engine/model/registers.h"
+#include "engine/ports/shell_port.h"
 #include "tests/engine/loader_fixture.h"
 
 namespace engine_test {

@@ -1,8 +1,8 @@
-#include "engine/media.h"
+#include "engine/files/media.h"
 
-#include "engine/preference_fields.h"
-#include "engine/preference_file.h"
-#include "engine/settings_block.h"
+#include "engine/model/preference_fields.h"
+#include "engine/files/preference_file.h"
+#include "engine/model/settings_block.h"
 #include "platform/core/resource_names.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/media_doubles.h"

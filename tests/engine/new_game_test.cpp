@@ -1,14 +1,14 @@
-#include "engine/new_game.h"
+#include "engine/session/new_game.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "engine/board_dump.h"
-#include "engine/game_clock.h"
-#include "engine/game_words.h"
-#include "engine/preference_fields.h"
-#include "engine/registers.h"
+#include "engine/model/board_dump.h"
+#include "engine/state/game_clock.h"
+#include "engine/model/game_words.h"
+#include "engine/model/preference_fields.h"
+#include "engine/model/registers.h"
 #include "platform/core/random.h"
 #include "tests/engine/play_fixture.h"
 

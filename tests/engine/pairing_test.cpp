@@ -1,9 +1,9 @@
-#include "engine/pairing.h"
+#include "engine/play/pairing.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/registers.h"
-#include "engine/undo_store.h"
+#include "engine/model/registers.h"
+#include "engine/undo/undo_store.h"
 #include "tests/engine/pairing_fixture.h"
 
 namespace {

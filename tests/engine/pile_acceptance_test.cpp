@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/pile_acceptance.h"
-#include "engine/rule_codes.h"
+#include "engine/rules/pile_acceptance.h"
+#include "engine/rules/rule_codes.h"
 #include "tests/engine/rule_fixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/pile_names.h"
+#include "engine/model/pile_names.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/pile_sequences.h"
+#include "engine/rules/pile_sequences.h"
 #include "tests/engine/rule_fixture.h"
 
 namespace {

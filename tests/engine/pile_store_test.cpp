@@ -1,8 +1,8 @@
-#include "engine/pile_store.h"
+#include "engine/model/pile_store.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/card_board.h"
+#include "engine/model/card_board.h"
 
 namespace engine {
 namespace {

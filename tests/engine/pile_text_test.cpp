@@ -1,4 +1,4 @@
-#include "engine/pile_text.h"
+#include "engine/model/pile_text.h"
 
 #include <gtest/gtest.h>
 

@@ -12,13 +12,13 @@
 #include <utility>
 #include <vector>
 
-#include "engine/board_dump.h"
-#include "engine/card_codes.h"
-#include "engine/new_game.h"
-#include "engine/pile_text.h"
-#include "engine/preference_fields.h"
-#include "engine/rule_context.h"
-#include "engine/undo_commands.h"
+#include "engine/model/board_dump.h"
+#include "engine/model/card_codes.h"
+#include "engine/session/new_game.h"
+#include "engine/model/pile_text.h"
+#include "engine/model/preference_fields.h"
+#include "engine/rules/rule_context.h"
+#include "engine/session/undo_commands.h"
 #include "tests/engine/game_player.h"
 #include "tests/engine/play_fixture.h"
 #include "tests/engine/player_presses.h"

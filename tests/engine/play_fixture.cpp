@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <utility>
 
-#include "engine/game_definitions.h"
-#include "engine/game_list.h"
-#include "engine/new_game.h"
-#include "engine/preference_fields.h"
-#include "engine/text_utils.h"
+#include "engine/files/game_definitions.h"
+#include "engine/model/game_list.h"
+#include "engine/session/new_game.h"
+#include "engine/model/preference_fields.h"
+#include "engine/base/text_utils.h"
 
 namespace engine::play_test {
 

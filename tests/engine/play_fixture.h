@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/game.h"
-#include "engine/table_view.h"
+#include "engine/state/game.h"
+#include "engine/ports/table_port.h"
 #include "platform/core/paths.h"
 #include "tests/engine/card_moves_fixture.h"
 #include "tests/support/fake_services.h"

@@ -4,14 +4,14 @@
 #include <string>
 #include <string_view>
 
-#include "engine/action_executor.h"
-#include "engine/card_codes.h"
-#include "engine/game.h"
-#include "engine/geometry_port.h"
-#include "engine/pairing.h"
-#include "engine/pile_text.h"
-#include "engine/rule_context.h"
-#include "engine/table_view.h"
+#include "engine/play/action_executor.h"
+#include "engine/model/card_codes.h"
+#include "engine/state/game.h"
+#include "engine/ports/geometry_port.h"
+#include "engine/play/pairing.h"
+#include "engine/model/pile_text.h"
+#include "engine/rules/rule_context.h"
+#include "engine/ports/table_port.h"
 
 namespace engine::play_test {
 

@@ -1,4 +1,4 @@
-#include "engine/preferences.h"
+#include "engine/files/preferences.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/preference_fields.h"
-#include "engine/preference_file.h"
-#include "engine/preference_keys.h"
-#include "engine/settings_block.h"
+#include "engine/model/preference_fields.h"
+#include "engine/files/preference_file.h"
+#include "engine/files/preference_keys.h"
+#include "engine/model/settings_block.h"
 #include "tests/support/fake_services.h"
 
 namespace engine {

@@ -1,4 +1,4 @@
-#include "engine/program_folder.h"
+#include "engine/files/program_folder.h"
 
 #include <gtest/gtest.h>
 

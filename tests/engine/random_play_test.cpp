@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/board_dump.h"
-#include "engine/preference_fields.h"
+#include "engine/model/board_dump.h"
+#include "engine/model/preference_fields.h"
 #include "tests/engine/game_player.h"
 #include "tests/engine/play_fixture.h"
 #include "tests/support/auto_player_random_play.h"

@@ -1,4 +1,4 @@
-#include "engine/registers.h"
+#include "engine/model/registers.h"
 
 #include <gtest/gtest.h>
 

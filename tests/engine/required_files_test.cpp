@@ -1,10 +1,10 @@
-#include "engine/required_files.h"
+#include "engine/files/required_files.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/advice.h"
-#include "engine/services.h"
-#include "engine/settings_block.h"
+#include "engine/session/advice.h"
+#include "engine/ports/services.h"
+#include "engine/model/settings_block.h"
 #include "platform/core/ini_file.h"
 #include "tests/support/fake_services.h"
 

@@ -1,4 +1,4 @@
-#include "engine/row_games.h"
+#include "engine/play/row_games.h"
 
 #include <gtest/gtest.h>
 

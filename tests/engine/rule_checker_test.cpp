@@ -1,7 +1,7 @@
 // The checker's own steps, the general build test and the base codes.
 #include <gtest/gtest.h>
 
-#include "engine/rule_codes.h"
+#include "engine/rules/rule_codes.h"
 #include "tests/engine/rule_fixture.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // learnt steps and base grids.
 #include <gtest/gtest.h>
 
-#include "engine/pile_text.h"
-#include "engine/rule_companions.h"
+#include "engine/model/pile_text.h"
+#include "engine/rules/rule_companions.h"
 #include "tests/engine/rule_fixture.h"
 
 namespace {

@@ -3,13 +3,13 @@
 #include <initializer_list>
 #include <string>
 
-#include "engine/card_board.h"
-#include "engine/card_codes.h"
-#include "engine/game_record.h"
-#include "engine/pile_acceptance.h"
-#include "engine/registers.h"
-#include "engine/rule_checker.h"
-#include "engine/table_object.h"
+#include "engine/model/card_board.h"
+#include "engine/model/card_codes.h"
+#include "engine/model/game_record.h"
+#include "engine/rules/pile_acceptance.h"
+#include "engine/model/registers.h"
+#include "engine/rules/rule_checker.h"
+#include "engine/model/table_object.h"
 #include "tests/support/fake_services.h"
 
 namespace rule_test {

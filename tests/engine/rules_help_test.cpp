@@ -1,11 +1,11 @@
-#include "engine/rules_help.h"
+#include "engine/session/rules_help.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/game_categories.h"
-#include "engine/help_viewer.h"
-#include "engine/preference_fields.h"
-#include "engine/settings_block.h"
+#include "engine/model/game_categories.h"
+#include "engine/ports/help_viewer.h"
+#include "engine/model/preference_fields.h"
+#include "engine/model/settings_block.h"
 #include "tests/support/fake_services.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/score_display.h"
+#include "engine/rules/score_display.h"
 
 #include <gtest/gtest.h>
 

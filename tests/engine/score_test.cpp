@@ -1,8 +1,8 @@
-#include "engine/score.h"
+#include "engine/rules/score.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/board_measures.h"
+#include "engine/model/board_measures.h"
 #include "tests/engine/status_fixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/score_upgrade.h"
+#include "engine/files/score_upgrade.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/ini_section.h"
+#include "engine/base/ini_section.h"
 #include "tests/support/fake_services.h"
 
 namespace engine {

@@ -1,4 +1,4 @@
-#include "engine/settings_block.h"
+#include "engine/model/settings_block.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
-#include "engine/special_deals.h"
+#include "engine/deal/special_deals.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
-#include "engine/deal_kinds.h"
-#include "engine/foundation_play.h"
-#include "engine/pile_text.h"
+#include "engine/deal/deal_kinds.h"
+#include "engine/deal/foundation_play.h"
+#include "engine/model/pile_text.h"
 #include "tests/engine/deal_fixture.h"
 
 namespace engine::deal_test {

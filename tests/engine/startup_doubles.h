@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/advice.h"
-#include "engine/help_viewer.h"
-#include "engine/startup_shell.h"
-#include "engine/table_globals.h"
-#include "engine/window_items.h"
+#include "engine/session/advice.h"
+#include "engine/ports/help_viewer.h"
+#include "engine/ports/startup_shell.h"
+#include "engine/ports/table_globals.h"
+#include "engine/ports/window_items.h"
 #include "tests/support/media_doubles.h"
 
 namespace engine_test {

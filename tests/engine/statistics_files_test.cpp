@@ -1,4 +1,4 @@
-#include "engine/statistics_files.h"
+#include "engine/files/statistics_files.h"
 
 #include <gtest/gtest.h>
 

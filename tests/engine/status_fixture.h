@@ -4,17 +4,17 @@
 #include <string>
 #include <vector>
 
-#include "engine/card_board.h"
-#include "engine/card_codes.h"
-#include "engine/game_record.h"
-#include "engine/preference_fields.h"
-#include "engine/registers.h"
-#include "engine/score.h"
-#include "engine/services.h"
-#include "engine/settings_block.h"
-#include "engine/status_context.h"
-#include "engine/status_view.h"
-#include "engine/table_object.h"
+#include "engine/model/card_board.h"
+#include "engine/model/card_codes.h"
+#include "engine/model/game_record.h"
+#include "engine/model/preference_fields.h"
+#include "engine/model/registers.h"
+#include "engine/rules/score.h"
+#include "engine/ports/services.h"
+#include "engine/model/settings_block.h"
+#include "engine/model/status_context.h"
+#include "engine/ports/status_view.h"
+#include "engine/model/table_object.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/recording_shell_port.h"
 

@@ -1,9 +1,9 @@
-#include "engine/status_panels.h"
+#include "engine/session/status_panels.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/preference_file.h"
-#include "engine/preference_keys.h"
+#include "engine/files/preference_file.h"
+#include "engine/files/preference_keys.h"
 #include "tests/engine/status_fixture.h"
 
 namespace {

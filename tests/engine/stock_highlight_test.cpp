@@ -1,8 +1,8 @@
-#include "engine/stock_highlight.h"
+#include "engine/play/stock_highlight.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/table_mouse_move.h"
+#include "engine/session/table_mouse_move.h"
 #include "tests/engine/status_fixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/system_utils.h"
+#include "engine/base/system_utils.h"
 
 #include <gtest/gtest.h>
 

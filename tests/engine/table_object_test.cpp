@@ -1,10 +1,10 @@
-#include "engine/table_object.h"
+#include "engine/model/table_object.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/card_board.h"
-#include "engine/game_list.h"
-#include "engine/game_record.h"
+#include "engine/model/card_board.h"
+#include "engine/model/game_list.h"
+#include "engine/model/game_record.h"
 
 namespace {
 

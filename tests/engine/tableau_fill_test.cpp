@@ -1,10 +1,10 @@
-#include "engine/tableau_fill.h"
+#include "engine/play/tableau_fill.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/registers.h"
-#include "engine/tableau_fill_modes.h"
-#include "engine/undo_store.h"
+#include "engine/model/registers.h"
+#include "engine/play/tableau_fill_modes.h"
+#include "engine/undo/undo_store.h"
 #include "tests/engine/pairing_fixture.h"
 
 namespace {

@@ -1,10 +1,10 @@
-#include "engine/undo_buttons.h"
+#include "engine/undo/undo_buttons.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/preference_fields.h"
-#include "engine/settings_block.h"
-#include "engine/shell_port.h"
+#include "engine/model/preference_fields.h"
+#include "engine/model/settings_block.h"
+#include "engine/ports/shell_port.h"
 #include "tests/support/recording_shell_port.h"
 
 namespace engine {

@@ -1,9 +1,9 @@
-#include "engine/undo_commands.h"
+#include "engine/session/undo_commands.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/score.h"
-#include "engine/undo_buttons.h"
+#include "engine/rules/score.h"
+#include "engine/undo/undo_buttons.h"
 #include "tests/engine/executor_fixture.h"
 
 namespace {

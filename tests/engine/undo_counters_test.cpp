@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/pile_text.h"
-#include "engine/preference_fields.h"
-#include "engine/undo_commands.h"
+#include "engine/model/pile_text.h"
+#include "engine/model/preference_fields.h"
+#include "engine/session/undo_commands.h"
 #include "tests/engine/play_fixture.h"
 #include "tests/support/auto_player_moves.h"
 

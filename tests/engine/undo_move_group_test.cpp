@@ -1,9 +1,9 @@
-#include "engine/undo_move_group.h"
+#include "engine/undo/undo_move_group.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/game_words.h"
-#include "engine/undo_store.h"
+#include "engine/model/game_words.h"
+#include "engine/undo/undo_store.h"
 #include "tests/engine/undo_test_fixture.h"
 
 namespace engine {

@@ -1,8 +1,8 @@
-#include "engine/undo_snapshot.h"
+#include "engine/undo/undo_snapshot.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/card_board.h"
+#include "engine/model/card_board.h"
 
 namespace engine {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/card_codes.h"
-#include "engine/undo_store.h"
+#include "engine/model/card_codes.h"
+#include "engine/undo/undo_store.h"
 #include "tests/engine/undo_test_fixture.h"
 
 namespace engine {

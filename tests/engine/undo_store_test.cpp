@@ -1,8 +1,8 @@
-#include "engine/undo_store.h"
+#include "engine/undo/undo_store.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/game_words.h"
+#include "engine/model/game_words.h"
 #include "tests/engine/undo_test_fixture.h"
 
 namespace engine {

@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/card_board.h"
-#include "engine/game_record.h"
-#include "engine/registers.h"
-#include "engine/table_object.h"
-#include "engine/table_view.h"
-#include "engine/undo_store.h"
+#include "engine/model/card_board.h"
+#include "engine/model/game_record.h"
+#include "engine/model/registers.h"
+#include "engine/model/table_object.h"
+#include "engine/ports/table_port.h"
+#include "engine/undo/undo_store.h"
 #include "tests/support/fake_services.h"
 
 namespace engine::undo_test {

@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "engine/card_codes.h"
-#include "engine/game.h"
-#include "engine/pile_names.h"
-#include "engine/pile_text.h"
-#include "engine/rule_checker.h"
+#include "engine/model/card_codes.h"
+#include "engine/state/game.h"
+#include "engine/model/pile_names.h"
+#include "engine/model/pile_text.h"
+#include "engine/rules/rule_checker.h"
 #include "tests/support/auto_player_judge.h"
 
 namespace test_support {

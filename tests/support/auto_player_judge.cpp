@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/card_codes.h"
-#include "engine/game.h"
-#include "engine/pile_acceptance.h"
-#include "engine/pile_names.h"
-#include "engine/pile_text.h"
-#include "engine/rule_checker.h"
-#include "engine/undo_snapshot.h"
+#include "engine/model/card_codes.h"
+#include "engine/state/game.h"
+#include "engine/rules/pile_acceptance.h"
+#include "engine/model/pile_names.h"
+#include "engine/model/pile_text.h"
+#include "engine/rules/rule_checker.h"
+#include "engine/undo/undo_snapshot.h"
 
 namespace test_support {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <vector>
 
-#include "engine/card_codes.h"
-#include "engine/pile_names.h"
+#include "engine/model/card_codes.h"
+#include "engine/model/pile_names.h"
 #include "tests/support/auto_player_moves.h"
 
 namespace engine {

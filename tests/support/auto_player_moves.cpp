@@ -4,17 +4,17 @@
 #include <charconv>
 #include <string>
 
-#include "engine/action_executor.h"
-#include "engine/autoplay.h"
-#include "engine/face_up.h"
-#include "engine/game.h"
-#include "engine/pile_acceptance.h"
-#include "engine/pile_names.h"
-#include "engine/pile_sequences.h"
-#include "engine/pile_text.h"
-#include "engine/undo_move_group.h"
-#include "engine/undo_snapshot.h"
-#include "engine/win_test.h"
+#include "engine/play/action_executor.h"
+#include "engine/play/autoplay.h"
+#include "engine/play/face_up.h"
+#include "engine/state/game.h"
+#include "engine/rules/pile_acceptance.h"
+#include "engine/model/pile_names.h"
+#include "engine/rules/pile_sequences.h"
+#include "engine/model/pile_text.h"
+#include "engine/undo/undo_move_group.h"
+#include "engine/undo/undo_snapshot.h"
+#include "engine/rules/win_rule.h"
 #include "tests/support/auto_player_presses.h"
 
 namespace test_support {

@@ -3,14 +3,14 @@
 #include <string>
 #include <string_view>
 
-#include "engine/action_executor.h"
-#include "engine/card_codes.h"
-#include "engine/game.h"
-#include "engine/pairing.h"
-#include "engine/pile_names.h"
-#include "engine/pile_text.h"
-#include "engine/rule_checker.h"
-#include "engine/stock_highlight.h"
+#include "engine/play/action_executor.h"
+#include "engine/model/card_codes.h"
+#include "engine/state/game.h"
+#include "engine/play/pairing.h"
+#include "engine/model/pile_names.h"
+#include "engine/model/pile_text.h"
+#include "engine/rules/rule_checker.h"
+#include "engine/play/stock_highlight.h"
 #include "platform/core/messages.h"
 
 namespace test_support {

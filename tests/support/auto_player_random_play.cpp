@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "engine/game.h"
-#include "engine/new_game.h"
-#include "engine/preference_fields.h"
-#include "engine/shell_port.h"
+#include "engine/state/game.h"
+#include "engine/session/new_game.h"
+#include "engine/model/preference_fields.h"
+#include "engine/ports/shell_port.h"
 #include "tests/support/auto_player_moves.h"
 
 namespace test_support {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/services.h"
+#include "engine/ports/services.h"
 #include "platform/core/clock.h"
 #include "platform/core/messages.h"
 #include "platform/core/paths.h"

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/shell_port.h"
+#include "engine/ports/shell_port.h"
 
 namespace test_support {
 

@@ -1,11 +1,11 @@
-#include "table/background.h"
+#include "table/draw/background.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 
-#include "engine/preference_fields.h"
-#include "engine/preference_file.h"
+#include "engine/model/preference_fields.h"
+#include "engine/files/preference_file.h"
 #include "tests/table/drawing_fixture.h"
 
 namespace {

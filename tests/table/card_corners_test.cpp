@@ -1,4 +1,4 @@
-#include "table/card_corners.h"
+#include "table/draw/card_corners.h"
 
 #include <gtest/gtest.h>
 

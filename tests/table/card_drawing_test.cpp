@@ -1,9 +1,9 @@
-#include "table/card_drawing.h"
+#include "table/draw/card_drawing.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/card_codes.h"
-#include "engine/game_words.h"
+#include "engine/model/card_codes.h"
+#include "engine/model/game_words.h"
 #include "tests/table/drawing_fixture.h"
 
 namespace {

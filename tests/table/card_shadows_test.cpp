@@ -1,4 +1,4 @@
-#include "table/card_shadows.h"
+#include "table/draw/card_shadows.h"
 
 #include <gtest/gtest.h>
 

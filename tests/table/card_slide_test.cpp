@@ -1,4 +1,4 @@
-#include "table/card_slide.h"
+#include "table/animate/card_slide.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/preference_fields.h"
-#include "engine/game_words.h"
-#include "table/card_drawing.h"
-#include "table/table_repaint.h"
+#include "engine/model/preference_fields.h"
+#include "engine/model/game_words.h"
+#include "table/draw/card_drawing.h"
+#include "table/draw/table_repaint.h"
 #include "table/table_view.h"
 #include "tests/table/drawing_fixture.h"
 

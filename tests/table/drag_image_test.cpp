@@ -1,10 +1,10 @@
-#include "table/drag_image.h"
+#include "table/draw/drag_image.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/preference_fields.h"
+#include "engine/model/preference_fields.h"
 #include "platform/qt/canvas.h"
-#include "table/card_drawing.h"
+#include "table/draw/card_drawing.h"
 #include "tests/table/drawing_fixture.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <QBuffer>
 #include <QImage>
 
-#include "engine/card_codes.h"
-#include "engine/preference_fields.h"
+#include "engine/model/card_codes.h"
+#include "engine/model/preference_fields.h"
 #include "table/layout/fan_modes.h"
 
 namespace drawing_test {

@@ -8,10 +8,10 @@
 #include <sstream>
 #include <string>
 
-#include "engine/card_codes.h"
-#include "engine/game_words.h"
-#include "engine/pile_text.h"
-#include "engine/preference_fields.h"
+#include "engine/model/card_codes.h"
+#include "engine/model/game_words.h"
+#include "engine/model/pile_text.h"
+#include "engine/model/preference_fields.h"
 #include "tests/table/freecell_solver.h"
 #include "tests/table/mouse_fixture.h"
 

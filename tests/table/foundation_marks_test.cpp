@@ -1,12 +1,12 @@
-#include "table/foundation_marks.h"
+#include "table/draw/foundation_marks.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/game_words.h"
-#include "engine/preference_file.h"
+#include "engine/model/game_words.h"
+#include "engine/files/preference_file.h"
 #include "platform/qt/bitmap.h"
 #include "platform/qt/canvas.h"
-#include "table/foundation_highlights.h"
+#include "table/draw/foundation_highlights.h"
 #include "tests/table/drawing_fixture.h"
 
 namespace {

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/card_codes.h"
-#include "engine/game.h"
-#include "engine/pile_acceptance.h"
-#include "engine/pile_text.h"
+#include "engine/model/card_codes.h"
+#include "engine/state/game.h"
+#include "engine/rules/pile_acceptance.h"
+#include "engine/model/pile_text.h"
 #include "tests/support/fake_services.h"
 #include "tests/table/mouse_fixture.h"
 

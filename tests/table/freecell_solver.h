@@ -3,8 +3,8 @@
 #include <functional>
 #include <vector>
 
-#include "engine/geometry_port.h"
-#include "engine/pile_names.h"
+#include "engine/ports/geometry_port.h"
+#include "engine/model/pile_names.h"
 
 namespace engine {
 class Game;

@@ -1,10 +1,10 @@
-#include "table/joker_captions.h"
+#include "table/draw/joker_captions.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/game_words.h"
-#include "engine/table_object.h"
-#include "table/card_drawing.h"
+#include "engine/model/game_words.h"
+#include "engine/model/table_object.h"
+#include "table/draw/card_drawing.h"
 #include "tests/table/drawing_fixture.h"
 
 namespace {

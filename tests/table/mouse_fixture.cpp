@@ -5,17 +5,17 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/card_codes.h"
-#include "engine/card_table.h"
-#include "engine/game_definitions.h"
-#include "engine/new_game.h"
-#include "engine/preference_fields.h"
-#include "engine/preference_keys.h"
-#include "engine/text_utils.h"
+#include "engine/model/card_codes.h"
+#include "engine/model/card_table.h"
+#include "engine/files/game_definitions.h"
+#include "engine/session/new_game.h"
+#include "engine/model/preference_fields.h"
+#include "engine/files/preference_keys.h"
+#include "engine/base/text_utils.h"
 #include "table/layout/table_setup.h"
 #include "table/layout/table_window.h"
-#include "table/mouse_press.h"
-#include "table/win_animation.h"
+#include "table/mouse/mouse_press.h"
+#include "table/animate/win_animation.h"
 
 namespace mouse_test {
 

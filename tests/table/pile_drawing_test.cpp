@@ -1,13 +1,13 @@
-#include "table/pile_drawing.h"
+#include "table/draw/pile_drawing.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "engine/game_words.h"
-#include "engine/preference_fields.h"
-#include "table/empty_marks.h"
-#include "table/pile_marks.h"
+#include "engine/model/game_words.h"
+#include "engine/model/preference_fields.h"
+#include "table/draw/empty_marks.h"
+#include "table/draw/pile_marks.h"
 #include "tests/table/drawing_fixture.h"
 
 namespace {

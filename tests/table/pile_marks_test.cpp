@@ -1,8 +1,8 @@
-#include "table/pile_marks.h"
+#include "table/draw/pile_marks.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/game_record.h"
+#include "engine/model/game_record.h"
 
 namespace {
 

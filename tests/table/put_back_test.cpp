@@ -1,4 +1,4 @@
-#include "table/put_back.h"
+#include "table/mouse/put_back.h"
 
 #include <gtest/gtest.h>
 
@@ -7,14 +7,14 @@
 #include <optional>
 #include <string>
 
-#include "engine/game_words.h"
-#include "engine/preference_fields.h"
-#include "table/card_drawing.h"
-#include "table/card_slide.h"
-#include "table/drag_image.h"
-#include "table/drag_image_build.h"
-#include "table/source_redraw.h"
-#include "table/table_repaint.h"
+#include "engine/model/game_words.h"
+#include "engine/model/preference_fields.h"
+#include "table/draw/card_drawing.h"
+#include "table/animate/card_slide.h"
+#include "table/draw/drag_image.h"
+#include "table/draw/drag_image_build.h"
+#include "table/draw/source_redraw.h"
+#include "table/draw/table_repaint.h"
 #include "tests/table/drawing_fixture.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "engine/card_codes.h"
-#include "engine/pairing.h"
-#include "engine/pile_text.h"
+#include "engine/model/card_codes.h"
+#include "engine/play/pairing.h"
+#include "engine/model/pile_text.h"
 #include "tests/table/mouse_fixture.h"
 
 namespace mouse_test {

@@ -1,11 +1,11 @@
-#include "table/selection_redraw.h"
+#include "table/draw/selection_redraw.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/game_words.h"
-#include "table/card_drawing.h"
-#include "table/table_refresh.h"
-#include "table/table_repaint.h"
+#include "engine/model/game_words.h"
+#include "table/draw/card_drawing.h"
+#include "table/draw/table_refresh.h"
+#include "table/draw/table_repaint.h"
 #include "tests/table/drawing_fixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "table/source_redraw.h"
+#include "table/draw/source_redraw.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,11 @@
 
 #include <algorithm>
 
-#include "engine/game_words.h"
-#include "engine/preference_fields.h"
-#include "table/card_drawing.h"
+#include "engine/model/game_words.h"
+#include "engine/model/preference_fields.h"
+#include "table/draw/card_drawing.h"
 #include "table/layout/fan_modes.h"
-#include "table/table_repaint.h"
+#include "table/draw/table_repaint.h"
 #include "tests/table/drawing_fixture.h"
 
 namespace {

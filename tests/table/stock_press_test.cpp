@@ -3,10 +3,11 @@
 #include <functional>
 #include <string>
 
-#include "engine/card_codes.h"
-#include "engine/pile_text.h"
-#include "engine/registers.h"
-#include "table/stock_press.h"
+#include "engine/model/card_codes.h"
+#include "engine/model/pile_text.h"
+#include "engine/model/registers.h"
+#include "engine/play/stock_press.h"
+#include "table/mouse/stock_press.h"
 #include "tests/table/mouse_fixture.h"
 
 namespace mouse_test {
@@ -95,7 +96,7 @@ TEST_F(StockPressTest, Mode2AsksForTheGapsToBeFilledFirst) {
     PressStock();
     EXPECT_EQ(StockCards(), 6);
     EXPECT_EQ(rig.Messages().Texts(test_support::MessageEvent::Kind::Info),
-              std::vector<std::string>{std::string(table::kFillGapsFirst)});
+              std::vector<std::string>{std::string(engine::kFillGapsFirst)});
     rig.SetPile(PileListId::kFila, 2, {45});
     PressStock();
     EXPECT_EQ(StockCards(), 2);

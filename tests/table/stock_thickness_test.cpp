@@ -1,10 +1,10 @@
-#include "table/stock_thickness.h"
+#include "table/draw/stock_thickness.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "engine/card_codes.h"
+#include "engine/model/card_codes.h"
 #include "tests/table/drawing_fixture.h"
 
 namespace {

@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "engine/card_codes.h"
-#include "engine/pile_text.h"
-#include "engine/preference_fields.h"
+#include "engine/model/card_codes.h"
+#include "engine/model/pile_text.h"
+#include "engine/model/preference_fields.h"
 #include "table/table_host.h"
-#include "table/table_refresh.h"
+#include "table/draw/table_refresh.h"
 #include "tests/table/freecell_solver.h"
 #include "tests/table/mouse_fixture.h"
 

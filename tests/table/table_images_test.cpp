@@ -1,4 +1,4 @@
-#include "table/table_images.h"
+#include "table/draw/table_images.h"
 
 #include <gtest/gtest.h>
 
@@ -7,15 +7,15 @@
 #include <QImage>
 #include <string>
 
-#include "engine/card_board.h"
-#include "engine/card_codes.h"
-#include "engine/game_record.h"
-#include "engine/preference_fields.h"
-#include "engine/settings_block.h"
-#include "engine/table_object.h"
+#include "engine/model/card_board.h"
+#include "engine/model/card_codes.h"
+#include "engine/model/game_record.h"
+#include "engine/model/preference_fields.h"
+#include "engine/model/settings_block.h"
+#include "engine/model/table_object.h"
 #include "platform/core/paths.h"
 #include "platform/qt/resource_bitmaps.h"
-#include "table/drag_image_build.h"
+#include "table/draw/drag_image_build.h"
 #include "table/layout/table_geometry.h"
 #include "tests/support/media_doubles.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "engine/card_codes.h"
-#include "engine/pile_text.h"
-#include "engine/preference_fields.h"
-#include "engine/shell_port.h"
+#include "engine/model/card_codes.h"
+#include "engine/model/pile_text.h"
+#include "engine/model/preference_fields.h"
+#include "engine/ports/shell_port.h"
 #include "tests/table/freecell_solver.h"
 #include "tests/table/layout/recording_table_window.h"
 #include "tests/table/mouse_fixture.h"

@@ -1,12 +1,12 @@
-#include "table/table_repaint.h"
+#include "table/draw/table_repaint.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "engine/game_words.h"
-#include "engine/preference_fields.h"
-#include "table/card_drawing.h"
+#include "engine/model/game_words.h"
+#include "engine/model/preference_fields.h"
+#include "table/draw/card_drawing.h"
 #include "table/table_view.h"
 #include "tests/table/drawing_fixture.h"
 

@@ -1,4 +1,4 @@
-#include "table/table_snapshot.h"
+#include "table/draw/table_snapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -6,22 +6,22 @@
 
 #include <string>
 
-#include "engine/card_board.h"
-#include "engine/card_codes.h"
-#include "engine/deal.h"
-#include "engine/game.h"
-#include "engine/game_definitions.h"
-#include "engine/pile_names.h"
-#include "engine/pile_text.h"
-#include "engine/preference_fields.h"
-#include "engine/registers.h"
-#include "engine/services.h"
-#include "engine/settings_block.h"
+#include "engine/model/card_board.h"
+#include "engine/model/card_codes.h"
+#include "engine/deal/deal.h"
+#include "engine/state/game.h"
+#include "engine/files/game_definitions.h"
+#include "engine/model/pile_names.h"
+#include "engine/model/pile_text.h"
+#include "engine/model/preference_fields.h"
+#include "engine/model/registers.h"
+#include "engine/ports/services.h"
+#include "engine/model/settings_block.h"
 #include "platform/core/paths.h"
 #include "platform/core/random.h"
 #include "platform/qt/bitmap.h"
 #include "table/layout/table_layout.h"
-#include "table/table_images.h"
+#include "table/draw/table_images.h"
 #include "tests/support/fake_services.h"
 
 namespace {

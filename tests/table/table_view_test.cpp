@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/game_words.h"
-#include "engine/preference_fields.h"
-#include "engine/registers.h"
-#include "table/card_drawing.h"
+#include "engine/model/game_words.h"
+#include "engine/model/preference_fields.h"
+#include "engine/model/registers.h"
+#include "table/draw/card_drawing.h"
 #include "tests/table/drawing_fixture.h"
 
 namespace {

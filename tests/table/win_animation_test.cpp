@@ -1,4 +1,4 @@
-#include "table/win_animation.h"
+#include "table/animate/win_animation.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/preference_fields.h"
-#include "engine/registers.h"
-#include "table/card_drawing.h"
-#include "table/win_effects.h"
+#include "engine/model/preference_fields.h"
+#include "engine/model/registers.h"
+#include "table/draw/card_drawing.h"
+#include "table/animate/win_effects.h"
 #include "tests/table/drawing_fixture.h"
 
 namespace {

@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "engine/card_board.h"
-#include "engine/card_codes.h"
-#include "engine/game_record.h"
-#include "engine/preference_fields.h"
-#include "engine/registers.h"
-#include "engine/settings_block.h"
-#include "engine/table_object.h"
+#include "engine/model/card_board.h"
+#include "engine/model/card_codes.h"
+#include "engine/model/game_record.h"
+#include "engine/model/preference_fields.h"
+#include "engine/model/registers.h"
+#include "engine/model/settings_block.h"
+#include "engine/model/table_object.h"
 #include "table/layout/table_geometry.h"
 
 namespace {

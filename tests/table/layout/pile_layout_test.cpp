@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/drop_targets.h"
-#include "engine/game_record.h"
-#include "engine/table_object.h"
+#include "engine/rules/drop_targets.h"
+#include "engine/model/game_record.h"
+#include "engine/model/table_object.h"
 #include "table/layout/table_geometry.h"
 
 namespace {

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "engine/game_definitions.h"
-#include "engine/game_record.h"
-#include "engine/games_file_writer.h"
-#include "engine/preference_fields.h"
-#include "engine/settings_block.h"
-#include "engine/table_object.h"
-#include "engine/text_utils.h"
+#include "engine/files/game_definitions.h"
+#include "engine/model/game_record.h"
+#include "engine/files/games_file_writer.h"
+#include "engine/model/preference_fields.h"
+#include "engine/model/settings_block.h"
+#include "engine/model/table_object.h"
+#include "engine/base/text_utils.h"
 #include "table/layout/card_images_port.h"
 #include "table/layout/table_geometry.h"
 #include "tests/support/fake_services.h"

@@ -1,0 +1,181 @@
+#include "engine/deal/deal_order.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+
+#include "engine/model/card_codes.h"
+#include "engine/deal/deal_tables.h"
+#include "engine/model/game_record.h"
+#include "platform/core/messages.h"
+
+namespace engine {
+
+namespace {
+
+// Digits are counted from 1 as d1 .. d13.
+constexpr int Digit(const GameNumberDigits& digits, int number) {
+    return digits[static_cast<std::size_t>(number - 1)];
+}
+
+constexpr int ThreeDigits(const GameNumberDigits& digits, int hundreds, int tens, int units) {
+    return Digit(digits, hundreds) * 100 + Digit(digits, tens) * 10 + Digit(digits, units);
+}
+
+// The running slot position starts at the number d2 d6 d12.
+constexpr int kStartHundreds = 2;
+constexpr int kStartTens = 6;
+constexpr int kStartUnits = 12;
+
+// The three digits that pick a rank start at d1, d7 and d13 and move on by one each rank.
+constexpr int kRankPointerA = 1;
+constexpr int kRankPointerB = 7;
+constexpr int kRankPointerC = 13;
+
+// The window of rank i (1-13) skips the digits i .. i+3; the last three ranks take nine
+// digits in a row instead.
+constexpr int kWindowGap = 4;
+constexpr int kLastGapRank = 10;
+constexpr int kWindowLength = 9;
+constexpr int kTailWindowShift = 8;  // rank 11 starts at d3, 12 at d4, 13 at d5
+
+long long WindowValue(const GameNumberDigits& digits, int rank) {
+    long long value = 0;
+    const auto take = [&](int from, int to) {
+        for (int n = from; n <= to; ++n) value = value * 10 + Digit(digits, n);
+    };
+    if (rank <= kLastGapRank) {
+        take(1, rank - 1);
+        take(rank + kWindowGap, kGameNumberDigits);
+    } else {
+        const int from = rank - kTailWindowShift;
+        take(from, from + kWindowLength - 1);
+    }
+    return value;
+}
+
+constexpr int NextPointer(int pointer) {
+    return pointer == kGameNumberDigits ? 1 : pointer + 1;
+}
+
+// The running position folded back into the list after a step.
+constexpr int FoldPosition(int position, int slotCount) {
+    if (position >= slotCount) return position % slotCount;
+    return position < 0 ? 0 : position;
+}
+
+}  // namespace
+
+GameNumberDigits ReadGameNumber(std::string_view field) {
+    std::string text(field);
+    if (text.size() < static_cast<std::size_t>(kGameNumberDigits)) {
+        text.insert(0, static_cast<std::size_t>(kGameNumberDigits) - text.size(), '0');
+    }
+    text.erase(0, text.size() - static_cast<std::size_t>(kGameNumberDigits));
+    GameNumberDigits digits{};
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        const char c = text[i];
+        digits[i] = (c >= '0' && c <= '9') ? c - '0' : 0;
+    }
+    return digits;
+}
+
+int JokersInDeal(const GameDefRecord& game) {
+    if (game[words::kJokersUsed] == 0) return 0;
+    return std::clamp<int>(game[words::kJokerCount], 0, kMaxJokers);
+}
+
+int DealSlotCount(const GameDefRecord& game) {
+    return std::max(0, static_cast<int>(game[words::kCardCount])) + JokersInDeal(game);
+}
+
+int NextFreeSlot(const DealList& list, int start, bool forward) {
+    const int size = static_cast<int>(list.size());
+    const auto isFree = [&](int i) { return list[static_cast<std::size_t>(i)] == kFreeSlot; };
+    if (forward) {
+        for (int i = std::max(start, 0); i < size; ++i) {
+            if (isFree(i)) return i;
+        }
+    } else {
+        for (int i = std::min(start, size - 1); i >= 0; --i) {
+            if (isFree(i)) return i;
+        }
+    }
+    for (int i = 0; i < size; ++i) {
+        if (isFree(i)) return i;
+    }
+    return kNoFreeSlot;
+}
+
+void PlaceJokers(DealList& list, int slotCount, int d1, const GameDefRecord& game, int startPosition) {
+    const int jokers = JokersInDeal(game);
+    if (jokers == 0 || slotCount < 1) return;
+    int position = startPosition;
+    for (int k = 1; k <= jokers; ++k) {
+        position = FoldPosition(position + StepOfPass(d1, k), slotCount);
+        const int slot = NextFreeSlot(list, position, true);
+        if (slot != kNoFreeSlot) list[static_cast<std::size_t>(slot)] = kFirstJoker - 1 + k;
+    }
+}
+
+bool fnGameNumberCardsArray(DealList& list, const GameDefRecord& game, std::string_view gameNumberField,
+                            platform::IMessages* messages) {
+    list.clear();
+    const int cardCount = game[words::kCardCount];
+    int passes = 0;
+    if (cardCount >= 1 && cardCount <= kDeckSize) {
+        passes = kOneDeckPasses;
+    } else if (cardCount == 2 * kDeckSize) {
+        passes = kTwoDeckPasses;
+    } else {
+        // Dealing on would leave the pass count unset; the game cannot be played at all.
+        if (messages != nullptr) messages->ShowInfo(std::string(kDealOrderError));
+        return false;
+    }
+
+    const int slotCount = DealSlotCount(game);
+    list.assign(static_cast<std::size_t>(slotCount), kFreeSlot);
+
+    std::array<int, kSuitSize> rankStore{};
+    std::iota(rankStore.begin(), rankStore.end(), kAce);
+    int rankCount = kSuitSize;
+
+    const GameNumberDigits digits = ReadGameNumber(gameNumberField);
+    int position = ThreeDigits(digits, kStartHundreds, kStartTens, kStartUnits);
+    PlaceJokers(list, slotCount, Digit(digits, 1), game, position);
+
+    int a = kRankPointerA;
+    int b = kRankPointerB;
+    int c = kRankPointerC;
+    for (int i = 1; i <= kSuitSize; ++i) {
+        const int d = Digit(digits, i);
+        const bool forward = d == 0;
+        const int suitRow = static_cast<int>(WindowValue(digits, i) % kSuitTableRows);
+
+        int index = ThreeDigits(digits, a, b, c) % kSuitSize;
+        if (index > rankCount - 1) index = forward ? rankCount - 1 : 0;
+        const int rank = rankStore[static_cast<std::size_t>(index)];
+        std::copy(rankStore.begin() + index + 1, rankStore.begin() + rankCount, rankStore.begin() + index);
+        --rankCount;
+
+        a = NextPointer(a);
+        b = NextPointer(b);
+        c = NextPointer(c);
+
+        position -= d;
+        for (int pass = 1; pass <= passes; ++pass) {
+            position = FoldPosition(position + StepOfPass(d, pass), slotCount);
+            const int suit = SuitOfPass(suitRow, pass);
+            const int card = (suit - 1) * kSuitSize + rank + (pass > kOneDeckPasses ? kDeckSize : 0);
+            if (list[static_cast<std::size_t>(position)] != kFreeSlot) {
+                position = NextFreeSlot(list, position, forward);
+                // A short list has no room left for this card: it is not dealt.
+                if (position == kNoFreeSlot) continue;
+            }
+            list[static_cast<std::size_t>(position)] = card;
+        }
+    }
+    return true;
+}
+
+}  // namespace engine

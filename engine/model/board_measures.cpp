@@ -1,0 +1,57 @@
+#include "engine/model/board_measures.h"
+
+#include <algorithm>
+
+#include "engine/model/card_codes.h"
+#include "engine/model/game_record.h"
+#include "engine/model/pile_store.h"
+#include "engine/model/pile_text.h"
+#include "engine/base/rounding.h"
+
+namespace engine {
+
+namespace {
+
+constexpr int kRunLength = 9;
+
+int CountOf(const GameDefRecord& game, int word) {
+    return std::max(0, static_cast<int>(game[word]));
+}
+
+}  // namespace
+
+int CardsOnLine(std::string_view line) {
+    return DivideRoundHalfEven(static_cast<int>(line.size()), kCardCodeWidth);
+}
+
+int LongestTableauLength(const PileStore& piles, const GameDefRecord& game) {
+    int longest = 0;
+    const int count = TableauCountOf(game);
+    for (int i = 0; i < count; ++i) {
+        longest = std::max(longest, CardsOnLine(piles.Pile(PileListId::kFila, i)));
+    }
+    return longest;
+}
+
+bool IsNineToAceRun(std::string_view pile) {
+    if (pile.size() != static_cast<std::size_t>(kRunLength * kCardCodeWidth)) return false;
+    for (int i = 0; i < kRunLength; ++i) {
+        const int card = PileCardAt(pile, i);
+        if (card < kFirstCard || CardRank(card) != kRunLength - i) return false;
+    }
+    return true;
+}
+
+int TableauCountOf(const GameDefRecord& game) {
+    return CountOf(game, words::kTableauCount);
+}
+
+int FoundationCountOf(const GameDefRecord& game) {
+    return CountOf(game, words::kFoundationCount);
+}
+
+int ReserveCountOf(const GameDefRecord& game) {
+    return CountOf(game, words::kReserveCount);
+}
+
+}  // namespace engine

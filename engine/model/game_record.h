@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "engine/model/game_words.h"
+
+namespace engine {
+
+// The current game's definition: 401 signed 16-bit words indexed by parameter number
+// (names in engine/model/game_words.h). Every rule, count, layout and scoring decision reads it.
+class GameDefRecord {
+public:
+    static constexpr int kWordCount = kGameWordCount;
+    // A word whose 65535 means "no limit" or "none" reads this.
+    static constexpr std::int16_t kNoLimitWord = -1;
+
+    GameDefRecord() = default;
+
+    // 0 for a number outside 0-400.
+    std::int16_t operator[](int number) const { return Word(number); }
+    std::int16_t Word(int number) const;
+    // Word i of a run; 0 when i lies outside the run, as for a pile the game cannot have.
+    std::int16_t At(GameWordRun run, int i) const;
+    // Keeps the low 16 bits, as the file's words do (65535 becomes -1). A number outside
+    // 0-400 is ignored.
+    void SetWord(int number, int value);
+    void SetAt(GameWordRun run, int i, int value);
+    // True for a limit word that holds 65535 ("no limit").
+    bool IsNoLimit(int number) const { return Word(number) == kNoLimitWord; }
+
+    // Every word 0; the save area stays.
+    void Clear();
+
+    // false: copies the rule words (TableauRuleA and FoundationBase) to the save area;
+    // true: copies them back, so changes made during a game do not outlive it.
+    void SaveRestoreRuleWords(bool restore);
+
+private:
+    std::array<std::int16_t, kWordCount> m_words{};
+    std::array<std::int16_t, words::kTableauRuleA.count> m_savedTableauRules{};
+    std::array<std::int16_t, words::kFoundationBase.count> m_savedFoundationRules{};
+};
+
+}  // namespace engine

@@ -1,0 +1,62 @@
+#include "engine/model/pile_text.h"
+
+#include <array>
+
+#include "engine/model/card_codes.h"
+
+namespace engine {
+
+namespace {
+
+constexpr int kNotANumber = -1;
+
+}  // namespace
+
+int PileCardCount(std::string_view pile) {
+    return static_cast<int>(pile.size() / kCardCodeWidth);
+}
+
+int PileCardAt(std::string_view pile, int index) {
+    if (index < 0 || index >= PileCardCount(pile)) return kNotANumber;
+    const auto group = pile.substr(static_cast<std::size_t>(index) * kCardCodeWidth, kCardCodeWidth);
+    return ReadCardNumber(group).value_or(kNotANumber);
+}
+
+int PileTopCard(std::string_view pile) {
+    const int count = PileCardCount(pile);
+    return count == 0 ? kNoCard : PileCardAt(pile, count - 1);
+}
+
+int FindPileCard(std::string_view pile, int card) {
+    if (card < kNoCard) return -1;  // -1 also marks damaged groups
+    const int count = PileCardCount(pile);
+    for (int i = 0; i < count; ++i) {
+        if (PileCardAt(pile, i) == card) return i;
+    }
+    return -1;
+}
+
+bool AllRanksDistinct(std::string_view pile) {
+    std::array<bool, kKing + 1> seen{};
+    const int count = PileCardCount(pile);
+    for (int i = 0; i < count; ++i) {
+        const int code = PileCardAt(pile, i);
+        if (code < kFirstCard) continue;  // blanked slots and damaged groups
+        const int rank = CardRank(code);
+        if (rank < kAce || rank > kKing) continue;
+        if (seen[static_cast<std::size_t>(rank)]) return false;
+        seen[static_cast<std::size_t>(rank)] = true;
+    }
+    return true;
+}
+
+bool PileContains(std::string_view cardText, std::string_view pile) {
+    const auto card = ReadCardNumber(cardText);
+    return card.has_value() && FindPileCard(pile, *card) >= 0;
+}
+
+bool AllZeros(std::string_view text) {
+    return text.find_first_not_of('0') == std::string_view::npos;
+}
+
+}  // namespace engine

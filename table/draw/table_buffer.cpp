@@ -1,0 +1,12 @@
+#include "table/draw/table_buffer.h"
+
+namespace table {
+
+TableBuffers::TableBuffers() : m_bufferCanvas(m_buffer), m_backgroundCanvas(m_background) {}
+
+void TableBuffers::SetSize(int width, int height) {
+    m_buffer.SetSize(width, height);
+    m_background.SetSize(width, height);
+}
+
+}  // namespace table

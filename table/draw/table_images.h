@@ -1,0 +1,113 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "engine/model/card_codes.h"
+#include "platform/core/canvas.h"
+#include "platform/qt/bitmap.h"
+#include "table/layout/card_images_port.h"
+
+namespace engine {
+class SettingsBlock;
+}
+
+namespace platform {
+class ResourceBitmaps;
+}
+
+namespace table {
+
+class TableGeometry;
+
+// The pile-mark images in the order they are loaded, each from the library bitmap
+// "W" + size letter + its code. The drawing's second "004" image is the one of code "005".
+enum class PileMark {
+    k004,
+    kWaste,  // "_WASTE"
+    k022,
+    k004Second,  // code "005"
+    k008,
+    k010,
+    k012,
+    k013,
+    k014,
+    k015,
+    k016,
+    k017,
+    k018,
+    k019,
+    k020,
+    k006,
+    k003,
+    k011,
+    kTableau,  // "_TABLEAU"
+    k001,
+    k009,
+};
+
+inline constexpr std::array<std::string_view, 21> kPileMarkCodes = {
+    "004", "_WASTE", "022", "005", "008", "010", "012", "013",      "014", "015", "016",
+    "017", "018",    "019", "020", "006", "003", "011", "_TABLEAU", "001", "009",
+};
+
+// The mark loaded from the code ("005" gives the second "004" image); none for a code
+// without a mark.
+std::optional<PileMark> PileMarkOfCode(std::string_view code);
+
+// Shadows are drawn with white left out, the 3-D borders with pure blue (0x00BBGGRR).
+inline constexpr platform::Colour kShadowTransparentColour = platform::Rgb(255, 255, 255);
+inline constexpr platform::Colour kBorderTransparentColour = 0xFF0000;
+
+// The suit strips "C" + size + set + letter hold five faces a row.
+inline constexpr int kFacesPerStripRow = 5;
+
+// The back that the medium size loads directly rather than scaled from the big back.
+inline constexpr std::string_view kMediumOwnBack = "011";
+
+// The card faces, the back, the drag image and the table images of the current card
+// size, loaded from the card resource library. One per table.
+class TableImages : public ICardImages {
+public:
+    TableImages(const platform::ResourceBitmaps& library, const engine::SettingsBlock& settings,
+                const TableGeometry& geometry);
+
+    // ICardImages: LoadTableImages, then the drag image becomes a copy of face 0.
+    void LoadCardImages(std::string_view cardSize) override;
+
+    // The pile marks, the back, shadows, borders, the four suits' faces and the joker.
+    void LoadTableImages(std::string_view cardSize);
+    // Cuts the 13 faces of a suit ('H', 'D', 'C' or 'S') out of its strip.
+    void BuildSuitFaces(char suit);
+    // The back chosen by Back_Card for Card_Size.
+    void SelectCardBack();
+
+    // Slots 0-51 the faces (both decks share them), 52 the joker; an empty bitmap for
+    // any other index. Drawing may change a face's corner pixels before copying it.
+    platform::Bitmap& CardFace(int index);
+    const platform::Bitmap& CardFace(int index) const;
+    platform::Bitmap& CardBackBitmap() { return m_back; }
+    const platform::Bitmap& CardBackBitmap() const { return m_back; }
+    platform::Bitmap& DragBitmap() { return m_drag; }
+    const platform::Bitmap& DragBitmap() const { return m_drag; }
+    platform::Bitmap& Mark(PileMark mark) { return m_marks[static_cast<std::size_t>(mark)]; }
+    const platform::Bitmap& Mark(PileMark mark) const { return m_marks[static_cast<std::size_t>(mark)]; }
+    // Images 1 and 2 of "SHADOW_" and "3D_BORDER_"; any other number gives image 2.
+    const platform::Bitmap& Shadow(int number) const;
+    const platform::Bitmap& Border(int number) const;
+
+private:
+    const platform::ResourceBitmaps& m_library;
+    const engine::SettingsBlock& m_settings;
+    const TableGeometry& m_geometry;
+    std::array<platform::Bitmap, engine::kCardBitmapCount> m_faces;
+    platform::Bitmap m_back;
+    platform::Bitmap m_drag;
+    platform::Bitmap m_noFace;
+    std::array<platform::Bitmap, kPileMarkCodes.size()> m_marks;
+    std::array<platform::Bitmap, 2> m_shadows;
+    std::array<platform::Bitmap, 2> m_borders;
+};
+
+}  // namespace table
