@@ -13,39 +13,39 @@ namespace {
 
 Application* g_instance = nullptr;
 
-int MouseMessage(QEvent::Type type, Qt::MouseButton button) {
+unsigned MouseMessage(QEvent::Type type, Qt::MouseButton button) {
     const bool down = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
     switch (button) {
     case Qt::LeftButton:
-        if (type == QEvent::MouseButtonDblClick) return message::kLeftButtonDblClk;
-        return down ? message::kLeftButtonDown : message::kLeftButtonUp;
+        if (type == QEvent::MouseButtonDblClick) return WM_LBUTTONDBLCLK;
+        return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
     case Qt::RightButton:
-        return down ? message::kRightButtonDown : message::kRightButtonUp;
+        return down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
     case Qt::MiddleButton:
-        return down ? message::kMiddleButtonDown : message::kMiddleButtonUp;
+        return down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
     default:
         return 0;
     }
 }
 
 // The message an input event is at window level; 0 for the events the handler never sees.
-int MessageOf(const QEvent& event) {
+unsigned MessageOf(const QEvent& event) {
     switch (event.type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
         return MouseMessage(event.type(), static_cast<const QMouseEvent&>(event).button());
     case QEvent::MouseMove:
-        return message::kMouseMove;
+        return WM_MOUSEMOVE;
     case QEvent::NonClientAreaMouseButtonPress:
-        return static_cast<const QMouseEvent&>(event).button() == Qt::LeftButton ? message::kNcLeftButtonDown : 0;
+        return static_cast<const QMouseEvent&>(event).button() == Qt::LeftButton ? WM_NCLBUTTONDOWN : 0;
     case QEvent::KeyPress: {
         const auto& key = static_cast<const QKeyEvent&>(event);
-        return key.modifiers().testFlag(Qt::AltModifier) || key.key() == Qt::Key_F10 ? message::kSysKeyDown
-                                                                                    : message::kKeyDown;
+        return key.modifiers().testFlag(Qt::AltModifier) || key.key() == Qt::Key_F10 ? WM_SYSKEYDOWN
+                                                                                    : WM_KEYDOWN;
     }
     case QEvent::KeyRelease:
-        return message::kKeyUp;
+        return WM_KEYUP;
     default:
         return 0;
     }
@@ -82,7 +82,7 @@ void Application::ProcessMessages() { QCoreApplication::processEvents(QEventLoop
 // message once, whichever child it goes on to.
 bool Application::eventFilter(QObject* watched, QEvent* event) {
     if (!m_onMessage || qobject_cast<QWindow*>(watched) == nullptr) return false;
-    const int number = MessageOf(*event);
+    const unsigned number = MessageOf(*event);
     if (number == 0) return false;
     return Dispatch(AppMessage{number, watched});
 }

@@ -10,36 +10,20 @@ class QEventLoop;
 #include <string>
 #include <utility>
 
+#include "platform/core/window_messages.h"
 #include "platform/qt/form.h"
 
 namespace platform {
 
-// The window messages the application's message handler sees, by the numbers the
-// program's filters test.
-namespace message {
-inline constexpr int kNcLeftButtonDown = 161;
-inline constexpr int kKeyDown = 256;
-inline constexpr int kKeyUp = 257;
-inline constexpr int kSysKeyDown = 260;
-inline constexpr int kMouseMove = 512;
-inline constexpr int kLeftButtonDown = 513;
-inline constexpr int kLeftButtonUp = 514;
-inline constexpr int kLeftButtonDblClk = 515;
-inline constexpr int kRightButtonDown = 516;
-inline constexpr int kRightButtonUp = 517;
-inline constexpr int kMiddleButtonDown = 519;
-inline constexpr int kMiddleButtonUp = 520;
-}  // namespace message
-
 // One input message on its way to a window.
 struct AppMessage {
-    int message = 0;
+    unsigned message = WM_NULL;  // platform/core/window_messages.h
     QObject* window = nullptr;
 };
 
 // The application's message handler: true when it handled the message, which then goes
 // no further.
-using MessageHandler = std::function<bool(const AppMessage&)>;
+using AppMessageHandler = std::function<bool(const AppMessage&)>;
 // Answers a modal show in place of the player: returns the modal result.
 using ModalShowHook = std::function<int(Form&)>;
 
@@ -56,8 +40,8 @@ public:
 
     static Application* Instance();
 
-    const MessageHandler& OnMessage() const { return m_onMessage; }
-    void SetOnMessage(MessageHandler handler) { m_onMessage = std::move(handler); }
+    const AppMessageHandler& OnMessage() const { return m_onMessage; }
+    void SetOnMessage(AppMessageHandler handler) { m_onMessage = std::move(handler); }
     // Runs the handler on a message as the event filter would; true when it was taken.
     bool Dispatch(const AppMessage& message);
 
@@ -93,7 +77,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    MessageHandler m_onMessage;
+    AppMessageHandler m_onMessage;
     std::function<void()> m_onActivate;
     ModalShowHook m_showHook;
     QPointer<Form> m_mainForm;

@@ -42,6 +42,13 @@ struct CanvasFont {
     int size = 8;  // points at 96 dots per inch
     Colour colour = Rgb(0, 0, 0);
     unsigned style = kFontRegular;  // FontStyle flags
+    // Pixels when not 0, overriding size: a negative height is the characters' height, a
+    // positive one the whole cell's.
+    int height = 0;
+    // The direction of the text's baseline in tenths of a degree, counter-clockwise.
+    int escapement = 0;
+    // Off for the toolbar and menu framework's fonts, whose text must be pixel-exact.
+    bool antialiased = true;
     bool operator==(const CanvasFont&) const = default;
 };
 
@@ -126,6 +133,7 @@ public:
 
     // Text (UTF-8) with its cell's top-left at (x, y) in the font colour; on a solid brush
     // the cell is first filled with the brush colour, otherwise the text is transparent.
+    // A font with an escapement turns the text about (x, y).
     void TextOut(int x, int y, std::string_view text);
     Size TextExtent(std::string_view text) const;
     int TextWidth(std::string_view text) const { return TextExtent(text).width; }

@@ -70,7 +70,7 @@ public:
     FormEvents events;
 
     // Runs onCreate; the window that designs the form calls it once its controls exist.
-    void Created();
+    virtual void Created();
 
     std::string Caption() const;
     void SetCaption(std::string_view caption);

@@ -10,7 +10,9 @@
 
 #include "platform/qt/application.h"
 #include "platform/qt/controls.h"
+#include "platform/core/timer_service.h"
 #include "platform/qt/form.h"
+#include "platform/qt/form_timer.h"
 #include "platform/qt/popup_menu.h"
 #include "platform/qt/screen_cursor.h"
 
@@ -112,7 +114,7 @@ TEST_F(FormTest, TheMessageHandlerSeesEachInputOnceAtWindowLevelAndMaySwallowIt)
     int presses = 0;
     form.events.onMouseDown = [&](platform::FormMouseButton, platform::FormShift, int, int) { ++presses; };
     form.Show();
-    std::vector<int> messages;
+    std::vector<unsigned> messages;
     bool swallow = false;
     app.SetOnMessage([&](const platform::AppMessage& m) {
         messages.push_back(m.message);
@@ -128,7 +130,7 @@ TEST_F(FormTest, TheMessageHandlerSeesEachInputOnceAtWindowLevelAndMaySwallowIt)
     QCoreApplication::sendEvent(form.windowHandle(), &key);
     swallow = true;
     press(Qt::LeftButton, {100, 100});
-    EXPECT_EQ(messages, (std::vector<int>{513, 516, 256, 513}));
+    EXPECT_EQ(messages, (std::vector<unsigned>{513, 516, 256, 513}));
     EXPECT_EQ(presses, 1);
 }
 
@@ -166,6 +168,24 @@ TEST(ScreenCursorTest, TheHourglassCoversTheApplicationUntilTheArrowComesBack) {
     cursor.Set(platform::kArrowCursorId);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(cursor.Current(), platform::kArrowCursorId);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FormTimerTest, TicksOnTheTimerServiceOnlyWhileEnabled) {
+    platform::VirtualTimerService timers;
+    platform::ScopedTimerService installed(timers);
+    platform::FormTimer timer(nullptr, "Timer1", 1000);
+    int ticks = 0;
+    timer.onTimer = [&] { ++ticks; };
+    timer.SetEnabled(true);
+    timers.Advance(2500);
+    timer.SetEnabled(false);
+    timers.Advance(5000);
+    EXPECT_EQ(ticks, 2);
+    EXPECT_EQ(timers.Count(), 0u);
 }
 
 }  // namespace

@@ -1,0 +1,7 @@
+#include "bars/services/menu_sounds.h"
+
+namespace bars {
+
+void PlayMenuSound(int) {}
+
+}  // namespace bars
