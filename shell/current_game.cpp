@@ -1,7 +1,7 @@
 #include "shell/current_game.h"
 
-#include "engine/preference_file.h"
-#include "engine/preference_keys.h"
+#include "engine/files/preference_file.h"
+#include "engine/files/preference_keys.h"
 
 namespace shell {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/game_definitions.h"
+#include "engine/files/game_definitions.h"
 
 // What the game chooser shows about one game: the texts of its labels and the gauges.
 namespace shell {

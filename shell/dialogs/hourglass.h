@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/shell_port.h"
+#include "engine/ports/shell_port.h"
 
 namespace shell {
 

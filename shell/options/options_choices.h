@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/preference_fields.h"
+#include "engine/model/preference_fields.h"
 #include "platform/core/canvas.h"
 
 // What the options dialog offers and how a choice becomes settings fields.

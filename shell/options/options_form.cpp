@@ -3,12 +3,12 @@
 #include <charconv>
 #include <vector>
 
-#include "engine/game.h"
-#include "engine/help_viewer.h"
-#include "engine/preference_file.h"
-#include "engine/preference_keys.h"
-#include "engine/status_panels.h"
-#include "engine/text_utils.h"
+#include "engine/state/game.h"
+#include "engine/ports/help_viewer.h"
+#include "engine/files/preference_file.h"
+#include "engine/files/preference_keys.h"
+#include "engine/session/status_panels.h"
+#include "engine/base/text_utils.h"
 #include "platform/core/resource_names.h"
 #include "platform/qt/application.h"
 #include "platform/qt/bitmap.h"

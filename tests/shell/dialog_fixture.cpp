@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "engine/game_definitions.h"
-#include "engine/game_words.h"
-#include "engine/preference_file.h"
+#include "engine/files/game_definitions.h"
+#include "engine/model/game_words.h"
+#include "engine/files/preference_file.h"
 
 namespace shell_test {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/game_definitions.h"
+#include "engine/files/game_definitions.h"
 #include "shell/chooser/game_description.h"
 
 namespace {

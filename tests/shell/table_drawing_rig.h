@@ -1,13 +1,13 @@
 #pragma once
 
-#include "engine/game.h"
+#include "engine/state/game.h"
 #include "platform/qt/resource_bitmaps.h"
-#include "table/draw_context.h"
+#include "table/draw/draw_context.h"
 #include "table/layout/table_layout.h"
 #include "table/layout/table_window.h"
-#include "table/table_buffer.h"
-#include "table/table_images.h"
-#include "table/table_surface.h"
+#include "table/draw/table_buffer.h"
+#include "table/draw/table_images.h"
+#include "table/draw/table_surface.h"
 
 namespace shell_test {
 
