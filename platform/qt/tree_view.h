@@ -10,6 +10,8 @@
 
 namespace platform {
 
+class ImageList;
+
 // A tree of captioned nodes, each carrying a number of its own (its state index) and an
 // icon from the tree's image list. Folders may be filled when they first open.
 class TreeView : public QTreeWidget {
@@ -29,7 +31,8 @@ public:
     // The node's icon, an index into the image list; -1 shows none.
     void SetImageIndex(Node* node, int index);
     static int ImageIndex(const Node* node);
-    void SetImages(std::vector<QPixmap> images) { m_images = std::move(images); }
+    // The icons become the images of the list, in its order.
+    void SetImages(const ImageList& images);
     int ImageCount() const { return static_cast<int>(m_images.size()); }
 
     // Every node in tree order (a node, then its children), as the index of the items counts.

@@ -16,6 +16,7 @@
 #include "platform/qt/canvas.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/image_control.h"
+#include "platform/qt/image_list.h"
 #include "platform/qt/input_controls.h"
 #include "platform/qt/resource_bitmaps.h"
 #include "shell/chooser/chooser_games.h"
@@ -98,13 +99,7 @@ void TfrmOpenGame::FormCreate() {
 
 void TfrmOpenGame::LoadIcons() {
     m_iconNames = ChooserIconNames();
-    std::vector<QPixmap> icons;
-    for (const std::string& name : m_iconNames) {
-        platform::Bitmap bitmap;
-        m_context.bitmaps.LoadResBitmap(bitmap, name);
-        icons.push_back(MaskedPixmap(bitmap, platform::resources::kIconKeyColour));
-    }
-    trvGames->SetImages(std::move(icons));
+    trvGames->SetImages(LibraryIcons(m_context.bitmaps, m_iconNames, platform::resources::kIconKeyColour));
 }
 
 void TfrmOpenGame::FormShow() {

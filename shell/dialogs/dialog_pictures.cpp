@@ -4,20 +4,28 @@
 
 #include "platform/qt/bitmap.h"
 #include "platform/qt/image_control.h"
+#include "platform/qt/image_list.h"
 #include "platform/qt/resource_bitmaps.h"
 
 namespace shell {
 
-QPixmap MaskedPixmap(const platform::Bitmap& bitmap, platform::Colour key) {
-    if (bitmap.IsEmpty()) return {};
-    QImage image = bitmap.Image().convertToFormat(QImage::Format_ARGB32);
-    const QRgb keyRgb = qRgb(platform::RedOf(key), platform::GreenOf(key), platform::BlueOf(key));
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if ((line[x] & 0xFFFFFF) == (keyRgb & 0xFFFFFF)) line[x] = 0;
+namespace {
+constexpr int kIconSize = 16;
+}  // namespace
+
+
+platform::ImageList LibraryIcons(const platform::ResourceBitmaps& bitmaps, const std::vector<std::string>& names,
+                                 platform::Colour key) {
+    platform::ImageList icons(kIconSize, kIconSize);
+    QImage blank(kIconSize, kIconSize, QImage::Format_RGB32);
+    blank.fill(qRgb(platform::RedOf(key), platform::GreenOf(key), platform::BlueOf(key)));
+    for (const std::string& name : names) {
+        platform::Bitmap bitmap;
+        bitmaps.LoadResBitmap(bitmap, name);
+        if (bitmap.Width() < kIconSize || icons.AddStrip(bitmap.Image().copy(0, 0, kIconSize, kIconSize), key) < 0)
+            icons.AddStrip(blank, key);
     }
-    return QPixmap::fromImage(image);
+    return icons;
 }
 
 bool ShowLibraryPicture(const platform::ResourceBitmaps& bitmaps, platform::Image& image, std::string_view name) {

@@ -14,6 +14,7 @@
 #include "platform/qt/bitmap.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/image_control.h"
+#include "platform/qt/image_list.h"
 #include "platform/qt/input_controls.h"
 #include "platform/qt/resource_bitmaps.h"
 #include "shell/dialogs/dialog_pictures.h"
@@ -31,7 +32,7 @@ constexpr std::string_view kNo = "N";
 constexpr int kBackDigits = 3;
 
 // The trees' icons: closed folder, open folder, back, colour, picture.
-constexpr std::array<std::string_view, 5> kTreeIcons{"TREE1", "TREE2", "N_TREE3", "N_TREE4", "N_TREE5"};
+const std::array<std::string, 5> kTreeIcons{"TREE1", "TREE2", "N_TREE3", "N_TREE4", "N_TREE5"};
 constexpr int kFolderIcon = 0;
 constexpr int kBackIcon = 2;
 constexpr int kColourIcon = 3;
@@ -72,13 +73,8 @@ TfrmCustomize_Freeware::TfrmCustomize_Freeware(const DialogContext& context, QWi
 }
 
 void TfrmCustomize_Freeware::FillTree(platform::TreeView& tree, std::span<const OptionNode> nodes) {
-    std::vector<QPixmap> icons;
-    for (std::string_view name : kTreeIcons) {
-        platform::Bitmap bitmap;
-        m_context.bitmaps.LoadResBitmap(bitmap, name);
-        icons.push_back(MaskedPixmap(bitmap, platform::resources::kIconKeyColour));
-    }
-    tree.SetImages(std::move(icons));
+    tree.SetImages(LibraryIcons(m_context.bitmaps, {kTreeIcons.begin(), kTreeIcons.end()},
+                                platform::resources::kIconKeyColour));
     std::vector<Node*> parents;
     for (const OptionNode& option : nodes) {
         parents.resize(static_cast<std::size_t>(option.level));
