@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWindow>
 
 namespace platform {
@@ -57,9 +58,14 @@ Application::Application() {
     g_instance = this;
     if (QCoreApplication* core = QCoreApplication::instance()) {
         core->installEventFilter(this);
+        // The application becomes active when one of its windows takes the focus while
+        // none had it: at the start, after its active window went, or back from another program.
         if (auto* gui = qobject_cast<QGuiApplication*>(core))
-            connect(gui, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-                if (state == Qt::ApplicationActive) Activate();
+            connect(gui, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
+                // A window that went away took the activation with it, as a freed splash does.
+                const bool wasActive = m_focusWindow != nullptr && m_focusWindow->isVisible();
+                m_focusWindow = window;
+                if (window != nullptr && !wasActive) Activate();
             });
     }
 }
@@ -98,6 +104,8 @@ int Application::Run() {
     main->Show();
     if (m_terminated || !m_mainForm || !m_mainForm->isVisible()) return 0;
     m_loop = &loop;
+    // Without a window manager nobody gives the new window the focus; ask again once it is on screen.
+    QTimer::singleShot(0, main, [main] { main->activateWindow(); });
     loop.exec();
     m_loop = nullptr;
     return 0;

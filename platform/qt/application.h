@@ -2,8 +2,10 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QWindow>
 
 class QEventLoop;
+class QWindow;
 
 #include <functional>
 #include <memory>
@@ -83,6 +85,7 @@ private:
     QPointer<Form> m_mainForm;
     std::string m_title;
     bool m_terminated = false;
+    QPointer<QWindow> m_focusWindow;
     QEventLoop* m_loop = nullptr;
 };
 

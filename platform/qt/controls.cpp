@@ -161,14 +161,17 @@ void SpeedButton::paintEvent(QPaintEvent*) {
     } else if (!m_flat || (m_hover && isEnabled())) {
         DrawEdge(p, r, true);
     }
-    if (m_glyph.isNull()) return;
     const int shift = pressed ? 1 : 0;
-    const QPoint at((width() - m_glyph.width()) / 2 + shift, (height() - m_glyph.height()) / 2 + shift);
-    if (isEnabled()) {
+    const int captionHeight = text().isEmpty() ? 0 : fontMetrics().height();
+    if (!isEnabled()) p.setOpacity(0.35);
+    if (!m_glyph.isNull()) {
+        const QPoint at((width() - m_glyph.width()) / 2 + shift,
+                        (height() - captionHeight - m_glyph.height()) / 2 + shift);
         p.drawPixmap(at, m_glyph);
-    } else {
-        p.setOpacity(0.35);
-        p.drawPixmap(at, m_glyph);
+    }
+    if (captionHeight > 0) {
+        p.setPen(palette().color(QPalette::ButtonText));
+        p.drawText(QRect(shift, height() - captionHeight - 2 + shift, width(), captionHeight), Qt::AlignCenter, text());
     }
 }
 

@@ -108,6 +108,8 @@ public:
     SpeedButton(QWidget* parent, std::string_view name);
 
     void SetGlyph(const QPixmap& glyph) { m_glyph = glyph; update(); }
+    // A caption shows under the glyph.
+    void SetCaption(std::string_view caption) { setText(ToQString(caption)); }
     const QPixmap& Glyph() const { return m_glyph; }
     bool IsFlat() const { return m_flat; }
     void SetFlat(bool flat) { m_flat = flat; update(); }

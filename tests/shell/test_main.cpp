@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// The program's windows are widgets; tests run on the offscreen platform.
+// The Qt side needs an application object (fonts, images, message boxes); tests run on
+// the offscreen platform.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
