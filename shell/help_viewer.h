@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/help_viewer.h"
+#include "engine/ports/help_viewer.h"
 #include "platform/qt/help_window.h"
 
 namespace shell {

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/shell_port.h"
-#include "engine/startup_shell.h"
-#include "engine/window_items.h"
+#include "engine/ports/shell_port.h"
+#include "engine/ports/startup_shell.h"
+#include "engine/ports/window_items.h"
 #include "platform/qt/application.h"
 #include "shell/advanced_form.h"
 #include "shell/commands.h"

@@ -6,18 +6,18 @@
 #include <algorithm>
 #include <array>
 
-#include "engine/game.h"
-#include "engine/preference_fields.h"
-#include "engine/preference_file.h"
-#include "engine/preference_keys.h"
-#include "engine/status_panels.h"
+#include "engine/state/game.h"
+#include "engine/model/preference_fields.h"
+#include "engine/files/preference_file.h"
+#include "engine/files/preference_keys.h"
+#include "engine/session/status_panels.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/popup_menu.h"
 #include "shell/main_form.h"
 #include "shell/table_parts.h"
 #include "shell/toolbar_design.h"
-#include "table/draw_context.h"
-#include "table/table_refresh.h"
+#include "table/draw/draw_context.h"
+#include "table/draw/table_refresh.h"
 
 namespace shell {
 

@@ -10,11 +10,11 @@
 #include <array>
 #include <utility>
 
-#include "engine/autoplay_buttons.h"
-#include "engine/game.h"
-#include "engine/startup_steps.h"
-#include "engine/system_utils.h"
-#include "engine/undo_buttons.h"
+#include "engine/play/autoplay_buttons.h"
+#include "engine/state/game.h"
+#include "engine/startup/startup_steps.h"
+#include "engine/base/system_utils.h"
+#include "engine/undo/undo_buttons.h"
 #include "platform/core/resource_library.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/popup_menu.h"

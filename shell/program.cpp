@@ -3,13 +3,13 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-#include "engine/advice.h"
-#include "engine/game.h"
-#include "engine/globals.h"
-#include "engine/text_utils.h"
-#include "engine/preference_file.h"
-#include "engine/required_files.h"
-#include "engine/services.h"
+#include "engine/session/advice.h"
+#include "engine/state/game.h"
+#include "engine/startup/globals.h"
+#include "engine/base/text_utils.h"
+#include "engine/files/preference_file.h"
+#include "engine/files/required_files.h"
+#include "engine/ports/services.h"
 #include "platform/core/clock.h"
 #include "platform/core/paths.h"
 #include "platform/core/process.h"
@@ -165,7 +165,11 @@ int Program::Run() {
     p.application.ProcessMessages();
     p.Step(StartupStep::kMessages);
 
+    // The table opens the library only in the next step; the splash's copy lends it the
+    // splash sound, which could otherwise never be found.
+    p.game->media.SetCardLibraryHandle(splashLibrary.IsOpen() ? &splashLibrary : nullptr);
     p.game->media.InitStartupSounds(engine::PreferenceFile(p.paths));
+    p.game->media.SetCardLibraryHandle(nullptr);
     p.Step(StartupStep::kSounds);
 
     const MainWindowParts parts{*p.game,

@@ -3,12 +3,12 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "engine/game.h"
+#include "engine/state/game.h"
 #include "platform/core/system_colours.h"
-#include "table/draw_context.h"
+#include "table/draw/draw_context.h"
 #include "table/layout/table_layout.h"
-#include "table/table_images.h"
-#include "table/table_mouse.h"
+#include "table/draw/table_images.h"
+#include "table/mouse/table_mouse.h"
 #include "table/table_view.h"
 
 namespace shell {

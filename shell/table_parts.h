@@ -3,11 +3,11 @@
 #include <memory>
 #include <string_view>
 
-#include "engine/table_globals.h"
+#include "engine/ports/table_globals.h"
 #include "platform/qt/resource_bitmaps.h"
 #include "table/layout/table_window.h"
-#include "table/table_buffer.h"
-#include "table/table_surface.h"
+#include "table/draw/table_buffer.h"
+#include "table/draw/table_surface.h"
 
 namespace engine {
 class Game;

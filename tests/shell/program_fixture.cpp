@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "engine/preference_fields.h"
-#include "engine/preference_file.h"
+#include "engine/model/preference_fields.h"
+#include "engine/files/preference_file.h"
 #include "platform/core/paths.h"
 #include "platform/qt/application.h"
 #include "shell/table_parts.h"

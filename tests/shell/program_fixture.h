@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/game.h"
+#include "engine/state/game.h"
 #include "platform/core/timer_service.h"
 #include "shell/dialogs.h"
 #include "shell/main_form.h"
