@@ -55,7 +55,7 @@ void SetGauge(const platform::ResourceBitmaps& bitmaps, platform::Image& gauge, 
 
 }  // namespace
 
-TfrmOpenGame::TfrmOpenGame(const DialogContext& context, QWidget* owner) : Form(owner), m_context(context) {
+TfrmOpenGame::TfrmOpenGame(const DialogContext& context, QWidget* owner) : C_TAdvancedForm(owner), m_context(context) {
     BuildControls();
     events.onCreate = [this] { FormCreate(); };
     events.onShow = [this] { FormShow(); };

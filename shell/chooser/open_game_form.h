@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/qt/bitmap.h"
-#include "platform/qt/form.h"
+#include "shell/advanced_form.h"
 #include "platform/qt/tree_view.h"
 #include "shell/dialogs/dialog_host.h"
 
@@ -23,7 +23,7 @@ namespace shell {
 // The game chooser "Open a game": a tree of the games, a description and a preview of
 // the one selected. Made once at start-up and shown modally as often as the player opens
 // a game; the main window reads the choice afterwards.
-class TfrmOpenGame : public platform::Form {
+class TfrmOpenGame : public C_TAdvancedForm {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = 4015;

@@ -37,7 +37,7 @@ constexpr std::string_view kEmail = "EMAIL";
 
 }  // namespace
 
-TfrmAbout::TfrmAbout(const DialogContext& context, QWidget* owner) : Form(owner), m_context(context) {
+TfrmAbout::TfrmAbout(const DialogContext& context, QWidget* owner) : C_TAdvancedForm(owner), m_context(context) {
     BuildControls();
     events.onCreate = [this] { SetCaption(engine::ExpandMacros(Caption())); };
     events.onActivate = [this] { FormActivate(); };

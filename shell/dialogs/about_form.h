@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/form.h"
+#include "shell/advanced_form.h"
 #include "shell/dialogs/dialog_host.h"
 
 namespace platform {
@@ -13,7 +13,7 @@ namespace shell {
 
 // The About box: the version, the product's addresses as links, the legal notice and the
 // way to the newsletter. It greets the player with the "About" sound.
-class TfrmAbout : public platform::Form {
+class TfrmAbout : public C_TAdvancedForm {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = 2005;

@@ -28,7 +28,7 @@ constexpr PicturePage kPages[] = {{"Color", "PIC_ADVICE_COLOR"}, {"640x480", "PI
 
 }  // namespace
 
-TfrmMsgAdvice::TfrmMsgAdvice(const DialogContext& context, QWidget* owner) : Form(owner), m_context(context) {
+TfrmMsgAdvice::TfrmMsgAdvice(const DialogContext& context, QWidget* owner) : C_TAdvancedForm(owner), m_context(context) {
     BuildControls();
     events.onCreate = [this] { SetCaption("Information"); };
     events.onClose = [this](platform::CloseAction&) {

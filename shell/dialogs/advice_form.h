@@ -3,7 +3,7 @@
 #include <string>
 
 #include "engine/session/advice.h"
-#include "platform/qt/form.h"
+#include "shell/advanced_form.h"
 #include "shell/dialogs/dialog_host.h"
 
 namespace platform {
@@ -16,7 +16,7 @@ class PageBook;
 namespace shell {
 
 // The advice box: a hint, a picture that goes with it and a switch not to show it again.
-class TfrmMsgAdvice : public platform::Form {
+class TfrmMsgAdvice : public C_TAdvancedForm {
     Q_OBJECT
 public:
     // The picture pages.

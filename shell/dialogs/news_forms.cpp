@@ -50,7 +50,7 @@ int PlaceButtons(QWidget& window, platform::Button& ok, platform::Button& cancel
 
 }  // namespace
 
-TfrmNews::TfrmNews(const DialogContext& context, QWidget* owner) : Form(owner), m_context(context) {
+TfrmNews::TfrmNews(const DialogContext& context, QWidget* owner) : C_TAdvancedForm(owner), m_context(context) {
     BuildControls();
     events.onCreate = [this] { lblDesc1->SetCaption(engine::ExpandMacros(lblDesc1->Caption())); };
     connect(btnSend, &QPushButton::clicked, this, [this] { btnSendClick(); });
@@ -91,7 +91,7 @@ void TfrmNews::btnSendClick() {
     Close();
 }
 
-TfrmNews2::TfrmNews2(const DialogContext& context, QWidget* owner) : Form(owner), m_context(context) {
+TfrmNews2::TfrmNews2(const DialogContext& context, QWidget* owner) : C_TAdvancedForm(owner), m_context(context) {
     BuildControls();
     events.onCreate = [this] {
         lblEmail->SetCaption(kNewsletterMail);

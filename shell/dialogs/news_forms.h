@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/form.h"
+#include "shell/advanced_form.h"
 #include "shell/dialogs/dialog_host.h"
 
 namespace platform {
@@ -16,7 +16,7 @@ namespace shell {
 
 // The newsletter invitation: a short text, OK to go on to the sign-up, Cancel, and a
 // switch not to be asked again.
-class TfrmNews : public platform::Form {
+class TfrmNews : public C_TAdvancedForm {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = 4017;
@@ -38,7 +38,7 @@ private:
 };
 
 // The sign-up: where the program came from, then a mail to the newsletter's address.
-class TfrmNews2 : public platform::Form {
+class TfrmNews2 : public C_TAdvancedForm {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = 4017;

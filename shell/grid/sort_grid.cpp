@@ -52,6 +52,8 @@ Qt::Alignment AlignmentOf(const TFormatOptions& format) {
 
 TSortGrid::TSortGrid(QWidget* parent, std::string_view name) : QAbstractScrollArea(parent) {
     setObjectName(platform::ToQString(name));
+    // The base window class switches this grid's font with the labels'.
+    setProperty("fontFallback", true);
     setFocusPolicy(Qt::StrongFocus);
     UpdateScrollBars();
 }

@@ -49,7 +49,7 @@ int Number(std::string_view text) {
 }  // namespace
 
 TfrmCustomize_Freeware::TfrmCustomize_Freeware(const DialogContext& context, QWidget* owner)
-    : Form(owner), m_context(context) {
+    : C_TAdvancedForm(owner), m_context(context) {
     BuildControls();
     FillTree(*trvCardBack, CardBackNodes());
     FillTree(*trvBackGround, BackgroundNodes());

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/core/canvas.h"
-#include "platform/qt/form.h"
+#include "shell/advanced_form.h"
 #include "platform/qt/tree_view.h"
 #include "shell/dialogs/dialog_host.h"
 #include "shell/options/options_choices.h"
@@ -26,7 +26,7 @@ namespace shell {
 // the table background with live samples, and the sound switch. OK stores the choices and
 // draws the table with them; Cancel puts the settings back as they were. Either way the
 // table is laid out and drawn again.
-class TfrmCustomize_Freeware : public platform::Form {
+class TfrmCustomize_Freeware : public C_TAdvancedForm {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = 1019;
