@@ -3,7 +3,6 @@
 #include <QHeaderView>
 
 #include "platform/qt/controls.h"
-#include "platform/qt/image_list.h"
 
 namespace platform {
 
@@ -55,11 +54,6 @@ int TreeView::StateIndex(const Node* node) { return node != nullptr ? node->data
 void TreeView::SetStateIndex(Node* node, int value) { node->setData(0, kStateRole, value); }
 
 std::string TreeView::Text(const Node* node) { return node != nullptr ? node->text(0).toStdString() : std::string(); }
-
-void TreeView::SetImages(const ImageList& images) {
-    m_images.clear();
-    for (int i = 0; i < images.Count(); ++i) m_images.push_back(QPixmap::fromImage(images.Image(i)));
-}
 
 void TreeView::SetImageIndex(Node* node, int index) {
     node->setData(0, kImageRole, index);

@@ -10,8 +10,6 @@
 
 namespace platform {
 
-class ImageList;
-
 // A tree of captioned nodes, each carrying a number of its own (its state index) and an
 // icon from the tree's image list. Folders may be filled when they first open.
 class TreeView : public QTreeWidget {
@@ -31,8 +29,7 @@ public:
     // The node's icon, an index into the image list; -1 shows none.
     void SetImageIndex(Node* node, int index);
     static int ImageIndex(const Node* node);
-    // The icons become the images of the list, in its order.
-    void SetImages(const ImageList& images);
+    void SetImages(std::vector<QPixmap> images) { m_images = std::move(images); }
     int ImageCount() const { return static_cast<int>(m_images.size()); }
 
     // Every node in tree order (a node, then its children), as the index of the items counts.

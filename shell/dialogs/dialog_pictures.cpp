@@ -2,9 +2,10 @@
 
 #include <QImage>
 
+#include <algorithm>
+
 #include "platform/qt/bitmap.h"
 #include "platform/qt/image_control.h"
-#include "platform/qt/image_list.h"
 #include "platform/qt/resource_bitmaps.h"
 
 namespace shell {
@@ -13,17 +14,21 @@ namespace {
 constexpr int kIconSize = 16;
 }  // namespace
 
-
-platform::ImageList LibraryIcons(const platform::ResourceBitmaps& bitmaps, const std::vector<std::string>& names,
-                                 platform::Colour key) {
-    platform::ImageList icons(kIconSize, kIconSize);
-    QImage blank(kIconSize, kIconSize, QImage::Format_RGB32);
-    blank.fill(qRgb(platform::RedOf(key), platform::GreenOf(key), platform::BlueOf(key)));
+std::vector<QPixmap> LibraryIcons(const platform::ResourceBitmaps& bitmaps, const std::vector<std::string>& names,
+                                  platform::Colour key) {
+    const QRgb keyRgb = qRgb(platform::RedOf(key), platform::GreenOf(key), platform::BlueOf(key));
+    std::vector<QPixmap> icons;
     for (const std::string& name : names) {
         platform::Bitmap bitmap;
         bitmaps.LoadResBitmap(bitmap, name);
-        if (bitmap.Width() < kIconSize || icons.AddStrip(bitmap.Image().copy(0, 0, kIconSize, kIconSize), key) < 0)
-            icons.AddStrip(blank, key);
+        QImage icon(kIconSize, kIconSize, QImage::Format_ARGB32);
+        icon.fill(Qt::transparent);
+        for (int y = 0; y < std::min(kIconSize, bitmap.Height()); ++y)
+            for (int x = 0; x < std::min(kIconSize, bitmap.Width()); ++x) {
+                const QRgb pixel = bitmap.Image().pixel(x, y);
+                if ((pixel & 0xFFFFFF) != (keyRgb & 0xFFFFFF)) icon.setPixel(x, y, pixel | 0xFF000000);
+            }
+        icons.push_back(QPixmap::fromImage(icon));
     }
     return icons;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPixmap>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,7 +11,6 @@
 namespace platform {
 class Bitmap;
 class Image;
-class ImageList;
 class ResourceBitmaps;
 }  // namespace platform
 
@@ -18,7 +19,7 @@ namespace shell {
 // The card library's 16 x 16 icons of those names, in that order, with the pixels of the
 // key colour left out. A name the library lacks gives an empty icon, so the indexes still
 // follow the names.
-platform::ImageList LibraryIcons(const platform::ResourceBitmaps& bitmaps, const std::vector<std::string>& names,
+std::vector<QPixmap> LibraryIcons(const platform::ResourceBitmaps& bitmaps, const std::vector<std::string>& names,
                                  platform::Colour key);
 
 // The image shows the card library's bitmap of that name, or nothing when the library

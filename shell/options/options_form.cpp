@@ -14,7 +14,6 @@
 #include "platform/qt/bitmap.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/image_control.h"
-#include "platform/qt/image_list.h"
 #include "platform/qt/input_controls.h"
 #include "platform/qt/resource_bitmaps.h"
 #include "shell/dialogs/dialog_pictures.h"
