@@ -27,7 +27,8 @@ QImage MakeArrow(bool up) {
     QImage arrow(kArrowSize, kArrowSize, QImage::Format_ARGB32);
     arrow.fill(Qt::transparent);
     for (int row = 0; row < kArrowSize / 2; ++row) {
-        const int y = up ? kArrowSize / 4 + row : kArrowSize * 3 / 4 - 1 - row;
+        // Row 0 is the triangle's widest line: its foot pointing up, its top pointing down.
+        const int y = up ? kArrowSize * 3 / 4 - 1 - row : kArrowSize / 4 + row;
         for (int x = row; x < kArrowSize - row; ++x) arrow.setPixel(x, y, qRgb(0, 0, 0));
     }
     return arrow;
