@@ -34,6 +34,10 @@ LinkLabel::LinkLabel(QWidget* parent, std::string_view name, std::string_view ca
     : Label(parent, name, caption) {
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
     setCursor(Qt::PointingHandCursor);
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    setFont(underlined);
+    setStyleSheet(QStringLiteral("color: #000080;"));
 }
 
 void LinkLabel::Click() {

@@ -62,7 +62,8 @@ public:
     void SetText(std::string_view text) { setPlainText(ToQString(text)); }
 };
 
-// A label the player clicks, as a link is: a hand cursor, and onClick on a left click.
+// A label the player clicks, as a link is: underlined navy text, a hand cursor, and onClick
+// on a left click.
 class LinkLabel : public Label {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@
 #include "platform/qt/dialog_keys.h"
 #include "platform/qt/image_control.h"
 #include "platform/qt/input_controls.h"
+#include "shell/dialogs/dialog_layout.h"
 
 // The chooser's window as designed: its controls, their places and captions.
 namespace shell {
@@ -30,13 +31,7 @@ constexpr int kValueWidth = 110;
 
 void TfrmOpenGame::BuildControls() {
     using namespace platform;
-    SetCaption("Open a game");
-    SetClientSize(kClientWidth, kClientHeight);
-    SetBorderStyle(BorderStyle::kSingle);
-    SetPosition(FormPosition::kScreenCenter);
-    SetHelpContext(kHelpContext);
-    SetFontName("Tahoma");
-    SetFontPixelHeight(11);
+    DesignWindow(*this, {"Open a game", kClientWidth, kClientHeight, BorderStyle::kSingle, kHelpContext});
 
     auto* pnlSelect = new Panel(this, "Panel1");
     pnlSelect->setGeometry(4, 4, kLeftColumnWidth - 4, 22);

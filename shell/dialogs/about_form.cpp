@@ -57,13 +57,7 @@ TfrmAbout::TfrmAbout(const DialogContext& context, QWidget* owner) : C_TAdvanced
 
 void TfrmAbout::BuildControls() {
     using namespace platform;
-    SetCaption("About [Program]");
-    SetClientSize(kClientWidth, kClientHeight);
-    SetBorderStyle(BorderStyle::kDialog);
-    SetPosition(FormPosition::kScreenCenter);
-    SetHelpContext(kHelpContext);
-    SetFontName("Tahoma");
-    SetFontPixelHeight(11);
+    DesignWindow(*this, {"About [Program]", kClientWidth, kClientHeight, BorderStyle::kDialog, kHelpContext});
 
     auto* picture = new Image(this, "imgAbout");
     picture->setGeometry(kMargin, kMargin, 128, 128);
@@ -84,10 +78,6 @@ void TfrmAbout::BuildControls() {
         (new Label(this, captionName, caption))->setGeometry(kTextLeft, y, kCaptionWidth, kRowHeight);
         auto* label = new LinkLabel(this, name, address);
         label->setGeometry(kTextLeft + kCaptionWidth, y, textWidth - kCaptionWidth, kRowHeight);
-        QFont underlined = label->font();
-        underlined.setUnderline(true);
-        label->setFont(underlined);
-        label->setStyleSheet(QStringLiteral("color: #000080;"));
         y += kRowHeight;
         return label;
     };

@@ -45,13 +45,9 @@ TfrmMsgAdvice::TfrmMsgAdvice(const DialogContext& context, QWidget* owner) : C_T
 
 void TfrmMsgAdvice::BuildControls() {
     using namespace platform;
-    SetClientSize(kClientWidth, kClientHeight);
-    SetBorderStyle(BorderStyle::kDialog);
+    DesignWindow(*this, {"", kClientWidth, kClientHeight});
     // No border icons: the box closes by its button only.
     setWindowFlags((windowFlags() & ~Qt::WindowCloseButtonHint) | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    SetPosition(FormPosition::kScreenCenter);
-    SetFontName("Tahoma");
-    SetFontPixelHeight(11);
 
     Notebook1 = new PageBook(this, "Notebook1");
     Notebook1->setGeometry(kMargin, kMargin, kPictureSize, kPictureSize);

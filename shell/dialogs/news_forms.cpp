@@ -31,16 +31,6 @@ constexpr std::string_view kInvitation =
     "Quendrix Newsletter.";
 constexpr std::string_view kTooShort = "Please enter at least 3 characters.";
 
-void SetUpWindow(platform::Form& form, int width, int height, int helpContext) {
-    form.SetCaption("Newsletter");
-    form.SetClientSize(width, height);
-    form.SetBorderStyle(platform::BorderStyle::kDialog);
-    form.SetPosition(platform::FormPosition::kScreenCenter);
-    form.SetHelpContext(helpContext);
-    form.SetFontName("Tahoma");
-    form.SetFontPixelHeight(11);
-}
-
 // Two buttons at the bottom right; returns their top.
 int PlaceButtons(QWidget& window, platform::Button& ok, platform::Button& cancel, int top) {
     cancel.setGeometry(window.width() - kMargin - kButtonWidth, top, kButtonWidth, kButtonHeight);
@@ -66,7 +56,7 @@ TfrmNews::TfrmNews(const DialogContext& context, QWidget* owner) : C_TAdvancedFo
 
 void TfrmNews::BuildControls() {
     using namespace platform;
-    SetUpWindow(*this, 349, 123, kHelpContext);
+    DesignWindow(*this, {"Newsletter", 349, 123, BorderStyle::kDialog, kHelpContext});
     imgNewsletter = new Image(this, "imgNewsletter");
     imgNewsletter->setGeometry(kMargin, kMargin, kPictureSize, kPictureSize);
     ShowLibraryPicture(m_context.bitmaps, *imgNewsletter, kPicture);
@@ -105,7 +95,7 @@ TfrmNews2::TfrmNews2(const DialogContext& context, QWidget* owner) : C_TAdvanced
 
 void TfrmNews2::BuildControls() {
     using namespace platform;
-    SetUpWindow(*this, 439, 158, kHelpContext);
+    DesignWindow(*this, {"Newsletter", 439, 158, BorderStyle::kDialog, kHelpContext});
     imgNewsletter = new Image(this, "imgNewsletter");
     imgNewsletter->setGeometry(kMargin, kMargin, kPictureSize, kPictureSize);
     const int textWidth = width() - kTextLeft - kMargin;
@@ -128,10 +118,6 @@ void TfrmNews2::BuildControls() {
         *new Label(this, "Label4", "You can also sign up for Quendrix NewsLetter linking at this Web page: "),
         kTextLeft, y, textWidth);
     lblWWW = new LinkLabel(this, "lblWWW", kNewsletterWebPage);
-    QFont underlined = lblWWW->font();
-    underlined.setUnderline(true);
-    lblWWW->setFont(underlined);
-    lblWWW->setStyleSheet(QStringLiteral("color: #000080;"));
     y = PlaceWrapped(*lblWWW, kTextLeft, y, textWidth) + 8;
     const int buttonTop = std::max(y, kMargin + kPictureSize + 8);
     GrowToHeight(*this, buttonTop + kButtonHeight + kMargin);

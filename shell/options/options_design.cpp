@@ -4,6 +4,7 @@
 #include "platform/qt/dialog_keys.h"
 #include "platform/qt/image_control.h"
 #include "platform/qt/input_controls.h"
+#include "shell/dialogs/dialog_layout.h"
 
 // The options dialog's window as designed.
 namespace shell {
@@ -32,13 +33,7 @@ platform::CheckBox* Check(QWidget* parent, std::string_view name, std::string_vi
 
 void TfrmCustomize_Freeware::BuildControls() {
     using namespace platform;
-    SetCaption("Customize");
-    SetClientSize(kClientWidth, kClientHeight);
-    SetBorderStyle(BorderStyle::kDialog);
-    SetPosition(FormPosition::kScreenCenter);
-    SetHelpContext(kHelpContext);
-    SetFontName("Tahoma");
-    SetFontPixelHeight(11);
+    DesignWindow(*this, {"Customize", kClientWidth, kClientHeight, BorderStyle::kDialog, kHelpContext});
 
     TabbedNotebook1 = new Notebook(this, "TabbedNotebook1");
     TabbedNotebook1->setGeometry(6, 6, kClientWidth - 12, 256);
