@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <charconv>
 
+#include "engine/base/text_utils.h"
 #include "engine/model/game_categories.h"
 #include "engine/model/game_list.h"
-#include "engine/base/text_utils.h"
 #include "platform/core/resource_names.h"
 
 namespace shell {

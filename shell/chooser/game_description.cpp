@@ -1,7 +1,7 @@
 #include "shell/chooser/game_description.h"
 
-#include "engine/model/game_words.h"
 #include "engine/base/rounding.h"
+#include "engine/model/game_words.h"
 #include "shell/chooser/chooser_words.h"
 
 namespace shell {

@@ -1,17 +1,17 @@
 #include "shell/chooser/open_game_form.h"
 
 #include <algorithm>
-#include <charconv>
 
-#include "engine/state/game.h"
-#include "engine/session/game_commands.h"
-#include "engine/files/game_definitions.h"
+#include "engine/base/decimal_text.h"
 #include "engine/base/gradient.h"
-#include "engine/files/preference_file.h"
-#include "engine/files/preference_keys.h"
-#include "engine/session/rules_help.h"
 #include "engine/base/system_utils.h"
 #include "engine/base/text_utils.h"
+#include "engine/files/game_definitions.h"
+#include "engine/files/preference_file.h"
+#include "engine/files/preference_keys.h"
+#include "engine/session/game_commands.h"
+#include "engine/session/rules_help.h"
+#include "engine/state/game.h"
 #include "platform/core/resource_names.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/controls.h"
@@ -42,10 +42,7 @@ constexpr int kLowColourLimit = 256;
 constexpr int kPreviewDigits = 4;
 
 int FieldNumber(const engine::SettingsBlock& settings, engine::fields::Field field) {
-    const std::string text = settings.GetField(field.position, field.width);
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc{} ? value : 0;
+    return engine::ReadDecimal(settings.GetField(field.position, field.width)).value_or(0);
 }
 
 void SetGauge(const platform::ResourceBitmaps& bitmaps, platform::Image& gauge, std::string_view name) {

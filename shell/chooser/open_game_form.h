@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "platform/qt/bitmap.h"
-#include "shell/advanced_form.h"
 #include "platform/qt/tree_view.h"
+#include "shell/advanced_form.h"
 #include "shell/dialogs/dialog_host.h"
 
 namespace platform {

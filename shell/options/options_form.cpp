@@ -3,12 +3,12 @@
 #include <charconv>
 #include <vector>
 
-#include "engine/state/game.h"
-#include "engine/ports/help_viewer.h"
+#include "engine/base/text_utils.h"
 #include "engine/files/preference_file.h"
 #include "engine/files/preference_keys.h"
+#include "engine/ports/help_viewer.h"
 #include "engine/session/status_panels.h"
-#include "engine/base/text_utils.h"
+#include "engine/state/game.h"
 #include "platform/core/resource_names.h"
 #include "platform/qt/application.h"
 #include "platform/qt/bitmap.h"
@@ -39,6 +39,7 @@ constexpr int kPictureIcon = 4;
 
 std::string_view YesNo(bool on) { return on ? kYes : kNo; }
 
+// Colour fields may hold ten digits (system colours read negative).
 int Number(std::string_view text) {
     int value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "platform/core/canvas.h"
-#include "shell/advanced_form.h"
 #include "platform/qt/tree_view.h"
+#include "shell/advanced_form.h"
 #include "shell/dialogs/dialog_host.h"
 #include "shell/options/options_choices.h"
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "engine/files/game_definitions.h"
-#include "engine/model/game_words.h"
 #include "engine/files/preference_file.h"
+#include "engine/model/game_words.h"
 
 namespace shell_test {
 

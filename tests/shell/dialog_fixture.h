@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/state/game.h"
 #include "engine/files/games_file_writer.h"
 #include "engine/ports/help_viewer.h"
+#include "engine/state/game.h"
 #include "platform/qt/application.h"
 #include "platform/qt/resource_bitmaps.h"
 #include "shell/dialogs/dialog_host.h"

@@ -2,8 +2,8 @@
 
 #include <QColor>
 
-#include "engine/model/preference_fields.h"
 #include "engine/files/preference_keys.h"
+#include "engine/model/preference_fields.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/image_control.h"
 #include "platform/qt/input_controls.h"

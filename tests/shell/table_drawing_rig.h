@@ -3,11 +3,11 @@
 #include "engine/state/game.h"
 #include "platform/qt/resource_bitmaps.h"
 #include "table/draw/draw_context.h"
-#include "table/layout/table_layout.h"
-#include "table/layout/table_window.h"
 #include "table/draw/table_buffer.h"
 #include "table/draw/table_images.h"
 #include "table/draw/table_surface.h"
+#include "table/layout/table_layout.h"
+#include "table/layout/table_window.h"
 
 namespace shell_test {
 
