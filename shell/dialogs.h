@@ -4,8 +4,13 @@
 #include <optional>
 #include <string>
 
+namespace engine {
+class Game;
+}
+
 namespace shell {
 
+class TableParts;
 class TfrmMain;
 
 // What the game chooser hands back when it closes with OK.
@@ -29,6 +34,9 @@ public:
 class IDialogs {
 public:
     virtual ~IDialogs() = default;
+    // The game state and the table exist (start-up step 3): the dialogs stand on them
+    // from now on, the advice box of the start-up loader included.
+    virtual void Attach(engine::Game& /*game*/, TableParts& /*table*/) {}
     // TfrmOpenGame, made through the application's create-form operation (start-up step 10).
     virtual std::unique_ptr<IGameChooser> CreateGameChooser(TfrmMain& main) = 0;
     // OpenOptionsDialog: TfrmCustomize_Freeware.

@@ -4,12 +4,15 @@
 
 #include <filesystem>
 
+#include "shell/dialogs/player_dialogs.h"
 #include "shell/program.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvanet Solitaire"));
+    shell::PlayerDialogs dialogs;
     shell::ProgramOptions options;
+    options.dialogs = &dialogs;
     options.programFolder = std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
     shell::Program program(std::move(options));
     return program.Run();

@@ -18,6 +18,7 @@
 #include "engine/state/game.h"
 #include "engine/undo/undo_move_group.h"
 #include "platform/qt/controls.h"
+#include "shell/current_game.h"
 #include "shell/main_form.h"
 #include "shell/table_parts.h"
 
@@ -141,9 +142,7 @@ bool TfrmMain::StartChosenGame(int gameId, const std::string& gameName, const st
 
 void TfrmMain::SaveCurrentGame(engine::PreferenceFile& file, int gameId, const std::string& gameName,
                                int treePosition) {
-    file.WriteInteger(engine::kSectionPreference, "Game", gameId);
-    file.WriteString(engine::kSectionPreference, "Game_Name", gameName);
-    file.WriteInteger(engine::kSectionPreference, "Game_TreeNum", treePosition);
+    shell::SaveCurrentGame(file, gameId, gameName, treePosition);
 }
 
 void TfrmMain::mnuEsciClick() { close(); }

@@ -151,6 +151,7 @@ int Program::Run() {
 
     p.game = engine::CreateGlobals(p.services);
     p.table.Attach(*p.game);
+    p.dialogs.Attach(*p.game, p.table);
     ProcessFontFallback().SetFontTest([&p](std::string_view family) { return p.game->media.FontExists(family); });
     p.Step(StartupStep::kGlobals);
 

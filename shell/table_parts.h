@@ -101,6 +101,8 @@ public:
     bool IsAttached() const { return m_parts != nullptr; }
 
     TableWindowProxy& Window() { return m_window; }
+    // The card library's bitmaps, for the dialogs' pictures.
+    const platform::ResourceBitmaps& Bitmaps() const { return m_bitmaps; }
     table::ImageSurface& Surface() { return m_surface; }
     table::TableBuffers& Buffers() { return m_buffers; }
     // None before Attach and after FreeTableGlobals.

@@ -64,7 +64,7 @@ int ProgramTest::Start() {
     options.messages = &messages;
     options.process = &process;
     options.sound = &sound;
-    options.dialogs = &dialogs;
+    options.dialogs = useDialogs != nullptr ? useDialogs : &dialogs;
     options.runLoop = false;
     options.onStep = [this](shell::StartupStep step) {
         steps.push_back(step);

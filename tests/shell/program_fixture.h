@@ -71,6 +71,8 @@ protected:
     test_support::RecordingProcess process;
     test_support::RecordingSoundPlayer sound;
     ScriptedDialogs dialogs;
+    // The dialogs the program gets in place of the scripted ones, when set.
+    shell::IDialogs* useDialogs = nullptr;
     std::vector<shell::StartupStep> steps;
     std::function<void(shell::StartupStep)> onStep;
     std::unique_ptr<shell::Program> program;
