@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/base/text_utils.h"
 #include "engine/model/preference_fields.h"
 #include "engine/model/registers.h"
 #include "platform/qt/controls.h"
@@ -47,7 +48,9 @@ TEST_F(PlayerDialogsTest, EachGameChosenInTheChooserStartsInTheMainWindow) {
             chooser.Control<platform::Button>("btnOK")->click();
         });
         Main().RunCommand("mnuOpen");
-        EXPECT_EQ(Field(engine::fields::kGame.position, engine::fields::kGame.width), std::to_string(id)) << name;
+        EXPECT_EQ(Field(engine::fields::kGame.position, engine::fields::kGame.width),
+                  engine::IntToZeroPad(id, engine::fields::kGame.width))
+            << name;
         EXPECT_EQ(Field(engine::fields::kGameName.position, engine::fields::kGameName.width), name);
         EXPECT_TRUE(Flag(engine::flag::kGameInProgress)) << name;
         EXPECT_NE(Main().Caption().find(name), std::string::npos) << name;
