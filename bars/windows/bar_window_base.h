@@ -1,0 +1,158 @@
+#pragma once
+
+#include "bars/controls/bar_window.h"
+#include "bars/core/bar_types.h"
+#include "platform/core/canvas.h"
+#include "platform/core/window_handle.h"
+#include "platform/qt/canvas.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+#include <string>
+
+namespace bars {
+
+// The window shared by toolbars and menus: it owns the item controls of its links, keeps
+// one selected control, hot-tracks under the mouse, turns presses and releases into item
+// clicks, walks the links with the keyboard and keeps the chain of open bar windows with
+// one active window. It never takes the focus: keys come through the framework's hooks.
+// Derived windows draw into the window's surface (frame and client area) and lay out.
+class TCustomcbBarControl : public QWidget, public IBarWindow {
+public:
+    explicit TCustomcbBarControl(TcbBarManager& manager, QWidget* parent = nullptr);
+    ~TCustomcbBarControl() override;
+
+    TcbBarManager& Manager() const { return m_manager; }
+    bool ManagerAlive() const { return !m_managerAlive.isNull(); }
+    TcbBarItemLinks* ItemLinks() const { return m_itemLinks; }
+    void SetItemLinks(TcbBarItemLinks* links) { m_itemLinks = links; }
+    platform::WindowHandle Handle() const;
+
+    // The active bar window: the head of the chain of open bar windows.
+    static TCustomcbBarControl* ActiveBarControl();
+    static bool IsLive(const TCustomcbBarControl* window);
+
+    // IBarWindow.
+    bool IsMenu() const override { return false; }
+    TcbBarDockingStyle DockingStyle() const override { return m_dockingStyle; }
+    bool IsBuilding() const override { return m_building; }
+    bool IsDestroying() const override { return m_destroying; }
+    bool IsActive() const override { return m_active; }
+    platform::Rect ClientRect() const override;
+    void Rebuild() override {}
+    void Relayout() override;
+    void RepaintControl(TcbBarItemControl& control) override;
+    void PostRebuild() override;
+    TcbBarItemControl* SelectedControl() const override { return m_selected; }
+    void ClearSelection() override { m_selected = nullptr; }
+
+    // The text metrics: item height from "0" in the window's font and in the manager's bar
+    // font (both + 6), three quarters of the first, and twice the width of "0" less 1.
+    int ItemHeight() const { return m_itemHeight; }
+    int ManagerItemHeight() const { return m_managerItemHeight; }
+    int TextHeightThreeQuarters() const { return m_threeQuarters; }
+    int DoubleZeroWidth() const { return m_doubleZeroWidth; }
+    virtual void CalcMetrics();
+    virtual platform::CanvasFont FontHandle() const;
+    virtual void UpdateFont();
+
+    virtual void CreateControls();
+    void DestroyControls();
+    virtual bool CanCustomizeHere() const;
+    bool IsCustomizing() const;
+    virtual platform::Rect GetItemRect(const TcbBarItemControl* control) const;
+    bool IsParentOf(const TCustomcbBarControl* window) const;
+    TcbBarItemControl* ItemAtPos(platform::Point client) const;
+    virtual bool IsSamePos(platform::Point screen) const;
+    void RepaintSelection(TcbBarItemControl* old);
+    virtual void SetDockingStyle(TcbBarDockingStyle side);
+    virtual void SetActive(bool active);
+    virtual void SelectControl(TcbBarItemControl* control);
+    virtual void SetMarkState(int state) { m_markState = state; }
+    int MarkState() const { return m_markState; }
+    void HotTrack(TcbBarItemControl* control);
+    virtual void SetSelected(TcbBarItemControl* control);
+    virtual void CloseAll();
+    const std::string& HintText() const { return m_hintText; }
+
+    TCustomcbBarControl* ParentBarWindow() const { return m_parentBarWindow; }
+    void SetParentBarWindow(TCustomcbBarControl* window) { m_parentBarWindow = window; }
+    TcbBarItemControl* PressedControl() const { return m_pressedControl; }
+    bool PressedIn() const { return m_pressedIn; }
+    void SetIgnoreNextRelease() { m_ignoreNextRelease = true; }
+    // The client point of the last left-button press.
+    platform::Point LastPress() const { return m_pressPoint; }
+    platform::Point ClientToScreenPoint(platform::Point client) const;
+
+    // The message handlers, by what they handle; points in client coordinates.
+    virtual void LButtonDown(platform::Point client);
+    virtual void LButtonUp(platform::Point client);
+    virtual void MouseMove(platform::Point client);
+    virtual void MouseLeave();
+    // Answers whether the key was taken.
+    virtual bool KeyDown(int key);
+    // The whole window, frame included, in its surface: what the screen shows.
+    const QImage& Surface() const { return m_surface; }
+    // Draws the window again into its surface.
+    void Repaint();
+
+protected:
+    // The frame's insets and its drawing; none in the base.
+    virtual platform::Rect ClientArea() const;
+    virtual void PaintFrame(platform::Canvas&) {}
+    virtual void PaintClient(platform::Canvas& canvas);
+    virtual void CalcLayout() {}
+    // The control is drawn clipped to its rectangle.
+    virtual void PrepareItemPaint(platform::Canvas& canvas, TcbBarItemControl& control);
+    virtual int DrawPlace() const { return 0; }
+    bool InClient(platform::Point client) const;
+    // Mouse and key events of Qt, turned into the handlers above.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Points of the window (frame included) and of the client area.
+    platform::Point WindowToClient(platform::Point window) const;
+    virtual void WindowPress(platform::Point window, bool doubleClick);
+    virtual void WindowRelease(platform::Point window);
+    virtual void WindowMove(platform::Point window);
+
+    bool m_destroying = false;
+    bool m_building = false;
+    TcbBarDockingStyle m_dockingStyle = dsNone;
+    TcbBarItemControl* m_pressedControl = nullptr;
+    bool m_pressedIn = false;
+    bool m_ignoreNextRelease = false;
+    bool m_active = false;
+    int m_markState = 0;
+    TcbBarItemControl* m_selected = nullptr;
+    platform::Point m_lastCursor{-1, -1};
+    platform::Point m_pressPoint;
+    QImage m_surface;
+
+private:
+    bool Selectable(const TcbBarItemControl* control) const;
+    void ForgetManagerSelection();
+    void KeyWalk(TcbBarItemLink* link);
+    bool AcceleratorKey(int key);
+
+    TcbBarManager& m_manager;
+    // A window freed later than its manager must not reach back into it.
+    QPointer<QObject> m_managerAlive;
+    TcbBarItemLinks* m_itemLinks = nullptr;
+    TCustomcbBarControl* m_parentBarWindow = nullptr;
+    TCustomcbBarControl* m_previousActive = nullptr;
+    int m_itemHeight = 0;
+    int m_managerItemHeight = 0;
+    int m_threeQuarters = 0;
+    int m_doubleZeroWidth = 0;
+    std::string m_hintText;
+    bool m_tabbed = false;
+};
+
+}  // namespace bars

@@ -1,0 +1,74 @@
+#include "bars/items/bar_button.h"
+#include "bars/links/item_link.h"
+#include "bars/links/item_links.h"
+#include "bars/manager/bar_manager.h"
+#include "bars/toolbars/bar.h"
+#include "bars/windows/dock_control.h"
+#include "bars/windows/toolbar_window.h"
+#include "bars/windows/toolbar_windows.h"
+#include "platform/core/system_colours.h"
+#include "platform/qt/canvas.h"
+#include "tools/bars_gallery/bars_gallery.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <gtest/gtest.h>
+
+namespace bars::testing {
+namespace {
+
+class GalleryTest : public ::testing::Test {
+public:
+    GalleryTest() { gallery->Show(); }
+    ~GalleryTest() override {
+        gallery.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        RemoveToolbarWindows();
+    }
+    static TcbBarControl& WindowOf(const TcbBar& bar) { return *dynamic_cast<TcbBarControl*>(bar.ItemLinks().Window()); }
+    platform::Colour ScreenPixel(int x, int y) {
+        QImage picture = gallery->Picture();
+        return platform::Canvas(picture).Pixel(x, y);
+    }
+
+    std::unique_ptr<gallery::BarsGallery> gallery = std::make_unique<gallery::BarsGallery>();
+};
+
+TEST_F(GalleryTest, LaysOutTheMenuBarTwoToolbarsOnOneRowAndAFloatingBar) {
+    const DockRows& top = DockAreasOf(gallery->Manager()).Area(dsTop)->Rows();
+    ASSERT_EQ(top.RowCount(), 2);
+    EXPECT_EQ(top.RowIndex(WindowOf(gallery->MainMenu())), 0);
+    EXPECT_EQ(top.RowIndex(WindowOf(gallery->Standard())), 1);
+    EXPECT_EQ(top.RowIndex(WindowOf(gallery->Formatting())), 1);
+    EXPECT_EQ(WindowOf(gallery->MainMenu()).width(), gallery->Form().width());
+    EXPECT_TRUE(WindowOf(gallery->Floating()).isWindow());
+    EXPECT_EQ(gallery->Floating().DockingStyle(), dsNone);
+}
+
+TEST_F(GalleryTest, PictureShowsTheDockedGripAndTheFloatingCaption) {
+    const QPoint form = gallery->Form().geometry().topLeft();
+    // The enhanced grip of the menu bar: its highlight, 3 pixels in.
+    EXPECT_EQ(ScreenPixel(form.x() + 3, form.y() + 10), platform::SystemColour(platform::COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(ScreenPixel(form.x() + 4, form.y() + 10), platform::SystemColour(platform::COLOR_BTNFACE));
+    EXPECT_EQ(ScreenPixel(form.x() + 5, form.y() + 10), platform::SystemColour(platform::COLOR_BTNSHADOW));
+    const TcbBarControl& floating = WindowOf(gallery->Floating());
+    EXPECT_EQ(ScreenPixel(floating.x() + 20, floating.y() + 6), platform::SystemColour(platform::COLOR_ACTIVECAPTION));
+    EXPECT_EQ(ScreenPixel(799, 599), platform::Rgb(0, 128, 128));  // the desktop
+}
+
+TEST_F(GalleryTest, GroupedButtonsAndClicksGoThroughTheWindows) {
+    TcbBar& alignment = gallery->Formatting();
+    TcbBarControl& window = WindowOf(alignment);
+    const platform::Rect centre = alignment.ItemLinks().Items(1)->ItemRect();
+    const platform::Point at{(centre.left + centre.right) / 2, (centre.top + centre.bottom) / 2};
+    window.MouseMove(at);
+    window.LButtonDown(at);
+    window.LButtonUp(at);
+    EXPECT_TRUE(gallery->Button("btnCentre").Down());
+    EXPECT_FALSE(gallery->Button("btnLeft").Down());
+    EXPECT_EQ(gallery->Clicks(), (std::vector<std::string>{"btnCentre"}));
+}
+
+}  // namespace
+}  // namespace bars::testing

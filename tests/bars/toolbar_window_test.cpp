@@ -1,0 +1,239 @@
+#include "tests/bars/windows_fixture.h"
+
+#include "platform/core/system_colours.h"
+#include "platform/core/virtual_keys.h"
+#include "platform/qt/canvas.h"
+#include "bars/registry/item_class_registry.h"
+
+namespace bars::testing {
+namespace {
+
+using platform::Rect;
+
+TEST_F(WindowsTest, DockedBarSitsInItsAreaWithGripAndBorders) {
+    manager->SetStyle(bmsStandard);
+    TcbBar& bar = ShowBar("Tools", dsTop, 3);
+    TcbBarControl& window = WindowOf(bar);
+    EXPECT_EQ(window.parentWidget(), DockAreasOf(*manager).Area(dsTop));
+    // Three 23 x 22 buttons, the grip (9) and the 2-pixel borders around them.
+    EXPECT_EQ(window.Bounds(), (Rect{0, 0, 3 * 23 + 9 + 4, 22 + 4}));
+    EXPECT_EQ(DockAreasOf(*manager).Area(dsTop)->AreaSize(), 26);
+    EXPECT_EQ(bar.ItemLinks().Items(1)->ItemRect(), (Rect{23, 0, 46, 22}));
+    EXPECT_FALSE(window.HasEndMark());
+}
+
+TEST_F(WindowsTest, HidingAndShowingBringsABarBackToItsRowAndPlace) {
+    TcbBar& first = ShowBar("First", dsTop, 2, 0);
+    TcbBar& second = ShowBar("Second", dsTop, 2, 1);
+    WindowOf(second).SetBounds(WindowOf(second).Bounds());  // as laid out
+    const Rect before = WindowOf(second).Bounds();
+    second.SetVisible(false);
+    FlushDeletes();
+    EXPECT_EQ(second.Row(), 1);
+    EXPECT_EQ(DockAreasOf(*manager).Area(dsTop)->Rows().RowCount(), 1);
+    second.SetVisible(true);
+    EXPECT_EQ(DockAreasOf(*manager).Area(dsTop)->Rows().RowIndex(WindowOf(second)), 1);
+    EXPECT_EQ(WindowOf(second).Bounds(), before);
+    EXPECT_EQ(DockAreasOf(*manager).Area(dsTop)->Rows().RowIndex(WindowOf(first)), 0);
+}
+
+TEST_F(WindowsTest, ClickOnACheckButtonTogglesDownBeforeOnClick) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 2);
+    TcbBarButton& button = ButtonOf(bar, 1);
+    button.SetButtonStyle(bsChecked);
+    std::vector<bool> seen;
+    button.OnClick = [&](platform::Component*) { seen.push_back(button.Down()); };
+    Click(bar, 1);
+    Click(bar, 1);
+    EXPECT_EQ(seen, (std::vector<bool>{true, false}));
+}
+
+TEST_F(WindowsTest, DisabledButtonsAndReleasesElsewhereDoNotClick) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 3);
+    int clicks = 0;
+    for (int i = 0; i < 3; ++i) ButtonOf(bar, i).OnClick = [&](platform::Component*) { ++clicks; };
+    TcbBarControl& window = WindowOf(bar);
+    window.MouseMove(CentreOf(bar, 0));
+    ASSERT_EQ(window.SelectedControl(), bar.ItemLinks().Items(0)->Control());
+    ButtonOf(bar, 2).SetEnabled(false);
+    window.LButtonDown(CentreOf(bar, 2));
+    window.LButtonUp(CentreOf(bar, 2));
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(window.SelectedControl(), bar.ItemLinks().Items(0)->Control());
+    // Pressed on the first, released outside the client area: no click.
+    window.LButtonDown(CentreOf(bar, 0));
+    EXPECT_EQ(window.PressedControl(), bar.ItemLinks().Items(0)->Control());
+    window.LButtonUp({-5, 200});
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(window.PressedControl(), nullptr);
+    Click(bar, 1);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(WindowsTest, AClickThatHidesItsOwnBarTouchesNothingAfterwards) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 2);
+    ButtonOf(bar, 0).OnClick = [&](platform::Component*) { bar.SetVisible(false); };
+    Click(bar, 0);
+    EXPECT_EQ(bar.ItemLinks().Window(), nullptr);
+    FlushDeletes();
+    EXPECT_FALSE(bar.Visible());
+}
+
+TEST_F(WindowsTest, KeyboardModeWalksAndSharedAcceleratorsSelectInTurn) {
+    TcbBar& bar = ShowBar("Menu", dsTop, 3);
+    ButtonOf(bar, 0).SetCaption("&Game");
+    ButtonOf(bar, 1).SetCaption("&Options");
+    ButtonOf(bar, 2).SetCaption("&Guide");
+    for (int i = 0; i < 3; ++i) ButtonOf(bar, i).SetPaintStyle(psCaption);
+    int clicks = 0;
+    for (int i = 0; i < 3; ++i) ButtonOf(bar, i).OnClick = [&](platform::Component*) { ++clicks; };
+    TcbBarControl& window = WindowOf(bar);
+    window.BeginKeyboardMode();
+    EXPECT_EQ(manager->KeyboardBar(), &window);
+    EXPECT_EQ(window.SelectedControl(), bar.ItemLinks().Items(0)->Control());
+    EXPECT_TRUE(window.KeyDown(platform::VK_RIGHT));
+    EXPECT_EQ(window.SelectedControl(), bar.ItemLinks().Items(1)->Control());
+    EXPECT_TRUE(window.KeyDown(platform::VK_END));
+    EXPECT_EQ(window.SelectedControl(), bar.ItemLinks().Items(2)->Control());
+    EXPECT_TRUE(window.KeyDown('G'));  // the first "G" after the selection wraps to Game
+    EXPECT_EQ(window.SelectedControl(), bar.ItemLinks().Items(0)->Control());
+    EXPECT_TRUE(window.KeyDown('G'));
+    EXPECT_EQ(window.SelectedControl(), bar.ItemLinks().Items(2)->Control());
+    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(window.KeyDown(platform::VK_ESCAPE));
+    EXPECT_EQ(manager->KeyboardBar(), nullptr);
+    EXPECT_EQ(window.SelectedControl(), nullptr);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+}
+
+TEST_F(WindowsTest, AUniqueAcceleratorClicksInKeyboardMode) {
+    TcbBar& bar = ShowBar("Menu", dsTop, 2);
+    ButtonOf(bar, 1).SetCaption("&Options");
+    ButtonOf(bar, 1).SetPaintStyle(psCaption);
+    int clicks = 0;
+    ButtonOf(bar, 1).OnClick = [&](platform::Component*) { ++clicks; };
+    WindowOf(bar).BeginKeyboardMode();
+    EXPECT_TRUE(WindowOf(bar).KeyDown('O'));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(manager->KeyboardBar(), nullptr);
+}
+
+TEST_F(WindowsTest, ADisabledSelectedButtonLosesTheSelection) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 2);
+    TcbBarControl& window = WindowOf(bar);
+    window.MouseMove(CentreOf(bar, 1));
+    ASSERT_EQ(window.SelectedControl(), bar.ItemLinks().Items(1)->Control());
+    ButtonOf(bar, 1).SetEnabled(false);
+    EXPECT_EQ(window.SelectedControl(), nullptr);
+}
+
+TEST_F(WindowsTest, FloatingBarWrapsItsLinksAndDrawsItsCaption) {
+    TcbBar& bar = MakeBar("Floating", dsNone, 5);
+    bar.ItemLinks().Items(3)->SetBeginGroup(true);
+    bar.SetFloatLeft(100);
+    bar.SetFloatTop(120);
+    bar.SetFloatClientWidth(70);
+    bar.SetVisible(true);
+    TcbBarControl& window = WindowOf(bar);
+    EXPECT_TRUE(window.isWindow());
+    EXPECT_EQ(bar.ItemLinks().Items(3)->ItemRect().top, 22 + 6);
+    EXPECT_EQ(window.ClientRect(), (Rect{0, 0, 69, 50}));
+    EXPECT_EQ(window.x(), 100);
+    // The caption strip in the active-caption colour, the close button at its right.
+    QImage surface = window.Surface();
+    platform::Canvas canvas(surface);
+    const platform::Rect close = window.CloseButtonRect();
+    EXPECT_EQ(canvas.Pixel(close.left - 4, close.top + 1), platform::SystemColour(platform::COLOR_ACTIVECAPTION));
+    EXPECT_EQ(canvas.Pixel(close.left, close.top), platform::SystemColour(platform::COLOR_3DLIGHT));
+}
+
+}  // namespace
+}  // namespace bars::testing
+
+namespace bars::testing {
+namespace {
+
+// A menu-bar title: as high as the bar's text row, as the sub-item entries of a menu bar are.
+class MenuTitle : public TcbBarButton {
+public:
+    static constexpr const char* kClassName = "MenuTitle";
+    using TcbBarButton::TcbBarButton;
+};
+
+class MenuTitleControl : public TcbBarItemControl {
+public:
+    using TcbBarItemControl::TcbBarItemControl;
+    int GetWidth() const override { return 40; }
+    int GetHeight() const override {
+        auto* window = dynamic_cast<TCustomcbBarControl*>(BarWindow());
+        return window ? window->ItemHeight() : 0;
+    }
+};
+
+TEST_F(WindowsTest, AOneRowMenuBarMakesTheTopArea23PixelsWithTheDefaultFont) {
+    static const bool registered = [] {
+        BarItemClasses().RegisterBarItemClass<MenuTitle>(
+            [](TcbBarItemLink& link) { return std::make_unique<MenuTitleControl>(link); }, false);
+        return true;
+    }();
+    (void)registered;
+    manager->SetStyle(bmsStandard);
+    TcbBar& bar = NewBar("Main Menu");
+    bar.SetIsMainMenu(true);
+    bar.SetDockingStyle(dsTop);
+    for (const char* name : {"mnuGame", "mnuOptions", "mnuHelp"}) Link(bar.ItemLinks(), NewItem<MenuTitle>(name));
+    bar.SetVisible(true);
+    TcbBarControl& window = WindowOf(bar);
+    EXPECT_EQ(window.ItemHeight(), 19);
+    EXPECT_EQ(DockAreasOf(*manager).Area(dsTop)->AreaSize(), 19 + 4);
+    EXPECT_EQ(manager->Bars().DockControlSize(dsTop), 23);
+    // The whole row is the bar's; the titles follow each other from the left without gaps.
+    EXPECT_EQ(window.width(), form->width());
+    EXPECT_FALSE(window.HasEndMark());
+    EXPECT_EQ(bar.ItemLinks().Items(1)->ItemRect(), (Rect{40, 0, 80, 19}));
+}
+
+TEST_F(WindowsTest, ARightClickOnADockAreaOpensTheToolbarsPopupOutsideCustomizing) {
+    std::vector<platform::Point> opened;
+    SetToolbarsPopupHandler([&](TcbBarManager&, platform::Point at) { opened.push_back(at); });
+    TcbDockControl& area = *DockAreasOf(*manager).Area(dsTop);
+    area.RightClick({30, 5});
+    manager->SetCustomizing(true);
+    area.RightClick({40, 5});
+    manager->SetCustomizing(false);
+    SetToolbarsPopupHandler(nullptr);
+    EXPECT_EQ(opened, (std::vector<platform::Point>{{30, 5}}));
+}
+
+TEST_F(WindowsTest, DoubleClickOnTheGripFloatsADockedBarAndDocksItAgain) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 3);
+    WindowOf(bar).ToggleDocking();
+    FlushDeletes();
+    EXPECT_EQ(bar.DockingStyle(), dsNone);
+    EXPECT_TRUE(WindowOf(bar).isWindow());
+    WindowOf(bar).ToggleDocking();
+    FlushDeletes();
+    EXPECT_EQ(bar.DockingStyle(), dsTop);
+    // Floating refused: nothing changes.
+    manager->SetNotDocking({dsNone});
+    WindowOf(bar).ToggleDocking();
+    EXPECT_EQ(bar.DockingStyle(), dsTop);
+}
+
+TEST_F(WindowsTest, ButtonsWithoutUnclickAfterDoingStayReleasedDuringOnClick) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 2);
+    std::vector<bool> pushed;
+    for (int i = 0; i < 2; ++i) {
+        ButtonOf(bar, i).SetUnclickAfterDoing(i == 0);
+        ButtonOf(bar, i).OnClick = [&, i](platform::Component*) {
+            pushed.push_back(bar.ItemLinks().Items(i)->Control()->ClickHold());
+        };
+    }
+    Click(bar, 0);
+    Click(bar, 1);
+    EXPECT_EQ(pushed, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(bar.ItemLinks().Items(0)->Control()->ClickHold());
+}
+
+}  // namespace
+}  // namespace bars::testing
