@@ -238,8 +238,8 @@ void TcbBarButtonControl::DrawGlyphCell(platform::Canvas& canvas, const platform
         const int shift = (down ? 1 : 0) + (pushed ? 1 : 0);
         const int left = cell.left + (cell.Width() - w) / 2 + shift;
         const int top = cell.top + (cell.Height() - h) / 2 + shift;
-        platform::FillBrush brush{background == CellBackground::Dither ? Face() : Face(),
-                                  background == CellBackground::Dither ? platform::DitherPattern() : QImage()};
+        const platform::FillBrush brush{Face(),
+                                        background == CellBackground::Dither ? platform::DitherPattern() : QImage()};
         DrawGlyph(canvas, brush, {left, top, left + w, top + h}, Face(), false, enabled, GetImageIndex(), images,
                   glyph.IsEmpty() ? nullptr : &glyph.Image());
     }

@@ -2,6 +2,8 @@
 
 #include "bars/edits/bar_edit.h"
 #include "bars/links/item_link.h"
+#include "bars/links/item_links.h"
+#include "bars/toolbars/bar.h"
 #include "bars/manager/bar_manager.h"
 #include "bars/windows/bar_window_base.h"
 #include "platform/core/virtual_keys.h"
@@ -11,6 +13,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+
+#include <limits>
 
 namespace bars {
 
@@ -41,6 +45,8 @@ void TcbBarWinControl::CreateWindowControl() {
     if (!window || m_edit) return;
     m_edit = new QLineEdit(window);
     m_edit->hide();
+    // The platform's 255-character default would cut long texts.
+    m_edit->setMaxLength(std::numeric_limits<int>::max());
     m_edit->setFrame(false);
     m_edit->resize(100, 100);
     m_filter = std::make_unique<EditFilter>(*this);
@@ -50,6 +56,14 @@ void TcbBarWinControl::CreateWindowControl() {
         if (TcbBarWindowItem* item = WindowItem()) item->DoCurChange();
         FieldChanged();
     });
+}
+
+bool TcbBarWinControl::RunsItemClick() const {
+    const IBarWindow* window = BarWindow();
+    if (!window || window->IsMenu()) return false;
+    const TcbBarDockingStyle side = window->DockingStyle();
+    const TcbBar* bar = Link().Collection() ? Link().Collection()->Owner().AsBar() : nullptr;
+    return (side == dsLeft || side == dsRight) && bar && bar->RotateWhenVertical();
 }
 
 void TcbBarWinControl::DestroyWindowControl() {

@@ -25,21 +25,23 @@ public:
     ~TcbBarWinControl() override;
 
     bool IsWindowControl() const override { return true; }
-    bool RunsItemClick() const override { return false; }
+    // In a turned vertical bar a window item shows as a button and clicks as one.
+    bool RunsItemClick() const override;
     bool ClosesMenusOnClick() const override { return false; }
     void Deactivate(bool immediate) override;
     void BeforeClick(bool byMouse) override;
 
     TcbBarWindowItem* WindowItem() const;
     TCustomcbBarControl* Window() const;
-    bool IsFocused() const { return m_focused; }
+    bool Focused() const { return m_focused; }
     virtual void SetFocused(bool value);
-    // The edit window's text.
+    // The whole text, however long: a maximum length of 0 means no limit.
     std::string GetText() const;
     // Sets the edit window's text (selected whole) without OnCurChange.
     virtual void SetText(const std::string& text);
     // Where the edit window goes, in the bar window's client coordinates; set by Draw.
     const platform::Rect& EditRect() const { return m_editRect; }
+    void SetEditRect(const platform::Rect& rect) { m_editRect = rect; }
     QLineEdit* EditWindow() const { return m_edit; }
 
     // The edit window's message handler: true swallows the event.
@@ -48,7 +50,6 @@ public:
 protected:
     virtual void CreateWindowControl();
     virtual void DestroyWindowControl();
-    void SetEditRect(const platform::Rect& rect) { m_editRect = rect; }
     // Keys for the concrete control, after the item's own key events: true when taken.
     virtual bool ControlKeyDown(int key, unsigned shift);
     // The open field's text changed by the user (OnCurChange has fired).

@@ -175,8 +175,18 @@ bool TcbBarItemLinks::Reaches(const TcbBarItem& item) const {
 
 void TcbBarItemLinks::CreateWindow() {
     if (!m_window && GetBarWindowFactory()) {
-        m_window = GetBarWindowFactory()(*this);
+        SetWindow(GetBarWindowFactory()(*this));
     }
+}
+
+void TcbBarItemLinks::SetWindow(IBarWindow* window) {
+    if (m_window == window) {
+        return;
+    }
+    for (const auto& link : m_links) {
+        link->DestroyControl();
+    }
+    m_window = window;
 }
 
 void TcbBarItemLinks::ItemChanged() {

@@ -89,8 +89,9 @@ public:
     // The window that shows the links now, made through the window factory.
     IBarWindow* Window() const { return m_window; }
     void CreateWindow();
-    // Windows announce themselves and their end here.
-    void SetWindow(IBarWindow* window) { m_window = window; }
+    // Windows announce themselves and their end here. Controls draw on one window: when the
+    // window changes or goes, the controls of the links go with the old one.
+    void SetWindow(IBarWindow* window);
 
     // Whether a link here, or in a sub item reached through one, links the item.
     bool Reaches(const TcbBarItem& item) const;

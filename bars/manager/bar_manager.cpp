@@ -16,6 +16,7 @@
 #include "platform/core/ascii_case.h"
 #include "platform/core/bar_error.h"
 #include "platform/core/bar_strings.h"
+#include "platform/core/system_colours.h"
 #include "platform/qt/logical_fonts.h"
 #include "platform/qt/main_form.h"
 
@@ -27,10 +28,7 @@ namespace bars {
 
 namespace {
 
-constexpr platform::Colour kButtonFaceColour = 0x8000000F;
 constexpr int kMinArrowWidth = 2;
-
-
 }  // namespace
 
 QWidget* TcbBarManager::CheckedOwner(QWidget* owner) {
@@ -51,7 +49,7 @@ TcbBarManager::TcbBarManager(QWidget* owner, bool fromDescription)
     InstallBarHooks(*this);
     m_categories = std::make_unique<TcbBarManagerCategories>(*this, fromDescription);
     m_bars = std::make_unique<TcbBars>(*this);
-    m_dockColor = kButtonFaceColour;
+    m_dockColor = platform::clBtnFace;
     CalcButtonMetrics();
     m_style = bmsStandard;
     SetStyle(bmsEnhanced);
@@ -386,7 +384,7 @@ void TcbBarManager::SetButtonArrowWidth(int value) {
     RelayoutBars();
 }
 
-platform::Colour TcbBarManager::DockColor() const { return m_autoDockColor ? kButtonFaceColour : m_dockColor; }
+platform::Colour TcbBarManager::DockColor() const { return m_autoDockColor ? platform::clBtnFace : m_dockColor; }
 
 void TcbBarManager::SetDockColor(platform::Colour value) {
     m_dockColor = value;

@@ -64,7 +64,8 @@ const TcbBarItemClassRegistry::Entry* TcbBarItemClassRegistry::FindClass(std::st
 }
 
 TcbBarItemClassRegistry& BarItemClasses() {
-    // The controls of these classes are registered with the bar windows that draw them.
+    // The controls of these classes come with the bar windows that draw them; until then
+    // their links get none.
     static TcbBarItemClassRegistry registry = [] {
         TcbBarItemClassRegistry framework;
         framework.RegisterBarItemClass<TcbBarButton>(nullptr, true);

@@ -49,6 +49,10 @@ void TcbBar::SetCaption(const std::string& caption) {
         return;
     }
     m_caption = caption;
+    // A floating window shows the caption in its frame.
+    if (IBarWindow* window = m_itemLinks->Window()) {
+        window->Relayout();
+    }
     if (m_name.empty() && !Manager().IsLoading()) {
         std::string name = caption;
         for (int n = 1; Manager().BarByName(name) != nullptr; ++n) {

@@ -9,10 +9,12 @@
 #include "platform/core/timer_service.h"
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/cursor_position.h"
+#include "platform/qt/input_event_filter.h"
 #include "platform/qt/mouse_capture.h"
 #include "platform/qt/timer_service_qt.h"
 #include "platform/qt/window_handles.h"
 #include "platform/qt/window_list.h"
+#include "platform/qt/work_area.h"
 
 #include <array>
 
@@ -59,6 +61,8 @@ bool BarMove::Begin(TcbBarControl& window, platform::Point screen) {
 bool BarMove::StillCaptured() const { return platform::GetCapture() == m_captureWindow; }
 
 void BarMove::InstallHooks() {
+    // The application's events reach the hooks through the filter while the move runs.
+    platform::InputEventFilter::Acquire();
     auto& hooks = platform::InputHooks::Instance();
     m_mouseHook = hooks.AddMouseHook([this](const platform::MouseHookMessage& message) {
         if (!m_window) return false;
@@ -80,6 +84,7 @@ void BarMove::RemoveHooks() {
     hooks.Remove(m_mouseHook);
     hooks.Remove(m_keyHook);
     m_mouseHook = m_keyHook = 0;
+    platform::InputEventFilter::Release();
 }
 
 void BarMove::MouseMoved(platform::Point screen) {
@@ -137,6 +142,14 @@ TcbBarDockingStyle BarMove::TargetAt(platform::Point screen) const {
     return side;
 }
 
+void BarMove::MoveFloating(TcbBarControl& window, platform::Point screen) const {
+    const platform::Rect wanted{screen.x - m_grab.x, screen.y - m_grab.y, screen.x - m_grab.x + window.width(),
+                                screen.y - m_grab.y + window.height()};
+    // A floating bar never goes where the mouse cannot take it back.
+    const platform::Rect placed = KeepReachable(wanted, platform::WorkArea(screen));
+    window.move(placed.left, placed.top);
+}
+
 void BarMove::PlaceAt(platform::Point screen, bool allowWait) {
     if (!m_window) return;
     TcbBarControl& window = *m_window;
@@ -147,7 +160,7 @@ void BarMove::PlaceAt(platform::Point screen, bool allowWait) {
     const TcbBarDockingStyle current = window.DockingStyle();
     if (target == current) {
         if (current == dsNone)
-            window.move(screen.x - m_grab.x, screen.y - m_grab.y);
+            MoveFloating(window, screen);
         else
             window.DockArea()->MoveBar(window, screen, m_grab);
         return;
@@ -177,7 +190,8 @@ void BarMove::PlaceAt(platform::Point screen, bool allowWait) {
         how.grabOffset = m_grab;
         window.DockArea()->InsertBar(window, screen, how);
     } else {
-        window.setGeometry(screen.x - m_grab.x, screen.y - m_grab.y, size.width, size.height);
+        window.resize(size.width, size.height);
+        MoveFloating(window, screen);
         window.CalcLayout();
     }
     window.show();

@@ -43,6 +43,7 @@ private:
     void InstallHooks();
     void RemoveHooks();
     bool StillCaptured() const;
+    void MoveFloating(TcbBarControl& window, platform::Point screen) const;
 
     TcbBarControl* m_window = nullptr;
     platform::Point m_grab;

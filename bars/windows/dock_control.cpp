@@ -129,7 +129,8 @@ void TcbDockControl::MoveBar(TcbBarControl& bar, platform::Point screen, platfor
 }
 
 void TcbDockControl::Relayout() {
-    if (m_layingOut || m_manager.IsUpdateLocked() || m_manager.IsDestroying()) return;
+    // While the manager loads, its Loaded lays the areas out once everything is in.
+    if (m_layingOut || m_manager.IsUpdateLocked() || m_manager.IsDestroying() || m_manager.IsLoading()) return;
     m_layingOut = true;
     if (m_rows.RowCount() > 0) {
         raise();
@@ -142,7 +143,11 @@ void TcbDockControl::Relayout() {
     }
     const int size = m_rows.Size(Sunken());
     m_layingOut = false;
-    if (size != m_size) SetAreaSize(size);
+    if (size != m_size) {
+        SetAreaSize(size);
+        // The menus of a chain would hang in the air where the area was.
+        if (TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl()) active->CloseAll();
+    }
     Paint();
 }
 

@@ -7,19 +7,14 @@
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
+#include "bars/services/bar_window_chain.h"
 #include "bars/services/framework_services.h"
 #include "bars/toolbars/bar.h"
 #include "bars/windows/bar_move.h"
 #include "bars/windows/bar_sizes.h"
 #include "bars/windows/dock_control.h"
-#include "bars/windows/toolbar_paint.h"
 #include "platform/core/system_colours.h"
 #include "platform/core/virtual_keys.h"
-#include "platform/qt/cursor_position.h"
-#include "bars/services/bar_window_chain.h"
-#include "platform/core/window_messages.h"
-#include "platform/qt/classic_draw.h"
-#include "platform/qt/mouse_capture.h"
 #include "platform/qt/window_list.h"
 
 #include <QApplication>
@@ -30,7 +25,7 @@ namespace bars {
 
 namespace {
 
-constexpr int kSizingTopLimit = -15;
+constexpr int kRotatedEscapement = -900;
 
 bool IsVertical(TcbBarDockingStyle side) { return side == dsLeft || side == dsRight; }
 
@@ -123,8 +118,8 @@ void TcbBarControl::SavePlace() {
             m_bar.SetDockedTop(r.top);
         }
     } else {
-        m_bar.SetFloatLeft(x());
-        m_bar.SetFloatTop(y());
+        m_bar.SetFloatLeft(geometry().x());
+        m_bar.SetFloatTop(geometry().y());
         const platform::Rect client = ClientRect();
         m_bar.SetFloatClientWidth(client.Width());
         m_bar.SetFloatClientHeight(client.Height());
@@ -337,7 +332,12 @@ bool TcbBarControl::CanCustomizeHere() const {
     return TCustomcbBarControl::CanCustomizeHere() || m_bar.AllowCustomizing();
 }
 
-platform::CanvasFont TcbBarControl::FontHandle() const { return Manager().Font(); }
+platform::CanvasFont TcbBarControl::FontHandle() const {
+    platform::CanvasFont font = Manager().Font();
+    // Captions on a left or right dock read from top to bottom.
+    if (IsVertical(m_dockingStyle) && m_bar.RotateWhenVertical()) font.escapement = kRotatedEscapement;
+    return font;
+}
 
 bool TcbBarControl::IsSamePos(platform::Point screen) const {
     if (m_dockingStyle != dsNone) {
@@ -345,255 +345,6 @@ bool TcbBarControl::IsSamePos(platform::Point screen) const {
         if (form && !form->isActiveWindow() && QApplication::activeWindow() != nullptr) return true;
     }
     return TCustomcbBarControl::IsSamePos(screen);
-}
-
-// ---- painting -------------------------------------------------------------------------
-
-platform::Rect TcbBarControl::EndMarkRect() const {
-    const platform::Rect client = ClientRect();
-    const bool standard = Manager().Style() == bmsStandard;
-    const platform::Size buttons = HasCaptionButtons() ? CaptionButtonSize() : platform::Size{};
-    if (IsVertical(m_dockingStyle)) {
-        const int bottom = client.bottom - buttons.height;
-        const int left = standard ? client.right - kStandardMarkBreadth : client.left;
-        return {left, bottom - kEndMarkLength, client.right, bottom};
-    }
-    const int right = client.right - buttons.width;
-    const int bottom = standard ? client.top + kStandardMarkBreadth : client.bottom;
-    return {right - kEndMarkLength, client.top, right, bottom};
-}
-
-platform::Rect TcbBarControl::CloseButtonRect() const {
-    return CaptionCloseButton(CaptionStrip({width(), height()}, FrameWidth(), FrameHeight(), SmallCaptionHeight()),
-                              CaptionButtonSize());
-}
-
-void TcbBarControl::PaintFrame(platform::Canvas& canvas) {
-    const FrameInsets insets = Insets();
-    if (m_dockingStyle != dsNone) {
-        DrawDockedFrame(canvas, {width(), height()}, insets, IsVertical(m_dockingStyle),
-                        Manager().Style() == bmsStandard);
-        return;
-    }
-    FloatingCaption caption;
-    caption.text = m_bar.Caption();
-    caption.endMark = ShowsEndMark();
-    caption.closeButton = m_bar.CanClose();
-    caption.closePressed = m_closePressed;
-    caption.buttonSize = CaptionButtonSize();
-    DrawFloatingFrame(canvas, {width(), height()}, insets,
-                      CaptionStrip({width(), height()}, FrameWidth(), FrameHeight(), SmallCaptionHeight()), caption);
-}
-
-void TcbBarControl::PaintSeparators(platform::Canvas& canvas) {
-    const bool floating = m_dockingStyle == dsNone;
-    const bool vertical = IsVertical(m_dockingStyle);
-    const platform::Rect client = ClientRect();
-    int firstLineTop = -1;
-    for (TcbBarItemLink* link : ItemLinks()->ShownLinks()) {
-        const platform::Rect r = link->ItemRect();
-        if (r.Width() <= 0 || r.Height() <= 0) continue;
-        if (firstLineTop < 0) firstLineTop = r.top - (floating ? (link->RowHeight() - r.Height()) / 2 : 0);
-        if (!link->BeginGroup()) continue;
-        const int half = floating ? (link->RowHeight() - r.Height()) / 2 : 0;
-        const bool onFirstLine = r.top - half == firstLineTop;
-        if (!vertical && (r.left != 0 || onFirstLine)) {
-            const int line = floating ? link->RowHeight() : client.Height();
-            const int top = floating ? r.top - half : 0;
-            DrawGroupSeparator(canvas, {r.left - kSeparatorStrip, top, r.left, top + line}, false);
-        } else {
-            const int top = r.top - half - kSeparatorStrip;
-            DrawGroupSeparator(canvas, {0, top, client.Width(), top + kSeparatorStrip}, true);
-        }
-    }
-}
-
-void TcbBarControl::PaintClient(platform::Canvas& canvas) {
-    TCustomcbBarControl::PaintClient(canvas);
-    if (!ItemLinks()) return;
-    CalcLayout();
-    for (TcbBarItemLink* link : ItemLinks()->ShownLinks())
-        if (TcbBarItemControl* control = link->Control(); control && link->ItemRect().Width() > 0)
-            PrepareItemPaint(canvas, *control);
-    PaintSeparators(canvas);
-    if (HasEndMark())
-        DrawEndMark(canvas, EndMarkRect(), static_cast<bars::MarkState>(m_markState), m_linksHidden,
-                    Manager().Style() == bmsEnhanced, IsVertical(m_dockingStyle));
-    if (HasCaptionButtons()) {
-        const platform::Size size = CaptionButtonSize();
-        const platform::Rect client = ClientRect();
-        platform::Rect button = IsVertical(m_dockingStyle)
-                                    ? platform::Rect{(client.Width() - size.width) / 2, client.bottom - size.height,
-                                                     (client.Width() + size.width) / 2, client.bottom}
-                                    : platform::Rect{client.right - size.width, (client.Height() - size.height) / 2,
-                                                     client.right, (client.Height() + size.height) / 2};
-        platform::DrawFrameControl(canvas, button, platform::DFC_CAPTION,
-                                   platform::DFCS_CAPTIONCLOSE | (Manager().FlatCloseButton() ? platform::DFCS_FLAT : 0));
-    }
-}
-
-// ---- mouse ----------------------------------------------------------------------------
-
-int TcbBarControl::HitTest(platform::Point p) const {
-    const platform::Rect area = ClientArea();
-    const bool inClient = p.x >= area.left && p.y >= area.top && p.x < area.right && p.y < area.bottom;
-    const platform::Point client = WindowToClient(p);
-    if (m_dockingStyle != dsNone) {
-        if (inClient) {
-            const platform::Rect mark = EndMarkRect();
-            if (HasEndMark() && client.x >= mark.left && client.x < mark.right && client.y >= mark.top &&
-                client.y < mark.bottom)
-                return platform::HTCLIENT;
-            TcbBarItemControl* control = ItemAtPos(client);
-            if (control && (IsCustomizing() || (control->Item() && control->Item()->CanSelectByKeyboard())))
-                return platform::HTCLIENT;
-        }
-        return platform::HTCAPTION;
-    }
-    if (inClient) return platform::HTCLIENT;
-    const platform::Rect strip = CaptionStrip({width(), height()}, FrameWidth(), FrameHeight(), SmallCaptionHeight());
-    if (p.x >= strip.left && p.x < strip.right && p.y >= strip.top && p.y < strip.bottom) {
-        const platform::Rect close = CloseButtonRect();
-        if (m_bar.CanClose() && p.x >= close.left && p.x < close.right && p.y >= close.top && p.y < close.bottom)
-            return platform::HTCLOSE;
-        return platform::HTCAPTION;
-    }
-    switch (FloatingSizingEdge({width(), height()}, p, FrameWidth(), FrameHeight())) {
-    case SizingEdge::Left: return platform::HTLEFT;
-    case SizingEdge::Right: return platform::HTRIGHT;
-    case SizingEdge::Top: return platform::HTTOP;
-    case SizingEdge::Bottom: return platform::HTBOTTOM;
-    case SizingEdge::None: break;
-    }
-    return platform::HTNOWHERE;
-}
-
-void TcbBarControl::WindowPress(platform::Point window, bool doubleClick) {
-    const int hit = HitTest(window);
-    const platform::Point screen = platform::ClientToScreen(this, window);
-    if (hit == platform::HTCAPTION) {
-        if (doubleClick) {
-            if (!Manager().IsDesigning()) ToggleDocking();
-            return;
-        }
-        BarMove::Instance().Begin(*this, screen);
-        return;
-    }
-    if (hit == platform::HTCLOSE) {
-        CloseAll();
-        m_closeTracking = m_closePressed = true;
-        platform::SetCapture(Handle());
-        Repaint();
-        return;
-    }
-    if (hit >= platform::HTLEFT && hit <= platform::HTBOTTOM) {
-        m_sizing = hit == platform::HTLEFT    ? SizingEdge::Left
-                   : hit == platform::HTRIGHT ? SizingEdge::Right
-                   : hit == platform::HTTOP   ? SizingEdge::Top
-                                              : SizingEdge::Bottom;
-        m_sizingStart = {x(), y(), x() + width(), y() + height()};
-        m_sizingPress = screen;
-        platform::SetCapture(Handle());
-        return;
-    }
-    const platform::Point client = WindowToClient(window);
-    const platform::Rect mark = EndMarkRect();
-    if (HasEndMark() && Manager().Style() == bmsEnhanced && client.x >= mark.left && client.x < mark.right &&
-        client.y >= mark.top && client.y < mark.bottom) {
-        SetMarkState(m_markState == 2 ? 1 : 2);
-        return;
-    }
-    TCustomcbBarControl::WindowPress(window, doubleClick);
-}
-
-void TcbBarControl::WindowRelease(platform::Point window) {
-    if (m_closeTracking) {
-        m_closeTracking = false;
-        platform::ReleaseCapture();
-        const bool over = HitTest(window) == platform::HTCLOSE;
-        m_closePressed = false;
-        Repaint();
-        if (over) {
-            TcbBarManager& manager = Manager();
-            TcbBar& bar = m_bar;
-            bar.SetVisible(false);
-            if (manager.OnBarClose) manager.OnBarClose(manager, bar);
-        }
-        return;
-    }
-    if (m_sizing != SizingEdge::None) {
-        m_sizing = SizingEdge::None;
-        platform::ReleaseCapture();
-        SavePlace();
-        return;
-    }
-    TCustomcbBarControl::WindowRelease(window);
-}
-
-void TcbBarControl::WindowMove(platform::Point window) {
-    if (m_closeTracking) {
-        const bool over = HitTest(window) == platform::HTCLOSE;
-        if (over != m_closePressed) {
-            m_closePressed = over;
-            Repaint();
-        }
-        return;
-    }
-    if (m_sizing != SizingEdge::None) {
-        Resize(m_sizing, platform::ClientToScreen(this, window));
-        return;
-    }
-    TCustomcbBarControl::WindowMove(window);
-}
-
-void TcbBarControl::Resize(SizingEdge edge, platform::Point screen) {
-    const platform::Size extra = Manager().BarExtraSize(dsNone);
-    platform::Rect r = m_sizingStart;
-    const int dx = screen.x - m_sizingPress.x, dy = screen.y - m_sizingPress.y;
-    platform::Size client;
-    if (edge == SizingEdge::Left || edge == SizingEdge::Right) {
-        const int dragged = r.Width() + (edge == SizingEdge::Left ? -dx : dx);
-        client = FloatingSizeForWidth(Metrics(false), dragged - extra.width);
-        if (edge == SizingEdge::Left)
-            r.left = r.right - (client.width + extra.width);
-        else
-            r.right = r.left + client.width + extra.width;
-        r.bottom = r.top + client.height + extra.height;
-    } else {
-        const int dragged = r.Height() + (edge == SizingEdge::Top ? -dy : dy);
-        client = FloatingSizeForHeight(Metrics(false), dragged - extra.height);
-        if (edge == SizingEdge::Top)
-            r.top = r.bottom - (client.height + extra.height);
-        else
-            r.bottom = r.top + client.height + extra.height;
-        r.right = r.left + client.width + extra.width;
-    }
-    if (r.top < kSizingTopLimit) r = {r.left, kSizingTopLimit, r.right, kSizingTopLimit + r.Height()};
-    setGeometry(r.left, r.top, r.Width(), r.Height());
-    CalcLayout();
-    Repaint();
-}
-
-void TcbBarControl::ToggleDocking() {
-    const TcbBarDockingStyle target =
-        m_dockingStyle != dsNone ? dsNone : (m_bar.DockedDockingStyle() == dsNone ? dsTop : m_bar.DockedDockingStyle());
-    if (!Manager().CanDocking(m_bar, target)) return;
-    TcbBar& bar = m_bar;
-    TcbBarManager& manager = Manager();
-    const bool floating = m_dockingStyle == dsNone;
-    bar.SetVisible(false);  // this window goes
-    if (floating) {
-        if (bar.DockedDockingStyle() != dsNone) {
-            bar.SetDockingStyle(bar.DockedDockingStyle());
-        } else {
-            bar.SetDockingStyle(dsTop);
-            bar.SetOneOnRow(true);
-            bar.SetRow(DockAreasOf(manager).Area(dsTop)->Rows().RowCount());
-        }
-    } else {
-        bar.SetDockingStyle(dsNone);
-    }
-    bar.SetVisible(true);
 }
 
 // ---- keyboard and activity ------------------------------------------------------------

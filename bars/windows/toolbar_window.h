@@ -103,8 +103,12 @@ protected:
     void WindowPress(platform::Point window, bool doubleClick) override;
     void WindowRelease(platform::Point window) override;
     void WindowMove(platform::Point window) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // The main-menu bar's close button at the far end, in client coordinates.
+    platform::Rect CaptionButtonRect() const;
+    bool OverCaptionButton(platform::Point window) const;
     std::vector<LinkMetrics> Metrics(bool visibleLinks) const;
     BarSizeInput SizeInput(const std::vector<LinkMetrics>& metrics) const;
     int HitTest(platform::Point window) const;
@@ -117,6 +121,8 @@ private:
     bool m_moving = false;
     bool m_closePressed = false;
     bool m_closeTracking = false;
+    bool m_captionButtonTracking = false;
+    bool m_captionButtonPressed = false;
     SizingEdge m_sizing = SizingEdge::None;
     platform::Rect m_sizingStart;
     platform::Point m_sizingPress;

@@ -23,8 +23,9 @@ public:
 
     explicit operator bool() const { return m_handler != nullptr; }
     void operator()(Args... args) const {
-        if (m_handler) {
-            (*m_handler)(args...);
+        // Held for the call: a handler may free the component that owns this event.
+        if (const auto handler = m_handler) {
+            (*handler)(args...);
         }
     }
     bool operator==(const Event& other) const { return m_handler == other.m_handler; }

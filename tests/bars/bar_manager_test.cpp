@@ -139,6 +139,25 @@ TEST_F(BarManagerTest, CategoryItemsVisibleMovesTheItemsThatFollowedIt) {
     EXPECT_EQ(shown.Visible(), ivAlways);
 }
 
+TEST_F(BarManagerTest, EmptiedBarsHideAndComeBackWithTheirCategory) {
+    manager->Categories().Add("Tools");
+    TcbBar& emptied = NewBar("Emptied");
+    TcbBar& mixed = NewBar("Mixed");
+    Link(emptied.ItemLinks(), NewItem("cbTool", 1));
+    Link(mixed.ItemLinks(), NewItem("cbOther", 1));
+    Link(mixed.ItemLinks(), NewItem("cbKept", 0));
+    emptied.SetVisible(true);
+    mixed.SetVisible(true);
+    manager->SetAutoHideEmptyBars(true);
+    manager->SetCategoryItemsVisible(1, ivNever);
+    EXPECT_FALSE(emptied.Visible());
+    EXPECT_TRUE(emptied.HiddenBecauseEmpty());
+    EXPECT_TRUE(mixed.Visible());
+    manager->SetCategoryItemsVisible(1, ivAlways);
+    EXPECT_TRUE(emptied.Visible());
+    EXPECT_FALSE(emptied.HiddenBecauseEmpty());
+}
+
 TEST_F(BarManagerTest, DockingIsRefusedOnForbiddenSidesUnlessTheEventAllowsIt) {
     TcbBar& bar = NewBar("Tools");
     manager->SetNotDocking({dsLeft});

@@ -6,10 +6,21 @@
 #include "platform/qt/window_handles.h"
 #include "platform/qt/window_list.h"
 
+#include <QMouseEvent>
+#include <QWindow>
+
 namespace bars::testing {
 namespace {
 
 using platform::Point;
+
+void SendMouse(QWidget& window, QEvent::Type type, platform::Point local, Qt::MouseButtons buttons) {
+    const QPointF at(local.x, local.y);
+    const QPoint global = window.mapToGlobal(QPoint(local.x, local.y));
+    QMouseEvent event(type, at, QPointF(global), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &event);
+}
 
 class BarMoveTest : public WindowsTest {
 public:
@@ -69,11 +80,7 @@ TEST_F(BarMoveTest, DraggingOutFloatsAndEscLeavesTheBarWhereItWasLastPlaced) {
 }
 
 TEST_F(BarMoveTest, DockingWaitsForTheDelayWhileFloating) {
-    TcbBar& bar = MakeBar("Tools", dsNone, 1);
-    bar.SetFloatLeft(150);
-    bar.SetFloatTop(150);
-    bar.SetFloatClientWidth(100);
-    bar.SetVisible(true);
+    TcbBar& bar = ShowFloating("Tools", 1, 150, 150, 100);
     TcbBarControl& window = WindowOf(bar);
     ASSERT_TRUE(BarMove::Instance().Begin(window, ScreenOf(window, {10, 5})));
     MoveMouse({60, 5});  // over the empty top area
@@ -85,11 +92,7 @@ TEST_F(BarMoveTest, DockingWaitsForTheDelayWhileFloating) {
 
 TEST_F(BarMoveTest, ADockedBarKeepsTheCursorAtTheSameFractionOfItsWidth) {
     manager->SetWaitForDockingTime(0);
-    TcbBar& bar = MakeBar("Tools", dsNone, 6);
-    bar.SetFloatLeft(100);
-    bar.SetFloatTop(150);
-    bar.SetFloatClientWidth(6 * 23);
-    bar.SetVisible(true);
+    TcbBar& bar = ShowFloating("Tools", 6, 100, 150, 6 * 23);
     TcbBarControl& window = WindowOf(bar);
     const int floatingWidth = window.width();
     const Point grab = ScreenOf(window, {30, 5});
@@ -104,21 +107,7 @@ TEST_F(BarMoveTest, ADockedBarKeepsTheCursorAtTheSameFractionOfItsWidth) {
     Release(over);
 }
 
-}  // namespace
-}  // namespace bars::testing
 
-#include <QMouseEvent>
-
-namespace bars::testing {
-namespace {
-
-void SendMouse(QWidget& window, QEvent::Type type, platform::Point local, Qt::MouseButtons buttons) {
-    const QPointF at(local.x, local.y);
-    const QPoint global = window.mapToGlobal(QPoint(local.x, local.y));
-    QMouseEvent event(type, at, QPointF(global), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(&window, &event);
-}
 
 TEST_F(BarMoveTest, PressingAnEmptyPartOfADockedBarStartsTheMove) {
     manager->SetNotDocking(TcbBarDockingStyles::All());
@@ -138,11 +127,7 @@ TEST_F(BarMoveTest, PressingAnEmptyPartOfADockedBarStartsTheMove) {
 }
 
 TEST_F(BarMoveTest, DraggingAFloatingBarsRightBorderRewrapsItsLinks) {
-    TcbBar& bar = MakeBar("Tools", dsNone, 6);
-    bar.SetFloatLeft(100);
-    bar.SetFloatTop(100);
-    bar.SetFloatClientWidth(6 * 23);
-    bar.SetVisible(true);
+    TcbBar& bar = ShowFloating("Tools", 6, 100, 100, 6 * 23);
     TcbBarControl& window = WindowOf(bar);
     ASSERT_EQ(window.ClientRect().Width(), 6 * 23);
     const int right = window.width() - 1;
@@ -153,6 +138,80 @@ TEST_F(BarMoveTest, DraggingAFloatingBarsRightBorderRewrapsItsLinks) {
     EXPECT_EQ(window.x(), 100);  // the left edge stays
     SendMouse(window, QEvent::MouseButtonRelease, {right - 60, 20}, Qt::NoButton);
     EXPECT_EQ(bar.FloatClientWidth(), 3 * 23);
+    // Dragging the bottom border down by a line: three lines, two buttons a line.
+    const int bottom = window.height() - 1;
+    const int top = window.geometry().top();
+    SendMouse(window, QEvent::MouseButtonPress, {20, bottom}, Qt::LeftButton);
+    SendMouse(window, QEvent::MouseMove, {20, bottom + 22}, Qt::LeftButton);
+    EXPECT_EQ(window.ClientRect().Width(), 2 * 23);
+    EXPECT_EQ(window.ClientRect().Height(), 3 * 22);
+    EXPECT_EQ(window.geometry().top(), top);
+    SendMouse(window, QEvent::MouseButtonRelease, {20, bottom + 22}, Qt::NoButton);
+}
+
+
+TEST_F(BarMoveTest, TheApplicationsMouseEventsDriveTheMove) {
+    manager->SetWaitForDockingTime(0);
+    TcbBar& bar = ShowBar("Tools", dsTop, 3);
+    TcbBarControl& window = WindowOf(bar);
+    // As the platform delivers them: to the form's window, which hands them to its widgets.
+    const auto send = [this](QEvent::Type type, platform::Point at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(at.x, at.y), QPointF(form->mapToGlobal(QPoint(at.x, at.y))),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(form->windowHandle(), &event);
+    };
+    send(QEvent::MouseButtonPress, {3, 10}, Qt::LeftButton);  // on the grip
+    ASSERT_TRUE(BarMove::Instance().IsMoving());
+    send(QEvent::MouseMove, {200, 150}, Qt::LeftButton);
+    EXPECT_EQ(bar.DockingStyle(), dsNone);
+    send(QEvent::MouseButtonRelease, {200, 150}, Qt::NoButton);
+    EXPECT_FALSE(BarMove::Instance().IsMoving());
+    // The cursor keeps its grab on the bar: it is still inside, at the grab offset.
+    const platform::Rect placed = platform::ScreenRect(&window);
+    const platform::Point cursor = platform::ClientToScreen(form.get(), {200, 150});
+    EXPECT_EQ(placed.left, cursor.x - BarMove::Instance().GrabOffset().x);
+    EXPECT_EQ(placed.top, cursor.y - BarMove::Instance().GrabOffset().y);
+}
+
+TEST_F(BarMoveTest, AFloatingBarDraggedOffTheWorkAreaStaysWithinReach) {
+    TcbBar& bar = ShowFloating("Tools", 3, 100, 100, 3 * 23);
+    TcbBarControl& window = WindowOf(bar);
+    ASSERT_TRUE(BarMove::Instance().Begin(window, ScreenOf(window, {30, 5})));
+    MoveMouse({-500, 100});
+    EXPECT_EQ(platform::ScreenRect(&window).left, 0);
+    MoveMouse({400, 5000});
+    EXPECT_EQ(platform::ScreenRect(&window).bottom, 600);
+    Release({400, 5000});
+}
+
+TEST_F(BarMoveTest, TheEnhancedEndMarkLightsUpUnderTheMouse) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 2);
+    TcbBarControl& window = WindowOf(bar);
+    ASSERT_TRUE(window.HasEndMark());
+    const platform::Rect mark = window.EndMarkRect();
+    const FrameInsets frame = window.Insets();
+    SendMouse(window, QEvent::MouseMove, {mark.left + 5 + frame.left, mark.top + 5 + frame.top}, Qt::NoButton);
+    EXPECT_EQ(window.MarkState(), 1);
+    SendMouse(window, QEvent::MouseMove, {3, 3}, Qt::NoButton);
+    EXPECT_EQ(window.MarkState(), 0);
+}
+
+TEST_F(BarMoveTest, TheMenuBarsCloseButtonFiresOnlyWhenReleasedOverIt) {
+    manager->SetShowCloseButton(true);
+    TcbBar& bar = MakeBar("Main Menu", dsTop, 2);
+    bar.SetIsMainMenu(true);
+    bar.SetVisible(true);
+    int closes = 0;
+    manager->OnCloseButtonClick = [&](TcbBarManager&) { ++closes; };
+    TcbBarControl& window = WindowOf(bar);
+    const platform::Point button{window.width() - 2 - 5, window.height() / 2};  // inside the frame's 2 pixels
+    SendMouse(window, QEvent::MouseButtonPress, button, Qt::LeftButton);
+    SendMouse(window, QEvent::MouseButtonRelease, {button.x - 100, button.y}, Qt::NoButton);
+    EXPECT_EQ(closes, 0);
+    SendMouse(window, QEvent::MouseButtonPress, button, Qt::LeftButton);
+    SendMouse(window, QEvent::MouseButtonRelease, button, Qt::NoButton);
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(BarMove::Instance().IsMoving());
 }
 
 }  // namespace

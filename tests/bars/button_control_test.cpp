@@ -1,4 +1,5 @@
 #include "bars/controls/button_control.h"
+#include "bars/controls/win_control.h"
 #include "platform/core/system_colours.h"
 #include "platform/qt/bitmap.h"
 #include "platform/qt/canvas.h"
@@ -38,11 +39,7 @@ TEST_F(MenuEntryTest, ADownCheckEntryWithoutGlyphShowsTheCheckMark) {
 TEST_F(MenuEntryTest, ADownCheckEntryWithGlyphShowsItOnTheDitherInASunkenFrame) {
     TcbBarButton& button = NewItem("mnuPause");
     button.SetButtonStyle(bsChecked);
-    platform::Bitmap glyph(16, 16);
-    platform::Canvas glyphCanvas(glyph);
-    glyphCanvas.FillSolidRect({0, 0, 16, 16}, platform::Rgb(255, 0, 255));
-    glyphCanvas.FillSolidRect({6, 6, 10, 10}, platform::Rgb(255, 0, 0));
-    button.SetGlyph(glyph);
+    button.SetGlyph(SquareGlyph({6, 6, 10, 10}, platform::Rgb(255, 0, 0)));
     button.SetDown(true);
     DrawEntry(button);
     EXPECT_EQ(At(0, 5), SystemColour(platform::COLOR_BTNSHADOW));   // sunken frame
@@ -54,11 +51,7 @@ TEST_F(MenuEntryTest, ADownCheckEntryWithGlyphShowsItOnTheDitherInASunkenFrame) 
 
 TEST_F(MenuEntryTest, ADisabledGlyphIsEmbossed) {
     TcbBarButton& button = NewItem("mnuUndo");
-    platform::Bitmap glyph(16, 16);
-    platform::Canvas glyphCanvas(glyph);
-    glyphCanvas.FillSolidRect({0, 0, 16, 16}, platform::Rgb(255, 0, 255));
-    glyphCanvas.FillSolidRect({4, 4, 12, 12}, platform::Rgb(0, 0, 255));
-    button.SetGlyph(glyph);
+    button.SetGlyph(SquareGlyph({4, 4, 12, 12}, platform::Rgb(0, 0, 255)));
     button.SetEnabled(false);
     DrawEntry(button);
     // The glyph's square drawn in the shadow colour, its highlight copy one pixel lower right.
@@ -80,6 +73,22 @@ TEST_F(WindowsTest, ButtonSizesByPaintStyle) {
     EXPECT_GT(caption->GetWidth(), 8);
     EXPECT_EQ(caption->GetHeight(), 22);
     EXPECT_TRUE(caption->HasHint() == !ButtonOf(bar, 1).Hint().empty());
+}
+
+
+TEST_F(WindowsTest, AWindowControlKeepsTextsLongerThan255Characters) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 1);
+    TcbBarWinControl control(*bar.ItemLinks().Items(0));
+    ASSERT_NE(control.EditWindow(), nullptr);
+    const std::string text(300, 'x');
+    control.SetText(text);
+    EXPECT_EQ(control.GetText(), text);
+    EXPECT_FALSE(control.ClosesMenusOnClick());
+    EXPECT_FALSE(control.RunsItemClick());  // only a turned vertical bar clicks it as a button
+    control.BeforeClick(true);
+    EXPECT_TRUE(control.Focused());
+    control.Deactivate(true);
+    EXPECT_FALSE(control.Focused());
 }
 
 }  // namespace

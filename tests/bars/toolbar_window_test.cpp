@@ -1,5 +1,6 @@
 #include "tests/bars/windows_fixture.h"
 
+#include "bars/design/manager_description.h"
 #include "platform/core/system_colours.h"
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/canvas.h"
@@ -20,6 +21,52 @@ TEST_F(WindowsTest, DockedBarSitsInItsAreaWithGripAndBorders) {
     EXPECT_EQ(DockAreasOf(*manager).Area(dsTop)->AreaSize(), 26);
     EXPECT_EQ(bar.ItemLinks().Items(1)->ItemRect(), (Rect{23, 0, 46, 22}));
     EXPECT_FALSE(window.HasEndMark());
+}
+
+TEST_F(WindowsTest, ALeftDockedBarRunsDownWithItsGripOnTop) {
+    manager->SetStyle(bmsStandard);
+    TcbBar& bar = ShowBar("Tools", dsLeft, 3);
+    TcbBarControl& window = WindowOf(bar);
+    TcbDockControl& area = *DockAreasOf(*manager).Area(dsLeft);
+    EXPECT_EQ(window.parentWidget(), &area);
+    EXPECT_EQ(window.Insets(), (FrameInsets{2, 2 + 9, 2, 2}));
+    EXPECT_EQ(window.Bounds(), (Rect{0, 0, 23 + 4, 3 * 22 + 9 + 4}));
+    EXPECT_EQ(area.AreaSize(), 27);
+    // The buttons follow each other downwards, centred across.
+    EXPECT_EQ(bar.ItemLinks().Items(1)->ItemRect(), (Rect{0, 22, 23, 44}));
+    // The left area starts below the top one and spans the rest of the form's height.
+    EXPECT_EQ(area.geometry(), QRect(0, 0, 27, form->height()));
+}
+
+TEST_F(WindowsTest, BarsOfADescriptionKeepTheirRowsAndTheAreaSizesOnceLoaded) {
+    auto description = std::make_shared<TcbBarManagerDescription>();
+    description->categories = {"Default"};
+    description->dockControlHeights = {0, 0, 23, 0};
+    for (const char* name : {"btnA", "btnB"}) {
+        TcbBarItemDescription item;
+        item.name = name;
+        item.category = 0;
+        description->items.push_back(item);
+    }
+    for (int row : {2, 0}) {
+        TcbBarDescription bar;
+        bar.name = bar.caption = "Row" + std::to_string(row);
+        bar.dockingStyle = dsTop;
+        bar.row = row;
+        bar.oneOnRow = true;
+        bar.visible = true;
+        bar.links = {{row == 0 ? "btnA" : "btnB"}};
+        description->bars.push_back(bar);
+    }
+    QWidget designed;
+    designed.setGeometry(0, 0, 300, 200);
+    TcbBarManager& loaded = BuildBarManager(&designed, description);
+    const DockRows& rows = DockAreasOf(loaded).Area(dsTop)->Rows();
+    // The empty row kept for row 2 while loading goes with the first layout.
+    EXPECT_EQ(rows.RowCount(), 2);
+    EXPECT_EQ(rows.RowIndex(WindowOf(*loaded.BarByName("Row0"))), 0);
+    EXPECT_EQ(rows.RowIndex(WindowOf(*loaded.BarByName("Row2"))), 1);
+    EXPECT_EQ(loaded.Bars().DockControlSize(dsTop), 2 * 26);
 }
 
 TEST_F(WindowsTest, HidingAndShowingBringsABarBackToItsRowAndPlace) {
@@ -147,11 +194,6 @@ TEST_F(WindowsTest, FloatingBarWrapsItsLinksAndDrawsItsCaption) {
     EXPECT_EQ(canvas.Pixel(close.left, close.top), platform::SystemColour(platform::COLOR_3DLIGHT));
 }
 
-}  // namespace
-}  // namespace bars::testing
-
-namespace bars::testing {
-namespace {
 
 // A menu-bar title: as high as the bar's text row, as the sub-item entries of a menu bar are.
 class MenuTitle : public TcbBarButton {
@@ -233,6 +275,17 @@ TEST_F(WindowsTest, ButtonsWithoutUnclickAfterDoingStayReleasedDuringOnClick) {
     Click(bar, 1);
     EXPECT_EQ(pushed, (std::vector<bool>{true, false}));
     EXPECT_FALSE(bar.ItemLinks().Items(0)->Control()->ClickHold());
+}
+
+
+TEST_F(WindowsTest, AClickThatFreesItsOwnItemTouchesNothingOfItAfterwards) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 3);
+    TcbBarButton& doomed = ButtonOf(bar, 1);
+    doomed.OnClick = [&](platform::Component*) { manager->FreeItem(doomed); };
+    Click(bar, 1);
+    EXPECT_EQ(bar.ItemLinks().Count(), 2);
+    EXPECT_EQ(manager->ItemByName("Tools1"), nullptr);
+    EXPECT_EQ(WindowOf(bar).PressedControl(), nullptr);
 }
 
 }  // namespace

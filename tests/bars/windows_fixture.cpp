@@ -5,6 +5,14 @@
 
 namespace bars::testing {
 
+platform::Bitmap SquareGlyph(const platform::Rect& square, platform::Colour colour) {
+    platform::Bitmap glyph(16, 16);
+    platform::Canvas canvas(glyph);
+    canvas.FillSolidRect({0, 0, 16, 16}, platform::Rgb(255, 0, 255));
+    canvas.FillSolidRect(square, colour);
+    return glyph;
+}
+
 TcbBar& WindowsTest::MakeBar(const std::string& caption, TcbBarDockingStyle side, int count, int row) {
     TcbBar& bar = NewBar(caption);
     bar.SetDockingStyle(side);
@@ -13,11 +21,7 @@ TcbBar& WindowsTest::MakeBar(const std::string& caption, TcbBarDockingStyle side
     for (int i = 0; i < count; ++i) {
         auto& button = NewItem(caption + std::to_string(i));
         button.SetCaption("&" + caption + std::to_string(i));
-        platform::Bitmap glyph(16, 16);
-        platform::Canvas canvas(glyph);
-        canvas.FillSolidRect({0, 0, 16, 16}, platform::Rgb(255, 0, 255));
-        canvas.FillSolidRect({4, 4, 12, 12}, platform::Rgb(0, 0, 255));
-        button.SetGlyph(glyph);
+        button.SetGlyph(SquareGlyph({4, 4, 12, 12}, platform::Rgb(0, 0, 255)));
         Link(bar.ItemLinks(), button);
     }
     return bar;

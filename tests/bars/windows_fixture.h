@@ -5,6 +5,7 @@
 #include "bars/windows/toolbar_window.h"
 #include "bars/windows/toolbar_windows.h"
 #include "platform/core/timer_service.h"
+#include "platform/qt/bitmap.h"
 #include "platform/qt/cursor_position.h"
 #include "tests/bars/bar_fixture.h"
 
@@ -12,6 +13,10 @@
 #include <QEvent>
 
 namespace bars::testing {
+
+// A 16 x 16 glyph: the square in the colour on magenta, which its bottom-left pixel makes
+// transparent.
+platform::Bitmap SquareGlyph(const platform::Rect& square, platform::Colour colour);
 
 // A shown form whose bars get real toolbar windows, on a virtual clock.
 class WindowsTest : public BarFixture {
@@ -34,6 +39,15 @@ public:
     TcbBar& MakeBar(const std::string& caption, TcbBarDockingStyle side, int count, int row = 0);
     TcbBar& ShowBar(const std::string& caption, TcbBarDockingStyle side, int count, int row = 0) {
         TcbBar& bar = MakeBar(caption, side, count, row);
+        bar.SetVisible(true);
+        return bar;
+    }
+    // A floating bar at (left, top) whose client is `clientWidth` wide.
+    TcbBar& ShowFloating(const std::string& caption, int count, int left, int top, int clientWidth) {
+        TcbBar& bar = MakeBar(caption, dsNone, count);
+        bar.SetFloatLeft(left);
+        bar.SetFloatTop(top);
+        bar.SetFloatClientWidth(clientWidth);
         bar.SetVisible(true);
         return bar;
     }
