@@ -115,6 +115,7 @@ bool TcbBarSubMenuControl::CanCustomizeHere() const {
 }
 
 platform::CanvasFont TcbBarSubMenuControl::FontHandle() const {
+    if (const platform::CanvasFont* own = ItemLinks() ? ItemLinks()->Owner().OwnFont() : nullptr) return *own;
     const TCustomcbBarControl* parent = ParentBarWindow();
     return IsLive(parent) ? parent->FontHandle() : Manager().Font();
 }

@@ -7,6 +7,7 @@
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
+#include "bars/popups/bar_hints.h"
 #include "bars/services/bar_window_chain.h"
 #include "bars/services/mouse_leave_tracking.h"
 #include "platform/core/system_colours.h"
@@ -167,6 +168,7 @@ void TCustomcbBarControl::RepaintSelection(TcbBarItemControl*) {
 void TCustomcbBarControl::SetDockingStyle(TcbBarDockingStyle side) { m_dockingStyle = side; }
 
 void TCustomcbBarControl::SetActive(bool active) {
+    BarHints::Instance().Hide();
     if (m_active == active) return;
     if (active) {
         m_active = true;
@@ -197,6 +199,7 @@ void TCustomcbBarControl::SetSelected(TcbBarItemControl* control) {
     if (!IsCustomizing()) m_manager.SetSelectedItemControl(control);
     RepaintSelection(old);
     m_lastCursor = platform::Point{-1, -1};
+    if (control || IsMenu() || m_markState == 0) BarHints::Instance().Request(m_manager, true);
     m_hintText.clear();
     if (control && (control->GetEnabled() || m_manager.ShowHintForDisabledItems())) {
         const std::string hint = control->GetHint();

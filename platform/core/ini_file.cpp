@@ -322,6 +322,42 @@ bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
     return !changed || Save(m_path, text);
 }
 
+bool IniFile::ReplaceSections(std::string_view prefix, const std::vector<Section>& sections) {
+    IniText text;
+    if (!Load(m_path, text)) {
+        return false;
+    }
+    std::vector<std::string> kept;
+    bool erasing = false;
+    for (std::string& line : text.lines) {
+        const ParsedLine parsed = Parse(line);
+        if (parsed.kind == LineKind::Section) {
+            erasing = parsed.name.size() >= prefix.size() &&
+                      EqualsIgnoreCase(parsed.name.substr(0, prefix.size()), prefix);
+        }
+        if (!erasing) {
+            kept.push_back(std::move(line));
+        }
+    }
+    for (const Section& section : sections) {
+        if (!IsWritableSection(section.name)) {
+            return false;
+        }
+        if (!kept.empty() && !IsBlankLine(kept.back())) {
+            kept.emplace_back();
+        }
+        kept.push_back(kSectionOpen + section.name + kSectionClose);
+        for (const auto& [key, value] : section.values) {
+            if (!IsWritableKey(key) || HasLineBreak(value)) {
+                return false;
+            }
+            kept.push_back(key + kAssign + value);
+        }
+    }
+    text.lines = std::move(kept);
+    return Save(m_path, text);
+}
+
 bool IniFile::SectionExists(std::string_view section) const {
     return FindSection(LoadOrEmpty(m_path).lines, section).has_value();
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -14,6 +15,12 @@ namespace platform {
 // the first section of a name and the first key of a name win.
 class IniFile {
 public:
+    // A whole section to write: its name and its "key" and "value" pairs in order.
+    struct Section {
+        std::string name;
+        std::vector<std::pair<std::string, std::string>> values;
+    };
+
     explicit IniFile(std::filesystem::path path);
 
     const std::filesystem::path& Path() const { return m_path; }
@@ -29,6 +36,11 @@ public:
     bool WriteYesNo(std::string_view section, std::string_view key, bool value);
     bool EraseSection(std::string_view section);
     bool DeleteKey(std::string_view section, std::string_view key);
+
+    // In one write: every section whose name begins with the prefix (without regard to case)
+    // is erased and the given sections are appended. False, with the file untouched, when
+    // it could not be written or a name or value could not be stored.
+    bool ReplaceSections(std::string_view prefix, const std::vector<Section>& sections);
 
     bool SectionExists(std::string_view section) const;
     bool ValueExists(std::string_view section, std::string_view key) const;

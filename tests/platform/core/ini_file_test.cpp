@@ -205,3 +205,19 @@ TEST_F(IniFileTest, FailedWriteLeavesTheOldFile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(IniFileTest, ReplaceSectionsSwapsEverySectionOfThePrefixInOneWrite) {
+    IniFile ini = Make("; top\r\n[Form.Bars.Main]\r\nBarCount=3\r\n[Other]\r\nA=1\r\n[form.bars.Bar2]\r\nRow=1\r\n");
+    ASSERT_TRUE(ini.ReplaceSections("Form.Bars.", {{"Form.Bars.Main", {{"BarCount", "1"}}},
+                                                   {"Form.Bars.Bar0", {{"Row", "0"}, {"Caption", "Tools"}}}}));
+    EXPECT_EQ(Content(), "; top\r\n[Other]\r\nA=1\r\n\r\n[Form.Bars.Main]\r\nBarCount=1\r\n\r\n[Form.Bars.Bar0]\r\nRow=0\r\n"
+                         "Caption=Tools\r\n");
+    const std::string before = Content();
+    // A value that would split its line fails the whole write.
+    EXPECT_FALSE(ini.ReplaceSections("Form.Bars.", {{"Form.Bars.Main", {{"Caption", "a\nb"}}}}));
+    EXPECT_EQ(Content(), before);
+}
+
+}  // namespace
