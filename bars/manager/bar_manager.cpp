@@ -125,6 +125,7 @@ void TcbBarManager::SetCustomizing(bool value) {
         return;
     }
     m_customizing = value;
+    if (ICustomizingSite* site = CustomizingSite(); !value && site && &site->Manager() == this) site->CustomizingEnded();
     // What the links show depends on customizing.
     for (int i = 0; i < m_bars->Count(); ++i) {
         m_bars->Items(i)->ItemLinks().Refresh();
