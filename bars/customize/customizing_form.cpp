@@ -11,6 +11,7 @@
 #include "bars/services/captions.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
+#include "bars/windows/dock_control.h"
 #include "platform/core/bar_strings.h"
 #include "platform/core/messages.h"
 #include "platform/qt/window_list.h"
@@ -458,6 +459,10 @@ TcbBarCustomizingForm* ShowCustomizingForm(TcbBarManager& manager) {
     g_form->show();
     platform::WindowList::Instance().BringToTop(g_form);
     return g_form;
+}
+
+void InstallCustomizingForm() {
+    SetCustomizeHandler([](TcbBarManager& manager, platform::Point) { ShowCustomizingForm(manager); });
 }
 
 void CloseCustomizingForm() {

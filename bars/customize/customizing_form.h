@@ -95,5 +95,7 @@ TcbBarCustomizingForm* ShowCustomizingForm(TcbBarManager& manager);
 // Switches customizing off and frees the window.
 void CloseCustomizingForm();
 TcbBarCustomizingForm* CustomizingForm();
+// Makes the "Customize..." entries of the pop-ups and dock areas open this window.
+void InstallCustomizingForm();
 
 }  // namespace bars

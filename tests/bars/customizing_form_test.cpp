@@ -4,6 +4,10 @@
 #include "bars/store/layout_store.h"
 #include "platform/core/messages.h"
 #include "tests/bars/windows_fixture.h"
+#include "tools/bars_gallery/bars_gallery.h"
+#include "bars/menus/menu_windows.h"
+#include "bars/popups/toolbars_popup.h"
+#include "bars/edits/bar_custom_combo.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -237,6 +241,31 @@ TEST_F(CustomizingFormTest, ScriptedSessionComesBackThroughTheLayoutStore) {
     EXPECT_EQ(back->ItemLinks().Items(2)->Item()->Name(), "Tools2");
     EXPECT_TRUE(back->ItemLinks().Items(1)->OwnBeginGroup());
     EXPECT_EQ(back->DockingStyle(), dsNone);
+}
+
+}  // namespace
+}  // namespace bars::testing
+
+namespace bars::testing {
+namespace {
+
+TEST(GalleryCustomizing, TheCustomizeCommandOpensTheWindowAndTheFieldsAreThere) {
+    auto owned = std::make_unique<gallery::BarsGallery>();
+    gallery::BarsGallery& gallery = *owned;
+    gallery.Show();
+    EXPECT_NE(gallery.Manager().ItemByName("edFind"), nullptr);
+    auto* game = dynamic_cast<TcbBarCombo*>(gallery.Manager().ItemByName("cbGame"));
+    ASSERT_NE(game, nullptr);
+    EXPECT_EQ(game->Text(), "Klondike");
+    gallery.Button("btnCustomize").Click();
+    ASSERT_NE(CustomizingForm(), nullptr);
+    EXPECT_TRUE(gallery.Manager().IsCustomizing());
+    CloseCustomizingForm();
+    owned.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    RemovePopupWindows();
+    RemoveMenuWindows();
+    RemoveToolbarWindows();
 }
 
 }  // namespace
