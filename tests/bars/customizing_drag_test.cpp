@@ -6,23 +6,12 @@
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/mouse_capture.h"
 #include "platform/qt/window_list.h"
+#include "tests/bars/recorded_messages.h"
 #include "tests/bars/windows_fixture.h"
 
 namespace bars::testing {
 namespace {
 
-class RecordedMessages : public platform::IMessages {
-public:
-    void ShowInfo(const std::string& text) override { shown.push_back(text); }
-    bool Confirm(const std::string& text, const std::string&) override {
-        shown.push_back(text);
-        return answer;
-    }
-    void ShowError(const std::string&, const std::string& text) override { shown.push_back(text); }
-    void Beep(unsigned) override {}
-    std::vector<std::string> shown;
-    bool answer = true;
-};
 
 // A dialog with a category list in a strip of the screen.
 class FakeSite : public ICustomizingSite {

@@ -3,6 +3,7 @@
 #include "bars/customize/editors.h"
 #include "bars/store/layout_store.h"
 #include "platform/core/messages.h"
+#include "tests/bars/recorded_messages.h"
 #include "tests/bars/windows_fixture.h"
 #include "tools/bars_gallery/bars_gallery.h"
 #include "bars/menus/menu_windows.h"
@@ -20,18 +21,6 @@
 namespace bars::testing {
 namespace {
 
-class ScriptedMessages : public platform::IMessages {
-public:
-    void ShowInfo(const std::string& text) override { asked.push_back(text); }
-    bool Confirm(const std::string& text, const std::string&) override {
-        asked.push_back(text);
-        return answer;
-    }
-    void ShowError(const std::string&, const std::string& text) override { asked.push_back(text); }
-    void Beep(unsigned) override {}
-    std::vector<std::string> asked;
-    bool answer = false;
-};
 
 TEST(NameEditor, OkOnlyWithANameAndCaptionsFromTheStringTable) {
     TcbBarNameEd category(true, TcbBarNameEd::Insert);
@@ -51,6 +40,7 @@ TEST(NameEditor, OkOnlyWithANameAndCaptionsFromTheStringTable) {
 class CustomizingFormTest : public WindowsTest {
 public:
     CustomizingFormTest() {
+        messages.answer = false;
         SetCustomizingMessages(&messages);
         SetEditorShowHook([this](QDialog& editor) {
             auto* named = dynamic_cast<TcbBarNameEd*>(&editor);
@@ -68,7 +58,7 @@ public:
     }
     TcbBarCustomizingForm& Open() { return *ShowCustomizingForm(*manager); }
 
-    ScriptedMessages messages;
+    RecordedMessages messages;
     std::string typed;
     TcbBar* tools = nullptr;
 };
@@ -91,21 +81,21 @@ TEST_F(CustomizingFormTest, DeletingAToolbarAndACategoryAsksFirst) {
     TcbBarCustomizingForm& form = Open();
     form.LBars->setCurrentRow(tools->Index());
     form.BBarDeleteClick();
-    EXPECT_EQ(messages.asked.back(), "Are you sure you want to delete the 'Tools' toolbar?");
+    EXPECT_EQ(messages.shown.back(), "Are you sure you want to delete the 'Tools' toolbar?");
     ASSERT_EQ(manager->Bars().Count(), 1) << "Cancel keeps the toolbar";
     messages.answer = true;
     form.BBarDeleteClick();
     EXPECT_EQ(manager->Bars().Count(), 0);
 
-    messages.asked.clear();
+    messages.shown.clear();
     form.LCategories->setCurrentRow(0);
     form.CategoriesDeleteClick();
-    EXPECT_TRUE(messages.asked.empty()) << "the only category is not offered for deletion";
+    EXPECT_TRUE(messages.shown.empty()) << "the only category is not offered for deletion";
     manager->Categories().Add("Extra");
     form.Refresh();
     form.LCategories->setCurrentRow(1);
     form.CategoriesDeleteClick();
-    EXPECT_EQ(messages.asked.back(), "Are you sure you want to delete the 'Extra' category?");
+    EXPECT_EQ(messages.shown.back(), "Are you sure you want to delete the 'Extra' category?");
     EXPECT_EQ(manager->Categories().Count(), 1);
 }
 
