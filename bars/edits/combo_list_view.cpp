@@ -2,6 +2,8 @@
 #include "bars/edits/combo_list.h"
 #include "bars/manager/bar_manager.h"
 #include "bars/popups/drop_down_list.h"
+#include "platform/qt/mouse_capture.h"
+#include "platform/qt/window_handles.h"
 
 #include <algorithm>
 
@@ -18,6 +20,8 @@ public:
 
     void ListChanged(const TcbBarComboList& list) override {
         if (!list.IsShown()) {
+            // A list closed by a key still holds the capture of its opening click.
+            if (platform::GetCapture() == platform::HandleOf(&m_box)) platform::ReleaseCapture();
             m_box.hide();
             return;
         }
