@@ -32,6 +32,11 @@ TCustomcbBarControl*& ActiveSlot() {
 
 constexpr platform::Rect kNoRect{};
 
+bool& FullMenusSlot() {
+    static bool full = false;
+    return full;
+}
+
 }  // namespace
 
 TCustomcbBarControl::TCustomcbBarControl(TcbBarManager& manager, QWidget* parent)
@@ -60,6 +65,10 @@ platform::WindowHandle TCustomcbBarControl::Handle() const { return platform::Ha
 TCustomcbBarControl* TCustomcbBarControl::ActiveBarControl() { return ActiveSlot(); }
 
 bool TCustomcbBarControl::IsLive(const TCustomcbBarControl* window) { return IsLiveBarWindow(window); }
+
+bool TCustomcbBarControl::FullMenus() { return FullMenusSlot(); }
+
+void TCustomcbBarControl::SetFullMenus(bool value) { FullMenusSlot() = value; }
 
 platform::Rect TCustomcbBarControl::ClientArea() const { return {0, 0, width(), height()}; }
 
@@ -171,6 +180,7 @@ void TCustomcbBarControl::SetActive(bool active) {
     BarHints::Instance().Hide();
     if (m_active == active) return;
     if (active) {
+        if (!ActiveSlot()) FullMenusSlot() = IsCustomizing();
         m_active = true;
         m_previousActive = ActiveSlot();
         ActiveSlot() = this;
