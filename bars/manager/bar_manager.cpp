@@ -2,6 +2,7 @@
 
 #include "bars/controls/bar_window.h"
 #include "bars/controls/item_control.h"
+#include "bars/customize/customizing_drag.h"
 #include "bars/customize/customizing_site.h"
 #include "bars/design/manager_description.h"
 #include "bars/items/bar_item.h"
@@ -125,6 +126,7 @@ void TcbBarManager::SetCustomizing(bool value) {
         return;
     }
     m_customizing = value;
+    if (!value && TcbBarCustomizingDrag::Instance().IsDragging(*this)) TcbBarCustomizingDrag::Instance().Cancel();
     if (ICustomizingSite* site = CustomizingSite(); !value && site && &site->Manager() == this) site->CustomizingEnded();
     // What the links show depends on customizing.
     for (int i = 0; i < m_bars->Count(); ++i) {

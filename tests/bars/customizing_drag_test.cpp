@@ -124,6 +124,12 @@ TEST_F(CustomizingDragTest, CtrlSwitchesToTheCopyCursorWithoutAMove) {
     platform::InputHooks::Instance().DispatchKey(esc);
     EXPECT_FALSE(Drag().IsDragging());
     EXPECT_EQ(Names(*tools), (std::vector<std::string>{"Tools0", "Tools1", "Tools2"})) << "Esc drops nothing";
+
+    // Customizing ending under a running drag (the manager going) ends the drag first.
+    DesignDragLoop(*manager, item, tools->ItemLinks().Items(2), Screen(*tools, CentreOf(*tools, 2)));
+    manager->SetCustomizing(false);
+    EXPECT_FALSE(Drag().IsDragging());
+    EXPECT_EQ(manager->DragLink(), nullptr);
 }
 
 TEST_F(CustomizingDragTest, CommandDroppedBeforeALinkTakesItsPlaceAndItsGroupLine) {
