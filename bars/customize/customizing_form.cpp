@@ -2,6 +2,7 @@
 
 #include "bars/customize/customizing_drag.h"
 #include "bars/customize/editors.h"
+#include "bars/customize/sub_menu_editor.h"
 #include "bars/items/bar_item.h"
 #include "bars/items/bar_sub_item.h"
 #include "bars/links/item_link.h"
@@ -125,6 +126,7 @@ void TcbBarCustomizingForm::BuildCommandsPage() {
     BCommandClear = button(Text(39419), &TcbBarCustomizingForm::CommandsClearClick);
     BCommandUp = button(QStringLiteral("\u2191"), &TcbBarCustomizingForm::CommandsMoveUpClick);
     BCommandDown = button(QStringLiteral("\u2193"), &TcbBarCustomizingForm::CommandsMoveDownClick);
+    BCommandSubMenu = button(Text(39214), &TcbBarCustomizingForm::CommandsSubMenuEditorClick);
     auto* grid = new QGridLayout(page);
     grid->addWidget(new QLabel(Text(39219), page), 0, 0);
     grid->addWidget(new QLabel(Text(39220), page), 0, 1);
@@ -134,7 +136,7 @@ void TcbBarCustomizingForm::BuildCommandsPage() {
     for (QPushButton* b : {BCategoryAdd, BCategoryInsert, BCategoryRename, BCategoryDelete, BCategoryVisible})
         categoryButtons->addWidget(b);
     auto* commandButtons = new QVBoxLayout;
-    for (QPushButton* b : {BCommandAdd, BCommandDelete, BCommandClear, BCommandUp, BCommandDown})
+    for (QPushButton* b : {BCommandAdd, BCommandDelete, BCommandClear, BCommandUp, BCommandDown, BCommandSubMenu})
         commandButtons->addWidget(b);
     grid->addLayout(categoryButtons, 2, 0);
     grid->addLayout(commandButtons, 2, 1);
@@ -439,6 +441,7 @@ void TcbBarCustomizingForm::closeEvent(QCloseEvent* event) {
 }
 
 void TcbBarCustomizingForm::CustomizingEnded() {
+    FreeSubMenuEditor();
     if (CustomizingSite() == this) SetCustomizingSite(nullptr);
     if (g_form == this) g_form = nullptr;
     hide();
@@ -459,6 +462,10 @@ TcbBarCustomizingForm* ShowCustomizingForm(TcbBarManager& manager) {
     g_form->show();
     platform::WindowList::Instance().BringToTop(g_form);
     return g_form;
+}
+
+void TcbBarCustomizingForm::CommandsSubMenuEditorClick() {
+    if (auto* subItem = dynamic_cast<TCustomcbBarSubItem*>(SelectedCommand())) ShowSubMenuEditor(*subItem);
 }
 
 void InstallCustomizingForm() {

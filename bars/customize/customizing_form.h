@@ -52,6 +52,8 @@ public:
     void CommandsClearClick();
     void CommandsMoveUpClick();
     void CommandsMoveDownClick();
+    // Opens the sub-menu editor for the selected command when it is a sub item.
+    void CommandsSubMenuEditorClick();
     void ResetUsageDataClick();
     // The option boxes set the manager's switches.
     void OptionsChanged();
@@ -63,7 +65,7 @@ public:
     QListWidget* LCommands;
     QLabel* LDescription;
     QPushButton *BCategoryAdd, *BCategoryInsert, *BCategoryRename, *BCategoryDelete, *BCategoryVisible;
-    QPushButton *BCommandAdd, *BCommandDelete, *BCommandClear, *BCommandUp, *BCommandDown;
+    QPushButton *BCommandAdd, *BCommandDelete, *BCommandClear, *BCommandUp, *BCommandDown, *BCommandSubMenu;
     QComboBox* CBAnimations;
     QCheckBox *CBShowHint, *CBShortCutInHint, *CBLargeIcons, *CBRecentFirst, *CBFullMenus;
     QPushButton* BResetUsage;

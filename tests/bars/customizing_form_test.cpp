@@ -1,6 +1,7 @@
 #include "bars/customize/customizing_drag.h"
 #include "bars/customize/customizing_form.h"
 #include "bars/customize/editors.h"
+#include "bars/customize/sub_menu_editor.h"
 #include "bars/store/layout_store.h"
 #include "platform/core/messages.h"
 #include "tests/bars/recorded_messages.h"
@@ -178,6 +179,43 @@ TEST_F(CustomizingFormTest, OptionBoxesSetTheManagersSwitches) {
     tools->ItemLinks().Items(0)->SetUseCount(40);
     form.ResetUsageDataClick();
     EXPECT_EQ(tools->ItemLinks().Items(0)->UseCount(), manager->RecentItemsThreshold());
+}
+
+TEST_F(CustomizingFormTest, SubMenuEditorTakesDropsAndRefusesTheSubItemItself) {
+    auto& file = NewItem<TcbBarSubItem>("mnuFile");
+    Link(file.ItemLinks(), *manager->ItemByName("Tools0"));
+    auto& edit = NewItem<TcbBarSubItem>("mnuEdit");
+    TcbBarCustomizingForm& form = Open();
+    form.LCategories->setCurrentRow(0);
+    const auto commands = form.Commands();
+    form.LCommands->setCurrentRow(static_cast<int>(std::find(commands.begin(), commands.end(), &file) - commands.begin()));
+    form.CommandsSubMenuEditorClick();
+    TcbBarSubMenuEditor* editor = SubMenuEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(form.PageControl->currentIndex(), 1);
+    EXPECT_EQ(editor->SubItem(), &file);
+
+    auto& drag = TcbBarCustomizingDrag::Instance();
+    const auto dropAtEnd = [&](TcbBarItem& item) {
+        DesignDragLoop(*manager, item, nullptr, {900, 900});
+        const platform::Rect last = file.ItemLinks().Items(file.ItemLinks().Count() - 1)->ItemRect();
+        drag.MouseMoved(editor->ClientToScreenPoint({last.left + 4, last.bottom - 2}));
+        EXPECT_EQ(drag.Target(), editor) << item.Name();
+        drag.Drop();
+    };
+    dropAtEnd(*manager->ItemByName("Tools1"));
+    ASSERT_EQ(file.ItemLinks().Count(), 2);
+    EXPECT_EQ(file.ItemLinks().Items(1)->Item()->Name(), "Tools1");
+    dropAtEnd(file);
+    ASSERT_FALSE(messages.shown.empty()) << file.ItemLinks().Count();
+    EXPECT_EQ(messages.shown.back(), "You cannot create recursive subitems");
+    EXPECT_EQ(file.ItemLinks().Count(), 2);
+
+    ShowSubMenuEditor(edit);
+    EXPECT_EQ(SubMenuEditor(), editor) << "made once and reused";
+    EXPECT_EQ(editor->SubItem(), &edit);
+    CloseCustomizingForm();
+    EXPECT_EQ(SubMenuEditor(), nullptr);
 }
 
 // The whole session: a new toolbar, three commands dragged onto it, a group, and the
