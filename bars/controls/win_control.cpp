@@ -51,7 +51,7 @@ void TcbBarWinControl::CreateWindowControl() {
     m_edit->resize(100, 100);
     m_filter = std::make_unique<EditFilter>(*this);
     m_edit->installEventFilter(m_filter.get());
-    QObject::connect(m_edit, &QLineEdit::textEdited, m_filter.get(), [this] {
+    QObject::connect(m_edit.data(), &QLineEdit::textEdited, m_filter.get(), [this] {
         if (m_settingText) return;
         if (TcbBarWindowItem* item = WindowItem()) item->DoCurChange();
         FieldChanged();
@@ -67,13 +67,9 @@ bool TcbBarWinControl::RunsItemClick() const {
 }
 
 void TcbBarWinControl::DestroyWindowControl() {
-    if (!m_edit) return;
     SetFocused(false);
-    m_edit->removeEventFilter(m_filter.get());
-    // The bar window may be going with its children already; the edit is deleted once.
-    QPointer<QLineEdit> edit = m_edit;
-    m_edit = nullptr;
-    delete edit.data();
+    if (m_edit) m_edit->removeEventFilter(m_filter.get());
+    delete m_edit.data();
     m_filter.reset();
 }
 

@@ -2,6 +2,7 @@
 
 #include "bars/controls/item_control.h"
 
+#include <QLineEdit>
 #include <QPointer>
 
 #include <memory>
@@ -42,7 +43,7 @@ public:
     // Where the edit window goes, in the bar window's client coordinates; set by Draw.
     const platform::Rect& EditRect() const { return m_editRect; }
     void SetEditRect(const platform::Rect& rect) { m_editRect = rect; }
-    QLineEdit* EditWindow() const { return m_edit; }
+    QLineEdit* EditWindow() const { return m_edit.data(); }
 
     // The edit window's message handler: true swallows the event.
     bool EditEvent(QEvent& event);
@@ -60,7 +61,8 @@ protected:
 private:
     void PlaceEditWindow();
 
-    QLineEdit* m_edit = nullptr;
+    // Guarded: the bar window may free its children first.
+    QPointer<QLineEdit> m_edit;
     std::unique_ptr<QObject> m_filter;
     QPointer<QWidget> m_previousFocus;
     platform::Rect m_editRect;
