@@ -34,6 +34,8 @@ public:
     // Frees the link (its destruction tells the manager, the item and the window).
     void Delete(TcbBarItemLink& link);
     void Clear();
+    // Puts the link at the index (clamped to the list); the window rebuilds.
+    void Move(TcbBarItemLink& link, int index);
     // Container expansion (menus): a new link at a place; a link taken out of the collection
     // without being freed, and put back at a place.
     TcbBarItemLink& Insert(int index);

@@ -2,6 +2,8 @@
 
 #include "bars/controls/bar_window.h"
 #include "bars/controls/item_control.h"
+#include "bars/customize/customizing_drag.h"
+#include "bars/customize/customizing_site.h"
 #include "bars/design/manager_description.h"
 #include "bars/items/bar_item.h"
 #include "bars/items/bar_sub_item.h"
@@ -124,6 +126,8 @@ void TcbBarManager::SetCustomizing(bool value) {
         return;
     }
     m_customizing = value;
+    if (!value && TcbBarCustomizingDrag::Instance().IsDragging(*this)) TcbBarCustomizingDrag::Instance().Cancel();
+    if (ICustomizingSite* site = CustomizingSite(); !value && site && &site->Manager() == this) site->CustomizingEnded();
     // What the links show depends on customizing.
     for (int i = 0; i < m_bars->Count(); ++i) {
         m_bars->Items(i)->ItemLinks().Refresh();
@@ -308,7 +312,7 @@ void TcbBarManager::SetSelectedItemControl(TcbBarItemControl* control) {
 void TcbBarManager::ItemChanged(TcbBarItem&) { NotifyCustomizingDialog(); }
 
 void TcbBarManager::NotifyCustomizingDialog() {
-    // The customizing dialog refreshes from here once it exists.
+    if (ICustomizingSite* site = CustomizingSite(); site && &site->Manager() == this && !m_loading) site->Refresh();
 }
 
 void TcbBarManager::CalcButtonMetrics() {

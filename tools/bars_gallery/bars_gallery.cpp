@@ -1,6 +1,9 @@
 #include "tools/bars_gallery/bars_gallery.h"
 
+#include "bars/customize/customizing_form.h"
+#include "bars/edits/bar_custom_combo.h"
 #include "bars/items/bar_button.h"
+#include "platform/core/bar_strings.h"
 #include "bars/items/bar_sub_item.h"
 #include "bars/items/container_items.h"
 #include "bars/menus/menu_windows.h"
@@ -118,6 +121,7 @@ BarsGallery::BarsGallery(const std::string& layoutFile) : m_form(std::make_uniqu
         const platform::Colour colour = platform::Rgb(40 * i, 255 - 40 * i, 128);
         AddButton(*m_floating, "btnTool" + std::to_string(i + 1), "Tool " + std::to_string(i + 1), colour, i == 3);
     }
+    AddFields();
     Button("btnNew").SetShortCut(platform::kShortCutCtrl | 'N');
     Button("btnOpen").SetShortCut(platform::kShortCutCtrl | 'O');
     AddPopups();
@@ -128,6 +132,33 @@ BarsGallery::BarsGallery(const std::string& layoutFile) : m_form(std::make_uniqu
         bars::ReadLayoutStores(*m_manager);
         bars::WriteLayoutStoresWithForm(*m_manager);
     }
+}
+
+// A bar at the bottom with a text field, a list combo and the command that opens the
+// customizing window.
+void BarsGallery::AddFields() {
+    bars::InstallCustomizingForm();
+    m_fields = &AddBar(*m_manager, "Fields", bars::dsBottom, 0);
+    auto& find = m_manager->CreateItem<bars::TcbBarEdit>("edFind");
+    find.SetCaption("&Find");
+    find.SetCategory(0);
+    find.SetWidth(120);
+    m_fields->ItemLinks().Add().SetItem(&find);
+    auto& game = m_manager->CreateItem<bars::TcbBarCombo>("cbGame");
+    game.SetCaption("&Game");
+    game.SetCategory(0);
+    game.SetItems({"Klondike", "FreeCell", "Spider", "Pyramid", "Golf", "Yukon"});
+    game.SetItemIndex(0);
+    m_fields->ItemLinks().Add().SetItem(&game);
+    auto& customize = m_manager->CreateItem<TcbBarButton>("btnCustomize");
+    customize.SetCaption(std::string(platform::BarString(39300)));
+    customize.SetCategory(0);
+    customize.SetPaintStyle(bars::psCaption);
+    customize.OnClick = [this](platform::Component*) { bars::ShowCustomizingForm(*m_manager); };
+    bars::TcbBarItemLink& link = m_fields->ItemLinks().Add();
+    link.SetItem(&customize);
+    link.SetBeginGroup(true);
+    m_fields->SetVisible(true);
 }
 
 void BarsGallery::AddPopups() {

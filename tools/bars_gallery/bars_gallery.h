@@ -43,6 +43,7 @@ public:
     bars::TcbBar& Standard() const { return *m_standard; }
     bars::TcbBar& Formatting() const { return *m_formatting; }
     bars::TcbBar& Floating() const { return *m_floating; }
+    bars::TcbBar& Fields() const { return *m_fields; }
     bars::TcbBarButton& Button(const std::string& name) const;
     // The area under the bars that has a pop-up menu, and that menu; the Undo drop-down.
     QWidget& Table() const { return *m_table; }
@@ -64,6 +65,7 @@ public:
 private:
     void AddMenus();
     void AddPopups();
+    void AddFields();
     bars::TcbBarSubItem& AddMenu(bars::TcbBarItemLinks& links, const std::string& name, const std::string& caption,
                                  bool beginGroup = false);
     bars::TcbBarButton& AddEntry(bars::TcbBarItemLinks& links, const std::string& name, const std::string& caption,
@@ -77,6 +79,7 @@ private:
     bars::TcbBar* m_standard = nullptr;
     bars::TcbBar* m_formatting = nullptr;
     bars::TcbBar* m_floating = nullptr;
+    bars::TcbBar* m_fields = nullptr;
     QWidget* m_table = nullptr;
     bars::TcbBarPopupMenu* m_tableMenu = nullptr;
     bars::TcbBarPopupMenu* m_undoMenu = nullptr;
