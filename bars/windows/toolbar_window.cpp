@@ -135,6 +135,9 @@ void TcbBarControl::Release() {
     if (TcbDockControl* area = DockArea()) area->RemoveBar(*this, true);
     DestroyControls();
     if (ItemLinks() && ItemLinks()->Window() == this) ItemLinks()->SetWindow(nullptr);
+    // The links may be going (a deleted bar releases its window): the window outlives them
+    // until its deferred delete, so it must not reach them again.
+    SetItemLinks(nullptr);
     LiveBarWindows::Instance().Remove(this);
     hide();
     if (Manager().IsDestroying()) {
