@@ -1,0 +1,16 @@
+// Corvanet Solitaire: the program folder is the executable's own.
+
+#include <QApplication>
+
+#include <filesystem>
+
+#include "shell/program.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvanet Solitaire"));
+    shell::ProgramOptions options;
+    options.programFolder = std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+    shell::Program program(std::move(options));
+    return program.Run();
+}
