@@ -1,5 +1,7 @@
-// corvanet-bars-gallery [--shot OUT.png]: shows the toolbar framework's gallery; with --shot
-// it lays the gallery out, writes a picture of the whole screen and exits.
+// corvanet-bars-gallery [--animation none|random|unfold|slide] [--menu PATH] [--shot OUT.png]:
+// shows the toolbar framework's gallery; --menu opens a menu of the menu bar ("Game", or
+// "Game/Recent games" for a sub-menu) with the given opening animation; with --shot it lays
+// the gallery out, writes a picture of the whole screen and exits.
 #include "tools/bars_gallery/bars_gallery.h"
 
 #include <QApplication>
@@ -8,15 +10,31 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <map>
 #include <string>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    std::string shot;
-    for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]) == "--shot" && i + 1 < argc) shot = argv[++i];
+    std::string shot, menu, animation = "none";
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--shot") shot = argv[++i];
+        else if (option == "--menu") menu = argv[++i];
+        else if (option == "--animation") animation = argv[++i];
+    }
+    const std::map<std::string, bars::TcbBarMenuAnimations> animations{
+        {"none", bars::maNone}, {"random", bars::maRandom}, {"unfold", bars::maUnfold}, {"slide", bars::maSlide}};
+    if (!animations.contains(animation)) {
+        std::fprintf(stderr, "corvanet-bars-gallery: unknown animation %s\n", animation.c_str());
+        return 2;
+    }
     gallery::BarsGallery gallery;
+    gallery.SetMenuAnimations(animations.at(animation));
     gallery.Show();
+    if (!menu.empty() && !gallery.OpenMenu(menu)) {
+        std::fprintf(stderr, "corvanet-bars-gallery: no menu %s\n", menu.c_str());
+        return 2;
+    }
     if (shot.empty()) return QApplication::exec();
     QTimer::singleShot(300, [&] {
         QImage picture;

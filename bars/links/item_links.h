@@ -34,6 +34,11 @@ public:
     // Frees the link (its destruction tells the manager, the item and the window).
     void Delete(TcbBarItemLink& link);
     void Clear();
+    // Container expansion (menus): a new link at a place; a link taken out of the collection
+    // without being freed, and put back at a place.
+    TcbBarItemLink& Insert(int index);
+    std::unique_ptr<TcbBarItemLink> Take(TcbBarItemLink& link);
+    void PutBack(std::unique_ptr<TcbBarItemLink> link, int index, int recentIndex);
     // Copies the links of another collection; itemOf maps each source item to the item
     // the copy links (a reset looks items up by name in the real form).
     void Assign(const TcbBarItemLinks& source,

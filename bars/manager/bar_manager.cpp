@@ -5,6 +5,7 @@
 #include "bars/items/bar_item.h"
 #include "bars/items/bar_sub_item.h"
 #include "bars/links/item_links.h"
+#include "bars/hooks/owner_form.h"
 #include "bars/manager/bar_hooks.h"
 #include "bars/manager/categories.h"
 #include "bars/manager/manager_list.h"
@@ -18,6 +19,7 @@
 #include "platform/core/system_colours.h"
 #include "platform/qt/logical_fonts.h"
 #include "platform/qt/main_form.h"
+#include "platform/qt/window_handles.h"
 
 #include <QWidget>
 
@@ -56,6 +58,8 @@ TcbBarManager::TcbBarManager(QWidget* owner, bool fromDescription)
 }
 
 TcbBarManager::~TcbBarManager() {
+    // The form is going: its layout store writes while everything still stands.
+    FormMessageHandler(*this, {platform::HandleOf(m_ownerForm), platform::WM_DESTROY, 0, 0});
     m_destroying = true;
     SetCustomizing(false);
     m_bars.reset();

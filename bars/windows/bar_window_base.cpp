@@ -282,7 +282,7 @@ void TCustomcbBarControl::LButtonDown(platform::Point p) {
     if (button) button->SetBeingClicked(true);
     control->BeforeClick(true);
     if (button) button->SetBeingClicked(false);
-    if (!IsMenu() && !(button && button->DroppedDown())) {
+    if (!IsMenu() && !(button && button->DroppedDown()) && !control->IsSubItemControl()) {
         m_pressedControl = control;
         m_pressedIn = true;
         platform::SetCapture(Handle());

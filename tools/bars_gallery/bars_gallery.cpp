@@ -1,6 +1,12 @@
 #include "tools/bars_gallery/bars_gallery.h"
 
 #include "bars/items/bar_button.h"
+#include "bars/items/bar_sub_item.h"
+#include "bars/items/container_items.h"
+#include "bars/menus/menu_windows.h"
+#include "bars/menus/sub_menu_window.h"
+#include "bars/services/captions.h"
+#include "platform/core/virtual_keys.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
@@ -50,7 +56,7 @@ TcbBar& AddBar(bars::TcbBarManager& manager, const std::string& caption, bars::T
 }  // namespace
 
 BarsGallery::BarsGallery() : m_form(std::make_unique<QWidget>()) {
-    bars::InstallToolbarWindows();
+    bars::InstallMenuWindows();
     m_form->setWindowTitle("Corvanet bars gallery");
     m_form->setGeometry(40, 40, kFormWidth, kFormHeight);
     m_form->setAutoFillBackground(true);
@@ -61,12 +67,7 @@ BarsGallery::BarsGallery() : m_form(std::make_unique<QWidget>()) {
 
     m_mainMenu = &AddBar(*m_manager, "Main Menu", bars::dsTop, 0);
     m_mainMenu->SetIsMainMenu(true);
-    for (const char* caption : {"&Game", "&Edit", "&Options", "&Help"}) {
-        TcbBarButton& entry = m_manager->CreateItem<TcbBarButton>(std::string("mnu") + (caption + 1));
-        entry.SetCaption(caption);
-        entry.SetPaintStyle(bars::psCaption);
-        m_mainMenu->ItemLinks().Add().SetItem(&entry);
-    }
+    AddMenus();
 
     m_standard = &AddBar(*m_manager, "Standard", bars::dsTop, 1);
     AddButton(*m_standard, "btnNew", "&New", platform::Rgb(255, 255, 255));
@@ -111,6 +112,105 @@ BarsGallery::BarsGallery() : m_form(std::make_unique<QWidget>()) {
 }
 
 BarsGallery::~BarsGallery() = default;
+
+bars::TcbBarSubItem& BarsGallery::AddMenu(bars::TcbBarItemLinks& links, const std::string& name,
+                                          const std::string& caption, bool beginGroup) {
+    auto& menu = m_manager->CreateItem<bars::TcbBarSubItem>(name);
+    menu.SetCaption(caption);
+    bars::TcbBarItemLink& link = links.Add();
+    link.SetItem(&menu);
+    link.SetBeginGroup(beginGroup);
+    return menu;
+}
+
+TcbBarButton& BarsGallery::AddEntry(bars::TcbBarItemLinks& links, const std::string& name, const std::string& caption,
+                                    int shortCut, bool beginGroup) {
+    TcbBarButton& button = m_manager->CreateItem<TcbBarButton>(name);
+    button.SetCaption(caption);
+    button.SetShortCut(shortCut);
+    bars::TcbBarItemLink& link = links.Add();
+    link.SetItem(&button);
+    link.SetBeginGroup(beginGroup);
+    return button;
+}
+
+// A menu of every kind: plain entries with shortcuts and groups, a sub-menu with a list
+// item, checked and disabled entries, a container item, and a personalized menu whose last
+// entries show only after the expand row.
+void BarsGallery::AddMenus() {
+    using platform::ShortCut;
+    bars::TcbBarItemLinks& bar = m_mainMenu->ItemLinks();
+    bars::TcbBarSubItem& game = AddMenu(bar, "mnuGame", "&Game");
+    AddEntry(game.ItemLinks(), "mnuNew", "&New game", platform::VK_F2);
+    AddEntry(game.ItemLinks(), "mnuOpen", "&Open a game...", ShortCut(platform::VK_F12, platform::kShiftCtrl));
+    bars::TcbBarSubItem& recent = AddMenu(game.ItemLinks(), "mnuRecent", "&Recent games", true);
+    auto& list = m_manager->CreateItem<bars::TcbBarListItem>("mnuRecentList");
+    list.SetCaption("Recent games list");
+    list.SetItems({"Klondike", "Spider", "-", "FreeCell", "Pyramid", "Golf", "Canfield", "Yukon", "Scorpion",
+                   "Baker's Dozen", "Forty Thieves", "Calculation"});
+    list.SetShowCheck(true);
+    list.SetItemIndex(1);
+    recent.ItemLinks().Add().SetItem(&list);
+    AddEntry(game.ItemLinks(), "mnuExit", "E&xit", 0, true);
+
+    bars::TcbBarSubItem& edit = AddMenu(bar, "mnuEdit", "&Edit");
+    AddEntry(edit.ItemLinks(), "mnuUndo", "&Undo", ShortCut(platform::VK_A + ('Z' - 'A'), platform::kShiftCtrl));
+    AddEntry(edit.ItemLinks(), "mnuRedo", "&Redo", ShortCut(platform::VK_A + ('Y' - 'A'), platform::kShiftCtrl))
+        .SetEnabled(false);
+    TcbBarButton& autoplay = AddEntry(edit.ItemLinks(), "mnuAutoplay", "Au&toplay", platform::VK_F7, true);
+    autoplay.SetButtonStyle(bars::bsChecked);
+    autoplay.SetDown(true);
+    bars::TcbBarSubItem& more = AddMenu(edit.ItemLinks(), "mnuMore", "&More");
+    auto& tools = m_manager->CreateItem<bars::TcbBarContainerItem>("mnuTools");
+    tools.SetCaption("Tools");
+    AddEntry(tools.ItemLinks(), "mnuSort", "&Sort");
+    AddEntry(tools.ItemLinks(), "mnuFind", "&Find...", ShortCut(platform::VK_A + ('F' - 'A'), platform::kShiftCtrl));
+    AddEntry(more.ItemLinks(), "mnuSelectAll", "Select &all");
+    more.ItemLinks().Add().SetItem(&tools);
+
+    bars::TcbBarSubItem& options = AddMenu(bar, "mnuOptions", "&Options");
+    const char* entries[] = {"&Sounds", "&Animations", "&Hints", "&Statistics", "&Card backs", "&Language"};
+    for (int i = 0; i < 6; ++i) {
+        AddEntry(options.ItemLinks(), "mnuOption" + std::to_string(i), entries[i], 0, i == 3);
+        // Never used: a personalized menu keeps them behind its expand row.
+        if (i >= 3) options.ItemLinks().Items(i)->SetMostRecentlyUsed(false);
+    }
+
+    bars::TcbBarSubItem& help = AddMenu(bar, "mnuHelp", "&Help");
+    AddEntry(help.ItemLinks(), "mnuRules", "&Rules", platform::VK_F1);
+    AddEntry(help.ItemLinks(), "mnuAbout", "&About the gallery...", 0, true);
+}
+
+bool BarsGallery::OpenMenu(const std::string& path) {
+    bars::TCustomcbBarControl* window = dynamic_cast<bars::TCustomcbBarControl*>(m_mainMenu->ItemLinks().Window());
+    std::string rest = path;
+    bool top = true;
+    while (window && !rest.empty()) {
+        const std::size_t slash = rest.find('/');
+        const std::string name = rest.substr(0, slash);
+        rest = slash == std::string::npos ? std::string() : rest.substr(slash + 1);
+        bars::TcbBarItemLinks* links = window->ItemLinks();
+        bars::TcbBarItemLink* found = nullptr;
+        for (int i = 0; links && i < links->Count(); ++i)
+            if (bars::StripAccelerators(links->Items(i)->Caption()) == name) found = links->Items(i);
+        auto* sub = found ? dynamic_cast<bars::TCustomcbBarSubItem*>(found->Item()) : nullptr;
+        if (!sub || !found->Control()) return false;
+        if (top) {
+            const platform::Rect r = found->ItemRect();
+            const platform::Point centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+            window->MouseMove(centre);
+            window->LButtonDown(centre);
+            top = false;
+        } else {
+            window->SelectControl(found->Control());
+            window->KeyDown(platform::VK_RIGHT);
+        }
+        window = dynamic_cast<bars::TCustomcbBarControl*>(sub->ItemLinks().Window());
+    }
+    return window != nullptr;
+}
+
+void BarsGallery::SetMenuAnimations(bars::TcbBarMenuAnimations animations) { m_manager->SetMenuAnimations(animations); }
 
 TcbBarButton& BarsGallery::AddButton(TcbBar& bar, const std::string& name, const std::string& caption,
                                      platform::Colour glyph, bool beginGroup) {

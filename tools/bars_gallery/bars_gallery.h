@@ -9,9 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "bars/core/bar_types.h"
+
 namespace bars {
 class TcbBar;
+class TcbBarSubItem;
 class TcbBarButton;
+class TcbBarItemLinks;
 class TcbBarManager;
 }  // namespace bars
 
@@ -40,11 +44,20 @@ public:
 
     // Shows the form and its bars.
     void Show();
+    // Opens the menu bar's menu of that caption (accelerator marks left out), and, after a
+    // "/", the sub-menu of that caption inside it, and so on; false when one is missing.
+    bool OpenMenu(const std::string& path);
+    void SetMenuAnimations(bars::TcbBarMenuAnimations animations);
     // The whole screen as the gallery lays it out: the form and the floating bars on the
     // desktop's colour.
     QImage Picture() const;
 
 private:
+    void AddMenus();
+    bars::TcbBarSubItem& AddMenu(bars::TcbBarItemLinks& links, const std::string& name, const std::string& caption,
+                                 bool beginGroup = false);
+    bars::TcbBarButton& AddEntry(bars::TcbBarItemLinks& links, const std::string& name, const std::string& caption,
+                                 int shortCut = 0, bool beginGroup = false);
     bars::TcbBarButton& AddButton(bars::TcbBar& bar, const std::string& name, const std::string& caption,
                                   platform::Colour glyph, bool beginGroup = false);
 
