@@ -26,9 +26,12 @@
 #include "engine/model/pile_names.h"
 #include "engine/model/preference_fields.h"
 #include "engine/model/registers.h"
+#include "engine/play/player_actions.h"
 #include "engine/state/game.h"
 #include "platform/core/clock.h"
 #include "platform/core/paths.h"
+#include "platform/core/process.h"
+#include "platform/core/sound.h"
 #include "platform/core/timer_service.h"
 #include "platform/qt/popup_menu.h"
 #include "shell/dialogs.h"
@@ -36,9 +39,7 @@
 #include "shell/program.h"
 #include "shell/table_parts.h"
 #include "table/layout/table_layout.h"
-#include "tests/engine/game_player.h"
-#include "tests/support/fake_services.h"
-#include "tests/support/media_doubles.h"
+#include "tools/headless_game.h"
 
 namespace {
 
@@ -70,6 +71,18 @@ std::optional<long long> ReadNumber(std::string_view text) {
     if (error != std::errc{} || end != text.data() + text.size() || value < 0) return std::nullopt;
     return value;
 }
+
+// No sound, and no process exit: a failed start shows as the program not starting.
+class Silence : public platform::ISoundPlayer {
+public:
+    void Play(std::string_view, platform::SoundMode) override {}
+    void Stop() override {}
+};
+
+class NoExit : public platform::IProcess {
+public:
+    void Terminate(int) override {}
+};
 
 // The chooser hands over the game the monkey is on.
 class MonkeyDialogs : public shell::NoDialogs {
@@ -127,7 +140,6 @@ public:
                     return kExitCardLost;
                 }
                 if (!Check(what, engine::GameNameOfLine(line))) return kExitCardLost;
-                if (done % 1000 == 0) m_messages.Clear(), m_sound.Clear();
             }
             std::cout << engine::GameNameOfLine(line) << ": " << perGame << " actions, every card in place\n";
         }
@@ -147,12 +159,12 @@ private:
 
     void Record() {
         m_deal = Deal();
-        m_dealt = engine::play_test::BoardCodes(G());
+        m_dealt = engine::BoardCodes(G());
     }
 
     bool Check(const std::string& what, const std::string& game) {
         if (Deal() != m_deal) Record();
-        const std::vector<int> now = engine::play_test::BoardCodes(G());
+        const std::vector<int> now = engine::BoardCodes(G());
         const bool repeated = std::adjacent_find(now.begin(), now.end()) != now.end();
         if (now == m_dealt && !repeated) return true;
         std::cerr << "corvanet-monkey: " << game << ", game number " << m_deal << ": after " << what
@@ -241,9 +253,9 @@ private:
     platform::VirtualClock m_clock;
     platform::VirtualTimerService m_timers;
     platform::ScopedTimerService m_installedTimers{m_timers};
-    test_support::ScriptedMessages m_messages;
-    test_support::RecordingProcess m_process;
-    test_support::RecordingSoundPlayer m_sound;
+    tools::SilentMessages m_messages;
+    NoExit m_process;
+    Silence m_sound;
     MonkeyDialogs m_dialogs;
     std::unique_ptr<shell::Program> m_program;
     std::string m_deal;

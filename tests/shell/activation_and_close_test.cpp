@@ -8,6 +8,7 @@
 #include "engine/model/pile_text.h"
 #include "engine/model/preference_fields.h"
 #include "engine/model/registers.h"
+#include "engine/play/player_actions.h"
 #include "engine/ports/shell_port.h"
 #include "engine/session/new_game.h"
 #include "platform/qt/application.h"
@@ -16,6 +17,7 @@
 #include "table/layout/table_layout.h"
 #include "tests/shell/program_fixture.h"
 #include "tests/table/freecell_solver.h"
+#include "tests/table/mouse_fixture.h"
 
 namespace shell_test {
 namespace {
@@ -70,20 +72,37 @@ protected:
     }
     engine::TableRect TopPlace(const engine::PileRef& pile) {
         const std::string name = engine::PileName(pile, engine::PileNumberForm::kNoLeadingZero);
+        return Place(name, pile.line, 0);
+    }
+    engine::TableRect Place(const std::string& pile, int index, int above) {
         const table::TableLayout& layout = *program->Table().Layout();
-        const int x = layout.CardX(name, pile.line, 0, false);
-        const int y = layout.CardY(name, pile.line, 0, false);
+        const int x = layout.CardX(pile, index, above, false);
+        const int y = layout.CardY(pile, index, above, false);
         return {x, y, x + layout.CardWidth(), y + layout.CardHeight()};
     }
+    // Where a card lies: its own place as a pile's top, else within its tableau pile.
+    bool CardPlace(int card, engine::TableRect& rect) {
+        if (program->Table().Layout()->FindCardPosition(card, rect)) return true;
+        for (int t = 0; t < engine::kFilaLineCount; ++t) {
+            const std::string pile = Pile({engine::PileListId::kFila, t});
+            for (int i = 0; i < engine::PileCardCount(pile); ++i) {
+                if (engine::PileCardAt(pile, i) != card) continue;
+                const std::string name =
+                    engine::PileName({engine::PileListId::kFila, t}, engine::PileNumberForm::kNoLeadingZero);
+                rect = Place(name, t, engine::PileCardCount(pile) - 1 - i);
+                return true;
+            }
+        }
+        return false;
+    }
     // A drag as the player makes it: press inside the card, move in two steps, release.
-    void Drag(const engine::PileRef& from, const engine::PileRef& to) {
-        const engine::TableRect a = TopPlace(from);
-        const engine::TableRect b = TopPlace(to);
+    void Drag(const engine::TableRect& a, const engine::TableRect& b) {
         Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, a.left + 10, a.top + 10);
         Send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, (a.left + b.left) / 2 + 10, (a.top + b.top) / 2 + 10);
         Send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, b.left + 10, b.top + 10);
         Send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, b.left + 10, b.top + 10);
     }
+    void Drag(const engine::PileRef& from, const engine::PileRef& to) { Drag(TopPlace(from), TopPlace(to)); }
     std::string Pile(const engine::PileRef& pile) { return G().board.piles.Pile(pile.list, pile.line); }
 };
 
@@ -92,13 +111,17 @@ TEST_F(GameWindowTest, AFreecellGameIsWonByDragsFromNewGameToTheWinningAnimation
     if (Main().Commands().Find("mnuAutoPlay")->down) Main().RunCommand("mnuAutoPlay");
     ASSERT_TRUE(Main().RunCommand("mnuNew"));
     ASSERT_TRUE(Flag(engine::flag::kGameInProgress));
-    const std::vector<mouse_test::SolverMove> moves = mouse_test::SolveBySingleCards(G(), 400000);
+    const std::vector<engine::PlayerAction> moves = mouse_test::WinningMoves(G(), mouse_test::kSolverBudget);
     ASSERT_FALSE(moves.empty()) << "no win found for game " << Field(engine::fields::kGameNumber.position, 13);
     const int shown = dialogs.chooserShows;
-    for (const mouse_test::SolverMove& move : moves) {
-        Drag(move.from, move.to);
-        if (program->Game() == nullptr) break;
-        ASSERT_EQ(engine::PileTopCard(Pile(move.to)), move.card) << "card " << move.card;
+    for (const engine::PlayerAction& move : moves) {
+        const std::optional<engine::PileRef> to = engine::ParsePileName(move.target);
+        engine::TableRect from;
+        ASSERT_TRUE(move.kind == engine::ActionKind::kMove && to && CardPlace(move.card, from))
+            << engine::ActionText(move);
+        Drag(from, TopPlace(*to));
+        if (!Flag(engine::flag::kGameInProgress)) break;
+        ASSERT_TRUE(engine::PileContains(engine::CardCodeText(move.card), Pile(*to))) << engine::ActionText(move);
     }
     EXPECT_FALSE(Flag(engine::flag::kGameInProgress));
     EXPECT_EQ(dialogs.chooserShows, shown + 1);  // the chooser opens after the winning animation
