@@ -19,6 +19,8 @@
 #include "platform/qt/window_handles.h"
 
 #include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QWidget>
 
@@ -159,6 +161,12 @@ bool DispatchAccelerator(TcbBarManager& manager, int key) {
 TcbBarManager* ManagerToServe(QWidget* window) {
     QWidget* form = window ? window->window() : QApplication::activeWindow();
     if (!form) return nullptr;
+    // An MDI parent serves its active child's keys through the child's manager while that
+    // one has a menu bar.
+    if (auto* area = form->findChild<QMdiArea*>(); area && area->activeSubWindow())
+        if (TcbBarManager* child = BarManagers().ManagerOfForm(area->activeSubWindow()->widget());
+            child && child->MainMenuBar())
+            return child;
     if (TcbBarManager* own = BarManagers().ManagerOfForm(form)) return own;
     QWidget* main = platform::MainForm();
     TcbBarManager* mainManager = main ? BarManagers().ManagerOfForm(main) : nullptr;

@@ -690,6 +690,10 @@ void TcbBarSubMenuControl::PrepareItemPaint(platform::Canvas& canvas, TcbBarItem
     const bool gap = link.BeginGroup() && row > 0 && !(row == 1 && UpArrowShown());
     const platform::Colour background = rarely ? RarelyUsedColour() : Face();
     canvas.FillSolidRect(rect, background);
+    const bool beginsBlock = rarely && row > 0 && !RarelyUsed(*ItemLinks()->ShownLinks()[static_cast<std::size_t>(index - 1)]);
+    if (beginsBlock)
+        canvas.FillSolidRect({rect.left, rect.top - kRarelyUsedMark, rect.right, rect.top},
+                             platform::SystemColour(platform::COLOR_BTNSHADOW));
     if (gap) {
         const platform::Rect strip{0, rect.top - kMenuGroupGap, ClientRect().Width(), rect.top};
         canvas.FillSolidRect(strip, Face());
