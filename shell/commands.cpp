@@ -12,7 +12,7 @@ constexpr CommandKind kSub = CommandKind::kSubMenu;
 constexpr CommandKind kPlain = CommandKind::kButton;
 
 // clang-format off
-const CommandSpec kMainCommandList[] = {
+const CommandDesign kMainCommandList[] = {
     {"mnuFile", "&File", "", "Menus", "", kSub, "", false, true},
     {"mnuNew", "&New game", "F2", "File", "mnuNewClick", kPlain, "mnuFile", false, true},
     {"mnuRestartGame", "&Restart game", "Ctrl+F2", "File", "", kPlain, "mnuFile", false, false},
@@ -76,7 +76,7 @@ const CommandSpec kMainCommandList[] = {
 
 }  // namespace
 
-std::span<const CommandSpec> MainCommands() { return kMainCommandList; }
+std::span<const CommandDesign> MainCommands() { return kMainCommandList; }
 
 const std::string& Command::Caption() const { return m_item != nullptr ? m_item->Caption() : m_caption; }
 
@@ -105,7 +105,7 @@ bool Command::IsDown() const {
 }
 
 void Command::SetDown(bool down) {
-    if (spec->kind != CommandKind::kCheck) return;
+    if (design->kind != CommandKind::kCheck) return;
     m_down = down;
     if (auto* button = dynamic_cast<bars::TcbBarButton*>(m_item)) button->SetDown(down);
 }
@@ -118,13 +118,13 @@ void Command::Bind(bars::TcbBarItem& item) {
     SetDown(m_down);
 }
 
-CommandTable::CommandTable(std::span<const CommandSpec> specs, const Handlers& handlers) {
-    for (const CommandSpec& spec : specs) {
+CommandTable::CommandTable(std::span<const CommandDesign> designs, const Handlers& handlers) {
+    for (const CommandDesign& entry : designs) {
         auto command = std::make_unique<Command>();
-        command->spec = &spec;
-        command->SetCaption(spec.caption);
-        if (!spec.handler.empty()) {
-            const auto bound = handlers.find(spec.handler);
+        command->design = &entry;
+        command->SetCaption(entry.caption);
+        if (!entry.handler.empty()) {
+            const auto bound = handlers.find(entry.handler);
             if (bound != handlers.end()) command->handler = bound->second;
         }
         m_commands.push_back(std::move(command));
@@ -133,7 +133,7 @@ CommandTable::CommandTable(std::span<const CommandSpec> specs, const Handlers& h
 
 Command* CommandTable::Find(std::string_view name) {
     for (const auto& command : m_commands)
-        if (command->spec->name == name) return command.get();
+        if (command->design->name == name) return command.get();
     return nullptr;
 }
 
@@ -149,14 +149,14 @@ bool CommandTable::Click(std::string_view name) {
         item->Click();
         return true;
     }
-    if (command->spec->kind == CommandKind::kCheck) command->SetDown(!command->IsDown());
+    if (command->design->kind == CommandKind::kCheck) command->SetDown(!command->IsDown());
     if (command->handler) command->handler();
     return true;
 }
 
 void CommandTable::HideUnoffered() {
     for (const auto& command : m_commands)
-        if (!command->spec->offered) {
+        if (!command->design->offered) {
             command->SetVisible(false);
             command->SetEnabled(false);
         }
@@ -164,7 +164,7 @@ void CommandTable::HideUnoffered() {
 
 void CommandTable::Bind(bars::TcbBarManager& manager) {
     for (const auto& command : m_commands) {
-        bars::TcbBarItem* item = manager.ItemByName(std::string(command->spec->name));
+        bars::TcbBarItem* item = manager.ItemByName(std::string(command->design->name));
         if (item == nullptr) continue;
         command->Bind(*item);
         item->OnClick = [handler = &command->handler](platform::Component*) {

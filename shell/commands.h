@@ -27,7 +27,7 @@ enum class CommandKind {
 // One command of the main window's menu bar, as data: the menu bar is made from these,
 // and each handler is bound by its name. Commands without a handler exist (the program
 // enables and hides them by name) but do nothing.
-struct CommandSpec {
+struct CommandDesign {
     std::string_view name;      // the item's component name, "mnuNew"
     std::string_view caption;   // as stored: "&" marks the access key, "[Program]" the product
     std::string_view shortcut;  // "F2", "Ctrl+F12", "Ctrl+Shift+A"; empty for none
@@ -41,14 +41,14 @@ struct CommandSpec {
 
 // The main window's commands, in menu order: each menu of the menu bar, then its entries.
 // The "Menus" category holds the menus and sub-menus.
-std::span<const CommandSpec> MainCommands();
+std::span<const CommandDesign> MainCommands();
 inline constexpr std::array<std::string_view, 8> kCommandCategories{"File", "Game",  "Statistics", "Tools",
                                                                    "Help", "Menus", "Bookmarks",  "Options"};
 
 // A command while the window lives. Once the menu bar is made its item holds the state, so
 // that every change shows in the menu at once.
 struct Command {
-    const CommandSpec* spec = nullptr;
+    const CommandDesign* design = nullptr;
     std::function<void()> handler;
 
     const std::string& Caption() const;
@@ -78,7 +78,7 @@ class CommandTable {
 public:
     using Handlers = std::map<std::string, std::function<void()>, std::less<>>;
 
-    CommandTable(std::span<const CommandSpec> specs, const Handlers& handlers);
+    CommandTable(std::span<const CommandDesign> designs, const Handlers& handlers);
 
     Command* Find(std::string_view name);
     const Command* Find(std::string_view name) const;

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "engine/base/decimal_text.h"
+#include "engine/base/text_utils.h"
 #include "engine/files/preference_file.h"
 #include "engine/files/preference_keys.h"
 #include "engine/model/preference_fields.h"
@@ -127,7 +128,7 @@ bool TfrmMain::StartChosenGame(int gameId, const std::string& gameName, const st
         engine::UpdateMainTitle(m_game);
     }
     if (changedGame || m_game.mainGame.SmallScreenHandled == 2) m_game.mainGame.SmallScreenHandled = 0;
-    settings.SetField(fields::kGame.position, fields::kGame.width, std::to_string(gameId));
+    settings.SetField(fields::kGame.position, fields::kGame.width, engine::IntToZeroPad(gameId, fields::kGame.width));
     settings.SetField(fields::kGameName.position, fields::kGameName.width, gameName);
     if (changedGame && m_game.services.tableView != nullptr) m_game.services.tableView->SetupTable();
     if (!IsItemEnabled("tbNew")) engine::EnableGameCommands(m_game.services, true);

@@ -33,9 +33,9 @@ std::string ClassOf(CommandKind kind) {
 }
 
 // The entries whose menu is `parent` (empty: the menu bar), in order.
-std::vector<bars::TcbBarLinkDescription> LinksOf(std::span<const CommandSpec> commands, std::string_view parent) {
+std::vector<bars::TcbBarLinkDescription> LinksOf(std::span<const CommandDesign> commands, std::string_view parent) {
     std::vector<bars::TcbBarLinkDescription> links;
-    for (const CommandSpec& command : commands)
+    for (const CommandDesign& command : commands)
         if (command.parent == parent)
             links.push_back({.item = std::string(command.name), .beginGroup = command.beginGroup});
     return links;
@@ -43,7 +43,7 @@ std::vector<bars::TcbBarLinkDescription> LinksOf(std::span<const CommandSpec> co
 
 }  // namespace
 
-std::shared_ptr<const bars::TcbBarManagerDescription> MainMenuDescription(std::span<const CommandSpec> commands) {
+std::shared_ptr<const bars::TcbBarManagerDescription> MainMenuDescription(std::span<const CommandDesign> commands) {
     auto d = std::make_shared<bars::TcbBarManagerDescription>();
     d->name = "cbBarManager1";
     d->style = bars::bmsStandard;
@@ -58,7 +58,7 @@ std::shared_ptr<const bars::TcbBarManagerDescription> MainMenuDescription(std::s
     d->itemsVisibles.assign(kCommandCategories.size(), kItemsAlwaysVisible);
     d->visibles.assign(kCommandCategories.size(), true);
 
-    for (const CommandSpec& command : commands) {
+    for (const CommandDesign& command : commands) {
         bars::TcbBarItemDescription item{.className = ClassOf(command.kind),
                                          .name = std::string(command.name),
                                          .caption = std::string(command.caption),

@@ -16,6 +16,6 @@ namespace shell {
 // categories, and one bar "Main Menu" docked on top along the whole row that holds the
 // menus. Each command becomes an item of its category, linked into its menu in order.
 std::shared_ptr<const bars::TcbBarManagerDescription> MainMenuDescription(
-    std::span<const CommandSpec> commands = MainCommands());
+    std::span<const CommandDesign> commands = MainCommands());
 
 }  // namespace shell

@@ -1,4 +1,6 @@
-// corvanet-bars-gallery [--animation none|random|unfold|slide] [--menu PATH] [--shot OUT.png]:
+// corvanet-bars-gallery [--animation none|random|unfold|slide] [--menu PATH] [--layout FILE]
+// [--shot OUT.png]: --layout keeps the arrangement in an INI file of its own (by default
+// bars-gallery-layout.ini in the user's configuration folder; "" keeps none);
 // shows the toolbar framework's gallery; --menu opens a menu of the menu bar ("Game", or
 // "Game/Recent games" for a sub-menu) with the given opening animation; with --shot it lays
 // the gallery out, writes a picture of the whole screen and exits.
@@ -7,6 +9,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
@@ -16,11 +19,14 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     std::string shot, menu, animation = "none";
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    std::string layout = config.isEmpty() ? std::string() : (config + "/bars-gallery-layout.ini").toStdString();
     for (int i = 1; i + 1 < argc; ++i) {
         const std::string option = argv[i];
         if (option == "--shot") shot = argv[++i];
         else if (option == "--menu") menu = argv[++i];
         else if (option == "--animation") animation = argv[++i];
+        else if (option == "--layout") layout = argv[++i];
     }
     const std::map<std::string, bars::TcbBarMenuAnimations> animations{
         {"none", bars::maNone}, {"random", bars::maRandom}, {"unfold", bars::maUnfold}, {"slide", bars::maSlide}};
@@ -28,7 +34,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "corvanet-bars-gallery: unknown animation %s\n", animation.c_str());
         return 2;
     }
-    gallery::BarsGallery gallery;
+    // A picture shows the gallery as built, whatever a user left in the layout.
+    gallery::BarsGallery gallery(shot.empty() ? layout : std::string());
     gallery.SetMenuAnimations(animations.at(animation));
     gallery.Show();
     if (!menu.empty() && !gallery.OpenMenu(menu)) {

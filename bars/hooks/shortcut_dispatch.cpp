@@ -195,6 +195,12 @@ bool KeyboardHookProc(const platform::KeyHookMessage& message) {
             }
             return true;
         }
+        // While customizing, Esc only ends a drag that holds the mouse.
+        if (active->Manager().IsCustomizing() && message.key == platform::VK_ESCAPE &&
+            platform::GetCapture() == active->Handle()) {
+            platform::ReleaseCapture();
+            return true;
+        }
     }
     if (platform::GetCapture() != platform::kNoWindow) return false;
     if (ContextKey(message)) return true;

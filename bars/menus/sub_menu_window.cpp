@@ -34,7 +34,6 @@ constexpr int kFrame = 1;
 constexpr int kRarelyUsedLift = 20;
 
 TcbBarSubMenuControl* g_animated = nullptr;
-bool g_fullMenus = false;
 platform::RandomGenerator* g_random = nullptr;
 
 platform::RandomGenerator& Random() {
@@ -94,8 +93,6 @@ TcbBarSubMenuControl::~TcbBarSubMenuControl() {
 }
 
 TcbBarSubMenuControl* TcbBarSubMenuControl::AnimatedMenu() { return g_animated; }
-bool TcbBarSubMenuControl::FullMenus() { return g_fullMenus; }
-void TcbBarSubMenuControl::SetFullMenus(bool value) { g_fullMenus = value; }
 void TcbBarSubMenuControl::SetRandomGenerator(platform::RandomGenerator* random) { g_random = random; }
 
 TcbBarSubMenuControl* TcbBarSubMenuControl::ChildMenu() const {
@@ -115,6 +112,7 @@ bool TcbBarSubMenuControl::CanCustomizeHere() const {
 }
 
 platform::CanvasFont TcbBarSubMenuControl::FontHandle() const {
+    if (const platform::CanvasFont* own = ItemLinks() ? ItemLinks()->Owner().OwnFont() : nullptr) return *own;
     const TCustomcbBarControl* parent = ParentBarWindow();
     return IsLive(parent) ? parent->FontHandle() : Manager().Font();
 }
@@ -131,7 +129,7 @@ bool TcbBarSubMenuControl::HasExpandRow() const {
 }
 
 bool TcbBarSubMenuControl::RarelyUsed(const TcbBarItemLink& link) const {
-    if (!Manager().PersonalizedMenus() || !g_fullMenus || !ItemLinks()) return false;
+    if (!Manager().PersonalizedMenus() || !FullMenus() || !ItemLinks()) return false;
     int recent = ItemLinks()->RecentThreshold();
     if (recent == -1) recent = static_cast<int>(ItemLinks()->VisibleLinks().size());
     return ItemLinks()->RecentIndexOf(link) >= recent;
@@ -231,13 +229,10 @@ void TcbBarSubMenuControl::Place() {
 
 void TcbBarSubMenuControl::ShowMenu() {
     if (!ItemLinks()) return;
-    TCustomcbBarControl* parent = ParentBarWindow();
-    // A menu opened from a bar starts a new chain: it shows personalized until expanded.
-    if (!IsLive(parent) || !parent->IsMenu()) g_fullMenus = IsCustomizing();
     UpdateFont();
     CalcMetrics();
     SetActive(true);
-    const bool personalized = Manager().PersonalizedMenus() && !g_fullMenus;
+    const bool personalized = Manager().PersonalizedMenus() && !FullMenus();
     ItemLinks()->SetShownLimit(personalized ? ItemLinks()->RecentThreshold() : -1);
     CreateControls();
     m_topIndex = -1;
@@ -445,7 +440,7 @@ void TcbBarSubMenuControl::Rebuild() {
 void TcbBarSubMenuControl::Expand() {
     if (!HasExpandRow()) return;
     TcbBarItemLink* selected = SelectedControl() ? &SelectedControl()->Link() : nullptr;
-    g_fullMenus = true;
+    SetFullMenus(true);
     m_recreating = true;
     StopExpandTimer();
     UndoContainerExpansion();
@@ -507,7 +502,7 @@ void TcbBarSubMenuControl::SetActive(bool active) {
         return;
     }
     // An untouched personalized menu expands by itself.
-    if (Manager().PersonalizedMenus() && !g_fullMenus && Manager().ShowFullMenusAfterDelay() && Timers())
+    if (Manager().PersonalizedMenus() && !FullMenus() && Manager().ShowFullMenusAfterDelay() && Timers())
         Timers()->SetWindowTimer(Handle(), kMenuExpandTimer, kMenuUntouchedExpandMs, [this](unsigned id) { ExpandTimer(id); });
 }
 

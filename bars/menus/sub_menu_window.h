@@ -80,9 +80,6 @@ public:
     void StopAnimation();
     static TcbBarSubMenuControl* AnimatedMenu();
 
-    // Set once the user expanded a personalized menu; a new chain starts without it.
-    static bool FullMenus();
-    static void SetFullMenus(bool value);
     // Where maRandom draws from (the program's generator); a private one when unset.
     static void SetRandomGenerator(platform::RandomGenerator* random);
 

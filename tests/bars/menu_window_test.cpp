@@ -339,5 +339,16 @@ TEST_F(PersonalizedMenuTest, RestingOnTheExpandRowExpandsAfterOneSecond) {
     EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 4u);
 }
 
+TEST_F(PersonalizedMenuTest, CtrlDownExpandsAndANewChainStartsPersonalizedAgain) {
+    Press(VK_DOWN, {platform::VK_CONTROL});
+    EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 4u);
+    Press(VK_ESCAPE);
+    Press(VK_ESCAPE);
+    ASSERT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+    ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
+    ASSERT_NE(MenuOf(*file), nullptr);
+    EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 2u);
+}
+
 }  // namespace
 }  // namespace bars::testing

@@ -171,13 +171,13 @@ TEST_F(MainWindowTest, ADamagedCursorFieldGivesTheArrowAfterARelease) {
 
 TEST_F(MainWindowTest, TheCommandsTheProgramDoesNotOfferStayHiddenAndEveryHandlerIsBound) {
     for (const auto& command : Main().Commands().Commands()) {
-        EXPECT_EQ(command->IsVisible(), command->spec->offered) << command->spec->name;
-        EXPECT_EQ(command->spec->handler.empty(), !command->handler) << command->spec->name;
+        EXPECT_EQ(command->IsVisible(), command->design->offered) << command->design->name;
+        EXPECT_EQ(command->design->handler.empty(), !command->handler) << command->design->name;
     }
     EXPECT_EQ(Main().ItemCaption("mnuAbout"), "A&bout Corvanet Solitaire...");
     EXPECT_FALSE(Main().RunCommand("mnuSave"));
-    EXPECT_EQ(Main().Commands().Find("mnuUndo")->spec->shortcut, "Ctrl+Z");
-    EXPECT_EQ(Main().Commands().Find("mnuRedo")->spec->shortcut, "Ctrl+Y");
+    EXPECT_EQ(Main().Commands().Find("mnuUndo")->design->shortcut, "Ctrl+Z");
+    EXPECT_EQ(Main().Commands().Find("mnuRedo")->design->shortcut, "Ctrl+Y");
 }
 
 TEST_F(MainWindowTest, TheAutoplayCheckAndBothButtonsMoveTogether) {

@@ -10,6 +10,10 @@
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
+#include "bars/popups/popup_menu.h"
+#include "bars/popups/popup_menu_links.h"
+#include "bars/popups/toolbars_popup.h"
+#include "bars/store/layout_store.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
 #include "bars/windows/toolbar_windows.h"
@@ -19,6 +23,8 @@
 #include "platform/qt/window_list.h"
 
 #include <QPainter>
+
+#include <filesystem>
 
 namespace gallery {
 
@@ -55,14 +61,17 @@ TcbBar& AddBar(bars::TcbBarManager& manager, const std::string& caption, bars::T
 
 }  // namespace
 
-BarsGallery::BarsGallery() : m_form(std::make_unique<QWidget>()) {
+BarsGallery::BarsGallery(const std::string& layoutFile) : m_form(std::make_unique<QWidget>()) {
     bars::InstallMenuWindows();
+    bars::InstallPopupWindows();
+    m_form->setObjectName("GalleryForm");
     m_form->setWindowTitle("Corvanet bars gallery");
     m_form->setGeometry(40, 40, kFormWidth, kFormHeight);
     m_form->setAutoFillBackground(true);
     m_manager = new bars::TcbBarManager(m_form.get());
     m_manager->SetCanCustomize(true);
     m_manager->SetName("GalleryBars");
+    m_manager->SetShowShortCutInHint(true);
     m_manager->OnClickItem = [this](bars::TcbBarManager&, bars::TcbBarItem& item) { m_clicks.push_back(item.Name()); };
 
     m_mainMenu = &AddBar(*m_manager, "Main Menu", bars::dsTop, 0);
@@ -109,6 +118,33 @@ BarsGallery::BarsGallery() : m_form(std::make_unique<QWidget>()) {
         const platform::Colour colour = platform::Rgb(40 * i, 255 - 40 * i, 128);
         AddButton(*m_floating, "btnTool" + std::to_string(i + 1), "Tool " + std::to_string(i + 1), colour, i == 3);
     }
+    Button("btnNew").SetShortCut(platform::kShortCutCtrl | 'N');
+    Button("btnOpen").SetShortCut(platform::kShortCutCtrl | 'O');
+    AddPopups();
+    if (!layoutFile.empty()) {
+        m_manager->SetIniFileName(layoutFile);
+        m_manager->SetStoreInIniFile(true);
+        m_layoutRead = std::filesystem::exists(layoutFile);
+        bars::ReadLayoutStores(*m_manager);
+        bars::WriteLayoutStoresWithForm(*m_manager);
+    }
+}
+
+void BarsGallery::AddPopups() {
+    m_undoMenu = new bars::TcbBarPopupMenu(m_form.get());
+    for (const char* caption : {"Undo one move", "Undo five moves", "Undo to the deal"})
+        AddEntry(m_undoMenu->ItemLinks(), std::string("popUndo") + std::to_string(m_undoMenu->ItemLinks().Count()), caption);
+    Button("btnUndo").SetDropDownMenu(m_undoMenu);
+
+    m_table = new QWidget(m_form.get());
+    m_table->setGeometry(0, kFormHeight / 2, kFormWidth, kFormHeight / 2);
+    m_tableMenu = new bars::TcbBarPopupMenu(m_form.get());
+    AddEntry(m_tableMenu->ItemLinks(), "popDeal", "&Deal again", platform::kShortCutCtrl | 'D');
+    AddEntry(m_tableMenu->ItemLinks(), "popHint", "&Hint", 0, true);
+    AddEntry(m_tableMenu->ItemLinks(), "popAuto", "&Autoplay");
+    bars::TcbBarPopupMenuLink& link = bars::PopupMenuLinksOf(*m_manager).Add();
+    link.SetControl(m_table);
+    link.SetPopupMenu(m_tableMenu);
 }
 
 BarsGallery::~BarsGallery() = default;
@@ -216,7 +252,7 @@ TcbBarButton& BarsGallery::AddButton(TcbBar& bar, const std::string& name, const
                                      platform::Colour glyph, bool beginGroup) {
     TcbBarButton& button = m_manager->CreateItem<TcbBarButton>(name);
     button.SetCaption(caption);
-    button.SetHint(caption + "|The " + name.substr(3) + " command");
+    button.SetHint(bars::StripAccelerators(caption) + "|The " + name.substr(3) + " command");
     button.SetGlyph(Glyph(glyph));
     bars::TcbBarItemLink& link = bar.ItemLinks().Add();
     link.SetItem(&button);
@@ -232,7 +268,9 @@ void BarsGallery::Show() {
     m_form->show();
     m_form->activateWindow();
     platform::WindowList::Instance().BringToTop(m_form.get());
-    for (TcbBar* bar : {m_mainMenu, m_standard, m_formatting, m_floating}) bar->SetVisible(true);
+    // A layout read from the file keeps the visibility it brought.
+    if (!m_layoutRead)
+        for (TcbBar* bar : {m_mainMenu, m_standard, m_formatting, m_floating}) bar->SetVisible(true);
 }
 
 QImage BarsGallery::Picture() const {
