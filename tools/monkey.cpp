@@ -41,6 +41,7 @@
 #include "shell/table_parts.h"
 #include "table/layout/table_layout.h"
 #include "tools/headless_game.h"
+#include "tools/window_keys.h"
 
 namespace {
 
@@ -198,19 +199,8 @@ private:
         QCoreApplication::sendEvent(Main().windowHandle(), &event);
     }
 
-    void Key(QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers modifiers) {
-        QKeyEvent event(type, key, modifiers);
-        QCoreApplication::sendEvent(Main().windowHandle(), &event);
-    }
-    // A key pressed and released, with its modifier (Ctrl or Alt) held around it.
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        const Qt::Key held = modifiers.testFlag(Qt::ControlModifier) ? Qt::Key_Control
-                             : modifiers.testFlag(Qt::AltModifier)   ? Qt::Key_Alt
-                                                                     : Qt::Key_unknown;
-        if (held != Qt::Key_unknown) Key(QEvent::KeyPress, held, modifiers);
-        Key(QEvent::KeyPress, key, modifiers);
-        Key(QEvent::KeyRelease, key, modifiers);
-        if (held != Qt::Key_unknown) Key(QEvent::KeyRelease, held, Qt::NoModifier);
+        tools::PressKey(Main().windowHandle(), key, modifiers);
     }
     std::string ThroughMenuBar() {
         std::string what;

@@ -1,6 +1,3 @@
-#include <QCoreApplication>
-#include <QKeyEvent>
-
 #include <string>
 #include <vector>
 
@@ -20,6 +17,7 @@
 #include "platform/core/input_hooks.h"
 #include "platform/qt/controls.h"
 #include "tests/shell/program_fixture.h"
+#include "tools/window_keys.h"
 
 namespace shell_test {
 namespace {
@@ -57,19 +55,8 @@ protected:
             captions.push_back((link->BeginGroup() ? "| " : "") + link->Caption());
         return captions;
     }
-    void Send(QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers modifiers) {
-        QKeyEvent event(type, key, modifiers);
-        QCoreApplication::sendEvent(Main().windowHandle(), &event);
-    }
-    // A key pressed and released, with Ctrl or Alt held around it.
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        const Qt::Key modifier = modifiers.testFlag(Qt::ControlModifier) ? Qt::Key_Control
-                                 : modifiers.testFlag(Qt::AltModifier)   ? Qt::Key_Alt
-                                                                         : Qt::Key_unknown;
-        if (modifier != Qt::Key_unknown) Send(QEvent::KeyPress, modifier, modifiers);
-        Send(QEvent::KeyPress, key, modifiers);
-        Send(QEvent::KeyRelease, key, modifiers);
-        if (modifier != Qt::Key_unknown) Send(QEvent::KeyRelease, modifier, Qt::NoModifier);
+        tools::PressKey(Main().windowHandle(), key, modifiers);
     }
     std::string Board() { return engine::DumpBoard(G().Piles()); }
 };
