@@ -52,6 +52,7 @@ TEST_F(MainWindowTest, TheSameGameAndPlayerAgainChangeNothingAnotherPlayerRedeal
 
     SetField(fields::kSessionCounterA, "7");
     EXPECT_TRUE(Main().StartChosenGame(1, "Freecell", "Player 2", false, engine::kNewNumberMode));
+    EXPECT_EQ(GetField(fields::kGame), "0001");
     EXPECT_NE(GetField(fields::kGameNumber), number);
     EXPECT_EQ(GetField(fields::kSessionCounterA), engine::kSessionCounterStart);
     EXPECT_EQ(GetField(fields::kUserDefault), "Player 2");
