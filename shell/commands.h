@@ -9,6 +9,11 @@
 #include <string_view>
 #include <vector>
 
+namespace bars {
+class TcbBarItem;
+class TcbBarManager;
+}  // namespace bars
+
 namespace shell {
 
 // How a command shows in a menu.
@@ -16,6 +21,7 @@ enum class CommandKind {
     kButton,   // an ordinary entry
     kCheck,    // a checked entry: a click toggles its Down state before the handler runs
     kSubMenu,  // opens the entries whose parent it is
+    kList,     // a list of texts filled while the program runs
 };
 
 // One command of the main window's menu bar, as data: the menu bar is made from these,
@@ -25,27 +31,46 @@ struct CommandDesign {
     std::string_view name;      // the item's component name, "mnuNew"
     std::string_view caption;   // as stored: "&" marks the access key, "[Program]" the product
     std::string_view shortcut;  // "F2", "Ctrl+F12", "Ctrl+Shift+A"; empty for none
-    std::string_view category;  // "File", "Game", "Statistics", "Tools", "Help" or "Menus"
+    std::string_view category;  // one of kCommandCategories
     std::string_view handler;   // "mnuNewClick"; empty for none
     CommandKind kind = CommandKind::kButton;
-    std::string_view parent;    // the sub-menu holding it; empty: the category's menu
+    std::string_view parent;    // the sub-menu holding it; empty: a menu of the menu bar
     bool beginGroup = false;    // a separator comes before it
     bool offered = true;        // false: hidden for good once the window is prepared
 };
 
-// The main window's commands, in menu order. The "Menus" category holds the sub-menus.
+// The main window's commands, in menu order: each menu of the menu bar, then its entries.
+// The "Menus" category holds the menus and sub-menus.
 std::span<const CommandDesign> MainCommands();
-// The menus of the menu bar, in order, by category.
-inline constexpr std::array<std::string_view, 5> kMenuBarCategories{"File", "Game", "Statistics", "Tools", "Help"};
+inline constexpr std::array<std::string_view, 8> kCommandCategories{"File", "Game",  "Statistics", "Tools",
+                                                                   "Help", "Menus", "Bookmarks",  "Options"};
 
-// A command's state while the window lives.
+// A command while the window lives. Once the menu bar is made its item holds the state, so
+// that every change shows in the menu at once.
 struct Command {
     const CommandDesign* design = nullptr;
-    std::string caption;
-    bool enabled = true;
-    bool visible = true;
-    bool down = false;
     std::function<void()> handler;
+
+    const std::string& Caption() const;
+    void SetCaption(std::string_view caption);
+    bool IsEnabled() const;
+    void SetEnabled(bool enabled);
+    bool IsVisible() const;
+    void SetVisible(bool visible);
+    // Only a checked command goes down.
+    bool IsDown() const;
+    void SetDown(bool down);
+
+    bars::TcbBarItem* Item() const { return m_item; }
+    // The item takes over the state held so far.
+    void Bind(bars::TcbBarItem& item);
+
+private:
+    bars::TcbBarItem* m_item = nullptr;
+    std::string m_caption;
+    bool m_enabled = true;
+    bool m_visible = true;
+    bool m_down = false;
 };
 
 // The command table: the commands with their state and their bound handlers.
@@ -64,6 +89,9 @@ public:
     bool Click(std::string_view name);
     // Hides every command that is not offered.
     void HideUnoffered();
+    // Binds each command to the manager's item of its name: the item holds the state and
+    // its clicks run the handler.
+    void Bind(bars::TcbBarManager& manager);
 
 private:
     std::vector<std::unique_ptr<Command>> m_commands;

@@ -80,6 +80,7 @@ TfrmMain::TfrmMain(const MainWindowParts& parts)
 }
 
 TfrmMain::~TfrmMain() {
+    ReleaseMenuBar();
     if (m_filterInstalled) RestoreMessageHandler();
     if (m_parts.table.Window().Target() == this) m_parts.table.Window().SetTarget(nullptr);
     if (!m_freed) {
@@ -275,7 +276,7 @@ void TfrmMain::FormClose(platform::CloseAction&) {
     engine::PreferenceFile file(*m_game.services.paths);
     if (m_game.mainGame.AutoplaySaveMode == 1) {
         const Command* autoPlay = m_commands.Find("mnuAutoPlay");
-        file.WriteString(engine::kSectionPreference, kAutoPlayKey, autoPlay->down ? kYes : kNo);
+        file.WriteString(engine::kSectionPreference, kAutoPlayKey, autoPlay->IsDown() ? kYes : kNo);
     }
     file.WriteInteger(engine::kSectionSettings, kRandomGameTypeKey, m_game.mainGame.RandomGameType);
     m_freed = true;

@@ -16,6 +16,10 @@
 #include "shell/dialogs.h"
 #include "table/layout/table_window.h"
 
+namespace bars {
+class TcbBarManager;
+}
+
 namespace engine {
 class Game;
 class IHelpViewer;
@@ -78,9 +82,8 @@ public:
     // False when the table could not be loaded (the player has been told; the program ends).
     bool IsLoaded() const { return m_loaded; }
 
-    // The seams of the toolbar and menu framework: the dock at the top of the client area
-    // where the menu bar goes, and the commands it is made from.
-    platform::Panel& MenuDock() { return *m_menuDock; }
+    // The menu bar's manager and the commands its items are bound to.
+    bars::TcbBarManager& BarManager() const { return *m_barManager; }
     CommandTable& Commands() { return m_commands; }
     // Runs a command of the menu bar by its name, as a click on its item would.
     bool RunCommand(std::string_view name) { return m_commands.Click(name); }
@@ -217,9 +220,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void AlignControls() override;
+    QRect AlignArea() const override;
 
 private:
     void BuildComponents();
+    void BuildMenuBar();
+    // The manager goes before the window: nothing of it may call back into a window half gone.
+    void ReleaseMenuBar();
     void BuildToolbars();
     void BuildStatusPanels();
     void BuildPopupMenus();
@@ -256,7 +263,7 @@ private:
     engine::Game& m_game;
     CommandTable m_commands;
     std::unique_ptr<IGameChooser> m_chooser;
-    platform::Panel* m_menuDock = nullptr;
+    bars::TcbBarManager* m_barManager = nullptr;
     platform::ScrollBar* m_scrollBar = nullptr;
     platform::FormTimer* m_timer = nullptr;
     platform::AppMessageHandler m_savedOnMessage;

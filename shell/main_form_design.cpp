@@ -49,11 +49,7 @@ void TfrmMain::BuildComponents() {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 
-    // The toolbar and menu framework docks its menu bar here, above the toolbars.
-    m_menuDock = new platform::Panel(this, "dckTop");
-    m_menuDock->SetAlignment(platform::Align::kTop);
-    m_menuDock->resize(kDesignWidth, 0);
-
+    BuildMenuBar();
     BuildPopupMenus();
     BuildToolbars();
     BuildStatusPanels();

@@ -69,7 +69,7 @@ void TfrmMain::RunFromButton(void (TfrmMain::*handler)()) {
 }
 
 void TfrmMain::tbAutoPlayClick(const platform::SpeedButton& button) {
-    m_commands.Find("mnuAutoPlay")->down = button.IsDown();
+    m_commands.Find("mnuAutoPlay")->SetDown(button.IsDown());
     UpdateMainWindow();
     RunAndPresent([this] { mnuAutoPlayClick(); });
 }
@@ -167,9 +167,9 @@ void TfrmMain::mnuAutoPlayClick() {
     Command* autoPlay = m_commands.Find("mnuAutoPlay");
     platform::SpeedButton* large = Button("tbAutoPlay");
     platform::SpeedButton* small = Button("tbAutoPlay1");
-    large->SetDown(autoPlay->down);
-    small->SetDown(autoPlay->down);
-    if (autoPlay->down && Flag(engine::flag::kGameInProgress)) {
+    large->SetDown(autoPlay->IsDown());
+    small->SetDown(autoPlay->IsDown());
+    if (autoPlay->IsDown() && Flag(engine::flag::kGameInProgress)) {
         engine::UndoMoveGroup group(m_game.undo);
         engine::AutoPlayToFoundations(m_game, false);
         do {

@@ -170,7 +170,7 @@ void TfrmMain::ResizeTable() {
         bar->raise();
     }
     const Command* pause = m_commands.Find("mnuPause");
-    if (!pause->down && m_parts.table.Context() != nullptr) {
+    if (!pause->IsDown() && m_parts.table.Context() != nullptr) {
         table::RefreshTable(*m_parts.table.Context());
         Present();
     }

@@ -125,14 +125,14 @@ void TfrmMain::SetCommandEnabled(ShellCommand command, bool enabled) {
 
 bool TfrmMain::IsCommandDown(ShellCommand command) const {
     const std::string_view name = NameOf(kCommandItems, command);
-    if (const Command* c = m_commands.Find(name)) return c->down;
+    if (const Command* c = m_commands.Find(name)) return c->IsDown();
     if (const platform::SpeedButton* b = Button(name)) return b->IsDown();
     return false;
 }
 
 void TfrmMain::SetCommandDown(ShellCommand command, bool down) {
     const std::string_view name = NameOf(kCommandItems, command);
-    if (Command* c = m_commands.Find(name)) c->down = down;
+    if (Command* c = m_commands.Find(name)) c->SetDown(down);
     if (platform::SpeedButton* b = Button(name)) b->SetDown(down);
 }
 
@@ -210,7 +210,7 @@ void TfrmMain::RestoreMessageHandler() {
 
 std::string TfrmMain::ItemCaption(std::string_view item) const {
     const WindowItem found = FindItem(*this, const_cast<CommandTable&>(m_commands), item);
-    if (found.command != nullptr) return found.command->caption;
+    if (found.command != nullptr) return found.command->Caption();
     if (found.popup != nullptr) return found.popup->caption;
     if (auto* label = qobject_cast<platform::Label*>(found.widget)) return label->Caption();
     return {};
@@ -218,28 +218,28 @@ std::string TfrmMain::ItemCaption(std::string_view item) const {
 
 void TfrmMain::SetItemCaption(std::string_view item, std::string_view caption) {
     const WindowItem found = FindItem(*this, m_commands, item);
-    if (found.command != nullptr) found.command->caption = std::string(caption);
+    if (found.command != nullptr) found.command->SetCaption(caption);
     if (found.popup != nullptr) found.popup->caption = std::string(caption);
     if (auto* label = qobject_cast<platform::Label*>(found.widget)) label->SetCaption(caption);
 }
 
 bool TfrmMain::IsItemEnabled(std::string_view item) const {
     const WindowItem found = FindItem(*this, const_cast<CommandTable&>(m_commands), item);
-    if (found.command != nullptr) return found.command->enabled;
+    if (found.command != nullptr) return found.command->IsEnabled();
     if (found.popup != nullptr) return found.popup->enabled;
     return found.widget != nullptr && found.widget->isEnabled();
 }
 
 void TfrmMain::SetItemEnabled(std::string_view item, bool enabled) {
     const WindowItem found = FindItem(*this, m_commands, item);
-    if (found.command != nullptr) found.command->enabled = enabled;
+    if (found.command != nullptr) found.command->SetEnabled(enabled);
     if (found.popup != nullptr) found.popup->enabled = enabled;
     if (found.widget != nullptr) found.widget->setEnabled(enabled);
 }
 
 void TfrmMain::SetItemVisible(std::string_view item, bool visible) {
     const WindowItem found = FindItem(*this, m_commands, item);
-    if (found.command != nullptr) found.command->visible = visible;
+    if (found.command != nullptr) found.command->SetVisible(visible);
     if (found.popup != nullptr) found.popup->visible = visible;
     if (found.widget == nullptr) return;
     found.widget->setVisible(visible);
@@ -271,7 +271,7 @@ int TfrmMain::ScreenColourCount() const {
 }
 
 void TfrmMain::SwitchAutoPlayOn() {
-    m_commands.Find("mnuAutoPlay")->down = true;
+    m_commands.Find("mnuAutoPlay")->SetDown(true);
     mnuAutoPlayClick();
 }
 

@@ -21,6 +21,7 @@
 #include "platform/qt/resource_bundle.h"
 #include "platform/qt/screen_cursor.h"
 #include "platform/qt/sound_player.h"
+#include "platform/qt/system_sounds_qt.h"
 #include "shell/advanced_form.h"
 #include "shell/dialogs.h"
 #include "shell/help_viewer.h"
@@ -126,11 +127,13 @@ struct Program::Parts {
     std::unique_ptr<engine::Game> game;
     QPointer<TfrmSplashForm> splash;
     std::unique_ptr<TfrmMain> main;
+    std::unique_ptr<platform::SystemSounds> menuSounds;
 };
 
 Program::Program(ProgramOptions options) : m_parts(std::make_unique<Parts>(std::move(options))) {}
 
 Program::~Program() {
+    if (m_parts->menuSounds) platform::InstallSystemSounds(nullptr);
     if (m_parts->splash) delete m_parts->splash;
     m_parts->main.reset();
     engine::FreeGlobals(m_parts->game);
@@ -191,6 +194,11 @@ int Program::Run() {
         delete p.splash;
         p.cursor.Set(platform::kArrowCursorId);
         return kFailureStatus;
+    }
+    // The menus sound the library's WAVEs of the desktop's event-sound names, where it has them.
+    if (p.options.sound == nullptr) {
+        p.menuSounds = platform::MakeSystemSounds(p.library, p.soundPlayer);
+        platform::InstallSystemSounds(p.menuSounds.get());
     }
     p.frameClock.SetBeforeWait([&p] {
         if (p.main && p.game) p.main->Present();

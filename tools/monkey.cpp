@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bars/windows/bar_window_base.h"
 #include "engine/files/preference_file.h"
 #include "engine/model/board_dump.h"
 #include "engine/model/game_list.h"
@@ -40,6 +41,7 @@
 #include "shell/table_parts.h"
 #include "table/layout/table_layout.h"
 #include "tools/headless_game.h"
+#include "tools/window_keys.h"
 
 namespace {
 
@@ -62,6 +64,25 @@ constexpr std::string_view kUsage =
 
 // The commands a player reaches from the menu bar and the toolbars' pop-up menu.
 constexpr std::string_view kCommands[] = {"mnuNew", "mnuUndo", "mnuRedo", "mnuAutoPlay", "mnuRules", "Sommario1"};
+// The same through the menu bar: Alt with the menu's letter, then the entry's letter; and
+// the shortcuts.
+struct MenuPath {
+    Qt::Key menu;
+    Qt::Key entry;
+    std::string_view what;
+};
+constexpr MenuPath kMenuPaths[] = {{Qt::Key_F, Qt::Key_N, "File > New game"}, {Qt::Key_G, Qt::Key_U, "Game > Undo"},
+                                   {Qt::Key_G, Qt::Key_R, "Game > Redo"},     {Qt::Key_G, Qt::Key_T, "Game > Autoplay"},
+                                   {Qt::Key_H, Qt::Key_R, "Help > Rules"}};
+struct Shortcut {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    std::string_view what;
+};
+constexpr Shortcut kShortcuts[] = {{Qt::Key_F2, Qt::NoModifier, "F2"},
+                                   {Qt::Key_F7, Qt::NoModifier, "F7"},
+                                   {Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z"},
+                                   {Qt::Key_Y, Qt::ControlModifier, "Ctrl+Y"}};
 constexpr std::string_view kToolbarChoices[] = {"Largeicons1", "Smallicons1", "Buttonflat1", "Buttonnoflat1",
                                                 "mnuShowTime", "mnuShowScore"};
 
@@ -178,6 +199,27 @@ private:
         QCoreApplication::sendEvent(Main().windowHandle(), &event);
     }
 
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        tools::PressKey(Main().windowHandle(), key, modifiers);
+    }
+    std::string ThroughMenuBar() {
+        std::string what;
+        if (Roll(2) == 0) {
+            const MenuPath& path = kMenuPaths[Roll(static_cast<int>(std::size(kMenuPaths)))];
+            Press(path.menu, Qt::AltModifier);
+            Press(path.entry);
+            what = path.what;
+        } else {
+            const Shortcut& shortcut = kShortcuts[Roll(static_cast<int>(std::size(kShortcuts)))];
+            Press(shortcut.key, shortcut.modifiers);
+            what = shortcut.what;
+        }
+        // A disabled entry leaves its menu open.
+        if (m_program->Game() != nullptr)
+            if (bars::TCustomcbBarControl* open = bars::TCustomcbBarControl::ActiveBarControl()) open->CloseAll();
+        return what;
+    }
+
     // A point on the top card of a random pile that lies on the table, or anywhere.
     QPoint SomePlace() {
         static constexpr engine::PileListId kLists[] = {engine::PileListId::kMazzo, engine::PileListId::kDest,
@@ -201,12 +243,13 @@ private:
 
     std::string Act() {
         switch (Roll(20)) {
-        case 0:
-        case 1: {
+        case 0: {
             const std::string_view command = kCommands[Roll(static_cast<int>(std::size(kCommands)))];
             Main().RunCommand(command);
             return std::string(command);
         }
+        case 1:
+            return ThroughMenuBar();
         case 2:
             Main().PopupMenu("popTB").Choose(kToolbarChoices[Roll(static_cast<int>(std::size(kToolbarChoices)))]);
             return "a toolbar choice";

@@ -208,17 +208,18 @@ void Form::paintEvent(QPaintEvent* event) {
 }
 
 void Form::AlignControls() {
-    int top = 0;
-    int bottom = height();
+    const QRect area = AlignArea();
+    int top = area.top();
+    int bottom = area.top() + area.height();
     for (QObject* child : children()) {
         auto* panel = qobject_cast<Panel*>(child);
         if (panel == nullptr || panel->isHidden()) continue;
         if (panel->Alignment() == Align::kTop) {
-            panel->setGeometry(0, top, width(), panel->height());
+            panel->setGeometry(area.left(), top, area.width(), panel->height());
             top += panel->height();
         } else if (panel->Alignment() == Align::kBottom) {
             bottom -= panel->height();
-            panel->setGeometry(0, bottom, width(), panel->height());
+            panel->setGeometry(area.left(), bottom, area.width(), panel->height());
         }
     }
 }

@@ -130,6 +130,9 @@ protected:
 
     // Places the aligned panels; a subclass may lay out more after it.
     virtual void AlignControls();
+    // The part of the client area the aligned panels share; a form with dock areas of its
+    // own leaves them out.
+    virtual QRect AlignArea() const { return rect(); }
 
 private:
     void PlaceFirstTime();

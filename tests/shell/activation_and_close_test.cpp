@@ -108,7 +108,7 @@ protected:
 
 TEST_F(GameWindowTest, AFreecellGameIsWonByDragsFromNewGameToTheWinningAnimation) {
     // Autoplay would move cards the solver means to move itself.
-    if (Main().Commands().Find("mnuAutoPlay")->down) Main().RunCommand("mnuAutoPlay");
+    if (Main().Commands().Find("mnuAutoPlay")->IsDown()) Main().RunCommand("mnuAutoPlay");
     ASSERT_TRUE(Main().RunCommand("mnuNew"));
     ASSERT_TRUE(Flag(engine::flag::kGameInProgress));
     const std::vector<engine::PlayerAction> moves = mouse_test::WinningMoves(G(), mouse_test::kSolverBudget);
@@ -129,7 +129,7 @@ TEST_F(GameWindowTest, AFreecellGameIsWonByDragsFromNewGameToTheWinningAnimation
 }
 
 TEST_F(GameWindowTest, UndoAndRedoTakeBackAndReplayADraggedMove) {
-    if (Main().Commands().Find("mnuAutoPlay")->down) Main().RunCommand("mnuAutoPlay");
+    if (Main().Commands().Find("mnuAutoPlay")->IsDown()) Main().RunCommand("mnuAutoPlay");
     StartFreecell();
     const engine::PileRef from{engine::PileListId::kFila, 0};
     const engine::PileRef cell{engine::PileListId::kAppogg, 0};

@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, WithoutConfirmQuitTheProgramClosesWithoutAQuestionAndFree
     Activate();
     StartFreecell();
     G().mainGame.AutoplaySaveMode = 1;
-    const bool autoPlay = Main().Commands().Find("mnuAutoPlay")->down;
+    const bool autoPlay = Main().Commands().Find("mnuAutoPlay")->IsDown();
     EXPECT_TRUE(Main().RunCommand("mnuEsci"));
     EXPECT_EQ(messages.Count(test_support::MessageEvent::Kind::Confirm), 0u);
     EXPECT_EQ(program->Game(), nullptr);
@@ -172,7 +172,7 @@ TEST_F(MainWindowTest, ADamagedCursorFieldGivesTheArrowAfterARelease) {
 
 TEST_F(MainWindowTest, TheCommandsTheProgramDoesNotOfferStayHiddenAndEveryHandlerIsBound) {
     for (const auto& command : Main().Commands().Commands()) {
-        EXPECT_EQ(command->visible, command->design->offered) << command->design->name;
+        EXPECT_EQ(command->IsVisible(), command->design->offered) << command->design->name;
         EXPECT_EQ(command->design->handler.empty(), !command->handler) << command->design->name;
     }
     EXPECT_EQ(Main().ItemCaption("mnuAbout"), "A&bout Corvanet Solitaire...");
@@ -184,12 +184,12 @@ TEST_F(MainWindowTest, TheCommandsTheProgramDoesNotOfferStayHiddenAndEveryHandle
 TEST_F(MainWindowTest, TheAutoplayCheckAndBothButtonsMoveTogether) {
     Activate();
     StartFreecell();
-    const bool before = Main().Commands().Find("mnuAutoPlay")->down;
+    const bool before = Main().Commands().Find("mnuAutoPlay")->IsDown();
     Main().Button("tbAutoPlay1")->Click();
-    EXPECT_NE(Main().Commands().Find("mnuAutoPlay")->down, before);
+    EXPECT_NE(Main().Commands().Find("mnuAutoPlay")->IsDown(), before);
     EXPECT_EQ(Main().Button("tbAutoPlay")->IsDown(), !before);
     EXPECT_TRUE(Main().RunCommand("mnuAutoPlay"));
-    EXPECT_EQ(Main().Commands().Find("mnuAutoPlay")->down, before);
+    EXPECT_EQ(Main().Commands().Find("mnuAutoPlay")->IsDown(), before);
     EXPECT_EQ(Main().Button("tbAutoPlay")->IsDown(), before);
     EXPECT_EQ(Main().Button("tbAutoPlay1")->IsDown(), before);
 }
