@@ -293,6 +293,11 @@ void TcbBarControl::Relayout() {
     TCustomcbBarControl::Relayout();
 }
 
+void TcbBarControl::FontChanged() {
+    CalcMetrics();
+    Rebuild();
+}
+
 void TcbBarControl::Rebuild() {
     if (m_destroying || Manager().IsUpdateLocked()) return;
     DestroyControls();
@@ -333,7 +338,7 @@ bool TcbBarControl::CanCustomizeHere() const {
 }
 
 platform::CanvasFont TcbBarControl::FontHandle() const {
-    platform::CanvasFont font = Manager().Font();
+    platform::CanvasFont font = m_bar.UseOwnFont() ? m_bar.Font() : Manager().Font();
     // Captions on a left or right dock read from top to bottom.
     if (IsVertical(m_dockingStyle) && m_bar.RotateWhenVertical()) font.escapement = kRotatedEscapement;
     return font;

@@ -44,6 +44,7 @@ public:
     void Release() override;
     void Rebuild() override;
     void Relayout() override;
+    void FontChanged() override;
 
     void SetDockingStyle(TcbBarDockingStyle side) override;
     void SetActive(bool active) override;
