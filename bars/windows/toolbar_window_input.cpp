@@ -35,10 +35,7 @@ int TcbBarControl::HitTest(platform::Point p) const {
     const platform::Point client = WindowToClient(p);
     if (m_dockingStyle != dsNone) {
         if (inClient) {
-            const platform::Rect mark = EndMarkRect();
-            if (HasEndMark() && client.x >= mark.left && client.x < mark.right && client.y >= mark.top &&
-                client.y < mark.bottom)
-                return platform::HTCLIENT;
+            if (OverEndMark(p)) return platform::HTCLIENT;
             TcbBarItemControl* control = ItemAtPos(client);
             if (control && (IsCustomizing() || (control->Item() && control->Item()->CanSelectByKeyboard())))
                 return platform::HTCLIENT;
