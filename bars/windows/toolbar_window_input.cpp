@@ -7,12 +7,12 @@
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
-#include "bars/popups/framework_timers.h"
 #include "bars/services/framework_services.h"
 #include "bars/toolbars/bar.h"
 #include "bars/windows/bar_move.h"
 #include "bars/windows/bar_sizes.h"
 #include "bars/windows/dock_control.h"
+#include "platform/core/timer_service.h"
 #include "platform/core/window_messages.h"
 #include "platform/qt/cursor_position.h"
 #include "platform/qt/mouse_capture.h"
@@ -90,7 +90,11 @@ void TcbBarControl::PollMark() {
     if (!isVisible() || !OverEndMark(window)) SetMarkState(0);
 }
 
-void TcbBarControl::StopMarkPoll() { FrameworkTimers().KillWindowTimer(Handle(), kMarkPollTimer); }
+void TcbBarControl::StopMarkPoll() {
+    // Never installs a service: this also runs while the window is destroyed.
+    if (platform::ITimerService* timers = platform::InstalledTimerService())
+        timers->KillWindowTimer(Handle(), kMarkPollTimer);
+}
 
 bool TcbBarControl::OverCaptionButton(platform::Point window) const {
     if (!HasCaptionButtons() || m_dockingStyle == dsNone) return false;
