@@ -30,6 +30,8 @@ public:
     virtual void Rebuild() = 0;
     // Lays the controls out again (sizes changed).
     virtual void Relayout() = 0;
+    // The font to measure and draw with changed.
+    virtual void FontChanged() { Relayout(); }
     virtual void RepaintControl(TcbBarItemControl& control) = 0;
     // Asks for a rebuild later, once the current input is handled.
     virtual void PostRebuild() = 0;

@@ -391,6 +391,12 @@ void TcbBarManager::FontChanged() {
         m_font = scaled;
     }
     CreateBarFont(m_font, m_barFont, m_scaled);
+    BarsTakeFont();
+}
+
+void TcbBarManager::BarsTakeFont() {
+    // Bars without a font of their own follow the manager's.
+    for (int i = 0; i < m_bars->Count(); ++i) m_bars->Items(i)->ManagerFontChanged();
     RelayoutBars();
 }
 
@@ -519,7 +525,7 @@ void TcbBarManager::SetUseSystemFont(bool value) {
     if (value) {
         m_font = platform::MenuFont();
         CreateBarFont(m_font, m_barFont, m_scaled);
-        RelayoutBars();
+        BarsTakeFont();
     }
 }
 

@@ -249,6 +249,7 @@ private:
     void CalcButtonMetrics();
     void RelayoutBars();
     void FontChanged();
+    void BarsTakeFont();
     void ImagesChanged(platform::ImageList* TcbBarManager::*which);
     void UnlockUpdate();
 

@@ -10,7 +10,8 @@ namespace bars {
 TcbBar::TcbBar(TcbBars& collection)
     : m_collection(collection),
       m_loading(collection.Manager().IsLoading()),
-      m_itemLinks(std::make_unique<TcbBarItemLinks>(collection.Manager(), *this)) {
+      m_itemLinks(std::make_unique<TcbBarItemLinks>(collection.Manager(), *this)),
+      m_font(collection.Manager().Font()) {
     m_itemLinks->OnChange = [this](TcbBarItemLinks&) { Manager().MarkChanged(); };
 }
 
@@ -43,6 +44,28 @@ void TcbBar::StoreChange(T& field, T value) {
 
 template void TcbBar::StoreChange<int>(int&, int);
 template void TcbBar::StoreChange<bool>(bool&, bool);
+
+void TcbBar::SetFont(const platform::CanvasFont& font) {
+    m_font = font;
+    m_useOwnFont = true;
+    TellWindowFontChanged();
+}
+
+void TcbBar::SetUseOwnFont(bool value) {
+    if (value == m_useOwnFont) return;
+    m_useOwnFont = value;
+    if (!value) m_font = Manager().Font();
+    TellWindowFontChanged();
+}
+
+void TcbBar::ManagerFontChanged() {
+    if (!m_useOwnFont) m_font = Manager().Font();
+    TellWindowFontChanged();
+}
+
+void TcbBar::TellWindowFontChanged() {
+    if (IBarWindow* window = m_itemLinks->Window()) window->FontChanged();
+}
 
 void TcbBar::SetCaption(const std::string& caption) {
     if (m_caption == caption) {

@@ -2,6 +2,7 @@
 
 #include "bars/core/bar_types.h"
 #include "bars/links/item_links_owner.h"
+#include "platform/qt/canvas.h"
 
 #include <memory>
 #include <string>
@@ -73,8 +74,14 @@ public:
     void SetRotateWhenVertical(bool value) { m_rotateWhenVertical = value; }
     int Row() const { return m_row; }
     void SetRow(int value) { m_row = value < 0 ? 0 : value; }
+    const platform::CanvasFont& Font() const { return m_font; }
+    // A font of its own: UseOwnFont becomes true and the window measures and draws anew.
+    void SetFont(const platform::CanvasFont& font);
     bool UseOwnFont() const { return m_useOwnFont; }
-    void SetUseOwnFont(bool value) { m_useOwnFont = value; }
+    // False takes the manager's font back.
+    void SetUseOwnFont(bool value);
+    // The manager's font changed: a bar without a font of its own follows it.
+    void ManagerFontChanged();
     bool UseRecentItems() const { return m_useRecentItems; }
     void SetUseRecentItems(bool value);
     bool UseRestSpace() const { return m_useRestSpace; }
@@ -104,6 +111,7 @@ private:
     void StoreChange(T& field, T value);
     // The bar's window (if shown) lays its links out again.
     void RebuildWindow();
+    void TellWindowFontChanged();
 
     TcbBars& m_collection;
     bool m_loading;
@@ -131,6 +139,7 @@ private:
     bool m_oneOnRow = false;
     bool m_rotateWhenVertical = true;
     int m_row = 0;
+    platform::CanvasFont m_font;
     bool m_useOwnFont = false;
     bool m_useRecentItems = true;
     bool m_useRestSpace = false;

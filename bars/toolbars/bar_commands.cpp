@@ -99,6 +99,7 @@ void TcbBar::Reset() {
         SetDockingStyle(fresh->DockingStyle());
         SetUseRecentItems(fresh->UseRecentItems());
         SetUseRestSpace(fresh->UseRestSpace());
+        SetFont(fresh->Font());
         SetUseOwnFont(fresh->UseOwnFont());
         manager.SetLockUpdate(wasLocked);
         SetVisible(wasVisible);

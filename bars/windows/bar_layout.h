@@ -13,6 +13,10 @@ enum class BarOrientation { Horizontal, Vertical, Floating };
 
 // Room kept at the end of a docked bar for its end mark, and the gap of a group start.
 constexpr int kEndMarkLength = 11;
+// A floating bar's mark: the caption's left end, before its text.
+constexpr int kFloatingMarkWidth = 14;
+constexpr unsigned kMarkPollTimer = 1;
+constexpr unsigned kMarkPollMs = 50;
 constexpr int kGroupGap = 6;
 
 // One shown link as its control measures it (width along a horizontal bar).

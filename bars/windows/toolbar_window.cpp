@@ -7,6 +7,7 @@
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
+#include "bars/popups/framework_timers.h"
 #include "bars/services/bar_window_chain.h"
 #include "bars/services/framework_services.h"
 #include "bars/toolbars/bar.h"
@@ -47,6 +48,7 @@ TcbBarControl::TcbBarControl(TcbBarManager& manager, TcbBar& bar) : TCustomcbBar
 }
 
 TcbBarControl::~TcbBarControl() {
+    StopMarkPoll();
     const bool released = m_destroying;
     m_destroying = true;
     if (released || !ManagerAlive()) return;
@@ -128,6 +130,7 @@ void TcbBarControl::SavePlace() {
 
 void TcbBarControl::Release() {
     if (m_destroying) return;
+    StopMarkPoll();
     SavePlace();
     BarMove::Instance().Forget(*this);
     EndKeyboardMode();
@@ -296,6 +299,11 @@ void TcbBarControl::Relayout() {
     TCustomcbBarControl::Relayout();
 }
 
+void TcbBarControl::FontChanged() {
+    CalcMetrics();
+    Rebuild();
+}
+
 void TcbBarControl::Rebuild() {
     if (m_destroying || Manager().IsUpdateLocked()) return;
     DestroyControls();
@@ -336,7 +344,7 @@ bool TcbBarControl::CanCustomizeHere() const {
 }
 
 platform::CanvasFont TcbBarControl::FontHandle() const {
-    platform::CanvasFont font = Manager().Font();
+    platform::CanvasFont font = m_bar.UseOwnFont() ? m_bar.Font() : Manager().Font();
     // Captions on a left or right dock read from top to bottom.
     if (IsVertical(m_dockingStyle) && m_bar.RotateWhenVertical()) font.escapement = kRotatedEscapement;
     return font;
@@ -430,7 +438,10 @@ void TcbBarControl::CloseAll() {
 
 void TcbBarControl::SetMarkState(int state) {
     if (IsCustomizing() || state == m_markState) return;
+    StopMarkPoll();
     TCustomcbBarControl::SetMarkState(state);
+    if (state == 1 && IsFloating())
+        FrameworkTimers().SetWindowTimer(Handle(), kMarkPollTimer, kMarkPollMs, [this](unsigned) { PollMark(); });
     const MarkHandler& handler = EndMarkHandler();
     if (handler) handler(*this, state);
     Repaint();

@@ -44,6 +44,7 @@ public:
     void Release() override;
     void Rebuild() override;
     void Relayout() override;
+    void FontChanged() override;
 
     void SetDockingStyle(TcbBarDockingStyle side) override;
     void SetActive(bool active) override;
@@ -72,6 +73,7 @@ public:
     bool HasCaptionButtons() const;
     platform::Size CaptionButtonSize() const;
     platform::Rect CloseButtonRect() const;  // window coordinates, floating caption
+    platform::Rect FloatingMarkRect() const;  // likewise
     // The client size for a floating client width.
     platform::Size FloatingClientSize(int clientWidth) const;
     // The whole window's size for a side: floating takes FloatClientWidth.
@@ -113,6 +115,11 @@ private:
     // The main-menu bar's close button at the far end, in client coordinates.
     platform::Rect CaptionButtonRect() const;
     bool OverCaptionButton(platform::Point window) const;
+    // The end mark docked, or the caption's on a floating bar; window coordinates.
+    bool OverEndMark(platform::Point window) const;
+    // A hot floating mark is watched, since the cursor may leave it through the frame.
+    void PollMark();
+    void StopMarkPoll();
     std::vector<LinkMetrics> Metrics(bool visibleLinks) const;
     BarSizeInput SizeInput(const std::vector<LinkMetrics>& metrics) const;
     int HitTest(platform::Point window) const;

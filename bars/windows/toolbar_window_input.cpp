@@ -12,7 +12,9 @@
 #include "bars/windows/bar_move.h"
 #include "bars/windows/bar_sizes.h"
 #include "bars/windows/dock_control.h"
+#include "platform/core/timer_service.h"
 #include "platform/core/window_messages.h"
+#include "platform/qt/cursor_position.h"
 #include "platform/qt/mouse_capture.h"
 #include "platform/qt/window_list.h"
 
@@ -33,17 +35,14 @@ int TcbBarControl::HitTest(platform::Point p) const {
     const platform::Point client = WindowToClient(p);
     if (m_dockingStyle != dsNone) {
         if (inClient) {
-            const platform::Rect mark = EndMarkRect();
-            if (HasEndMark() && client.x >= mark.left && client.x < mark.right && client.y >= mark.top &&
-                client.y < mark.bottom)
-                return platform::HTCLIENT;
+            if (OverEndMark(p)) return platform::HTCLIENT;
             TcbBarItemControl* control = ItemAtPos(client);
             if (control && (IsCustomizing() || (control->Item() && control->Item()->CanSelectByKeyboard())))
                 return platform::HTCLIENT;
         }
         return platform::HTCAPTION;
     }
-    if (inClient) return platform::HTCLIENT;
+    if (inClient || OverEndMark(p)) return platform::HTCLIENT;
     const platform::Rect strip = CaptionStrip({width(), height()}, FrameWidth(), FrameHeight(), SmallCaptionHeight());
     if (p.x >= strip.left && p.x < strip.right && p.y >= strip.top && p.y < strip.bottom) {
         const platform::Rect close = CloseButtonRect();
@@ -69,6 +68,32 @@ platform::Rect TcbBarControl::CaptionButtonRect() const {
                 client.bottom};
     return {client.right - size.width, (client.Height() - size.height) / 2, client.right,
             (client.Height() + size.height) / 2};
+}
+
+platform::Rect TcbBarControl::FloatingMarkRect() const {
+    const platform::Rect strip = CaptionStrip({width(), height()}, FrameWidth(), FrameHeight(), SmallCaptionHeight());
+    return {strip.left, strip.top, strip.left + kFloatingMarkWidth, strip.bottom};
+}
+
+bool TcbBarControl::OverEndMark(platform::Point window) const {
+    if (m_dockingStyle == dsNone) {
+        const platform::Rect r = FloatingMarkRect();
+        return ShowsEndMark() && window.x >= r.left && window.x < r.right && window.y >= r.top && window.y < r.bottom;
+    }
+    const platform::Point p = WindowToClient(window);
+    const platform::Rect r = EndMarkRect();
+    return HasEndMark() && p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+
+void TcbBarControl::PollMark() {
+    const platform::Point window = platform::ScreenToClient(this, platform::CursorPos());
+    if (!isVisible() || !OverEndMark(window)) SetMarkState(0);
+}
+
+void TcbBarControl::StopMarkPoll() {
+    // Never installs a service: this also runs while the window is destroyed.
+    if (platform::ITimerService* timers = platform::InstalledTimerService())
+        timers->KillWindowTimer(Handle(), kMarkPollTimer);
 }
 
 bool TcbBarControl::OverCaptionButton(platform::Point window) const {
@@ -112,10 +137,7 @@ void TcbBarControl::WindowPress(platform::Point window, bool doubleClick) {
         platform::SetCapture(Handle());
         return;
     }
-    const platform::Point client = WindowToClient(window);
-    const platform::Rect mark = EndMarkRect();
-    if (HasEndMark() && Manager().Style() == bmsEnhanced && client.x >= mark.left && client.x < mark.right &&
-        client.y >= mark.top && client.y < mark.bottom) {
+    if (Manager().Style() == bmsEnhanced && OverEndMark(window)) {
         SetMarkState(m_markState == 2 ? 1 : 2);
         return;
     }
@@ -176,10 +198,8 @@ void TcbBarControl::WindowMove(platform::Point window) {
         return;
     }
     // The enhanced end mark lights up under the mouse.
-    if (HasEndMark() && Manager().Style() == bmsEnhanced && m_markState != 2) {
-        const platform::Point p = WindowToClient(window);
-        const platform::Rect mark = EndMarkRect();
-        const bool over = p.x >= mark.left && p.x < mark.right && p.y >= mark.top && p.y < mark.bottom;
+    if (Manager().Style() == bmsEnhanced && m_markState != 2) {
+        const bool over = OverEndMark(window);
         if (over != (m_markState == 1)) SetMarkState(over ? 1 : 0);
     }
     TCustomcbBarControl::WindowMove(window);
