@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 namespace bars::testing {
 namespace {
@@ -181,6 +182,40 @@ TEST_F(PopupMenuTest, ARightClickOnAControlWithTwoLinksShowsOnlyTheFirstLinksMen
     EXPECT_EQ(shown, (std::vector<TcbBarPopupMenu*>{&first, &second}));
     // A control without links shows nothing.
     EXPECT_FALSE(DispatchPopupMenuLinks(*form, std::nullopt));
+}
+
+TEST_F(PopupMenuTest, WithoutAPointTheLinkedMenuOpensAtTheCaretOfTheFocusedControlElseAtItsCorner) {
+    auto* edit = new QLineEdit("Klondike", form.get());
+    edit->setGeometry(10, 40, 150, 24);
+    auto* plain = new QWidget(form.get());
+    plain->setGeometry(10, 80, 100, 50);
+    edit->show();
+    plain->show();
+    TcbBarPopupMenu& popup = NewPopup(form.get());
+    TcbBarPopupMenuLinks& links = PopupMenuLinksOf(*manager);
+    std::vector<platform::Point> points;
+    for (QWidget* control : {static_cast<QWidget*>(edit), plain}) {
+        TcbBarPopupMenuLink& link = links.Add();
+        link.SetControl(control);
+        link.SetPopupMenu(&popup);
+        link.OnAction = [&](TcbBarPopupMenuLink&, QWidget&, platform::Point& point, TcbBarPopupMenu*& menu) {
+            points.push_back(point);
+            menu = nullptr;
+        };
+    }
+    edit->setFocus();
+    edit->setCursorPosition(4);
+    DispatchPopupMenuLinks(*edit, std::nullopt);
+    DispatchPopupMenuLinks(*plain, std::nullopt);
+    ASSERT_EQ(points.size(), 2u);
+    const QPoint caret = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft();
+    EXPECT_GT(caret.x(), 0);
+    EXPECT_EQ(points[0], (platform::Point{caret.x(), caret.y()}));
+    EXPECT_EQ(points[1], (platform::Point{0, 0}));
+    // Out of focus the edit has no caret either.
+    plain->setFocus();
+    DispatchPopupMenuLinks(*edit, std::nullopt);
+    EXPECT_EQ(points.back(), (platform::Point{0, 0}));
 }
 
 TEST_F(PopupMenuTest, TheToolbarsPopupListsTheBarsAndOffersCustomizingOnlyWhenAllowed) {
