@@ -1,3 +1,5 @@
+#include "bars/customize/customizing_site.h"
+#include "bars/edits/bar_edit.h"
 #include "bars/popups/customizing_popup.h"
 #include "bars/popups/popup_menu.h"
 #include "bars/popups/popup_menu_links.h"
@@ -10,6 +12,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 namespace bars::testing {
 namespace {
@@ -296,16 +299,15 @@ TEST_F(PopupMenuTest, TheCustomizingPopupOfALinkOffersItsEntriesInOrderAndActsOn
     const TcbBarItemLinks& entries = *menu->ItemLinks();
     std::vector<std::string> captions;
     for (int i = 0; i < entries.Count(); ++i) captions.push_back(entries.Items(i)->Caption());
-    EXPECT_EQ(captions, (std::vector<std::string>{"&Reset", "&Delete", "Defa&ult style", "&Text Only (Always)",
+    EXPECT_EQ(captions, (std::vector<std::string>{"&Reset", "&Delete", "&Name:", "Defa&ult style", "&Text Only (Always)",
                                                   "Text &Only (in Menus)", "Image &and Text", "Begin a &Group"}));
-    EXPECT_TRUE(entries.Items(2)->OwnBeginGroup());
-    EXPECT_TRUE(entries.Items(6)->OwnBeginGroup());
+    for (int grouped : {2, 3, 7}) EXPECT_TRUE(entries.Items(grouped)->OwnBeginGroup()) << grouped;
     auto entry = [&](int index) -> TcbBarButton& { return dynamic_cast<TcbBarButton&>(*entries.Items(index)->Item()); };
-    EXPECT_TRUE(entry(3).Down());
-    EXPECT_TRUE(entry(6).Enabled());
-    entry(5).DirectClick();
-    EXPECT_EQ(second.PaintStyle(), psCaptionGlyph);
+    EXPECT_TRUE(entry(4).Down());
+    EXPECT_TRUE(entry(7).Enabled());
     entry(6).DirectClick();
+    EXPECT_EQ(second.PaintStyle(), psCaptionGlyph);
+    entry(7).DirectClick();
     EXPECT_TRUE(second.OwnBeginGroup());
     entry(0).DirectClick();
     EXPECT_EQ(second.UserDefine(), 0);
@@ -317,9 +319,39 @@ TEST_F(PopupMenuTest, TheCustomizingPopupOfALinkOffersItsEntriesInOrderAndActsOn
 
     menu = ShowCustomizingPopup(*bar.ItemLinks().Items(0), {100, 100});
     ASSERT_NE(menu, nullptr);
-    EXPECT_FALSE(dynamic_cast<TcbBarButton&>(*menu->ItemLinks()->Items(6)->Item()).Enabled());
+    EXPECT_FALSE(dynamic_cast<TcbBarButton&>(*menu->ItemLinks()->Items(7)->Item()).Enabled());
     menu->CloseAll();
     manager->SetCustomizing(false);
+}
+
+TEST_F(PopupMenuTest, ARightClickOnALinkWhileCustomizingOpensItsPopupWhoseNameEntryRenamesTheLink) {
+    test_support::ScriptedMessages messages;
+    SetCustomizingMessages(&messages);
+    TcbBar& bar = ShowBar("Standard", dsTop, 3);
+    manager->SetCustomizing(true);
+    TcbBarItemLink& second = *bar.ItemLinks().Items(1);
+    TcbBarControl& window = WindowOf(bar);
+    const platform::Point screen = window.ClientToScreenPoint(CentreOf(bar, 1));
+    QMouseEvent press(QEvent::MouseButtonPress, window.mapFromGlobal(QPointF(screen.x, screen.y)), QPointF(300, 40),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &press);
+    auto* menu = dynamic_cast<TcbBarSubMenuControl*>(TCustomcbBarControl::ActiveBarControl());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->RequestedPosition(), (platform::Point{300, 40}));
+    auto& name = dynamic_cast<TcbBarEdit&>(*menu->ItemLinks()->Items(2)->Item());
+    EXPECT_EQ(name.Text(), second.Caption());
+    name.SetText("Shuffle");
+    EXPECT_EQ(second.UserCaption(), "Shuffle");
+    EXPECT_TRUE(TCustomcbBarControl::IsLive(menu));
+
+    name.SetText("");
+    EXPECT_FALSE(TCustomcbBarControl::IsLive(menu));
+    EXPECT_EQ(second.Caption(), "Shuffle");
+    EXPECT_EQ(messages.Texts(test_support::MessageEvent::Kind::Error),
+              std::vector<std::string>{"A command name cannot be blank. Please enter a name."});
+    FlushDeletes();
+    manager->SetCustomizing(false);
+    SetCustomizingMessages(nullptr);
 }
 
 TEST_F(PopupMenuTest, ABlankNameKeepsTheCaptionAndTellsTheUser) {
