@@ -90,6 +90,8 @@ TcbBarSubMenuControl* ShowCustomizingPopup(TcbBarItemLink& link, platform::Point
         }
     }
     QPointer<TcbBarManager> alive(&manager);
+    if (manager.OnShowCustomizingPopup) manager.OnShowCustomizingPopup(manager, links);
+    if (!alive || !Present(target)) return nullptr;
     links.CreateWindow();
     auto* menu = dynamic_cast<TcbBarSubMenuControl*>(links.Window());
     if (!menu) return nullptr;

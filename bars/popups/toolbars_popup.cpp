@@ -55,6 +55,8 @@ TcbBarSubMenuControl* ShowToolbarsPopup(TcbBarManager& manager, platform::Point 
         };
         AddPopupEntryLink(links, entry, i, false);
     }
+    if (manager.OnShowToolbarsPopup) manager.OnShowToolbarsPopup(manager, links);
+    if (!alive) return nullptr;
     if (manager.CanCustomize()) AddPopupEntryLink(links, NewCustomizeEntry(manager, screen), kCustomizeEntryData, true);
     if (links.Count() == 0) return nullptr;
     if (TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl()) active->CloseAll();

@@ -246,6 +246,20 @@ TEST_F(PopupMenuTest, TheToolbarsPopupListsTheBarsAndOffersCustomizingOnlyWhenAl
     FlushDeletes();
     for (int i = manager->Bars().Count() - 1; i >= 0; --i) manager->Bars().Delete(i);
     EXPECT_EQ(ShowToolbarsPopup(*manager, {200, 200}), nullptr);
+
+    // The event sees the bars' entries before the customize entry and may fill an empty pop-up.
+    manager->SetCanCustomize(true);
+    TcbBarButton& extra = NewItem("extra");
+    manager->OnShowToolbarsPopup = [&](TcbBarManager&, TcbBarItemLinks& links) {
+        EXPECT_EQ(links.Count(), 0);
+        Link(links, extra);
+    };
+    menu = ShowToolbarsPopup(*manager, {200, 200});
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->ItemLinks()->Count(), 2);
+    EXPECT_EQ(menu->ItemLinks()->Items(0)->Item(), &extra);
+    menu->CloseAll();
+    FlushDeletes();
 }
 
 TEST_F(PopupMenuTest, TheMoreButtonsDropDownHoldsWhatDidNotFitAndTheAddOrRemoveList) {
@@ -330,6 +344,12 @@ TEST_F(PopupMenuTest, ARightClickOnALinkWhileCustomizingOpensItsPopupWhoseNameEn
     TcbBar& bar = ShowBar("Standard", dsTop, 3);
     manager->SetCustomizing(true);
     TcbBarItemLink& second = *bar.ItemLinks().Items(1);
+    int fired = 0;
+    manager->OnShowCustomizingPopup = [&](TcbBarManager&, TcbBarItemLinks& links) {
+        ++fired;
+        EXPECT_EQ(links.Count(), 8);
+        EXPECT_EQ(links.Window(), nullptr);  // before it opens
+    };
     TcbBarControl& window = WindowOf(bar);
     const platform::Point screen = window.ClientToScreenPoint(CentreOf(bar, 1));
     QMouseEvent press(QEvent::MouseButtonPress, window.mapFromGlobal(QPointF(screen.x, screen.y)), QPointF(300, 40),
@@ -338,6 +358,7 @@ TEST_F(PopupMenuTest, ARightClickOnALinkWhileCustomizingOpensItsPopupWhoseNameEn
     auto* menu = dynamic_cast<TcbBarSubMenuControl*>(TCustomcbBarControl::ActiveBarControl());
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->RequestedPosition(), (platform::Point{300, 40}));
+    EXPECT_EQ(fired, 1);
     auto& name = dynamic_cast<TcbBarEdit&>(*menu->ItemLinks()->Items(2)->Item());
     EXPECT_EQ(name.Text(), second.Caption());
     name.SetText("Shuffle");
