@@ -100,8 +100,7 @@ bool ContextKey(const platform::KeyHookMessage& message) {
     QWidget* control = platform::WidgetOf(message.window);
     TcbBarManager* manager = control ? BarManagers().ManagerOfForm(control->window()) : nullptr;
     if (!manager || !State().popupShower) return false;
-    const QPoint centre = control->mapToGlobal(control->rect().center());
-    return State().popupShower(*manager, control, {centre.x(), centre.y()});
+    return State().popupShower(*manager, control, std::nullopt);
 }
 
 // Alt alone or F10 puts the main-menu bar into keyboard mode on the key's release.

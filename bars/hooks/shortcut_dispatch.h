@@ -5,6 +5,7 @@
 #include "platform/core/input_hooks.h"
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -45,8 +46,10 @@ bool SwallowAllKeys();
 void SetProgramInputFilter(std::function<bool()> swallowing);
 
 // Shows the pop-up menu linked to a control (Shift+F10, the Apps key, a right click);
-// answers whether one was shown. Set by the pop-up menu links.
-using PopupMenuLinkShower = std::function<bool(TcbBarManager& manager, QWidget* control, platform::Point screen)>;
+// answers whether one was shown. Set by the pop-up menu links. The keys give no point: the
+// menu then opens at the control's caret.
+using PopupMenuLinkShower =
+    std::function<bool(TcbBarManager& manager, QWidget* control, std::optional<platform::Point> screen)>;
 void SetPopupMenuLinkShower(PopupMenuLinkShower shower);
 
 // Whether Alt went down without another key since.

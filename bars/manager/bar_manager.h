@@ -32,6 +32,8 @@ using TcbBarClickItemEvent = std::function<void(TcbBarManager& sender, TcbBarIte
 using TcbBarCanDockingEvent =
     std::function<void(TcbBarManager& sender, TcbBar& bar, TcbBarDockingStyle side, bool& canDock)>;
 using TcbBarManagerNotifyEvent = std::function<void(TcbBarManager& sender)>;
+// The links of a framework pop-up about to open; a handler may add or change entries.
+using TcbBarShowPopupEvent = std::function<void(TcbBarManager& sender, TcbBarItemLinks& itemLinks)>;
 
 // The non-visual part of a form that gives it toolbars and a menu bar: it holds the form's
 // bars and dock areas, every item of the form and its categories, the shared font and image
@@ -235,6 +237,7 @@ public:
     TcbBarManagerNotifyEvent OnCloseButtonClick, OnHelpButtonClick, OnHideCustomizingForm, OnShowCustomizingForm;
     TcbBarCanDockingEvent OnDocking;
     TcbBarClickItemEvent OnClickItem;
+    TcbBarShowPopupEvent OnShowCustomizingPopup, OnShowToolbarsPopup;
 
     // Firers used by bars and links.
     void BarAdded(TcbBar& bar);

@@ -1,5 +1,7 @@
 #include "bars/popups/customizing_popup.h"
 
+#include "bars/customize/customizing_site.h"
+#include "bars/edits/bar_edit.h"
 #include "bars/items/bar_button.h"
 #include "bars/links/item_link.h"
 #include "bars/menus/sub_menu_window.h"
@@ -51,6 +53,17 @@ TcbBarSubMenuControl* ShowCustomizingPopup(TcbBarItemLink& link, platform::Point
         *target = nullptr;
         l.Free();
     });
+    // A blank name closes the menu before its message shows.
+    const auto shown = std::make_shared<QPointer<TcbBarSubMenuControl>>();
+    TcbBarEdit& name = NewPopupEntry<TcbBarEdit>(manager, EntryCaption(kName));
+    name.SetText(link.Caption());
+    name.OnChange = [target, shown](platform::Component* sender) {
+        const std::string text = static_cast<TcbBarEdit*>(sender)->Text();
+        if (!Present(target)) return;
+        if (text.empty() && *shown) (*shown)->CloseAll();
+        ApplyCustomizingName(**target, text, CustomizingMessages(), ApplicationTitle());
+    };
+    AddPopupEntryLink(links, name, kName, true);
     const bool styled = dynamic_cast<TcbBarButton*>(link.Item()) != nullptr;
     for (std::size_t i = 0; i < kPaintStyles.size(); ++i) {
         const TcbBarPaintStyle style = kPaintStyles[i];
@@ -76,11 +89,14 @@ TcbBarSubMenuControl* ShowCustomizingPopup(TcbBarItemLink& link, platform::Point
             recent.SetDown(link.MostRecentlyUsed());
         }
     }
+    QPointer<TcbBarManager> alive(&manager);
+    if (manager.OnShowCustomizingPopup) manager.OnShowCustomizingPopup(manager, links);
+    if (!alive || !Present(target)) return nullptr;
     links.CreateWindow();
     auto* menu = dynamic_cast<TcbBarSubMenuControl*>(links.Window());
     if (!menu) return nullptr;
     menu->SetRequestedPosition(screen);
-    QPointer<TcbBarManager> alive(&manager);
+    *shown = menu;
     auto* window = dynamic_cast<TCustomcbBarControl*>(link.Collection()->Window());
     QPointer<QWidget> bar(window);
     // The links live as long as the menu window; out of customizing the bar drops its selection.

@@ -1,10 +1,13 @@
 #include "bars/popups/popup_menu_links.h"
 
+#include "bars/hooks/shortcut_dispatch.h"
 #include "bars/manager/bar_manager.h"
 #include "bars/manager/manager_list.h"
 #include "bars/popups/popup_menu.h"
 #include "platform/core/input_hooks.h"
 #include "platform/qt/window_handles.h"
+
+#include <QVariant>
 
 #include <map>
 
@@ -20,6 +23,15 @@ std::map<const TcbBarManager*, std::unique_ptr<TcbBarPopupMenuLinks>>& AllLinks(
 platform::InputHooks::HookId& DispatchHook() {
     static platform::InputHooks::HookId id = 0;
     return id;
+}
+
+// Only the form's focused control shows a caret, and only one that takes text.
+std::optional<QPoint> CaretOf(const QWidget& control) {
+    if (control.window()->focusWidget() != &control || !control.testAttribute(Qt::WA_InputMethodEnabled))
+        return std::nullopt;
+    const QRect caret = control.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    if (caret.isNull()) return std::nullopt;
+    return caret.topLeft();
 }
 
 }  // namespace
@@ -40,6 +52,8 @@ bool TcbBarPopupMenuLink::Show(std::optional<platform::Point> screen) {
     if (screen) {
         const QPoint local = control->mapFromGlobal(QPoint(screen->x, screen->y));
         point = {local.x(), local.y()};
+    } else if (const std::optional<QPoint> caret = CaretOf(*control)) {
+        point = {caret->x(), caret->y()};
     }
     TcbBarPopupMenu* menu = PopupMenu();
     if (OnAction) OnAction(*this, *control, point, menu);
@@ -87,6 +101,9 @@ bool DispatchPopupMenuLinks(QWidget& control, std::optional<platform::Point> scr
 
 void InstallPopupMenuLinkDispatch() {
     if (DispatchHook() != 0) return;
+    SetPopupMenuLinkShower([](TcbBarManager&, QWidget* control, std::optional<platform::Point> screen) {
+        return control && DispatchPopupMenuLinks(*control, screen);
+    });
     DispatchHook() = platform::InputHooks::Instance().AddMouseHook([](const platform::MouseHookMessage& message) {
         if (message.message != platform::WM_RBUTTONUP) return false;
         QWidget* window = platform::WidgetOf(message.window);
@@ -98,6 +115,7 @@ void InstallPopupMenuLinkDispatch() {
 }
 
 void RemovePopupMenuLinkDispatch() {
+    SetPopupMenuLinkShower(nullptr);
     platform::InputHooks::Instance().Remove(DispatchHook());
     DispatchHook() = 0;
 }

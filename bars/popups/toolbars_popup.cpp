@@ -3,6 +3,7 @@
 #include "bars/controls/button_control.h"
 #include "bars/items/bar_button.h"
 #include "bars/menus/sub_menu_window.h"
+#include "bars/popups/customizing_popup.h"
 #include "bars/popups/popup_entries.h"
 #include "bars/popups/popup_menu.h"
 #include "bars/popups/popup_menu_links.h"
@@ -23,6 +24,7 @@ bool Listed(const TcbBar& bar) { return !bar.Hidden() && bar.AllowCustomizing();
 
 void InstallPopupWindows() {
     SetToolbarsPopupHandler([](TcbBarManager& manager, platform::Point screen) { ShowToolbarsPopup(manager, screen); });
+    SetCustomizingPopupHandler([](TcbBarItemLink& link, platform::Point screen) { ShowCustomizingPopup(link, screen); });
     InstallPopupMenuDropDowns();
     InstallPopupMenuLinkDispatch();
     InstallQuickControl();
@@ -30,6 +32,7 @@ void InstallPopupWindows() {
 
 void RemovePopupWindows() {
     SetToolbarsPopupHandler(nullptr);
+    SetCustomizingPopupHandler(nullptr);
     SetButtonDropDownHandler(nullptr);
     RemovePopupMenuLinkDispatch();
     RemoveQuickControl();
@@ -52,6 +55,8 @@ TcbBarSubMenuControl* ShowToolbarsPopup(TcbBarManager& manager, platform::Point 
         };
         AddPopupEntryLink(links, entry, i, false);
     }
+    if (manager.OnShowToolbarsPopup) manager.OnShowToolbarsPopup(manager, links);
+    if (!alive) return nullptr;
     if (manager.CanCustomize()) AddPopupEntryLink(links, NewCustomizeEntry(manager, screen), kCustomizeEntryData, true);
     if (links.Count() == 0) return nullptr;
     if (TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl()) active->CloseAll();

@@ -386,8 +386,27 @@ bool Dropped(const TCustomcbBarControl* window) {
 }
 }  // namespace
 
+namespace {
+LinkPopupHandler& CustomizingPopupSlot() {
+    static LinkPopupHandler handler;
+    return handler;
+}
+}  // namespace
+
+void SetCustomizingPopupHandler(LinkPopupHandler handler) { CustomizingPopupSlot() = std::move(handler); }
+const LinkPopupHandler& CustomizingPopupHandler() { return CustomizingPopupSlot(); }
+
 void TCustomcbBarControl::mousePressEvent(QMouseEvent* event) {
-    if (Dropped(this) || event->button() != Qt::LeftButton) return;
+    if (Dropped(this)) return;
+    if (event->button() == Qt::RightButton && IsCustomizing()) {
+        TcbBarItemControl* control = ItemAtPos(WindowToClient(PointOf(event)));
+        if (!control || !CustomizingPopupHandler()) return;
+        HotTrack(control);
+        const QPoint screen = event->globalPosition().toPoint();
+        CustomizingPopupHandler()(control->Link(), {screen.x(), screen.y()});
+        return;
+    }
+    if (event->button() != Qt::LeftButton) return;
     WindowPress(PointOf(event), false);
 }
 

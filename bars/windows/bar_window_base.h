@@ -10,9 +10,17 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 namespace bars {
+
+class TcbBarItemLink;
+
+// What a right click on a link opens while the user customizes; the pop-up windows set it.
+using LinkPopupHandler = std::function<void(TcbBarItemLink& link, platform::Point screen)>;
+void SetCustomizingPopupHandler(LinkPopupHandler handler);
+const LinkPopupHandler& CustomizingPopupHandler();
 
 // The window shared by toolbars and menus: it owns the item controls of its links, keeps
 // one selected control, hot-tracks under the mouse, turns presses and releases into item

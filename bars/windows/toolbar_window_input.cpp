@@ -231,8 +231,8 @@ void TcbBarControl::Resize(SizingEdge edge, platform::Point screen) {
 }
 
 void TcbBarControl::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) {
-        if (!IsCustomizing() && ToolbarsPopupHandler()) {
+    if (event->button() == Qt::RightButton && !IsCustomizing()) {
+        if (ToolbarsPopupHandler()) {
             const QPoint p = event->globalPosition().toPoint();
             ToolbarsPopupHandler()(Manager(), {p.x(), p.y()});
         }

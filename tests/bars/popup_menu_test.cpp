@@ -1,3 +1,5 @@
+#include "bars/customize/customizing_site.h"
+#include "bars/edits/bar_edit.h"
 #include "bars/popups/customizing_popup.h"
 #include "bars/popups/popup_menu.h"
 #include "bars/popups/popup_menu_links.h"
@@ -9,6 +11,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
 
 namespace bars::testing {
 namespace {
@@ -183,6 +187,40 @@ TEST_F(PopupMenuTest, ARightClickOnAControlWithTwoLinksShowsOnlyTheFirstLinksMen
     EXPECT_FALSE(DispatchPopupMenuLinks(*form, std::nullopt));
 }
 
+TEST_F(PopupMenuTest, WithoutAPointTheLinkedMenuOpensAtTheCaretOfTheFocusedControlElseAtItsCorner) {
+    auto* edit = new QLineEdit("Klondike", form.get());
+    edit->setGeometry(10, 40, 150, 24);
+    auto* plain = new QWidget(form.get());
+    plain->setGeometry(10, 80, 100, 50);
+    edit->show();
+    plain->show();
+    TcbBarPopupMenu& popup = NewPopup(form.get());
+    TcbBarPopupMenuLinks& links = PopupMenuLinksOf(*manager);
+    std::vector<platform::Point> points;
+    for (QWidget* control : {static_cast<QWidget*>(edit), plain}) {
+        TcbBarPopupMenuLink& link = links.Add();
+        link.SetControl(control);
+        link.SetPopupMenu(&popup);
+        link.OnAction = [&](TcbBarPopupMenuLink&, QWidget&, platform::Point& point, TcbBarPopupMenu*& menu) {
+            points.push_back(point);
+            menu = nullptr;
+        };
+    }
+    edit->setFocus();
+    edit->setCursorPosition(4);
+    DispatchPopupMenuLinks(*edit, std::nullopt);
+    DispatchPopupMenuLinks(*plain, std::nullopt);
+    ASSERT_EQ(points.size(), 2u);
+    const QPoint caret = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft();
+    EXPECT_GT(caret.x(), 0);
+    EXPECT_EQ(points[0], (platform::Point{caret.x(), caret.y()}));
+    EXPECT_EQ(points[1], (platform::Point{0, 0}));
+    // Out of focus the edit has no caret either.
+    plain->setFocus();
+    DispatchPopupMenuLinks(*edit, std::nullopt);
+    EXPECT_EQ(points.back(), (platform::Point{0, 0}));
+}
+
 TEST_F(PopupMenuTest, TheToolbarsPopupListsTheBarsAndOffersCustomizingOnlyWhenAllowed) {
     TcbBar& standard = ShowBar("Standard", dsTop, 1);
     NewBar("Drawing");
@@ -208,6 +246,20 @@ TEST_F(PopupMenuTest, TheToolbarsPopupListsTheBarsAndOffersCustomizingOnlyWhenAl
     FlushDeletes();
     for (int i = manager->Bars().Count() - 1; i >= 0; --i) manager->Bars().Delete(i);
     EXPECT_EQ(ShowToolbarsPopup(*manager, {200, 200}), nullptr);
+
+    // The event sees the bars' entries before the customize entry and may fill an empty pop-up.
+    manager->SetCanCustomize(true);
+    TcbBarButton& extra = NewItem("extra");
+    manager->OnShowToolbarsPopup = [&](TcbBarManager&, TcbBarItemLinks& links) {
+        EXPECT_EQ(links.Count(), 0);
+        Link(links, extra);
+    };
+    menu = ShowToolbarsPopup(*manager, {200, 200});
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->ItemLinks()->Count(), 2);
+    EXPECT_EQ(menu->ItemLinks()->Items(0)->Item(), &extra);
+    menu->CloseAll();
+    FlushDeletes();
 }
 
 TEST_F(PopupMenuTest, TheMoreButtonsDropDownHoldsWhatDidNotFitAndTheAddOrRemoveList) {
@@ -261,16 +313,15 @@ TEST_F(PopupMenuTest, TheCustomizingPopupOfALinkOffersItsEntriesInOrderAndActsOn
     const TcbBarItemLinks& entries = *menu->ItemLinks();
     std::vector<std::string> captions;
     for (int i = 0; i < entries.Count(); ++i) captions.push_back(entries.Items(i)->Caption());
-    EXPECT_EQ(captions, (std::vector<std::string>{"&Reset", "&Delete", "Defa&ult style", "&Text Only (Always)",
+    EXPECT_EQ(captions, (std::vector<std::string>{"&Reset", "&Delete", "&Name:", "Defa&ult style", "&Text Only (Always)",
                                                   "Text &Only (in Menus)", "Image &and Text", "Begin a &Group"}));
-    EXPECT_TRUE(entries.Items(2)->OwnBeginGroup());
-    EXPECT_TRUE(entries.Items(6)->OwnBeginGroup());
+    for (int grouped : {2, 3, 7}) EXPECT_TRUE(entries.Items(grouped)->OwnBeginGroup()) << grouped;
     auto entry = [&](int index) -> TcbBarButton& { return dynamic_cast<TcbBarButton&>(*entries.Items(index)->Item()); };
-    EXPECT_TRUE(entry(3).Down());
-    EXPECT_TRUE(entry(6).Enabled());
-    entry(5).DirectClick();
-    EXPECT_EQ(second.PaintStyle(), psCaptionGlyph);
+    EXPECT_TRUE(entry(4).Down());
+    EXPECT_TRUE(entry(7).Enabled());
     entry(6).DirectClick();
+    EXPECT_EQ(second.PaintStyle(), psCaptionGlyph);
+    entry(7).DirectClick();
     EXPECT_TRUE(second.OwnBeginGroup());
     entry(0).DirectClick();
     EXPECT_EQ(second.UserDefine(), 0);
@@ -282,9 +333,46 @@ TEST_F(PopupMenuTest, TheCustomizingPopupOfALinkOffersItsEntriesInOrderAndActsOn
 
     menu = ShowCustomizingPopup(*bar.ItemLinks().Items(0), {100, 100});
     ASSERT_NE(menu, nullptr);
-    EXPECT_FALSE(dynamic_cast<TcbBarButton&>(*menu->ItemLinks()->Items(6)->Item()).Enabled());
+    EXPECT_FALSE(dynamic_cast<TcbBarButton&>(*menu->ItemLinks()->Items(7)->Item()).Enabled());
     menu->CloseAll();
     manager->SetCustomizing(false);
+}
+
+TEST_F(PopupMenuTest, ARightClickOnALinkWhileCustomizingOpensItsPopupWhoseNameEntryRenamesTheLink) {
+    test_support::ScriptedMessages messages;
+    SetCustomizingMessages(&messages);
+    TcbBar& bar = ShowBar("Standard", dsTop, 3);
+    manager->SetCustomizing(true);
+    TcbBarItemLink& second = *bar.ItemLinks().Items(1);
+    int fired = 0;
+    manager->OnShowCustomizingPopup = [&](TcbBarManager&, TcbBarItemLinks& links) {
+        ++fired;
+        EXPECT_EQ(links.Count(), 8);
+        EXPECT_EQ(links.Window(), nullptr);  // before it opens
+    };
+    TcbBarControl& window = WindowOf(bar);
+    const platform::Point screen = window.ClientToScreenPoint(CentreOf(bar, 1));
+    QMouseEvent press(QEvent::MouseButtonPress, window.mapFromGlobal(QPointF(screen.x, screen.y)), QPointF(300, 40),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &press);
+    auto* menu = dynamic_cast<TcbBarSubMenuControl*>(TCustomcbBarControl::ActiveBarControl());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->RequestedPosition(), (platform::Point{300, 40}));
+    EXPECT_EQ(fired, 1);
+    auto& name = dynamic_cast<TcbBarEdit&>(*menu->ItemLinks()->Items(2)->Item());
+    EXPECT_EQ(name.Text(), second.Caption());
+    name.SetText("Shuffle");
+    EXPECT_EQ(second.UserCaption(), "Shuffle");
+    EXPECT_TRUE(TCustomcbBarControl::IsLive(menu));
+
+    name.SetText("");
+    EXPECT_FALSE(TCustomcbBarControl::IsLive(menu));
+    EXPECT_EQ(second.Caption(), "Shuffle");
+    EXPECT_EQ(messages.Texts(test_support::MessageEvent::Kind::Error),
+              std::vector<std::string>{"A command name cannot be blank. Please enter a name."});
+    FlushDeletes();
+    manager->SetCustomizing(false);
+    SetCustomizingMessages(nullptr);
 }
 
 TEST_F(PopupMenuTest, ABlankNameKeepsTheCaptionAndTellsTheUser) {

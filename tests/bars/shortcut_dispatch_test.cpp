@@ -55,12 +55,15 @@ TEST_F(ShortcutDispatchTest, AltWithALetterOpensTheMenuOfThatAccelerator) {
 
 TEST_F(ShortcutDispatchTest, F10EntersTheMenuBarAndShiftF10ShowsTheFocusedControlsPopup) {
     QWidget* shownFor = nullptr;
-    SetPopupMenuLinkShower([&](TcbBarManager&, QWidget* control, platform::Point) {
+    std::optional<platform::Point> shownAt{{1, 1}};
+    SetPopupMenuLinkShower([&](TcbBarManager&, QWidget* control, std::optional<platform::Point> screen) {
         shownFor = control;
+        shownAt = screen;
         return true;
     });
     EXPECT_TRUE(Press(platform::VK_F10, {platform::VK_SHIFT}));
     EXPECT_EQ(shownFor, form.get());
+    EXPECT_FALSE(shownAt.has_value());  // the link finds the caret
     EXPECT_EQ(manager->KeyboardBar(), nullptr);
     Press(platform::VK_F10);
     EXPECT_EQ(manager->KeyboardBar(), &Bar());
@@ -73,13 +76,16 @@ TEST_F(ShortcutDispatchTest, F10EntersTheMenuBarAndShiftF10ShowsTheFocusedContro
 
 TEST_F(ShortcutDispatchTest, ARightClickOnAControlShowsItsLinkedPopupMenu) {
     QWidget* shownFor = nullptr;
-    SetPopupMenuLinkShower([&](TcbBarManager&, QWidget* control, platform::Point) {
+    std::optional<platform::Point> shownAt;
+    SetPopupMenuLinkShower([&](TcbBarManager&, QWidget* control, std::optional<platform::Point> screen) {
         shownFor = control;
+        shownAt = screen;
         return true;
     });
     EXPECT_TRUE(platform::InputHooks::Instance().DispatchMouse(
         {platform::WM_RBUTTONUP, {5, 200}, platform::HandleOf(form.get()), platform::HTCLIENT}));
     EXPECT_EQ(shownFor, form.get());
+    EXPECT_EQ(shownAt, (platform::Point{5, 200}));
     SetPopupMenuLinkShower(nullptr);
 }
 
