@@ -1,34 +1,111 @@
 #include "bars/controls/win_control.h"
 
-#include "bars/controls/bar_window.h"
+#include "bars/edits/bar_edit.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/toolbars/bar.h"
+#include "bars/manager/bar_manager.h"
+#include "bars/windows/bar_window_base.h"
+#include "platform/core/virtual_keys.h"
+#include "platform/qt/key_map.h"
 
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
-#include <QWidget>
 
 #include <limits>
 
 namespace bars {
 
+namespace {
+
+// Hands the edit window's events to its control before the edit sees them.
+class EditFilter : public QObject {
+public:
+    explicit EditFilter(TcbBarWinControl& control) : m_control(control) {}
+    bool eventFilter(QObject*, QEvent* event) override { return m_control.EditEvent(*event); }
+
+private:
+    TcbBarWinControl& m_control;
+};
+
+}  // namespace
+
 TcbBarWinControl::TcbBarWinControl(TcbBarItemLink& link) : TcbBarItemControl(link) { CreateWindowControl(); }
 
 TcbBarWinControl::~TcbBarWinControl() { DestroyWindowControl(); }
 
+TcbBarWindowItem* TcbBarWinControl::WindowItem() const { return dynamic_cast<TcbBarWindowItem*>(Item()); }
+
+TCustomcbBarControl* TcbBarWinControl::Window() const { return dynamic_cast<TCustomcbBarControl*>(BarWindow()); }
+
 void TcbBarWinControl::CreateWindowControl() {
-    auto* parent = dynamic_cast<QWidget*>(BarWindow());
-    if (!parent || m_edit) return;
-    m_edit = new QLineEdit(parent);
+    TCustomcbBarControl* window = Window();
+    if (!window || m_edit) return;
+    m_edit = new QLineEdit(window);
+    m_edit->hide();
+    m_edit->setFrame(false);
     // The platform's 255-character default would cut long texts.
     m_edit->setMaxLength(std::numeric_limits<int>::max());
-    m_edit->setFrame(false);
-    m_edit->hide();
+    m_edit->resize(100, 100);
+    m_filter = std::make_unique<EditFilter>(*this);
+    m_edit->installEventFilter(m_filter.get());
+    QObject::connect(m_edit, &QLineEdit::textEdited, m_filter.get(), [this] {
+        if (m_settingText) return;
+        if (TcbBarWindowItem* item = WindowItem()) item->DoCurChange();
+        FieldChanged();
+    });
 }
 
 void TcbBarWinControl::DestroyWindowControl() {
+    if (!m_edit) return;
     SetFocused(false);
-    delete m_edit.data();
+    m_edit->removeEventFilter(m_filter.get());
+    // The bar window may be going with its children already; the edit is deleted once.
+    QPointer<QLineEdit> edit = m_edit;
+    m_edit = nullptr;
+    delete edit.data();
+    m_filter.reset();
+}
+
+std::string TcbBarWinControl::GetText() const { return m_edit ? m_edit->text().toStdString() : std::string(); }
+
+void TcbBarWinControl::SetText(const std::string& text) {
+    if (!m_edit) return;
+    m_settingText = true;
+    m_edit->setText(QString::fromStdString(text));
+    m_edit->selectAll();
+    m_settingText = false;
+    // A field without a text area draws the text itself.
+    if (const auto* edit = dynamic_cast<const TcbBarEdit*>(Item()); edit && edit->HidesEditor()) Repaint();
+}
+
+void TcbBarWinControl::PlaceEditWindow() {
+    TCustomcbBarControl* window = Window();
+    if (!window || !m_edit) return;
+    const platform::Point screen = window->ClientToScreenPoint({m_editRect.left, m_editRect.top});
+    const QPoint at = window->mapFromGlobal(QPoint(screen.x, screen.y));
+    m_edit->setGeometry(at.x(), at.y(), m_editRect.Width(), m_editRect.Height());
+}
+
+void TcbBarWinControl::SetFocused(bool value) {
+    if (value == m_focused || !m_edit) return;
+    m_focused = value;
+    if (value) {
+        m_previousFocus = QApplication::focusWidget();
+        if (!m_previousFocus && Manager()) m_previousFocus = Manager()->OwnerForm();
+        if (!IsActive()) Activate(true);
+        PlaceEditWindow();
+        m_edit->show();
+        SetText(WindowItem() ? WindowItem()->Text() : std::string());
+        m_edit->setFocus();
+    } else {
+        m_edit->hide();
+        if (m_previousFocus) m_previousFocus->setFocus();
+        m_previousFocus = nullptr;
+    }
+    Repaint();
 }
 
 bool TcbBarWinControl::RunsItemClick() const {
@@ -46,23 +123,60 @@ void TcbBarWinControl::Deactivate(bool immediate) {
 
 void TcbBarWinControl::BeforeClick(bool) { SetFocused(true); }
 
-std::string TcbBarWinControl::GetText() const { return m_edit ? m_edit->text().toStdString() : std::string(); }
-
-void TcbBarWinControl::SetText(const std::string& text) {
-    if (m_edit) m_edit->setText(QString::fromStdString(text));
+void TcbBarWinControl::EndEditing(bool cancel) {
+    TCustomcbBarControl* window = Window();
+    if (!window) {
+        SetFocused(false);
+        return;
+    }
+    // Both leave the bar; Esc is the bar's cancel, which closes it as Enter does.
+    (void)cancel;
+    window->SelectControl(nullptr);
+    SetFocused(false);
+    window->CloseAll();
 }
 
-void TcbBarWinControl::SetFocused(bool focused) {
-    if (m_focused == focused) return;
-    m_focused = focused;
-    if (!m_edit) return;
-    m_edit->setVisible(focused);
-    if (focused) m_edit->setFocus();
+bool TcbBarWinControl::ControlKeyDown(int key, unsigned) {
+    switch (key) {
+    case platform::VK_TAB:
+        if (TCustomcbBarControl* window = Window()) window->KeyDown(platform::VK_TAB);
+        return true;
+    case platform::VK_RETURN: EndEditing(false); return true;
+    case platform::VK_ESCAPE: EndEditing(true); return true;
+    default: return false;
+    }
 }
 
-void TcbBarWinControl::SetEditRect(const platform::Rect& rect) {
-    m_editRect = rect;
-    if (m_edit) m_edit->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+bool TcbBarWinControl::EditEvent(QEvent& event) {
+    TcbBarWindowItem* item = WindowItem();
+    if (!item) return false;
+    switch (event.type()) {
+    case QEvent::KeyPress: {
+        auto& keyEvent = static_cast<QKeyEvent&>(event);
+        int key = platform::VirtualKeyOfQtKey(keyEvent.key(), keyEvent.modifiers());
+        const unsigned shift = platform::ShiftStateOf(keyEvent.modifiers());
+        // Handlers may free this control (a click that hides the bar): look through a token.
+        const auto alive = AliveToken();
+        item->KeyDown(key, shift);
+        if (key == 0 || !*alive) return true;
+        const QString text = keyEvent.text();
+        if (!text.isEmpty() && text.at(0).unicode() >= 0x20 && text.at(0).unicode() < 0x80) {
+            char c = static_cast<char>(text.at(0).unicode());
+            item->KeyPress(c);
+            if (c == 0 || !*alive) return true;
+        }
+        return ControlKeyDown(key, shift);
+    }
+    case QEvent::KeyRelease: {
+        auto& keyEvent = static_cast<QKeyEvent&>(event);
+        int key = platform::VirtualKeyOfQtKey(keyEvent.key(), keyEvent.modifiers());
+        item->KeyUp(key, platform::ShiftStateOf(keyEvent.modifiers()));
+        return key == 0;
+    }
+    case QEvent::FocusIn: item->DoEnter(); return false;
+    case QEvent::FocusOut: item->DoExit(); return false;
+    default: return false;
+    }
 }
 
 }  // namespace bars

@@ -2,17 +2,23 @@
 
 #include "bars/controls/item_control.h"
 
-#include <QLineEdit>
 #include <QPointer>
 
+#include <memory>
 #include <string>
 
+class QEvent;
+class QLineEdit;
+class QWidget;
 
 namespace bars {
 
-// The common base of controls that host an edit window inside their bar window (edit and
-// combo items). The edit window lives as long as the control; what it does is the edit
-// items' business.
+class TCustomcbBarControl;
+class TcbBarWindowItem;
+
+// The control of items that are edited in a real edit window (edits and combos). The field
+// is drawn as a box; while the user works in it, the edit window covers the box and takes
+// the keys. Enter and Esc end the editing, Tab moves on along the bar.
 class TcbBarWinControl : public TcbBarItemControl {
 public:
     explicit TcbBarWinControl(TcbBarItemLink& link);
@@ -25,23 +31,41 @@ public:
     void Deactivate(bool immediate) override;
     void BeforeClick(bool byMouse) override;
 
-    QLineEdit* EditWindow() const { return m_edit.data(); }
-    // The whole text, however long: a maximum length of 0 means no limit.
+    TcbBarWindowItem* WindowItem() const;
+    TCustomcbBarControl* Window() const;
+    bool IsFocused() const { return m_focused; }
+    virtual void SetFocused(bool value);
+    // The edit window's text.
     std::string GetText() const;
-    void SetText(const std::string& text);
-    bool Focused() const { return m_focused; }
-    virtual void SetFocused(bool focused);
+    // Sets the edit window's text (selected whole) without OnCurChange.
+    virtual void SetText(const std::string& text);
+    // Where the edit window goes, in the bar window's client coordinates; set by Draw.
     const platform::Rect& EditRect() const { return m_editRect; }
-    void SetEditRect(const platform::Rect& rect);
+    QLineEdit* EditWindow() const { return m_edit; }
+
+    // The edit window's message handler: true swallows the event.
+    bool EditEvent(QEvent& event);
 
 protected:
     virtual void CreateWindowControl();
     virtual void DestroyWindowControl();
+    void SetEditRect(const platform::Rect& rect) { m_editRect = rect; }
+    // Keys for the concrete control, after the item's own key events: true when taken.
+    virtual bool ControlKeyDown(int key, unsigned shift);
+    // The open field's text changed by the user (OnCurChange has fired).
+    virtual void FieldChanged() {}
+    // Ends the editing as Enter or Esc do.
+    void EndEditing(bool cancel);
 
 private:
-    QPointer<QLineEdit> m_edit;
-    bool m_focused = false;
+    void PlaceEditWindow();
+
+    QLineEdit* m_edit = nullptr;
+    std::unique_ptr<QObject> m_filter;
+    QPointer<QWidget> m_previousFocus;
     platform::Rect m_editRect;
+    bool m_focused = false;
+    bool m_settingText = false;
 };
 
 }  // namespace bars

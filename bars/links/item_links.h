@@ -34,6 +34,8 @@ public:
     // Frees the link (its destruction tells the manager, the item and the window).
     void Delete(TcbBarItemLink& link);
     void Clear();
+    // Puts the link at the index (clamped to the list); the window rebuilds.
+    void Move(TcbBarItemLink& link, int index);
     // Copies the links of another collection; itemOf maps each source item to the item
     // the copy links (a reset looks items up by name in the real form).
     void Assign(const TcbBarItemLinks& source,

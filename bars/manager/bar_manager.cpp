@@ -2,6 +2,7 @@
 
 #include "bars/controls/bar_window.h"
 #include "bars/controls/item_control.h"
+#include "bars/customize/customizing_site.h"
 #include "bars/items/bar_item.h"
 #include "bars/items/bar_sub_item.h"
 #include "bars/links/item_links.h"
@@ -292,7 +293,7 @@ void TcbBarManager::SetSelectedItemControl(TcbBarItemControl* control) {
 void TcbBarManager::ItemChanged(TcbBarItem&) { NotifyCustomizingDialog(); }
 
 void TcbBarManager::NotifyCustomizingDialog() {
-    // The customizing dialog refreshes from here once it exists.
+    if (ICustomizingSite* site = CustomizingSite(); site && &site->Manager() == this && !m_loading) site->Refresh();
 }
 
 void TcbBarManager::CalcButtonMetrics() {

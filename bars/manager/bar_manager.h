@@ -66,6 +66,9 @@ public:
     Item& CreateItem(const std::string& name = {});
     TcbBarItem& AdoptItem(std::unique_ptr<TcbBarItem> item);
     void FreeItem(TcbBarItem& item);
+    // Puts the item at the index of the item list (clamped); the customizing dialog reorders.
+    void MoveItem(TcbBarItem& item, int index);
+    int IndexOfItem(const TcbBarItem& item) const;
 
     TcbBars& Bars() const { return *m_bars; }
     TcbBar* BarByName(const std::string& name) const;  // exact

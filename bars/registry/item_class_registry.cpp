@@ -1,5 +1,6 @@
 #include "bars/registry/item_class_registry.h"
 
+#include "bars/edits/edit_controls.h"
 #include "bars/items/bar_button.h"
 #include "bars/items/bar_item.h"
 #include "bars/items/bar_sub_item.h"
@@ -68,6 +69,7 @@ TcbBarItemClassRegistry& BarItemClasses() {
     static TcbBarItemClassRegistry registry = [] {
         TcbBarItemClassRegistry framework;
         framework.RegisterBarItemClass<TcbBarButton>(nullptr, true);
+        RegisterEditItemClasses(framework);
         framework.RegisterBarItemClass<TcbBarSubItem>(nullptr, true);
         return framework;
     }();

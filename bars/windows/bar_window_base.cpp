@@ -2,6 +2,7 @@
 
 #include "bars/controls/button_control.h"
 #include "bars/controls/item_control.h"
+#include "bars/customize/customizing_drag.h"
 #include "bars/items/bar_item.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
@@ -273,6 +274,7 @@ void TCustomcbBarControl::LButtonDown(platform::Point p) {
     TcbBarItemControl* control = InClient(p) ? ItemAtPos(p) : nullptr;
     if (IsCustomizing()) {
         HotTrack(control);
+        if (control) ArmDesignDrag(*this, p, *control);
         return;
     }
     if (control && (!control->GetEnabled() || !Selectable(control))) control = nullptr;
@@ -295,6 +297,7 @@ void TCustomcbBarControl::LButtonUp(platform::Point p) {
         m_ignoreNextRelease = false;
         return;
     }
+    if (DisarmDesignDrag(*this)) return;
     const bool pressed = m_pressedControl != nullptr;
     if (pressed) {
         m_pressedControl = nullptr;
@@ -324,6 +327,7 @@ void TCustomcbBarControl::LButtonUp(platform::Point p) {
 
 void TCustomcbBarControl::MouseMove(platform::Point p) {
     if (m_destroying) return;
+    if (ArmedDesignDragMoved(*this, p)) return;
     if (m_pressedControl) {
         const bool in = ItemAtPos(p) == m_pressedControl;
         if (in != m_pressedIn) {

@@ -95,6 +95,8 @@ public:
     virtual bool KeyDown(int key);
     // The whole window, frame included, in its surface: what the screen shows.
     const QImage& Surface() const { return m_surface; }
+    // Passing marks (the customizing drag's insertion mark) are inverted straight into it.
+    QImage& MarkSurface() { return m_surface; }
     // Draws the window again into its surface.
     void Repaint();
 

@@ -1,0 +1,250 @@
+#include "bars/edits/bar_custom_combo.h"
+#include "bars/edits/drop_down.h"
+#include "bars/edits/edit_controls.h"
+#include "bars/registry/item_class_registry.h"
+#include "platform/core/virtual_keys.h"
+#include "platform/qt/work_area.h"
+#include "tests/bars/windows_fixture.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace bars::testing {
+namespace {
+
+TEST(EditItemRules, LimitsWidthAndEditorFlag) {
+    QWidget form;
+    TcbBarManager manager(&form);
+    auto& edit = manager.CreateItem<TcbBarEdit>("edFind");
+    edit.SetMaxLength(-5);
+    EXPECT_EQ(edit.MaxLength(), 0);
+    edit.SetMaxLength(12);
+    EXPECT_EQ(edit.MaxLength(), 12);
+    EXPECT_EQ(edit.Width(), 100);
+    edit.SetWidth(5);
+    EXPECT_EQ(edit.Width(), 20);
+    edit.SetWidth(900);
+    EXPECT_EQ(edit.Width(), 600);
+    auto& combo = manager.CreateItem<TcbBarCombo>("cbKind");
+    EXPECT_TRUE(combo.ShowEditor());
+    combo.SetShowEditor(false);
+    EXPECT_TRUE(combo.HidesEditor());
+}
+
+TEST(EditItemRules, RegisteredAfterTheButtonInTheFrameworkOrder) {
+    const auto& registry = BarItemClasses();
+    ASSERT_NE(registry.OfferedItemClass(3), nullptr);
+    EXPECT_EQ(registry.OfferedItemClass(0)->className, "TcbBarButton");
+    EXPECT_EQ(registry.OfferedItemClass(1)->className, "TcbBarEdit");
+    EXPECT_EQ(registry.OfferedItemClass(2)->className, "TCustomcbBarCombo");
+    EXPECT_EQ(registry.OfferedItemClass(3)->className, "TcbBarCombo");
+    EXPECT_NE(registry.FindClass("TcbBarCombo")->makeControl, nullptr);
+}
+
+struct LookupCase {
+    const char* name;
+    const char* text;
+    int found;
+};
+
+class PrefixLookupTest : public ::testing::TestWithParam<LookupCase> {};
+
+TEST_P(PrefixLookupTest, FindsTheFirstEntryWithTheLongestCommonBeginning) {
+    const std::vector<std::string> entries{"Apple", "Abacus", "Abc"};
+    EXPECT_EQ(PrefixLookup(entries, GetParam().text), GetParam().found);
+}
+
+INSTANTIATE_TEST_SUITE_P(AppleAbacusAbc, PrefixLookupTest,
+                         ::testing::Values(LookupCase{"ab_finds_Abacus", "ab", 1}, LookupCase{"abc_finds_Abc", "abc", 2},
+                                           LookupCase{"upper_case_AP_finds_Apple", "AP", 0},
+                                           LookupCase{"longer_abcd_still_Abc", "abcd", 2},
+                                           LookupCase{"no_common_first_letter", "xyz", -1},
+                                           LookupCase{"empty_text", "", -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DropDownFit, KeepsTheWindowOnTheWorkArea) {
+    const platform::Rect area{0, 0, 800, 600};
+    // Below a toolbar control near the bottom: more room above, so it opens above.
+    EXPECT_EQ(FitDropDown({100, 580}, {120, 100}, {80, 22}, area, true), (platform::Point{100, 458}));
+    // Near the bottom but with less room above than below: it stays below.
+    EXPECT_EQ(FitDropDown({100, 50}, {120, 600}, {80, 22}, area, true), (platform::Point{100, 50}));
+    // Past the right edge of a toolbar: moved left to the edge.
+    EXPECT_EQ(FitDropDown({750, 100}, {120, 100}, {80, 22}, area, true), (platform::Point{680, 100}));
+    // Beside a menu entry near the right edge: opens on the left side of the menu.
+    EXPECT_EQ(FitDropDown({750, 100}, {120, 100}, {200, 20}, area, false), (platform::Point{430, 100}));
+    // From a menu near the bottom: pulled up to the bottom edge.
+    EXPECT_EQ(FitDropDown({100, 550}, {120, 100}, {200, 20}, area, false), (platform::Point{100, 500}));
+    // Never negative.
+    EXPECT_EQ(FitDropDown({750, 20}, {900, 100}, {80, 22}, area, true), (platform::Point{0, 20}));
+}
+
+class EditFieldTest : public WindowsTest {
+public:
+    template <class Item>
+    Item& OnBar(const std::string& name) {
+        bar = &NewBar("Fields");
+        bar->SetDockingStyle(dsTop);
+        Item& item = NewItem<Item>(name);
+        Link(bar->ItemLinks(), item);
+        bar->SetVisible(true);
+        item.OnChange = [this](platform::Component*) { ++changes; };
+        return item;
+    }
+    TcbBarWinControl& Control() const { return dynamic_cast<TcbBarWinControl&>(*bar->ItemLinks().Items(0)->Control()); }
+    void Press(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
+        QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, text);
+        QCoreApplication::sendEvent(Control().EditWindow(), &press);
+    }
+    void Type(const QString& text) {
+        for (QChar c : text) Press(Qt::Key_A + (c.toUpper().unicode() - 'A'), Qt::NoModifier, QString(c));
+    }
+    void Open() {
+        WindowOf(*bar).SelectControl(&Control());
+        Control().Click(false);
+    }
+
+    TcbBar* bar = nullptr;
+    int changes = 0;
+};
+
+TEST_F(EditFieldTest, EscLeavesTheTextAndEnterCommitsOnlyAChange) {
+    auto& edit = OnBar<TcbBarEdit>("edFind");
+    edit.SetText("old");
+    changes = 0;
+    Open();
+    ASSERT_TRUE(Control().IsFocused());
+    EXPECT_TRUE(Control().EditWindow()->isVisible());
+    EXPECT_EQ(Control().GetText(), "old");
+
+    Control().EditWindow()->setText("new");
+    Press(Qt::Key_Escape);
+    EXPECT_FALSE(Control().IsFocused());
+    EXPECT_FALSE(Control().EditWindow()->isVisible());
+    EXPECT_EQ(edit.Text(), "old");
+    EXPECT_EQ(changes, 0);
+
+    Open();
+    Press(Qt::Key_Return);
+    EXPECT_EQ(changes, 0) << "Enter on an unchanged text";
+
+    Open();
+    Control().EditWindow()->setText("new");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(edit.Text(), "new");
+    EXPECT_EQ(changes, 1);
+    EXPECT_FALSE(Control().IsFocused());
+}
+
+TEST_F(EditFieldTest, KeyHandlerThatZeroesTheKeyStopsTheFrameworksHandling) {
+    auto& edit = OnBar<TcbBarEdit>("edFind");
+    edit.OnKeyDown = [](TcbBarWindowItem&, int& key, unsigned) {
+        if (key == platform::VK_RETURN) key = 0;
+    };
+    Open();
+    Control().EditWindow()->setText("kept open");
+    Press(Qt::Key_Return);
+    EXPECT_TRUE(Control().IsFocused());
+    EXPECT_EQ(edit.Text(), "");
+}
+
+TEST_F(EditFieldTest, ReadOnlyFieldOpensReadOnlyAndCannotDropDown) {
+    auto& combo = OnBar<TcbBarCombo>("cbKind");
+    combo.SetItems({"One", "Two"});
+    combo.SetReadOnly(true);
+    Open();
+    EXPECT_TRUE(Control().EditWindow()->isReadOnly());
+    Press(Qt::Key_F4);
+    EXPECT_FALSE(combo.List().IsShown());
+}
+
+TEST_F(EditFieldTest, ItemIndexOnTheEntryEqualToTheTextStillFiresOnChangeOnce) {
+    auto& combo = OnBar<TcbBarCombo>("cbKind");
+    combo.SetItems({"Apple", "Abacus", "Abc"});
+    combo.SetText("Abc");
+    EXPECT_EQ(combo.ItemIndex(), 2);
+    changes = 0;
+    combo.SetItemIndex(2);
+    EXPECT_EQ(changes, 1);
+    combo.SetItemIndex(7);
+    EXPECT_EQ(combo.ItemIndex(), -1);
+    EXPECT_EQ(combo.Text(), "");
+    EXPECT_EQ(changes, 2);
+    combo.SetItemIndex(0);
+    combo.SetItems({"Pear"});
+    EXPECT_EQ(combo.ItemIndex(), 0) << "index still in range";
+    combo.SetItemIndex(0);
+    combo.SetItems({});
+    EXPECT_EQ(combo.ItemIndex(), -1);
+}
+
+TEST_F(EditFieldTest, TypingCompletesFromTheOpenList) {
+    auto& combo = OnBar<TcbBarCombo>("cbKind");
+    combo.SetItems({"Apple", "Abacus", "Abc"});
+    Open();
+    auto& control = dynamic_cast<TcbBarComboControl&>(Control());
+    Press(Qt::Key_F4);
+    ASSERT_TRUE(control.DroppedDown());
+    ASSERT_TRUE(combo.List().IsShown());
+    Type("ab");
+    EXPECT_EQ(control.CurrentIndex(), 1);
+    EXPECT_EQ(combo.List().Selected(), -1) << "Abacus only begins with the text";
+    EXPECT_EQ(combo.List().TopIndex(), 1);
+    Type("c");
+    EXPECT_EQ(control.CurrentIndex(), 2);
+    EXPECT_EQ(combo.List().Selected(), 2);
+    Press(Qt::Key_Return);
+    EXPECT_FALSE(combo.List().IsShown());
+    EXPECT_EQ(combo.Text(), "abc");
+    EXPECT_EQ(combo.ItemIndex(), -1) << "the entry differs in case";
+}
+
+TEST_F(EditFieldTest, UpAndDownWalkTheClosedListAndEnterTakesTheEntry) {
+    auto& combo = OnBar<TcbBarCombo>("cbKind");
+    combo.SetItems({"One", "Two", "Three"});
+    Open();
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Down);
+    EXPECT_EQ(Control().GetText(), "Two");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(combo.ItemIndex(), 1);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(EditFieldTest, DropDownAtTheBottomOfTheScreenOpensAbove) {
+    form->setGeometry(0, 400, 400, 300);
+    auto& combo = OnBar<TcbBarCombo>("cbKind");
+    combo.SetItems({"One", "Two", "Three", "Four"});
+    TcbBarControl& window = WindowOf(*bar);
+    const platform::Rect r = bar->ItemLinks().Items(0)->ItemRect();
+    const platform::Point bottom = window.ClientToScreenPoint({r.left, r.bottom});
+    platform::OverrideWorkArea(platform::Rect{0, bottom.y - 200, 800, bottom.y + 10});
+    Open();
+    Press(Qt::Key_F4);
+    platform::OverrideWorkArea(std::nullopt);
+    const platform::Point top = window.ClientToScreenPoint({r.left, r.top});
+    ASSERT_TRUE(combo.List().IsShown());
+    EXPECT_EQ(combo.List().Position().y, top.y - combo.List().WindowSize().height);
+    EXPECT_EQ(combo.List().Position().x, top.x);
+}
+
+TEST_F(EditFieldTest, BoxIsDrawnInTheWindowColourWithTheArrowPart) {
+    auto& combo = OnBar<TcbBarCombo>("cbKind");
+    combo.SetItems({"One"});
+    TcbBarControl& window = WindowOf(*bar);
+    window.Repaint();
+    auto& control = dynamic_cast<TcbBarComboControl&>(Control());
+    const platform::Rect value = control.EditRect();
+    ASSERT_GT(value.Width(), 0);
+    const QImage& surface = window.Surface();
+    const platform::Point corner = window.ClientToScreenPoint({0, 0});
+    const QPoint origin = window.mapFromGlobal(QPoint(corner.x, corner.y));
+    const auto pixel = [&](int x, int y) { return surface.pixel(origin.x() + x, origin.y() + y) & 0xFFFFFF; };
+    EXPECT_EQ(pixel(value.right - 3, value.top + 1), 0xFFFFFFu) << "the value part in the window colour";
+    const platform::Rect arrow = control.ArrowRect();
+    EXPECT_EQ(pixel(arrow.left + (arrow.Width() - 5) / 2 + 2, arrow.top + (arrow.Height() - 3) / 2 + 2), 0u)
+        << "the tip of the arrow";
+}
+
+}  // namespace
+}  // namespace bars::testing
