@@ -1,0 +1,78 @@
+#include "bars/extended/extended_dialogs.h"
+
+#include "bars/extended/calendar_dates.h"
+#include "platform/core/bar_strings.h"
+
+#include <QCalendarWidget>
+#include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace bars {
+
+namespace {
+
+QString Text(int id) { return QString::fromUtf8(platform::BarString(id).data(), static_cast<int>(platform::BarString(id).size())); }
+
+// A caption, one widget and OK / Cancel.
+bool RunDialog(const QString& caption, QWidget* content) {
+    QDialog dialog;
+    dialog.setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(content);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+ExtendedDialogs RealDialogs() {
+    ExtendedDialogs dialogs;
+    dialogs.chooseColour = [](platform::Colour& colour) {
+        const QColor start(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                           static_cast<int>((colour >> 16) & 0xFF));
+        const QColor chosen = QColorDialog::getColor(start);
+        if (!chosen.isValid()) return false;
+        colour = platform::Rgb(chosen.red(), chosen.green(), chosen.blue());
+        return true;
+    };
+    dialogs.chooseFont = [](std::string& name) {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, QFont(QString::fromStdString(name)));
+        if (ok) name = font.family().toStdString();
+        return ok;
+    };
+    dialogs.selectItem = [](const std::vector<std::string>& entries, int& index) {
+        auto* list = new QListWidget;
+        for (const std::string& entry : entries) list->addItem(QString::fromStdString(entry));
+        list->setCurrentRow(index);
+        if (!RunDialog(Text(platform::bar_string::kSelectItem), list)) return false;
+        index = list->currentRow();
+        return true;
+    };
+    dialogs.selectDate = [](int& date) {
+        auto* calendar = new QCalendarWidget;
+        const CalendarDay start = DayOf(date == kNoDate ? Today() : date);
+        calendar->setSelectedDate(QDate(start.year, start.month, start.day));
+        if (!RunDialog(Text(platform::bar_string::kSelectTheDate), calendar)) return false;
+        const QDate chosen = calendar->selectedDate();
+        date = DateOf(chosen.year(), chosen.month(), chosen.day());
+        return true;
+    };
+    return dialogs;
+}
+
+}  // namespace
+
+ExtendedDialogs& Dialogs() {
+    static ExtendedDialogs dialogs = RealDialogs();
+    return dialogs;
+}
+
+void ResetDialogs() { Dialogs() = RealDialogs(); }
+
+}  // namespace bars
