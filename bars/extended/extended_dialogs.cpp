@@ -1,6 +1,7 @@
 #include "bars/extended/extended_dialogs.h"
 
 #include "bars/extended/calendar_dates.h"
+#include "bars/extended/tree_view_combo.h"
 #include "platform/core/bar_strings.h"
 
 #include <QCalendarWidget>
@@ -9,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QListWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace bars {
@@ -63,6 +65,18 @@ ExtendedDialogs RealDialogs() {
         date = DateOf(chosen.year(), chosen.month(), chosen.day());
         return true;
     };
+    dialogs.selectTreeNode = [](TcbBarTreeViewCombo& combo, std::string& text) {
+        auto* tree = new QTreeWidget;
+        tree->setHeaderHidden(true);
+        for (int i = 0; i < combo.Tree().topLevelItemCount(); ++i) tree->addTopLevelItem(combo.Tree().topLevelItem(i)->clone());
+        QTreeWidgetItem* chosen = nullptr;
+        QObject::connect(tree, &QTreeWidget::currentItemChanged, tree, [&](QTreeWidgetItem* node) { chosen = node; });
+        if (!RunDialog(Text(platform::bar_string::kSelectItem), tree) || !chosen) return false;
+        bool allow = true;
+        if (combo.OnCanSelectNode) combo.OnCanSelectNode(combo, combo.FindNode(chosen->text(0).toStdString()), allow);
+        if (allow) text = chosen->text(0).toStdString();
+        return allow;
+    };
     return dialogs;
 }
 
@@ -70,6 +84,18 @@ ExtendedDialogs RealDialogs() {
 
 ExtendedDialogs& Dialogs() {
     static ExtendedDialogs dialogs = RealDialogs();
+    dialogs.selectTreeNode = [](TcbBarTreeViewCombo& combo, std::string& text) {
+        auto* tree = new QTreeWidget;
+        tree->setHeaderHidden(true);
+        for (int i = 0; i < combo.Tree().topLevelItemCount(); ++i) tree->addTopLevelItem(combo.Tree().topLevelItem(i)->clone());
+        QTreeWidgetItem* chosen = nullptr;
+        QObject::connect(tree, &QTreeWidget::currentItemChanged, tree, [&](QTreeWidgetItem* node) { chosen = node; });
+        if (!RunDialog(Text(platform::bar_string::kSelectItem), tree) || !chosen) return false;
+        bool allow = true;
+        if (combo.OnCanSelectNode) combo.OnCanSelectNode(combo, combo.FindNode(chosen->text(0).toStdString()), allow);
+        if (allow) text = chosen->text(0).toStdString();
+        return allow;
+    };
     return dialogs;
 }
 

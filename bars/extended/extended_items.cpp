@@ -8,6 +8,8 @@
 #include "bars/extended/bar_static.h"
 #include "bars/extended/bar_spin_edit.h"
 #include "bars/extended/spin_edit_control.h"
+#include "bars/extended/toolbars_list_item.h"
+#include "bars/extended/tree_view_combo.h"
 #include "bars/registry/item_class_registry.h"
 
 #include <QLocale>
@@ -25,8 +27,8 @@ BarItemControlFactory Make() {
 // The classes in their order of registration.
 const std::type_index kExtendedClasses[] = {
     typeid(TcbBarStatic),       typeid(TcbBarLargeButton), typeid(TcbBarColorCombo),
-    typeid(TcbBarFontNameCombo), typeid(TcbBarDateCombo),  typeid(TcbBarImageCombo),
-    typeid(TcbBarSpinEdit),
+    typeid(TcbBarFontNameCombo), typeid(TcbBarDateCombo),  typeid(TcbBarTreeViewCombo),
+    typeid(TcbBarImageCombo),    typeid(TcbBarToolbarsListItem), typeid(TcbBarSpinEdit),
 };
 }  // namespace
 
@@ -36,7 +38,10 @@ void RegisterExtendedItemClasses(TcbBarItemClassRegistry& registry) {
     registry.RegisterBarItemClass<TcbBarColorCombo>(Make<TcbBarColorComboControl>(), true);
     registry.RegisterBarItemClass<TcbBarFontNameCombo>(Make<TcbBarComboControl>(), true);
     registry.RegisterBarItemClass<TcbBarDateCombo>(Make<TCustomcbBarComboControl>(), true);
+    registry.RegisterBarItemClass<TcbBarTreeViewCombo>(Make<TcbBarTreeViewComboControl>(), true);
     registry.RegisterBarItemClass<TcbBarImageCombo>(Make<TcbBarImageComboControl>(), true);
+    // Its control is the menu windows' sub-item control; they bring it (SetControlClass).
+    registry.RegisterBarItemClass<TcbBarToolbarsListItem>(nullptr, true);
     registry.RegisterBarItemClass<TcbBarSpinEdit>(Make<TcbBarSpinEditControl>(), true);
 }
 

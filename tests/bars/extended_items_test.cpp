@@ -3,6 +3,8 @@
 #include "bars/extended/bar_static.h"
 #include "bars/extended/extended_dialogs.h"
 #include "bars/extended/extended_items.h"
+#include "bars/extended/toolbars_list_item.h"
+#include "bars/toolbars/bar_collection.h"
 #include "bars/registry/item_class_registry.h"
 #include "platform/core/system_colours.h"
 #include "tests/bars/windows_fixture.h"
@@ -18,12 +20,36 @@ namespace {
 TEST(ExtendedRegistry, NineClassesAreOfferedAndComeOutInReverse) {
     TcbBarItemClassRegistry registry;
     RegisterExtendedItemClasses(registry);
-    ASSERT_EQ(registry.OfferedCount(), 7);
+    ASSERT_EQ(registry.OfferedCount(), 9);
+    EXPECT_EQ(registry.OfferedItemClass(8)->className, "TcbBarSpinEdit");
     EXPECT_EQ(registry.OfferedItemClass(0)->className, "TcbBarStatic");
     EXPECT_NE(BarItemClasses().FindClass("TcbBarSpinEdit"), nullptr);
     EXPECT_NE(BarItemClasses().FindClass("TcbBarColorCombo")->makeControl, nullptr);
     UnregisterExtendedItemClasses(registry);
     EXPECT_EQ(registry.Count(), 0);
+}
+
+TEST(ToolbarsList, OneCheckEntryPerShownToolbarThatShowsAndHidesIt) {
+    QWidget form;
+    TcbBarManager manager(&form);
+    TcbBar& standard = manager.Bars().Add();
+    standard.SetCaption("Standard");
+    TcbBar& hidden = manager.Bars().Add();
+    hidden.SetCaption("Secret");
+    hidden.SetHidden(true);
+    TcbBar& format = manager.Bars().Add();
+    format.SetCaption("Format");
+    auto& list = manager.CreateItem<TcbBarToolbarsListItem>("tlBars");
+    list.RefillToolbarLinks();
+    ASSERT_EQ(list.ItemLinks().Count(), 2);
+    EXPECT_EQ(list.ItemLinks().Items(1)->Item()->Caption(), "Format");
+    EXPECT_EQ(list.ItemLinks().Items(1)->Data(), 2);
+    list.ItemLinks().Items(1)->Item()->Click();
+    EXPECT_TRUE(format.Visible());
+    // A second opening frees the first one's entries once they show nowhere.
+    list.RefillToolbarLinks();
+    EXPECT_EQ(list.ItemLinks().Count(), 2);
+    EXPECT_TRUE(dynamic_cast<TcbBarButton*>(list.ItemLinks().Items(1)->Item())->Down());
 }
 
 TEST(LargeButtonPlacement, CaptionBesideOrUnderTheImage) {
