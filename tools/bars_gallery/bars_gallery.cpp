@@ -11,6 +11,7 @@
 #include "platform/qt/bitmap.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/window_list.h"
+#include "tools/bars_gallery/extended_bars.h"
 
 #include <QPainter>
 
@@ -108,6 +109,7 @@ BarsGallery::BarsGallery() : m_form(std::make_unique<QWidget>()) {
         const platform::Colour colour = platform::Rgb(40 * i, 255 - 40 * i, 128);
         AddButton(*m_floating, "btnTool" + std::to_string(i + 1), "Tool " + std::to_string(i + 1), colour, i == 3);
     }
+    m_extended = &AddExtendedBars(*m_manager, kFormWidth, kFormHeight);
 }
 
 BarsGallery::~BarsGallery() = default;
@@ -133,6 +135,7 @@ void BarsGallery::Show() {
     m_form->activateWindow();
     platform::WindowList::Instance().BringToTop(m_form.get());
     for (TcbBar* bar : {m_mainMenu, m_standard, m_formatting, m_floating}) bar->SetVisible(true);
+    for (int i = 0; i < m_manager->Bars().Count(); ++i) m_manager->Bars().Items(i)->SetVisible(true);
 }
 
 QImage BarsGallery::Picture() const {

@@ -34,6 +34,8 @@ public:
     bars::TcbBar& Standard() const { return *m_standard; }
     bars::TcbBar& Formatting() const { return *m_formatting; }
     bars::TcbBar& Floating() const { return *m_floating; }
+    // The extended items' docked bar.
+    bars::TcbBar& Extended() const { return *m_extended; }
     bars::TcbBarButton& Button(const std::string& name) const;
     // The names of the items clicked so far, in order.
     const std::vector<std::string>& Clicks() const { return m_clicks; }
@@ -54,6 +56,7 @@ private:
     bars::TcbBar* m_standard = nullptr;
     bars::TcbBar* m_formatting = nullptr;
     bars::TcbBar* m_floating = nullptr;
+    bars::TcbBar* m_extended = nullptr;
     std::vector<std::string> m_clicks;
 };
 
