@@ -400,7 +400,7 @@ void TcbBarDateNavigator::LButtonUp(platform::Point p, bool doubleClick) {
     }
     if (doubleClick) {
         // A double click on a day closes the "Select the date" dialog.
-        if (!m_dropDownMode && DateAtPos(p) != kNoDate) DateChosen();
+        if (!m_dropDownMode && DateAtPos(p) != kNoDate && OnDayDoubleClick) OnDayDoubleClick(*this);
         return;
     }
     if (chosen || DateAtPos(p) != kNoDate) {

@@ -48,6 +48,8 @@ public:
     virtual void CancelTracking();
 
     DateChosenEvent OnDateChosen;
+    // Outside the drop-down: a double click on a day (the dialog takes it as OK).
+    DateChosenEvent OnDayDoubleClick;
 
 protected:
     void RestoreSelection(int recorded);

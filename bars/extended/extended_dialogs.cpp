@@ -1,10 +1,11 @@
 #include "bars/extended/extended_dialogs.h"
 
+#include "bars/extended/bar_calendar.h"
 #include "bars/extended/calendar_dates.h"
+#include "bars/extended/extended_items.h"
 #include "bars/extended/tree_view_combo.h"
 #include "platform/core/bar_strings.h"
 
-#include <QCalendarWidget>
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -20,8 +21,9 @@ namespace {
 QString Text(int id) { return QString::fromUtf8(platform::BarString(id).data(), static_cast<int>(platform::BarString(id).size())); }
 
 // A caption, one widget and OK / Cancel.
-bool RunDialog(const QString& caption, QWidget* content) {
+bool RunDialog(const QString& caption, QWidget* content, QDialog** running = nullptr) {
     QDialog dialog;
+    if (running) *running = &dialog;
     dialog.setWindowTitle(caption);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(content);
@@ -29,7 +31,9 @@ bool RunDialog(const QString& caption, QWidget* content) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
-    return dialog.exec() == QDialog::Accepted;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (running) *running = nullptr;
+    return accepted;
 }
 
 ExtendedDialogs RealDialogs() {
@@ -57,12 +61,18 @@ ExtendedDialogs RealDialogs() {
         return true;
     };
     dialogs.selectDate = [](int& date) {
-        auto* calendar = new QCalendarWidget;
-        const CalendarDay start = DayOf(date == kNoDate ? Today() : date);
-        calendar->setSelectedDate(QDate(start.year, start.month, start.day));
-        if (!RunDialog(Text(platform::bar_string::kSelectTheDate), calendar)) return false;
-        const QDate chosen = calendar->selectedDate();
-        date = DateOf(chosen.year(), chosen.month(), chosen.day());
+        auto* calendar = new TcbBarDateNavigator;
+        calendar->SetBorder(false);
+        calendar->SetFirstDay(ExtendedFirstDayOfWeek());
+        calendar->SelectDate(date == kNoDate ? Today() : date);
+        calendar->setMinimumSize(calendar->width(), calendar->height());
+        QDialog* dialog = nullptr;
+        // A double click on a day closes the dialog with OK.
+        calendar->OnDayDoubleClick = [&dialog](TcbBarCustomCalendar&) {
+            if (dialog) dialog->accept();
+        };
+        if (!RunDialog(Text(platform::bar_string::kSelectTheDate), calendar, &dialog)) return false;
+        date = calendar->SelStart();
         return true;
     };
     dialogs.selectTreeNode = [](TcbBarTreeViewCombo& combo, std::string& text) {

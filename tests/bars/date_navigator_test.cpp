@@ -1,5 +1,6 @@
 #include "bars/extended/bar_calendar.h"
 #include "bars/extended/bar_date_combo.h"
+#include "bars/extended/month_list.h"
 #include "platform/core/timer_service.h"
 #include "bars/manager/bar_manager.h"
 #include "platform/core/virtual_keys.h"
@@ -126,6 +127,31 @@ TEST_F(NavigatorTest, HiddenButtonsLeaveNoStrip) {
     nav.SetShowClear(false);
     EXPECT_EQ(nav.WantedSize().height, withStrip - nav.GetMetrics().stripHeight);
     EXPECT_EQ(nav.PartAt({nav.width() / 2, nav.height() - 2}), TcbBarDateNavigator::Part::Day);
+}
+
+TEST(DialogCalendar, ADoubleClickOnADayIsTheDialogsOk) {
+    TcbBarDateNavigator nav;
+    nav.SetBorder(false);
+    nav.SetFirstDate(D(2026, 3, 1));
+    int chosen = 0, doubled = 0;
+    nav.OnDateChosen = [&](TcbBarCustomCalendar&) { ++chosen; };
+    nav.OnDayDoubleClick = [&](TcbBarCustomCalendar&) { ++doubled; };
+    const platform::Rect cell = nav.CellRect(2, 3);
+    const platform::Point p{cell.left + 2, cell.top + 2};
+    nav.LButtonDown(p, false);
+    nav.LButtonUp(p, false);
+    nav.LButtonDown(p, true);
+    nav.LButtonUp(p, true);
+    EXPECT_EQ(doubled, 1);
+    EXPECT_EQ(chosen, 1);
+    EXPECT_FALSE(nav.KeyDown(platform::VK_LEFT, 0)) << "keys belong to the drop-down only";
+}
+
+TEST(MonthList, ScrollsFasterFurtherFromTheList) {
+    EXPECT_EQ(TAMonthListBox::ScrollInterval(0, 15), 0u);
+    EXPECT_EQ(TAMonthListBox::ScrollInterval(10, 15), 500u);
+    EXPECT_EQ(TAMonthListBox::ScrollInterval(20, 15), 250u);
+    EXPECT_EQ(TAMonthListBox::ScrollInterval(40, 15), 100u);
 }
 
 TEST(DateComboText, NoDateShowsAnEmptyFieldAndTextsRoundTrip) {

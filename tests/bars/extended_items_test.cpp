@@ -1,4 +1,5 @@
 #include "bars/extended/bar_color_combo.h"
+#include "bars/extended/bar_font_name_combo.h"
 #include "bars/extended/bar_large_button.h"
 #include "bars/extended/bar_static.h"
 #include "bars/extended/extended_dialogs.h"
@@ -150,6 +151,27 @@ TEST_F(ExtendedOnBar, ColourComboStartsOnBlackAndFollowsItsColour) {
     EXPECT_EQ(combo.DropDownCount(), 17);
     combo.SetColor(platform::clWindowText);
     EXPECT_EQ(combo.ItemIndex(), 0);
+}
+
+TEST_F(ExtendedOnBar, AnOpenFontFieldCompletesNamesAndRefusesUnknownOnes) {
+    auto& fonts = OnBar<TcbBarFontNameCombo>("fcFace");
+    fonts.SetFaces({{"Zeta Sans", true}, {"Alpha Mono", false}, {"Alpha Serif", true}});
+    ASSERT_EQ(fonts.Items().front(), "Alpha Mono");
+    EXPECT_FALSE(fonts.IsTrueType(0));
+    EXPECT_TRUE(fonts.IsTrueType(1));
+    int plain = 0, marked = 0;
+    fonts.TcbBarCustomCombo::MeasureItemWidth(1, plain);
+    fonts.MeasureItemWidth(1, marked);
+    EXPECT_EQ(marked, plain + FontMark(true).Width() + 1);
+    auto& control = dynamic_cast<TcbBarComboControl&>(ControlOf(0));
+    control.Click(false);
+    ASSERT_TRUE(control.IsFocused());
+    fonts.SetText("alpha s");
+    EXPECT_EQ(fonts.Text(), "Alpha Serif");
+    fonts.SetText("Nothing like it");
+    EXPECT_EQ(fonts.Text(), "Alpha Serif");
+    fonts.SetText("");
+    EXPECT_EQ(fonts.Text(), "");
 }
 
 TEST(CustomColourButton, WidthFollowsTheFieldHeight) {
