@@ -261,12 +261,6 @@ platform::Rect TcbBarDateNavigator::ClearButtonRect() const {
     return {right - m_metrics.clearWidth, top, right, top + m_metrics.buttonHeight};
 }
 
-namespace {
-bool Inside(const platform::Rect& r, platform::Point p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-}  // namespace
-
 int TcbBarDateNavigator::DateAtPos(platform::Point p) const {
     if (!InClient(p)) return kNoDate;
     const int top = CellsTop();
@@ -280,13 +274,13 @@ int TcbBarDateNavigator::DateAtPos(platform::Point p) const {
 
 TcbBarDateNavigator::Part TcbBarDateNavigator::PartAt(platform::Point p) const {
     if (HasButtonStrip()) {
-        if (Inside(TodayButtonRect(), p)) return Part::TodayButton;
-        if (Inside(ClearButtonRect(), p)) return Part::ClearButton;
+        if (PointIn(TodayButtonRect(), p)) return Part::TodayButton;
+        if (PointIn(ClearButtonRect(), p)) return Part::ClearButton;
         if (p.y >= height() - m_metrics.stripHeight && InClient(p)) return Part::ButtonStrip;
     }
-    if (Inside(LeftArrowRect(), p)) return Part::LeftArrow;
-    if (Inside(RightArrowRect(), p)) return Part::RightArrow;
-    if (Inside(MonthNameRect(), p)) return Part::MonthName;
+    if (PointIn(LeftArrowRect(), p)) return Part::LeftArrow;
+    if (PointIn(RightArrowRect(), p)) return Part::RightArrow;
+    if (PointIn(MonthNameRect(), p)) return Part::MonthName;
     return DateAtPos(p) != kNoDate ? Part::Day : Part::None;
 }
 
@@ -334,7 +328,7 @@ void TcbBarDateNavigator::LButtonDown(platform::Point p, bool doubleClick) {
                 m_timerDirection = by;
                 m_timer = timers->SetTimer(kArrowRepeat, [this](unsigned) {
                     const platform::Rect arrow = m_timerDirection < 0 ? LeftArrowRect() : RightArrowRect();
-                    if (Inside(arrow, m_lastMouse)) StepMonth(m_timerDirection);
+                    if (PointIn(arrow, m_lastMouse)) StepMonth(m_timerDirection);
                 });
             }
         break;
@@ -354,7 +348,7 @@ void TcbBarDateNavigator::MouseMove(platform::Point p, bool leftDown) {
     }
     if (m_todayPressed || m_clearPressed) {
         bool& over = m_todayPressed ? m_todayOver : m_clearOver;
-        const bool now = Inside(m_todayPressed ? TodayButtonRect() : ClearButtonRect(), p);
+        const bool now = PointIn(m_todayPressed ? TodayButtonRect() : ClearButtonRect(), p);
         if (now != over) {
             over = now;
             Repaint();

@@ -105,10 +105,7 @@ void TcbBarColorCombo::DrawItem(platform::Canvas& canvas, int index, const platf
         OnDrawItem(*this, canvas, index, rect, state);
         return;
     }
-    const bool selected = (state & odsSelected) != 0;
-    const platform::Colour text =
-        platform::SystemColour(selected ? platform::COLOR_HIGHLIGHTTEXT : platform::COLOR_WINDOWTEXT);
-    canvas.FillSolidRect(rect, platform::SystemColour(selected ? platform::COLOR_HIGHLIGHT : platform::COLOR_WINDOW));
+    const platform::Colour text = FillListEntry(canvas, rect, (state & odsSelected) != 0);
     const bool entry = index >= 0 && index < m_entries.Count();
     if (entry || IsValidColour(m_color)) {
         const platform::Rect swatch{rect.left + 2, rect.top + 2, rect.left + kSwatchIndent - 4, rect.bottom - 2};

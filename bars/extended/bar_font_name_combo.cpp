@@ -2,6 +2,7 @@
 
 #include "bars/edits/edit_controls.h"
 #include "bars/extended/extended_dialogs.h"
+#include "bars/extended/extended_support.h"
 #include "bars/links/item_link.h"
 #include "platform/core/ascii_case.h"
 #include "platform/core/system_colours.h"
@@ -92,8 +93,7 @@ void TcbBarFontNameCombo::DrawItem(platform::Canvas& canvas, int index, const pl
         OnDrawItem(*this, canvas, index, rect, state);
         return;
     }
-    const bool selected = (state & odsSelected) != 0;
-    canvas.FillSolidRect(rect, platform::SystemColour(selected ? platform::COLOR_HIGHLIGHT : platform::COLOR_WINDOW));
+    const platform::Colour text = FillListEntry(canvas, rect, (state & odsSelected) != 0);
     int x = rect.left + 1;
     if (index >= 0 && index < static_cast<int>(m_faces.size())) {
         const platform::Bitmap& mark = FontMark(IsTrueType(index));
@@ -101,10 +101,10 @@ void TcbBarFontNameCombo::DrawItem(platform::Canvas& canvas, int index, const pl
                                0, kMarkKey);
         x += mark.Width() + 2;
     }
-    canvas.SetFontColour(
-        platform::SystemColour(selected ? platform::COLOR_HIGHLIGHTTEXT : platform::COLOR_WINDOWTEXT));
-    const std::string text = index >= 0 && index < static_cast<int>(Items().size()) ? Items()[static_cast<std::size_t>(index)] : Text();
-    canvas.TextOut(x, rect.top + (rect.Height() - canvas.TextHeight("Qq")) / 2, text);
+    canvas.SetFontColour(text);
+    const bool entry = index >= 0 && index < static_cast<int>(Items().size());
+    const std::string name = entry ? Items()[static_cast<std::size_t>(index)] : Text();
+    canvas.TextOut(x, rect.top + (rect.Height() - canvas.TextHeight("Qq")) / 2, name);
 }
 
 void TcbBarFontNameCombo::MeasureItemWidth(int index, int& width) {

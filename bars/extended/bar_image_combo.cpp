@@ -1,6 +1,7 @@
 #include "bars/extended/bar_image_combo.h"
 
 #include "bars/extended/extended_dialogs.h"
+#include "bars/extended/extended_support.h"
 #include "platform/core/system_colours.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/image_list.h"
@@ -40,8 +41,7 @@ void TcbBarImageCombo::DrawItem(platform::Canvas& canvas, int index, const platf
         OnDrawItem(*this, canvas, index, rect, state);
         return;
     }
-    const bool selected = (state & odsSelected) != 0;
-    canvas.FillSolidRect(rect, platform::SystemColour(selected ? platform::COLOR_HIGHLIGHT : platform::COLOR_WINDOW));
+    const platform::Colour text = FillListEntry(canvas, rect, (state & odsSelected) != 0);
     int x = rect.left + 1;
     const int image = ImageIndexes(index);
     if (m_images) {
@@ -50,8 +50,7 @@ void TcbBarImageCombo::DrawItem(platform::Canvas& canvas, int index, const platf
         x += m_images->Width() + 2;
     }
     if (!m_showText || index < 0 || index >= static_cast<int>(Items().size())) return;
-    canvas.SetFontColour(
-        platform::SystemColour(selected ? platform::COLOR_HIGHLIGHTTEXT : platform::COLOR_WINDOWTEXT));
+    canvas.SetFontColour(text);
     canvas.TextOut(x, rect.top + (rect.Height() - canvas.TextHeight("Qq")) / 2, Items()[static_cast<std::size_t>(index)]);
 }
 

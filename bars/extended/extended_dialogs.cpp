@@ -94,18 +94,6 @@ ExtendedDialogs RealDialogs() {
 
 ExtendedDialogs& Dialogs() {
     static ExtendedDialogs dialogs = RealDialogs();
-    dialogs.selectTreeNode = [](TcbBarTreeViewCombo& combo, std::string& text) {
-        auto* tree = new QTreeWidget;
-        tree->setHeaderHidden(true);
-        for (int i = 0; i < combo.Tree().topLevelItemCount(); ++i) tree->addTopLevelItem(combo.Tree().topLevelItem(i)->clone());
-        QTreeWidgetItem* chosen = nullptr;
-        QObject::connect(tree, &QTreeWidget::currentItemChanged, tree, [&](QTreeWidgetItem* node) { chosen = node; });
-        if (!RunDialog(Text(platform::bar_string::kSelectItem), tree) || !chosen) return false;
-        bool allow = true;
-        if (combo.OnCanSelectNode) combo.OnCanSelectNode(combo, combo.FindNode(chosen->text(0).toStdString()), allow);
-        if (allow) text = chosen->text(0).toStdString();
-        return allow;
-    };
     return dialogs;
 }
 

@@ -7,6 +7,7 @@
 #include "bars/manager/bar_manager.h"
 #include "bars/toolbars/bar.h"
 #include "bars/windows/bar_window_base.h"
+#include "platform/core/system_colours.h"
 #include "platform/qt/canvas.h"
 
 #include <QImage>
@@ -37,6 +38,11 @@ platform::Size TextSizeIn(const platform::CanvasFont& font, std::string_view tex
     platform::Canvas canvas(scratch);
     canvas.SetFont(font);
     return canvas.TextExtent(text);
+}
+
+platform::Colour FillListEntry(platform::Canvas& canvas, const platform::Rect& rect, bool selected) {
+    canvas.FillSolidRect(rect, platform::SystemColour(selected ? platform::COLOR_HIGHLIGHT : platform::COLOR_WINDOW));
+    return platform::SystemColour(selected ? platform::COLOR_HIGHLIGHTTEXT : platform::COLOR_WINDOWTEXT);
 }
 
 void FrameRectIn(platform::Canvas& canvas, const platform::Rect& r, platform::Colour colour) {

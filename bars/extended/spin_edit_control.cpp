@@ -1,5 +1,6 @@
 #include "bars/extended/spin_edit_control.h"
 
+#include "bars/extended/extended_support.h"
 #include "bars/windows/bar_window_base.h"
 #include "platform/core/system_colours.h"
 #include "platform/core/timer_service.h"
@@ -17,17 +18,6 @@ namespace bars {
 namespace {
 
 using platform::SystemColour;
-
-void FrameIn(platform::Canvas& canvas, const platform::Rect& r, platform::Colour colour) {
-    canvas.FillSolidRect({r.left, r.top, r.right, r.top + 1}, colour);
-    canvas.FillSolidRect({r.left, r.bottom - 1, r.right, r.bottom}, colour);
-    canvas.FillSolidRect({r.left, r.top, r.left + 1, r.bottom}, colour);
-    canvas.FillSolidRect({r.right - 1, r.top, r.right, r.bottom}, colour);
-}
-
-bool Inside(const platform::Rect& r, platform::Point p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
 
 // Follows the bar window's mouse while a button is held.
 class HeldButtonFilter : public QObject {
@@ -81,7 +71,7 @@ void TcbBarSpinEditControl::DrawButton(platform::Canvas& canvas, const platform:
         platform::DrawEdge(canvas, inner, pressed ? platform::BDR_SUNKENOUTER : platform::BDR_RAISEDINNER,
                            platform::BF_RECT);
     else
-        FrameIn(canvas, inner, face);
+        FrameRectIn(canvas, inner, face);
     const platform::Rect filled{button.left + 1, button.top + 1, button.right - 1, button.bottom - 1};
     canvas.FillSolidRect(filled, face);
     platform::Point origin = SpinArrowOrigin(filled, a, up);
@@ -102,7 +92,7 @@ void TcbBarSpinEditControl::DrawButton(platform::Canvas& canvas, const platform:
 
 TcbBarSpinEditButton TcbBarSpinEditControl::ButtonAt(platform::Point p) const {
     const TcbBarSpinEdit* spin = SpinEdit();
-    if (!spin || spin->ReadOnly() || !Inside(m_buttonsRect, p)) return sbNone;
+    if (!spin || spin->ReadOnly() || !PointIn(m_buttonsRect, p)) return sbNone;
     const int middle = (m_buttonsRect.top + m_buttonsRect.bottom) / 2;
     return p.y < middle ? sbUp : sbDown;
 }
