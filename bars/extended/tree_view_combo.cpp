@@ -294,6 +294,11 @@ void TcbBarTreeViewCombo::SetText(const std::string& value) {
     TCustomcbBarCombo::SetText(value);
 }
 
+void TcbBarTreeViewCombo::Loaded() {
+    TCustomcbBarCombo::Loaded();
+    if (QTreeWidgetItem* node = FindNode(Text())) m_tree->setCurrentItem(node);
+}
+
 IComboDropDown* TcbBarTreeViewCombo::GetDropDownWindow() {
     IComboDropDown* window = TCustomcbBarCombo::GetDropDownWindow();
     return window ? window : m_tree.get();

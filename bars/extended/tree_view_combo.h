@@ -103,6 +103,8 @@ public:
     QTreeWidgetItem* FindNode(const std::string& text) const;
 
     void SetText(const std::string& value) override;
+    // A text given while loading selects its node once the tree is there.
+    void Loaded() override;
     IComboDropDown* GetDropDownWindow() override;
     void DropDown(platform::Point screen, const DropDownAnchor& anchor, TcbBarWinControl* control) override;
     void DoClick() override;

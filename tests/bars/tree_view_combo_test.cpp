@@ -53,6 +53,13 @@ TEST_F(TreeViewComboTest, NodesAreFoundDepthFirstIgnoringCase) {
     EXPECT_EQ(combo.FindNode("Plum"), nullptr);
     combo.SetText("pear");
     EXPECT_EQ(combo.Tree().currentItem()->text(0), "Pear");
+    // While loading the text waits for the tree.
+    combo.SetLoading(true);
+    combo.SetText("Bread");
+    EXPECT_EQ(combo.Tree().currentItem()->text(0), "Pear");
+    combo.SetLoading(false);
+    combo.Loaded();
+    EXPECT_EQ(combo.Tree().currentItem()->text(0), "Bread");
 }
 
 TEST_F(TreeViewComboTest, AReleaseOnAnExpandButtonChoosesNothing) {
@@ -71,6 +78,18 @@ TEST_F(TreeViewComboTest, AReleaseOnAnExpandButtonChoosesNothing) {
     ClickAt(tree.viewport(), QPoint(label.left() + 3, label.center().y()));
     EXPECT_EQ(combo.ChosenNode(), fruit);
     EXPECT_EQ(combo.Text(), "Fruit");
+}
+
+TEST_F(TreeViewComboTest, ATextMatchingNoNodeDropsDownOnTheFirstNode) {
+    combo.SetText("Plum");
+    combo.Tree().setCurrentItem(nullptr);
+    combo.SetFullExpand(true);
+    combo.DropDown({10, 10}, {{80, 22}, true}, nullptr);
+    EXPECT_TRUE(combo.Tree().IsShown());
+    EXPECT_EQ(combo.Tree().currentItem(), fruit);
+    EXPECT_TRUE(fruit->isExpanded());
+    combo.CloseUp();
+    EXPECT_FALSE(combo.Tree().IsShown());
 }
 
 TEST_F(TreeViewComboTest, OnCanSelectNodeMayRefuse) {
