@@ -19,13 +19,18 @@ class Game;
 
 namespace tools {
 
-// Message boxes nobody sees: every question is answered OK.
+// Message boxes nobody sees: every question is answered OK; errors are kept for the report.
 class SilentMessages : public platform::IMessages {
 public:
     void ShowInfo(const std::string&) override {}
     bool Confirm(const std::string&, const std::string&) override { return true; }
-    void ShowError(const std::string&, const std::string&) override {}
+    void ShowError(const std::string&, const std::string& text) override { m_errors += text + '\n'; }
     void Beep(unsigned) override {}
+
+    const std::string& Errors() const { return m_errors; }
+
+private:
+    std::string m_errors;
 };
 
 // A main window that is never shown: it keeps the commands' states, the labels and the
@@ -93,6 +98,8 @@ public:
     bool LoadList();
     // The definition of one game of the list; false when it cannot be loaded.
     bool LoadGame(int gameId, const std::string& name);
+    // What the engine told the player was wrong, one message a line.
+    const std::string& Errors() const { return m_messages.Errors(); }
 
 private:
     platform::VirtualClock m_clock;

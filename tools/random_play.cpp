@@ -28,6 +28,7 @@ constexpr int kExitDone = 0;
 constexpr int kExitBadArguments = 1;
 constexpr int kExitBadGamesFile = 2;
 constexpr int kExitCardLost = 3;
+constexpr int kExitNothingPlayed = 4;
 
 constexpr int kDefaultDeals = 200;
 constexpr int kDefaultActions = 400;
@@ -84,7 +85,8 @@ std::optional<int> ReadArguments(int argc, char** argv, Arguments& args) {
 int Run(const Arguments& args) {
     tools::HeadlessGame player(args.folder);
     if (!player.LoadList()) {
-        std::cerr << "corvanet-random-play: GAMES.DAT cannot be read in " << args.folder.string() << '\n';
+        std::cerr << "corvanet-random-play: GAMES.DAT cannot be read in " << args.folder.string() << '\n'
+                  << player.Errors();
         return kExitBadGamesFile;
     }
     std::mt19937 random(args.seed);
@@ -95,7 +97,7 @@ int Run(const Arguments& args) {
         const std::optional<int> id = engine::GameIdOfLine(line);
         const std::string name = engine::GameNameOfLine(line);
         if (!id || !player.LoadGame(*id, name)) {
-            std::cerr << "corvanet-random-play: game " << name << " cannot be loaded\n";
+            std::cerr << "corvanet-random-play: game " << name << " cannot be loaded\n" << player.Errors();
             return kExitBadGamesFile;
         }
         std::vector<int> dealt;
@@ -114,6 +116,12 @@ int Run(const Arguments& args) {
         };
         tools::RandomPlayCount count;
         if (!tools::RandomPlay(player.G(), args.plan, random, check, count)) return kExitCardLost;
+        // A game whose deals offer no action checks nothing: its record is broken.
+        if (count.actions == 0) {
+            std::cerr << "corvanet-random-play: " << name << ": no action could be played in " << args.plan.deals
+                      << " deals; the game cannot be played as defined in GAMES.DAT\n";
+            return kExitNothingPlayed;
+        }
         std::cout << name << ": " << args.plan.deals << " deals, " << count.actions << " actions (" << count.moves
                   << " moves, " << count.undos << " undos, " << count.redos << " redos), " << count.wins
                   << " won\n";

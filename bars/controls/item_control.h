@@ -66,6 +66,8 @@ public:
     virtual bool RunsItemClick() const { return true; }
     virtual bool ClosesMenusOnClick() const { return true; }
     virtual bool IsWindowControl() const { return false; }
+    // Sub items open a menu instead of being pressed.
+    virtual bool IsSubItemControl() const { return false; }
     // With the item enabled: BeforeClick, then the click path.
     void Click(bool byMouse);
     virtual void BeforeClick(bool) {}

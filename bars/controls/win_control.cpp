@@ -45,27 +45,31 @@ void TcbBarWinControl::CreateWindowControl() {
     if (!window || m_edit) return;
     m_edit = new QLineEdit(window);
     m_edit->hide();
-    m_edit->setFrame(false);
     // The platform's 255-character default would cut long texts.
     m_edit->setMaxLength(std::numeric_limits<int>::max());
+    m_edit->setFrame(false);
     m_edit->resize(100, 100);
     m_filter = std::make_unique<EditFilter>(*this);
     m_edit->installEventFilter(m_filter.get());
-    QObject::connect(m_edit, &QLineEdit::textEdited, m_filter.get(), [this] {
+    QObject::connect(m_edit.data(), &QLineEdit::textEdited, m_filter.get(), [this] {
         if (m_settingText) return;
         if (TcbBarWindowItem* item = WindowItem()) item->DoCurChange();
         FieldChanged();
     });
 }
 
+bool TcbBarWinControl::RunsItemClick() const {
+    const IBarWindow* window = BarWindow();
+    if (!window || window->IsMenu()) return false;
+    const TcbBarDockingStyle side = window->DockingStyle();
+    const TcbBar* bar = Link().Collection() ? Link().Collection()->Owner().AsBar() : nullptr;
+    return (side == dsLeft || side == dsRight) && bar && bar->RotateWhenVertical();
+}
+
 void TcbBarWinControl::DestroyWindowControl() {
-    if (!m_edit) return;
     SetFocused(false);
-    m_edit->removeEventFilter(m_filter.get());
-    // The bar window may be going with its children already; the edit is deleted once.
-    QPointer<QLineEdit> edit = m_edit;
-    m_edit = nullptr;
-    delete edit.data();
+    if (m_edit) m_edit->removeEventFilter(m_filter.get());
+    delete m_edit.data();
     m_filter.reset();
 }
 
@@ -106,14 +110,6 @@ void TcbBarWinControl::SetFocused(bool value) {
         m_previousFocus = nullptr;
     }
     Repaint();
-}
-
-bool TcbBarWinControl::RunsItemClick() const {
-    const IBarWindow* window = BarWindow();
-    if (!window || window->IsMenu()) return false;
-    const TcbBarDockingStyle side = window->DockingStyle();
-    const TcbBar* bar = Link().Collection() ? Link().Collection()->Owner().AsBar() : nullptr;
-    return (side == dsLeft || side == dsRight) && bar && bar->RotateWhenVertical();
 }
 
 void TcbBarWinControl::Deactivate(bool immediate) {

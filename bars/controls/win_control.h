@@ -2,6 +2,7 @@
 
 #include "bars/controls/item_control.h"
 
+#include <QLineEdit>
 #include <QPointer>
 
 #include <memory>
@@ -33,15 +34,16 @@ public:
 
     TcbBarWindowItem* WindowItem() const;
     TCustomcbBarControl* Window() const;
-    bool IsFocused() const { return m_focused; }
+    bool Focused() const { return m_focused; }
     virtual void SetFocused(bool value);
-    // The edit window's text.
+    // The whole text, however long: a maximum length of 0 means no limit.
     std::string GetText() const;
     // Sets the edit window's text (selected whole) without OnCurChange.
     virtual void SetText(const std::string& text);
     // Where the edit window goes, in the bar window's client coordinates; set by Draw.
     const platform::Rect& EditRect() const { return m_editRect; }
-    QLineEdit* EditWindow() const { return m_edit; }
+    void SetEditRect(const platform::Rect& rect) { m_editRect = rect; }
+    QLineEdit* EditWindow() const { return m_edit.data(); }
 
     // The edit window's message handler: true swallows the event.
     bool EditEvent(QEvent& event);
@@ -49,7 +51,6 @@ public:
 protected:
     virtual void CreateWindowControl();
     virtual void DestroyWindowControl();
-    void SetEditRect(const platform::Rect& rect) { m_editRect = rect; }
     // Keys for the concrete control, after the item's own key events: true when taken.
     virtual bool ControlKeyDown(int key, unsigned shift);
     // A typed character after the item's OnKeyPress: false discards it.
@@ -62,7 +63,8 @@ protected:
 private:
     void PlaceEditWindow();
 
-    QLineEdit* m_edit = nullptr;
+    // Guarded: the bar window may free its children first.
+    QPointer<QLineEdit> m_edit;
     std::unique_ptr<QObject> m_filter;
     QPointer<QWidget> m_previousFocus;
     platform::Rect m_editRect;

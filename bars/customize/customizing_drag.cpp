@@ -283,6 +283,8 @@ void TcbBarCustomizingDrag::Place(platform::Point screen) {
             if (auto* window = dynamic_cast<TCustomcbBarControl*>(sourceLinks->Window())) window->Repaint();
     }
     m_manager->MarkChanged();
+    // The target shows its links as they are now before the new one is selected.
+    if (IBarWindow* window = links->Window()) window->Rebuild();
     link.CreateControl();
     if (TcbBarItemControl* control = link.Control()) {
         target.SetSelected(control);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bars/customize/drop_position.h"
+#include "bars/windows/bar_window_base.h"
 #include "bars/core/bar_types.h"
 #include "platform/core/canvas.h"
 #include "platform/core/window_handle.h"

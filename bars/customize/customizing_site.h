@@ -24,6 +24,8 @@ public:
     virtual void SelectCategory(int index) = 0;
     // The bars, items or the manager's switches changed: the pages show them again.
     virtual void Refresh() = 0;
+    // The manager left customizing: the dialog goes.
+    virtual void CustomizingEnded() {}
 };
 
 // The open customizing dialog of the process; none while closed.

@@ -20,7 +20,7 @@ bool TCustomcbBarCombo::CheckKeyForDropDownWindow(int key, unsigned shift) {
 void TCustomcbBarCombo::DrawValue(platform::Canvas& canvas, const platform::Rect& rect, const TcbBarWinControl* control) {
     canvas.FillSolidRect(rect, platform::SystemColour(platform::COLOR_WINDOW));
     const platform::Rect inner{rect.left + 1, rect.top, rect.right - 2, rect.bottom};
-    const std::string text = control && control->IsFocused() ? control->GetText() : Text();
+    const std::string text = control && control->Focused() ? control->GetText() : Text();
     const std::string shown = FitText(canvas, text, inner.Width());
     canvas.SetFontColour(platform::SystemColour(platform::COLOR_WINDOWTEXT));
     canvas.TextOut(inner.left, inner.top + (inner.Height() - canvas.TextHeight("Qq")) / 2, shown);

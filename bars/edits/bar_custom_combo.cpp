@@ -76,7 +76,7 @@ bool TcbBarCustomCombo::CheckKeyForDropDownWindow(int key, unsigned shift) {
 
 void TcbBarCustomCombo::DrawValue(platform::Canvas& canvas, const platform::Rect& rect, const TcbBarWinControl* control) {
     const auto* combo = dynamic_cast<const TcbBarComboControl*>(control);
-    const int index = combo && combo->IsFocused() ? combo->CurrentIndex() : m_itemIndex;
+    const int index = combo && combo->Focused() ? combo->CurrentIndex() : m_itemIndex;
     DrawItem(canvas, index, rect, 0);
 }
 

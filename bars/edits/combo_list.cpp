@@ -9,7 +9,7 @@ namespace bars {
 
 namespace {
 TcbBarComboList::ViewFactory& ViewSlot() {
-    static TcbBarComboList::ViewFactory factory;
+    static TcbBarComboList::ViewFactory factory = DropDownListViews();
     return factory;
 }
 }  // namespace

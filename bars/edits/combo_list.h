@@ -60,4 +60,7 @@ private:
     bool m_shown = false;
 };
 
+// The pop-ups' drop-down list window as the view of every combo list (the default).
+TcbBarComboList::ViewFactory DropDownListViews();
+
 }  // namespace bars

@@ -14,6 +14,8 @@
 #include <QImage>
 #include <QLineEdit>
 
+#include <limits>
+
 namespace bars {
 
 namespace {
@@ -86,7 +88,7 @@ void TcbBarEditControl::Draw(platform::Canvas& canvas, const platform::Rect& rec
     const platform::Rect value = ValueRect(box);
     SetEditRect(value);
     // The open field covers the box; nothing is drawn under it.
-    if (enabled && IsFocused()) return;
+    if (enabled && Focused()) return;
     canvas.FillSolidRect(Deflated(box, 2), SystemColour(enabled ? platform::COLOR_WINDOW : platform::COLOR_BTNFACE));
     if (Window()) canvas.SetFont(Window()->FontHandle());
     DrawValue(canvas, value);
@@ -104,7 +106,7 @@ void TcbBarEditControl::SetFocused(bool value) {
     TcbBarWinControl::SetFocused(value);
     if (value && EditWindow() && Edit()) {
         EditWindow()->setReadOnly(Edit()->ReadOnly() || Edit()->HidesEditor());
-        EditWindow()->setMaxLength(Edit()->MaxLength() > 0 ? Edit()->MaxLength() : 32767);
+        EditWindow()->setMaxLength(Edit()->MaxLength() > 0 ? Edit()->MaxLength() : std::numeric_limits<int>::max());
     }
 }
 

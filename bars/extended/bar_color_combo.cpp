@@ -191,7 +191,7 @@ void TcbBarColorComboControl::Draw(platform::Canvas& canvas, const platform::Rec
 void TcbBarColorComboControl::CustomButtonPress() {
     TcbBarColorCombo* combo = ColorCombo();
     if (!combo) return;
-    const int index = IsFocused() ? CurrentIndex() : combo->ItemIndex();
+    const int index = Focused() ? CurrentIndex() : combo->ItemIndex();
     const platform::Colour start = combo->EntryColour(index);
     TcbBarItemLink& source = Link().RepresentedLink();
     if (source.Collection()) source.Collection()->UseLink(source, true);

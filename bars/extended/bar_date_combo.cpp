@@ -78,7 +78,7 @@ void TcbBarDateCombo::DropDown(platform::Point screen, const DropDownAnchor& anc
     calendar.SetShowClear(m_showClearButton);
     calendar.OnDateChosen = [this, control](TcbBarCustomCalendar&) { CalendarChose(control); };
     // The calendar starts from the field's date as typed.
-    const std::string field = control && control->IsFocused() ? control->GetText() : Text();
+    const std::string field = control && control->Focused() ? control->GetText() : Text();
     const int date = TextToDate(field);
     if (!(date == kNoDate && !field.empty())) calendar.SelectDate(date);
     TCustomcbBarCombo::DropDown(screen, anchor, control);
@@ -91,7 +91,7 @@ void TcbBarDateCombo::CalendarChose(TcbBarWinControl* control) {
         if (source.Collection()) source.Collection()->UseLink(source, true);
         const auto alive = control->AliveToken();
         if (TCustomcbBarControl* window = control->Window()) window->CloseAll();
-        if (*alive && control->IsFocused()) control->SetText(DateToText(date));
+        if (*alive && control->Focused()) control->SetText(DateToText(date));
     }
     SetDate(date);
 }

@@ -74,7 +74,7 @@ bool TcbBarFontNameCombo::IsTrueType(int index) const {
 void TcbBarFontNameCombo::SetText(const std::string& value) {
     bool open = false;
     ForEachControl([&](TcbBarItemLink&, TcbBarItemControl& control) {
-        if (auto* combo = dynamic_cast<TcbBarComboControl*>(&control); combo && combo->IsFocused()) open = true;
+        if (auto* combo = dynamic_cast<TcbBarComboControl*>(&control); combo && combo->Focused()) open = true;
     });
     if (!open || value.empty()) {
         TcbBarCustomCombo::SetText(value);

@@ -25,7 +25,7 @@ TcbBarSpinEditControl* TcbBarSpinEdit::OpenControl() const {
     TcbBarSpinEditControl* open = nullptr;
     ForEachControl([&](TcbBarItemLink&, TcbBarItemControl& control) {
         auto* spin = dynamic_cast<TcbBarSpinEditControl*>(&control);
-        if (spin && spin->IsFocused() && !open) open = spin;
+        if (spin && spin->Focused() && !open) open = spin;
     });
     return open;
 }

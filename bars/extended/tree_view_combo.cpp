@@ -308,7 +308,7 @@ TcbBarWinControl* TcbBarTreeViewCombo::OpenControl() const {
     TcbBarWinControl* open = nullptr;
     ForEachControl([&](TcbBarItemLink&, TcbBarItemControl& control) {
         auto* win = dynamic_cast<TcbBarWinControl*>(&control);
-        if (win && win->IsFocused() && !open) open = win;
+        if (win && win->Focused() && !open) open = win;
     });
     return open;
 }
@@ -323,7 +323,7 @@ void TcbBarTreeViewCombo::DropDown(platform::Point screen, const DropDownAnchor&
         m_tree->setFont(qfont);
     }
     if (m_fullExpand) m_tree->expandAll();
-    const std::string field = control && control->IsFocused() ? control->GetText() : Text();
+    const std::string field = control && control->Focused() ? control->GetText() : Text();
     if (field != Text())
         if (QTreeWidgetItem* node = FindNode(field)) m_tree->setCurrentItem(node);
     if (!m_tree->currentItem() && m_tree->topLevelItemCount() > 0) m_tree->setCurrentItem(m_tree->topLevelItem(0));

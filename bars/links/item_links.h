@@ -36,6 +36,11 @@ public:
     void Clear();
     // Puts the link at the index (clamped to the list); the window rebuilds.
     void Move(TcbBarItemLink& link, int index);
+    // Container expansion (menus): a new link at a place; a link taken out of the collection
+    // without being freed, and put back at a place.
+    TcbBarItemLink& Insert(int index);
+    std::unique_ptr<TcbBarItemLink> Take(TcbBarItemLink& link);
+    void PutBack(std::unique_ptr<TcbBarItemLink> link, int index, int recentIndex);
     // Copies the links of another collection; itemOf maps each source item to the item
     // the copy links (a reset looks items up by name in the real form).
     void Assign(const TcbBarItemLinks& source,

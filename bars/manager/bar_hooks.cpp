@@ -1,6 +1,7 @@
 #include "bars/manager/bar_hooks.h"
 
 #include "bars/manager/manager_list.h"
+#include "bars/popups/bar_hints.h"
 
 #include <utility>
 
@@ -40,6 +41,9 @@ void InstallBarHooks(TcbBarManager& manager) {
 void RemoveBarHooks(TcbBarManager& manager) {
     BarManagers().Remove(&manager);
     Hooks().Release();
+    if (BarManagers().Count() == 0) {
+        BarHints::Instance().FreeWindow();
+    }
 }
 
 }  // namespace bars

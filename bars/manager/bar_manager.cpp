@@ -2,15 +2,22 @@
 
 #include "bars/controls/bar_window.h"
 #include "bars/controls/item_control.h"
+#include "bars/customize/customizing_drag.h"
 #include "bars/customize/customizing_site.h"
+#include "bars/design/manager_description.h"
 #include "bars/items/bar_item.h"
 #include "bars/items/bar_sub_item.h"
 #include "bars/links/item_links.h"
+#include "bars/hooks/owner_form.h"
 #include "bars/manager/bar_hooks.h"
 #include "bars/manager/categories.h"
 #include "bars/manager/manager_list.h"
+#include "bars/popups/bar_hints.h"
+#include "bars/popups/popup_menu.h"
+#include "bars/popups/popup_menu_links.h"
 #include "bars/services/bar_fonts.h"
 #include "bars/services/framework_services.h"
+#include "bars/store/layout_store.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
 #include "platform/core/ascii_case.h"
@@ -19,6 +26,7 @@
 #include "platform/core/system_colours.h"
 #include "platform/qt/logical_fonts.h"
 #include "platform/qt/main_form.h"
+#include "platform/qt/window_handles.h"
 
 #include <QWidget>
 
@@ -57,8 +65,13 @@ TcbBarManager::TcbBarManager(QWidget* owner, bool fromDescription)
 }
 
 TcbBarManager::~TcbBarManager() {
+    // The form is going: its layout store writes while everything still stands.
+    FormMessageHandler(*this, {platform::HandleOf(m_ownerForm), platform::WM_DESTROY, 0, 0});
+    BarHints::Instance().ManagerGoing(*this);
     m_destroying = true;
     SetCustomizing(false);
+    FreePopupMenusOf(*this);
+    FreePopupMenuLinksOf(*this);
     m_bars.reset();
     while (!m_items.empty()) {
         FreeItem(*m_items.back());
@@ -92,7 +105,11 @@ void TcbBarManager::Loaded() {
     for (int i = 0; i < m_bars->Count(); ++i) {
         m_bars->Items(i)->Loaded();
     }
-    // The layout store is read here once it exists; a design-time copy never reads it.
+    // A design-time copy neither reads nor writes the layout store.
+    if (!IsReadingDesignCopy()) {
+        ReadLayoutStores(*this);
+        WriteLayoutStoresWithForm(*this);
+    }
     m_loading = false;
     for (int i = 0; i < m_categories->Count(); ++i) {
         if (const auto* record = m_categories->FindRecord(i)) {
@@ -109,6 +126,8 @@ void TcbBarManager::SetCustomizing(bool value) {
         return;
     }
     m_customizing = value;
+    if (!value && TcbBarCustomizingDrag::Instance().IsDragging(*this)) TcbBarCustomizingDrag::Instance().Cancel();
+    if (ICustomizingSite* site = CustomizingSite(); !value && site && &site->Manager() == this) site->CustomizingEnded();
     // What the links show depends on customizing.
     for (int i = 0; i < m_bars->Count(); ++i) {
         m_bars->Items(i)->ItemLinks().Refresh();

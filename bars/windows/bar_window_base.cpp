@@ -7,6 +7,7 @@
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
+#include "bars/popups/bar_hints.h"
 #include "bars/services/bar_window_chain.h"
 #include "bars/services/mouse_leave_tracking.h"
 #include "platform/core/system_colours.h"
@@ -30,6 +31,11 @@ TCustomcbBarControl*& ActiveSlot() {
 }
 
 constexpr platform::Rect kNoRect{};
+
+bool& FullMenusSlot() {
+    static bool full = false;
+    return full;
+}
 
 }  // namespace
 
@@ -59,6 +65,10 @@ platform::WindowHandle TCustomcbBarControl::Handle() const { return platform::Ha
 TCustomcbBarControl* TCustomcbBarControl::ActiveBarControl() { return ActiveSlot(); }
 
 bool TCustomcbBarControl::IsLive(const TCustomcbBarControl* window) { return IsLiveBarWindow(window); }
+
+bool TCustomcbBarControl::FullMenus() { return FullMenusSlot(); }
+
+void TCustomcbBarControl::SetFullMenus(bool value) { FullMenusSlot() = value; }
 
 platform::Rect TCustomcbBarControl::ClientArea() const { return {0, 0, width(), height()}; }
 
@@ -167,8 +177,10 @@ void TCustomcbBarControl::RepaintSelection(TcbBarItemControl*) {
 void TCustomcbBarControl::SetDockingStyle(TcbBarDockingStyle side) { m_dockingStyle = side; }
 
 void TCustomcbBarControl::SetActive(bool active) {
+    BarHints::Instance().Hide();
     if (m_active == active) return;
     if (active) {
+        if (!ActiveSlot()) FullMenusSlot() = IsCustomizing();
         m_active = true;
         m_previousActive = ActiveSlot();
         ActiveSlot() = this;
@@ -197,6 +209,7 @@ void TCustomcbBarControl::SetSelected(TcbBarItemControl* control) {
     if (!IsCustomizing()) m_manager.SetSelectedItemControl(control);
     RepaintSelection(old);
     m_lastCursor = platform::Point{-1, -1};
+    if (control || IsMenu() || m_markState == 0) BarHints::Instance().Request(m_manager, true);
     m_hintText.clear();
     if (control && (control->GetEnabled() || m_manager.ShowHintForDisabledItems())) {
         const std::string hint = control->GetHint();
@@ -284,7 +297,7 @@ void TCustomcbBarControl::LButtonDown(platform::Point p) {
     if (button) button->SetBeingClicked(true);
     control->BeforeClick(true);
     if (button) button->SetBeingClicked(false);
-    if (!IsMenu() && !(button && button->DroppedDown())) {
+    if (!IsMenu() && !(button && button->DroppedDown()) && !control->IsSubItemControl()) {
         m_pressedControl = control;
         m_pressedIn = true;
         platform::SetCapture(Handle());

@@ -33,6 +33,10 @@ public:
     // The active bar window: the head of the chain of open bar windows.
     static TCustomcbBarControl* ActiveBarControl();
     static bool IsLive(const TCustomcbBarControl* window);
+    // Set once the user expanded a personalized menu; a new chain of open windows starts
+    // without it.
+    static bool FullMenus();
+    static void SetFullMenus(bool value);
 
     // IBarWindow.
     bool IsMenu() const override { return false; }

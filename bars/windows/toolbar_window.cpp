@@ -352,7 +352,12 @@ bool TcbBarControl::IsSamePos(platform::Point screen) const {
 void TcbBarControl::SelectControl(TcbBarItemControl* control) {
     const bool changes = control != SelectedControl();
     TCustomcbBarControl::SelectControl(control);
-    if (changes && control && !IsCustomizing() && !control->IsActive()) control->Activate(true);
+    if (changes && control && !IsCustomizing() && !control->IsActive()) {
+        if (control->IsSubItemControl())
+            control->BeforeClick(false);
+        else
+            control->Activate(true);
+    }
 }
 
 bool TcbBarControl::KeyDown(int key) {
@@ -367,6 +372,12 @@ bool TcbBarControl::KeyDown(int key) {
         if (key != platform::VK_RETURN && button && button->Button() &&
             button->Button()->ButtonStyle() == bsDropDown) {
             button->DropDown(false);
+            return true;
+        }
+        if (selected && selected->IsSubItemControl() && selected->GetEnabled()) {
+            m_keyboardOpened = true;
+            m_menuMode = true;
+            selected->Click(false);
             return true;
         }
         if (selected && key == platform::VK_RETURN) selected->Click(false);
@@ -400,6 +411,7 @@ void TcbBarControl::SetActive(bool active) {
         auto* dropped = dynamic_cast<TcbBarButtonControl*>(SelectedControl());
         if (IsActive() && dropped && dropped->DroppedDown()) dropped->Deactivate(true);
         m_keyboardOpened = false;
+        m_menuMode = false;
         if (!IsCustomizing() && Manager().KeyboardBar() == this) {
             Manager().SetKeyboardBar(nullptr);
             SelectControl(nullptr);

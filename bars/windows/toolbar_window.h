@@ -59,6 +59,10 @@ public:
     void BeginKeyboardMode(TcbBarItemControl* control = nullptr);
     void EndKeyboardMode();
     bool KeyboardOpened() const { return m_keyboardOpened; }
+    void SetKeyboardOpened(bool value) { m_keyboardOpened = value; }
+    // Menu mode: a menu of this bar was opened; others open as the selection moves.
+    bool MenuMode() const { return m_menuMode; }
+    void SetMenuMode(bool value) { m_menuMode = value; }
 
     // The frame and the parts of the bar, in window and client coordinates.
     FrameInsets Insets() const;
@@ -118,6 +122,7 @@ private:
     TcbBar& m_bar;
     bool m_linksHidden = false;
     bool m_keyboardOpened = false;
+    bool m_menuMode = false;
     bool m_moving = false;
     bool m_closePressed = false;
     bool m_closeTracking = false;

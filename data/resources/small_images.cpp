@@ -62,8 +62,70 @@ QImage DisabledGauge(int width, int height) {
     return gauge;
 }
 
+// New: a fresh card with a spark; Open: a folder; Rules: a book; Exit: a door with an arrow.
+bool CommandGlyphShape(IconPainter& icon, std::string_view name, QRgb colour) {
+    if (name.starts_with("TB_NEW")) {
+        icon.Card(2, 3, 9, 12);
+        DrawSuit(icon.Painter(), Suit::Spades, QRectF(3.5, 6.5, 6, 6), QColor(20, 20, 30));
+        QPainterPath spark;
+        spark.moveTo(12.5, 0.5);
+        spark.lineTo(13.5, 3.5);
+        spark.lineTo(15.5, 4.5);
+        spark.lineTo(13.5, 5.5);
+        spark.lineTo(12.5, 8.5);
+        spark.lineTo(11.5, 5.5);
+        spark.lineTo(9.5, 4.5);
+        spark.lineTo(11.5, 3.5);
+        spark.closeSubpath();
+        icon.Fill(spark, qRgb(230, 180, 20));
+        return true;
+    }
+    if (name.starts_with("TB_OPEN")) {
+        QPainterPath back;
+        back.addRect(QRectF(1.5, 3.5, 12, 10));
+        icon.Fill(back, qRgb(200, 160, 60), true);
+        QPainterPath tab;
+        tab.addRect(QRectF(1.5, 2.5, 5, 2));
+        icon.Fill(tab, qRgb(200, 160, 60), true);
+        QPainterPath front;
+        front.moveTo(3.5, 6.5);
+        front.lineTo(15.5, 6.5);
+        front.lineTo(13.5, 13.5);
+        front.lineTo(1.5, 13.5);
+        front.closeSubpath();
+        icon.Fill(front, qRgb(240, 205, 100), true);
+        return true;
+    }
+    if (name.starts_with("TB_RULES")) {
+        QPainterPath cover;
+        cover.addRect(QRectF(2.5, 1.5, 11, 13));
+        icon.Fill(cover, colour, true);
+        icon.Line(QPointF(4.5, 2), QPointF(4.5, 14), qRgb(255, 255, 255));
+        for (double y : {5.0, 8.0, 11.0}) icon.Line(QPointF(6.5, y), QPointF(11.5, y), qRgb(255, 255, 255));
+        return true;
+    }
+    if (name.starts_with("TB_EXIT")) {
+        QPainterPath door;
+        door.addRect(QRectF(1.5, 1.5, 8, 13));
+        icon.Fill(door, qRgb(150, 90, 40), true);
+        QPainterPath arrow;
+        arrow.moveTo(15.5, 8);
+        arrow.lineTo(11.5, 4);
+        arrow.lineTo(11.5, 6.5);
+        arrow.lineTo(6.5, 6.5);
+        arrow.lineTo(6.5, 9.5);
+        arrow.lineTo(11.5, 9.5);
+        arrow.lineTo(11.5, 12);
+        arrow.closeSubpath();
+        icon.Fill(arrow, qRgb(200, 30, 30));
+        return true;
+    }
+    return false;
+}
+
 // The undo and redo arrows, and autoplay's card with an arrow up to the foundations.
 void GlyphShape(IconPainter& icon, std::string_view name, QRgb colour) {
+    if (CommandGlyphShape(icon, name, colour)) return;
     QPainter& p = icon.Painter();
     if (name.starts_with("TB_AUTOPLAY")) {
         icon.Card(1, 5, 8, 10);

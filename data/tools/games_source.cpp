@@ -1,6 +1,7 @@
 #include "data/tools/games_source.h"
 
 #include <map>
+#include <utility>
 
 #include "engine/base/decimal_text.h"
 #include "engine/model/game_categories.h"
@@ -68,17 +69,27 @@ public:
         if (key == kGameKey) {
             StartGame(value);
         } else if (m_current == nullptr) {
-            Error("\"" + std::string(key) + "\" comes before the first \"game = \" line");
+            // Said once: every later line would repeat it.
+            if (!m_toldNoGame) Error("the required field \"game\" is missing before \"" + std::string(key) + "\"");
+            m_toldNoGame = true;
         } else if (key == kNameKey) {
             m_current->name = std::string(value);
+            m_current->hasName = true;
         } else if (key == kTypeKey) {
-            ReadNumber(value, m_current->typeCode);
+            m_current->hasType = ReadNumber(value, m_current->typeCode);
         } else if (key == kNewKey) {
             ReadNumber(value, m_current->newMark);
         } else if (!key.empty() && key.front() == kWordPrefix) {
             SetWord(key, value);
         } else {
             Error("unknown key \"" + std::string(key) + "\"");
+        }
+    }
+
+    // A file without a game would otherwise vanish from the list without a word.
+    void Finish() {
+        if (m_current == nullptr && !m_toldNoGame) {
+            m_errors.push_back(m_file + ": the required field \"game\" is missing: the file holds no game");
         }
     }
 
@@ -139,6 +150,7 @@ private:
     std::vector<std::string>& m_errors;
     GameSource* m_current = nullptr;
     int m_line = 0;
+    bool m_toldNoGame = false;
 };
 
 void CheckList(const GameSource& game, std::vector<std::string>& errors) {
@@ -146,7 +158,11 @@ void CheckList(const GameSource& game, std::vector<std::string>& errors) {
     if (game.id < 0 || game.id > engine::game_line::kLargestId) {
         errors.push_back(where + "the game id must lie within 0.." + std::to_string(engine::game_line::kLargestId));
     }
-    if (game.name.empty() || game.name.size() > static_cast<std::size_t>(engine::game_line::kNameWidth)) {
+    for (const auto& [given, field] : {std::pair{game.hasName, kNameKey}, std::pair{game.hasType, kTypeKey}}) {
+        if (!given) errors.push_back(where + "the required field \"" + std::string(field) + "\" is missing");
+    }
+    const std::size_t nameLength = game.name.size();
+    if (game.hasName && (nameLength == 0 || nameLength > static_cast<std::size_t>(engine::game_line::kNameWidth))) {
         errors.push_back(where + "the name must have 1 to " + std::to_string(engine::game_line::kNameWidth) +
                          " characters");
     }
@@ -156,7 +172,7 @@ void CheckList(const GameSource& game, std::vector<std::string>& errors) {
             break;
         }
     }
-    if (engine::GameCategoryKey(game.typeCode).empty()) {
+    if (game.hasType && engine::GameCategoryKey(game.typeCode).empty()) {
         errors.push_back(where + "type " + std::to_string(game.typeCode) + " names no game category");
     }
     if (game.newMark != 0 && game.newMark != 1) {
@@ -190,6 +206,7 @@ bool ParseGamesSource(std::string_view text, std::string_view fileName, std::vec
     for (std::size_t i = 0; i < lines.size(); ++i) {
         parser.Line(static_cast<int>(i) + 1, lines[i]);
     }
+    parser.Finish();
     return errors.size() == errorsBefore;
 }
 

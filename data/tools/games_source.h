@@ -17,6 +17,7 @@
 //   new  = 0                       1: listed among the new games
 //   p012 SequenceLimit = -5        a word by number and name (runs: FoundationBase[0])
 //
+// game, name and type are required.
 // Words a record does not give are 0. Every word the program reads is checked against
 // its range (engine/model/game_words.h), given or not.
 namespace data_tools {
@@ -28,6 +29,8 @@ struct GameSource {
     std::string name;
     int typeCode = -1;
     int newMark = 0;
+    bool hasName = false;  // the required fields were given
+    bool hasType = false;
     std::array<int, engine::kGameWordCount> words{};
     std::array<int, engine::kGameWordCount> wordLines{};  // 0: not given
 };

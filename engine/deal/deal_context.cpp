@@ -1,19 +1,20 @@
 #include "engine/deal/deal_context.h"
+#include "engine/model/board_measures.h"
 
 #include <algorithm>
 
 namespace engine {
 
 int DealContext::FoundationCount() const {
-    return std::clamp<int>(game[words::kFoundationCount], 0, kDestLineCount);
+    return FoundationCountOf(game);
 }
 
 int DealContext::TableauCount() const {
-    return std::clamp<int>(game[words::kTableauCount], 0, kFilaLineCount);
+    return TableauCountOf(game);
 }
 
 int DealContext::ReserveCount() const {
-    return std::clamp<int>(game[words::kReserveCount], 0, kAppoggLineCount);
+    return ReserveCountOf(game);
 }
 
 }  // namespace engine

@@ -6,6 +6,7 @@
 
 #include "engine/model/card_codes.h"
 #include "engine/model/game_record.h"
+#include "engine/model/board_measures.h"
 
 namespace engine {
 
@@ -82,7 +83,7 @@ void KeepOnePerRank(DealList& list, int top, int suit, bool bySuit) {
 }  // namespace
 
 void FilterDealList(DealList& list, const GameDefRecord& game) {
-    const int tableauCount = game[words::kTableauCount];
+    const int tableauCount = TableauCountOf(game);
     switch (game[words::kDealKind]) {
         case deal_kind::kLowCardsOnly:
             KeepLowCards(list, tableauCount);

@@ -1,7 +1,10 @@
 #include "engine/files/games_file.h"
 
+#include <array>
+
 #include "engine/base/decimal_text.h"
 #include "engine/model/game_list.h"
+#include "engine/model/game_words.h"
 #include "engine/base/ini_section.h"
 #include "engine/base/text_utils.h"
 #include "platform/core/messages.h"
@@ -49,18 +52,56 @@ std::optional<GamesFileProblem> CheckGameListLine(int number, const std::string&
     return std::nullopt;
 }
 
+// The word holds 16 bits, so 65535 and -1 are the same value.
+bool InRange(const GameWordInfo& info, int value) {
+    constexpr int kWordSpan = 65536;
+    const int other = value < 0 ? value + kWordSpan : value - kWordSpan;
+    return (value >= info.min && value <= info.max) || (other >= info.min && other <= info.max);
+}
+
 std::optional<GamesFileProblem> CheckWordLine(const NumberedLine& line, const std::vector<int>& gameIds) {
-    if (!WordNumberOfLine(*line.text)) {
+    const std::optional<int> number = WordNumberOfLine(*line.text);
+    if (!number) {
         return GamesFileProblem{line.number, "the line has no parameter number in " +
                                                  Characters(word_line::kNumberPosition, word_line::kNumberWidth) + "."};
     }
+    // Numbers outside 0-400 and words nobody reads are passed over by the reader.
+    const GameWordInfo* info = FindGameWord(*number);
     for (std::size_t column = 0; column < gameIds.size(); ++column) {
         const int k = static_cast<int>(column);
-        if (!WordValueOfLine(*line.text, k)) {
-            return GamesFileProblem{
-                line.number, "the value of game " + std::to_string(gameIds[column]) + " in " +
-                                 Characters(word_line::ValuePosition(k), word_line::kValueWidth) +
-                                 " is missing or not a number."};
+        const std::optional<int> value = WordValueOfLine(*line.text, k);
+        const std::string game = "game " + std::to_string(gameIds[column]);
+        if (!value) {
+            return GamesFileProblem{line.number, "the value of " + game + " in " +
+                                                     Characters(word_line::ValuePosition(k), word_line::kValueWidth) +
+                                                     " is missing or not a number."};
+        }
+        if (info != nullptr && !InRange(*info, *value)) {
+            return GamesFileProblem{line.number, game + ", word " + std::to_string(*number) + " " +
+                                                     GameWordName(*number) + " = " + std::to_string(*value) +
+                                                     ": outside its range " + std::to_string(info->min) + ".." +
+                                                     std::to_string(info->max) + "."};
+        }
+    }
+    return std::nullopt;
+}
+
+// Every word the engine reads needs its line; a game would otherwise keep the values of
+// the game played before.
+std::optional<GamesFileProblem> CheckEveryWordGiven(const std::vector<NumberedLine>& wordLines) {
+    std::array<bool, kGameWordCount> given{};
+    for (const NumberedLine& line : wordLines) {
+        const std::optional<int> number = WordNumberOfLine(*line.text);
+        if (number && *number >= kFirstGameWord && *number <= kLastGameWord) {
+            given[static_cast<std::size_t>(*number)] = true;
+        }
+    }
+    for (const GameWordInfo& info : kGameWords) {
+        for (int number = info.first; number < info.first + info.count; ++number) {
+            if (!given[static_cast<std::size_t>(number)]) {
+                return GamesFileProblem{0, "the line of word " + std::to_string(number) + " " + GameWordName(number) +
+                                               " is missing; every game needs it."};
+            }
         }
     }
     return std::nullopt;
@@ -127,7 +168,7 @@ std::optional<GamesFileProblem> CheckGamesFile(const std::vector<std::string>& l
             return problem;
         }
     }
-    return std::nullopt;
+    return CheckEveryWordGiven(wordLines);
 }
 
 std::string GamesFileDamagedMessage(std::string_view fileName, const GamesFileProblem& problem) {

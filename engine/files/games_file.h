@@ -48,8 +48,10 @@ struct GamesFileProblem {
     std::string text;
 };
 
-// Checks every line a reader converts: each game list line has its id and name, and each
-// word line its number and a value for every game of the list.
+// Checks every line a reader converts: each game list line has its id and name, each word
+// line its number and a value for every game of the list within the range the game
+// compiler allows (engine/model/game_words.h), and every word the engine reads its line.
+// Numbers outside 0-400, words nobody reads and repeated section headers are accepted.
 std::optional<GamesFileProblem> CheckGamesFile(const std::vector<std::string>& lines);
 
 // The message that tells the player which line is damaged.

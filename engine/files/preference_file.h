@@ -1,10 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "engine/model/settings_block.h"
+#include "platform/core/ini_file.h"
 
 namespace platform {
 class PathResolver;
@@ -13,9 +15,10 @@ class PathResolver;
 namespace engine {
 
 // The preference file "DATA\CFG.DAT" below the program folder. Every call resolves the
-// name afresh (the Data folder may appear during start-up), opens the file, reads or
-// writes one key and closes it, so the file is always current and never rewritten from
-// memory as a whole.
+// name afresh (the Data folder may appear during start-up). The first read of an object
+// reads the whole file once and later reads look it up; every write opens the file, reads
+// it afresh, changes one key and closes it, so a file held open across a dialog never
+// writes back stale values and is never rewritten from memory as a whole.
 class PreferenceFile {
 public:
     static constexpr std::string_view kRelativeName = kPreferenceFileName;
@@ -33,7 +36,13 @@ public:
     bool WriteInteger(std::string_view section, std::string_view key, int value);
 
 private:
+    // The values as the last read found them; read again after a write or when the name
+    // resolves to another file.
+    const platform::IniValues& Values() const;
+
     const platform::PathResolver& m_paths;
+    mutable std::optional<platform::IniValues> m_values;
+    mutable std::filesystem::path m_valuesPath;
 };
 
 }  // namespace engine

@@ -114,6 +114,9 @@ int RemoveObsoleteFiles(const platform::PathResolver& paths) {
             if (RemoveFile(paths.Resolve(file))) ++removed;
         }
     }
+    removed += platform::RemoveStaleWriteTemporaries(paths.ProgramFolder());
+    const fs::path data = paths.Resolve(kDataFolderName);
+    if (data != paths.ProgramFolder()) removed += platform::RemoveStaleWriteTemporaries(data);
     return removed;
 }
 

@@ -35,8 +35,9 @@ struct ObsoleteGroup {
 };
 std::vector<ObsoleteGroup> ObsoleteFileGroups();
 
-// Deletes the obsolete images below IMAGES\ and the old library file; a file that cannot
-// be deleted is left. Returns how many were deleted.
+// Deletes the obsolete images below IMAGES\ and the old library file, and the stale
+// temporaries of interrupted writes in the program folder and its Data folder; a file that
+// cannot be deleted is left. Returns how many were deleted.
 int RemoveObsoleteFiles(const platform::PathResolver& paths);
 
 }  // namespace engine

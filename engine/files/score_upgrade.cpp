@@ -105,12 +105,15 @@ Outcome RewriteScoreFile(const fs::path& path, platform::IMessages& messages, co
     if (!ec) {
         fs::permissions(temp, oldPermissions, ec);
     }
+    // One rename replaces the old file, so a failure leaves it whole and the temporary
+    // holds nothing that is not in it.
     if (!IsDeletable(path)) {
+        fs::remove(temp, ec);
         ShowInfo(messages, std::string(kErrorDeleting) + path.string());
         return Outcome::NotReplaced;
     }
-    // One rename replaces the old file, so a failure leaves it whole.
     if (!ops.replaceFile(temp, path)) {
+        fs::remove(temp, ec);
         ShowInfo(messages, std::string(kErrorRenaming) + temp.string() + std::string(kLineBreak) + "to: " +
                                path.string());
         return Outcome::NotReplaced;
@@ -144,7 +147,8 @@ ScoreFileOps ScoreFileOps::System() {
 
 void UpgradeScoreFile(const Services& services, const ScoreFileOps& ops) {
     assert(services.paths != nullptr && services.messages != nullptr);
-    const fs::path path = services.paths->Resolve(kScoreFileName);
+    // Through a link the target is upgraded, never the link.
+    const fs::path path = platform::LinkTarget(services.paths->Resolve(kScoreFileName));
     std::error_code ec;
     if (!fs::is_regular_file(path, ec)) {
         return;

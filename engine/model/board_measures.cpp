@@ -7,6 +7,7 @@
 #include "engine/model/pile_store.h"
 #include "engine/model/pile_text.h"
 #include "engine/base/rounding.h"
+#include "engine/model/pile_names.h"
 
 namespace engine {
 
@@ -14,8 +15,8 @@ namespace {
 
 constexpr int kRunLength = 9;
 
-int CountOf(const GameDefRecord& game, int word) {
-    return std::max(0, static_cast<int>(game[word]));
+int CountOf(const GameDefRecord& game, int word, int lines) {
+    return std::clamp(static_cast<int>(game[word]), 0, lines);
 }
 
 }  // namespace
@@ -43,15 +44,15 @@ bool IsNineToAceRun(std::string_view pile) {
 }
 
 int TableauCountOf(const GameDefRecord& game) {
-    return CountOf(game, words::kTableauCount);
+    return CountOf(game, words::kTableauCount, kFilaLineCount);
 }
 
 int FoundationCountOf(const GameDefRecord& game) {
-    return CountOf(game, words::kFoundationCount);
+    return CountOf(game, words::kFoundationCount, kDestLineCount);
 }
 
 int ReserveCountOf(const GameDefRecord& game) {
-    return CountOf(game, words::kReserveCount);
+    return CountOf(game, words::kReserveCount, kAppoggLineCount);
 }
 
 }  // namespace engine

@@ -17,7 +17,8 @@ int LongestTableauLength(const PileStore& piles, const GameDefRecord& game);
 // Exactly nine cards ranked 9, 8, ..., 2, Ace from bottom to top.
 bool IsNineToAceRun(std::string_view pile);
 
-// The game's pile counts from the record; a negative count reads as 0.
+// The game's pile counts from the record, within the lines of their pile lists; a
+// negative count reads as 0. Whatever indexes a pile list by a count reads it here.
 int TableauCountOf(const GameDefRecord& game);
 int FoundationCountOf(const GameDefRecord& game);
 int ReserveCountOf(const GameDefRecord& game);

@@ -1,5 +1,7 @@
 #include "engine/model/game_record.h"
 
+#include "engine/model/game_kinds.h"
+
 namespace engine {
 
 namespace {
@@ -58,6 +60,11 @@ void GameDefRecord::SaveRestoreRuleWords(bool restore) {
         CopyRun(m_words, words::kTableauRuleA, m_savedTableauRules);
         CopyRun(m_words, words::kFoundationBase, m_savedFoundationRules);
     }
+}
+
+bool KeepsSelectionInFoundation(const GameDefRecord& game) {
+    const int kind = game.Word(words::kGameKind);
+    return game.Word(words::kSelectionSum) != 0 || kind == game_kind::kPairsOf14 || kind == game_kind::kPairsOf13;
 }
 
 }  // namespace engine

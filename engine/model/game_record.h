@@ -42,4 +42,9 @@ private:
     std::array<std::int16_t, words::kFoundationBase.count> m_savedFoundationRules{};
 };
 
+// Pairing games keep the selection in foundation 0 (word 38 not 0, or game kind 3 or 4):
+// their undo snapshots record that foundation as empty and a restore leaves it alone, so
+// no real card may be put there.
+bool KeepsSelectionInFoundation(const GameDefRecord& game);
+
 }  // namespace engine

@@ -6,6 +6,7 @@
 #include "engine/model/game_list.h"
 #include "engine/model/game_record.h"
 #include "engine/model/pile_store.h"
+#include "engine/model/board_measures.h"
 
 namespace engine {
 
@@ -118,7 +119,7 @@ bool TMainGame::IsTopOfSomeTableau(const PileStore& piles, const GameDefRecord& 
     if (card < 1) {
         return false;
     }
-    const int count = std::clamp<int>(gameDef[words::kTableauCount], 0, kFilaLineCount);
+    const int count = TableauCountOf(gameDef);
     for (int line = 0; line < count; ++line) {
         if (TopCode(piles.Pile(PileListId::kFila, line)) == card) {
             return true;

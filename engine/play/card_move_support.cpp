@@ -5,6 +5,7 @@
 #include "engine/state/game.h"
 #include "engine/model/pile_names.h"
 #include "engine/ports/table_port.h"
+#include "engine/model/board_measures.h"
 
 namespace engine::moves {
 
@@ -19,11 +20,11 @@ bool SettingIs(const Game& game, fields::Field field, std::string_view text) {
 int PileCount(const Game& game, int kind) {
     switch (kind) {
     case pile_kind::kFoundation:
-        return std::clamp<int>(game.gameDef[words::kFoundationCount], 0, kDestLineCount);
+        return FoundationCountOf(game.gameDef);
     case pile_kind::kTableau:
-        return std::clamp<int>(game.gameDef[words::kTableauCount], 0, kFilaLineCount);
+        return TableauCountOf(game.gameDef);
     case pile_kind::kReserve:
-        return std::clamp<int>(game.gameDef[words::kReserveCount], 0, kAppoggLineCount);
+        return ReserveCountOf(game.gameDef);
     case pile_kind::kWaste:
         return 1;
     default:

@@ -12,6 +12,7 @@
 #include "engine/ports/table_port.h"
 #include "engine/play/tableau_place.h"
 #include "engine/undo/undo_move_group.h"
+#include "engine/model/board_measures.h"
 
 namespace engine {
 
@@ -53,7 +54,7 @@ bool AutoTurnFaceUp(Game& game) {
     bool turned = false;
     // Several piles turned by one action are one step for the player.
     UndoMoveGroup group(game.undo);
-    const int piles = game.gameDef[words::kTableauCount];
+    const int piles = TableauCountOf(game.gameDef);
     for (int pile = 0; pile < piles; ++pile) {
         const std::string& line = game.Piles().Pile(PileListId::kFila, pile);
         const int top = PileTopCard(line);

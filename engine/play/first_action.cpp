@@ -4,6 +4,7 @@
 #include "engine/model/card_codes.h"
 #include "engine/state/game.h"
 #include "engine/model/pile_names.h"
+#include "engine/model/board_measures.h"
 
 namespace engine {
 
@@ -18,7 +19,7 @@ constexpr std::string_view kFillTableaus = "Fill_Tableaus";
 
 bool RestrictToFoundations(Game& game, int card, std::optional<std::string_view> pile, MoveKinds& kinds) {
     if (game.gameDef[words::kFoundationsOnlyMoves] != kRuleOn || game.mainGame.ActionCount != 0) return true;
-    const int place = game.Piles().LocateCard(card, game.gameDef[words::kTableauCount], game.gameDef[words::kReserveCount]);
+    const int place = game.Piles().LocateCard(card, TableauCountOf(game.gameDef), ReserveCountOf(game.gameDef));
     // LocateCard numbers the tableau piles from 1; everything else is 0 or negative.
     if (place < 1) return false;
     if (pile.has_value() && !pile->starts_with(kDestPrefix)) return false;

@@ -13,6 +13,7 @@
 #include "engine/base/system_utils.h"
 #include "engine/ports/table_port.h"
 #include "engine/undo/undo_move_group.h"
+#include "engine/model/board_measures.h"
 
 namespace engine {
 
@@ -95,7 +96,7 @@ void SelectPairingCard(Game& game, int card, const TableRect& place) {
 bool IsCardUncovered(const Game& game, int card) {
     if (card < kFirstCard) return false;
     const PileStore& piles = game.board.piles;
-    const int rows = game.gameDef[words::kTableauCount];
+    const int rows = TableauCountOf(game.gameDef);
     bool laterRowsBlank = true;
     for (int row = rows - 1; row >= 0; --row) {
         const std::string& line = piles.Pile(PileListId::kFila, row);

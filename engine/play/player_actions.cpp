@@ -17,6 +17,7 @@
 #include "engine/ports/table_port.h"
 #include "engine/state/game.h"
 #include "engine/rules/pile_acceptance.h"
+#include "engine/model/board_measures.h"
 #include "engine/model/pile_names.h"
 #include "engine/rules/pile_sequences.h"
 #include "engine/model/pile_text.h"
@@ -39,9 +40,9 @@ const std::string& Line(const Game& game, PileListId list, int line) { return ga
 
 int Word(const Game& game, int number) { return game.gameDef[number]; }
 
-int TableauCount(const Game& game) { return Word(game, words::kTableauCount); }
-int ReserveCount(const Game& game) { return Word(game, words::kReserveCount); }
-int FoundationCount(const Game& game) { return Word(game, words::kFoundationCount); }
+int TableauCount(const Game& game) { return TableauCountOf(game.gameDef); }
+int ReserveCount(const Game& game) { return ReserveCountOf(game.gameDef); }
+int FoundationCount(const Game& game) { return FoundationCountOf(game.gameDef); }
 
 bool FaceUp(const Game& game, int card) { return card > 0 && !game.board.cards.IsFaceDown(card); }
 

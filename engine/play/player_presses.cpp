@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/model/board_measures.h"
 #include "engine/model/game_kinds.h"
 #include "engine/model/card_codes.h"
 #include "engine/model/pile_names.h"
@@ -26,7 +27,7 @@ constexpr std::string_view kToDiscardAction = "Waste";
 const std::string& Line(const Game& game, PileListId list, int line) { return game.board.piles.Pile(list, line); }
 
 int Word(const Game& game, int number) { return game.gameDef[number]; }
-int TableauCount(const Game& game) { return Word(game, words::kTableauCount); }
+int TableauCount(const Game& game) { return TableauCountOf(game.gameDef); }
 int Kind(const Game& game) { return Word(game, words::kGameKind); }
 
 bool FaceUp(const Game& game, int card) { return card > 0 && !game.board.cards.IsFaceDown(card); }

@@ -13,6 +13,7 @@
 #include "engine/play/stock_highlight.h"
 #include "engine/state/game.h"
 #include "engine/undo/undo_move_group.h"
+#include "engine/model/board_measures.h"
 
 namespace engine {
 
@@ -59,7 +60,7 @@ bool FirstOrLastIs(const GameDefRecord& def, GameWordRun run, int count, int mod
 }
 
 bool EveryTableauHoldsACard(const Game& game) {
-    for (int i = 0; i < game.gameDef[words::kTableauCount]; ++i) {
+    for (int i = 0; i < TableauCountOf(game.gameDef); ++i) {
         if (PileCardCount(Line(game, PileListId::kFila, i)) == 0) return false;
     }
     return true;
@@ -123,7 +124,7 @@ void Deal(Game& game, StockDeal deal, UndoMoveGroup& group) {
         return;
     }
     case StockDeal::kFourToEachTableau:
-        for (int n = 1; n <= game.gameDef[words::kTableauCount]; ++n)
+        for (int n = 1; n <= TableauCountOf(game.gameDef); ++n)
             DealWhileStockLasts(game, "Add_Tableau_" + IntToZeroPad(n, kPileNumberDigits), kCardsPerPileTurn);
         return;
     case StockDeal::kToThirdPile:
@@ -138,8 +139,8 @@ void Deal(Game& game, StockDeal deal, UndoMoveGroup& group) {
 
 StockDeal ChosenStockDeal(const Game& game) {
     const GameDefRecord& def = game.gameDef;
-    const int tableaus = def[words::kTableauCount];
-    const int reserves = def[words::kReserveCount];
+    const int tableaus = TableauCountOf(def);
+    const int reserves = ReserveCountOf(def);
     if (def[words::kStockToWaste] == 1) return StockDeal::kToWaste;
     const int redeals = def[words::kRedeals];
     if ((redeals > 0 && StockEmpty(game)) || redeals == kRedealAlways) return StockDeal::kRedeal;

@@ -12,6 +12,7 @@
 #include "engine/model/table_object.h"
 #include "engine/play/tableau_fill_modes.h"
 #include "engine/play/tableau_place.h"
+#include "engine/model/board_measures.h"
 
 namespace engine {
 
@@ -51,7 +52,7 @@ bool HoldsCards(const Game& game, const SourcePile& source) {
 }
 
 bool AnyReserveHoldsCards(const Game& game) {
-    const int reserves = game.gameDef[words::kReserveCount];
+    const int reserves = ReserveCountOf(game.gameDef);
     for (int i = 0; i < reserves; ++i) {
         if (!IsEmpty(game, PileListId::kAppogg, i)) return true;
     }
@@ -126,7 +127,7 @@ bool AutoFillTableau(Game& game) {
     if (rule == nullptr || !PreconditionsHold(game, *rule)) return false;
 
     bool found = false;
-    const int piles = game.gameDef[words::kTableauCount];
+    const int piles = TableauCountOf(game.gameDef);
     for (int i = 0; i < piles; ++i) {
         // Earlier fills of this pass count: a pile filled already is no longer empty.
         if (!IsEmpty(game, PileListId::kFila, i) || !MayFillTableauPile(game, *rule, i)) continue;
@@ -134,7 +135,7 @@ bool AutoFillTableau(Game& game) {
         FillPile(game, *rule, TargetName(kFilaPrefix, i), i);
     }
     if (rule->fillsReserves) {
-        const int reserves = game.gameDef[words::kReserveCount];
+        const int reserves = ReserveCountOf(game.gameDef);
         for (int i = 0; i < reserves; ++i) {
             if (!IsEmpty(game, PileListId::kAppogg, i) || i < OpenRowStart(game)) continue;
             found = true;

@@ -147,6 +147,9 @@ bool CanDropOnFoundation(DropContext& ctx, const PileList& list, int index, int 
     if (!InList(list, i) || !board::HasWord(words::kFoundationRuleCode, i)) return false;
     if (SeveralLifted(ctx)) return false;
     const GameDefRecord& game = ctx.rules.game;
+    // Foundation 1 of a selection game is its selection line, which undo never restores:
+    // a card put there would be lost.
+    if (i == 0 && KeepsSelectionInFoundation(game)) return false;
     const int rule = game.At(words::kFoundationRuleCode, i);
     const int held = CardsIn(list, i);
     if (rule == kQueenStartsFoundation) return held == 0 && CardRank(card) == kQueen;

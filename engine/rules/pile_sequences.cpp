@@ -7,6 +7,7 @@
 #include "engine/model/pile_text.h"
 #include "engine/rules/rule_checker.h"
 #include "engine/model/table_object.h"
+#include "engine/model/board_measures.h"
 
 namespace engine {
 
@@ -17,11 +18,11 @@ constexpr int kVariantBySuit = 10;
 constexpr int kSameSuitRule = 0;
 
 int GameTableauCount(const GameDefRecord& game) {
-    return std::clamp<int>(game[words::kTableauCount], 0, kFilaLineCount);
+    return TableauCountOf(game);
 }
 
 int GameReserveCount(const GameDefRecord& game) {
-    return std::clamp<int>(game[words::kReserveCount], 0, kAppoggLineCount);
+    return ReserveCountOf(game);
 }
 
 // The game's tableau piles, then its reserves: the first that holds the card.

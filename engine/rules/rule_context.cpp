@@ -1,4 +1,5 @@
 #include "engine/rules/rule_context.h"
+#include "engine/model/board_measures.h"
 
 #include <algorithm>
 
@@ -29,15 +30,15 @@ CardPlace DecodePlace(int located) {
 namespace board {
 
 int TableauCount(const RuleContext& ctx) {
-    return std::clamp<int>(ctx.game[words::kTableauCount], 0, kFilaLineCount);
+    return TableauCountOf(ctx.game);
 }
 
 int ReserveCount(const RuleContext& ctx) {
-    return std::clamp<int>(ctx.game[words::kReserveCount], 0, kAppoggLineCount);
+    return ReserveCountOf(ctx.game);
 }
 
 int FoundationCount(const RuleContext& ctx) {
-    return std::clamp<int>(ctx.game[words::kFoundationCount], 0, kDestLineCount);
+    return FoundationCountOf(ctx.game);
 }
 
 int Locate(const RuleContext& ctx, int card) {

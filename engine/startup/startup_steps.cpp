@@ -59,7 +59,10 @@ void Stop(const Services& services, const std::string& text) {
 bool OpenCardLibrary(const Services& services, Media& media) {
     const std::filesystem::path path = services.paths->Resolve(kCardLibraryFile);
     if (services.resources == nullptr || !services.resources->Open(path)) {
-        Stop(services, std::string(kCannotLoadLibrary) + LowerCase(path.string()));
+        std::string text = std::string(kCannotLoadLibrary) + LowerCase(path.string());
+        if (services.resources != nullptr && !services.resources->Problem().empty())
+            text += std::string(kLineBreak) + services.resources->Problem();
+        Stop(services, text);
         return false;
     }
     media.SetCardLibraryHandle(services.resources);

@@ -11,12 +11,6 @@
 
 namespace engine {
 
-namespace {
-
-// The game kinds whose foundation 0 holds the selection: pairs adding up to 14 and to 13.
-
-}  // namespace
-
 int SnapshotListOffset(PileListId list) {
     int offset = 0;
     for (const PileListId each : kSnapshotListOrder) {
@@ -61,11 +55,6 @@ void BoardToLines(const PileStore& piles, std::vector<std::string>& list) {
         for (int line = 0; line < PileLineCount(each); ++line)
             list.push_back(PileToSnapshotLine(piles.Pile(each, line), piles.Cards()));
     }
-}
-
-bool KeepsSelectionInFoundation(const GameDefRecord& game) {
-    const int kind = game.Word(words::kGameKind);
-    return game.Word(words::kSelectionSum) != 0 || kind == game_kind::kPairsOf14 || kind == game_kind::kPairsOf13;
 }
 
 }  // namespace engine

@@ -40,8 +40,4 @@ std::string SnapshotLineToPile(std::string_view line, CardTable& cards);
 // Clears the list and fills it with the current board in snapshot form.
 void BoardToLines(const PileStore& piles, std::vector<std::string>& list);
 
-// Pairing games keep the selection in foundation 0 (word 38 not 0, or game kind 3 or 4);
-// their snapshots record that foundation as empty and a restore leaves it alone.
-bool KeepsSelectionInFoundation(const GameDefRecord& game);
-
 }  // namespace engine

@@ -75,6 +75,8 @@ constexpr std::array kBarStrings{
     BarStringEntry{39234, "Show f&ull menus after a short delay"},
     BarStringEntry{39235, "&Reset my usage data"},
     BarStringEntry{39236, "Close"},
+    BarStringEntry{39237, "Add Command"},
+    BarStringEntry{39238, "C&aption:"},
     BarStringEntry{39300, "&Customize..."},
     BarStringEntry{39301, "&Add or Remove Buttons"},
     BarStringEntry{39302, "More Buttons"},

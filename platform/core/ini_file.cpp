@@ -3,6 +3,7 @@
 #include "platform/core/ascii_case.h"
 #include "platform/core/paths.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <system_error>
@@ -166,17 +167,13 @@ std::optional<std::size_t> FindKey(const std::vector<std::string>& lines, const 
     return std::nullopt;
 }
 
-std::optional<std::string> FindValue(const fs::path& path, std::string_view section, std::string_view key) {
-    const IniText text = LoadOrEmpty(path);
-    const auto span = FindSection(text.lines, section);
-    if (!span) {
-        return std::nullopt;
-    }
-    const auto line = FindKey(text.lines, *span, key);
-    if (!line) {
-        return std::nullopt;
-    }
-    return std::string(Parse(text.lines[*line]).value);
+std::string LookupKey(std::string_view section, std::string_view key) {
+    std::string folded;
+    folded.reserve(section.size() + key.size() + 1);
+    for (const char c : section) folded += AsciiLower(c);
+    folded += kSectionClose;  // never part of a section name
+    for (const char c : key) folded += AsciiLower(c);
+    return folded;
 }
 
 bool HasLineBreak(std::string_view text) { return text.find_first_of(kLineBreaks) != std::string_view::npos; }
@@ -196,16 +193,38 @@ bool IsWritableKey(std::string_view key) {
 
 }  // namespace
 
-IniFile::IniFile(fs::path path) : m_path(std::move(path)) {}
+IniValues::IniValues(const fs::path& path) {
+    const IniText text = LoadOrEmpty(path);
+    std::vector<std::string> sections;  // folded names seen so far
+    bool inFirstOfName = false;         // only the first section of a name counts
+    std::string_view section;
+    for (const std::string& line : text.lines) {
+        const ParsedLine parsed = Parse(line);
+        if (parsed.kind == LineKind::Section) {
+            std::string folded = LookupKey(parsed.name, "");
+            inFirstOfName = std::find(sections.begin(), sections.end(), folded) == sections.end();
+            if (inFirstOfName) sections.push_back(std::move(folded));
+            section = parsed.name;
+        } else if (parsed.kind == LineKind::Key && inFirstOfName) {
+            m_values.emplace(LookupKey(section, parsed.name), parsed.value);
+        }
+    }
+}
 
-std::string IniFile::ReadString(std::string_view section, std::string_view key,
-                                std::string_view defaultValue) const {
-    auto value = FindValue(m_path, section, key);
+std::optional<std::string> IniValues::Find(std::string_view section, std::string_view key) const {
+    const auto found = m_values.find(LookupKey(section, key));
+    if (found == m_values.end()) return std::nullopt;
+    return found->second;
+}
+
+std::string IniValues::ReadString(std::string_view section, std::string_view key,
+                                  std::string_view defaultValue) const {
+    auto value = Find(section, key);
     return value ? std::move(*value) : std::string(defaultValue);
 }
 
-int IniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
-    const auto value = FindValue(m_path, section, key);
+int IniValues::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
+    const auto value = Find(section, key);
     if (!value) {
         return defaultValue;
     }
@@ -221,8 +240,8 @@ int IniFile::ReadInteger(std::string_view section, std::string_view key, int def
     return result;
 }
 
-bool IniFile::ReadYesNo(std::string_view section, std::string_view key, bool defaultValue) const {
-    const auto value = FindValue(m_path, section, key);
+bool IniValues::ReadYesNo(std::string_view section, std::string_view key, bool defaultValue) const {
+    const auto value = Find(section, key);
     if (!value) {
         return defaultValue;
     }
@@ -234,6 +253,21 @@ bool IniFile::ReadYesNo(std::string_view section, std::string_view key, bool def
         return false;
     }
     return defaultValue;
+}
+
+IniFile::IniFile(fs::path path) : m_path(std::move(path)) {}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view defaultValue) const {
+    return IniValues(m_path).ReadString(section, key, defaultValue);
+}
+
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
+    return IniValues(m_path).ReadInteger(section, key, defaultValue);
+}
+
+bool IniFile::ReadYesNo(std::string_view section, std::string_view key, bool defaultValue) const {
+    return IniValues(m_path).ReadYesNo(section, key, defaultValue);
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
@@ -322,12 +356,48 @@ bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
     return !changed || Save(m_path, text);
 }
 
+bool IniFile::ReplaceSections(std::string_view prefix, const std::vector<Section>& sections) {
+    IniText text;
+    if (!Load(m_path, text)) {
+        return false;
+    }
+    std::vector<std::string> kept;
+    bool erasing = false;
+    for (std::string& line : text.lines) {
+        const ParsedLine parsed = Parse(line);
+        if (parsed.kind == LineKind::Section) {
+            erasing = parsed.name.size() >= prefix.size() &&
+                      EqualsIgnoreCase(parsed.name.substr(0, prefix.size()), prefix);
+        }
+        if (!erasing) {
+            kept.push_back(std::move(line));
+        }
+    }
+    for (const Section& section : sections) {
+        if (!IsWritableSection(section.name)) {
+            return false;
+        }
+        if (!kept.empty() && !IsBlankLine(kept.back())) {
+            kept.emplace_back();
+        }
+        kept.push_back(kSectionOpen + section.name + kSectionClose);
+        for (const auto& [key, value] : section.values) {
+            if (!IsWritableKey(key) || HasLineBreak(value)) {
+                return false;
+            }
+            kept.push_back(key + kAssign + value);
+        }
+    }
+    text.lines = std::move(kept);
+    return Save(m_path, text);
+}
+
 bool IniFile::SectionExists(std::string_view section) const {
     return FindSection(LoadOrEmpty(m_path).lines, section).has_value();
 }
 
 bool IniFile::ValueExists(std::string_view section, std::string_view key) const {
-    return FindValue(m_path, section, key).has_value();
+    return IniValues(m_path).ValueExists(section, key);
 }
 
 std::vector<std::string> IniFile::ReadSections() const {

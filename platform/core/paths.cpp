@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <optional>
 #include <system_error>
@@ -25,6 +26,11 @@ constexpr std::string_view kUniqueSuffix = "XXXXXX";
 constexpr mode_t kNewFileMode = 0644;
 constexpr mode_t kPermissionBits = 07777;
 constexpr std::size_t kReadChunk = 64 * 1024;
+// Links followed before a chain is taken for a loop (the system's own limit).
+constexpr int kMostLinks = 40;
+// A write temporary this old belongs to no write still running.
+constexpr auto kStaleTemporaryAge = std::chrono::minutes(10);
+constexpr char kHiddenMark = '.';
 
 bool Exists(const fs::path& path) {
     std::error_code ec;
@@ -154,9 +160,23 @@ fs::path PathResolver::ExecutableFolder() {
     return fs::current_path(ec);
 }
 
-bool WriteFileAtomically(const fs::path& path, std::string_view content) {
-    if (path.filename().empty()) {
-        return false;
+fs::path LinkTarget(const fs::path& path) {
+    fs::path target = path;
+    std::error_code ec;
+    for (int hops = 0; hops < kMostLinks && fs::is_symlink(fs::symlink_status(target, ec)); ++hops) {
+        const fs::path link = fs::read_symlink(target, ec);
+        if (ec) break;
+        target = link.is_absolute() ? link : target.parent_path() / link;
+    }
+    return target;
+}
+
+bool WriteFileAtomically(const fs::path& linkOrFile, std::string_view content) {
+    // Through a link the target is replaced, never the link.
+    const fs::path path = LinkTarget(linkOrFile);
+    std::error_code ec;
+    if (path.filename().empty() || fs::is_symlink(fs::symlink_status(path, ec))) {
+        return false;  // no name, or a loop of links
     }
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     // Hidden and in the same folder, so the rename never crosses file systems.
@@ -209,6 +229,33 @@ bool ReadFile(const fs::path& path, std::string& content) {
     ::close(fd);
     content = std::move(data);
     return true;
+}
+
+bool IsStaleWriteTemporary(const fs::path& path) {
+    // "." + the name written + "." + six characters, beside a file of that name.
+    const std::string name = path.filename().native();
+    const std::size_t minimum = 1 + 1 + 1 + kUniqueSuffix.size();
+    if (name.size() < minimum || name.front() != kHiddenMark ||
+        name[name.size() - kUniqueSuffix.size() - 1] != kHiddenMark)
+        return false;
+    const std::string written = name.substr(1, name.size() - kUniqueSuffix.size() - 2);
+    std::error_code ec;
+    // Without its original the temporary may hold the only copy, so it stays.
+    if (!fs::is_regular_file(fs::symlink_status(path, ec)) || !fs::is_regular_file(path.parent_path() / written, ec))
+        return false;
+    const auto writtenAt = fs::last_write_time(path, ec);
+    return !ec && fs::file_time_type::clock::now() - writtenAt > kStaleTemporaryAge;
+}
+
+int RemoveStaleWriteTemporaries(const fs::path& folder) {
+    int removed = 0;
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        std::error_code removeError;
+        if (IsStaleWriteTemporary(it->path()) && fs::remove(it->path(), removeError)) ++removed;
+    }
+    return removed;
 }
 
 fs::path MakeTempFileName(const fs::path& folder, std::string_view prefix) {

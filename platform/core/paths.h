@@ -34,7 +34,18 @@ private:
 
 // Writes a file by way of a temporary in the same folder and a rename, so readers
 // never see half a file. Returns false (and leaves any old file intact) on failure.
+// Through a symbolic link the link's final target is replaced and the link stays; a
+// loop of links fails.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
+
+// The file a write to the path replaces: the final target of a chain of symbolic links,
+// or the path itself.
+std::filesystem::path LinkTarget(const std::filesystem::path& path);
+
+// Removes the hidden temporaries that interrupted atomic writes left in the folder: only
+// those older than a running write could be and whose original file is there beside them,
+// since without it a temporary may hold the only copy. Returns how many went.
+int RemoveStaleWriteTemporaries(const std::filesystem::path& folder);
 
 // Reads a whole file as bytes; false when it cannot be opened.
 bool ReadFile(const std::filesystem::path& path, std::string& content);

@@ -121,7 +121,8 @@ inline constexpr int kGaugeWidth = 80;
 inline constexpr int kGaugeHeight = 10;
 
 // Toolbar glyphs; each also exists with kDisabledSuffix.
-inline constexpr std::array<std::string_view, 3> kToolbarGlyphs{"TB_UNDO", "TB_REDO", "TB_AUTOPLAY"};
+inline constexpr std::array<std::string_view, 7> kToolbarGlyphs{"TB_UNDO", "TB_REDO", "TB_AUTOPLAY", "TB_NEW",
+                                                                 "TB_OPEN", "TB_RULES", "TB_EXIT"};
 inline constexpr std::string_view kDisabledSuffix = "_DIS";
 inline constexpr int kGlyphSize = 16;
 

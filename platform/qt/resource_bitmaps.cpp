@@ -23,7 +23,10 @@ ResourceBitmaps::ResourceBitmaps(const IResourceLibrary& library, const PathReso
     : m_library(library), m_paths(paths), m_requireImageFile(std::move(requireImageFile)) {}
 
 bool ResourceBitmaps::LoadResBitmap(Bitmap& bitmap, std::string_view name) const {
-    return bitmap.LoadFromData(m_library.BitmapData(name));
+    const std::string data = m_library.BitmapData(name);
+    if (bitmap.LoadFromData(data)) return true;
+    if (!data.empty() && m_reportDamagedImage) m_reportDamagedImage(name);
+    return false;
 }
 
 void ResourceBitmaps::DrawResBitmap(Canvas& canvas, std::string_view name) const {

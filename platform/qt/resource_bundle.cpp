@@ -9,6 +9,7 @@
 #include <QResource>
 
 #include <atomic>
+#include <optional>
 
 namespace platform {
 
@@ -36,12 +37,21 @@ ResourceBundle::~ResourceBundle() { Close(); }
 bool ResourceBundle::Open(const std::filesystem::path& path) {
     Close();
     std::string content;
-    if (!ReadFile(path, content) || !IsWellFormedResourceBundle(content)) return false;
+    if (!ReadFile(path, content)) {
+        m_problem = "the file cannot be read";
+        return false;
+    }
+    if (const std::optional<std::string> problem = ResourceBundleProblem(content)) {
+        m_problem = *problem;
+        return false;
+    }
     m_data = QByteArray(content.data(), static_cast<qsizetype>(content.size()));
     if (!QResource::registerResource(Bytes(m_data), m_root)) {
         m_data.clear();
+        m_problem = "the resource library cannot be registered";
         return false;
     }
+    m_problem.clear();
     m_open = true;
     IndexFolder(resources::ResourceKind::Bitmap, m_bitmaps);
     IndexFolder(resources::ResourceKind::Cursor, m_cursors);

@@ -23,6 +23,7 @@ public:
     bool Open(const std::filesystem::path& path) override;
     void Close() override;
     bool IsOpen() const override { return m_open; }
+    std::string Problem() const override { return m_problem; }
 
     bool HasBitmap(std::string_view name) const override;
     std::string BitmapData(std::string_view name) const override;
@@ -41,6 +42,7 @@ private:
     const QString m_root;  // where the bundle appears in the resource tree while open
     QByteArray m_data;     // Qt reads the registered bundle from here
     bool m_open = false;
+    std::string m_problem;
     Index m_bitmaps, m_cursors, m_waves;
 };
 

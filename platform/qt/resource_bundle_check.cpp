@@ -1,5 +1,7 @@
 #include "platform/qt/resource_bundle_check.h"
 
+#include "platform/core/crc32.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -21,6 +23,11 @@ constexpr std::size_t kNameHeaderSize = 6;     // length (16 bits), hash (32 bit
 constexpr std::size_t kDataHeaderSize = 4;     // length (32 bits)
 constexpr std::uint16_t kDirectoryFlag = 0x02;
 
+// Our checksum table: one CRC a node in the order of the walk, the node count, the
+// bundle's length, and the mark.
+constexpr std::string_view kSealMark = "CVck";
+constexpr std::size_t kSealTailSize = 12;
+
 class Reader {
 public:
     explicit Reader(std::string_view data) : m_data(data) {}
@@ -35,61 +42,142 @@ public:
     std::uint16_t U16(std::size_t offset) const {
         return static_cast<std::uint16_t>(Byte(offset) << 8 | Byte(offset + 1));
     }
+    std::string_view Span(std::size_t offset, std::size_t length) const { return m_data.substr(offset, length); }
 
 private:
     std::uint8_t Byte(std::size_t offset) const { return static_cast<std::uint8_t>(m_data[offset]); }
     std::string_view m_data;
 };
 
-}  // namespace
+void AppendU32(std::string& out, std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((value >> shift) & 0xFF);
+}
 
-bool IsWellFormedResourceBundle(std::string_view data) {
+// A node the reader can reach: its entry path (for messages) and its checksum.
+struct Node {
+    std::string path;
+    std::uint32_t crc;
+};
+
+struct Walk {
+    std::vector<Node> nodes;
+    std::string problem;  // empty when the structure is sound
+};
+
+std::string NameText(const Reader& reader, std::size_t name, std::size_t length) {
+    std::string text;
+    for (std::size_t i = 0; i < length; ++i) {
+        const std::uint16_t c = reader.U16(name + kNameHeaderSize + 2 * i);
+        text += c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?';
+    }
+    return text;
+}
+
+// Visits every node the way Qt's reader can reach it: the root's children are read
+// whatever its flags say.
+Walk WalkBundle(std::string_view data) {
+    Walk walk;
     const Reader reader(data);
-    if (!reader.Has(0, kHeaderSize) || data.substr(0, kMagic.size()) != kMagic) return false;
+    if (!reader.Has(0, kHeaderSize) || data.substr(0, kMagic.size()) != kMagic) {
+        return {{}, "it is no resource library"};
+    }
     const std::uint32_t version = reader.U32(4);
-    if (version < kFirstVersion || version > kLastVersion) return false;
-    if (version >= kFlagsFieldVersion && !reader.Has(0, kHeaderSize + 4)) return false;
+    const bool knownVersion = version >= kFirstVersion && version <= kLastVersion;
+    if (!knownVersion || (version >= kFlagsFieldVersion && !reader.Has(0, kHeaderSize + 4))) {
+        return {{}, "it is no resource library of a known version"};
+    }
     const std::size_t treeOffset = reader.U32(8);
     const std::size_t dataOffset = reader.U32(12);
     const std::size_t nameOffset = reader.U32(16);
     const std::size_t nodeSize = kNodeSize + (version >= 2 ? kNodeTimeSize : 0);
+    const std::size_t headerSize = kHeaderSize + (version >= kFlagsFieldVersion ? 4 : 0);
 
     auto nodeAt = [&](std::size_t index) -> std::size_t { return treeOffset + index * nodeSize; };
     auto nodeFits = [&](std::size_t index) {
         return index < data.size() / nodeSize + 1 && reader.Has(nodeAt(index), nodeSize);
     };
-    if (!nodeFits(0)) return false;
+    const std::string cut = "it is cut short or damaged";
+    if (!nodeFits(0)) return {{}, cut + " (no root folder)"};
 
     // rcc writes the tree breadth first, so every child lies after its parent, and each
-    // node has one parent; anything else could make a directory its own descendant.
+    // node has one parent; anything else could make a folder its own descendant.
     std::vector<bool> seen((data.size() - treeOffset) / nodeSize + 1, false);
-    std::deque<std::size_t> pending{0};
+    struct Pending {
+        std::size_t index;
+        std::string parent;
+    };
+    std::deque<Pending> pending{{0, std::string()}};
     while (!pending.empty()) {
-        const std::size_t index = pending.front();
+        const Pending item = pending.front();
         pending.pop_front();
-        if (seen[index]) return false;
+        const std::size_t index = item.index;
+        if (seen[index]) return {{}, cut + " (a folder lies inside itself)"};
         seen[index] = true;
         const std::size_t node = nodeAt(index);
-        if (index != 0) {
+        std::string path = item.parent;
+        std::uint32_t crc = Crc32(reader.Span(node, nodeSize));
+        if (index == 0) {
+            crc = Crc32(reader.Span(0, headerSize), crc);  // the root answers for the header
+        } else {
             const std::size_t name = nameOffset + reader.U32(node);
-            if (!reader.Has(name, kNameHeaderSize)) return false;
-            if (!reader.Has(name + kNameHeaderSize, std::size_t{reader.U16(name)} * 2)) return false;
+            if (!reader.Has(name, kNameHeaderSize)) return {{}, cut + " (a name below " + path + "/ lies outside it)"};
+            const std::size_t length = reader.U16(name);
+            if (!reader.Has(name + kNameHeaderSize, length * 2))
+                return {{}, cut + " (a name below " + path + "/ lies outside it)"};
+            path += "/" + NameText(reader, name, length);
+            crc = Crc32(reader.Span(name, kNameHeaderSize + length * 2), crc);
         }
         const std::uint16_t flags = reader.U16(node + 4);
-        if (flags & kDirectoryFlag) {
+        if (index == 0 || (flags & kDirectoryFlag) != 0) {
             const std::size_t count = reader.U32(node + 6);
             const std::size_t first = reader.U32(node + 10);
-            if (count == 0) continue;
-            if (first <= index || !nodeFits(first) || count > data.size() / nodeSize || !nodeFits(first + count - 1))
-                return false;
-            for (std::size_t child = first; child < first + count; ++child) pending.push_back(child);
+            if (count != 0) {
+                if (first <= index || !nodeFits(first) || count > data.size() / nodeSize ||
+                    !nodeFits(first + count - 1))
+                    return {{}, cut + " (folder " + path + "/ lies outside it)"};
+                for (std::size_t child = first; child < first + count; ++child) pending.push_back({child, path});
+            }
         } else {
             const std::size_t block = dataOffset + reader.U32(node + 10);
-            if (!reader.Has(block, kDataHeaderSize)) return false;
-            if (!reader.Has(block + kDataHeaderSize, reader.U32(block))) return false;
+            if (!reader.Has(block, kDataHeaderSize) || !reader.Has(block + kDataHeaderSize, reader.U32(block)))
+                return {{}, cut + " (entry " + path + " lies outside it)"};
+            crc = Crc32(reader.Span(block, kDataHeaderSize + reader.U32(block)), crc);
         }
+        walk.nodes.push_back({path.empty() ? "/" : path, crc});
     }
-    return true;
+    return walk;
+}
+
+}  // namespace
+
+std::optional<std::string> SealResourceBundle(std::string_view bundle) {
+    const Walk walk = WalkBundle(bundle);
+    if (!walk.problem.empty()) return std::nullopt;
+    std::string sealed(bundle);
+    for (const Node& node : walk.nodes) AppendU32(sealed, node.crc);
+    AppendU32(sealed, static_cast<std::uint32_t>(walk.nodes.size()));
+    AppendU32(sealed, static_cast<std::uint32_t>(bundle.size()));
+    sealed += kSealMark;
+    return sealed;
+}
+
+std::optional<std::string> ResourceBundleProblem(std::string_view file) {
+    const Reader reader(file);
+    if (file.size() < kSealTailSize || file.substr(file.size() - kSealMark.size()) != kSealMark)
+        return "it has no checksums: it is cut short, damaged or no library of this program";
+    const std::size_t bundleSize = reader.U32(file.size() - 8);
+    const std::size_t count = reader.U32(file.size() - 12);
+    const std::size_t tableSize = file.size() - kSealTailSize;
+    if (bundleSize > tableSize || count != (tableSize - bundleSize) / 4 || (tableSize - bundleSize) % 4 != 0)
+        return "its checksum table is damaged";
+    const Walk walk = WalkBundle(file.substr(0, bundleSize));
+    if (!walk.problem.empty()) return walk.problem;
+    if (walk.nodes.size() != count) return "its folders are damaged: it holds other entries than were built";
+    for (std::size_t i = 0; i < count; ++i) {
+        if (walk.nodes[i].crc != reader.U32(bundleSize + 4 * i))
+            return "entry " + walk.nodes[i].path + " is damaged (its checksum does not match)";
+    }
+    return std::nullopt;
 }
 
 }  // namespace platform

@@ -110,6 +110,7 @@ struct TableSnapshot::Parts {
     TableBuffers buffers;
     ImageSurface surface;
     DrawContext context;
+    std::string damagedImage;  // the first library image that did not decode
 };
 
 TableSnapshot::TableSnapshot(platform::IMessages& messages) : m_messages(messages) {}
@@ -120,9 +121,12 @@ SnapshotResult TableSnapshot::Draw(const SnapshotRequest& request) {
     m_parts = std::make_unique<Parts>(request, m_messages);
     Parts& p = *m_parts;
     if (!p.library.Open(p.paths.Resolve(kLibraryName))) {
-        m_messages.ShowError("Error", "Can't find/load " + p.paths.Resolve(kLibraryName).string());
+        ShowLibraryError(p.library.Problem());
         return SnapshotResult::kMissingFiles;
     }
+    p.bitmaps.SetDamagedImageReport([&p](std::string_view name) {
+        if (p.damagedImage.empty()) p.damagedImage = name;
+    });
     engine::Game& game = p.game;
     game.settings.InitSettingsBlock(p.paths.ProgramFolderText());
     const engine::StartupPreferences preferences =
@@ -155,7 +159,17 @@ SnapshotResult TableSnapshot::Draw(const SnapshotRequest& request) {
     PaintConfiguredBackground(p.context, p.buffers.BufferCanvas());
     RepaintTable(p.context, p.buffers.BufferCanvas(), false);
     CopyBufferToScreen(p.context);
+    if (!p.damagedImage.empty()) {
+        ShowLibraryError("image " + p.damagedImage + " is damaged (it cannot be decoded)");
+        return SnapshotResult::kMissingFiles;
+    }
     return SnapshotResult::kDrawn;
+}
+
+void TableSnapshot::ShowLibraryError(const std::string& problem) {
+    std::string text = "Can't find/load " + m_parts->paths.Resolve(kLibraryName).string();
+    if (!problem.empty()) text += "\n" + problem;
+    m_messages.ShowError("Error", text);
 }
 
 const QImage& TableSnapshot::Picture() const { return m_parts->surface.Image().Image(); }

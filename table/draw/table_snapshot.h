@@ -34,7 +34,7 @@ struct SnapshotRequest {
 
 enum class SnapshotResult {
     kDrawn,
-    kMissingFiles,  // no card library, or GAMES.DAT missing or damaged
+    kMissingFiles,  // card library or GAMES.DAT missing or damaged, or a card image that does not decode
     kNoGame,        // the game is not in the list, or it cannot be set up or dealt
 };
 
@@ -59,6 +59,8 @@ public:
 
 private:
     struct Parts;
+
+    void ShowLibraryError(const std::string& problem);
 
     platform::IMessages& m_messages;
     std::unique_ptr<Parts> m_parts;

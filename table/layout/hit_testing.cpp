@@ -4,6 +4,7 @@
 #include "engine/model/game_record.h"
 #include "engine/model/pile_store.h"
 #include "engine/model/table_object.h"
+#include "engine/model/board_measures.h"
 #include "table/layout/fan_modes.h"
 #include "table/layout/pile_codes.h"
 #include "table/layout/pile_geometry.h"
@@ -62,7 +63,7 @@ std::optional<engine::PileHit> PileGeometry::CardUnderPoint(const Pile& pile, in
 
 std::optional<engine::PileHit> PileGeometry::HitTableau(int x, int y) const {
     const int fan = m_sources.gameDef[engine::words::kTableauFanMode];
-    const int count = std::clamp<int>(m_sources.gameDef[engine::words::kTableauCount], 0, engine::kFilaLineCount);
+    const int count = engine::TableauCountOf(m_sources.gameDef);
     const int cw = m_sources.geometry.CardWidth();
     const int ch = m_sources.geometry.CardHeight();
     for (int j = 0; j < count; ++j) {
@@ -101,7 +102,7 @@ std::optional<engine::PileHit> PileGeometry::HitFoundation(int x, int y) const {
 }
 
 std::optional<engine::PileHit> PileGeometry::HitReserve(int x, int y) const {
-    const int count = std::clamp<int>(m_sources.gameDef[engine::words::kReserveCount], 0, engine::kAppoggLineCount);
+    const int count = engine::ReserveCountOf(m_sources.gameDef);
     const int cw = m_sources.geometry.CardWidth();
     for (int i = 0; i < count; ++i) {
         const Pile pile = PileOf({PileListId::kAppogg, i});

@@ -9,6 +9,7 @@
 #include "engine/base/system_utils.h"
 #include "engine/model/table_object.h"
 #include "engine/base/text_utils.h"
+#include "engine/model/board_measures.h"
 #include "platform/core/messages.h"
 #include "table/layout/card_images_port.h"
 #include "table/layout/card_sizes.h"
@@ -202,9 +203,9 @@ void TableSetup::LayoutTable() {
     const std::string thirdCode = LayoutCode(def, words::kThirdPileLine, words::kThirdPileStyle);
     LayoutGroups groups;
     groups.stockRow = {stockCode, def[words::kStockRowPiles]};
-    groups.foundations = {foundationCode, def[words::kFoundationCount]};
-    groups.tableau = {tableauCode, def[words::kTableauCount]};
-    groups.reserves = {reserveCode, def[words::kReserveCount]};
+    groups.foundations = {foundationCode, engine::FoundationCountOf(def)};
+    groups.tableau = {tableauCode, engine::TableauCountOf(def)};
+    groups.reserves = {reserveCode, engine::ReserveCountOf(def)};
     groups.thirdPile = {thirdCode, def[words::kThirdPileInUse]};
 
     const LayoutTarget target{m_parts.mainGame, m_parts.geometry, def,

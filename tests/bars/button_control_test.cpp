@@ -86,9 +86,9 @@ TEST_F(WindowsTest, AWindowControlKeepsTextsLongerThan255Characters) {
     EXPECT_FALSE(control.ClosesMenusOnClick());
     EXPECT_FALSE(control.RunsItemClick());  // only a turned vertical bar clicks it as a button
     control.BeforeClick(true);
-    EXPECT_TRUE(control.IsFocused());
+    EXPECT_TRUE(control.Focused());
     control.Deactivate(true);
-    EXPECT_FALSE(control.IsFocused());
+    EXPECT_FALSE(control.Focused());
 }
 
 }  // namespace

@@ -6,23 +6,12 @@
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/mouse_capture.h"
 #include "platform/qt/window_list.h"
+#include "tests/bars/recorded_messages.h"
 #include "tests/bars/windows_fixture.h"
 
 namespace bars::testing {
 namespace {
 
-class RecordedMessages : public platform::IMessages {
-public:
-    void ShowInfo(const std::string& text) override { shown.push_back(text); }
-    bool Confirm(const std::string& text, const std::string&) override {
-        shown.push_back(text);
-        return answer;
-    }
-    void ShowError(const std::string&, const std::string& text) override { shown.push_back(text); }
-    void Beep(unsigned) override {}
-    std::vector<std::string> shown;
-    bool answer = true;
-};
 
 // A dialog with a category list in a strip of the screen.
 class FakeSite : public ICustomizingSite {
@@ -135,6 +124,12 @@ TEST_F(CustomizingDragTest, CtrlSwitchesToTheCopyCursorWithoutAMove) {
     platform::InputHooks::Instance().DispatchKey(esc);
     EXPECT_FALSE(Drag().IsDragging());
     EXPECT_EQ(Names(*tools), (std::vector<std::string>{"Tools0", "Tools1", "Tools2"})) << "Esc drops nothing";
+
+    // Customizing ending under a running drag (the manager going) ends the drag first.
+    DesignDragLoop(*manager, item, tools->ItemLinks().Items(2), Screen(*tools, CentreOf(*tools, 2)));
+    manager->SetCustomizing(false);
+    EXPECT_FALSE(Drag().IsDragging());
+    EXPECT_EQ(manager->DragLink(), nullptr);
 }
 
 TEST_F(CustomizingDragTest, CommandDroppedBeforeALinkTakesItsPlaceAndItsGroupLine) {

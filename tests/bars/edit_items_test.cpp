@@ -113,13 +113,13 @@ TEST_F(EditFieldTest, EscLeavesTheTextAndEnterCommitsOnlyAChange) {
     edit.SetText("old");
     changes = 0;
     Open();
-    ASSERT_TRUE(Control().IsFocused());
+    ASSERT_TRUE(Control().Focused());
     EXPECT_TRUE(Control().EditWindow()->isVisible());
     EXPECT_EQ(Control().GetText(), "old");
 
     Control().EditWindow()->setText("new");
     Press(Qt::Key_Escape);
-    EXPECT_FALSE(Control().IsFocused());
+    EXPECT_FALSE(Control().Focused());
     EXPECT_FALSE(Control().EditWindow()->isVisible());
     EXPECT_EQ(edit.Text(), "old");
     EXPECT_EQ(changes, 0);
@@ -133,7 +133,7 @@ TEST_F(EditFieldTest, EscLeavesTheTextAndEnterCommitsOnlyAChange) {
     Press(Qt::Key_Return);
     EXPECT_EQ(edit.Text(), "new");
     EXPECT_EQ(changes, 1);
-    EXPECT_FALSE(Control().IsFocused());
+    EXPECT_FALSE(Control().Focused());
 }
 
 TEST_F(EditFieldTest, KeyHandlerThatZeroesTheKeyStopsTheFrameworksHandling) {
@@ -144,7 +144,7 @@ TEST_F(EditFieldTest, KeyHandlerThatZeroesTheKeyStopsTheFrameworksHandling) {
     Open();
     Control().EditWindow()->setText("kept open");
     Press(Qt::Key_Return);
-    EXPECT_TRUE(Control().IsFocused());
+    EXPECT_TRUE(Control().Focused());
     EXPECT_EQ(edit.Text(), "");
 }
 

@@ -165,7 +165,7 @@ TEST_F(ExtendedOnBar, AnOpenFontFieldCompletesNamesAndRefusesUnknownOnes) {
     EXPECT_EQ(marked, plain + FontMark(true).Width() + 1);
     auto& control = dynamic_cast<TcbBarComboControl&>(ControlOf(0));
     control.Click(false);
-    ASSERT_TRUE(control.IsFocused());
+    ASSERT_TRUE(control.Focused());
     fonts.SetText("alpha s");
     EXPECT_EQ(fonts.Text(), "Alpha Serif");
     fonts.SetText("Nothing like it");
@@ -189,7 +189,7 @@ TEST_F(ExtendedOnBar, CtrlEnterOpensTheColourDialogFromTheFieldsEntry) {
     };
     auto& control = dynamic_cast<TcbBarColorComboControl&>(ControlOf(0));
     control.Click(false);
-    ASSERT_TRUE(control.IsFocused());
+    ASSERT_TRUE(control.Focused());
     control.SetCurrentIndex(9);
     QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::ControlModifier);
     QCoreApplication::sendEvent(control.EditWindow(), &key);

@@ -5,6 +5,8 @@
 #include "bars/toolbars/bar.h"
 #include "bars/windows/dock_control.h"
 #include "bars/windows/toolbar_window.h"
+#include "bars/menus/menu_windows.h"
+#include "bars/menus/sub_menu_window.h"
 #include "bars/windows/toolbar_windows.h"
 #include "platform/core/system_colours.h"
 #include "platform/qt/canvas.h"
@@ -24,6 +26,7 @@ public:
     ~GalleryTest() override {
         gallery.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        RemoveMenuWindows();
         RemoveToolbarWindows();
     }
     static TcbBarControl& WindowOf(const TcbBar& bar) { return *dynamic_cast<TcbBarControl*>(bar.ItemLinks().Window()); }
@@ -68,6 +71,29 @@ TEST_F(GalleryTest, GroupedButtonsAndClicksGoThroughTheWindows) {
     EXPECT_TRUE(gallery->Button("btnCentre").Down());
     EXPECT_FALSE(gallery->Button("btnLeft").Down());
     EXPECT_EQ(gallery->Clicks(), (std::vector<std::string>{"btnCentre"}));
+}
+
+TEST_F(GalleryTest, OpensMenusAndSubMenusByPathForItsPictures) {
+    ASSERT_TRUE(gallery->OpenMenu("Game/Recent games"));
+    auto* game = dynamic_cast<TcbBarSubMenuControl*>(TCustomcbBarControl::ActiveBarControl()->ParentBarWindow());
+    ASSERT_NE(game, nullptr);
+    auto* recent = dynamic_cast<TcbBarSubMenuControl*>(TCustomcbBarControl::ActiveBarControl());
+    ASSERT_NE(recent, nullptr);
+    // The list's eleven entries stand in its place, the chosen one checked.
+    ASSERT_EQ(recent->ItemLinks()->ShownLinks().size(), 11u);
+    EXPECT_EQ(recent->ItemLinks()->ShownLinks()[1]->Caption(), "&2 Spider");
+    // The menu is on the picture: its frame's face-coloured top line.
+    const int x = recent->x() + recent->width() / 2;
+    EXPECT_EQ(ScreenPixel(x, recent->y()), platform::SystemColour(platform::COLOR_BTNFACE));
+    EXPECT_FALSE(gallery->OpenMenu("Nowhere"));
+}
+
+TEST_F(GalleryTest, ThePersonalizedMenuShowsItsRecentEntriesAndTheExpandRow) {
+    ASSERT_TRUE(gallery->OpenMenu("Options"));
+    auto* options = dynamic_cast<TcbBarSubMenuControl*>(TCustomcbBarControl::ActiveBarControl());
+    ASSERT_NE(options, nullptr);
+    EXPECT_EQ(options->ItemLinks()->ShownLinks().size(), 3u);
+    EXPECT_TRUE(options->HasExpandRow());
 }
 
 }  // namespace

@@ -143,7 +143,7 @@ TEST_F(SpinEditWindow, AnEmptyOpenFieldCountsAsMinValue) {
     spin->SetMinValue(5);
     spin->SetValue(9);
     control->Click(false);
-    ASSERT_TRUE(control->IsFocused());
+    ASSERT_TRUE(control->Focused());
     control->SetText("");
     spin->Step(sbUp);
     EXPECT_EQ(control->GetText(), "6");

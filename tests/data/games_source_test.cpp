@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <sstream>
 
@@ -20,7 +21,7 @@ namespace {
 using data_tools::GameSource;
 namespace words = engine::words;
 
-const std::filesystem::path kGamesFolder = std::filesystem::path(__FILE__).parent_path() / "../../data/games";
+const std::filesystem::path kGamesFolder = std::filesystem::path(CORVANET_SOURCE_DIR) / "data/games";
 
 // The smallest record that passes: every word with a range that excludes 0 is given.
 std::string Record(int id, std::string_view name, std::string_view extra = "") {
@@ -116,7 +117,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadSource{"not a number", Record(1, "A", "p047 GameKind = five\n"), "\"five\" is not a number"},
         BadSource{"no equals", Record(1, "A", "p047 GameKind 5\n"), "key = value"},
         BadSource{"unknown key", Record(1, "A", "colour = red\n"), "unknown key \"colour\""},
-        BadSource{"before a game", "p047 GameKind = 1\n" + Record(1, "A"), "before the first \"game = \" line"},
+        BadSource{"before a game", "p047 GameKind = 1\n" + Record(1, "A"),
+                  "t.game:1: the required field \"game\" is missing before \"p047 GameKind\""},
+        BadSource{"no game line", "name = A\ntype = 4\np307 CardCount = 52\n",
+                  "t.game:1: the required field \"game\" is missing before \"name\""},
+        BadSource{"no game at all", "# nothing but a comment\n", "t.game: the required field \"game\" is missing"},
+        BadSource{"no name line", "game = 1\ntype = 4\np307 CardCount = 52\n",
+                  "game 1 \"\": the required field \"name\" is missing"},
+        BadSource{"no type line", "game = 1\nname = A\np307 CardCount = 52\n",
+                  "game 1 \"A\": the required field \"type\" is missing"},
         BadSource{"same id twice", Record(1, "A") + Record(1, "B"), "the id is taken by \"A\""},
         BadSource{"no name", Record(1, ""), "the name must have 1 to 50 characters"},
         BadSource{"long name", Record(1, std::string(51, 'x')), "the name must have 1 to 50 characters"},

@@ -2,14 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/model/game_list.h"
 #include "engine/model/game_record.h"
+#include "engine/model/game_words.h"
 #include "engine/files/games_file.h"
 #include "engine/model/preference_fields.h"
 #include "engine/model/settings_block.h"
 #include "engine/model/table_object.h"
 #include "engine/base/text_utils.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/games_files.h"
 
 namespace {
 
@@ -40,7 +44,10 @@ std::string Join(const std::vector<std::string>& lines, std::string_view end = "
 
 class GameDefinitionsTest : public ::testing::Test {
 protected:
-    void WriteGames(const std::vector<std::string>& lines, std::string_view end = "\r\n") {
+    // The lines, and after them a line for every word the engine reads that they lack.
+    void WriteGames(std::vector<std::string> lines, std::string_view end = "\r\n") {
+        constexpr int kMostGames = 4;
+        for (std::string& line : test_support::MissingWordLines(lines, kMostGames)) lines.push_back(std::move(line));
         fake.Folder().WriteFile("GAMES.DAT", Join(lines, end));
     }
     void SetCurrentGame(int id) {
@@ -65,15 +72,15 @@ TEST_F(GameDefinitionsTest, GameListLinesAreUnshiftedInFileOrder) {
 
 TEST_F(GameDefinitionsTest, Word47FromColumnTwoReadsCharacters39To48) {
     WriteGames({"[Sect1]", ListLine(0, "A"), ListLine(1, "B"), ListLine(2, "C"), "[Sect2]",
-                WordLine(47, {"5", "-7", "31"}), WordLine(304, {"1", "2", "65535"})});
+                WordLine(47, {"5", "-1", "31"}), WordLine(31, {"1", "2", "65535"})});
     ASSERT_TRUE(engine::LoadGameList(fake.Services(), mainGame));
     SetCurrentGame(2);
     ASSERT_TRUE(Load());
     EXPECT_EQ(def[47], 31);
-    EXPECT_EQ(def[304], -1);
+    EXPECT_EQ(def[31], -1);
     SetCurrentGame(1);
     ASSERT_TRUE(Load());
-    EXPECT_EQ(def[47], -7);
+    EXPECT_EQ(def[47], -1);
 }
 
 TEST_F(GameDefinitionsTest, TwoSect2HeadersAreReadInFileOrderAndTheLaterLineWins) {
@@ -163,10 +170,16 @@ TEST_F(GameDefinitionsTest, AMissingFileIsReportedAndLoadsNothing) {
 
 class GameInfoForChooserTest : public GameDefinitionsTest {
 protected:
+    // Row p holds p for game 0 and -p for game 1, where the word's range allows.
+    static int Value(int p, int sign) {
+        const engine::GameWordInfo* info = engine::FindGameWord(p);
+        return info == nullptr ? sign * p : std::clamp(sign * p, info->min, info->max);
+    }
+
     void SetUp() override {
         std::vector<std::string> lines{"[Sect1]", ListLine(0, "Zero"), ListLine(1, "One"), "[Sect2]"};
         for (int p = 1; p <= 400; ++p) {
-            lines.push_back(WordLine(p, {std::to_string(p), std::to_string(-p)}));
+            lines.push_back(WordLine(p, {std::to_string(Value(p, 1)), std::to_string(Value(p, -1))}));
         }
         WriteGames(lines);
         ASSERT_TRUE(engine::LoadGameList(fake.Services(), mainGame));
@@ -174,12 +187,17 @@ protected:
 };
 
 TEST_F(GameInfoForChooserTest, RowRIsTheRthLine) {
-    const engine::ChooserRows rows{395, 396, 398, 399, 400, 307, 14, 397, -1};
+    // Rows of words nobody reads hold any value.
+    const engine::ChooserRows rows{390, 391, 393, 394, 388, 45, 10, 392, -1};
     engine::ChooserValues values{};
     engine::GameInfoForChooser(fake.Services(), mainGame, 1, rows, values);
-    EXPECT_EQ(values, (engine::ChooserValues{-395, -396, -398, -399, -400, -307, -14, -397, engine::kNoChooserValue}));
+    EXPECT_EQ(values, (engine::ChooserValues{-390, -391, -393, -394, -388, -45, -10, -392, engine::kNoChooserValue}));
     engine::GameInfoForChooser(fake.Services(), mainGame, 0, rows, values);
-    EXPECT_EQ(values[0], 395);
+    EXPECT_EQ(values[0], 390);
+    engine::GameInfoForChooser(fake.Services(), mainGame, 0, {399, 395, 14}, values);
+    EXPECT_EQ(values[0], 399);
+    EXPECT_EQ(values[1], 2) << "the chooser's game time, 0-2";
+    EXPECT_EQ(values[2], 14);
     EXPECT_EQ(values[8], engine::kNoChooserValue);
 }
 

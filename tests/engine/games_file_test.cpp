@@ -2,9 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "engine/model/game_list.h"
 #include "engine/base/text_utils.h"
 #include "tests/support/test_names.h"
+#include "tests/support/games_files.h"
+
+namespace engine {
+// Failures show the line and the text, not the bytes of the problem.
+void PrintTo(const GamesFileProblem& problem, std::ostream* out) {
+    *out << "line " << problem.line << ": " << problem.text;
+}
+}  // namespace engine
 
 namespace {
 
@@ -47,10 +57,26 @@ TEST(GamesFileLineTest, GameListLinesPutEachThingInItsPlace) {
     EXPECT_EQ(engine::GameNameOfLine(line), "Freecell");
 }
 
+// The lines with a line for every word the engine reads that they lack, after them.
+std::vector<std::string> Completed(std::vector<std::string> lines, int games = 1) {
+    for (std::string& line : test_support::MissingWordLines(lines, games)) lines.push_back(std::move(line));
+    return lines;
+}
+
 TEST(GamesFileCheckTest, ASoundFilePasses) {
     const std::vector<std::string> lines{"[Sect1]", ListLine(1, "One"), "[Sect2]",
                                          "0001" + engine::Spaces(12) + ValueField("3")};
-    EXPECT_EQ(CheckGamesFile(lines), std::nullopt);
+    EXPECT_EQ(CheckGamesFile(Completed(lines)), std::nullopt);
+}
+
+TEST(GamesFileCheckTest, WhatTheReaderPassesOverByDesignIsAccepted) {
+    // Numbers beyond 0-400, a word nobody reads at any value, and a second [Sect2].
+    const std::vector<std::string> lines{"[Sect1]", ListLine(1, "One"), ListLine(2, "Two"), "[Sect2]",
+                                         "0401" + engine::Spaces(12) + ValueField("-5") + ValueField("40000"),
+                                         "0019" + engine::Spaces(12) + ValueField("-32768") + ValueField("65535"),
+                                         "[Sect2]",
+                                         "0031" + engine::Spaces(12) + ValueField("-1") + ValueField("65535")};
+    EXPECT_EQ(CheckGamesFile(Completed(lines, 2)), std::nullopt);
 }
 
 struct DamagedFile {
@@ -88,6 +114,16 @@ INSTANTIATE_TEST_SUITE_P(
                     "parameter number"},
         DamagedFile{"short word line", {"[Sect1]", ListLine(1, "One"), ListLine(2, "Two"), "[Sect2]", kGood}, 5,
                     "game 2 in characters 28-37"},
+        DamagedFile{"count beyond its piles",
+                    {"[Sect1]", ListLine(1, "One"), ListLine(2, "Two"), "[Sect2]",
+                     "0303" + engine::Spaces(12) + ValueField("4") + ValueField("17")},
+                    5, "game 2, word 303 FoundationCount = 17: outside its range 0..16."},
+        DamagedFile{"negative count",
+                    {"[Sect1]", ListLine(1, "One"), "[Sect2]", "0305" + engine::Spaces(12) + ValueField("-1")}, 4,
+                    "game 1, word 305 ReserveCount = -1: outside its range 0..10."},
+        DamagedFile{"the words of the deal missing",
+                    {"[Sect1]", ListLine(1, "One"), "[Sect2]", "0001" + engine::Spaces(12) + ValueField("0")}, 0,
+                    "the line of word 2 TableauMoveVariant is missing"},
         DamagedFile{"unshifted value",
                     {"[Sect1]", ListLine(1, "One"), "[Sect2]", "0001" + engine::Spaces(12) + "3         "}, 4,
                     "game 1"}),
@@ -96,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(GamesFileCheckTest, LinesOutsideBothSectionsAreNotRead) {
     const std::vector<std::string> lines{"anything", "[Other]", "junk", "[Sect1]", ListLine(1, "One"),
                                          "[Sect2]", kGood};
-    EXPECT_EQ(CheckGamesFile(lines), std::nullopt);
+    EXPECT_EQ(CheckGamesFile(Completed(lines)), std::nullopt);
 }
 
 TEST(GamesFileCheckTest, TheMessageNamesFileAndLine) {

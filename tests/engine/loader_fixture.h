@@ -16,6 +16,7 @@
 #include "engine/startup/loader.h"
 #include "tests/engine/startup_doubles.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/games_files.h"
 #include "tests/support/media_doubles.h"
 #include "tests/support/recording_shell_port.h"
 
@@ -58,12 +59,7 @@ protected:
 
     void WriteGames(const std::vector<std::pair<int, std::string>>& games) {
         std::vector<engine::GameColumn> columns;
-        for (const auto& [id, name] : games) {
-            engine::GameColumn column;
-            column.id = id;
-            column.name = name;
-            columns.push_back(column);
-        }
+        for (const auto& [id, name] : games) columns.push_back(test_support::InRangeGame(id, name));
         Folder().WriteFile("GAMES.DAT", engine::EncodeGamesFile(columns));
     }
 

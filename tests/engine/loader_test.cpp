@@ -100,6 +100,20 @@ TEST_F(LoaderTest, MissingLibraryStopsWithItsMessageAndFailureStatus) {
     EXPECT_EQ(game->media.CardLibraryHandle(), nullptr);
 }
 
+TEST_F(LoaderTest, ADamagedLibraryStopsNamingTheEntry) {
+    fs::remove(Folder().Path() / "QND.RGF");
+    library.SetOpenProblem("entry /bitmap/CL001S.png is damaged (its checksum does not match)");
+
+    EXPECT_FALSE(Start());
+
+    std::string path = (Folder().Path() / "QND.RGF").string();
+    std::transform(path.begin(), path.end(), path.begin(), [](unsigned char c) { return std::tolower(c); });
+    EXPECT_EQ(fake.Messages().Texts(MessageEvent::Kind::Error),
+              std::vector<std::string>{"Can't find/load " + path +
+                                       "\nentry /bitmap/CL001S.png is damaged (its checksum does not match)"});
+    EXPECT_EQ(fake.Process().ExitCodes(), std::vector<int>{1});
+}
+
 TEST_F(LoaderTest, MissingGamesFileStopsWithFailureStatus) {
     fs::remove(Folder().Path() / "GAMES.DAT");
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "engine/model/game_kinds.h"
 #include "engine/rules/pile_acceptance.h"
 #include "engine/rules/rule_codes.h"
@@ -77,6 +79,21 @@ TEST(PileAcceptanceTest, FoundationCodesDecidedBeforeTheRuleChecker) {
     b.Fila(2, {S(kA)});
     EXPECT_TRUE(b.OnFoundation(1, S(kK)));
     EXPECT_FALSE(b.OnFoundation(1, Second(S(kA))));
+}
+
+TEST(PileAcceptanceTest, TheSelectionLineOfAPairingGameTakesNoCard) {
+    DropBoard b;
+    b.Word(w::kFoundationRuleCode, 0, 10);
+    b.Word(w::kFoundationRuleCode, 1, 10);
+    ASSERT_TRUE(b.OnFoundation(0, S(kQ)));
+    for (const auto& [word, value] : {std::pair{w::kSelectionSum, 3}, std::pair{w::kGameKind, 3},
+                                      std::pair{w::kGameKind, 4}}) {
+        b.Word(word, value);
+        EXPECT_FALSE(b.OnFoundation(0, S(kQ))) << word << " = " << value;
+        EXPECT_FALSE(b.OnPile("Dest1", S(kQ))) << word << " = " << value;
+        EXPECT_TRUE(b.OnFoundation(1, S(kQ))) << "the other foundations take cards as ever";
+        b.Word(word, 0);
+    }
 }
 
 TEST(PileAcceptanceTest, RuleTwentyStopsAtAWholeDeck) {

@@ -59,7 +59,7 @@ int RecordingTableView::Count(std::string_view call) const {
     return count;
 }
 
-PlayFixture::PlayFixture() : m_programPaths(CORVANET_PROGRAM_DIR) {
+PlayFixture::PlayFixture(const std::filesystem::path& programFolder) : m_programPaths(programFolder) {
     Services services = m_fake.Services();
     services.paths = &m_programPaths;
     services.shellPort = &m_shell;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -52,7 +53,8 @@ private:
 // on the table work.
 class PlayFixture {
 public:
-    PlayFixture();
+    // Reads the GAMES.DAT of that folder (the built program folder by default).
+    explicit PlayFixture(const std::filesystem::path& programFolder = CORVANET_PROGRAM_DIR);
 
     Game& G() { return *m_game; }
     test_support::FakeServices& Fake() { return m_fake; }

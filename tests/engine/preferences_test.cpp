@@ -30,8 +30,9 @@ protected:
     void WriteCfg(std::string_view content) { m_services.Folder().WriteFile(kCfg, content); }
     std::string Cfg() const { return m_services.Folder().ReadFile(kCfg); }
     std::string Field(fields::Field field) const { return m_settings.GetField(field.position, field.width); }
+    // Each start opens the file afresh.
     StartupPreferences Read(const PreferenceReading& reading = {}) {
-        return ReadPreferences(m_settings, m_file, reading);
+        return ReadPreferences(m_settings, PreferenceFile(m_services.Paths()), reading);
     }
 
     test_support::FakeServices m_services;
@@ -224,14 +225,29 @@ TEST_F(PreferencesTest, RunCounterCountsStartsUpToNine) {
     }
     EXPECT_NE(Cfg().find("[Parameters]"), std::string::npos);
 
+    // Each start below opens the file anew.
     WriteCfg("[Parameters]\nRun_Exe=3\n");
-    AdvanceRunCount(m_file);
-    EXPECT_EQ(m_file.ReadInteger("Parameters", "Run_Exe", 0), 4);
+    PreferenceFile second(m_services.Paths());
+    AdvanceRunCount(second);
+    EXPECT_EQ(second.ReadInteger("Parameters", "Run_Exe", 0), 4);
 
     WriteCfg("[Parameters]\nRun_Exe=9\n");
     const std::string before = Cfg();
-    EXPECT_EQ(AdvanceRunCount(m_file), 9);
+    PreferenceFile third(m_services.Paths());
+    EXPECT_EQ(AdvanceRunCount(third), 9);
     EXPECT_EQ(Cfg(), before) << "nothing written from nine on";
+}
+
+TEST_F(PreferencesTest, AnOpenFileIsReadOnceAndEveryWriteReadsItAfresh) {
+    WriteCfg("[Preference]\nCard_Size=L\nSound=Y\n");
+    PreferenceFile file(m_services.Paths());
+    EXPECT_EQ(file.ReadString("Preference", "Card_Size", ""), "L");
+    // Changed behind the open file, as a dialog of another window would.
+    WriteCfg("[Preference]\nCard_Size=M\nSound=N\n");
+    EXPECT_EQ(file.ReadString("Preference", "Sound", ""), "Y") << "the values of the one read";
+    ASSERT_TRUE(file.WriteString("Preference", "Back_Card", "7"));
+    EXPECT_EQ(Cfg(), "[Preference]\nCard_Size=M\nSound=N\nBack_Card=7\n") << "no stale value written back";
+    EXPECT_EQ(file.ReadString("Preference", "Card_Size", ""), "M") << "a write reads the file anew";
 }
 
 TEST_F(PreferencesTest, DamagedFileLoadsWithDefaultsAndLosesNoLine) {

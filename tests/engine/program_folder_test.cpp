@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -95,6 +96,26 @@ TEST_F(ProgramFolderTest, NamesMatchInAnyCaseAndFoldersStay) {
     EXPECT_FALSE(Exists("images/CL003S.bmp"));
     EXPECT_FALSE(Exists("Quendrix.dll"));
     EXPECT_TRUE(fs::is_directory(m_services.Folder().Path() / "images" / "CB002H.BMP"));
+}
+
+TEST_F(ProgramFolderTest, StaleWriteTemporariesGoFromTheProgramAndDataFolders) {
+    const auto stale = [&](std::string_view relative) {
+        Touch(relative);
+        const fs::path path = m_services.Folder().Path() / std::string(relative);
+        fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    };
+    Touch("GAMES.DAT");
+    Touch("Data/CFG.DAT");
+    stale(".GAMES.DAT.Ab12Cd");
+    stale("Data/.CFG.DAT.xY34zW");
+    stale("Data/.STAT_SCR.DAT.q1w2e3");  // its original is gone: it may hold the only copy
+
+    EXPECT_EQ(RemoveObsoleteFiles(m_services.Paths()), 2);
+
+    EXPECT_FALSE(Exists(".GAMES.DAT.Ab12Cd"));
+    EXPECT_FALSE(Exists("Data/.CFG.DAT.xY34zW"));
+    EXPECT_TRUE(Exists("Data/.STAT_SCR.DAT.q1w2e3"));
+    EXPECT_TRUE(Exists("Data/CFG.DAT"));
 }
 
 }  // namespace

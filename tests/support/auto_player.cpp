@@ -10,6 +10,7 @@
 #include "engine/model/pile_names.h"
 #include "engine/model/pile_text.h"
 #include "engine/rules/rule_checker.h"
+#include "engine/model/board_measures.h"
 #include "tests/support/auto_player_judge.h"
 
 namespace test_support {
@@ -80,17 +81,17 @@ bool AllAlike(const Game& game, std::initializer_list<engine::GameWordRun> runs,
 }  // namespace
 
 AutoPlayer::AutoPlayer(Game& game, int budget) : m_game(game), m_budget(budget) {
-    const int tableaus = Count(game, words::kTableauCount);
+    const int tableaus = TableauCountOf(game.gameDef);
     m_sortTableau = Count(game, words::kTableauFanMode) != kFanSideBySide &&
                     AllAlike(game,
                              {words::kTableauRuleA, words::kTableauRuleB, words::kTableauRuleC, words::kTableauRuleD,
                               words::kStockToTableauMode},
                              tableaus);
     m_sortReserves =
-        AllAlike(game, {words::kReserveRule, words::kStockToReserveMode}, Count(game, words::kReserveCount));
+        AllAlike(game, {words::kReserveRule, words::kStockToReserveMode}, ReserveCountOf(game.gameDef));
     m_sortFoundations =
         AllAlike(game, {words::kFoundationBase, words::kFoundationDirection, words::kFoundationRuleCode},
-                 Count(game, words::kFoundationCount));
+                 FoundationCountOf(game.gameDef));
 }
 
 bool AutoPlayer::Solve() {
@@ -185,14 +186,14 @@ bool AutoPlayer::IsSafeToFoundation(const PlayerAction& action) const {
     const std::optional<engine::PileRef> target = engine::ParsePileName(action.target);
     if (!target || target->list != PileListId::kDest) return false;
     if (engine::FindPileCard(Line(m_game, PileListId::kDest, target->line), action.card) >= 0) return false;
-    for (int f = 0; f < Count(m_game, words::kFoundationCount); ++f) {
+    for (int f = 0; f < FoundationCountOf(m_game.gameDef); ++f) {
         if (f != target->line && engine::FindPileCard(Line(m_game, PileListId::kDest, f), action.card) >= 0) {
             return false;
         }
     }
     const int held = engine::PileCardCount(Line(m_game, PileListId::kDest, target->line));
     if (held <= kAlwaysSafeCount) return true;
-    for (int f = 0; f < Count(m_game, words::kFoundationCount); ++f) {
+    for (int f = 0; f < FoundationCountOf(m_game.gameDef); ++f) {
         if (engine::PileCardCount(Line(m_game, PileListId::kDest, f)) < held) return false;
     }
     return true;
@@ -302,9 +303,9 @@ std::uint64_t AutoPlayer::Key() const {
     // Of the discard line only the top card can still matter.
     std::string key = pileText(PileListId::kMazzo, engine::kStockLine) + pileText(PileListId::kMazzo, engine::kWasteLine) +
                       std::to_string(engine::PileTopCard(Line(m_game, PileListId::kMazzo, engine::kThirdStockLine)));
-    key += group(PileListId::kFila, Count(m_game, words::kTableauCount), m_sortTableau);
-    key += group(PileListId::kAppogg, Count(m_game, words::kReserveCount), m_sortReserves);
-    key += group(PileListId::kDest, Count(m_game, words::kFoundationCount), m_sortFoundations);
+    key += group(PileListId::kFila, TableauCountOf(m_game.gameDef), m_sortTableau);
+    key += group(PileListId::kAppogg, ReserveCountOf(m_game.gameDef), m_sortReserves);
+    key += group(PileListId::kDest, FoundationCountOf(m_game.gameDef), m_sortFoundations);
     // Without a pass limit the redeals done change nothing that is left to do.
     if (!m_game.gameDef.IsNoLimit(words::kPassLimit)) key += std::to_string(m_game.mainGame.RedealCount);
     return std::hash<std::string>{}(key);

@@ -10,6 +10,7 @@
 #include "engine/model/pile_text.h"
 #include "engine/rules/rule_checker.h"
 #include "engine/undo/undo_snapshot.h"
+#include "engine/model/board_measures.h"
 
 namespace test_support {
 
@@ -68,15 +69,15 @@ PositionJudge::PositionJudge(engine::Game& game) : m_game(game) {
     m_emptyTakesAny = def.At(words::kTableauRuleA, 0) == kAnyCardBase;
     m_runsBySuit = def[words::kTableauMoveVariant] == kSameSuitVariant;
     m_closedReserves = def.At(words::kReserveRule, 0) == engine::reserve_rule::kNothing;
-    for (int t = 0; t < def[words::kTableauCount]; ++t) {
+    for (int t = 0; t < engine::TableauCountOf(def); ++t) {
         std::vector<int> pile = Cards(Line(game, PileListId::kFila, t));
         for (const int card : pile) m_sketch.faceDown += FaceDown(card) ? 1 : 0;
         m_sketch.tableau.push_back(std::move(pile));
     }
-    for (int r = 0; r < def[words::kReserveCount]; ++r) {
+    for (int r = 0; r < engine::ReserveCountOf(def); ++r) {
         m_sketch.reserveCounts.push_back(engine::PileCardCount(Line(game, PileListId::kAppogg, r)));
     }
-    for (int f = 0; f < def[words::kFoundationCount]; ++f) {
+    for (int f = 0; f < engine::FoundationCountOf(def); ++f) {
         const std::string& pile = Line(game, PileListId::kDest, f);
         const int count = engine::PileCardCount(pile);
         m_sketch.foundationCards += count;

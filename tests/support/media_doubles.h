@@ -40,6 +40,7 @@ public:
     bool Open(const std::filesystem::path& path) override;
     void Close() override { m_open = false; }
     bool IsOpen() const override { return m_open; }
+    std::string Problem() const override { return m_open ? std::string() : m_problem; }
 
     bool HasBitmap(std::string_view name) const override { return !BitmapData(name).empty(); }
     std::string BitmapData(std::string_view name) const override { return Find(m_bitmaps, name); }
@@ -50,6 +51,8 @@ public:
     void AddWave(std::string_view name, std::string data) { m_waves[Key(name)] = std::move(data); }
     void AddCursor(std::string_view name, std::string data) { m_cursors[Key(name)] = std::move(data); }
     void SetOpenResult(bool result) { m_openResult = result; }
+    // Why an open that fails failed.
+    void SetOpenProblem(std::string problem) { m_problem = std::move(problem); }
     const std::vector<std::filesystem::path>& OpenedPaths() const { return m_openedPaths; }
 
 private:
@@ -60,6 +63,7 @@ private:
     Entries m_bitmaps, m_waves, m_cursors;
     bool m_open = true;
     bool m_openResult = true;
+    std::string m_problem;
     std::vector<std::filesystem::path> m_openedPaths;
 };
 

@@ -47,9 +47,10 @@ Item& Place(bars::TcbBarManager& manager, bars::TcbBar& bar, const std::string& 
 
 bars::TcbBar& AddExtendedBars(bars::TcbBarManager& manager, int formWidth, int formHeight) {
     bars::TcbBar& fields = manager.Bars().Add();
-    fields.SetCaption("Fields");
+    fields.SetCaption("Extended fields");
     fields.SetDockingStyle(bars::dsBottom);
     fields.SetDockedDockingStyle(bars::dsBottom);
+    fields.SetRow(1);
     Place<bars::TcbBarStatic>(manager, fields, "stInk", "Ink:");
     auto& colour = Place<bars::TcbBarColorCombo>(manager, fields, "ccInk", "Ink colour");
     colour.SetShowCustomColorButton(true);

@@ -204,4 +204,32 @@ TEST_F(IniFileTest, FailedWriteLeavesTheOldFile) {
     EXPECT_EQ(Content(), "[A]\r\nk=1\r\n");
 }
 
+TEST_F(IniFileTest, ValuesAreReadOnceAndFollowTheReadRules) {
+    Make("; comment\n[A]\nkey=1\nKEY=2\n[a]\nother=3\n[B]\nn= 42 \nflag=N\n");
+    const platform::IniValues values(Path());
+    m_folder.WriteFile("Data/cfg.dat", "[A]\nkey=changed\n");
+    EXPECT_EQ(values.ReadString("a", "Key", "-"), "1");
+    EXPECT_FALSE(values.ValueExists("A", "other")) << "only the first section of a name counts";
+    EXPECT_EQ(values.ReadInteger("b", "n", 0), 42);
+    EXPECT_FALSE(values.ReadYesNo("B", "flag", true));
+    EXPECT_EQ(values.ReadString("C", "key", "default"), "default");
+    EXPECT_EQ(platform::IniValues(Path()).ReadString("A", "key", "-"), "changed");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(IniFileTest, ReplaceSectionsSwapsEverySectionOfThePrefixInOneWrite) {
+    IniFile ini = Make("; top\r\n[Form.Bars.Main]\r\nBarCount=3\r\n[Other]\r\nA=1\r\n[form.bars.Bar2]\r\nRow=1\r\n");
+    ASSERT_TRUE(ini.ReplaceSections("Form.Bars.", {{"Form.Bars.Main", {{"BarCount", "1"}}},
+                                                   {"Form.Bars.Bar0", {{"Row", "0"}, {"Caption", "Tools"}}}}));
+    EXPECT_EQ(Content(), "; top\r\n[Other]\r\nA=1\r\n\r\n[Form.Bars.Main]\r\nBarCount=1\r\n\r\n[Form.Bars.Bar0]\r\nRow=0\r\n"
+                         "Caption=Tools\r\n");
+    const std::string before = Content();
+    // A value that would split its line fails the whole write.
+    EXPECT_FALSE(ini.ReplaceSections("Form.Bars.", {{"Form.Bars.Main", {{"Caption", "a\nb"}}}}));
+    EXPECT_EQ(Content(), before);
+}
+
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <unistd.h>
 
 #include <filesystem>
@@ -95,6 +97,45 @@ TEST_F(FileWriteTest, ReplacingKeepsThePermissions) {
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ASSERT_TRUE(platform::WriteFileAtomically(file, "new"));
     EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(FileWriteTest, WritesThroughLinksReplaceTheTargetAndKeepTheLinks) {
+    fs::create_directories(m_folder.Path() / "real");
+    const fs::path target = m_folder.WriteFile("real/CFG.DAT", "old");
+    const fs::path middle = m_folder.Path() / "middle.dat";
+    const fs::path link = m_folder.Path() / "CFG.DAT";
+    fs::create_symlink("real/CFG.DAT", middle);  // relative to the link's folder
+    fs::create_symlink(middle, link);
+    EXPECT_EQ(platform::LinkTarget(link), m_folder.Path() / "real/CFG.DAT");
+    ASSERT_TRUE(platform::WriteFileAtomically(link, "new"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_symlink(middle));
+    EXPECT_EQ(m_folder.ReadFile("real/CFG.DAT"), "new");
+    EXPECT_EQ(std::distance(fs::directory_iterator(target.parent_path()), fs::directory_iterator()), 1);
+
+    // A loop of links fails the write and stays as it is.
+    fs::create_symlink("loop_b", m_folder.Path() / "loop_a");
+    fs::create_symlink("loop_a", m_folder.Path() / "loop_b");
+    EXPECT_FALSE(platform::WriteFileAtomically(m_folder.Path() / "loop_a", "x"));
+    EXPECT_TRUE(fs::is_symlink(m_folder.Path() / "loop_a"));
+    EXPECT_TRUE(fs::is_symlink(m_folder.Path() / "loop_b"));
+}
+
+TEST_F(FileWriteTest, TidyingRemovesOnlyStaleTemporariesBesideTheirOriginal) {
+    const auto age = [&](const std::string& name, std::chrono::minutes minutes) {
+        const fs::path path = m_folder.WriteFile(name, "partial");
+        fs::last_write_time(path, fs::file_time_type::clock::now() - minutes);
+    };
+    m_folder.WriteFile("CFG.DAT", "whole");
+    age(".CFG.DAT.a1B2c3", std::chrono::minutes(60));    // stale, its original is whole: goes
+    age(".CFG.DAT.x9Y8z7", std::chrono::minutes(1));     // a write may still be running: stays
+    age(".SCORES.DAT.q1w2e3", std::chrono::minutes(60));  // the only copy: stays
+    age(".hidden", std::chrono::minutes(60));            // not ours: stays
+    age(".CFG.DAT.toolong1", std::chrono::minutes(60));  // not our name: stays
+    EXPECT_EQ(platform::RemoveStaleWriteTemporaries(m_folder.Path()), 1);
+    EXPECT_FALSE(fs::exists(m_folder.Path() / ".CFG.DAT.a1B2c3"));
+    EXPECT_EQ(EntryCount(), 5u);
+    EXPECT_EQ(platform::RemoveStaleWriteTemporaries(m_folder.Path() / "missing"), 0);
 }
 
 TEST_F(FileWriteTest, TargetThatIsAFolderFailsAndLeavesNoTemporary) {

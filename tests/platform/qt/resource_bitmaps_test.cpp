@@ -70,6 +70,20 @@ TEST_F(ResourceBitmapsTest, LoadsALibraryBitmapByName) {
     EXPECT_EQ(bitmap.Height(), 50);
 }
 
+TEST_F(ResourceBitmapsTest, DataThatDoesNotDecodeIsReportedByNameNotDrawnAsNothing) {
+    std::vector<std::string> reported;
+    m_bitmaps.SetDamagedImageReport([&](std::string_view name) { reported.emplace_back(name); });
+    std::string png = Encode(Numbered(100, 50), "PNG");
+    png.resize(png.size() / 2);
+    m_library.AddBitmap("CL001S", png);
+    Bitmap bitmap(10, 10);
+    EXPECT_FALSE(m_bitmaps.LoadResBitmap(bitmap, "CL001S"));
+    EXPECT_TRUE(bitmap.IsEmpty());
+    EXPECT_TRUE(m_bitmaps.LoadResBitmap(bitmap, "TILE"));
+    EXPECT_FALSE(m_bitmaps.LoadResBitmap(bitmap, "GAME0999")) << "a missing name is no damage";
+    EXPECT_EQ(reported, std::vector<std::string>{"CL001S"});
+}
+
 TEST_F(ResourceBitmapsTest, ANameTheLibraryLacksGivesAnEmptyBitmap) {
     Bitmap bitmap(10, 10);
     EXPECT_FALSE(m_bitmaps.LoadResBitmap(bitmap, "GAME0999"));

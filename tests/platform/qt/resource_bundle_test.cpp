@@ -3,8 +3,10 @@
 #include "platform/core/paths.h"
 #include "platform/core/resource_names.h"
 #include "platform/qt/cursors.h"
+#include "platform/qt/resource_bundle_check.h"
 #include "platform/qt/sound_player.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/mutations.h"
 
 #include <QImage>
 
@@ -452,6 +454,12 @@ void WriteU32(std::string& data, std::size_t offset, std::uint32_t value) {
 
 class DamagedLibraryTest : public ::testing::Test {
 protected:
+    // Why a library file with that content does not open; empty when it opens.
+    std::string ProblemOf(const std::string& content) {
+        if (OpensAfterAGoodOne(content)) return {};
+        return m_bundle.Problem();
+    }
+
     // Opens a library file with that content after a good one, which must close.
     bool OpensAfterAGoodOne(const std::string& content) {
         EXPECT_TRUE(m_bundle.Open(BuiltLibrary()));
@@ -504,10 +512,74 @@ TEST_F(DamagedLibraryTest, OffsetsOutsideTheFileDoNotOpen) {
     EXPECT_FALSE(OpensAfterAGoodOne(data));
 }
 
+TEST_F(DamagedLibraryTest, ARootThatIsNoFolderDoesNotOpen) {
+    // Qt reads the root's children whatever its flags say.
+    constexpr std::size_t kRootFlags = 4;
+    std::string data = BuiltLibraryBytes();
+    const std::size_t root = ReadU32(data, kTreeOffsetField);
+    data[root + kRootFlags] = 0;
+    data[root + kRootFlags + 1] = 0;
+    EXPECT_EQ(ProblemOf(data), "entry / is damaged (its checksum does not match)");
+    data = BuiltLibraryBytes();
+    WriteU32(data, kTreeOffsetField, 0);  // the header taken for the root
+    EXPECT_NE(ProblemOf(data), "");
+}
+
+TEST_F(DamagedLibraryTest, AFlippedByteInAnImageNamesTheEntry) {
+    std::string data = BuiltLibraryBytes();
+    ResourceBundle good;
+    ASSERT_TRUE(good.Open(BuiltLibrary()));
+    // Some card sets share their small faces, so the entry is the one whose bytes are there once.
+    for (const std::string name : {"CL001S", "CB001S", "CB003H"}) {
+        const std::string png = good.BitmapData(name);
+        const std::size_t at = data.find(png);
+        ASSERT_NE(at, std::string::npos) << "images are stored as they are";
+        if (data.find(png, at + 1) != std::string::npos) continue;
+        data[at + png.size() / 2] = static_cast<char>(data[at + png.size() / 2] ^ 0x10);
+        EXPECT_EQ(ProblemOf(data), "entry /bitmap/" + name + ".png is damaged (its checksum does not match)");
+        return;
+    }
+    FAIL() << "no image is stored once";
+}
+
+TEST_F(DamagedLibraryTest, ABundleWithoutItsChecksumsDoesNotOpen) {
+    const std::string data = BuiltLibraryBytes();
+    const std::size_t bundleSize = ReadU32(data, data.size() - 8);
+    ASSERT_LT(bundleSize, data.size());
+    EXPECT_NE(ProblemOf(data.substr(0, bundleSize)).find("no checksums"), std::string::npos);
+    // Sealing the bare bundle again gives the built file back.
+    EXPECT_EQ(SealResourceBundle(data.substr(0, bundleSize)), data);
+    EXPECT_FALSE(SealResourceBundle(data.substr(0, bundleSize / 2)).has_value());
+}
+
 TEST_F(DamagedLibraryTest, AFolderInsideItselfDoesNotOpen) {
     std::string data = BuiltLibraryBytes();
     WriteU32(data, ReadU32(data, kTreeOffsetField) + kRootFirstChild, 0);
     EXPECT_FALSE(OpensAfterAGoodOne(data));
+}
+
+TEST_F(DamagedLibraryTest, HundredsOfDamagesAreRefusedByNameOrLeaveEveryEntryReadable) {
+    constexpr int kMutants = 240;
+    constexpr unsigned kSeed = 14;
+    const std::string whole = BuiltLibraryBytes();
+    int refused = 0;
+    test_support::ForEachMutant(whole, kMutants, kSeed, [&](const test_support::Mutant& mutant) {
+        SCOPED_TRACE(mutant.what);
+        const std::optional<std::string> problem = ResourceBundleProblem(mutant.content);
+        if (problem) {
+            ++refused;
+            EXPECT_FALSE(problem->empty());
+            return;
+        }
+        // What passes the check is read the way the table reads it.
+        ASSERT_TRUE(OpensAfterAGoodOne(mutant.content));
+        for (const res::ResourceEntry& entry : res::AllResources()) {
+            if (entry.kind == res::ResourceKind::Bitmap) {
+                EXPECT_FALSE(m_bundle.BitmapData(entry.name).empty());
+            }
+        }
+    });
+    EXPECT_GT(refused, kMutants * 9 / 10);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "table/layout/card_images_port.h"
 #include "table/layout/table_geometry.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/games_files.h"
 #include "tests/table/layout/recording_table_window.h"
 
 namespace {
@@ -34,8 +35,6 @@ constexpr int kGameId = 7;
 class TableSetupTest : public ::testing::Test {
 protected:
     TableSetupTest() {
-        game.id = kGameId;
-        game.name = "Seven";
         Set(fields::kGame, engine::IntToZeroPad(kGameId, 4));
         Set(fields::kGameName, "Seven");
         Set(fields::kCardSize, "B");
@@ -67,7 +66,7 @@ protected:
     table::TableGeometry geometry;
     layout_test::RecordingTableWindow window;
     RecordingImages images;
-    engine::GameColumn game;
+    engine::GameColumn game = test_support::InRangeGame(kGameId, "Seven");
     table::TableSetup setup{{fake.Services(), settings, mainGame, def, geometry, window, &images}};
 };
 

@@ -1,0 +1,51 @@
+#include "bars/edits/bar_custom_combo.h"
+#include "bars/edits/combo_list.h"
+#include "bars/manager/bar_manager.h"
+#include "bars/popups/drop_down_list.h"
+#include "platform/qt/mouse_capture.h"
+#include "platform/qt/window_handles.h"
+
+#include <algorithm>
+
+namespace bars {
+
+namespace {
+
+// The pop-ups' list window, showing what the combo's list holds.
+class DropDownListView : public TcbBarComboList::View {
+public:
+    explicit DropDownListView(TcbBarComboList& list) : m_list(list) {
+        m_box.OnChoose = [this](int index) { m_list.Pick(index); };
+    }
+
+    void ListChanged(const TcbBarComboList& list) override {
+        if (!list.IsShown()) {
+            // A list closed by a key still holds the capture of its opening click.
+            if (platform::GetCapture() == platform::HandleOf(&m_box)) platform::ReleaseCapture();
+            m_box.hide();
+            return;
+        }
+        if (!m_box.isVisible()) {
+            m_box.SetItems(list.Entries());
+            if (TcbBarManager* manager = list.Combo().BarManager()) m_box.SetListFont(manager->BarFont());
+            const int lines = std::min(static_cast<int>(list.Entries().size()), list.Combo().DropDownCount());
+            m_box.DropDown(list.Position(), list.WindowSize().width, lines);
+        }
+        m_box.SetTopIndex(list.TopIndex());
+        m_box.SetItemIndex(list.Selected());
+    }
+
+private:
+    TcbBarComboList& m_list;
+    TcbBarDropDownListBox m_box;
+};
+
+}  // namespace
+
+TcbBarComboList::ViewFactory DropDownListViews() {
+    return [](TcbBarComboList& list) -> std::unique_ptr<TcbBarComboList::View> {
+        return std::make_unique<DropDownListView>(list);
+    };
+}
+
+}  // namespace bars

@@ -1,0 +1,142 @@
+#include "bars/hooks/mdi_merge.h"
+
+#include "bars/controls/bar_window.h"
+#include "bars/items/bar_item.h"
+#include "bars/links/item_link.h"
+#include "bars/links/item_links.h"
+#include "bars/manager/bar_manager.h"
+#include "bars/manager/manager_list.h"
+#include "bars/toolbars/bar.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QVariant>
+
+#include <map>
+
+namespace bars {
+
+namespace {
+
+struct MergeState {
+    QPointer<QWidget> child;
+    bool maximized = false;
+    TcbBarMenuMergeEvent handler;
+};
+
+std::map<const TcbBarManager*, MergeState>& States() {
+    static std::map<const TcbBarManager*, MergeState> states;
+    return states;
+}
+
+MergeState& StateOf(TcbBarManager& parent) {
+    auto& states = States();
+    auto it = states.find(&parent);
+    if (it == states.end()) {
+        it = states.emplace(&parent, MergeState{}).first;
+        QObject::connect(&parent, &QObject::destroyed, [key = &parent] { States().erase(key); });
+    }
+    return it->second;
+}
+
+QMdiSubWindow* ActiveSubWindow(TcbBarManager& parent) {
+    QWidget* form = parent.OwnerForm();
+    QMdiArea* area = form ? form->findChild<QMdiArea*>() : nullptr;
+    if (!area) return nullptr;
+    return area->activeSubWindow() ? area->activeSubWindow() : area->currentSubWindow();
+}
+
+// Hides or shows a bar without moving the child's window.
+void SetBarVisibleKeepingBounds(TcbBar& bar, bool visible) {
+    QWidget* form = bar.Manager().OwnerForm();
+    const QRect bounds = form ? form->geometry() : QRect();
+    bar.SetVisible(visible);
+    if (form && form->geometry() != bounds) form->setGeometry(bounds);
+}
+
+}  // namespace
+
+void SetMenuMergeHandler(TcbBarManager& parent, TcbBarMenuMergeEvent handler) {
+    StateOf(parent).handler = std::move(handler);
+}
+
+void MergeChild(TcbBarManager& parent, TcbBarManager& child) {
+    TcbBar* target = parent.MainMenuBar();
+    TcbBar* source = child.MainMenuBar();
+    if (!target || !source) return;
+    if (const TcbBarMenuMergeEvent& handler = StateOf(parent).handler) {
+        handler(parent, child, true);
+    } else {
+        const bool wasLocked = parent.IsUpdateLocked();
+        parent.SetLockUpdate(true);
+        for (int i = 0; i < source->ItemLinks().Count(); ++i) {
+            const TcbBarItemLink& from = *source->ItemLinks().Items(i);
+            target->ItemLinks().Add().Assign(from, from.Item());
+        }
+        parent.SetLockUpdate(wasLocked);
+    }
+    SetBarVisibleKeepingBounds(*source, false);
+}
+
+void UnmergeChild(TcbBarManager& parent, TcbBarManager& child) {
+    TcbBar* target = parent.MainMenuBar();
+    TcbBar* source = child.MainMenuBar();
+    if (!target) return;
+    if (const TcbBarMenuMergeEvent& handler = StateOf(parent).handler) {
+        handler(parent, child, false);
+    } else {
+        const bool wasLocked = parent.IsUpdateLocked();
+        parent.SetLockUpdate(true);
+        TcbBarItemLinks& links = target->ItemLinks();
+        for (int i = links.Count() - 1; i >= 0; --i)
+            if (TcbBarItemLink* link = links.Items(i); link && link->Item() && link->Item()->BarManager() == &child)
+                links.Delete(*link);
+        parent.SetLockUpdate(wasLocked);
+    }
+    if (source && !parent.AlwaysMerge()) SetBarVisibleKeepingBounds(*source, true);
+}
+
+void MdiMergeStep(TcbBarManager& parent) {
+    if (!parent.MainMenuBar()) return;
+    MergeState& state = StateOf(parent);
+    QMdiSubWindow* sub = ActiveSubWindow(parent);
+    QWidget* child = sub ? sub->widget() : nullptr;
+    TcbBarManager* childManager = child ? BarManagers().ManagerOfForm(child) : nullptr;
+    if (childManager && !childManager->MainMenuBar()) childManager = nullptr;
+    const bool maximized = sub && sub->isMaximized();
+    const bool merging = parent.AlwaysMerge() || maximized;
+    TcbBarManager* previous = state.child ? BarManagers().ManagerOfForm(state.child) : nullptr;
+    if (child == state.child) {
+        if (childManager && !parent.AlwaysMerge() && maximized != state.maximized) {
+            if (maximized)
+                MergeChild(parent, *childManager);
+            else
+                UnmergeChild(parent, *childManager);
+        }
+    } else {
+        if (previous) UnmergeChild(parent, *previous);
+        if (childManager && merging) MergeChild(parent, *childManager);
+    }
+    if (maximized != state.maximized)
+        if (IBarWindow* window = parent.MainMenuBar()->ItemLinks().Window()) window->Relayout();
+    state.child = child;
+    state.maximized = maximized;
+}
+
+void WatchMdiArea(TcbBarManager& parent, QMdiArea& area) {
+    QPointer<TcbBarManager> watched(&parent);
+    auto step = [watched] {
+        if (watched) MdiMergeStep(*watched);
+    };
+    QObject::connect(&area, &QMdiArea::subWindowActivated, &parent, [step, &area](QMdiSubWindow* sub) {
+        constexpr const char* kWatched = "corvanetMergeWatched";
+        if (sub && !sub->property(kWatched).toBool()) {
+            sub->setProperty(kWatched, true);
+            QObject::connect(sub, &QMdiSubWindow::windowStateChanged, &area, [step] { step(); });
+        }
+        step();
+    });
+}
+
+}  // namespace bars

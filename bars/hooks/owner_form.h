@@ -1,0 +1,45 @@
+#pragma once
+
+#include "bars/core/bar_types.h"
+#include "platform/core/window_messages.h"
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace platform {
+class IMessages;
+}
+
+namespace bars {
+
+// What a bar manager does with its form's messages, seen before the form handles them:
+// activation (floating bars hide while another program is active), minimize and restore,
+// help on the highlighted command, settings changes, and the layout store on destruction.
+void FormMessageHandler(TcbBarManager& manager, const platform::WindowMessage& message);
+
+// Deactivation closes the manager's open menus and, unless the activation stays inside the
+// program's bar windows, hides its floating bars; activation shows them again (unless the
+// form is minimized) without taking the activation.
+void ActivationStep(TcbBarManager& manager, bool active, QWidget* other);
+
+// Moves every floating bar (window or stored place) inside the work area at its centre,
+// without resizing it.
+void KeepFloatingBarsInWorkArea(TcbBarManager& manager);
+
+// F1 with a menu open: the highlighted command's help context, when it has one, is shown.
+// Answers whether a context was shown.
+bool RequestHelp(TcbBarManager& manager);
+using HelpViewer = std::function<void(int context)>;
+void SetHelpViewer(HelpViewer viewer);
+
+// Writes the manager's layout store; told whether to the registry (first) or the INI file.
+using LayoutStoreWriter = std::function<void(TcbBarManager& manager, bool registry)>;
+void SetLayoutStoreWriter(LayoutStoreWriter writer);
+
+// Asks first (string 39002); yes gives every sub item and bar the usage data of its
+// design-time counterpart. Answers whether it was reset.
+bool ResetUsageData(TcbBarManager& manager, platform::IMessages& messages, const std::string& title);
+
+}  // namespace bars

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/core/canvas.h"
+#include "platform/qt/canvas.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace bars {
+
+// The drop-down list of a combo item: a top-level list of lines under the combo, inside a
+// two-pixel raised frame, that follows the mouse while the click that opened it is still
+// held, and chooses the line under the mouse when the button comes up.
+class TcbBarDropDownListBox : public QWidget {
+public:
+    static constexpr int kFrame = 2;
+
+    TcbBarDropDownListBox();
+    ~TcbBarDropDownListBox() override;
+
+    void SetItems(std::vector<std::string> items);
+    const std::vector<std::string>& Items() const { return m_items; }
+    // The combo's font, drawn in the window-text colour.
+    void SetListFont(const platform::CanvasFont& font);
+    int ItemHeight() const { return m_itemHeight; }
+    int TopIndex() const { return m_topIndex; }
+    void SetTopIndex(int index);
+    int ItemIndex() const { return m_itemIndex; }
+    void SetItemIndex(int index);
+    // Shown below the combo with the opening click still down: the list follows the mouse.
+    void DropDown(platform::Point screen, int width, int visibleLines);
+    bool OpeningClick() const { return m_openingClick; }
+
+    // The list's messages, points in client coordinates.
+    void CaptureChanged();
+    void MouseMove(platform::Point client);
+    void LButtonUp();
+    void KeyDown(int key);
+
+    // The selection moved (the combo's control hears it); a line was chosen (the combo takes
+    // it as its ItemIndex, the menus close).
+    std::function<void(int index)> OnSelectionChange;
+    std::function<void(int index)> OnChoose;
+
+    const QImage& Surface() const { return m_surface; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int IndexAt(platform::Point client) const;
+    int VisibleLines() const;
+    void Paint();
+
+    std::vector<std::string> m_items;
+    platform::CanvasFont m_font;
+    int m_itemHeight = 16;
+    int m_topIndex = 0;
+    int m_itemIndex = -1;
+    bool m_openingClick = false;
+    QImage m_surface;
+};
+
+}  // namespace bars

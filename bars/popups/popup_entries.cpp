@@ -1,0 +1,31 @@
+#include "bars/popups/popup_entries.h"
+
+#include "bars/items/bar_button.h"
+#include "bars/links/item_link.h"
+#include "bars/windows/dock_control.h"
+#include "platform/core/bar_strings.h"
+
+namespace bars {
+
+TcbBarButton& NewPopupEntry(TcbBarManager& manager, const std::string& caption) {
+    return NewPopupEntry<TcbBarButton>(manager, caption);
+}
+
+void AddPopupEntryLink(TcbBarItemLinks& links, TcbBarItem& entry, int data, bool beginGroup) {
+    TcbBarItemLink& link = links.Add();
+    link.SetItem(&entry);
+    link.SetData(data);
+    link.SetBeginGroup(beginGroup);
+}
+
+TcbBarButton& NewCustomizeEntry(TcbBarManager& manager, platform::Point screen) {
+    TcbBarButton& customize = NewPopupEntry(manager, std::string(platform::BarString(platform::bar_string::kCustomizeEntry)));
+    customize.SetEnabled(!manager.IsCustomizing());
+    QPointer<TcbBarManager> alive(&manager);
+    customize.OnClick = [alive, screen](platform::Component*) {
+        if (alive && CustomizeHandler()) CustomizeHandler()(*alive, screen);
+    };
+    return customize;
+}
+
+}  // namespace bars

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "bars/core/bar_types.h"
+#include "bars/links/item_links.h"
+#include "bars/links/item_links_owner.h"
+#include "bars/manager/bar_manager.h"
+#include "bars/services/framework_services.h"
+#include "platform/core/canvas.h"
+
+#include <QPointer>
+
+#include <string>
+
+namespace bars {
+
+class TcbBarButton;
+
+// The link data of the customize entry; the other entries carry an index.
+inline constexpr int kCustomizeEntryData = 1000;
+
+// The private links of one framework pop-up (the toolbars pop-up, the quick control).
+class PopupEntryLinks : public TcbBarItemLinksOwner {
+public:
+    explicit PopupEntryLinks(TcbBarManager& manager) : m_links(manager, *this) {}
+    bool IsFrameworkPopup() const override { return true; }
+    void LinksChanged() override {}
+    TcbBarItemLinks& Links() { return m_links; }
+
+private:
+    TcbBarItemLinks m_links;
+};
+
+// An entry item made for one pop-up, kept in the framework's pop-up entries until a later
+// pop-up finds it without a link.
+template <class Item>
+Item& NewPopupEntry(TcbBarManager& manager, const std::string& caption) {
+    Item& entry = manager.CreateItem<Item>();
+    entry.SetCaption(caption);
+    QPointer<TcbBarManager> owner(&manager);
+    PopupEntries::Instance().Add({&manager, [&entry, owner] { return owner && entry.LinkCount() > 0; },
+                                  [&entry, owner] {
+                                      if (owner) owner->FreeItem(entry);
+                                  }});
+    return entry;
+}
+TcbBarButton& NewPopupEntry(TcbBarManager& manager, const std::string& caption);
+void AddPopupEntryLink(TcbBarItemLinks& links, TcbBarItem& entry, int data, bool beginGroup);
+// "&Customize...", enabled while the user is not customizing; it opens the customizing
+// dialog (what the dock areas' customize handler does) at the point.
+TcbBarButton& NewCustomizeEntry(TcbBarManager& manager, platform::Point screen);
+
+}  // namespace bars

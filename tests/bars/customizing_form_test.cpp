@@ -1,0 +1,300 @@
+#include "bars/customize/customizing_drag.h"
+#include "bars/customize/customizing_form.h"
+#include "bars/customize/editors.h"
+#include "bars/customize/sub_menu_editor.h"
+#include "bars/store/layout_store.h"
+#include "platform/core/messages.h"
+#include "tests/bars/recorded_messages.h"
+#include "tests/bars/windows_fixture.h"
+#include "tools/bars_gallery/bars_gallery.h"
+#include "bars/menus/menu_windows.h"
+#include "bars/popups/toolbars_popup.h"
+#include "bars/edits/bar_custom_combo.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace bars::testing {
+namespace {
+
+
+TEST(NameEditor, OkOnlyWithANameAndCaptionsFromTheStringTable) {
+    TcbBarNameEd category(true, TcbBarNameEd::Insert);
+    EXPECT_EQ(category.windowTitle(), "Insert Category");
+    EXPECT_EQ(category.LName->text(), "&Category name:");
+    EXPECT_FALSE(category.BOK->isEnabled());
+    category.EName->setText("Games");
+    EXPECT_TRUE(category.BOK->isEnabled());
+    category.EName->clear();
+    EXPECT_FALSE(category.BOK->isEnabled());
+    TcbBarNameEd toolbar(false, TcbBarNameEd::Rename);
+    EXPECT_EQ(toolbar.windowTitle(), "Rename Toolbar");
+    EXPECT_EQ(toolbar.LName->text(), "&Toolbar name:");
+    EXPECT_EQ(toolbar.BCancel->text(), "Cancel");
+}
+
+class CustomizingFormTest : public WindowsTest {
+public:
+    CustomizingFormTest() {
+        messages.answer = false;
+        SetCustomizingMessages(&messages);
+        SetEditorShowHook([this](QDialog& editor) {
+            auto* named = dynamic_cast<TcbBarNameEd*>(&editor);
+            if (named) named->EName->setText(QString::fromStdString(typed));
+            return named == nullptr || named->BOK->isEnabled();
+        });
+        tools = &ShowBar("Tools", dsTop, 3);
+    }
+    ~CustomizingFormTest() override {
+        TcbBarCustomizingDrag::Instance().Cancel();
+        CloseCustomizingForm();
+        FlushDeletes();
+        SetEditorShowHook(nullptr);
+        SetCustomizingMessages(nullptr);
+    }
+    TcbBarCustomizingForm& Open() { return *ShowCustomizingForm(*manager); }
+
+    RecordedMessages messages;
+    std::string typed;
+    TcbBar* tools = nullptr;
+};
+
+TEST_F(CustomizingFormTest, OneWindowPerProcessShownWithoutBlocking) {
+    TcbBarCustomizingForm& form = Open();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.windowTitle(), "Customize");
+    EXPECT_TRUE(manager->IsCustomizing());
+    QWidget otherForm;
+    TcbBarManager other(&otherForm);
+    EXPECT_EQ(ShowCustomizingForm(other), &form);
+    EXPECT_FALSE(other.IsCustomizing());
+    CloseCustomizingForm();
+    EXPECT_FALSE(manager->IsCustomizing());
+    EXPECT_EQ(CustomizingForm(), nullptr);
+}
+
+TEST_F(CustomizingFormTest, DeletingAToolbarAndACategoryAsksFirst) {
+    TcbBarCustomizingForm& form = Open();
+    form.LBars->setCurrentRow(tools->Index());
+    form.BBarDeleteClick();
+    EXPECT_EQ(messages.shown.back(), "Are you sure you want to delete the 'Tools' toolbar?");
+    ASSERT_EQ(manager->Bars().Count(), 1) << "Cancel keeps the toolbar";
+    messages.answer = true;
+    form.BBarDeleteClick();
+    EXPECT_EQ(manager->Bars().Count(), 0);
+
+    messages.shown.clear();
+    form.LCategories->setCurrentRow(0);
+    form.CategoriesDeleteClick();
+    EXPECT_TRUE(messages.shown.empty()) << "the only category is not offered for deletion";
+    manager->Categories().Add("Extra");
+    form.Refresh();
+    form.LCategories->setCurrentRow(1);
+    form.CategoriesDeleteClick();
+    EXPECT_EQ(messages.shown.back(), "Are you sure you want to delete the 'Extra' category?");
+    EXPECT_EQ(manager->Categories().Count(), 1);
+}
+
+TEST_F(CustomizingFormTest, NewToolbarFloatsBesideTheWindowWithTheTypedName) {
+    TcbBarCustomizingForm& form = Open();
+    typed = "";
+    form.BBarNewClick();
+    EXPECT_EQ(manager->Bars().Count(), 1) << "no name, no toolbar";
+    typed = "Mine";
+    form.BBarNewClick();
+    ASSERT_EQ(manager->Bars().Count(), 2);
+    const TcbBar& bar = *manager->Bars().Items(1);
+    EXPECT_EQ(bar.Caption(), "Mine");
+    EXPECT_TRUE(bar.Visible());
+    EXPECT_EQ(bar.DockingStyle(), dsNone);
+    EXPECT_GE(bar.FloatLeft(), form.x() + form.frameGeometry().width());
+    EXPECT_EQ(form.LBars->count(), 2);
+    EXPECT_EQ(form.LBars->item(1)->checkState(), Qt::Checked);
+}
+
+TEST_F(CustomizingFormTest, NewCommandNameIsTheClassNameWithTheSmallestFreeNumber) {
+    EXPECT_EQ(ProposeCommandName(*manager, "TcbBarButton"), "cbBarButton1");
+    NewItem("CBBARBUTTON1");
+    NewItem("cbBarButton3");
+    EXPECT_EQ(ProposeCommandName(*manager, "TcbBarButton"), "cbBarButton2");
+    auto* child = new QObject(form.get());
+    child->setObjectName("cbBarCombo1");
+    EXPECT_EQ(ProposeCommandName(*manager, "TcbBarCombo"), "cbBarCombo2");
+
+    TcbBarCustomizingForm& dialog = Open();
+    const int before = manager->ItemCount();
+    SetEditorShowHook([](QDialog& editor) {
+        auto& add = dynamic_cast<TcbBarItemAddEditor&>(editor);
+        EXPECT_EQ(add.EName->text(), "cbBarButton2");
+        add.ComboBox1->setCurrentIndex(1);
+        EXPECT_EQ(add.EName->text(), "cbBarEdit1");
+        add.ECaption->setText("Find");
+        return true;
+    });
+    dialog.CommandsAddClick();
+    ASSERT_EQ(manager->ItemCount(), before + 1);
+    const TcbBarItem* made = manager->ItemByName("cbBarEdit1");
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->Caption(), "Find");
+    EXPECT_EQ(dialog.SelectedCommand(), made);
+}
+
+TEST_F(CustomizingFormTest, CommandsDeleteKeepsThePositionOrTakesTheNewLast) {
+    TcbBarCustomizingForm& form = Open();
+    form.LCategories->setCurrentRow(0);
+    form.LCommands->setCurrentRow(1);
+    form.CommandsDeleteClick();
+    EXPECT_EQ(manager->ItemByName("Tools1"), nullptr);
+    EXPECT_EQ(form.SelectedCommand(), manager->ItemByName("Tools2"));
+    form.CommandsDeleteClick();
+    EXPECT_EQ(form.SelectedCommand(), manager->ItemByName("Tools0"));
+    EXPECT_EQ(tools->ItemLinks().Count(), 1);
+}
+
+TEST_F(CustomizingFormTest, CommandsMoveWithinTheirCategory) {
+    NewItem("Other", 0);
+    TcbBarCustomizingForm& form = Open();
+    form.LCommands->setCurrentRow(0);
+    form.CommandsMoveDownClick();
+    EXPECT_EQ(form.Commands()[1], manager->ItemByName("Tools0"));
+    EXPECT_EQ(form.LCommands->currentRow(), 1);
+    form.CommandsMoveUpClick();
+    EXPECT_EQ(form.Commands()[0], manager->ItemByName("Tools0"));
+}
+
+TEST_F(CustomizingFormTest, OptionBoxesSetTheManagersSwitches) {
+    TcbBarCustomizingForm& form = Open();
+    form.CBLargeIcons->setChecked(true);
+    form.CBShowHint->setChecked(false);
+    form.CBAnimations->setCurrentIndex(maSlide);
+    EXPECT_TRUE(manager->LargeIcons());
+    EXPECT_FALSE(manager->ShowHint());
+    EXPECT_EQ(manager->MenuAnimations(), maSlide);
+    messages.answer = true;
+    tools->ItemLinks().Items(0)->SetUseCount(40);
+    form.ResetUsageDataClick();
+    EXPECT_EQ(tools->ItemLinks().Items(0)->UseCount(), manager->RecentItemsThreshold());
+}
+
+TEST_F(CustomizingFormTest, SubMenuEditorTakesDropsAndRefusesTheSubItemItself) {
+    auto& file = NewItem<TcbBarSubItem>("mnuFile");
+    Link(file.ItemLinks(), *manager->ItemByName("Tools0"));
+    auto& edit = NewItem<TcbBarSubItem>("mnuEdit");
+    TcbBarCustomizingForm& form = Open();
+    form.LCategories->setCurrentRow(0);
+    const auto commands = form.Commands();
+    form.LCommands->setCurrentRow(static_cast<int>(std::find(commands.begin(), commands.end(), &file) - commands.begin()));
+    form.CommandsSubMenuEditorClick();
+    TcbBarSubMenuEditor* editor = SubMenuEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(form.PageControl->currentIndex(), 1);
+    EXPECT_EQ(editor->SubItem(), &file);
+
+    auto& drag = TcbBarCustomizingDrag::Instance();
+    const auto dropAtEnd = [&](TcbBarItem& item) {
+        DesignDragLoop(*manager, item, nullptr, {900, 900});
+        const platform::Rect last = file.ItemLinks().Items(file.ItemLinks().Count() - 1)->ItemRect();
+        drag.MouseMoved(editor->ClientToScreenPoint({last.left + 4, last.bottom - 2}));
+        EXPECT_EQ(drag.Target(), editor) << item.Name();
+        drag.Drop();
+    };
+    dropAtEnd(*manager->ItemByName("Tools1"));
+    ASSERT_EQ(file.ItemLinks().Count(), 2);
+    EXPECT_EQ(file.ItemLinks().Items(1)->Item()->Name(), "Tools1");
+    dropAtEnd(file);
+    ASSERT_FALSE(messages.shown.empty()) << file.ItemLinks().Count();
+    EXPECT_EQ(messages.shown.back(), "You cannot create recursive subitems");
+    EXPECT_EQ(file.ItemLinks().Count(), 2);
+
+    ShowSubMenuEditor(edit);
+    EXPECT_EQ(SubMenuEditor(), editor) << "made once and reused";
+    EXPECT_EQ(editor->SubItem(), &edit);
+    CloseCustomizingForm();
+    EXPECT_EQ(SubMenuEditor(), nullptr);
+}
+
+// The whole session: a new toolbar, three commands dragged onto it, a group, and the
+// layout store bringing the same bars back into a new manager.
+TEST_F(CustomizingFormTest, ScriptedSessionComesBackThroughTheLayoutStore) {
+    TcbBarCustomizingForm& dialog = Open();
+    typed = "Mine";
+    dialog.BBarNewClick();
+    TcbBar& mine = *manager->Bars().Items(1);
+    auto* window = dynamic_cast<TcbBarControl*>(mine.ItemLinks().Window());
+    ASSERT_NE(window, nullptr);
+    // Wide enough for the three buttons in one line, as the user would size it.
+    mine.SetFloatClientWidth(120);
+    auto& drag = TcbBarCustomizingDrag::Instance();
+    for (const char* name : {"Tools0", "Tools1", "Tools2"}) {
+        // The bar lays itself out again once the input is handled.
+        window->Rebuild();
+        DesignDragLoop(*manager, *manager->ItemByName(name), nullptr, {900, 900});
+        // After the last link; on the empty bar, into its middle.
+        const int count = mine.ItemLinks().Count();
+        const platform::Rect r = count ? mine.ItemLinks().Items(count - 1)->ItemRect() : window->ClientRect();
+        drag.MouseMoved(window->ClientToScreenPoint({r.right - 2, (r.top + r.bottom) / 2}));
+        ASSERT_EQ(drag.Target(), window) << name;
+        drag.Drop();
+    }
+    ASSERT_EQ(mine.ItemLinks().Count(), 3);
+    window->Rebuild();
+    // The group: the second link dragged 5 pixels to the right.
+    const platform::Rect second = mine.ItemLinks().Items(1)->ItemRect();
+    const platform::Point centre{(second.left + second.right) / 2, (second.top + second.bottom) / 2};
+    window->LButtonDown(centre);
+    window->MouseMove({centre.x + 5, centre.y});
+    drag.MouseMoved(window->ClientToScreenPoint({centre.x + 5, centre.y}));
+    drag.Drop();
+    EXPECT_TRUE(mine.ItemLinks().Items(1)->BeginGroup());
+    CloseCustomizingForm();
+
+    QTemporaryDir folder;
+    const std::string ini = (folder.path() + "/layout.ini").toStdString();
+    ASSERT_TRUE(SaveToIniFile(*manager, ini));
+    QWidget secondForm;
+    TcbBarManager fresh(&secondForm);
+    for (const char* name : {"Tools0", "Tools1", "Tools2"}) fresh.CreateItem<TcbBarButton>(name).SetCategory(0);
+    LoadFromIniFile(fresh, ini);
+    const TcbBar* back = nullptr;
+    for (int i = 0; i < fresh.Bars().Count(); ++i)
+        if (fresh.Bars().Items(i)->Caption() == "Mine") back = fresh.Bars().Items(i);
+    ASSERT_NE(back, nullptr);
+    ASSERT_EQ(back->ItemLinks().Count(), 3);
+    EXPECT_EQ(back->ItemLinks().Items(0)->Item()->Name(), "Tools0");
+    EXPECT_EQ(back->ItemLinks().Items(2)->Item()->Name(), "Tools2");
+    EXPECT_TRUE(back->ItemLinks().Items(1)->OwnBeginGroup());
+    EXPECT_EQ(back->DockingStyle(), dsNone);
+}
+
+}  // namespace
+}  // namespace bars::testing
+
+namespace bars::testing {
+namespace {
+
+TEST(GalleryCustomizing, TheCustomizeCommandOpensTheWindowAndTheFieldsAreThere) {
+    auto owned = std::make_unique<gallery::BarsGallery>();
+    gallery::BarsGallery& gallery = *owned;
+    gallery.Show();
+    EXPECT_NE(gallery.Manager().ItemByName("edFind"), nullptr);
+    auto* game = dynamic_cast<TcbBarCombo*>(gallery.Manager().ItemByName("cbGame"));
+    ASSERT_NE(game, nullptr);
+    EXPECT_EQ(game->Text(), "Klondike");
+    gallery.Button("btnCustomize").Click();
+    ASSERT_NE(CustomizingForm(), nullptr);
+    EXPECT_TRUE(gallery.Manager().IsCustomizing());
+    CloseCustomizingForm();
+    owned.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    RemovePopupWindows();
+    RemoveMenuWindows();
+    RemoveToolbarWindows();
+}
+
+}  // namespace
+}  // namespace bars::testing

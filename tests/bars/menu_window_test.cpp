@@ -1,0 +1,354 @@
+#include "tests/bars/menus_fixture.h"
+
+#include "platform/core/random.h"
+
+namespace bars::testing {
+namespace {
+
+using platform::VK_DOWN;
+using platform::VK_ESCAPE;
+using platform::VK_RETURN;
+using platform::VK_UP;
+
+class MenuWindowTest : public MenusTest {
+public:
+    // File (3 entries, the third after a group line) and Edit (2 entries) on the menu bar.
+    void SetUp() override {
+        file = &NewSubItem("File", "&File", 3);
+        file->ItemLinks().Items(2)->SetBeginGroup(true);
+        edit = &NewSubItem("Edit", "&Edit", 2);
+        Link(MenuBar().ItemLinks(), *file);
+        Link(MenuBar().ItemLinks(), *edit);
+        ShowMenuBar();
+    }
+    TcbBarSubMenuControl* OpenFile() {
+        ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
+        return MenuOf(*file);
+    }
+    TcbBarSubItem* file = nullptr;
+    TcbBarSubItem* edit = nullptr;
+};
+
+TEST_F(MenuWindowTest, AClickOnAMenuTitleOpensItsMenuBelowIt) {
+    TcbBarSubMenuControl* menu = OpenFile();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    const platform::Rect title = MenuBar().ItemLinks().Items(0)->ItemRect();
+    const platform::Point corner = WindowOf(MenuBar()).ClientToScreenPoint({title.left, title.bottom});
+    EXPECT_EQ(menu->x(), corner.x);
+    EXPECT_EQ(menu->y(), corner.y);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), menu);
+    // Entries of the item height with a group line of 10 before the third.
+    const int h = menu->ItemHeight();
+    EXPECT_EQ(file->ItemLinks().Items(0)->ItemRect().top, 2);
+    EXPECT_EQ(file->ItemLinks().Items(2)->ItemRect().top, 2 + 2 * h + 10);
+    EXPECT_EQ(menu->height(), 2 + 3 * h + 10 + 4);
+    // A second click on the title closes it.
+    ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
+    EXPECT_EQ(MenuOf(*file), nullptr);
+}
+
+TEST_F(MenuWindowTest, DownAndUpWithNothingSelectedSelectTheFirstEntry) {
+    TcbBarSubMenuControl* menu = OpenFile();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->SelectedControl(), nullptr);
+    Press(VK_UP);
+    EXPECT_EQ(menu->SelectedControl(), ControlAt(file->ItemLinks(), 0));
+    menu->SelectControl(nullptr);
+    Press(VK_DOWN);
+    EXPECT_EQ(menu->SelectedControl(), ControlAt(file->ItemLinks(), 0));
+    Press(VK_DOWN);
+    EXPECT_EQ(menu->SelectedControl(), ControlAt(file->ItemLinks(), 1));
+}
+
+TEST_F(MenuWindowTest, EnterRunsTheEntryOnceAndClosesEveryMenu) {
+    int clicks = 0;
+    file->ItemLinks().Items(1)->Item()->OnClick = [&](platform::Component*) { ++clicks; };
+    OpenFile();
+    Press(VK_DOWN);
+    Press(VK_DOWN);
+    Press(VK_RETURN);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(MenuOf(*file), nullptr);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+}
+
+TEST_F(MenuWindowTest, EscClosesOneLevelAndLeavesTheTitleSelected) {
+    OpenFile();
+    Press(VK_ESCAPE);
+    EXPECT_EQ(MenuOf(*file), nullptr);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), &WindowOf(MenuBar()));
+    EXPECT_EQ(WindowOf(MenuBar()).SelectedControl(), ControlAt(MenuBar().ItemLinks(), 0));
+    Press(VK_ESCAPE);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+}
+
+TEST_F(MenuWindowTest, RightAndLeftMoveToTheNeighbouringMenus) {
+    OpenFile();
+    Press(platform::VK_RIGHT);
+    EXPECT_EQ(MenuOf(*file), nullptr);
+    ASSERT_NE(MenuOf(*edit), nullptr);
+    EXPECT_EQ(MenuOf(*edit)->SelectedControl(), ControlAt(edit->ItemLinks(), 0));
+    Press(platform::VK_LEFT);
+    EXPECT_EQ(MenuOf(*edit), nullptr);
+    EXPECT_NE(MenuOf(*file), nullptr);
+}
+
+TEST_F(MenuWindowTest, HoveringAnotherTitleWhileAMenuIsOpenSwitchesMenus) {
+    OpenFile();
+    WindowOf(MenuBar()).MouseMove(CentreOf(MenuBar(), 1));
+    EXPECT_EQ(MenuOf(*file), nullptr);
+    EXPECT_NE(MenuOf(*edit), nullptr);
+}
+
+TEST_F(MenuWindowTest, PopupThenClickFireEachTimeTheMenuOpensAndCloseUpWhenItCloses) {
+    std::vector<std::string> log;
+    file->OnPopup = [&](platform::Component*) { log.push_back("popup"); };
+    file->OnClick = [&](platform::Component*) { log.push_back("click"); };
+    file->OnCloseUp = [&](platform::Component*) { log.push_back("closeup"); };
+    OpenFile();
+    Press(VK_ESCAPE);
+    Press(VK_RETURN);
+    EXPECT_EQ(log, (std::vector<std::string>{"popup", "click", "closeup", "popup", "click"}));
+    file->OnCloseUp = {};
+}
+
+class SubMenuTest : public MenuWindowTest {
+public:
+    void SetUp() override {
+        MenuWindowTest::SetUp();
+        recent = &NewSubItem("Recent", "&Recent", 2);
+        more = &NewSubItem("More", "&More", 2);
+        Link(file->ItemLinks(), *recent);
+        Link(file->ItemLinks(), *more);
+        menu = OpenFile();
+        ASSERT_NE(menu, nullptr);
+    }
+    TcbBarItemControl* Entry(int index) const { return ControlAt(file->ItemLinks(), index); }
+    TcbBarSubItem* recent = nullptr;
+    TcbBarSubItem* more = nullptr;
+    TcbBarSubMenuControl* menu = nullptr;
+};
+
+TEST_F(SubMenuTest, RestingOnASubMenuEntryOpensItAfterTheHoverDelay) {
+    menu->MouseMove(Centre(file->ItemLinks(), 3));
+    timers.Advance(399);
+    EXPECT_EQ(MenuOf(*recent), nullptr);
+    timers.Advance(1);
+    ASSERT_NE(MenuOf(*recent), nullptr);
+    // Beside the entry, 3 pixels above it.
+    const platform::Rect entry = file->ItemLinks().Items(3)->ItemRect();
+    EXPECT_EQ(MenuOf(*recent)->x(), menu->ClientToScreenPoint({entry.right, 0}).x);
+    EXPECT_EQ(MenuOf(*recent)->y(), menu->ClientToScreenPoint({0, entry.top - 3}).y);
+}
+
+TEST_F(SubMenuTest, MovingOnWithinTheDelayOpensOnlyTheOtherSubMenu) {
+    int recentOpened = 0;
+    recent->OnPopup = [&](platform::Component*) { ++recentOpened; };
+    menu->MouseMove(Centre(file->ItemLinks(), 3));
+    timers.Advance(200);
+    menu->MouseMove(Centre(file->ItemLinks(), 4));
+    timers.Advance(400);
+    EXPECT_EQ(recentOpened, 0);
+    EXPECT_EQ(MenuOf(*recent), nullptr);
+    EXPECT_NE(MenuOf(*more), nullptr);
+    timers.Advance(2000);
+    EXPECT_EQ(recentOpened, 0);
+}
+
+TEST_F(SubMenuTest, AClickOpensASubMenuAtOnceAndASecondClickClosesIt) {
+    menu->MouseMove(Centre(file->ItemLinks(), 3));
+    menu->LButtonDown(Centre(file->ItemLinks(), 3));
+    EXPECT_NE(MenuOf(*recent), nullptr);
+    menu->LButtonUp(Centre(file->ItemLinks(), 3));
+    menu->LButtonDown(Centre(file->ItemLinks(), 3));
+    EXPECT_EQ(MenuOf(*recent), nullptr);
+    EXPECT_NE(MenuOf(*file), nullptr);
+}
+
+TEST_F(SubMenuTest, ADisabledSubItemNeverOpens) {
+    recent->SetEnabled(false);
+    menu->MouseMove(Centre(file->ItemLinks(), 3));
+    timers.Advance(1000);
+    menu->LButtonDown(Centre(file->ItemLinks(), 3));
+    Entry(3)->Activate(true);
+    EXPECT_EQ(MenuOf(*recent), nullptr);
+}
+
+TEST_F(SubMenuTest, RightOpensTheSubMenuAndLeftClosesIt) {
+    menu->SelectControl(Entry(3));
+    Press(platform::VK_RIGHT);
+    ASSERT_NE(MenuOf(*recent), nullptr);
+    EXPECT_EQ(MenuOf(*recent)->SelectedControl(), ControlAt(recent->ItemLinks(), 0));
+    Press(platform::VK_LEFT);
+    EXPECT_EQ(MenuOf(*recent), nullptr);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), menu);
+}
+
+TEST_F(SubMenuTest, ACommandInASubMenuClosesTheWholeChain) {
+    int clicks = 0;
+    recent->ItemLinks().Items(1)->Item()->OnClick = [&](platform::Component*) { ++clicks; };
+    menu->SelectControl(Entry(3));
+    Press(platform::VK_RIGHT);
+    Press(VK_DOWN);
+    Press(VK_RETURN);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(MenuOf(*recent), nullptr);
+    EXPECT_EQ(MenuOf(*file), nullptr);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+}
+
+TEST_F(MenusTest, ASubMenuNearTheRightEdgeOpensToTheLeft) {
+    auto& top = NewSubItem("Top", "&Top", 0);
+    auto& side = NewSubItem("Side", "&Side", 2);
+    Link(top.ItemLinks(), side);
+    Link(MenuBar().ItemLinks(), top);
+    form->move(650, 0);
+    ShowMenuBar();
+    ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
+    TcbBarSubMenuControl* menu = MenuOf(top);
+    ASSERT_NE(menu, nullptr);
+    menu->LButtonDown(Centre(top.ItemLinks(), 0));
+    TcbBarSubMenuControl* child = MenuOf(side);
+    ASSERT_NE(child, nullptr);
+    EXPECT_TRUE(child->Placement().flippedHorizontally);
+    EXPECT_LE(child->x() + child->width(), menu->x() + menu->width());
+    EXPECT_LT(child->x(), menu->x());
+    EXPECT_LE(child->x() + child->width(), 800);
+}
+
+TEST_F(MenusTest, ALongMenuScrollsWithItsArrowsEveryEightyMilliseconds) {
+    auto& list = NewSubItem("List", "&List", 40);
+    Link(MenuBar().ItemLinks(), list);
+    ShowMenuBar();
+    platform::OverrideWorkArea(platform::Rect{0, 0, 800, 200});
+    ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
+    TcbBarSubMenuControl* menu = MenuOf(list);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_LE(menu->y() + menu->height(), 200);
+    EXPECT_FALSE(menu->UpArrowShown());
+    ASSERT_TRUE(menu->DownArrowShown());
+    const platform::Rect down = menu->DownArrowRect();
+    menu->MouseMove({(down.left + down.right) / 2, (down.top + down.bottom) / 2});
+    timers.Advance(79);
+    EXPECT_EQ(menu->TopIndex(), 0);
+    timers.Advance(1);
+    EXPECT_EQ(menu->TopIndex(), 1);
+    timers.Advance(160);
+    EXPECT_EQ(menu->TopIndex(), 3);
+    EXPECT_TRUE(menu->UpArrowShown());
+    // Leaving the arrow stops the scroll.
+    menu->MouseMove(Centre(list.ItemLinks(), 5));
+    timers.Advance(400);
+    EXPECT_EQ(menu->TopIndex(), 3);
+    // The keyboard keeps the selection in view.
+    menu->SelectControl(ControlAt(list.ItemLinks(), 39));
+    EXPECT_FALSE(menu->DownArrowShown());
+    EXPECT_GT(menu->TopIndex(), 3);
+}
+
+class AnimatedMenuTest : public MenuWindowTest {
+public:
+    void Animate(TcbBarMenuAnimations kind) {
+        manager->SetMenuAnimations(kind);
+        TcbBarSubMenuControl::SetRandomGenerator(&random);
+    }
+    void TearDown() override { TcbBarSubMenuControl::SetRandomGenerator(nullptr); }
+    platform::RandomGenerator random{7};
+};
+
+TEST_F(AnimatedMenuTest, SlideGrowsTheMenuSeventeenRowsATickUntilFullSize) {
+    Animate(maSlide);
+    TcbBarSubMenuControl* menu = OpenFile();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(menu->IsAnimating());
+    const platform::Rect full = menu->Placement().bounds;
+    const int frames = (full.Height() - 2) / 17;
+    EXPECT_EQ(menu->height(), 17 + 2);
+    EXPECT_EQ(menu->width(), full.Width());
+    for (int i = 2; i <= frames; ++i) {
+        timers.Advance(1);
+        EXPECT_EQ(menu->height(), 17 * i + 2);
+        EXPECT_EQ(menu->y(), full.top);
+    }
+    timers.Advance(1);
+    EXPECT_FALSE(menu->IsAnimating());
+    EXPECT_EQ(menu->height(), full.Height());
+    EXPECT_EQ(TcbBarSubMenuControl::AnimatedMenu(), nullptr);
+}
+
+TEST_F(AnimatedMenuTest, AKeyDuringTheAnimationFinishesItAtOnce) {
+    Animate(maUnfold);
+    TcbBarSubMenuControl* menu = OpenFile();
+    ASSERT_TRUE(menu->IsAnimating());
+    EXPECT_LT(menu->width(), menu->Placement().bounds.Width());
+    Press(VK_DOWN);
+    EXPECT_FALSE(menu->IsAnimating());
+    EXPECT_EQ(menu->width(), menu->Placement().bounds.Width());
+    EXPECT_EQ(menu->height(), menu->Placement().bounds.Height());
+    EXPECT_EQ(menu->SelectedControl(), ControlAt(file->ItemLinks(), 0));
+}
+
+class PersonalizedMenuTest : public MenusTest {
+public:
+    void SetUp() override {
+        manager->SetStyle(bmsEnhanced);
+        manager->SetMenusShowRecentItemsFirst(true);
+        file = &NewSubItem("File", "&File", 4);
+        // The last two were never used: the menu shows the first two.
+        for (int i = 2; i < 4; ++i) file->ItemLinks().Items(i)->SetMostRecentlyUsed(false);
+        Link(MenuBar().ItemLinks(), *file);
+        ShowMenuBar();
+        ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
+        menu = MenuOf(*file);
+        ASSERT_NE(menu, nullptr);
+    }
+    TcbBarSubItem* file = nullptr;
+    TcbBarSubMenuControl* menu = nullptr;
+};
+
+TEST_F(PersonalizedMenuTest, DownOnTheLastShownEntryExpandsTheMenuAndMovesOn) {
+    ASSERT_EQ(file->ItemLinks().ShownLinks().size(), 2u);
+    EXPECT_TRUE(menu->HasExpandRow());
+    Press(VK_DOWN);
+    Press(VK_DOWN);
+    EXPECT_EQ(menu->SelectedControl(), ControlAt(file->ItemLinks(), 1));
+    Press(VK_DOWN);
+    TcbBarSubMenuControl* expanded = MenuOf(*file);
+    ASSERT_NE(expanded, nullptr);
+    EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 4u);
+    EXPECT_FALSE(expanded->HasExpandRow());
+    EXPECT_EQ(expanded->SelectedControl(), ControlAt(file->ItemLinks(), 2));
+}
+
+TEST_F(PersonalizedMenuTest, AnUntouchedMenuExpandsAfterFourSecondsAndTheRowAfterOne) {
+    timers.Advance(3999);
+    EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 2u);
+    timers.Advance(1);
+    EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 4u);
+    EXPECT_TRUE(TcbBarSubMenuControl::FullMenus());
+}
+
+TEST_F(PersonalizedMenuTest, RestingOnTheExpandRowExpandsAfterOneSecond) {
+    const platform::Rect row = menu->ExpandButtonRect();
+    menu->MouseMove({(row.left + row.right) / 2, (row.top + row.bottom) / 2});
+    EXPECT_EQ(menu->MarkState(), 1);
+    timers.Advance(999);
+    EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 2u);
+    timers.Advance(1);
+    EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 4u);
+}
+
+TEST_F(PersonalizedMenuTest, CtrlDownExpandsAndANewChainStartsPersonalizedAgain) {
+    Press(VK_DOWN, {platform::VK_CONTROL});
+    EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 4u);
+    Press(VK_ESCAPE);
+    Press(VK_ESCAPE);
+    ASSERT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+    ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
+    ASSERT_NE(MenuOf(*file), nullptr);
+    EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 2u);
+}
+
+}  // namespace
+}  // namespace bars::testing

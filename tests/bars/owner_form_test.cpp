@@ -1,0 +1,148 @@
+#include "bars/design/manager_description.h"
+#include "bars/hooks/owner_form.h"
+#include "platform/core/bar_strings.h"
+#include "tests/bars/menus_fixture.h"
+#include "tests/support/fake_services.h"
+
+#include <QApplication>
+
+namespace bars::testing {
+namespace {
+
+class OwnerFormTest : public MenusTest {
+public:
+    void Send(unsigned message, std::intptr_t wParam = 0) {
+        platform::InputHooks::Instance().DispatchCallWindow({platform::HandleOf(form.get()), message, wParam, 0});
+    }
+    TcbBarControl& Floating() {
+        if (!m_floating) {
+            m_floating = &MakeBar("Float", dsNone, 2);
+            m_floating->SetFloatLeft(500);
+            m_floating->SetFloatTop(300);
+            m_floating->SetVisible(true);
+        }
+        return WindowOf(*m_floating);
+    }
+
+private:
+    TcbBar* m_floating = nullptr;
+};
+
+TEST_F(OwnerFormTest, AnotherProgramHidesTheFloatingBarsAndComingBackShowsThemWithoutActivation) {
+    form->activateWindow();
+    QApplication::setActiveWindow(form.get());
+    TcbBarControl& floating = Floating();
+    floating.show();
+    ASSERT_TRUE(floating.isVisible());
+    Send(platform::WM_ACTIVATEAPP, 0);
+    EXPECT_FALSE(floating.isVisible());
+    Send(platform::WM_ACTIVATE, platform::WA_ACTIVE);
+    EXPECT_TRUE(floating.isVisible());
+    EXPECT_NE(QApplication::activeWindow(), &floating);
+}
+
+TEST_F(OwnerFormTest, MinimizingHidesTheFloatingBarsAndRestoringShowsThem) {
+    TcbBarControl& floating = Floating();
+    floating.show();
+    Send(platform::WM_SIZE, platform::SIZE_MINIMIZED);
+    EXPECT_FALSE(floating.isVisible());
+    Send(platform::WM_SIZE, platform::SIZE_RESTORED);
+    EXPECT_TRUE(floating.isVisible());
+}
+
+TEST_F(OwnerFormTest, DeactivationClosesTheOpenMenus) {
+    auto& file = NewSubItem("File", "&File", 2);
+    Link(MenuBar().ItemLinks(), file);
+    ShowMenuBar();
+    ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
+    ASSERT_NE(MenuOf(file), nullptr);
+    Send(platform::WM_ACTIVATEAPP, 0);
+    EXPECT_EQ(MenuOf(file), nullptr);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+}
+
+TEST_F(OwnerFormTest, F1OnAHighlightedCommandShowsItsHelpContext) {
+    std::vector<int> shown;
+    SetHelpViewer([&](int context) { shown.push_back(context); });
+    auto& help = NewSubItem("Help", "&Help", 2);
+    help.ItemLinks().Items(1)->Item()->SetHelpContext(3015);
+    int rulesClicks = 0;
+    auto& rules = NewItem("Rules");
+    rules.SetShortCut(platform::VK_F1);
+    rules.OnClick = [&](platform::Component*) { ++rulesClicks; };
+    Link(help.ItemLinks(), rules);
+    Link(MenuBar().ItemLinks(), help);
+    ShowMenuBar();
+    ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
+    Press(platform::VK_DOWN);
+    EXPECT_TRUE(Press(platform::VK_F1));
+    EXPECT_TRUE(shown.empty());
+    Press(platform::VK_DOWN);
+    EXPECT_TRUE(Press(platform::VK_F1));
+    EXPECT_EQ(shown, std::vector<int>{3015});
+    EXPECT_EQ(rulesClicks, 0);
+    SetHelpViewer(nullptr);
+}
+
+TEST_F(OwnerFormTest, TheLayoutStoreIsWrittenOnceOnDestructionRegistryFirst) {
+    std::vector<std::string> writes;
+    SetLayoutStoreWriter([&](TcbBarManager&, bool registry) { writes.push_back(registry ? "registry" : "ini"); });
+    manager->SetStoreInRegistry(true);
+    manager->SetStoreInIniFile(true);
+    form.reset();
+    EXPECT_EQ(writes, (std::vector<std::string>{"registry", "ini"}));
+    // A message of the window's end after its manager wrote changes nothing.
+    form = std::make_unique<QWidget>();
+    manager = new TcbBarManager(form.get());
+    manager->SetStoreInRegistry(true);
+    Send(platform::WM_DESTROY);
+    form.reset();
+    EXPECT_EQ(writes, (std::vector<std::string>{"registry", "ini", "registry"}));
+    SetLayoutStoreWriter(nullptr);
+}
+
+TEST_F(OwnerFormTest, ASettingsChangeBringsFloatingBarsBackIntoTheWorkArea) {
+    TcbBarControl& floating = Floating();
+    floating.move(780, 590);
+    const int w = floating.width(), h = floating.height();
+    Send(platform::WM_SETTINGCHANGE);
+    EXPECT_EQ(floating.x(), 800 - w);
+    EXPECT_EQ(floating.y(), 600 - h);
+    EXPECT_EQ(floating.width(), w);
+    // A hidden floating bar has its stored place moved instead.
+    TcbBar& hidden = MakeBar("Hidden", dsNone, 1);
+    hidden.SetFloatLeft(-300);
+    hidden.SetFloatTop(-40);
+    KeepFloatingBarsInWorkArea(*manager);
+    EXPECT_EQ(hidden.FloatLeft(), 0);
+    EXPECT_EQ(hidden.FloatTop(), 0);
+}
+
+TEST_F(MenusTest, ResettingUsageDataTakesTheDesignedStateAsFarAsTheDesignHasLinks) {
+    auto d = std::make_shared<TcbBarManagerDescription>();
+    d->items = {{.name = "One"}, {.name = "Two"},
+                {.className = "TcbBarSubItem", .name = "Menu", .links = {{.item = "One"}, {.item = "Two", .mostRecentlyUsed = false}}}};
+    auto designed = std::make_unique<QWidget>();
+    TcbBarManager& made = BuildBarManager(designed.get(), d);
+    auto& menu = dynamic_cast<TcbBarSubItem&>(*made.ItemByName("Menu"));
+    menu.ItemLinks().Items(1)->SetMostRecentlyUsed(true);
+    menu.ItemLinks().Items(0)->SetMostRecentlyUsed(false);
+    // A link the user added after the design stays as it is.
+    TcbBarItemLink& added = menu.ItemLinks().Add();
+    added.SetItem(made.ItemByName("One"));
+    added.SetMostRecentlyUsed(false);
+    test_support::ScriptedMessages messages;
+    messages.QueueConfirmAnswer(false);
+    EXPECT_FALSE(ResetUsageData(made, messages, "Corvanet Solitaire"));
+    EXPECT_FALSE(menu.ItemLinks().Items(0)->MostRecentlyUsed());
+    messages.QueueConfirmAnswer(true);
+    EXPECT_TRUE(ResetUsageData(made, messages, "Corvanet Solitaire"));
+    EXPECT_TRUE(menu.ItemLinks().Items(0)->MostRecentlyUsed());
+    EXPECT_FALSE(menu.ItemLinks().Items(1)->MostRecentlyUsed());
+    EXPECT_FALSE(menu.ItemLinks().Items(2)->MostRecentlyUsed());
+    EXPECT_EQ(messages.Texts(test_support::MessageEvent::Kind::Confirm).front(),
+              std::string(platform::BarString(platform::bar_string::kResetUsageDataConfirm)));
+}
+
+}  // namespace
+}  // namespace bars::testing

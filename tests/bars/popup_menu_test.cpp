@@ -1,0 +1,314 @@
+#include "bars/popups/customizing_popup.h"
+#include "bars/popups/popup_menu.h"
+#include "bars/popups/popup_menu_links.h"
+#include "bars/popups/quick_control.h"
+#include "bars/popups/toolbars_popup.h"
+#include "platform/core/bar_error.h"
+#include "tests/bars/menus_fixture.h"
+#include "tests/support/fake_services.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace bars::testing {
+namespace {
+
+class PopupMenuTest : public MenusTest {
+public:
+    PopupMenuTest() { InstallPopupWindows(); }
+    ~PopupMenuTest() override { RemovePopupWindows(); }
+
+    // A pop-up menu on the form with entries "Deal" and "Undo" that log their clicks.
+    TcbBarPopupMenu& NewPopup(QObject* owner) {
+        auto* popup = new TcbBarPopupMenu(owner);
+        for (const char* caption : {"Deal", "Undo"}) {
+            TcbBarButton& entry = NewItem(std::string("pop") + caption);
+            entry.SetCaption(caption);
+            entry.OnClick = [this, caption](platform::Component*) { log.push_back(std::string("click ") + caption); };
+            Link(popup->ItemLinks(), entry);
+        }
+        popup->OnCloseUp = [this](TcbBarPopupMenu&) { log.push_back("close up"); };
+        return *popup;
+    }
+    // Runs once the menu's loop is running.
+    static void WhileOpen(std::function<void()> step) {
+        QMetaObject::invokeMethod(qApp, std::move(step), Qt::QueuedConnection);
+    }
+    static void ClickEntry(TcbBarPopupMenu& popup, int index) {
+        ClickAt(*popup.MenuWindow(), Centre(popup.ItemLinks(), index));
+    }
+
+    std::vector<std::string> log;
+};
+
+TEST_F(PopupMenuTest, PopupReturnsOnlyAfterTheMenuClosedAndTheEntryRan) {
+    TcbBarPopupMenu& popup = NewPopup(form.get());
+    WhileOpen([&] {
+        log.push_back("open");
+        EXPECT_EQ(popup.MenuWindow()->RequestedPosition(), (platform::Point{120, 80}));
+        ClickEntry(popup, 1);
+    });
+    popup.Popup(120, 80);
+    log.push_back("returned");
+    EXPECT_FALSE(popup.IsOpen());
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log.front(), "open");
+    EXPECT_EQ(log.back(), "returned");
+    EXPECT_NE(std::find(log.begin(), log.end(), "click Undo"), log.end());
+}
+
+class KeyCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) ++keys;
+        return false;
+    }
+    int keys = 0;
+};
+
+TEST_F(PopupMenuTest, AKeyAfterTheCloseIsLeftToTheApplicationsLoop) {
+    TcbBarPopupMenu& popup = NewPopup(form.get());
+    KeyCounter counter;
+    form->installEventFilter(&counter);
+    WhileOpen([&] {
+        ClickEntry(popup, 0);
+        QCoreApplication::postEvent(form.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_N, Qt::NoModifier));
+    });
+    popup.Popup(50, 50);
+    EXPECT_EQ(counter.keys, 0);
+    QCoreApplication::sendPostedEvents(form.get());
+    EXPECT_EQ(counter.keys, 1);
+}
+
+TEST_F(PopupMenuTest, ASecondPopupFromOnPopupDoesNothing) {
+    TcbBarPopupMenu& popup = NewPopup(form.get());
+    int popups = 0;
+    popup.OnPopup = [&](TcbBarPopupMenu& sender) {
+        ++popups;
+        sender.Popup(300, 300);
+    };
+    WhileOpen([&] {
+        EXPECT_EQ(popup.MenuWindow()->RequestedPosition(), (platform::Point{40, 40}));
+        popup.MenuWindow()->CloseAll();
+    });
+    popup.Popup(40, 40);
+    EXPECT_EQ(popups, 1);
+    EXPECT_EQ(log, std::vector<std::string>{"close up"});
+}
+
+TEST_F(PopupMenuTest, TheLoopSurvivesAClickThatFreesTheMenuOrItsForm) {
+    TcbBarPopupMenu* popup = &NewPopup(form.get());
+    manager->ItemByName("popDeal")->OnClick = [&](platform::Component*) { delete popup; };
+    WhileOpen([&] { ClickEntry(*popup, 0); });
+    popup->Popup(60, 60);
+
+    auto other = std::make_unique<QWidget>();
+    TcbBarPopupMenu& owned = NewPopup(other.get());
+    EXPECT_EQ(owned.BarManager(), manager);
+    owned.ItemLinks().Items(0)->Item()->OnClick = [&](platform::Component*) { other.reset(); };
+    WhileOpen([&] { ClickEntry(owned, 0); });
+    owned.Popup(60, 60);
+    EXPECT_EQ(other, nullptr);
+}
+
+TEST_F(PopupMenuTest, ItsOwnFontUntilUseOwnFontIsSwitchedOff) {
+    TcbBarPopupMenu& popup = NewPopup(form.get());
+    EXPECT_FALSE(popup.UseOwnFont());
+    platform::CanvasFont font = manager->Font();
+    font.name = "Courier New";
+    font.size = 14;
+    popup.SetFont(font);
+    EXPECT_TRUE(popup.UseOwnFont());
+    WhileOpen([&] {
+        EXPECT_EQ(popup.MenuWindow()->FontHandle().name, "Courier New");
+        popup.MenuWindow()->CloseAll();
+    });
+    popup.Popup(10, 10);
+    popup.SetUseOwnFont(false);
+    EXPECT_EQ(popup.Font().name, manager->Font().name);
+    EXPECT_EQ(popup.Font().size, manager->Font().size);
+}
+
+TEST_F(PopupMenuTest, ADropDownButtonsArrowOpensItsMenuWithoutOnClickItsButtonPartRunsOnClick) {
+    TcbBarPopupMenu& popup = NewPopup(form.get());
+    TcbBar& bar = MakeBar("Standard", dsTop, 2);
+    TcbBarButton& button = ButtonOf(bar, 0);
+    button.SetButtonStyle(bsDropDown);
+    button.SetDropDownMenu(&popup);
+    int clicks = 0;
+    button.OnClick = [&](platform::Component*) { ++clicks; };
+    bar.SetVisible(true);
+    const platform::Rect rect = bar.ItemLinks().Items(0)->ItemRect();
+    ClickAt(WindowOf(bar), {rect.right - 2, (rect.top + rect.bottom) / 2});
+    EXPECT_TRUE(popup.IsOpen());
+    EXPECT_EQ(clicks, 0);
+    popup.MenuWindow()->CloseAll();
+    EXPECT_FALSE(popup.IsOpen());
+    ClickAt(WindowOf(bar), {rect.left + 3, (rect.top + rect.bottom) / 2});
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(popup.IsOpen());
+}
+
+TEST_F(PopupMenuTest, ARightClickOnAControlWithTwoLinksShowsOnlyTheFirstLinksMenu) {
+    auto* control = new QWidget(form.get());
+    control->setGeometry(10, 40, 100, 50);
+    TcbBarPopupMenu& first = NewPopup(form.get());
+    TcbBarPopupMenu& second = NewPopup(form.get());
+    TcbBarPopupMenuLinks& links = PopupMenuLinksOf(*manager);
+    links.Add().SetControl(control);
+    links.Items(0)->SetPopupMenu(&first);
+    links.Add().SetControl(control);
+    links.Items(1)->SetPopupMenu(&second);
+    std::vector<TcbBarPopupMenu*> shown;
+    auto closeWhatShows = [&] {
+        WhileOpen([&] {
+            for (TcbBarPopupMenu* popup : {&first, &second}) {
+                if (!popup->IsOpen()) continue;
+                shown.push_back(popup);
+                popup->MenuWindow()->CloseAll();
+            }
+        });
+    };
+    closeWhatShows();
+    EXPECT_TRUE(DispatchPopupMenuLinks(*control, platform::Point{30, 60}));
+    EXPECT_EQ(shown, std::vector<TcbBarPopupMenu*>{&first});
+    // The first link's action may refuse: the next link of the control shows its menu.
+    links.Items(0)->OnAction = [](TcbBarPopupMenuLink&, QWidget&, platform::Point&, TcbBarPopupMenu*& menu) {
+        menu = nullptr;
+    };
+    closeWhatShows();
+    EXPECT_TRUE(DispatchPopupMenuLinks(*control, std::nullopt));
+    EXPECT_EQ(shown, (std::vector<TcbBarPopupMenu*>{&first, &second}));
+    // A control without links shows nothing.
+    EXPECT_FALSE(DispatchPopupMenuLinks(*form, std::nullopt));
+}
+
+TEST_F(PopupMenuTest, TheToolbarsPopupListsTheBarsAndOffersCustomizingOnlyWhenAllowed) {
+    TcbBar& standard = ShowBar("Standard", dsTop, 1);
+    NewBar("Drawing");
+    NewBar("Hidden").SetHidden(true);
+    TcbBarSubMenuControl* menu = ShowToolbarsPopup(*manager, {200, 200});
+    ASSERT_NE(menu, nullptr);
+    const TcbBarItemLinks& entries = *menu->ItemLinks();
+    ASSERT_EQ(entries.Count(), 3);
+    EXPECT_EQ(entries.Items(0)->Caption(), "Standard");
+    EXPECT_TRUE(dynamic_cast<TcbBarButton*>(entries.Items(0)->Item())->Down());
+    EXPECT_FALSE(dynamic_cast<TcbBarButton*>(entries.Items(1)->Item())->Down());
+    EXPECT_EQ(entries.Items(2)->Caption(), "&Customize...");
+    EXPECT_TRUE(entries.Items(2)->OwnBeginGroup());
+    ClickAt(*menu, Centre(entries, 0));
+    EXPECT_FALSE(standard.Visible());
+    FlushDeletes();
+
+    manager->SetCanCustomize(false);
+    menu = ShowToolbarsPopup(*manager, {200, 200});
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->ItemLinks()->Count(), 2);
+    menu->CloseAll();
+    FlushDeletes();
+    for (int i = manager->Bars().Count() - 1; i >= 0; --i) manager->Bars().Delete(i);
+    EXPECT_EQ(ShowToolbarsPopup(*manager, {200, 200}), nullptr);
+}
+
+TEST_F(PopupMenuTest, TheMoreButtonsDropDownHoldsWhatDidNotFitAndTheAddOrRemoveList) {
+    TcbBar& bar = ShowBar("Long", dsTop, 25);
+    TcbBarControl& toolbar = WindowOf(bar);
+    ASSERT_TRUE(toolbar.HasEndMark());
+    int hidden = 0;
+    for (int i = 0; i < bar.ItemLinks().Count(); ++i) hidden += bar.ItemLinks().Items(i)->ItemRect().Width() == 0;
+    ASSERT_GT(hidden, 0);
+    toolbar.SetMarkState(2);
+    TcbBarSubMenuControl* quick = OpenQuickControl();
+    ASSERT_NE(quick, nullptr);
+    const TcbBarItemLinks& entries = *quick->ItemLinks();
+    ASSERT_EQ(entries.Count(), hidden + 1);
+    EXPECT_EQ(entries.Items(0)->SourceLink(), bar.ItemLinks().Items(25 - hidden));
+    TcbBarItemLink& more = *entries.Items(hidden);
+    EXPECT_EQ(more.Caption(), "&Add or Remove Buttons");
+    EXPECT_TRUE(more.OwnBeginGroup());
+    const TcbBarItemLinks& list = dynamic_cast<TcbBarSubItem*>(more.Item())->ItemLinks();
+    ASSERT_EQ(list.Count(), 25 + 2);
+    EXPECT_EQ(list.Items(25)->Caption(), "&Reset Toolbar");
+    EXPECT_TRUE(list.Items(25)->OwnBeginGroup());
+    EXPECT_EQ(list.Items(26)->Caption(), "&Customize...");
+    EXPECT_FALSE(list.Items(26)->OwnBeginGroup());
+    // An entry of the list shows or hides its link on the bar.
+    auto& first = dynamic_cast<TcbBarButton&>(*list.Items(0)->Item());
+    EXPECT_TRUE(first.Down());
+    first.DirectClick();
+    EXPECT_FALSE(bar.ItemLinks().Items(0)->Visible());
+    toolbar.SetMarkState(0);
+    FlushDeletes();
+    EXPECT_EQ(OpenQuickControl(), nullptr);
+
+    bar.SetAllowReset(false);
+    toolbar.SetMarkState(2);
+    ASSERT_NE(OpenQuickControl(), nullptr);
+    const TcbBarItemLinks& entries2 = *OpenQuickControl()->ItemLinks();
+    const TcbBarItemLinks& list2 = dynamic_cast<TcbBarSubItem*>(entries2.Items(entries2.Count() - 1)->Item())->ItemLinks();
+    EXPECT_EQ(list2.Items(list2.Count() - 1)->Caption(), "&Customize...");
+    EXPECT_TRUE(list2.Items(list2.Count() - 1)->OwnBeginGroup());
+    EXPECT_FALSE(dynamic_cast<TcbBarButton&>(*list2.Items(0)->Item()).Down());
+}
+
+TEST_F(PopupMenuTest, TheCustomizingPopupOfALinkOffersItsEntriesInOrderAndActsOnTheLink) {
+    TcbBar& bar = ShowBar("Standard", dsTop, 3);
+    manager->SetCustomizing(true);
+    TcbBarItemLink& second = *bar.ItemLinks().Items(1);
+    second.SetUserPaintStyle(psCaption);
+    TcbBarSubMenuControl* menu = ShowCustomizingPopup(second, {100, 100});
+    ASSERT_NE(menu, nullptr);
+    const TcbBarItemLinks& entries = *menu->ItemLinks();
+    std::vector<std::string> captions;
+    for (int i = 0; i < entries.Count(); ++i) captions.push_back(entries.Items(i)->Caption());
+    EXPECT_EQ(captions, (std::vector<std::string>{"&Reset", "&Delete", "Defa&ult style", "&Text Only (Always)",
+                                                  "Text &Only (in Menus)", "Image &and Text", "Begin a &Group"}));
+    EXPECT_TRUE(entries.Items(2)->OwnBeginGroup());
+    EXPECT_TRUE(entries.Items(6)->OwnBeginGroup());
+    auto entry = [&](int index) -> TcbBarButton& { return dynamic_cast<TcbBarButton&>(*entries.Items(index)->Item()); };
+    EXPECT_TRUE(entry(3).Down());
+    EXPECT_TRUE(entry(6).Enabled());
+    entry(5).DirectClick();
+    EXPECT_EQ(second.PaintStyle(), psCaptionGlyph);
+    entry(6).DirectClick();
+    EXPECT_TRUE(second.OwnBeginGroup());
+    entry(0).DirectClick();
+    EXPECT_EQ(second.UserDefine(), 0);
+    entry(1).DirectClick();
+    EXPECT_EQ(bar.ItemLinks().Count(), 2);
+    entry(0).DirectClick();  // the link is gone: nothing happens
+    menu->CloseAll();
+    FlushDeletes();
+
+    menu = ShowCustomizingPopup(*bar.ItemLinks().Items(0), {100, 100});
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(dynamic_cast<TcbBarButton&>(*menu->ItemLinks()->Items(6)->Item()).Enabled());
+    menu->CloseAll();
+    manager->SetCustomizing(false);
+}
+
+TEST_F(PopupMenuTest, ABlankNameKeepsTheCaptionAndTellsTheUser) {
+    TcbBar& bar = MakeBar("Standard", dsTop, 1);
+    TcbBarItemLink& link = *bar.ItemLinks().Items(0);
+    test_support::ScriptedMessages messages;
+    EXPECT_FALSE(ApplyCustomizingName(link, "", messages, "Corvanet"));
+    EXPECT_EQ(link.UserDefine(), 0);
+    ASSERT_EQ(messages.Events().size(), 1u);
+    EXPECT_EQ(messages.Texts(test_support::MessageEvent::Kind::Error),
+              std::vector<std::string>{"A command name cannot be blank. Please enter a name."});
+    EXPECT_TRUE(ApplyCustomizingName(link, "Deal", messages, "Corvanet"));
+    EXPECT_EQ(link.Caption(), "Deal");
+}
+
+TEST(PopupMenuWithoutManagers, CannotBeMade) {
+    QWidget form;
+    try {
+        TcbBarPopupMenu popup(&form);
+        FAIL();
+    } catch (const platform::BarError& error) {
+        EXPECT_EQ(error.StringId(), 39005);
+    }
+}
+
+}  // namespace
+}  // namespace bars::testing

@@ -1,0 +1,170 @@
+#include "bars/manager/bar_hooks.h"
+#include "tests/bars/menus_fixture.h"
+
+namespace bars::testing {
+namespace {
+
+using platform::VK_MENU;
+
+class ShortcutDispatchTest : public MenusTest {
+public:
+    void SetUp() override {
+        file = &NewSubItem("File", "&File", 2);
+        game = &NewSubItem("Game", "&Game", 1);
+        newGame = dynamic_cast<TcbBarButton*>(file->ItemLinks().Items(0)->Item());
+        newGame->SetShortCut(platform::VK_F2);
+        newGame->OnClick = [this](platform::Component*) { ++newGames; };
+        Link(MenuBar().ItemLinks(), *file);
+        Link(MenuBar().ItemLinks(), *game);
+        ShowMenuBar();
+    }
+    TcbBarControl& Bar() { return WindowOf(MenuBar()); }
+    bool MouseDownOn(QWidget* widget) {
+        return platform::InputHooks::Instance().DispatchMouse(
+            {platform::WM_LBUTTONDOWN, {5, 200}, platform::HandleOf(widget), platform::HTCLIENT});
+    }
+    TcbBarSubItem* file = nullptr;
+    TcbBarSubItem* game = nullptr;
+    TcbBarButton* newGame = nullptr;
+    int newGames = 0;
+};
+
+TEST_F(ShortcutDispatchTest, AltAloneEntersKeyboardModeAndAltWithAnotherKeyDoesNot) {
+    KeyDown(VK_MENU);
+    KeyDown(platform::VK_SHIFT);
+    KeyUp(platform::VK_SHIFT);
+    EXPECT_FALSE(KeyUp(VK_MENU));
+    EXPECT_EQ(manager->KeyboardBar(), nullptr);
+    KeyDown(VK_MENU);
+    EXPECT_TRUE(KeyUp(VK_MENU));
+    EXPECT_EQ(manager->KeyboardBar(), &Bar());
+    EXPECT_EQ(Bar().SelectedControl(), ControlAt(MenuBar().ItemLinks(), 0));
+    EXPECT_EQ(MenuOf(*file), nullptr);
+    // Down opens the selected menu with its first entry selected.
+    Press(platform::VK_DOWN);
+    ASSERT_NE(MenuOf(*file), nullptr);
+    EXPECT_EQ(MenuOf(*file)->SelectedControl(), ControlAt(file->ItemLinks(), 0));
+}
+
+TEST_F(ShortcutDispatchTest, AltWithALetterOpensTheMenuOfThatAccelerator) {
+    EXPECT_TRUE(Press(platform::VK_A + ('G' - 'A'), {VK_MENU}));
+    ASSERT_NE(MenuOf(*game), nullptr);
+    EXPECT_EQ(MenuOf(*file), nullptr);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), MenuOf(*game));
+}
+
+TEST_F(ShortcutDispatchTest, F10EntersTheMenuBarAndShiftF10ShowsTheFocusedControlsPopup) {
+    QWidget* shownFor = nullptr;
+    SetPopupMenuLinkShower([&](TcbBarManager&, QWidget* control, platform::Point) {
+        shownFor = control;
+        return true;
+    });
+    EXPECT_TRUE(Press(platform::VK_F10, {platform::VK_SHIFT}));
+    EXPECT_EQ(shownFor, form.get());
+    EXPECT_EQ(manager->KeyboardBar(), nullptr);
+    Press(platform::VK_F10);
+    EXPECT_EQ(manager->KeyboardBar(), &Bar());
+    SetPopupMenuLinkShower(nullptr);
+    manager->SetUseF10ForMenu(false);
+    Press(platform::VK_ESCAPE);
+    Press(platform::VK_F10);
+    EXPECT_EQ(manager->KeyboardBar(), nullptr);
+}
+
+TEST_F(ShortcutDispatchTest, ARightClickOnAControlShowsItsLinkedPopupMenu) {
+    QWidget* shownFor = nullptr;
+    SetPopupMenuLinkShower([&](TcbBarManager&, QWidget* control, platform::Point) {
+        shownFor = control;
+        return true;
+    });
+    EXPECT_TRUE(platform::InputHooks::Instance().DispatchMouse(
+        {platform::WM_RBUTTONUP, {5, 200}, platform::HandleOf(form.get()), platform::HTCLIENT}));
+    EXPECT_EQ(shownFor, form.get());
+    SetPopupMenuLinkShower(nullptr);
+}
+
+TEST_F(ShortcutDispatchTest, WithAMenuOpenKeysAndTheirReleasesNeverReachTheForm) {
+    ClickAt(Bar(), CentreOf(MenuBar(), 0));
+    ASSERT_NE(MenuOf(*file), nullptr);
+    EXPECT_TRUE(KeyDown(platform::VK_DOWN));
+    EXPECT_TRUE(KeyUp(platform::VK_DOWN));
+    // Esc closes both levels in two presses; the release of the last still goes.
+    KeyDown(platform::VK_ESCAPE);
+    KeyUp(platform::VK_ESCAPE);
+    EXPECT_TRUE(KeyDown(platform::VK_ESCAPE));
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+    EXPECT_TRUE(KeyUp(platform::VK_ESCAPE));
+    EXPECT_FALSE(KeyUp(platform::VK_ESCAPE));
+}
+
+TEST_F(ShortcutDispatchTest, AShortcutOnTwoBarsRunsOnceThroughTheMainMenuBar) {
+    TcbBar& tools = MakeBar("Tools", dsTop, 1, 1);
+    auto& second = ButtonOf(tools, 0);
+    int secondClicks = 0;
+    second.SetShortCut(platform::VK_F2);
+    second.OnClick = [&](platform::Component*) { ++secondClicks; };
+    Link(tools.ItemLinks(), *newGame);
+    tools.SetVisible(true);
+    EXPECT_TRUE(Press(platform::VK_F2));
+    EXPECT_EQ(newGames, 1);
+    EXPECT_EQ(secondClicks, 0);
+    newGame->SetEnabled(false);
+    EXPECT_TRUE(Press(platform::VK_F2));
+    EXPECT_EQ(secondClicks, 1);
+}
+
+TEST_F(ShortcutDispatchTest, TheSearchReachesASubItemsSubItemAndSkipsDisabledButtons) {
+    auto& deeper = NewSubItem("Deeper", "&Deeper", 2);
+    Link(file->ItemLinks(), deeper);
+    auto& disabled = dynamic_cast<TcbBarButton&>(*deeper.ItemLinks().Items(0)->Item());
+    auto& enabled = dynamic_cast<TcbBarButton&>(*deeper.ItemLinks().Items(1)->Item());
+    int disabledClicks = 0, enabledClicks = 0;
+    disabled.SetShortCut(platform::ShortCut(platform::VK_A, platform::kShiftCtrl));
+    disabled.SetEnabled(false);
+    disabled.OnClick = [&](platform::Component*) { ++disabledClicks; };
+    enabled.SetShortCut(platform::ShortCut(platform::VK_A, platform::kShiftCtrl));
+    enabled.OnClick = [&](platform::Component*) { ++enabledClicks; };
+    EXPECT_TRUE(Press(platform::VK_A, {platform::VK_CONTROL}));
+    EXPECT_EQ(disabledClicks, 0);
+    EXPECT_EQ(enabledClicks, 1);
+}
+
+TEST_F(ShortcutDispatchTest, WhileTheProgramsFilterSwallowsInputNothingIsDispatched) {
+    SetProgramInputFilter([] { return true; });
+    EXPECT_FALSE(Press(platform::VK_F2));
+    KeyDown(VK_MENU);
+    KeyUp(VK_MENU);
+    Press(platform::VK_A + ('F' - 'A'), {VK_MENU});
+    SetProgramInputFilter(nullptr);
+    EXPECT_EQ(newGames, 0);
+    EXPECT_EQ(manager->KeyboardBar(), nullptr);
+    EXPECT_EQ(MenuOf(*file), nullptr);
+}
+
+TEST_F(ShortcutDispatchTest, AClickOutsideAnOpenMenuClosesItAndReachesTheForm) {
+    ClickAt(Bar(), CentreOf(MenuBar(), 0));
+    ASSERT_NE(MenuOf(*file), nullptr);
+    EXPECT_FALSE(MouseDownOn(MenuOf(*file)));
+    EXPECT_NE(MenuOf(*file), nullptr);
+    EXPECT_FALSE(MouseDownOn(form.get()));
+    EXPECT_EQ(MenuOf(*file), nullptr);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+}
+
+TEST_F(ShortcutDispatchTest, TheLastManagerTakesTheHooksAndANewOneBringsThemBack) {
+    EXPECT_TRUE(AreBarHooksInstalled());
+    auto other = std::make_unique<QWidget>();
+    auto* second = new TcbBarManager(other.get());
+    (void)second;
+    other.reset();
+    EXPECT_TRUE(AreBarHooksInstalled());
+    form.reset();
+    FlushDeletes();
+    EXPECT_FALSE(AreBarHooksInstalled());
+    form = std::make_unique<QWidget>();
+    manager = new TcbBarManager(form.get());
+    EXPECT_TRUE(AreBarHooksInstalled());
+}
+
+}  // namespace
+}  // namespace bars::testing

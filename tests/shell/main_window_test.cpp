@@ -1,0 +1,198 @@
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include <filesystem>
+
+#include "engine/model/preference_fields.h"
+#include "engine/model/registers.h"
+#include "engine/session/new_game.h"
+#include "platform/qt/controls.h"
+#include "platform/qt/form_timer.h"
+#include "platform/qt/popup_menu.h"
+#include "shell/table_parts.h"
+#include "table/draw/table_buffer.h"
+#include "tests/shell/program_fixture.h"
+
+namespace shell_test {
+namespace {
+
+namespace fields = engine::fields;
+
+constexpr double kSomeDay = 46000.0;
+constexpr double kSecond = 1.0 / 86400.0;
+
+class MainWindowTest : public ProgramTest {
+protected:
+    void SetUp() override { ASSERT_EQ(Start(), 0); }
+    std::string Clock() { return Main().Label("lblTempo")->Caption(); }
+    void SetField(fields::Field field, std::string_view value) { G().settings.SetField(field.position, field.width, value); }
+    std::string GetField(fields::Field field) { return Field(field.position, field.width); }
+};
+
+TEST_F(MainWindowTest, TheClockTicksOnItsTimerAndCountsOneSecondShortAcrossMidnight) {
+    EXPECT_EQ(Clock(), "0:00:00");
+    G().registers.SetTimeReg(engine::kClockStartTimeReg, kSomeDay + 86390 * kSecond);  // 23:59:50
+    clock.SetNow(kSomeDay + 1 - 0.001 / 86400.0 - 1000.0 / 86'400'000.0);
+    timers.Advance(1000);  // the clock is not running: the label keeps its text
+    EXPECT_EQ(Clock(), "0:00:00");
+    G().registers.SetFlag(engine::flag::kClockRunning, 1);
+    clock.SetNow(kSomeDay + 1 - clock.TickCount() / 86'400'000.0);  // 00:00:00 the next day
+    timers.Advance(1000);
+    EXPECT_EQ(Clock(), "0:00:09");
+}
+
+TEST_F(MainWindowTest, TheSameGameAndPlayerAgainChangeNothingAnotherPlayerRedealsTheSameGame) {
+    StartFreecell();
+    ASSERT_TRUE(Flag(engine::flag::kGameInProgress));
+    const std::string number = GetField(fields::kGameNumber);
+    const std::string player = GetField(fields::kUserDefault);
+    EXPECT_FALSE(Main().StartChosenGame(1, "Freecell", player, false, engine::kNewNumberMode));
+    EXPECT_EQ(GetField(fields::kGameNumber), number);
+
+    SetField(fields::kSessionCounterA, "7");
+    EXPECT_TRUE(Main().StartChosenGame(1, "Freecell", "Player 2", false, engine::kNewNumberMode));
+    EXPECT_EQ(GetField(fields::kGame), "0001");
+    EXPECT_NE(GetField(fields::kGameNumber), number);
+    EXPECT_EQ(GetField(fields::kSessionCounterA), engine::kSessionCounterStart);
+    EXPECT_EQ(GetField(fields::kUserDefault), "Player 2");
+    EXPECT_EQ(PreferenceValue("UserDefault"), "Player 2");
+}
+
+TEST_F(MainWindowTest, ExitAsksOnlyWhenConfirmQuitSaysSoAndARefusalKeepsTheWindowAndThePlacement) {
+    Activate();
+    Main().SetWindowState(platform::FormWindowState::kNormal);
+    G().registers.SetFlag(engine::flag::kHoldAndExit, 1);
+    Preference("ConfirmQuit", "Y");
+    messages.QueueConfirmAnswer(false);
+    EXPECT_TRUE(Main().RunCommand("mnuEsci"));
+    EXPECT_EQ(messages.Texts(test_support::MessageEvent::Kind::Confirm),
+              std::vector<std::string>{std::string(shell::kExitQuestion)});
+    EXPECT_NE(program->Game(), nullptr);
+    EXPECT_FALSE(Flag(engine::flag::kHoldAndExit));
+    EXPECT_EQ(PreferenceValue("MainWindowState_Maximized"), "N");
+    EXPECT_EQ(PreferenceValue("MainWindowState_Width"), std::to_string(Main().width()));
+}
+
+TEST_F(MainWindowTest, WithoutConfirmQuitTheProgramClosesWithoutAQuestionAndFreesTheGame) {
+    Activate();
+    StartFreecell();
+    G().mainGame.AutoplaySaveMode = 1;
+    const bool autoPlay = Main().Commands().Find("mnuAutoPlay")->down;
+    EXPECT_TRUE(Main().RunCommand("mnuEsci"));
+    EXPECT_EQ(messages.Count(test_support::MessageEvent::Kind::Confirm), 0u);
+    EXPECT_EQ(program->Game(), nullptr);
+    EXPECT_FALSE(Main().isVisible());
+    EXPECT_EQ(PreferenceValue("AutoPlay"), autoPlay ? "Y" : "N");
+    EXPECT_NE(PreferenceValue("Random_Game_Type", "Settings"), "(none)");
+    // Nothing reaches the freed state afterwards: not the clock, an activation or a resize.
+    EXPECT_FALSE(Main().Timer1().IsEnabled());
+    program->Application().Activate();
+    Main().resize(500, 400);
+    timers.Advance(3000);
+}
+
+TEST_F(MainWindowTest, AMaximizedWindowWritesOnlyItsMaximizedStateEvenWhenMinimized) {
+    Preference("MainWindowState_Left", "77");
+    Main().setWindowState(Qt::WindowMaximized | Qt::WindowMinimized);
+    Preference("ConfirmQuit", "Y");
+    messages.QueueConfirmAnswer(false);
+    Main().Close();
+    EXPECT_EQ(PreferenceValue("MainWindowState_Maximized"), "Y");
+    EXPECT_EQ(PreferenceValue("MainWindowState_Left"), "77");
+    // Minimized from the normal state: the normal bounds are kept.
+    Main().setWindowState(Qt::WindowNoState);
+    Main().setGeometry(60, 70, 500, 400);
+    Main().setWindowState(Qt::WindowMinimized);
+    Main().Close();
+    EXPECT_EQ(PreferenceValue("MainWindowState_Maximized"), "N");
+    EXPECT_EQ(PreferenceValue("MainWindowState_Width"), "500");
+    EXPECT_EQ(PreferenceValue("MainWindowState_Left"), "60");
+}
+
+TEST_F(MainWindowTest, SmallIconsShowTheSmallToolbarWithLowerPanelsAndSaveOnlyWhenAsked) {
+    Main().SetToolbarLarge(false, false);
+    EXPECT_EQ(PreferenceValue("ToolBar_Large"), "(none)");
+    Main().SetToolbarLarge(true, false);
+    EXPECT_TRUE(Main().PopupMenu("popTB").Choose("Smallicons1"));
+    EXPECT_FALSE(Main().Panel("pnlTB1")->isHidden());
+    EXPECT_TRUE(Main().Panel("pnlTB")->isHidden());
+    EXPECT_EQ(Main().Panel("pnlTempo")->height(), 20);
+    EXPECT_EQ(Main().Panel("pnlScore")->height(), 20);
+    EXPECT_EQ(Main().Label("lblScore")->y(), 3);
+    EXPECT_TRUE(Main().PopupItem("Smallicons1")->checked);
+    EXPECT_FALSE(Main().PopupItem("Largeicons1")->checked);
+    EXPECT_EQ(PreferenceValue("ToolBar_Large"), "N");
+    // The table starts below the toolbar that shows.
+    EXPECT_EQ(Main().PanelBottom(table::TablePanel::kSmallToolbar), Main().Panel("pnlTB1")->geometry().bottom() + 1);
+}
+
+TEST_F(MainWindowTest, AKeyHidesThePileSizeTip) {
+    Activate();
+    Main().Panel("pnlPilesSize")->show();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QCoreApplication::sendEvent(Main().windowHandle(), &key);
+    EXPECT_TRUE(Main().Panel("pnlPilesSize")->isHidden());
+}
+
+TEST_F(MainWindowTest, AStoredWindowOffEveryScreenComesBackAndATinyOneGrows) {
+    Preference("MainWindowState_Maximized", "N");
+    Preference("MainWindowState_Left", "-9000");
+    Preference("MainWindowState_Top", "-9000");
+    Preference("MainWindowState_Width", "40");
+    Preference("MainWindowState_Height", "30");
+    Main().RestoreMainWindow();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_TRUE(screen.intersects(Main().geometry()));
+    EXPECT_GE(Main().width(), 320);
+    EXPECT_GE(Main().height(), 240);
+    // Partly off the screen on purpose: it stays.
+    Preference("MainWindowState_Left", "-100");
+    Preference("MainWindowState_Top", "20");
+    Main().RestoreMainWindow();
+    EXPECT_EQ(Main().geometry().x(), -100);
+}
+
+TEST_F(MainWindowTest, TheOffScreenTableCoversAWindowLargerThanTheScreen) {
+    Activate();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    Main().resize(screen.width() + 300, screen.height() + 200);
+    Main().ResizeTable();
+    EXPECT_GE(program->Table().Buffers().Width(), Main().frameGeometry().width() + 30);
+    EXPECT_GE(program->Table().Buffers().Height(), Main().frameGeometry().height() + 30);
+}
+
+TEST_F(MainWindowTest, ADamagedCursorFieldGivesTheArrowAfterARelease) {
+    Activate();
+    StartFreecell();
+    SetField(fields::kCursor, "1x");
+    Main().imgSfondoMouseUp();
+    EXPECT_EQ(Main().CurrentCursor(), engine::kDefaultCursor);
+}
+
+TEST_F(MainWindowTest, TheCommandsTheProgramDoesNotOfferStayHiddenAndEveryHandlerIsBound) {
+    for (const auto& command : Main().Commands().Commands()) {
+        EXPECT_EQ(command->visible, command->design->offered) << command->design->name;
+        EXPECT_EQ(command->design->handler.empty(), !command->handler) << command->design->name;
+    }
+    EXPECT_EQ(Main().ItemCaption("mnuAbout"), "A&bout Corvanet Solitaire...");
+    EXPECT_FALSE(Main().RunCommand("mnuSave"));
+    EXPECT_EQ(Main().Commands().Find("mnuUndo")->design->shortcut, "Ctrl+Z");
+    EXPECT_EQ(Main().Commands().Find("mnuRedo")->design->shortcut, "Ctrl+Y");
+}
+
+TEST_F(MainWindowTest, TheAutoplayCheckAndBothButtonsMoveTogether) {
+    Activate();
+    StartFreecell();
+    const bool before = Main().Commands().Find("mnuAutoPlay")->down;
+    Main().Button("tbAutoPlay1")->Click();
+    EXPECT_NE(Main().Commands().Find("mnuAutoPlay")->down, before);
+    EXPECT_EQ(Main().Button("tbAutoPlay")->IsDown(), !before);
+    EXPECT_TRUE(Main().RunCommand("mnuAutoPlay"));
+    EXPECT_EQ(Main().Commands().Find("mnuAutoPlay")->down, before);
+    EXPECT_EQ(Main().Button("tbAutoPlay")->IsDown(), before);
+    EXPECT_EQ(Main().Button("tbAutoPlay1")->IsDown(), before);
+}
+
+}  // namespace
+}  // namespace shell_test
