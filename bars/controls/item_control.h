@@ -88,6 +88,12 @@ public:
 
 protected:
     void RelayoutWindow();
+    // A click of the control's own (a field's extra button) holds it pressed meanwhile.
+    void SetClickHold(bool value) {
+        if (value == m_clickHold) return;
+        m_clickHold = value;
+        ClickHoldChanged();
+    }
 
 private:
     TcbBarItemLink& m_link;

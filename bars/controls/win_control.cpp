@@ -159,7 +159,7 @@ bool TcbBarWinControl::EditEvent(QEvent& event) {
         if (!text.isEmpty() && text.at(0).unicode() >= 0x20 && text.at(0).unicode() < 0x80) {
             char c = static_cast<char>(text.at(0).unicode());
             item->KeyPress(c);
-            if (c == 0 || !*alive) return true;
+            if (c == 0 || !*alive || !ControlKeyPress(c)) return true;
         }
         return ControlKeyDown(key, shift);
     }

@@ -53,6 +53,8 @@ protected:
     virtual void DestroyWindowControl();
     // Keys for the concrete control, after the item's own key events: true when taken.
     virtual bool ControlKeyDown(int key, unsigned shift);
+    // A typed character after the item's OnKeyPress: false discards it.
+    virtual bool ControlKeyPress(char) { return true; }
     // The open field's text changed by the user (OnCurChange has fired).
     virtual void FieldChanged() {}
     // Ends the editing as Enter or Esc do.

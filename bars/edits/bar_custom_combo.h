@@ -35,7 +35,7 @@ public:
     void SetItems(std::vector<std::string> items);
     void AddItem(const std::string& entry);
     int ItemIndex() const { return m_itemIndex; }
-    void SetItemIndex(int value);
+    virtual void SetItemIndex(int value);
     bool Sorted() const { return m_sorted; }
     void SetSorted(bool value);
     void SetText(const std::string& value) override;

@@ -1,6 +1,7 @@
 #include "bars/registry/item_class_registry.h"
 
 #include "bars/edits/edit_controls.h"
+#include "bars/extended/extended_items.h"
 #include "bars/items/bar_button.h"
 #include "bars/items/bar_item.h"
 #include "bars/items/bar_sub_item.h"
@@ -71,6 +72,7 @@ TcbBarItemClassRegistry& BarItemClasses() {
         framework.RegisterBarItemClass<TcbBarButton>(nullptr, true);
         RegisterEditItemClasses(framework);
         framework.RegisterBarItemClass<TcbBarSubItem>(nullptr, true);
+        RegisterExtendedItemClasses(framework);
         return framework;
     }();
     return registry;

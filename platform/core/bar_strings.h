@@ -31,6 +31,10 @@ constexpr int kExpandMenuHint = 39304;
 constexpr int kColourNameFirst = 39400;  // "Black" .. "White", sixteen names
 constexpr int kAutomaticColour = 39416;
 constexpr int kCustomColour = 39417;
+constexpr int kToday = 39418;
+constexpr int kClear = 39419;
+constexpr int kSelectTheDate = 39420;
+constexpr int kSelectItem = 39421;
 constexpr int kFirst = 39001;
 constexpr int kLast = 39458;
 }  // namespace bar_string

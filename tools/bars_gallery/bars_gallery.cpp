@@ -24,6 +24,7 @@
 #include "platform/qt/bitmap.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/window_list.h"
+#include "tools/bars_gallery/extended_bars.h"
 
 #include <QPainter>
 
@@ -125,6 +126,7 @@ BarsGallery::BarsGallery(const std::string& layoutFile) : m_form(std::make_uniqu
     Button("btnNew").SetShortCut(platform::kShortCutCtrl | 'N');
     Button("btnOpen").SetShortCut(platform::kShortCutCtrl | 'O');
     AddPopups();
+    m_extended = &AddExtendedBars(*m_manager, kFormWidth, kFormHeight);
     if (!layoutFile.empty()) {
         m_manager->SetIniFileName(layoutFile);
         m_manager->SetStoreInIniFile(true);
@@ -295,13 +297,21 @@ TcbBarButton& BarsGallery::Button(const std::string& name) const {
     return dynamic_cast<TcbBarButton&>(*m_manager->ItemByName(name));
 }
 
+bars::TcbBar* BarsGallery::ExtendedLarge() const {
+    const bars::TcbBars& all = m_manager->Bars();
+    for (int i = 0; i + 1 < all.Count(); ++i)
+        if (all.Items(i) == m_extended) return all.Items(i + 1);
+    return m_extended;
+}
+
 void BarsGallery::Show() {
     m_form->show();
     m_form->activateWindow();
     platform::WindowList::Instance().BringToTop(m_form.get());
     // A layout read from the file keeps the visibility it brought.
     if (!m_layoutRead)
-        for (TcbBar* bar : {m_mainMenu, m_standard, m_formatting, m_floating}) bar->SetVisible(true);
+        for (TcbBar* bar : {m_mainMenu, m_standard, m_formatting, m_floating, m_extended, ExtendedLarge()})
+            bar->SetVisible(true);
 }
 
 QImage BarsGallery::Picture() const {

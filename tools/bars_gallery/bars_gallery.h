@@ -44,6 +44,8 @@ public:
     bars::TcbBar& Formatting() const { return *m_formatting; }
     bars::TcbBar& Floating() const { return *m_floating; }
     bars::TcbBar& Fields() const { return *m_fields; }
+    // The extended items: a docked bar of fields and the floating bar of large buttons after it.
+    bars::TcbBar& Extended() const { return *m_extended; }
     bars::TcbBarButton& Button(const std::string& name) const;
     // The area under the bars that has a pop-up menu, and that menu; the Undo drop-down.
     QWidget& Table() const { return *m_table; }
@@ -80,6 +82,8 @@ private:
     bars::TcbBar* m_formatting = nullptr;
     bars::TcbBar* m_floating = nullptr;
     bars::TcbBar* m_fields = nullptr;
+    bars::TcbBar* m_extended = nullptr;
+    bars::TcbBar* ExtendedLarge() const;
     QWidget* m_table = nullptr;
     bars::TcbBarPopupMenu* m_tableMenu = nullptr;
     bars::TcbBarPopupMenu* m_undoMenu = nullptr;

@@ -1,0 +1,173 @@
+#include "bars/extended/bar_calendar.h"
+#include "bars/extended/bar_date_combo.h"
+#include "bars/extended/month_list.h"
+#include "platform/core/timer_service.h"
+#include "bars/manager/bar_manager.h"
+#include "platform/core/virtual_keys.h"
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+namespace bars::testing {
+namespace {
+
+int D(int y, int m, int d) { return DateOf(y, m, d); }
+
+class NavigatorTest : public ::testing::Test {
+protected:
+    NavigatorTest() {
+        nav.SetFirstDay(1);  // Monday
+        nav.SetDropDownMode(true);
+        nav.SetShowClear(true);
+        nav.OnDateChosen = [this](TcbBarCustomCalendar&) { ++chosen; };
+    }
+    void ShowMonth(int y, int m, int selected) {
+        nav.SetFirstDate(D(y, m, 1));
+        nav.SelectDate(selected);
+    }
+    platform::Point CentreOf(int date) const {
+        const int index = date - nav.FirstShownDate();
+        const platform::Rect r = nav.CellRect(index / 7, index % 7);
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    CalendarDay Shown() const { return DayOf(nav.FirstDate()); }
+
+    platform::VirtualTimerService timers;
+    platform::ScopedTimerService scope{timers};
+    TcbBarDateNavigator nav;
+    int chosen = 0;
+};
+
+TEST_F(NavigatorTest, PageUpShowsTheMonthBeforeTheNewSelection) {
+    ShowMonth(2026, 3, D(2026, 3, 2));
+    ASSERT_EQ(Shown(), (CalendarDay{2026, 3, 1}));
+    nav.KeyDown(platform::VK_PRIOR, 0);
+    EXPECT_EQ(nav.SelStart(), D(2026, 2, 2));
+    EXPECT_EQ(Shown(), (CalendarDay{2026, 1, 1}));
+    EXPECT_LE(D(2026, 2, 2), nav.LastShownDate());
+}
+
+TEST_F(NavigatorTest, LeftFromTheFirstCellShowsThatDaysMonth) {
+    ShowMonth(2026, 3, D(2026, 2, 23));
+    ASSERT_EQ(Shown(), (CalendarDay{2026, 3, 1}));
+    nav.KeyDown(platform::VK_LEFT, 0);
+    EXPECT_EQ(nav.SelStart(), D(2026, 2, 22));
+    EXPECT_EQ(Shown(), (CalendarDay{2026, 2, 1}));
+}
+
+TEST_F(NavigatorTest, CtrlShiftEndActsAsEnd) {
+    ShowMonth(2026, 3, D(2026, 3, 4));
+    nav.KeyDown(platform::VK_END, platform::kShiftCtrl | platform::kShiftShift);
+    EXPECT_EQ(nav.SelStart(), D(2026, 3, 8));
+    nav.KeyDown(platform::VK_END, platform::kShiftCtrl);
+    EXPECT_EQ(nav.SelStart(), D(2026, 3, 31));
+}
+
+TEST_F(NavigatorTest, KeysWithoutADateStartFromToday) {
+    nav.SelectDate(kNoDate);
+    nav.KeyDown(platform::VK_RIGHT, 0);
+    EXPECT_EQ(nav.SelStart(), Today() + 1);
+}
+
+TEST_F(NavigatorTest, AGreyDayOfTheNextMonthIsSelectedWithoutChangingTheMonth) {
+    ShowMonth(2026, 3, D(2026, 3, 2));
+    const platform::Point april = CentreOf(D(2026, 4, 2));
+    nav.LButtonDown(april, false);
+    nav.LButtonUp(april, false);
+    EXPECT_EQ(nav.SelStart(), D(2026, 4, 2));
+    EXPECT_EQ(Shown(), (CalendarDay{2026, 3, 1}));
+    EXPECT_EQ(chosen, 1);
+}
+
+TEST_F(NavigatorTest, PressDragOutAndReleaseGiveTheEarlierSelectionBack) {
+    ShowMonth(2026, 3, D(2026, 3, 2));
+    nav.LButtonDown(CentreOf(D(2026, 3, 10)), false);
+    EXPECT_EQ(nav.SelStart(), D(2026, 3, 10));
+    nav.MouseMove({-5, -5}, true);
+    nav.LButtonUp({-5, -5}, false);
+    EXPECT_EQ(nav.SelStart(), D(2026, 3, 2));
+    EXPECT_EQ(chosen, 0);
+}
+
+TEST_F(NavigatorTest, TodayPressedAndReleasedOffItChangesNothing) {
+    ShowMonth(2026, 3, D(2026, 3, 2));
+    const platform::Rect today = nav.TodayButtonRect();
+    ASSERT_GT(today.Width(), 0);
+    nav.LButtonDown({today.left + 2, today.top + 2}, false);
+    nav.MouseMove({today.left - 20, today.top - 20}, true);
+    nav.LButtonUp({today.left - 20, today.top - 20}, false);
+    EXPECT_EQ(nav.SelStart(), D(2026, 3, 2));
+    EXPECT_EQ(chosen, 0);
+    const platform::Rect clear = nav.ClearButtonRect();
+    nav.LButtonDown({clear.left + 2, clear.top + 2}, false);
+    nav.LButtonUp({clear.left + 2, clear.top + 2}, false);
+    EXPECT_EQ(nav.SelStart(), kNoDate);
+    EXPECT_EQ(chosen, 1);
+}
+
+TEST_F(NavigatorTest, AHeldArrowRepeatsEvery170Milliseconds) {
+    ShowMonth(2026, 3, D(2026, 3, 2));
+    const platform::Rect arrow = nav.RightArrowRect();
+    const platform::Point on{(arrow.left + arrow.right) / 2, (arrow.top + arrow.bottom) / 2};
+    nav.LButtonDown(on, false);
+    EXPECT_EQ(Shown().month, 4);
+    timers.Advance(169);
+    EXPECT_EQ(Shown().month, 4);
+    timers.Advance(1 + 170);
+    EXPECT_EQ(Shown().month, 6);
+    nav.LButtonUp(on, false);
+    EXPECT_FALSE(nav.ArrowTimerRunning());
+    EXPECT_EQ(nav.SelStart(), D(2026, 3, 2)) << "stepping the month keeps the selection";
+}
+
+TEST_F(NavigatorTest, HiddenButtonsLeaveNoStrip) {
+    const int withStrip = nav.WantedSize().height;
+    nav.SetShowToday(false);
+    nav.SetShowClear(false);
+    EXPECT_EQ(nav.WantedSize().height, withStrip - nav.GetMetrics().stripHeight);
+    EXPECT_EQ(nav.PartAt({nav.width() / 2, nav.height() - 2}), TcbBarDateNavigator::Part::Day);
+}
+
+TEST(DialogCalendar, ADoubleClickOnADayIsTheDialogsOk) {
+    TcbBarDateNavigator nav;
+    nav.SetBorder(false);
+    nav.SetFirstDate(D(2026, 3, 1));
+    int chosen = 0, doubled = 0;
+    nav.OnDateChosen = [&](TcbBarCustomCalendar&) { ++chosen; };
+    nav.OnDayDoubleClick = [&](TcbBarCustomCalendar&) { ++doubled; };
+    const platform::Rect cell = nav.CellRect(2, 3);
+    const platform::Point p{cell.left + 2, cell.top + 2};
+    nav.LButtonDown(p, false);
+    nav.LButtonUp(p, false);
+    nav.LButtonDown(p, true);
+    nav.LButtonUp(p, true);
+    EXPECT_EQ(doubled, 1);
+    EXPECT_EQ(chosen, 1);
+    EXPECT_FALSE(nav.KeyDown(platform::VK_LEFT, 0)) << "keys belong to the drop-down only";
+}
+
+TEST(MonthList, ScrollsFasterFurtherFromTheList) {
+    EXPECT_EQ(TAMonthListBox::ScrollInterval(0, 15), 0u);
+    EXPECT_EQ(TAMonthListBox::ScrollInterval(10, 15), 500u);
+    EXPECT_EQ(TAMonthListBox::ScrollInterval(20, 15), 250u);
+    EXPECT_EQ(TAMonthListBox::ScrollInterval(40, 15), 100u);
+}
+
+TEST(DateComboText, NoDateShowsAnEmptyFieldAndTextsRoundTrip) {
+    QWidget form;
+    TcbBarManager manager(&form);
+    auto& combo = manager.CreateItem<TcbBarDateCombo>("dcWhen");
+    EXPECT_EQ(combo.Date(), Today());
+    combo.SetDate(kNoDate);
+    EXPECT_EQ(combo.Text(), "");
+    combo.SetDate(D(2026, 3, 4));
+    EXPECT_EQ(TcbBarDateCombo::TextToDate(combo.Text()), D(2026, 3, 4));
+    combo.SetText("nonsense");  // unreadable and not empty: ignored
+    EXPECT_EQ(combo.Date(), D(2026, 3, 4));
+    combo.SetText("");
+    EXPECT_EQ(combo.Date(), kNoDate);
+}
+
+}  // namespace
+}  // namespace bars::testing

@@ -1,0 +1,129 @@
+#include "bars/extended/tree_view_combo.h"
+#include "bars/manager/bar_manager.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+
+namespace bars::testing {
+namespace {
+
+void ClickAt(QWidget* viewport, QPoint p) {
+    const QPointF local(p);
+    const QPointF global(viewport->mapToGlobal(p));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &release);
+}
+
+class TreeViewComboTest : public ::testing::Test {
+protected:
+    TreeViewComboTest() {
+        fruit = new QTreeWidgetItem(QStringList{"Fruit"});
+        apple = new QTreeWidgetItem(fruit, QStringList{"Apple"});
+        new QTreeWidgetItem(fruit, QStringList{"Pear"});
+        combo.Tree().addTopLevelItem(fruit);
+        combo.Tree().addTopLevelItem(new QTreeWidgetItem(QStringList{"Bread"}));
+    }
+    QWidget form;
+    TcbBarManager manager{&form};
+    TcbBarTreeViewCombo& combo = manager.CreateItem<TcbBarTreeViewCombo>("tcKind");
+    QTreeWidgetItem* fruit = nullptr;
+    QTreeWidgetItem* apple = nullptr;
+};
+
+TEST_F(TreeViewComboTest, TheDropDownIsAtLeast100By100) {
+    EXPECT_EQ(combo.DropDownWidth(), 200);
+    EXPECT_EQ(combo.DropDownHeight(), 150);
+    combo.SetDropDownWidth(40);
+    combo.SetDropDownHeight(60);
+    EXPECT_EQ(combo.DropDownWidth(), 100);
+    EXPECT_EQ(combo.DropDownHeight(), 100);
+    combo.Tree().resize(10, 10);
+    EXPECT_GE(combo.Tree().width(), 100);
+    EXPECT_GE(combo.Tree().height(), 100);
+}
+
+TEST_F(TreeViewComboTest, NodesAreFoundDepthFirstIgnoringCase) {
+    EXPECT_EQ(combo.FindNode("APPLE"), apple);
+    EXPECT_EQ(combo.FindNode("bread"), combo.Tree().topLevelItem(1));
+    EXPECT_EQ(combo.FindNode("Plum"), nullptr);
+    combo.SetText("pear");
+    EXPECT_EQ(combo.Tree().currentItem()->text(0), "Pear");
+    // While loading the text waits for the tree.
+    combo.SetLoading(true);
+    combo.SetText("Bread");
+    EXPECT_EQ(combo.Tree().currentItem()->text(0), "Pear");
+    combo.SetLoading(false);
+    combo.Loaded();
+    EXPECT_EQ(combo.Tree().currentItem()->text(0), "Bread");
+}
+
+TEST_F(TreeViewComboTest, AReleaseOnAnExpandButtonChoosesNothing) {
+    combo.SetChooseByDblClick(false);
+    TcbBarTreeView& tree = combo.Tree();
+    tree.show();
+    tree.setCurrentItem(fruit);
+    const QRect label = tree.visualItemRect(fruit);
+    // Left of the label lie the indent and the expand button.
+    ClickAt(tree.viewport(), QPoint(label.left() - 5, label.center().y()));
+    EXPECT_EQ(combo.ChosenNode(), nullptr);
+    EXPECT_EQ(tree.NodeLabelAt(QPoint(label.left() - 5, label.center().y())), nullptr);
+    EXPECT_EQ(tree.NodeLabelAt(QPoint(label.right() - 2, label.center().y())), nullptr) << "right of the label";
+    EXPECT_EQ(tree.NodeLabelAt(QPoint(label.left() + 3, label.center().y())), fruit);
+    tree.SetDropDownMode(true);
+    ClickAt(tree.viewport(), QPoint(label.left() + 3, label.center().y()));
+    EXPECT_EQ(combo.ChosenNode(), fruit);
+    EXPECT_EQ(combo.Text(), "Fruit");
+}
+
+TEST_F(TreeViewComboTest, ATextMatchingNoNodeDropsDownOnTheFirstNode) {
+    combo.SetText("Plum");
+    combo.Tree().setCurrentItem(nullptr);
+    combo.SetFullExpand(true);
+    combo.DropDown({10, 10}, {{80, 22}, true}, nullptr);
+    EXPECT_TRUE(combo.Tree().IsShown());
+    EXPECT_EQ(combo.Tree().currentItem(), fruit);
+    EXPECT_TRUE(fruit->isExpanded());
+    combo.CloseUp();
+    EXPECT_FALSE(combo.Tree().IsShown());
+}
+
+TEST_F(TreeViewComboTest, OnCanSelectNodeMayRefuse) {
+    combo.OnCanSelectNode = [](TcbBarTreeViewCombo&, QTreeWidgetItem* node, bool& allow) {
+        allow = node->childCount() == 0;
+    };
+    TcbBarTreeView& tree = combo.Tree();
+    tree.SetDropDownMode(true);
+    tree.setCurrentItem(fruit);
+    EXPECT_FALSE(tree.Choose());
+    tree.setCurrentItem(apple);
+    EXPECT_TRUE(tree.Choose());
+    EXPECT_EQ(combo.Text(), "Apple");
+    // The chosen node goes with the tree's node.
+    delete fruit;
+    EXPECT_EQ(combo.ChosenNode(), nullptr);
+}
+
+TEST(ResizeStrip, LiesAwayFromTheFieldWithTheGripInTheFarCorner) {
+    const QRect field(300, 100, 80, 22);
+    EXPECT_EQ(DropDownDirection(QRect(300, 122, 200, 150), field), 3);  // below, not wholly left
+    EXPECT_EQ(DropDownDirection(QRect(100, 122, 200, 150), field), 2);  // below, wholly left
+    EXPECT_EQ(DropDownDirection(QRect(300, -50, 200, 150), field), 1);  // above
+    EXPECT_EQ(DropDownDirection(QRect(100, -50, 200, 150), field), 0);
+    const ResizeStrip below = LayOutResizeStrip({200, 150}, 3, 18, 16);
+    EXPECT_TRUE(below.atBottom);
+    EXPECT_EQ(below.strip, QRect(0, 132, 200, 18));
+    EXPECT_EQ(below.grip.right(), 199);
+    EXPECT_LT(below.close.left(), 20);
+    const ResizeStrip above = LayOutResizeStrip({200, 150}, 0, 18, 16);
+    EXPECT_EQ(above.strip.top(), 0);
+    EXPECT_EQ(above.grip.left(), 0);
+    EXPECT_GT(above.close.left(), 150);
+}
+
+}  // namespace
+}  // namespace bars::testing
