@@ -271,6 +271,27 @@ TEST_F(CustomizingFormTest, ScriptedSessionComesBackThroughTheLayoutStore) {
     EXPECT_EQ(back->DockingStyle(), dsNone);
 }
 
+TEST_F(CustomizingFormTest, ActivationByTheUserRefreshesTheCurrentPageButNotDuringADrag) {
+    TcbBarCustomizingForm& form = Open();
+    form.PageControl->setCurrentIndex(0);
+    const auto activate = [&] {
+        QEvent event(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&form, &event);
+    };
+    form.LBars->item(0)->setText("stale");
+    DesignDragLoop(*manager, *manager->ItemByName("Tools0"), nullptr, {900, 900});
+    activate();
+    EXPECT_EQ(form.LBars->item(0)->text(), "stale") << "a drag of ours activates it";
+    TcbBarCustomizingDrag::Instance().Cancel();
+    activate();
+    EXPECT_EQ(form.LBars->item(0)->text(), "Tools");
+
+    form.PageControl->setCurrentIndex(1);
+    form.LCommands->clear();
+    activate();
+    EXPECT_EQ(form.LCommands->count(), 3);
+}
+
 }  // namespace
 }  // namespace bars::testing
 
