@@ -1,6 +1,7 @@
 #include "bars/controls/win_control.h"
 
 #include "bars/edits/bar_edit.h"
+#include "bars/hooks/shortcut_dispatch.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/toolbars/bar.h"
@@ -13,6 +14,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 #include <limits>
 
@@ -161,7 +163,9 @@ bool TcbBarWinControl::EditEvent(QEvent& event) {
             item->KeyPress(c);
             if (c == 0 || !*alive || !ControlKeyPress(c)) return true;
         }
-        return ControlKeyDown(key, shift);
+        if (ControlKeyDown(key, shift) || !*alive) return true;
+        const bool system = key == platform::VK_F10 || key == platform::VK_MENU || (shift & platform::kShiftAlt) != 0;
+        return system && SystemKey(key, shift);
     }
     case QEvent::KeyRelease: {
         auto& keyEvent = static_cast<QKeyEvent&>(event);
@@ -170,9 +174,54 @@ bool TcbBarWinControl::EditEvent(QEvent& event) {
         return key == 0;
     }
     case QEvent::FocusIn: item->DoEnter(); return false;
-    case QEvent::FocusOut: item->DoExit(); return false;
+    case QEvent::FocusOut: FocusLost(static_cast<QFocusEvent&>(event)); return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: return MouseEvent(static_cast<QMouseEvent&>(event));
     default: return false;
     }
+}
+
+bool TcbBarWinControl::SystemKey(int key, unsigned shift) {
+    if (key == platform::VK_MENU) {
+        MarkAltAlone();
+        return false;
+    }
+    TcbBarManager* manager = Manager();
+    EndEditing(false);
+    if (manager) DispatchShortCut(*manager, platform::ShortCut(key, shift));
+    return true;
+}
+
+void TcbBarWinControl::FocusLost(const QFocusEvent& event) {
+    TCustomcbBarControl* window = Window();
+    QWidget* next = QApplication::focusWidget();
+    const bool outside = !window || !next || (next != window && !window->isAncestorOf(next));
+    // A drop-down list takes the focus as a pop-up of the field itself.
+    if (m_focused && outside && event.reason() != Qt::PopupFocusReason) {
+        // The focus has gone where the user put it: closing must not take it back.
+        m_previousFocus = nullptr;
+        EndEditing(false);
+        return;
+    }
+    if (TcbBarWindowItem* item = WindowItem()) item->DoExit();
+}
+
+bool TcbBarWinControl::MouseEvent(const QMouseEvent& event) {
+    TCustomcbBarControl* window = Window();
+    if (!window) return false;
+    const QPoint global = event.globalPosition().toPoint();
+    if (event.type() == QEvent::MouseButtonPress && event.button() == Qt::RightButton) {
+        QMouseEvent passed(event.type(), window->mapFromGlobal(global), global, event.button(), event.buttons(),
+                           event.modifiers());
+        QCoreApplication::sendEvent(window, &passed);
+        return true;
+    }
+    const platform::Point origin = window->ClientToScreenPoint({0, 0});
+    const int x = global.x() - origin.x, y = global.y() - origin.y;
+    const auto inside = [x, y](const platform::Rect& r) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; };
+    return !inside(m_editRect) && !inside(window->GetItemRect(this));
 }
 
 }  // namespace bars

@@ -9,6 +9,8 @@
 #include <string>
 
 class QEvent;
+class QFocusEvent;
+class QMouseEvent;
 class QLineEdit;
 class QWidget;
 
@@ -62,6 +64,10 @@ protected:
 
 private:
     void PlaceEditWindow();
+    // Alt combinations and F10 the field leaves to the program's shortcuts.
+    bool SystemKey(int key, unsigned shift);
+    void FocusLost(const QFocusEvent& event);
+    bool MouseEvent(const QMouseEvent& event);
 
     // Guarded: the bar window may free its children first.
     QPointer<QLineEdit> m_edit;

@@ -7,6 +7,7 @@
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
+#include "bars/menus/sub_item_control.h"
 #include "bars/services/framework_services.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
@@ -191,9 +192,12 @@ void TcbBarCustomizingDrag::Track(platform::Point screen) {
         const DropPosition position = GetDropPosition(*target, ClientOf(*target, screen));
         if (target != m_target || position != m_position || !m_markShown) {
             EraseMark();
+            const bool newLink = target != m_target || position.link != m_position.link;
             m_target = target;
             m_position = position;
-            if (!ChangesNothing(position)) ShowMark();
+            // Opening repaints the target, so before the mark is drawn.
+            if (newLink) OpenSubMenuAt(position);
+            if (m_target && !ChangesNothing(m_position)) ShowMark();
         }
     } else {
         EraseMark();
@@ -201,6 +205,29 @@ void TcbBarCustomizingDrag::Track(platform::Point screen) {
         m_position = {};
     }
     SetCursor(!target ? kNoDropCursor : m_copy ? kDragCopyCursor : kDragCursor);
+}
+
+void TcbBarCustomizingDrag::OpenSubMenuAt(const DropPosition& position) {
+    TcbBarItemControl* control = position.link ? position.link->Control() : nullptr;
+    auto* sub = dynamic_cast<TcbBarSubItemControl*>(control);
+    // Its menu opens so that the item can go into nested menus.
+    if (!sub || sub->GetSubMenuControl() || !m_target) return;
+    TCustomcbBarControl& target = *m_target;
+    if (!target.IsMenu()) m_manager->SetSelectedItemControl(sub);
+    target.HotTrack(sub);
+    if (!TCustomcbBarControl::IsLive(&target)) {
+        m_target = nullptr;
+        m_position = {};
+    }
+}
+
+void TcbBarCustomizingDrag::CloseOtherMenu(TCustomcbBarControl& target, TcbBarItemControl* selected) {
+    TCustomcbBarControl* open = TCustomcbBarControl::ActiveBarControl();
+    if (!open || !open->IsMenu() || open == &target || open->IsParentOf(&target)) return;
+    open->Release();
+    if (!TCustomcbBarControl::IsLive(&target) || !selected) return;
+    target.SetSelected(selected);
+    m_manager->SetSelectedItemControl(selected);
 }
 
 void TcbBarCustomizingDrag::Drop() {
@@ -286,11 +313,13 @@ void TcbBarCustomizingDrag::Place(platform::Point screen) {
     // The target shows its links as they are now before the new one is selected.
     if (IBarWindow* window = links->Window()) window->Rebuild();
     link.CreateControl();
-    if (TcbBarItemControl* control = link.Control()) {
+    TcbBarItemControl* control = link.Control();
+    if (control) {
         target.SetSelected(control);
         m_manager->SetSelectedItemControl(control);
     }
     if (ICustomizingSite* site = CustomizingSite()) site->Refresh();
+    CloseOtherMenu(target, control);
 }
 
 void TcbBarCustomizingDrag::Cancel() {

@@ -54,6 +54,8 @@ private:
     void SetCursor(int id);
     void Place(platform::Point screen);
     void PlaceOnOwnPlace(platform::Point screen);
+    void OpenSubMenuAt(const DropPosition& position);
+    void CloseOtherMenu(TCustomcbBarControl& target, TcbBarItemControl* selected);
     void End();
     void InstallHooks();
     void RemoveHooks();

@@ -435,6 +435,23 @@ bool TcbBarCustomizingForm::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+void TcbBarCustomizingForm::RefreshPage() {
+    switch (PageControl->currentIndex()) {
+    case 0: FillBars(); break;
+    case 1:
+        FillCategories();
+        FillCommands();
+        break;
+    default: FillOptions(); break;
+    }
+}
+
+bool TcbBarCustomizingForm::event(QEvent* event) {
+    // The user may have changed the bars elsewhere meanwhile; a drag of ours activates it too.
+    if (event->type() == QEvent::WindowActivate && !TcbBarCustomizingDrag::Instance().IsDragging()) RefreshPage();
+    return QWidget::event(event);
+}
+
 void TcbBarCustomizingForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     CloseCustomizingForm();

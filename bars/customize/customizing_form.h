@@ -74,6 +74,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -84,6 +85,7 @@ private:
     void FillCategories();
     void FillCommands();
     void FillOptions();
+    void RefreshPage();
     void MoveCommand(int step);
 
     TcbBarManager& m_manager;

@@ -118,6 +118,7 @@ bool MenuKeyUp(TcbBarManager& manager, int key) {
 }  // namespace
 
 bool AltAlone() { return State().altAlone; }
+void MarkAltAlone() { State().altAlone = true; }
 
 void SetSwallowAllKeys(bool value) { State().swallowAll = value; }
 bool SwallowAllKeys() { return State().swallowAll; }

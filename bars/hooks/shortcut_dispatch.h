@@ -54,5 +54,7 @@ void SetPopupMenuLinkShower(PopupMenuLinkShower shower);
 
 // Whether Alt went down without another key since.
 bool AltAlone();
+// Alt went down in a window the hook does not serve (an item's edit window).
+void MarkAltAlone();
 
 }  // namespace bars

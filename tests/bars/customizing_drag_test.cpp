@@ -7,6 +7,7 @@
 #include "platform/qt/mouse_capture.h"
 #include "platform/qt/window_list.h"
 #include "tests/bars/recorded_messages.h"
+#include "tests/bars/menus_fixture.h"
 #include "tests/bars/windows_fixture.h"
 
 namespace bars::testing {
@@ -216,6 +217,58 @@ TEST_F(CustomizingDragTest, SubItemDroppedIntoItsOwnMenuIsRefusedAndLeavesNoEmpt
     EXPECT_NE(file.ItemLinks().Items(0)->Item(), nullptr);
     EXPECT_FALSE(Drag().IsDragging());
     EXPECT_EQ(manager->DragLink(), nullptr);
+}
+
+// The menu bar's File menu, with the Tools bar's commands to drop into it.
+class NestedMenuDragTest : public MenusTest {
+public:
+    NestedMenuDragTest() : file(NewSubItem("mnuFile", "&File", 2)) {
+        tools = &ShowBar("Tools", dsBottom, 2);
+        Link(MenuBar().ItemLinks(), file);
+        ShowMenuBar();
+        manager->SetCustomizing(true);
+    }
+    ~NestedMenuDragTest() override { TcbBarCustomizingDrag::Instance().Cancel(); }
+    // Drags the command from the list to the File title, where its menu opens.
+    TcbBarSubMenuControl& DragOntoFile(TcbBarItem& command) {
+        DesignDragLoop(*manager, command, nullptr, {700, 700});
+        Drag().MouseMoved(WindowOf(MenuBar()).ClientToScreenPoint(CentreOf(MenuBar(), 0)));
+        TcbBarSubMenuControl* menu = MenuOf(file);
+        EXPECT_NE(menu, nullptr);
+        return *menu;
+    }
+    static TcbBarCustomizingDrag& Drag() { return TcbBarCustomizingDrag::Instance(); }
+
+    TcbBarSubItem& file;
+    TcbBar* tools = nullptr;
+};
+
+TEST_F(NestedMenuDragTest, CommandDraggedOverASubItemOpensItsMenuAndDropsIntoIt) {
+    TcbBarItem& command = *manager->ItemByName("Tools1");
+    TcbBarSubMenuControl& menu = DragOntoFile(command);
+    ASSERT_TRUE(menu.isVisible());
+    const platform::Point entry = Centre(file.ItemLinks(), 1);
+    Drag().MouseMoved(menu.ClientToScreenPoint({entry.x, entry.y + 2}));
+    ASSERT_EQ(Drag().Target(), &menu);
+    Drag().Drop();
+    ASSERT_EQ(file.ItemLinks().Count(), 3);
+    EXPECT_EQ(MenuOf(file), &menu) << "the drop's own menu stays open";
+    const bool inMenu = file.ItemLinks().Items(1)->Item() == &command || file.ItemLinks().Items(2)->Item() == &command;
+    EXPECT_TRUE(inMenu);
+}
+
+TEST_F(NestedMenuDragTest, DropOnABarClosesTheMenuOpenedOnTheWayAndKeepsTheNewLinkSelected) {
+    TcbBarItem& command = *manager->ItemByName("Tools1");
+    DragOntoFile(command);
+    const platform::Point first = CentreOf(*tools, 0);
+    Drag().MouseMoved(WindowOf(*tools).ClientToScreenPoint({first.x - 3, first.y}));
+    ASSERT_EQ(Drag().Target(), &WindowOf(*tools));
+    Drag().Drop();
+    const TcbBarSubMenuControl* menu = MenuOf(file);
+    EXPECT_TRUE(menu == nullptr || !menu->isVisible());
+    ASSERT_EQ(tools->ItemLinks().Count(), 3);
+    EXPECT_EQ(tools->ItemLinks().Items(0)->Item(), &command);
+    EXPECT_EQ(manager->SelectedItemControl(), tools->ItemLinks().Items(0)->Control());
 }
 
 }  // namespace

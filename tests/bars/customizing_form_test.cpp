@@ -3,6 +3,8 @@
 #include "bars/customize/editors.h"
 #include "bars/customize/sub_menu_editor.h"
 #include "bars/store/layout_store.h"
+#include "bars/services/framework_services.h"
+#include "platform/core/input_hooks.h"
 #include "platform/core/messages.h"
 #include "tests/bars/recorded_messages.h"
 #include "tests/bars/windows_fixture.h"
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -269,6 +272,59 @@ TEST_F(CustomizingFormTest, ScriptedSessionComesBackThroughTheLayoutStore) {
     EXPECT_EQ(back->ItemLinks().Items(2)->Item()->Name(), "Tools2");
     EXPECT_TRUE(back->ItemLinks().Items(1)->OwnBeginGroup());
     EXPECT_EQ(back->DockingStyle(), dsNone);
+}
+
+TEST_F(CustomizingFormTest, ActivationByTheUserRefreshesTheCurrentPageButNotDuringADrag) {
+    TcbBarCustomizingForm& form = Open();
+    form.PageControl->setCurrentIndex(0);
+    const auto activate = [&] {
+        QEvent event(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&form, &event);
+    };
+    form.LBars->item(0)->setText("stale");
+    DesignDragLoop(*manager, *manager->ItemByName("Tools0"), nullptr, {900, 900});
+    activate();
+    EXPECT_EQ(form.LBars->item(0)->text(), "stale") << "a drag of ours activates it";
+    TcbBarCustomizingDrag::Instance().Cancel();
+    activate();
+    EXPECT_EQ(form.LBars->item(0)->text(), "Tools");
+
+    form.PageControl->setCurrentIndex(1);
+    form.LCommands->clear();
+    activate();
+    EXPECT_EQ(form.LCommands->count(), 3);
+}
+
+TEST_F(CustomizingFormTest, CommandDraggedFromTheListWithTheMouseLandsOnTheBar) {
+    TcbBarCustomizingForm& form = Open();
+    // Clear of the bar, which it would cover.
+    form.move(900, 500);
+    form.PageControl->setCurrentIndex(1);
+    form.LCategories->setCurrentRow(0);
+    QWidget& list = *form.LCommands->viewport();
+    const QPoint press = form.LCommands->visualItemRect(form.LCommands->item(2)).center();
+    const auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, list.mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(&list, &event);
+    };
+    mouse(QEvent::MouseButtonPress, press, Qt::LeftButton);
+    mouse(QEvent::MouseMove, press + QPoint(1, 1), Qt::LeftButton);
+    auto& drag = TcbBarCustomizingDrag::Instance();
+    EXPECT_FALSE(drag.IsDragging()) << "still within the drag distance";
+    mouse(QEvent::MouseMove, press + QPoint(20, 0), Qt::LeftButton);
+    ASSERT_TRUE(drag.IsDragging());
+
+    // From here the framework's hooks carry the mouse, as the input filter delivers it.
+    auto& hooks = platform::InputHooks::Instance();
+    const platform::Rect first = tools->ItemLinks().Items(0)->ItemRect();
+    const platform::Point over = WindowOf(*tools).ClientToScreenPoint({first.left + 2, (first.top + first.bottom) / 2});
+    EXPECT_TRUE(hooks.DispatchMouse({platform::WM_MOUSEMOVE, over}));
+    EXPECT_EQ(drag.Target(), &WindowOf(*tools));
+    EXPECT_EQ(drag.Cursor(), kDragCursor);
+    hooks.DispatchMouse({platform::WM_LBUTTONUP, over});
+    EXPECT_FALSE(drag.IsDragging());
+    ASSERT_EQ(tools->ItemLinks().Count(), 4);
+    EXPECT_EQ(tools->ItemLinks().Items(0)->Item(), manager->ItemByName("Tools2"));
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 #include "bars/edits/bar_custom_combo.h"
 #include "bars/edits/drop_down.h"
 #include "bars/edits/edit_controls.h"
+#include "bars/hooks/shortcut_dispatch.h"
 #include "bars/registry/item_class_registry.h"
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/work_area.h"
 #include "tests/bars/windows_fixture.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QMouseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -244,6 +247,74 @@ TEST_F(EditFieldTest, BoxIsDrawnInTheWindowColourWithTheArrowPart) {
     const platform::Rect arrow = control.ArrowRect();
     EXPECT_EQ(pixel(arrow.left + (arrow.Width() - 5) / 2 + 2, arrow.top + (arrow.Height() - 3) / 2 + 2), 0u)
         << "the tip of the arrow";
+}
+
+TEST_F(EditFieldTest, AltCombinationsCloseTheFieldAndRunTheirShortcutAltAloneIsMarked) {
+    OnBar<TcbBarEdit>("edFind");
+    auto& save = NewItem<TcbBarButton>("bnSave");
+    save.SetShortCut(platform::ShortCut(platform::VK_A + ('S' - 'A'), platform::kShiftAlt));
+    int saves = 0;
+    save.OnClick = [&](platform::Component*) { ++saves; };
+    Link(bar->ItemLinks(), save);
+    Open();
+    Press(Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_TRUE(AltAlone());
+    EXPECT_TRUE(Control().Focused()) << "Alt alone leaves the field open";
+    Press(Qt::Key_S, Qt::AltModifier, "s");
+    EXPECT_EQ(saves, 1);
+    EXPECT_FALSE(Control().Focused());
+    EXPECT_FALSE(WindowOf(*bar).IsActive());
+}
+
+TEST_F(EditFieldTest, MouseOutsideTheFieldIsSwallowedAndARightPressReachesTheBar) {
+    OnBar<TcbBarEdit>("edFind");
+    Open();
+    TcbBarControl& window = WindowOf(*bar);
+    QLineEdit& edit = *Control().EditWindow();
+    const platform::Rect field = bar->ItemLinks().Items(0)->ItemRect();
+    const auto send = [&](QEvent::Type type, platform::Point client, Qt::MouseButton button) {
+        const platform::Point screen = window.ClientToScreenPoint(client);
+        const QPoint global(screen.x, screen.y);
+        QMouseEvent event(type, edit.mapFromGlobal(global), global, button, button, Qt::NoModifier);
+        return Control().EditEvent(event);
+    };
+    EXPECT_FALSE(send(QEvent::MouseMove, {field.left + 3, field.top + 3}, Qt::NoButton));
+    EXPECT_TRUE(send(QEvent::MouseMove, {field.right + 40, field.top + 3}, Qt::NoButton));
+    EXPECT_TRUE(send(QEvent::MouseButtonRelease, {field.left + 3, field.bottom + 30}, Qt::LeftButton));
+
+    struct RightPresses : QObject {
+        std::vector<QPoint> at;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::MouseButtonPress) at.push_back(static_cast<QMouseEvent*>(event)->position().toPoint());
+            return false;
+        }
+    } presses;
+    window.installEventFilter(&presses);
+    EXPECT_TRUE(send(QEvent::MouseButtonPress, {field.left + 5, field.top + 4}, Qt::RightButton));
+    window.removeEventFilter(&presses);
+    const platform::Point screen = window.ClientToScreenPoint({field.left + 5, field.top + 4});
+    ASSERT_EQ(presses.at.size(), 1u);
+    EXPECT_EQ(presses.at[0], window.mapFromGlobal(QPoint(screen.x, screen.y)));
+}
+
+TEST_F(EditFieldTest, FocusGoingToAnotherWindowClosesTheFieldAndLeavesTheFocusThere) {
+    auto& edit = OnBar<TcbBarEdit>("edFind");
+    int exits = 0;
+    edit.OnExit = [&](platform::Component*) { ++exits; };
+    QLineEdit other(form.get());
+    other.setGeometry(300, 250, 60, 20);
+    other.show();
+    Open();
+    ASSERT_TRUE(Control().Focused());
+    other.setFocus();
+    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+    Control().EditEvent(out);
+    EXPECT_FALSE(Control().Focused());
+    EXPECT_FALSE(WindowOf(*bar).IsActive());
+    EXPECT_EQ(exits, 0);
+    if (QApplication::focusWidget()) {
+        EXPECT_EQ(QApplication::focusWidget(), &other) << "not taken back";
+    }
 }
 
 }  // namespace
