@@ -1,5 +1,7 @@
 #include "tests/bars/menus_fixture.h"
 
+#include "bars/popups/bar_hints.h"
+#include "bars/popups/hint_window.h"
 #include "platform/core/random.h"
 
 namespace bars::testing {
@@ -337,6 +339,22 @@ TEST_F(PersonalizedMenuTest, RestingOnTheExpandRowExpandsAfterOneSecond) {
     EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 2u);
     timers.Advance(1);
     EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 4u);
+}
+
+TEST_F(PersonalizedMenuTest, WithoutTheDelayedExpansionTheRowHintsAtCtrlDownInstead) {
+    manager->SetShowFullMenusAfterDelay(false);
+    const platform::Rect row = menu->ExpandButtonRect();
+    menu->MouseMove({(row.left + row.right) / 2, (row.top + row.bottom) / 2});
+    ASSERT_EQ(menu->MarkState(), 1);
+    timers.Advance(BarHints::kShowDelayMs);
+    ASSERT_TRUE(BarHints::Instance().IsShown());
+    EXPECT_EQ(BarHints::Instance().Window().Text(), "Expand (Ctrl-Down)");
+    // Resting on the row never expands the menu by itself.
+    timers.Advance(2000);
+    EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 2u);
+    menu->MouseMove({row.left + 4, 4});
+    EXPECT_EQ(menu->MarkState(), 0);
+    EXPECT_FALSE(BarHints::Instance().IsShown());
 }
 
 TEST_F(PersonalizedMenuTest, CtrlDownExpandsAndANewChainStartsPersonalizedAgain) {
