@@ -4,6 +4,9 @@
 #include "bars/popups/hint_window.h"
 #include "platform/core/random.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+
 namespace bars::testing {
 namespace {
 
@@ -72,6 +75,29 @@ TEST_F(MenuWindowTest, EnterRunsTheEntryOnceAndClosesEveryMenu) {
     Press(VK_RETURN);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(MenuOf(*file), nullptr);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+}
+
+TEST_F(MenuWindowTest, PressingATitleAndReleasingOnAnEntryRunsTheEntry) {
+    int clicks = 0;
+    file->ItemLinks().Items(1)->Item()->OnClick = [&](platform::Component*) { ++clicks; };
+    TcbBarControl& bar = WindowOf(MenuBar());
+    const platform::Point title = CentreOf(MenuBar(), 0);
+    bar.MouseMove(title);
+    bar.LButtonDown(title);
+    TcbBarSubMenuControl* menu = MenuOf(*file);
+    ASSERT_NE(menu, nullptr);
+    // The mouse stays with the title's window while the button is held.
+    const platform::Point entry = menu->ClientToScreenPoint(Centre(file->ItemLinks(), 1));
+    const auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        const QPointF global(entry.x, entry.y);
+        QMouseEvent event(type, bar.mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(&bar, &event);
+    };
+    send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(menu->SelectedControl(), ControlAt(file->ItemLinks(), 1));
+    send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(clicks, 1);
     EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
 }
 
