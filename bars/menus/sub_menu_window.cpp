@@ -211,6 +211,11 @@ platform::Rect TcbBarSubMenuControl::ExpandButtonRect() const {
             client.bottom - kMenuInset};
 }
 
+bool TcbBarSubMenuControl::TakesDropAt(platform::Point client) const {
+    if (InRect(UpArrowRect(), client) || InRect(DownArrowRect(), client)) return false;
+    return !HasExpandRow() || client.y < ClientRect().bottom - kMenuInset - ItemHeight();
+}
+
 void TcbBarSubMenuControl::SetTopIndex(int index) {
     index = std::max(0, index);
     if (index == m_topIndex) return;

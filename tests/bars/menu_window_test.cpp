@@ -1,5 +1,6 @@
 #include "tests/bars/menus_fixture.h"
 
+#include "bars/customize/drop_position.h"
 #include "bars/popups/bar_hints.h"
 #include "bars/popups/hint_window.h"
 #include "platform/core/random.h"
@@ -257,6 +258,8 @@ TEST_F(MenusTest, ALongMenuScrollsWithItsArrowsEveryEightyMilliseconds) {
     EXPECT_FALSE(menu->UpArrowShown());
     ASSERT_TRUE(menu->DownArrowShown());
     const platform::Rect down = menu->DownArrowRect();
+    // A drag while customizing never drops on an arrow.
+    EXPECT_EQ(GetDropPosition(*menu, {down.left + 4, down.top + 2}), DropPosition{});
     menu->MouseMove({(down.left + down.right) / 2, (down.top + down.bottom) / 2});
     timers.Advance(79);
     EXPECT_EQ(menu->TopIndex(), 0);
@@ -381,6 +384,13 @@ TEST_F(PersonalizedMenuTest, WithoutTheDelayedExpansionTheRowHintsAtCtrlDownInst
     menu->MouseMove({row.left + 4, 4});
     EXPECT_EQ(menu->MarkState(), 0);
     EXPECT_FALSE(BarHints::Instance().IsShown());
+}
+
+TEST_F(PersonalizedMenuTest, NothingIsDroppedOnTheExpandRow) {
+    const platform::Rect row = menu->ExpandButtonRect();
+    EXPECT_EQ(GetDropPosition(*menu, {row.left + 4, row.top - 2}), DropPosition{});
+    const platform::Rect first = file->ItemLinks().Items(0)->ItemRect();
+    EXPECT_EQ(GetDropPosition(*menu, {first.left + 4, first.top + 2}).link, file->ItemLinks().Items(0));
 }
 
 TEST_F(PersonalizedMenuTest, CtrlDownExpandsAndANewChainStartsPersonalizedAgain) {
