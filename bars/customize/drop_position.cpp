@@ -3,6 +3,7 @@
 #include "bars/controls/item_control.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
+#include "bars/menus/sub_menu_window.h"
 #include "bars/windows/bar_window_base.h"
 
 #include <QImage>
@@ -26,6 +27,7 @@ bool LaysOutDownwards(const TCustomcbBarControl& window) {
 DropPosition GetDropPosition(const TCustomcbBarControl& window, platform::Point p) {
     const TcbBarItemLinks* links = window.ItemLinks();
     if (!links) return {};
+    if (const auto* menu = dynamic_cast<const TcbBarSubMenuControl*>(&window); menu && !menu->TakesDropAt(p)) return {};
     const bool down = LaysOutDownwards(window);
     const int along = down ? p.y : p.x, across = down ? p.x : p.y;
     TcbBarItemLink* lastOnLine = nullptr;

@@ -14,6 +14,8 @@
 #include "bars/windows/toolbar_window.h"
 #include "platform/core/bar_strings.h"
 #include "platform/core/messages.h"
+#include "platform/qt/cursor_position.h"
+#include "platform/qt/window_list.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -117,11 +119,33 @@ void KeepFloatingBarsInWorkArea(TcbBarManager& manager) {
     }
 }
 
+namespace {
+
+// The item control of a bar window under the mouse, if any.
+const TcbBarItemControl* ItemUnderCursor() {
+    const platform::Point cursor = platform::CursorPos();
+    // Our floating windows first, then the forms with their docked bars.
+    QWidget* at = platform::WindowList::Instance().WindowFromPoint(cursor);
+    if (!at) at = QApplication::widgetAt(cursor.x, cursor.y);
+    for (QWidget* w = at; w; w = w->parentWidget())
+        if (auto* window = dynamic_cast<TCustomcbBarControl*>(w)) {
+            const platform::Point origin = window->ClientToScreenPoint({0, 0});
+            return window->ItemAtPos({cursor.x - origin.x, cursor.y - origin.y});
+        }
+    return nullptr;
+}
+
+int HelpContextOf(const TcbBarItemControl* control) {
+    return control && control->Item() ? control->Item()->HelpContext() : 0;
+}
+
+}  // namespace
+
 bool RequestHelp(TcbBarManager& manager) {
     if (manager.IsDesigning()) return false;
     TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl();
-    const TcbBarItemControl* selected = active ? active->SelectedControl() : nullptr;
-    const int context = selected && selected->Item() ? selected->Item()->HelpContext() : 0;
+    int context = HelpContextOf(ItemUnderCursor());
+    if (context == 0) context = HelpContextOf(active ? active->SelectedControl() : nullptr);
     if (context == 0 || !g_helpViewer) return false;
     g_helpViewer(context);
     return true;

@@ -9,6 +9,7 @@
 #include "bars/manager/bar_manager.h"
 #include "bars/manager/manager_list.h"
 #include "bars/menus/sub_menu_window.h"
+#include "bars/popups/quick_control.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
 #include "bars/windows/toolbar_window.h"
@@ -230,6 +231,7 @@ bool MouseHookProc(const platform::MouseHookMessage& message) {
         TcbBarManager* manager = control ? BarManagers().ManagerOfForm(control->window()) : nullptr;
         return manager && !manager->IsDesigning() && state.popupShower(*manager, control, message.point);
     }
+    CloseQuickControlForMouse(message.message, message.window, message.point);
     if (!active || state.mouseReentered) return false;
     state.mouseReentered = true;
     struct Reentry {

@@ -9,10 +9,12 @@
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
 #include "bars/menus/sub_item_control.h"
+#include "bars/popups/bar_hints.h"
 #include "bars/services/bar_window_chain.h"
 #include "bars/services/framework_services.h"
 #include "bars/services/menu_sounds.h"
 #include "bars/windows/toolbar_window.h"
+#include "platform/core/bar_strings.h"
 #include "platform/core/input_hooks.h"
 #include "platform/core/random.h"
 #include "platform/core/system_colours.h"
@@ -207,6 +209,11 @@ platform::Rect TcbBarSubMenuControl::ExpandButtonRect() const {
     const platform::Rect client = ClientRect();
     return {kMenuInset, client.bottom - kMenuInset - ExpandButtonHeight(), client.right - kMenuInset,
             client.bottom - kMenuInset};
+}
+
+bool TcbBarSubMenuControl::TakesDropAt(platform::Point client) const {
+    if (InRect(UpArrowRect(), client) || InRect(DownArrowRect(), client)) return false;
+    return !HasExpandRow() || client.y < ClientRect().bottom - kMenuInset - ItemHeight();
 }
 
 void TcbBarSubMenuControl::SetTopIndex(int index) {
@@ -477,6 +484,11 @@ void TcbBarSubMenuControl::SetMarkState(int state) {
         StopExpandTimer();
         if (state == 1 && Timers())
             Timers()->SetWindowTimer(Handle(), kMenuExpandTimer, kMenuExpandDelayMs, [this](unsigned id) { ExpandTimer(id); });
+    } else if (state == 1) {
+        // Without the delayed expansion the row tells how to expand from the keyboard.
+        BarHints::Instance().Request(Manager(), true, std::string(platform::BarString(platform::bar_string::kExpandMenuHint)));
+    } else {
+        BarHints::Instance().Hide();
     }
 }
 

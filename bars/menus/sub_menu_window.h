@@ -71,6 +71,8 @@ public:
     platform::Rect UpArrowRect() const;
     platform::Rect DownArrowRect() const;
     platform::Rect ExpandButtonRect() const;
+    // Nothing is dropped on the scroll arrows or the expand row.
+    bool TakesDropAt(platform::Point client) const;
     int ExpandButtonHeight() const;
     // The measured size of the window for its shown links.
     platform::Size MeasuredSize();

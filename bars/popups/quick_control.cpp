@@ -13,6 +13,9 @@
 #include "bars/windows/dock_control.h"
 #include "bars/windows/toolbar_window.h"
 #include "platform/core/bar_strings.h"
+#include "platform/core/window_messages.h"
+#include "platform/qt/window_handles.h"
+#include "platform/qt/window_list.h"
 
 #include <QPointer>
 
@@ -25,6 +28,11 @@ namespace {
 QPointer<TcbBarSubMenuControl>& OpenSlot() {
     static QPointer<TcbBarSubMenuControl> open;
     return open;
+}
+
+QPointer<TcbBarControl>& ToolbarSlot() {
+    static QPointer<TcbBarControl> toolbar;
+    return toolbar;
 }
 
 bool DidNotFit(const TcbBarItemLink& link) {
@@ -54,6 +62,27 @@ void AddCheckEntries(TcbBarManager& manager, TcbBar& bar, TcbBarItemLinks& into)
 }  // namespace
 
 TcbBarSubMenuControl* OpenQuickControl() { return OpenSlot(); }
+
+TcbBarControl* QuickControlToolbar() { return OpenSlot() ? ToolbarSlot().data() : nullptr; }
+
+void CloseQuickControlForMouse(unsigned message, platform::WindowHandle window, platform::Point screen) {
+    TcbBarSubMenuControl* open = OpenSlot();
+    TcbBarControl* toolbar = QuickControlToolbar();
+    if (!open || !toolbar || message == platform::WM_MOUSEMOVE || message == platform::WM_NCMOUSEMOVE) return;
+    QWidget* widget = platform::WidgetOf(window);
+    if (widget && (widget == open || open->isAncestorOf(widget))) return;
+    // The mark toggles the drop-down itself.
+    const platform::Rect mark = toolbar->EndMarkRect();
+    const platform::Point p = platform::ScreenToClient(toolbar, screen);
+    if (widget == toolbar && message != platform::WM_RBUTTONDOWN && p.x >= mark.left && p.x < mark.right &&
+        p.y >= mark.top && p.y < mark.bottom)
+        return;
+    if (toolbar->MarkState() == 2) {
+        toolbar->SetMarkState(0);
+    } else {
+        CloseQuickControl();
+    }
+}
 
 void CloseQuickControl() {
     if (TcbBarSubMenuControl* open = OpenSlot()) open->CloseAll();
@@ -106,6 +135,7 @@ TcbBarSubMenuControl* ShowQuickControl(TcbBarControl& toolbar) {
         if (parent && parent->MarkState() == 2) parent->SetMarkState(0);
     };
     OpenSlot() = menu;
+    ToolbarSlot() = &toolbar;
     menu->ShowMenu();
     return menu;
 }

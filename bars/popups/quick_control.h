@@ -1,6 +1,8 @@
 #pragma once
 
 #include "bars/core/bar_types.h"
+#include "platform/core/canvas.h"
+#include "platform/core/window_handle.h"
 
 namespace bars {
 
@@ -14,6 +16,11 @@ class TcbBarSubMenuControl;
 TcbBarSubMenuControl* ShowQuickControl(TcbBarControl& toolbar);
 void CloseQuickControl();
 TcbBarSubMenuControl* OpenQuickControl();
+// The toolbar whose end mark opened the drop-down that is open.
+TcbBarControl* QuickControlToolbar();
+// Any click or wheel turn away from the drop-down and its mark closes it; a right-button
+// press on the mark closes it too.
+void CloseQuickControlForMouse(unsigned message, platform::WindowHandle window, platform::Point screen);
 
 // The end marks of toolbars open and close the drop-down.
 void InstallQuickControl();

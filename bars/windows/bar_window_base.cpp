@@ -384,6 +384,20 @@ bool Dropped(const TCustomcbBarControl* window) {
     TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl();
     return active && active != window && !window->IsParentOf(active);
 }
+// While the button is held after a press here the mouse keeps coming to this window; dragged
+// into a menu this window opened, it goes to that menu, so a release on an entry runs it.
+TCustomcbBarControl* DragTarget(const TCustomcbBarControl* window, const QMouseEvent* event) {
+    if (window->rect().contains(event->position().toPoint())) return nullptr;
+    const QPoint at = event->globalPosition().toPoint();
+    for (QWidget* w = platform::WindowList::Instance().WindowFromPoint({at.x(), at.y()}); w; w = w->parentWidget())
+        if (auto* other = dynamic_cast<TCustomcbBarControl*>(w))
+            return other != window && window->IsParentOf(other) ? other : nullptr;
+    return nullptr;
+}
+platform::Point LocalOf(const QWidget* widget, const QMouseEvent* event) {
+    const QPoint p = widget->mapFromGlobal(event->globalPosition().toPoint());
+    return {p.x(), p.y()};
+}
 }  // namespace
 
 namespace {
@@ -417,11 +431,19 @@ void TCustomcbBarControl::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TCustomcbBarControl::mouseReleaseEvent(QMouseEvent* event) {
     if (Dropped(this) || event->button() != Qt::LeftButton) return;
+    if (TCustomcbBarControl* target = DragTarget(this, event)) {
+        target->WindowRelease(LocalOf(target, event));
+        return;
+    }
     WindowRelease(PointOf(event));
 }
 
 void TCustomcbBarControl::mouseMoveEvent(QMouseEvent* event) {
     if (Dropped(this)) return;
+    if (TCustomcbBarControl* target = DragTarget(this, event)) {
+        target->WindowMove(LocalOf(target, event));
+        return;
+    }
     WindowMove(PointOf(event));
 }
 

@@ -1,6 +1,12 @@
 #include "tests/bars/menus_fixture.h"
 
+#include "bars/customize/drop_position.h"
+#include "bars/popups/bar_hints.h"
+#include "bars/popups/hint_window.h"
 #include "platform/core/random.h"
+
+#include <QApplication>
+#include <QMouseEvent>
 
 namespace bars::testing {
 namespace {
@@ -70,6 +76,29 @@ TEST_F(MenuWindowTest, EnterRunsTheEntryOnceAndClosesEveryMenu) {
     Press(VK_RETURN);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(MenuOf(*file), nullptr);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+}
+
+TEST_F(MenuWindowTest, PressingATitleAndReleasingOnAnEntryRunsTheEntry) {
+    int clicks = 0;
+    file->ItemLinks().Items(1)->Item()->OnClick = [&](platform::Component*) { ++clicks; };
+    TcbBarControl& bar = WindowOf(MenuBar());
+    const platform::Point title = CentreOf(MenuBar(), 0);
+    bar.MouseMove(title);
+    bar.LButtonDown(title);
+    TcbBarSubMenuControl* menu = MenuOf(*file);
+    ASSERT_NE(menu, nullptr);
+    // The mouse stays with the title's window while the button is held.
+    const platform::Point entry = menu->ClientToScreenPoint(Centre(file->ItemLinks(), 1));
+    const auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        const QPointF global(entry.x, entry.y);
+        QMouseEvent event(type, bar.mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(&bar, &event);
+    };
+    send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(menu->SelectedControl(), ControlAt(file->ItemLinks(), 1));
+    send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(clicks, 1);
     EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
 }
 
@@ -229,6 +258,8 @@ TEST_F(MenusTest, ALongMenuScrollsWithItsArrowsEveryEightyMilliseconds) {
     EXPECT_FALSE(menu->UpArrowShown());
     ASSERT_TRUE(menu->DownArrowShown());
     const platform::Rect down = menu->DownArrowRect();
+    // A drag while customizing never drops on an arrow.
+    EXPECT_EQ(GetDropPosition(*menu, {down.left + 4, down.top + 2}), DropPosition{});
     menu->MouseMove({(down.left + down.right) / 2, (down.top + down.bottom) / 2});
     timers.Advance(79);
     EXPECT_EQ(menu->TopIndex(), 0);
@@ -337,6 +368,29 @@ TEST_F(PersonalizedMenuTest, RestingOnTheExpandRowExpandsAfterOneSecond) {
     EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 2u);
     timers.Advance(1);
     EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 4u);
+}
+
+TEST_F(PersonalizedMenuTest, WithoutTheDelayedExpansionTheRowHintsAtCtrlDownInstead) {
+    manager->SetShowFullMenusAfterDelay(false);
+    const platform::Rect row = menu->ExpandButtonRect();
+    menu->MouseMove({(row.left + row.right) / 2, (row.top + row.bottom) / 2});
+    ASSERT_EQ(menu->MarkState(), 1);
+    timers.Advance(BarHints::kShowDelayMs);
+    ASSERT_TRUE(BarHints::Instance().IsShown());
+    EXPECT_EQ(BarHints::Instance().Window().Text(), "Expand (Ctrl-Down)");
+    // Resting on the row never expands the menu by itself.
+    timers.Advance(2000);
+    EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 2u);
+    menu->MouseMove({row.left + 4, 4});
+    EXPECT_EQ(menu->MarkState(), 0);
+    EXPECT_FALSE(BarHints::Instance().IsShown());
+}
+
+TEST_F(PersonalizedMenuTest, NothingIsDroppedOnTheExpandRow) {
+    const platform::Rect row = menu->ExpandButtonRect();
+    EXPECT_EQ(GetDropPosition(*menu, {row.left + 4, row.top - 2}), DropPosition{});
+    const platform::Rect first = file->ItemLinks().Items(0)->ItemRect();
+    EXPECT_EQ(GetDropPosition(*menu, {first.left + 4, first.top + 2}).link, file->ItemLinks().Items(0));
 }
 
 TEST_F(PersonalizedMenuTest, CtrlDownExpandsAndANewChainStartsPersonalizedAgain) {

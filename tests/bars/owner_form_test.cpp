@@ -84,6 +84,23 @@ TEST_F(OwnerFormTest, F1OnAHighlightedCommandShowsItsHelpContext) {
     SetHelpViewer(nullptr);
 }
 
+TEST_F(OwnerFormTest, AHelpRequestAsksTheItemUnderTheMouseFirst) {
+    std::vector<int> shown;
+    SetHelpViewer([&](int context) { shown.push_back(context); });
+    TcbBar& bar = ShowBar("Standard", dsTop, 2);
+    ButtonOf(bar, 1).SetHelpContext(77);
+    const auto over = [&](int index) {
+        platform::OverrideCursorPos(WindowOf(bar).ClientToScreenPoint(CentreOf(bar, index)));
+    };
+    over(1);
+    Send(platform::WM_HELP);
+    // A button without a context gives no help.
+    over(0);
+    Send(platform::WM_HELP);
+    EXPECT_EQ(shown, std::vector<int>{77});
+    SetHelpViewer(nullptr);
+}
+
 TEST_F(OwnerFormTest, TheLayoutStoreIsWrittenOnceOnDestructionRegistryFirst) {
     std::vector<std::string> writes;
     SetLayoutStoreWriter([&](TcbBarManager&, bool registry) { writes.push_back(registry ? "registry" : "ini"); });

@@ -303,6 +303,36 @@ TEST_F(PopupMenuTest, TheMoreButtonsDropDownHoldsWhatDidNotFitAndTheAddOrRemoveL
     EXPECT_FALSE(dynamic_cast<TcbBarButton&>(*list2.Items(0)->Item()).Down());
 }
 
+TEST_F(PopupMenuTest, TheMoreButtonsDropDownGoesAtAClickOrWheelElsewhereButNotAtItsMark) {
+    TcbBar& bar = ShowBar("Long", dsTop, 25);
+    TcbBarControl& toolbar = WindowOf(bar);
+    const platform::Rect mark = toolbar.EndMarkRect();
+    const platform::Point onMark = toolbar.ClientToScreenPoint({(mark.left + mark.right) / 2, (mark.top + mark.bottom) / 2});
+    const platform::Point onForm{5, 300};
+    const auto mouse = [](unsigned message, QWidget* window, platform::Point at) {
+        platform::InputHooks::Instance().DispatchMouse({message, at, platform::HandleOf(window), platform::HTCLIENT});
+    };
+    toolbar.SetMarkState(2);
+    TcbBarSubMenuControl* quick = OpenQuickControl();
+    ASSERT_NE(quick, nullptr);
+    EXPECT_EQ(QuickControlToolbar(), &toolbar);
+    mouse(platform::WM_MOUSEMOVE, form.get(), onForm);
+    mouse(platform::WM_LBUTTONUP, &toolbar, onMark);
+    mouse(platform::WM_LBUTTONUP, quick, quick->ClientToScreenPoint({5, 5}));
+    ASSERT_EQ(OpenQuickControl(), quick);
+    mouse(platform::WM_MOUSEWHEEL, form.get(), onForm);
+    FlushDeletes();
+    EXPECT_EQ(OpenQuickControl(), nullptr);
+    EXPECT_EQ(toolbar.MarkState(), 0);
+    // A right-button press closes it even on the mark.
+    toolbar.SetMarkState(2);
+    ASSERT_NE(OpenQuickControl(), nullptr);
+    mouse(platform::WM_RBUTTONDOWN, &toolbar, onMark);
+    FlushDeletes();
+    EXPECT_EQ(OpenQuickControl(), nullptr);
+    EXPECT_EQ(toolbar.MarkState(), 0);
+}
+
 TEST_F(PopupMenuTest, TheCustomizingPopupOfALinkOffersItsEntriesInOrderAndActsOnTheLink) {
     TcbBar& bar = ShowBar("Standard", dsTop, 3);
     manager->SetCustomizing(true);
