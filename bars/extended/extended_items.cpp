@@ -9,6 +9,7 @@
 #include "bars/extended/bar_spin_edit.h"
 #include "bars/extended/spin_edit_control.h"
 #include "bars/extended/toolbars_list_item.h"
+#include "bars/extended/toolbars_list_item_control.h"
 #include "bars/extended/tree_view_combo.h"
 #include "bars/registry/item_class_registry.h"
 
@@ -40,8 +41,7 @@ void RegisterExtendedItemClasses(TcbBarItemClassRegistry& registry) {
     registry.RegisterBarItemClass<TcbBarDateCombo>(Make<TCustomcbBarComboControl>(), true);
     registry.RegisterBarItemClass<TcbBarTreeViewCombo>(Make<TcbBarTreeViewComboControl>(), true);
     registry.RegisterBarItemClass<TcbBarImageCombo>(Make<TcbBarImageComboControl>(), true);
-    // Its control is the menu windows' sub-item control; they bring it (SetControlClass).
-    registry.RegisterBarItemClass<TcbBarToolbarsListItem>(nullptr, true);
+    registry.RegisterBarItemClass<TcbBarToolbarsListItem>(Make<TcbBarToolbarsListItemControl>(), true);
     registry.RegisterBarItemClass<TcbBarSpinEdit>(Make<TcbBarSpinEditControl>(), true);
 }
 

@@ -5,7 +5,7 @@
 namespace bars {
 
 // A sub item whose menu lists the manager's toolbars, each a check entry that shows or
-// hides its toolbar. Its control (a sub item's, with its own menu) comes with the menu windows.
+// hides its toolbar.
 class TcbBarToolbarsListItem : public TCustomcbBarSubItem {
 public:
     static constexpr const char* kClassName = "TcbBarToolbarsListItem";
