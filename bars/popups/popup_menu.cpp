@@ -9,7 +9,9 @@
 #include "bars/menus/sub_menu_window.h"
 #include "platform/core/bar_error.h"
 #include "platform/core/bar_strings.h"
+#include "platform/core/window_messages.h"
 #include "platform/qt/mouse_capture.h"
+#include "platform/qt/window_handles.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -97,11 +99,16 @@ void TcbBarPopupMenu::CloseUp() {
 
 void TcbBarPopupMenu::Popup(int x, int y) {
     if (IsOpen()) return;
+    // Whatever the form was tracking (a drag, a pressed control) stops before the menu takes the mouse.
+    auto* owner = qobject_cast<QWidget*>(parent());
+    QWidget* form = owner && owner->isWindow() ? owner : m_manager->OwnerForm();
+    QPointer<TcbBarPopupMenu> alive(this);
+    if (form) platform::MessageRouter::Instance().Send(platform::HandleOf(form), platform::WM_CANCELMODE);
+    if (!alive || IsOpen()) return;
     platform::ReleaseCapture();
     m_itemLinks->CreateWindow();
     TcbBarSubMenuControl* menu = MenuWindow();
     if (!menu) return;
-    QPointer<TcbBarPopupMenu> alive(this);
     menu->SetRequestedPosition({x, y});
     menu->SetOpenerExtent(m_openerWidth, m_openerHeight);
     menu->OnCloseUp = [alive] {

@@ -31,6 +31,7 @@ inline constexpr unsigned WM_SHOWWINDOW = 0x0018;
 inline constexpr unsigned WM_SETTINGCHANGE = 0x001A;
 inline constexpr unsigned WM_ACTIVATEAPP = 0x001C;
 inline constexpr unsigned WM_FONTCHANGE = 0x001D;
+inline constexpr unsigned WM_CANCELMODE = 0x001F;
 inline constexpr unsigned WM_SETCURSOR = 0x0020;
 inline constexpr unsigned WM_MOUSEACTIVATE = 0x0021;
 inline constexpr unsigned WM_CHILDACTIVATE = 0x0022;

@@ -6,6 +6,8 @@
 #include "bars/popups/quick_control.h"
 #include "bars/popups/toolbars_popup.h"
 #include "platform/core/bar_error.h"
+#include "platform/core/window_messages.h"
+#include "platform/qt/window_handles.h"
 #include "tests/bars/menus_fixture.h"
 #include "tests/support/fake_services.h"
 
@@ -59,6 +61,30 @@ TEST_F(PopupMenuTest, PopupReturnsOnlyAfterTheMenuClosedAndTheEntryRan) {
     EXPECT_EQ(log.front(), "open");
     EXPECT_EQ(log.back(), "returned");
     EXPECT_NE(std::find(log.begin(), log.end(), "click Undo"), log.end());
+}
+
+TEST_F(PopupMenuTest, TheOwnerFormIsToldToCancelItsModeBeforeTheMenuOpens) {
+    QWidget child(form.get());
+    std::vector<std::pair<platform::WindowHandle, bool>> cancels;
+    TcbBarPopupMenu* opening = nullptr;
+    for (QWidget* window : {form.get(), &child}) {
+        platform::MessageRouter::Instance().Register(platform::HandleOf(window), [&](const platform::WindowMessage& m) {
+            if (m.message == platform::WM_CANCELMODE) cancels.emplace_back(m.window, opening->IsOpen());
+            return std::intptr_t{0};
+        });
+    }
+    // Owned by the form, then by a control of it: the form is told both times, the control never.
+    for (QObject* owner : {static_cast<QObject*>(form.get()), static_cast<QObject*>(&child)}) {
+        TcbBarPopupMenu& popup = NewPopup(owner);
+        opening = &popup;
+        WhileOpen([&] { popup.MenuWindow()->CloseAll(); });
+        popup.Popup(10, 10);
+        delete &popup;
+    }
+    platform::MessageRouter::Instance().Unregister(platform::HandleOf(&child));
+    platform::MessageRouter::Instance().Unregister(platform::HandleOf(form.get()));
+    const std::pair<platform::WindowHandle, bool> closedForm{platform::HandleOf(form.get()), false};
+    EXPECT_EQ(cancels, (std::vector{closedForm, closedForm}));
 }
 
 class KeyCounter : public QObject {
