@@ -35,6 +35,13 @@ QPointer<TcbBarControl>& ToolbarSlot() {
     return toolbar;
 }
 
+// The toolbar whose mark took a left press while its drop-down was open. That press closes the
+// drop-down before it reaches the mark, and must not open it again there.
+QPointer<TcbBarControl>& PressOnOpenMarkSlot() {
+    static QPointer<TcbBarControl> toolbar;
+    return toolbar;
+}
+
 bool DidNotFit(const TcbBarItemLink& link) {
     const platform::Rect& r = link.ItemRect();
     return link.CanShow() && (r.Width() <= 0 || r.Height() <= 0);
@@ -66,17 +73,22 @@ TcbBarSubMenuControl* OpenQuickControl() { return OpenSlot(); }
 TcbBarControl* QuickControlToolbar() { return OpenSlot() ? ToolbarSlot().data() : nullptr; }
 
 void CloseQuickControlForMouse(unsigned message, platform::WindowHandle window, platform::Point screen) {
+    if (message == platform::WM_MOUSEMOVE || message == platform::WM_NCMOUSEMOVE) return;
+    PressOnOpenMarkSlot() = nullptr;
     TcbBarSubMenuControl* open = OpenSlot();
     TcbBarControl* toolbar = QuickControlToolbar();
-    if (!open || !toolbar || message == platform::WM_MOUSEMOVE || message == platform::WM_NCMOUSEMOVE) return;
+    if (!open || !toolbar) return;
     QWidget* widget = platform::WidgetOf(window);
     if (widget && (widget == open || open->isAncestorOf(widget))) return;
     // The mark toggles the drop-down itself.
     const platform::Rect mark = toolbar->EndMarkRect();
-    const platform::Point p = platform::ScreenToClient(toolbar, screen);
-    if (widget == toolbar && message != platform::WM_RBUTTONDOWN && p.x >= mark.left && p.x < mark.right &&
-        p.y >= mark.top && p.y < mark.bottom)
+    const platform::Point from = toolbar->ClientToScreenPoint({mark.left, mark.top});
+    const platform::Point to = toolbar->ClientToScreenPoint({mark.right, mark.bottom});
+    if (widget == toolbar && message != platform::WM_RBUTTONDOWN && screen.x >= from.x && screen.x < to.x &&
+        screen.y >= from.y && screen.y < to.y) {
+        if (message == platform::WM_LBUTTONDOWN || message == platform::WM_LBUTTONDBLCLK) PressOnOpenMarkSlot() = toolbar;
         return;
+    }
     if (toolbar->MarkState() == 2) {
         toolbar->SetMarkState(0);
     } else {
@@ -142,7 +154,10 @@ TcbBarSubMenuControl* ShowQuickControl(TcbBarControl& toolbar) {
 
 void InstallQuickControl() {
     SetEndMarkHandler([](TcbBarControl& toolbar, int state) {
-        if (state == 2) {
+        if (state == 2 && PressOnOpenMarkSlot() == &toolbar) {
+            PressOnOpenMarkSlot() = nullptr;
+            toolbar.SetMarkState(1);
+        } else if (state == 2) {
             ShowQuickControl(toolbar);
         } else {
             CloseQuickControl();

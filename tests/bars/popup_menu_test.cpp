@@ -359,6 +359,33 @@ TEST_F(PopupMenuTest, TheMoreButtonsDropDownGoesAtAClickOrWheelElsewhereButNotAt
     EXPECT_EQ(toolbar.MarkState(), 0);
 }
 
+TEST_F(PopupMenuTest, TheMarkPressThatClosedTheMoreButtonsDropDownDoesNotReopenIt) {
+    manager->SetStyle(bmsEnhanced);
+    TcbBar& bar = ShowBar("Long", dsTop, 25);
+    TcbBarControl& toolbar = WindowOf(bar);
+    const platform::Rect mark = toolbar.EndMarkRect();
+    const platform::Point screen = toolbar.ClientToScreenPoint({(mark.left + mark.right) / 2, (mark.top + mark.bottom) / 2});
+    const QPointF local = toolbar.mapFromGlobal(QPointF(screen.x, screen.y));
+    // A left press or release on the mark: through the application's hooks first, as the user's.
+    const auto mouse = [&](unsigned message, QEvent::Type type) {
+        platform::InputHooks::Instance().DispatchMouse({message, screen, platform::HandleOf(&toolbar), platform::HTCLIENT});
+        QMouseEvent event(type, local, QPointF(screen.x, screen.y), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&toolbar, &event);
+        FlushDeletes();
+    };
+    toolbar.SetMarkState(2);
+    ASSERT_NE(OpenQuickControl(), nullptr);
+    mouse(platform::WM_LBUTTONDOWN, QEvent::MouseButtonPress);
+    EXPECT_EQ(OpenQuickControl(), nullptr);
+    EXPECT_EQ(toolbar.MarkState(), 1);
+    mouse(platform::WM_LBUTTONUP, QEvent::MouseButtonRelease);
+    // The next press opens it as usual.
+    mouse(platform::WM_LBUTTONDOWN, QEvent::MouseButtonPress);
+    EXPECT_NE(OpenQuickControl(), nullptr);
+    EXPECT_EQ(toolbar.MarkState(), 2);
+}
+
 TEST_F(PopupMenuTest, TheCustomizingPopupOfALinkOffersItsEntriesInOrderAndActsOnTheLink) {
     TcbBar& bar = ShowBar("Standard", dsTop, 3);
     manager->SetCustomizing(true);
