@@ -8,6 +8,7 @@
 #include "bars/windows/bar_window_base.h"
 #include "platform/core/system_colours.h"
 #include "platform/core/virtual_keys.h"
+#include "platform/qt/image_list.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -268,6 +269,13 @@ TcbBarTreeViewCombo::~TcbBarTreeViewCombo() = default;
 
 void TcbBarTreeViewCombo::SetDropDownWidth(int value) { m_tree->resize(std::max(value, TcbBarTreeView::kMinimumSize), m_tree->height()); }
 void TcbBarTreeViewCombo::SetDropDownHeight(int value) { m_tree->resize(m_tree->width(), std::max(value, TcbBarTreeView::kMinimumSize)); }
+
+void TcbBarTreeViewCombo::SetImages(platform::ImageList* value) {
+    if (value == m_images) return;
+    m_images = value;
+    if (m_images) m_tree->setIconSize(QSize(m_images->Width(), m_images->Height()));
+    RelayoutBars();
+}
 
 void TcbBarTreeViewCombo::SetChosenNode(QTreeWidgetItem* node) {
     m_chosen = node;
