@@ -2,6 +2,7 @@
 
 #include "bars/controls/win_control.h"
 #include "bars/extended/extended_dialogs.h"
+#include "bars/extended/item_glyphs.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
@@ -263,7 +264,9 @@ void TcbBarTreeView::PaintStrip(QPainter& painter) {
 // ---- combo ----------------------------------------------------------------------------
 
 TcbBarTreeViewCombo::TcbBarTreeViewCombo(TcbBarManager* manager, QWidget* owner)
-    : TCustomcbBarCombo(manager, owner), m_tree(std::make_unique<TcbBarTreeView>(*this)) {}
+    : TCustomcbBarCombo(manager, owner), m_tree(std::make_unique<TcbBarTreeView>(*this)) {
+    SetGlyph(ItemGlyph("CBBARTREEVIEWCOMBO"));
+}
 
 TcbBarTreeViewCombo::~TcbBarTreeViewCombo() = default;
 
