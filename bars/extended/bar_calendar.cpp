@@ -98,9 +98,19 @@ void TcbBarCustomCalendar::CancelTracking() {
 }
 
 void TcbBarCustomCalendar::Repaint() {
+    const platform::Point client = ClientSize();
+    QImage clientImage(std::max(1, client.x), std::max(1, client.y), QImage::Format_RGB32);
+    {
+        platform::Canvas canvas(clientImage);
+        Paint(canvas);
+    }
     m_surface = QImage(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
-    platform::Canvas canvas(m_surface);
-    Paint(canvas);
+    if (const int inset = FrameInset(); inset > 0) {
+        platform::Canvas canvas(m_surface);
+        platform::Rect frame{0, 0, width(), height()};
+        platform::DrawEdge(canvas, frame, inset == 1 ? platform::BDR_SUNKENOUTER : platform::EDGE_SUNKEN, platform::BF_RECT);
+    }
+    QPainter(&m_surface).drawImage(FrameInset(), FrameInset(), clientImage);
     update();
 }
 
@@ -112,24 +122,24 @@ void TcbBarCustomCalendar::paintEvent(QPaintEvent*) {
 void TcbBarCustomCalendar::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();
-    LButtonDown({p.x(), p.y()}, false);
+    LButtonDown({p.x() - FrameInset(), p.y() - FrameInset()}, false);
 }
 
 void TcbBarCustomCalendar::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();
-    LButtonDown({p.x(), p.y()}, true);
+    LButtonDown({p.x() - FrameInset(), p.y() - FrameInset()}, true);
 }
 
 void TcbBarCustomCalendar::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    MouseMove({p.x(), p.y()}, (event->buttons() & Qt::LeftButton) != 0);
+    MouseMove({p.x() - FrameInset(), p.y() - FrameInset()}, (event->buttons() & Qt::LeftButton) != 0);
 }
 
 void TcbBarCustomCalendar::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();
-    LButtonUp({p.x(), p.y()}, m_pressWasDouble);
+    LButtonUp({p.x() - FrameInset(), p.y() - FrameInset()}, m_pressWasDouble);
 }
 
 // ---- navigator ------------------------------------------------------------------------
@@ -175,6 +185,11 @@ void TcbBarDateNavigator::SetCalendarFont(const platform::CanvasFont& font) {
     CalcMetrics();
 }
 
+void TcbBarDateNavigator::SetBorder(bool value) {
+    TcbBarCustomCalendar::SetBorder(value);
+    CalcMetrics();
+}
+
 void TcbBarDateNavigator::CalcMetrics() {
     QImage scratch(1, 1, QImage::Format_RGB32);
     platform::Canvas canvas(scratch);
@@ -205,7 +220,7 @@ platform::Size TcbBarDateNavigator::WantedSize() const {
 
 void TcbBarDateNavigator::UpdateSize() {
     const platform::Size size = WantedSize();
-    resize(size.width - 2 * FrameInset(), size.height - 2 * FrameInset());
+    resize(size.width, size.height);
     Repaint();
 }
 
@@ -231,12 +246,12 @@ platform::Rect TcbBarDateNavigator::LeftArrowRect() const {
 
 platform::Rect TcbBarDateNavigator::RightArrowRect() const {
     const int b = Border() ? 0 : 1;
-    return {width() - m_metrics.columnWidth, 1, width() - 1 - b, m_metrics.headerHeight - 1};
+    return {ClientSize().x - m_metrics.columnWidth, 1, ClientSize().x - 1 - b, m_metrics.headerHeight - 1};
 }
 
 platform::Rect TcbBarDateNavigator::MonthNameRect() const {
     const int b = Border() ? 0 : 1;
-    return {m_metrics.columnWidth, 1, width() - b - m_metrics.columnWidth, m_metrics.headerHeight - 1};
+    return {m_metrics.columnWidth, 1, ClientSize().x - b - m_metrics.columnWidth, m_metrics.headerHeight - 1};
 }
 
 platform::Rect TcbBarDateNavigator::CellRect(int row, int column) const {
@@ -247,24 +262,24 @@ platform::Rect TcbBarDateNavigator::CellRect(int row, int column) const {
 
 platform::Rect TcbBarDateNavigator::TodayButtonRect() const {
     if (!HasButtonStrip() || !m_showToday) return {};
-    const int top = height() - m_metrics.stripHeight + m_metrics.buttonGap;
-    const int spare = width() - m_metrics.todayWidth - (m_showClear ? m_metrics.clearWidth : 0);
+    const int top = ClientSize().y - m_metrics.stripHeight + m_metrics.buttonGap;
+    const int spare = ClientSize().x - m_metrics.todayWidth - (m_showClear ? m_metrics.clearWidth : 0);
     const int left = m_showClear ? spare / 3 : spare / 2;
     return {left, top, left + m_metrics.todayWidth, top + m_metrics.buttonHeight};
 }
 
 platform::Rect TcbBarDateNavigator::ClearButtonRect() const {
     if (!HasButtonStrip() || !m_showClear) return {};
-    const int top = height() - m_metrics.stripHeight + m_metrics.buttonGap;
-    const int spare = width() - m_metrics.clearWidth - (m_showToday ? m_metrics.todayWidth : 0);
-    const int right = m_showToday ? width() - spare / 3 : (spare / 2) + m_metrics.clearWidth;
+    const int top = ClientSize().y - m_metrics.stripHeight + m_metrics.buttonGap;
+    const int spare = ClientSize().x - m_metrics.clearWidth - (m_showToday ? m_metrics.todayWidth : 0);
+    const int right = m_showToday ? ClientSize().x - spare / 3 : (spare / 2) + m_metrics.clearWidth;
     return {right - m_metrics.clearWidth, top, right, top + m_metrics.buttonHeight};
 }
 
 int TcbBarDateNavigator::DateAtPos(platform::Point p) const {
     if (!InClient(p)) return kNoDate;
     const int top = CellsTop();
-    if (p.x < m_metrics.sideMargin || p.x >= width() - m_metrics.sideMargin || p.y < top ||
+    if (p.x < m_metrics.sideMargin || p.x >= ClientSize().x - m_metrics.sideMargin || p.y < top ||
         p.y >= top + 6 * m_metrics.rowHeight || m_metrics.columnWidth <= 0 || m_metrics.rowHeight <= 0)
         return kNoDate;
     const int row = (p.y - top) / m_metrics.rowHeight;
@@ -276,7 +291,7 @@ TcbBarDateNavigator::Part TcbBarDateNavigator::PartAt(platform::Point p) const {
     if (HasButtonStrip()) {
         if (PointIn(TodayButtonRect(), p)) return Part::TodayButton;
         if (PointIn(ClearButtonRect(), p)) return Part::ClearButton;
-        if (p.y >= height() - m_metrics.stripHeight && InClient(p)) return Part::ButtonStrip;
+        if (p.y >= ClientSize().y - m_metrics.stripHeight && InClient(p)) return Part::ButtonStrip;
     }
     if (PointIn(LeftArrowRect(), p)) return Part::LeftArrow;
     if (PointIn(RightArrowRect(), p)) return Part::RightArrow;
@@ -314,7 +329,7 @@ void TcbBarDateNavigator::LButtonDown(platform::Point p, bool doubleClick) {
     case Part::MonthName: {
         const platform::Rect r = MonthNameRect();
         m_monthList = std::make_unique<TAMonthListBox>(FirstDate(), m_metrics.rowHeight, r.Width(), m_font);
-        const QPoint at = mapToGlobal(QPoint(r.left, r.top));
+        const QPoint at = ClientToGlobal({r.left, r.top});
         m_monthList->move(at.x(), at.y() - m_metrics.rowHeight * (TAMonthListBox::kShownMonths / 2));
         m_monthList->show();
         break;
@@ -341,7 +356,7 @@ void TcbBarDateNavigator::MouseMove(platform::Point p, bool leftDown) {
     m_lastMouse = p;
     if (m_timer != 0) return;
     if (m_monthList) {
-        const QPoint global = mapToGlobal(QPoint(p.x, p.y));
+        const QPoint global = ClientToGlobal(p);
         const QPoint local = m_monthList->mapFromGlobal(global);
         m_monthList->MouseMoveTo({local.x(), local.y()});
         return;
@@ -482,7 +497,7 @@ void TcbBarDateNavigator::PaintButton(platform::Canvas& canvas, const platform::
 }
 
 void TcbBarDateNavigator::Paint(platform::Canvas& canvas) {
-    const int w = width(), h = height();
+    const int w = ClientSize().x, h = ClientSize().y;
     const Metrics& m = m_metrics;
     canvas.SetFont(m_font);
     canvas.FillSolidRect({0, 0, w, h}, SystemColour(platform::COLOR_WINDOW));

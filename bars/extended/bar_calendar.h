@@ -57,8 +57,11 @@ protected:
     // Draws into the surface and shows it.
     virtual void Paint(platform::Canvas& canvas) = 0;
     void Repaint();
-    platform::Point ClientSize() const { return {width(), height()}; }
-    bool InClient(platform::Point p) const { return p.x >= 0 && p.y >= 0 && p.x < width() && p.y < height(); }
+    // The frame around the client area: 1 for the sunken border, 2 for the client edge.
+    virtual int FrameInset() const { return 0; }
+    platform::Point ClientSize() const { return {width() - 2 * FrameInset(), height() - 2 * FrameInset()}; }
+    bool InClient(platform::Point p) const { return p.x >= 0 && p.y >= 0 && p.x < ClientSize().x && p.y < ClientSize().y; }
+    QPoint ClientToGlobal(platform::Point p) const { return mapToGlobal(QPoint(p.x + FrameInset(), p.y + FrameInset())); }
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -141,11 +144,14 @@ public:
     bool IsShown() const override { return m_shown; }
     void Key(int key, unsigned shift) override { KeyDown(key, shift); }
 
+    // The header and the frame depend on the border flag.
+    void SetBorder(bool value) override;
+
 protected:
     void Paint(platform::Canvas& canvas) override;
 
 private:
-    int FrameInset() const { return Border() ? 1 : 2; }
+    int FrameInset() const override { return Border() ? 1 : 2; }
     int BlockTop() const;
     int CellsTop() const;
     void CalcMetrics();

@@ -2,6 +2,7 @@
 
 #include "bars/extended/extended_dialogs.h"
 #include "bars/extended/extended_support.h"
+#include "bars/extended/item_glyphs.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/windows/bar_window_base.h"
@@ -35,6 +36,7 @@ TcbBarColorCombo::TcbBarColorCombo(TcbBarManager* manager, QWidget* owner)
     : TcbBarCustomCombo(manager, owner),
       m_autoColorText(String(platform::bar_string::kAutomaticColour)),
       m_customColorText(String(platform::bar_string::kCustomColour)) {
+    SetGlyph(ItemGlyph("CBBARCOLORCOMBO"));
     SetShowEditor(false);
     SetDropDownCount(kSixteen);
     FillEntries();

@@ -3,6 +3,7 @@
 #include "bars/controls/win_control.h"
 #include "bars/extended/extended_dialogs.h"
 #include "bars/extended/extended_items.h"
+#include "bars/extended/item_glyphs.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
@@ -20,6 +21,7 @@ constexpr const char* kShortDateFormat = "yyyy-MM-dd";
 
 TcbBarDateCombo::TcbBarDateCombo(TcbBarManager* manager, QWidget* owner)
     : TCustomcbBarCombo(manager, owner), m_date(Today()) {
+    SetGlyph(ItemGlyph("CBBARDATECOMBO"));
     TCustomcbBarCombo::SetText(DateToText(m_date));
 }
 

@@ -3,6 +3,7 @@
 #include "bars/edits/edit_controls.h"
 #include "bars/extended/extended_dialogs.h"
 #include "bars/extended/extended_support.h"
+#include "bars/extended/item_glyphs.h"
 #include "bars/links/item_link.h"
 #include "platform/core/ascii_case.h"
 #include "platform/core/system_colours.h"
@@ -14,35 +15,12 @@
 
 namespace bars {
 
-namespace {
-constexpr platform::Colour kMarkKey = 0xFF00FF;
-
-platform::Bitmap DrawMark(bool trueType) {
-    platform::Bitmap mark(12, 12);
-    platform::Canvas canvas(mark);
-    canvas.FillSolidRect({0, 0, 12, 12}, kMarkKey);
-    const platform::Colour ink = trueType ? platform::Rgb(0, 0, 128) : platform::Rgb(128, 128, 128);
-    if (trueType) {
-        canvas.FillSolidRect({1, 1, 8, 3}, ink);
-        canvas.FillSolidRect({4, 3, 6, 10}, ink);
-        canvas.FillSolidRect({5, 5, 11, 7}, ink);
-        canvas.FillSolidRect({7, 7, 9, 11}, ink);
-    } else {
-        for (int i = 2; i < 11; i += 3) {
-            canvas.FillSolidRect({1, i, 11, i + 1}, ink);
-            canvas.FillSolidRect({i, 1, i + 1, 11}, ink);
-        }
-    }
-    return mark;
-}
-}  // namespace
-
 const platform::Bitmap& FontMark(bool trueType) {
-    static const platform::Bitmap marks[2] = {DrawMark(false), DrawMark(true)};
-    return marks[trueType ? 1 : 0];
+    return ItemGlyph(trueType ? "CBBARTRUETYPEFONT" : "CBBARNONTRUETYPEFONT");
 }
 
 TcbBarFontNameCombo::TcbBarFontNameCombo(TcbBarManager* manager, QWidget* owner) : TcbBarCustomCombo(manager, owner) {
+    SetGlyph(ItemGlyph("CBBARFONTNAMECOMBO"));
     SetDropDownCount(12);
     SetSorted(true);
     SetWidth(160);
@@ -98,7 +76,7 @@ void TcbBarFontNameCombo::DrawItem(platform::Canvas& canvas, int index, const pl
     if (index >= 0 && index < static_cast<int>(m_faces.size())) {
         const platform::Bitmap& mark = FontMark(IsTrueType(index));
         canvas.TransparentCopy(x, rect.top + (rect.Height() - mark.Height()) / 2, mark.Width(), mark.Height(), mark, 0,
-                               0, kMarkKey);
+                               0, kItemGlyphKey);
         x += mark.Width() + 2;
     }
     canvas.SetFontColour(text);

@@ -2,6 +2,7 @@
 
 #include "bars/extended/extended_dialogs.h"
 #include "bars/extended/extended_support.h"
+#include "bars/extended/item_glyphs.h"
 #include "platform/core/system_colours.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/image_list.h"
@@ -9,6 +10,7 @@
 namespace bars {
 
 TcbBarImageCombo::TcbBarImageCombo(TcbBarManager* manager, QWidget* owner) : TcbBarCustomCombo(manager, owner) {
+    SetGlyph(ItemGlyph("CBBARIMAGECOMBO"));
     SetShowEditor(false);
 }
 

@@ -2,12 +2,14 @@
 
 #include "bars/controls/win_control.h"
 #include "bars/extended/extended_dialogs.h"
+#include "bars/extended/item_glyphs.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
 #include "bars/windows/bar_window_base.h"
 #include "platform/core/system_colours.h"
 #include "platform/core/virtual_keys.h"
+#include "platform/qt/image_list.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -262,12 +264,21 @@ void TcbBarTreeView::PaintStrip(QPainter& painter) {
 // ---- combo ----------------------------------------------------------------------------
 
 TcbBarTreeViewCombo::TcbBarTreeViewCombo(TcbBarManager* manager, QWidget* owner)
-    : TCustomcbBarCombo(manager, owner), m_tree(std::make_unique<TcbBarTreeView>(*this)) {}
+    : TCustomcbBarCombo(manager, owner), m_tree(std::make_unique<TcbBarTreeView>(*this)) {
+    SetGlyph(ItemGlyph("CBBARTREEVIEWCOMBO"));
+}
 
 TcbBarTreeViewCombo::~TcbBarTreeViewCombo() = default;
 
 void TcbBarTreeViewCombo::SetDropDownWidth(int value) { m_tree->resize(std::max(value, TcbBarTreeView::kMinimumSize), m_tree->height()); }
 void TcbBarTreeViewCombo::SetDropDownHeight(int value) { m_tree->resize(m_tree->width(), std::max(value, TcbBarTreeView::kMinimumSize)); }
+
+void TcbBarTreeViewCombo::SetImages(platform::ImageList* value) {
+    if (value == m_images) return;
+    m_images = value;
+    if (m_images) m_tree->setIconSize(QSize(m_images->Width(), m_images->Height()));
+    RelayoutBars();
+}
 
 void TcbBarTreeViewCombo::SetChosenNode(QTreeWidgetItem* node) {
     m_chosen = node;

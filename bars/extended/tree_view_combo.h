@@ -9,6 +9,10 @@
 #include <functional>
 #include <memory>
 
+namespace platform {
+class ImageList;
+}
+
 namespace bars {
 
 class TcbBarTreeViewCombo;
@@ -97,6 +101,9 @@ public:
     int DropDownHeight() const { return m_tree->height(); }
     void SetDropDownHeight(int value);
     TcbBarTreeView& Tree() const { return *m_tree; }
+    platform::ImageList* Images() const { return m_images; }
+    // The nodes' icons take the list's size, so the bars showing the item lay out again.
+    void SetImages(platform::ImageList* value);
     QTreeWidgetItem* ChosenNode() const { return m_chosen; }
     void SetChosenNode(QTreeWidgetItem* node);
     // Depth-first from the first root, case ignored.
@@ -123,6 +130,7 @@ private:
     bool m_chooseByDblClick = true;
     bool m_fullExpand = false;
     std::unique_ptr<TcbBarTreeView> m_tree;
+    platform::ImageList* m_images = nullptr;
     QTreeWidgetItem* m_chosen = nullptr;
     TcbBarWinControl* m_dropControl = nullptr;
 };

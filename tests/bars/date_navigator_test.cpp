@@ -3,6 +3,7 @@
 #include "bars/extended/month_list.h"
 #include "platform/core/timer_service.h"
 #include "bars/manager/bar_manager.h"
+#include "platform/core/system_colours.h"
 #include "platform/core/virtual_keys.h"
 
 #include <gtest/gtest.h>
@@ -126,7 +127,29 @@ TEST_F(NavigatorTest, HiddenButtonsLeaveNoStrip) {
     nav.SetShowToday(false);
     nav.SetShowClear(false);
     EXPECT_EQ(nav.WantedSize().height, withStrip - nav.GetMetrics().stripHeight);
-    EXPECT_EQ(nav.PartAt({nav.width() / 2, nav.height() - 2}), TcbBarDateNavigator::Part::Day);
+    const int clientHeight = nav.height() - 2;  // inside the one-pixel border
+    EXPECT_EQ(nav.PartAt({nav.width() / 2, clientHeight - 2}), TcbBarDateNavigator::Part::Day);
+}
+
+TEST(NavigatorFrame, TheBorderIsOneSunkenPixelAndWithoutItTheClientEdgeIsTwo) {
+    using platform::SystemColour;
+    TcbBarDateNavigator nav;
+    auto pixel = [&nav](int x, int y) {
+        const QRgb c = nav.grab().toImage().pixel(x, y);
+        return platform::Rgb(qRed(c), qGreen(c), qBlue(c));
+    };
+    const int w = nav.width(), h = nav.height();
+    EXPECT_EQ(w, nav.WantedSize().width);
+    EXPECT_EQ(pixel(0, 0), SystemColour(platform::COLOR_BTNSHADOW));
+    EXPECT_EQ(pixel(w - 1, h - 1), SystemColour(platform::COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(pixel(1, 1), SystemColour(platform::COLOR_BTNHIGHLIGHT)) << "the header's raised edge starts inside";
+
+    nav.SetBorder(false);
+    EXPECT_EQ(nav.width(), w + 2);
+    EXPECT_EQ(pixel(0, 0), SystemColour(platform::COLOR_BTNSHADOW));
+    EXPECT_EQ(pixel(1, 1), SystemColour(platform::COLOR_3DDKSHADOW));
+    EXPECT_EQ(pixel(w, h), SystemColour(platform::COLOR_3DLIGHT));
+    EXPECT_EQ(pixel(w + 1, h + 1), SystemColour(platform::COLOR_BTNHIGHLIGHT));
 }
 
 TEST(DialogCalendar, ADoubleClickOnADayIsTheDialogsOk) {

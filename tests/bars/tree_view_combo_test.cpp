@@ -1,5 +1,6 @@
 #include "bars/extended/tree_view_combo.h"
 #include "bars/manager/bar_manager.h"
+#include "platform/qt/image_list.h"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +124,29 @@ TEST(ResizeStrip, LiesAwayFromTheFieldWithTheGripInTheFarCorner) {
     EXPECT_EQ(above.strip.top(), 0);
     EXPECT_EQ(above.grip.left(), 0);
     EXPECT_GT(above.close.left(), 150);
+}
+
+// Counts the bar relayouts the item asks for.
+class RelayoutCountingTreeCombo : public TcbBarTreeViewCombo {
+public:
+    using TcbBarTreeViewCombo::TcbBarTreeViewCombo;
+    void RelayoutBars() override { ++relayouts; }
+    int relayouts = 0;
+};
+
+TEST(TreeViewComboImages, AnImageListSizesTheIconsAndRelaysTheBarsOncePerChange) {
+    QWidget form;
+    TcbBarManager manager{&form};
+    auto& combo = manager.CreateItem<RelayoutCountingTreeCombo>("tcImages");
+    platform::ImageList images(20, 18);
+    combo.SetImages(&images);
+    EXPECT_EQ(combo.relayouts, 1);
+    EXPECT_EQ(combo.Tree().iconSize(), QSize(20, 18));
+    combo.SetImages(&images);
+    EXPECT_EQ(combo.relayouts, 1);
+    combo.SetImages(nullptr);
+    EXPECT_EQ(combo.relayouts, 2);
+    EXPECT_EQ(combo.Images(), nullptr);
 }
 
 }  // namespace
