@@ -204,6 +204,7 @@ struct ClampCase {
     std::function<int(TcbBarManager&)> read;
     int expected;
 };
+void PrintTo(const ClampCase& c, std::ostream* out) { *out << c.name; }
 
 class SetterClamps : public BarFixture, public ::testing::WithParamInterface<ClampCase> {};
 

@@ -28,6 +28,7 @@ struct MonthStep {
     int months;
     CalendarDay to;
 };
+void PrintTo(const MonthStep& c, std::ostream* out) { *out << c.name; }
 
 class MonthArithmetic : public ::testing::TestWithParam<MonthStep> {};
 

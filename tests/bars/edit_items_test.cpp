@@ -50,6 +50,7 @@ struct LookupCase {
     const char* text;
     int found;
 };
+void PrintTo(const LookupCase& c, std::ostream* out) { *out << c.name; }
 
 class PrefixLookupTest : public ::testing::TestWithParam<LookupCase> {};
 

@@ -18,6 +18,7 @@ struct StoreKind {
     void (*load)(TcbBarManager&, const std::string&);
     bool isIni;
 };
+void PrintTo(const StoreKind& c, std::ostream* out) { *out << c.name; }
 
 class LayoutBothStores : public LayoutStoreFixture, public ::testing::WithParamInterface<StoreKind> {
 public:
@@ -175,6 +176,7 @@ struct UntrustedValue {
     const char* value;
     std::function<void(TcbBarManager&)> check;
 };
+void PrintTo(const UntrustedValue& c, std::ostream* out) { *out << c.name; }
 
 class LayoutUntrustedValues : public LayoutStoreFixture, public ::testing::WithParamInterface<UntrustedValue> {};
 

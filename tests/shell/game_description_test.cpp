@@ -20,6 +20,7 @@ struct NumberCase {
     int value;
     const char* text;
 };
+void PrintTo(const NumberCase& c, std::ostream* out) { *out << c.name; }
 
 class RedealTextTest : public testing::TestWithParam<NumberCase> {};
 TEST_P(RedealTextTest, CountsTheDealsAfterTheFirst) { EXPECT_EQ(shell::RedealText(GetParam().value), GetParam().text); }

@@ -208,6 +208,7 @@ struct BackgroundCase {
     shell::BackgroundFields stored;
     shell::BackgroundFields applied;
 };
+void PrintTo(const BackgroundCase& c, std::ostream* out) { *out << c.name; }
 
 class BackgroundFieldsTest : public testing::TestWithParam<BackgroundCase> {};
 

@@ -109,6 +109,7 @@ struct StyleCase {
     std::vector<std::string> cells;
     TSortStyle style;
 };
+void PrintTo(const StyleCase& c, std::ostream* out) { *out << c.name; }
 
 class DetectSortStyleTest : public testing::TestWithParam<StyleCase> {};
 

@@ -180,6 +180,7 @@ struct QtKeyCase {
     Qt::KeyboardModifiers modifiers;
     int vk;
 };
+void PrintTo(const QtKeyCase& c, std::ostream* out) { *out << c.name; }
 
 class QtKeyMapTest : public ::testing::TestWithParam<QtKeyCase> {};
 
