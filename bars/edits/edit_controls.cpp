@@ -251,17 +251,10 @@ void TcbBarComboControl::FieldChanged() {
 
 // ---- registration ---------------------------------------------------------------------
 
-namespace {
-template <class Control>
-BarItemControlFactory Make() {
-    return [](TcbBarItemLink& link) -> std::unique_ptr<TcbBarItemControl> { return std::make_unique<Control>(link); };
-}
-}  // namespace
-
 void RegisterEditItemClasses(TcbBarItemClassRegistry& registry) {
-    registry.RegisterBarItemClass<TcbBarEdit>(Make<TcbBarEditControl>(), true);
-    registry.RegisterBarItemClass<TCustomcbBarCombo>(Make<TCustomcbBarComboControl>(), true);
-    registry.RegisterBarItemClass<TcbBarCombo>(Make<TcbBarComboControl>(), true);
+    registry.RegisterBarItemClass<TcbBarEdit>(ControlFactory<TcbBarEditControl>(), true);
+    registry.RegisterBarItemClass<TCustomcbBarCombo>(ControlFactory<TCustomcbBarComboControl>(), true);
+    registry.RegisterBarItemClass<TcbBarCombo>(ControlFactory<TcbBarComboControl>(), true);
 }
 
 }  // namespace bars

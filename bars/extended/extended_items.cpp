@@ -20,11 +20,6 @@
 namespace bars {
 
 namespace {
-template <class Control>
-BarItemControlFactory Make() {
-    return [](TcbBarItemLink& link) -> std::unique_ptr<TcbBarItemControl> { return std::make_unique<Control>(link); };
-}
-
 // The classes in their order of registration.
 const std::type_index kExtendedClasses[] = {
     typeid(TcbBarStatic),       typeid(TcbBarLargeButton), typeid(TcbBarColorCombo),
@@ -34,15 +29,15 @@ const std::type_index kExtendedClasses[] = {
 }  // namespace
 
 void RegisterExtendedItemClasses(TcbBarItemClassRegistry& registry) {
-    registry.RegisterBarItemClass<TcbBarStatic>(Make<TcbBarStaticControl>(), true);
-    registry.RegisterBarItemClass<TcbBarLargeButton>(Make<TcbBarLargeButtonControl>(), true);
-    registry.RegisterBarItemClass<TcbBarColorCombo>(Make<TcbBarColorComboControl>(), true);
-    registry.RegisterBarItemClass<TcbBarFontNameCombo>(Make<TcbBarComboControl>(), true);
-    registry.RegisterBarItemClass<TcbBarDateCombo>(Make<TCustomcbBarComboControl>(), true);
-    registry.RegisterBarItemClass<TcbBarTreeViewCombo>(Make<TcbBarTreeViewComboControl>(), true);
-    registry.RegisterBarItemClass<TcbBarImageCombo>(Make<TcbBarImageComboControl>(), true);
-    registry.RegisterBarItemClass<TcbBarToolbarsListItem>(Make<TcbBarToolbarsListItemControl>(), true);
-    registry.RegisterBarItemClass<TcbBarSpinEdit>(Make<TcbBarSpinEditControl>(), true);
+    registry.RegisterBarItemClass<TcbBarStatic>(ControlFactory<TcbBarStaticControl>(), true);
+    registry.RegisterBarItemClass<TcbBarLargeButton>(ControlFactory<TcbBarLargeButtonControl>(), true);
+    registry.RegisterBarItemClass<TcbBarColorCombo>(ControlFactory<TcbBarColorComboControl>(), true);
+    registry.RegisterBarItemClass<TcbBarFontNameCombo>(ControlFactory<TcbBarComboControl>(), true);
+    registry.RegisterBarItemClass<TcbBarDateCombo>(ControlFactory<TCustomcbBarComboControl>(), true);
+    registry.RegisterBarItemClass<TcbBarTreeViewCombo>(ControlFactory<TcbBarTreeViewComboControl>(), true);
+    registry.RegisterBarItemClass<TcbBarImageCombo>(ControlFactory<TcbBarImageComboControl>(), true);
+    registry.RegisterBarItemClass<TcbBarToolbarsListItem>(ControlFactory<TcbBarToolbarsListItemControl>(), true);
+    registry.RegisterBarItemClass<TcbBarSpinEdit>(ControlFactory<TcbBarSpinEditControl>(), true);
 }
 
 void UnregisterExtendedItemClasses(TcbBarItemClassRegistry& registry) {

@@ -20,11 +20,6 @@ namespace {
 bool g_installed = false;
 BarWindowFactory g_toolbars;
 
-template <class Control>
-BarItemControlFactory Make() {
-    return [](TcbBarItemLink& link) -> std::unique_ptr<TcbBarItemControl> { return std::make_unique<Control>(link); };
-}
-
 template <class Item>
 void RegisterClass(TcbBarItemClassRegistry& registry) {
     if (!registry.FindClass(Item::kClassName)) registry.RegisterBarItemClass<Item>(nullptr, true);
@@ -40,9 +35,9 @@ void InstallMenuWindows() {
     TcbBarItemClassRegistry& registry = BarItemClasses();
     RegisterClass<TcbBarListItem>(registry);
     RegisterClass<TcbBarContainerItem>(registry);
-    registry.SetControlClass(typeid(TcbBarSubItem), Make<TcbBarSubItemControl>());
-    registry.SetControlClass(typeid(TcbBarListItem), Make<TcbBarContainerItemControl>());
-    registry.SetControlClass(typeid(TcbBarContainerItem), Make<TcbBarContainerItemControl>());
+    registry.SetControlClass(typeid(TcbBarSubItem), ControlFactory<TcbBarSubItemControl>());
+    registry.SetControlClass(typeid(TcbBarListItem), ControlFactory<TcbBarContainerItemControl>());
+    registry.SetControlClass(typeid(TcbBarContainerItem), ControlFactory<TcbBarContainerItemControl>());
     g_toolbars = GetBarWindowFactory();
     SetBarWindowFactory([](TcbBarItemLinks& links) -> IBarWindow* {
         if (links.Owner().AsBar()) return g_toolbars ? g_toolbars(links) : nullptr;

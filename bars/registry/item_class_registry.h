@@ -18,6 +18,12 @@ using BarItemFactory = std::function<std::unique_ptr<TcbBarItem>(TcbBarManager* 
 // Makes the control that shows a link of one item class.
 using BarItemControlFactory = std::function<std::unique_ptr<TcbBarItemControl>(TcbBarItemLink& link)>;
 
+// The factory of one control class.
+template <class Control>
+BarItemControlFactory ControlFactory() {
+    return [](TcbBarItemLink& link) -> std::unique_ptr<TcbBarItemControl> { return std::make_unique<Control>(link); };
+}
+
 // Which control shows each item class on a bar, and which classes the customizing dialog
 // offers. Entries stay in registration order; the first entry for a class wins.
 class TcbBarItemClassRegistry {
