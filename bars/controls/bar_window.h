@@ -41,6 +41,8 @@ public:
     virtual void ClearSelection() = 0;
     // The link of the control that opened this menu window; none for a toolbar.
     virtual TcbBarItemLink* OpenerLink() const { return nullptr; }
+    // A toolbar's more-buttons drop-down: a toolbar window that closes on a click as menus do.
+    virtual bool IsQuickControl() const { return false; }
 };
 
 // Makes the window of a link collection (a toolbar window for a bar, a menu window

@@ -81,7 +81,8 @@ void TcbBarItemControl::ItemControlClick(bool byMouse) {
         if (source->Collection()) source->Collection()->UseLink(*source, true);
         if (source != link && link->Collection()) link->Collection()->UseLink(*link, true);
     }
-    const bool hold = item && item->UnclickAfterDoing() && (!closes || (window && !window->IsMenu()));
+    const bool toolbar = window && !window->IsMenu() && !window->IsQuickControl();
+    const bool hold = item && item->UnclickAfterDoing() && (!closes || toolbar);
     if (hold) {
         m_clickHold = true;
         ClickHoldChanged();

@@ -6,6 +6,7 @@
 #include "bars/items/bar_sub_item.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
+#include "bars/popups/quick_control.h"
 #include "bars/services/framework_services.h"
 #include "bars/services/shapes.h"
 #include "bars/toolbars/bar.h"
@@ -182,6 +183,8 @@ void FormMessageHandler(TcbBarManager& manager, const platform::WindowMessage& m
         break;
     case WM_HELP: RequestHelp(manager); break;
     case WM_DESTROY:
+        // Its private bar must not be stored with the others.
+        CloseQuickControlOf(manager);
         if (!manager.IsDesigning()) WriteStore(manager);
         break;
     default: break;

@@ -20,11 +20,6 @@ namespace {
 bool g_installed = false;
 BarWindowFactory g_toolbars;
 
-template <class Item>
-void RegisterClass(TcbBarItemClassRegistry& registry) {
-    if (!registry.FindClass(Item::kClassName)) registry.RegisterBarItemClass<Item>(nullptr, true);
-}
-
 }  // namespace
 
 void InstallMenuWindows() {
@@ -33,8 +28,6 @@ void InstallMenuWindows() {
     InstallToolbarWindows();
     InstallShortcutDispatch();
     TcbBarItemClassRegistry& registry = BarItemClasses();
-    RegisterClass<TcbBarListItem>(registry);
-    RegisterClass<TcbBarContainerItem>(registry);
     registry.SetControlClass(typeid(TcbBarSubItem), ControlFactory<TcbBarSubItemControl>());
     registry.SetControlClass(typeid(TcbBarListItem), ControlFactory<TcbBarContainerItemControl>());
     registry.SetControlClass(typeid(TcbBarContainerItem), ControlFactory<TcbBarContainerItemControl>());

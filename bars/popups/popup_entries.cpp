@@ -18,13 +18,19 @@ void AddPopupEntryLink(TcbBarItemLinks& links, TcbBarItem& entry, int data, bool
     link.SetBeginGroup(beginGroup);
 }
 
-TcbBarButton& NewCustomizeEntry(TcbBarManager& manager, platform::Point screen) {
-    TcbBarButton& customize = NewPopupEntry(manager, std::string(platform::BarString(platform::bar_string::kCustomizeEntry)));
-    customize.SetEnabled(!manager.IsCustomizing());
-    QPointer<TcbBarManager> alive(&manager);
-    customize.OnClick = [alive, screen](platform::Component*) {
+void MakeCustomizeEntry(TcbBarButton& entry, platform::Point screen) {
+    TcbBarManager* manager = entry.BarManager();
+    entry.SetCaption(std::string(platform::BarString(platform::bar_string::kCustomizeEntry)));
+    entry.SetEnabled(manager && !manager->IsCustomizing());
+    QPointer<TcbBarManager> alive(manager);
+    entry.OnClick = [alive, screen](platform::Component*) {
         if (alive && CustomizeHandler()) CustomizeHandler()(*alive, screen);
     };
+}
+
+TcbBarButton& NewCustomizeEntry(TcbBarManager& manager, platform::Point screen) {
+    TcbBarButton& customize = NewPopupEntry(manager, {});
+    MakeCustomizeEntry(customize, screen);
     return customize;
 }
 

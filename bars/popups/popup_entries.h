@@ -48,5 +48,7 @@ void AddPopupEntryLink(TcbBarItemLinks& links, TcbBarItem& entry, int data, bool
 // "&Customize...", enabled while the user is not customizing; it opens the customizing
 // dialog (what the dock areas' customize handler does) at the point.
 TcbBarButton& NewCustomizeEntry(TcbBarManager& manager, platform::Point screen);
+// Makes an entry of another class the customize entry.
+void MakeCustomizeEntry(TcbBarButton& entry, platform::Point screen);
 
 }  // namespace bars

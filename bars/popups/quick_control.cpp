@@ -1,38 +1,36 @@
 #include "bars/popups/quick_control.h"
 
+#include "bars/controls/item_control.h"
 #include "bars/items/bar_button.h"
 #include "bars/items/bar_sub_item.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
-#include "bars/links/item_links_owner.h"
 #include "bars/manager/bar_manager.h"
-#include "bars/menus/sub_menu_window.h"
+#include "bars/popups/framework_timers.h"
 #include "bars/popups/popup_entries.h"
+#include "bars/popups/quick_cust_items.h"
+#include "bars/services/bar_window_chain.h"
+#include "bars/services/framework_services.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
-#include "bars/windows/dock_control.h"
-#include "bars/windows/toolbar_window.h"
 #include "platform/core/bar_strings.h"
 #include "platform/core/window_messages.h"
 #include "platform/qt/window_handles.h"
 #include "platform/qt/window_list.h"
 
-#include <QPointer>
+#include <QMouseEvent>
 
-#include <memory>
+#include <algorithm>
 
 namespace bars {
 
 namespace {
 
-QPointer<TcbBarSubMenuControl>& OpenSlot() {
-    static QPointer<TcbBarSubMenuControl> open;
-    return open;
-}
+constexpr unsigned kSelectionCheckMs = 200;
 
-QPointer<TcbBarControl>& ToolbarSlot() {
-    static QPointer<TcbBarControl> toolbar;
-    return toolbar;
+QPointer<TcbBarQuickControl>& OpenSlot() {
+    static QPointer<TcbBarQuickControl> open;
+    return open;
 }
 
 // The toolbar whose mark took a left press while its drop-down was open. That press closes the
@@ -47,109 +45,246 @@ bool DidNotFit(const TcbBarItemLink& link) {
     return link.CanShow() && (r.Width() <= 0 || r.Height() <= 0);
 }
 
-void AddCheckEntries(TcbBarManager& manager, TcbBar& bar, TcbBarItemLinks& into) {
-    QPointer<TcbBarManager> alive(&manager);
-    for (int i = 0; i < bar.ItemLinks().Count(); ++i) {
-        TcbBarItemLink& source = *bar.ItemLinks().Items(i);
-        if (!source.Item()) continue;
-        TcbBarButton& entry = NewPopupEntry(manager, source.Caption());
-        entry.SetButtonStyle(bsChecked);
-        entry.SetDown(source.Visible());
-        entry.SetGlyph(source.Glyph());
-        entry.SetHint(source.Item()->Hint());
-        entry.SetShortCut(source.Item()->ShortCut());
-        TcbBarItemLinks* links = &bar.ItemLinks();
-        entry.OnClick = [alive, links, &source](platform::Component*) {
-            if (alive && links->IndexOf(source) >= 0) source.SetVisible(!source.Visible());
-        };
-        AddPopupEntryLink(into, entry, i, false);
-    }
+bool Inside(platform::Point p, platform::Point from, platform::Point to) {
+    return p.x >= from.x && p.x < to.x && p.y >= from.y && p.y < to.y;
+}
+
+bool IsVertical(TcbBarDockingStyle side) { return side == dsLeft || side == dsRight; }
+
+// Only addresses are compared: the bar may be gone already.
+void DeleteBar(TcbBarManager& manager, const TcbBar* bar) {
+    TcbBars& bars = manager.Bars();
+    for (int i = 0; i < bars.Count(); ++i)
+        if (bars.Items(i) == bar) {
+            bars.Delete(i);
+            return;
+        }
 }
 
 }  // namespace
 
-TcbBarSubMenuControl* OpenQuickControl() { return OpenSlot(); }
+// ---- making and placing ---------------------------------------------------------------
 
-TcbBarControl* QuickControlToolbar() { return OpenSlot() ? ToolbarSlot().data() : nullptr; }
-
-void CloseQuickControlForMouse(unsigned message, platform::WindowHandle window, platform::Point screen) {
-    if (message == platform::WM_MOUSEMOVE || message == platform::WM_NCMOUSEMOVE) return;
-    PressOnOpenMarkSlot() = nullptr;
-    TcbBarSubMenuControl* open = OpenSlot();
-    TcbBarControl* toolbar = QuickControlToolbar();
-    if (!open || !toolbar) return;
-    QWidget* widget = platform::WidgetOf(window);
-    if (widget && (widget == open || open->isAncestorOf(widget))) return;
-    // The mark toggles the drop-down itself.
-    const platform::Rect mark = toolbar->EndMarkRect();
-    const platform::Point from = toolbar->ClientToScreenPoint({mark.left, mark.top});
-    const platform::Point to = toolbar->ClientToScreenPoint({mark.right, mark.bottom});
-    if (widget == toolbar && message != platform::WM_RBUTTONDOWN && screen.x >= from.x && screen.x < to.x &&
-        screen.y >= from.y && screen.y < to.y) {
-        if (message == platform::WM_LBUTTONDOWN || message == platform::WM_LBUTTONDBLCLK) PressOnOpenMarkSlot() = toolbar;
-        return;
-    }
-    if (toolbar->MarkState() == 2) {
-        toolbar->SetMarkState(0);
-    } else {
-        CloseQuickControl();
-    }
-}
-
-void CloseQuickControl() {
-    if (TcbBarSubMenuControl* open = OpenSlot()) open->CloseAll();
-}
-
-TcbBarSubMenuControl* ShowQuickControl(TcbBarControl& toolbar) {
-    CloseQuickControl();
+TcbBar& TcbBarQuickControl::MakePrivateBar(TcbBarControl& parent, TcbBarSubItem*& addOrRemove) {
     PopupEntries::Instance().Purge();
-    TcbBarManager& manager = toolbar.Manager();
-    TcbBar& bar = toolbar.Bar();
-    auto popup = std::make_shared<PopupEntryLinks>(manager);
-    TcbBarItemLinks& links = popup->Links();
+    TcbBarManager& manager = parent.Manager();
+    TcbBar& source = parent.Bar();
+    TcbBar& bar = manager.Bars().Add();
+    bar.SetHidden(true);
+    bar.SetAllowQuickCustomizing(false);
+    if (source.UseOwnFont()) bar.SetFont(source.Font());
+    for (int i = 0; i < source.ItemLinks().Count(); ++i) {
+        TcbBarItemLink& link = *source.ItemLinks().Items(i);
+        if (!link.Item() || !DidNotFit(link)) continue;
+        TcbBarItemLink& copy = bar.ItemLinks().Add();
+        copy.Assign(link, link.Item());
+        copy.SetSourceLink(&link);
+    }
+    auto& more =
+        NewPopupEntry<TcbBarSubItem>(manager, std::string(platform::BarString(platform::bar_string::kAddOrRemoveButtons)));
+    more.SetEnabled(source.AllowQuickCustomizing());
+    AddPopupEntryLink(bar.ItemLinks(), more, 0, true);
+    addOrRemove = &more;
+    return bar;
+}
+
+TcbBarQuickControl::TcbBarQuickControl(TcbBarControl& parent, TcbBar& privateBar, TcbBarSubItem& addOrRemove)
+    : TcbBarControl(parent.Manager(), privateBar), m_parent(&parent), m_privateBar(privateBar),
+      m_addOrRemove(&addOrRemove) {
+    SetCaptionPresent(false);
+    // The entry may outlive the window until the pop-up entries are next purged.
+    addOrRemove.OnPopup = [self = QPointer<TcbBarQuickControl>(this)](platform::Component*) {
+        if (self && !self->m_destroying) self->FillAddOrRemove();
+    };
+}
+
+TcbBarQuickControl::~TcbBarQuickControl() {
+    StopCheck();
+    if (!m_destroying) {
+        // Freed with its form rather than closed: the controls go while the links stand.
+        m_destroying = true;
+        if (ManagerAlive()) {
+            DestroyControls();
+            if (ItemLinks() && ItemLinks()->Window() == this) ItemLinks()->SetWindow(nullptr);
+        }
+        SetItemLinks(nullptr);
+        if (ManagerAlive() && Manager().KeyboardBar() == this) Manager().SetKeyboardBar(nullptr);
+        FreePrivateBar();
+    }
+}
+
+TcbBarQuickControl* TcbBarQuickControl::Open() { return OpenSlot(); }
+
+TcbBarQuickControl* TcbBarQuickControl::Show(TcbBarControl& toolbar) {
+    CloseQuickControl();
+    TcbBarSubItem* addOrRemove = nullptr;
+    TcbBar& bar = MakePrivateBar(toolbar, addOrRemove);
+    auto* quick = new TcbBarQuickControl(toolbar, bar, *addOrRemove);
+    OpenSlot() = quick;
+    quick->Reparent(dsNone);
+    quick->SetDockingStyle(dsNone);
+    quick->Place();
+    quick->show();
+    platform::WindowList::Instance().BringToTop(quick);
+    quick->Repaint();
+    return quick;
+}
+
+void TcbBarQuickControl::Place() {
+    int widest = 0;
+    for (TcbBarItemLink* link : ItemLinks()->ShownLinks()) {
+        if (!link->Control()) link->CreateControl();
+        if (link->Control()) widest = std::max(widest, link->Control()->GetWidth());
+    }
+    const FrameInsets insets = Insets();
+    const platform::Size client = FloatingClientSize(widest);
+    const int w = client.width + insets.left + insets.right;
+    const int h = client.height + insets.top + insets.bottom;
+    const platform::Rect mark = m_parent->EndMarkRect();
+    const platform::Point from = m_parent->ClientToScreenPoint({mark.left, mark.top});
+    const platform::Point to = m_parent->ClientToScreenPoint({mark.right, mark.bottom});
+    const bool vertical = IsVertical(m_parent->DockingStyle());
+    const platform::Rect work = GetWorkArea(from);
+    int x = vertical ? to.x : from.x;
+    int y = vertical ? from.y : to.y;
+    // Beside a vertical bar, below a horizontal one; the other side of the mark when there
+    // is no room.
+    if (x + w > work.right) x = vertical ? from.x - w : work.right - w;
+    if (y + h > work.bottom) y = vertical ? work.bottom - h : from.y - h;
+    x = std::max(x, work.left);
+    y = std::max(y, work.top);
+    setGeometry(x, y, w, h);
+    CalcLayout();
+}
+
+void TcbBarQuickControl::FillAddOrRemove() {
+    TcbBarManager& manager = Manager();
+    TcbBarItemLinks& list = m_addOrRemove->ItemLinks();
+    list.Clear();
+    if (!m_parent) return;
+    TcbBar& bar = m_parent->Bar();
     for (int i = 0; i < bar.ItemLinks().Count(); ++i) {
         TcbBarItemLink& source = *bar.ItemLinks().Items(i);
-        if (!source.Item() || !DidNotFit(source)) continue;
-        TcbBarItemLink& copy = links.Add();
-        copy.SetItem(source.Item());
-        copy.SetSourceLink(&source);
+        if (!source.Item()) continue;
+        auto& entry = NewPopupEntry<TcbBarQuickCustItem>(manager, source.Caption());
+        entry.BindSource(bar, source);
+        AddPopupEntryLink(list, entry, i, false);
     }
-    auto& more = NewPopupEntry<TcbBarSubItem>(manager, std::string(platform::BarString(platform::bar_string::kAddOrRemoveButtons)));
-    more.SetEnabled(bar.AllowQuickCustomizing());
-    AddPopupEntryLink(links, more, 0, links.Count() > 0);
-    AddCheckEntries(manager, bar, more.ItemLinks());
-    QPointer<TcbBarManager> alive(&manager);
     const bool reset = manager.AllowReset() && bar.AllowReset();
     if (reset) {
-        TcbBarButton& entry = NewPopupEntry(manager, std::string(platform::BarString(platform::bar_string::kResetToolbarEntry)));
+        auto& entry = NewPopupEntry<TcbBarQuickCustExtButton>(
+            manager, std::string(platform::BarString(platform::bar_string::kResetToolbarEntry)));
+        QPointer<TcbBarManager> alive(&manager);
         TcbBar* target = &bar;
         entry.OnClick = [alive, target](platform::Component*) {
             if (alive && alive->Bars().IndexOf(*target) >= 0) target->Reset();
         };
-        AddPopupEntryLink(more.ItemLinks(), entry, 0, true);
+        AddPopupEntryLink(list, entry, 0, true);
     }
     if (manager.CanCustomize()) {
-        const platform::Rect mark = toolbar.EndMarkRect();
-        TcbBarButton& customize = NewCustomizeEntry(manager, toolbar.ClientToScreenPoint({mark.left, mark.bottom}));
-        AddPopupEntryLink(more.ItemLinks(), customize, kCustomizeEntryData, !reset);
+        const platform::Rect mark = m_parent->EndMarkRect();
+        auto& customize = NewPopupEntry<TcbBarQuickCustExtButton>(manager, {});
+        MakeCustomizeEntry(customize, m_parent->ClientToScreenPoint({mark.left, mark.bottom}));
+        AddPopupEntryLink(list, customize, kCustomizeEntryData, !reset);
     }
-    links.CreateWindow();
-    auto* menu = dynamic_cast<TcbBarSubMenuControl*>(links.Window());
-    if (!menu) return nullptr;
-    const platform::Rect mark = toolbar.EndMarkRect();
-    const bool vertical = toolbar.DockingStyle() == dsLeft || toolbar.DockingStyle() == dsRight;
-    menu->SetRequestedPosition(toolbar.ClientToScreenPoint(vertical ? platform::Point{mark.right, mark.top}
-                                                                    : platform::Point{mark.left, mark.bottom}));
-    menu->SetOpenerExtent(vertical ? mark.Width() : 0, vertical ? 0 : mark.Height());
-    QPointer<TcbBarControl> parent(&toolbar);
-    // The links live as long as the menu window; the mark comes back up when it closes.
-    menu->OnCloseUp = [popup, parent] {
-        if (parent && parent->MarkState() == 2) parent->SetMarkState(0);
-    };
-    OpenSlot() = menu;
-    ToolbarSlot() = &toolbar;
-    menu->ShowMenu();
-    return menu;
+}
+
+// ---- closing --------------------------------------------------------------------------
+
+void TcbBarQuickControl::StopCheck() {
+    if (m_checkTimer == 0) return;
+    // Never installs a service: this also runs while the window is destroyed.
+    if (platform::ITimerService* timers = platform::InstalledTimerService()) timers->KillTimer(m_checkTimer);
+    m_checkTimer = 0;
+}
+
+void TcbBarQuickControl::FreePrivateBar() {
+    if (ManagerAlive() && !Manager().IsDestroying()) DeleteBar(Manager(), &m_privateBar);
+}
+
+void TcbBarQuickControl::Release() {
+    if (m_destroying) return;
+    StopCheck();
+    if (OpenSlot() == this) OpenSlot() = nullptr;
+    const QPointer<TcbBarControl> parent = m_parent;
+    TcbBarManager& manager = Manager();
+    const bool managerGoing = manager.IsDestroying();
+    TcbBar* bar = &m_privateBar;
+    TcbBarControl::Release();
+    // The window may be gone already; only what was taken above is used from here.
+    if (!managerGoing) DeleteBar(manager, bar);
+    if (parent && parent->MarkState() == 2) parent->SetMarkState(0);
+}
+
+void TcbBarQuickControl::CloseAll() {
+    TcbBarControl::CloseAll();
+    if (m_destroying) return;
+    if (m_parent && m_parent->MarkState() == 2)
+        m_parent->SetMarkState(0);
+    else
+        Release();
+}
+
+void TcbBarQuickControl::SelectionMoved(TCustomcbBarControl& window, TcbBarItemControl* control) {
+    if (m_destroying) return;
+    if (control && &window != this && !IsActive()) {
+        CloseAll();
+        return;
+    }
+    StopCheck();
+    m_checkTimer = FrameworkTimers().SetTimer(kSelectionCheckMs, [this](unsigned) {
+        StopCheck();
+        TcbBarItemControl* selected = ManagerAlive() ? Manager().SelectedItemControl() : nullptr;
+        auto* owner = selected ? dynamic_cast<TCustomcbBarControl*>(selected->BarWindow()) : nullptr;
+        if (owner && TCustomcbBarControl::IsLive(owner) && ChainRoot(owner) != this) CloseAll();
+    });
+}
+
+void TcbBarQuickControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) return;
+    TCustomcbBarControl::mousePressEvent(event);
+}
+
+void TcbBarQuickControl::hideEvent(QHideEvent* event) {
+    TcbBarControl::hideEvent(event);
+    if (m_parent) m_parent->Repaint();
+}
+
+// ---- the one drop-down ----------------------------------------------------------------
+
+TcbBarQuickControl* OpenQuickControl() { return OpenSlot(); }
+
+TcbBarControl* QuickControlToolbar() { return OpenSlot() ? OpenSlot()->ParentToolbar() : nullptr; }
+
+void CloseQuickControl() {
+    if (TcbBarQuickControl* open = OpenSlot()) open->CloseAll();
+}
+
+void CloseQuickControlOf(const TcbBarManager& manager) {
+    if (TcbBarQuickControl* open = OpenSlot(); open && &open->Manager() == &manager) open->Release();
+}
+
+void CloseQuickControlForMouse(unsigned message, platform::WindowHandle window, platform::Point screen) {
+    if (message == platform::WM_MOUSEMOVE || message == platform::WM_NCMOUSEMOVE) return;
+    PressOnOpenMarkSlot() = nullptr;
+    TcbBarQuickControl* open = OpenSlot();
+    TcbBarControl* toolbar = QuickControlToolbar();
+    if (!open || !toolbar) return;
+    // The drop-down and the menus opened from it are its own.
+    QWidget* widget = platform::WidgetOf(window);
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        auto* barWindow = dynamic_cast<TCustomcbBarControl*>(w);
+        if (barWindow && TCustomcbBarControl::IsLive(barWindow) && ChainRoot(barWindow) == open) return;
+    }
+    // The mark toggles the drop-down itself.
+    const platform::Rect mark = toolbar->EndMarkRect();
+    if (widget == toolbar && message != platform::WM_RBUTTONDOWN &&
+        Inside(screen, toolbar->ClientToScreenPoint({mark.left, mark.top}),
+               toolbar->ClientToScreenPoint({mark.right, mark.bottom}))) {
+        if (message == platform::WM_LBUTTONDOWN || message == platform::WM_LBUTTONDBLCLK) PressOnOpenMarkSlot() = toolbar;
+        return;
+    }
+    open->CloseAll();
 }
 
 void InstallQuickControl() {
@@ -158,16 +293,20 @@ void InstallQuickControl() {
             PressOnOpenMarkSlot() = nullptr;
             toolbar.SetMarkState(1);
         } else if (state == 2) {
-            ShowQuickControl(toolbar);
+            TcbBarQuickControl::Show(toolbar);
         } else {
             CloseQuickControl();
         }
+    });
+    SetSelectionMoveHandler([](TCustomcbBarControl& window, TcbBarItemControl* control) {
+        if (TcbBarQuickControl* open = OpenSlot()) open->SelectionMoved(window, control);
     });
 }
 
 void RemoveQuickControl() {
     CloseQuickControl();
     SetEndMarkHandler(nullptr);
+    SetSelectionMoveHandler(nullptr);
 }
 
 }  // namespace bars

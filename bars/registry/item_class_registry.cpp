@@ -5,6 +5,8 @@
 #include "bars/items/bar_button.h"
 #include "bars/items/bar_item.h"
 #include "bars/items/bar_sub_item.h"
+#include "bars/items/container_items.h"
+#include "bars/popups/quick_cust_items.h"
 
 #include <algorithm>
 
@@ -72,6 +74,12 @@ TcbBarItemClassRegistry& BarItemClasses() {
         framework.RegisterBarItemClass<TcbBarButton>(nullptr, true);
         RegisterEditItemClasses(framework);
         framework.RegisterBarItemClass<TcbBarSubItem>(nullptr, true);
+        framework.RegisterBarItemClass<TcbBarListItem>(nullptr, true);
+        framework.RegisterBarItemClass<TcbBarContainerItem>(nullptr, true);
+        // Only the more-buttons drop-down makes these; the user is never offered them.
+        framework.RegisterBarItemClass<TcbBarQuickCustExtButton>(ControlFactory<TcbBarQuickCustExtButtonControl>(),
+                                                                  false);
+        framework.RegisterBarItemClass<TcbBarQuickCustItem>(ControlFactory<TcbBarQuickCustItemControl>(), false);
         RegisterExtendedItemClasses(framework);
         return framework;
     }();

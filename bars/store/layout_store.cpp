@@ -2,6 +2,7 @@
 
 #include "bars/hooks/owner_form.h"
 #include "bars/manager/bar_manager.h"
+#include "bars/popups/quick_control.h"
 #include "bars/store/ini_layout.h"
 #include "bars/store/registry_layout.h"
 
@@ -111,6 +112,8 @@ void WriteLayoutStoresWithForm(TcbBarManager& manager) {
     QObject::connect(form, &QObject::destroyed, &manager, [alive] {
         if (!alive || alive->property(kWritten).toBool()) return;
         alive->setProperty(kWritten, true);
+        // Its private bar must not be stored with the others.
+        CloseQuickControlOf(*alive);
         WriteLayoutStores(*alive);
     });
 }

@@ -37,6 +37,11 @@ bool& FullMenusSlot() {
     return full;
 }
 
+SelectionMoveHandler& SelectionMoveSlot() {
+    static SelectionMoveHandler handler;
+    return handler;
+}
+
 }  // namespace
 
 TCustomcbBarControl::TCustomcbBarControl(TcbBarManager& manager, QWidget* parent)
@@ -204,6 +209,11 @@ void TCustomcbBarControl::SelectControl(TcbBarItemControl* control) {
 
 void TCustomcbBarControl::SetSelected(TcbBarItemControl* control) {
     if (control == m_selected) return;
+    // A copy: the handler may replace itself.
+    if (const SelectionMoveHandler moved = SelectionMoveSlot()) {
+        moved(*this, control);
+        if (!IsLive(this) || m_destroying) return;
+    }
     TcbBarItemControl* old = m_selected;
     m_selected = control;
     if (!IsCustomizing()) m_manager.SetSelectedItemControl(control);
@@ -409,6 +419,7 @@ LinkPopupHandler& CustomizingPopupSlot() {
 
 void SetCustomizingPopupHandler(LinkPopupHandler handler) { CustomizingPopupSlot() = std::move(handler); }
 const LinkPopupHandler& CustomizingPopupHandler() { return CustomizingPopupSlot(); }
+void SetSelectionMoveHandler(SelectionMoveHandler handler) { SelectionMoveSlot() = std::move(handler); }
 
 void TCustomcbBarControl::mousePressEvent(QMouseEvent* event) {
     if (Dropped(this)) return;

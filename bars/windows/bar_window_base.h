@@ -16,11 +16,17 @@
 namespace bars {
 
 class TcbBarItemLink;
+class TCustomcbBarControl;
 
 // What a right click on a link opens while the user customizes; the pop-up windows set it.
 using LinkPopupHandler = std::function<void(TcbBarItemLink& link, platform::Point screen)>;
 void SetCustomizingPopupHandler(LinkPopupHandler handler);
 const LinkPopupHandler& CustomizingPopupHandler();
+
+// Told as a bar window's selection is about to move (to none included): the more-buttons
+// drop-down closes itself from here when the mouse went to another bar.
+using SelectionMoveHandler = std::function<void(TCustomcbBarControl& window, TcbBarItemControl* control)>;
+void SetSelectionMoveHandler(SelectionMoveHandler handler);
 
 // The window shared by toolbars and menus: it owns the item controls of its links, keeps
 // one selected control, hot-tracks under the mouse, turns presses and releases into item

@@ -116,6 +116,7 @@ void DrawFloatingFrame(Canvas& canvas, platform::Size window, const FrameInsets&
     FillOutside(canvas, window, insets, System(platform::COLOR_BTNFACE));
     Rect all{0, 0, window.width, window.height};
     platform::DrawEdge(canvas, all, platform::EDGE_RAISED, platform::BF_RECT);
+    if (strip.Height() <= 0) return;
     const Colour captionText = System(platform::COLOR_CAPTIONTEXT);
     canvas.FillSolidRect(strip, System(platform::COLOR_ACTIVECAPTION));
     int textLeft = strip.left + 2;

@@ -39,6 +39,7 @@ struct FloatingCaption {
     bool closePressed = false;
     platform::Size buttonSize;
 };
+// An empty strip: the frame alone, without a caption.
 void DrawFloatingFrame(platform::Canvas& canvas, platform::Size window, const FrameInsets& insets,
                        const platform::Rect& strip, const FloatingCaption& caption);
 

@@ -131,6 +131,11 @@ void TcbBarControl::SavePlace() {
 void TcbBarControl::Release() {
     if (m_destroying) return;
     StopMarkPoll();
+    // The drop-down of the mark goes with the window.
+    if (m_markState == 2) {
+        m_markState = 0;
+        if (EndMarkHandler()) EndMarkHandler()(*this, 0);
+    }
     SavePlace();
     BarMove::Instance().Forget(*this);
     EndKeyboardMode();
@@ -160,7 +165,8 @@ void TcbBarControl::SetDockingStyle(TcbBarDockingStyle side) {
 // ---- sizes ----------------------------------------------------------------------------
 
 FrameInsets TcbBarControl::Insets() const {
-    if (m_dockingStyle == dsNone) return FloatingInsets(FrameWidth(), FrameHeight(), SmallCaptionHeight());
+    if (m_dockingStyle == dsNone)
+        return FloatingInsets(FrameWidth(), FrameHeight(), m_captionPresent ? SmallCaptionHeight() : 0);
     return DockedInsets(IsVertical(m_dockingStyle), Manager().GripSize());
 }
 

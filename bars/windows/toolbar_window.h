@@ -102,6 +102,9 @@ public:
     void ToggleDocking();
 
 protected:
+    // A floating window has a caption; the more-buttons drop-down is one without.
+    bool CaptionPresent() const { return m_captionPresent; }
+    void SetCaptionPresent(bool value) { m_captionPresent = value; }
     platform::Rect ClientArea() const override;
     void PaintFrame(platform::Canvas& canvas) override;
     void PaintClient(platform::Canvas& canvas) override;
@@ -127,6 +130,7 @@ private:
     void Resize(SizingEdge edge, platform::Point screen);
 
     TcbBar& m_bar;
+    bool m_captionPresent = true;
     bool m_linksHidden = false;
     bool m_keyboardOpened = false;
     bool m_menuMode = false;

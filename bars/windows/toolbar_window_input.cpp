@@ -43,6 +43,7 @@ int TcbBarControl::HitTest(platform::Point p) const {
         return platform::HTCAPTION;
     }
     if (inClient || OverEndMark(p)) return platform::HTCLIENT;
+    if (!m_captionPresent) return platform::HTBORDER;
     const platform::Rect strip = CaptionStrip({width(), height()}, FrameWidth(), FrameHeight(), SmallCaptionHeight());
     if (p.x >= strip.left && p.x < strip.right && p.y >= strip.top && p.y < strip.bottom) {
         const platform::Rect close = CloseButtonRect();

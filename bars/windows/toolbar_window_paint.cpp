@@ -44,6 +44,10 @@ void TcbBarControl::PaintFrame(platform::Canvas& canvas) {
                         Manager().Style() == bmsStandard);
         return;
     }
+    if (!m_captionPresent) {
+        DrawFloatingFrame(canvas, {width(), height()}, insets, {}, {});
+        return;
+    }
     FloatingCaption caption;
     caption.text = m_bar.Caption();
     caption.endMark = ShowsEndMark();

@@ -3,7 +3,6 @@
 #include "bars/popups/customizing_popup.h"
 #include "bars/popups/popup_menu.h"
 #include "bars/popups/popup_menu_links.h"
-#include "bars/popups/quick_control.h"
 #include "bars/popups/toolbars_popup.h"
 #include "platform/core/bar_error.h"
 #include "platform/core/window_messages.h"
@@ -286,104 +285,6 @@ TEST_F(PopupMenuTest, TheToolbarsPopupListsTheBarsAndOffersCustomizingOnlyWhenAl
     EXPECT_EQ(menu->ItemLinks()->Items(0)->Item(), &extra);
     menu->CloseAll();
     FlushDeletes();
-}
-
-TEST_F(PopupMenuTest, TheMoreButtonsDropDownHoldsWhatDidNotFitAndTheAddOrRemoveList) {
-    TcbBar& bar = ShowBar("Long", dsTop, 25);
-    TcbBarControl& toolbar = WindowOf(bar);
-    ASSERT_TRUE(toolbar.HasEndMark());
-    int hidden = 0;
-    for (int i = 0; i < bar.ItemLinks().Count(); ++i) hidden += bar.ItemLinks().Items(i)->ItemRect().Width() == 0;
-    ASSERT_GT(hidden, 0);
-    toolbar.SetMarkState(2);
-    TcbBarSubMenuControl* quick = OpenQuickControl();
-    ASSERT_NE(quick, nullptr);
-    const TcbBarItemLinks& entries = *quick->ItemLinks();
-    ASSERT_EQ(entries.Count(), hidden + 1);
-    EXPECT_EQ(entries.Items(0)->SourceLink(), bar.ItemLinks().Items(25 - hidden));
-    TcbBarItemLink& more = *entries.Items(hidden);
-    EXPECT_EQ(more.Caption(), "&Add or Remove Buttons");
-    EXPECT_TRUE(more.OwnBeginGroup());
-    const TcbBarItemLinks& list = dynamic_cast<TcbBarSubItem*>(more.Item())->ItemLinks();
-    ASSERT_EQ(list.Count(), 25 + 2);
-    EXPECT_EQ(list.Items(25)->Caption(), "&Reset Toolbar");
-    EXPECT_TRUE(list.Items(25)->OwnBeginGroup());
-    EXPECT_EQ(list.Items(26)->Caption(), "&Customize...");
-    EXPECT_FALSE(list.Items(26)->OwnBeginGroup());
-    // An entry of the list shows or hides its link on the bar.
-    auto& first = dynamic_cast<TcbBarButton&>(*list.Items(0)->Item());
-    EXPECT_TRUE(first.Down());
-    first.DirectClick();
-    EXPECT_FALSE(bar.ItemLinks().Items(0)->Visible());
-    toolbar.SetMarkState(0);
-    FlushDeletes();
-    EXPECT_EQ(OpenQuickControl(), nullptr);
-
-    bar.SetAllowReset(false);
-    toolbar.SetMarkState(2);
-    ASSERT_NE(OpenQuickControl(), nullptr);
-    const TcbBarItemLinks& entries2 = *OpenQuickControl()->ItemLinks();
-    const TcbBarItemLinks& list2 = dynamic_cast<TcbBarSubItem*>(entries2.Items(entries2.Count() - 1)->Item())->ItemLinks();
-    EXPECT_EQ(list2.Items(list2.Count() - 1)->Caption(), "&Customize...");
-    EXPECT_TRUE(list2.Items(list2.Count() - 1)->OwnBeginGroup());
-    EXPECT_FALSE(dynamic_cast<TcbBarButton&>(*list2.Items(0)->Item()).Down());
-}
-
-TEST_F(PopupMenuTest, TheMoreButtonsDropDownGoesAtAClickOrWheelElsewhereButNotAtItsMark) {
-    TcbBar& bar = ShowBar("Long", dsTop, 25);
-    TcbBarControl& toolbar = WindowOf(bar);
-    const platform::Rect mark = toolbar.EndMarkRect();
-    const platform::Point onMark = toolbar.ClientToScreenPoint({(mark.left + mark.right) / 2, (mark.top + mark.bottom) / 2});
-    const platform::Point onForm{5, 300};
-    const auto mouse = [](unsigned message, QWidget* window, platform::Point at) {
-        platform::InputHooks::Instance().DispatchMouse({message, at, platform::HandleOf(window), platform::HTCLIENT});
-    };
-    toolbar.SetMarkState(2);
-    TcbBarSubMenuControl* quick = OpenQuickControl();
-    ASSERT_NE(quick, nullptr);
-    EXPECT_EQ(QuickControlToolbar(), &toolbar);
-    mouse(platform::WM_MOUSEMOVE, form.get(), onForm);
-    mouse(platform::WM_LBUTTONUP, &toolbar, onMark);
-    mouse(platform::WM_LBUTTONUP, quick, quick->ClientToScreenPoint({5, 5}));
-    ASSERT_EQ(OpenQuickControl(), quick);
-    mouse(platform::WM_MOUSEWHEEL, form.get(), onForm);
-    FlushDeletes();
-    EXPECT_EQ(OpenQuickControl(), nullptr);
-    EXPECT_EQ(toolbar.MarkState(), 0);
-    // A right-button press closes it even on the mark.
-    toolbar.SetMarkState(2);
-    ASSERT_NE(OpenQuickControl(), nullptr);
-    mouse(platform::WM_RBUTTONDOWN, &toolbar, onMark);
-    FlushDeletes();
-    EXPECT_EQ(OpenQuickControl(), nullptr);
-    EXPECT_EQ(toolbar.MarkState(), 0);
-}
-
-TEST_F(PopupMenuTest, TheMarkPressThatClosedTheMoreButtonsDropDownDoesNotReopenIt) {
-    manager->SetStyle(bmsEnhanced);
-    TcbBar& bar = ShowBar("Long", dsTop, 25);
-    TcbBarControl& toolbar = WindowOf(bar);
-    const platform::Rect mark = toolbar.EndMarkRect();
-    const platform::Point screen = toolbar.ClientToScreenPoint({(mark.left + mark.right) / 2, (mark.top + mark.bottom) / 2});
-    const QPointF local = toolbar.mapFromGlobal(QPointF(screen.x, screen.y));
-    // A left press or release on the mark: through the application's hooks first, as the user's.
-    const auto mouse = [&](unsigned message, QEvent::Type type) {
-        platform::InputHooks::Instance().DispatchMouse({message, screen, platform::HandleOf(&toolbar), platform::HTCLIENT});
-        QMouseEvent event(type, local, QPointF(screen.x, screen.y), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&toolbar, &event);
-        FlushDeletes();
-    };
-    toolbar.SetMarkState(2);
-    ASSERT_NE(OpenQuickControl(), nullptr);
-    mouse(platform::WM_LBUTTONDOWN, QEvent::MouseButtonPress);
-    EXPECT_EQ(OpenQuickControl(), nullptr);
-    EXPECT_EQ(toolbar.MarkState(), 1);
-    mouse(platform::WM_LBUTTONUP, QEvent::MouseButtonRelease);
-    // The next press opens it as usual.
-    mouse(platform::WM_LBUTTONDOWN, QEvent::MouseButtonPress);
-    EXPECT_NE(OpenQuickControl(), nullptr);
-    EXPECT_EQ(toolbar.MarkState(), 2);
 }
 
 TEST_F(PopupMenuTest, TheCustomizingPopupOfALinkOffersItsEntriesInOrderAndActsOnTheLink) {
