@@ -29,6 +29,7 @@
 #include "table/draw/card_drawing.h"
 #include "table/draw/drag_image.h"
 #include "table/draw/draw_context.h"
+#include "table/draw/offscreen_window.h"
 #include "table/layout/table_layout.h"
 #include "table/layout/table_window.h"
 #include "table/draw/table_buffer.h"
@@ -93,25 +94,6 @@ public:
     bool Confirm(const std::string&, const std::string&) override { return false; }
     void ShowError(const std::string&, const std::string&) override {}
     void Beep(unsigned) override {}
-};
-
-class BenchWindow : public table::ITableWindow {
-public:
-    int ScreenWidth() const override { return kScreenWidth; }
-    int ScreenHeight() const override { return kScreenHeight; }
-    int WindowWidth() const override { return kScreenWidth; }
-    int WindowHeight() const override { return kScreenHeight; }
-    int ClientHeight() const override { return kScreenHeight - 30; }
-    int ScrollBarWidth() const override { return 16; }
-    int ScrollPosition() const override { return 0; }
-    bool IsPanelVisible(table::TablePanel) const override { return false; }
-    int PanelBottom(table::TablePanel) const override { return 0; }
-    void SetCommandEnabled(table::TableCommand, bool) override {}
-    void EnableAutoPlayButtons(bool) override {}
-    void EnableUndoRedoButtons(bool) override {}
-    void InvalidateRect(const engine::TableRect&) override {}
-    void InvalidateAll() override {}
-    void UpdateWindow() override {}
 };
 
 void SetRun(engine::GameDefRecord& game, engine::GameWordRun run, std::initializer_list<int> values) {
@@ -189,7 +171,8 @@ struct DrawnTable {
     engine::TMainGame mainGame;
     engine::CardBoard board;
     engine::Registers registers;
-    BenchWindow window;
+    // A client 30 pixels short of the screen: the menu bar's row.
+    table::OffscreenTableWindow window{kScreenWidth, kScreenHeight, kScreenHeight - 30};
     table::TableLayout layout;
     platform::ResourceBitmaps bitmaps;
     table::TableImages images;

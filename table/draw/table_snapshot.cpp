@@ -21,6 +21,7 @@
 #include "table/draw/background.h"
 #include "table/draw/card_drawing.h"
 #include "table/draw/draw_context.h"
+#include "table/draw/offscreen_window.h"
 #include "table/layout/table_layout.h"
 #include "table/layout/table_window.h"
 #include "table/draw/table_buffer.h"
@@ -34,35 +35,7 @@ namespace {
 
 // The main window keeps its off-screen images this much larger than the screen.
 constexpr int kBufferMargin = 30;
-// The width the main window gives its (hidden) vertical scroll bar.
-constexpr int kScrollBarWidth = 16;
 constexpr std::string_view kLibraryName = "QND.RGF";
-
-// A main window of the given size on a screen of the same size, without toolbars.
-class OffscreenWindow : public ITableWindow {
-public:
-    OffscreenWindow(int width, int height) : m_width(width), m_height(height) {}
-
-    int ScreenWidth() const override { return m_width; }
-    int ScreenHeight() const override { return m_height; }
-    int WindowWidth() const override { return m_width; }
-    int WindowHeight() const override { return m_height; }
-    int ClientHeight() const override { return m_height; }
-    int ScrollBarWidth() const override { return kScrollBarWidth; }
-    int ScrollPosition() const override { return 0; }
-    bool IsPanelVisible(TablePanel) const override { return false; }
-    int PanelBottom(TablePanel) const override { return 0; }
-    void SetCommandEnabled(TableCommand, bool) override {}
-    void EnableAutoPlayButtons(bool) override {}
-    void EnableUndoRedoButtons(bool) override {}
-    void InvalidateRect(const engine::TableRect&) override {}
-    void InvalidateAll() override {}
-    void UpdateWindow() override {}
-
-private:
-    int m_width;
-    int m_height;
-};
 
 engine::Services ServicesOf(platform::IMessages& messages, const platform::PathResolver& paths,
                             platform::ResourceBundle& library, platform::IClock& clock,
@@ -103,7 +76,7 @@ struct TableSnapshot::Parts {
     // Only deal kind 10 and untidy piles draw numbers; a fixed seed keeps the picture repeatable.
     platform::RandomGenerator random{0};
     engine::Game game;
-    OffscreenWindow window;
+    OffscreenTableWindow window;
     TableLayout layout;
     platform::ResourceBitmaps bitmaps;
     TableImages images;

@@ -3,6 +3,7 @@
 #include "engine/state/game.h"
 #include "platform/qt/resource_bitmaps.h"
 #include "table/draw/draw_context.h"
+#include "table/draw/offscreen_window.h"
 #include "table/draw/table_buffer.h"
 #include "table/draw/table_images.h"
 #include "table/draw/table_surface.h"
@@ -12,26 +13,11 @@
 namespace shell_test {
 
 // A main window of a fixed size with nothing on it but the table.
-class FixedTableWindow : public table::ITableWindow {
+class FixedTableWindow : public table::OffscreenTableWindow {
 public:
     static constexpr int kWidth = 640;
     static constexpr int kHeight = 480;
-
-    int ScreenWidth() const override { return kWidth; }
-    int ScreenHeight() const override { return kHeight; }
-    int WindowWidth() const override { return kWidth; }
-    int WindowHeight() const override { return kHeight; }
-    int ClientHeight() const override { return kHeight; }
-    int ScrollBarWidth() const override { return 16; }
-    int ScrollPosition() const override { return 0; }
-    bool IsPanelVisible(table::TablePanel) const override { return false; }
-    int PanelBottom(table::TablePanel) const override { return 0; }
-    void SetCommandEnabled(table::TableCommand, bool) override {}
-    void EnableAutoPlayButtons(bool) override {}
-    void EnableUndoRedoButtons(bool) override {}
-    void InvalidateRect(const engine::TableRect&) override {}
-    void InvalidateAll() override {}
-    void UpdateWindow() override {}
+    FixedTableWindow() : OffscreenTableWindow(kWidth, kHeight) {}
 };
 
 // The table's drawing over a game state, for dialogs that paint table backgrounds.
