@@ -105,8 +105,8 @@ void TcbBarManager::Loaded() {
     for (int i = 0; i < m_bars->Count(); ++i) {
         m_bars->Items(i)->Loaded();
     }
-    // A design-time copy neither reads nor writes the layout store.
-    if (!IsReadingDesignCopy()) {
+    // Neither a design-time copy nor a manager being designed reads or writes the layout store.
+    if (!IsReadingDesignCopy() && !IsDesigning()) {
         ReadLayoutStores(*this);
         WriteLayoutStoresWithForm(*this);
     }

@@ -6,7 +6,9 @@
 #include "bars/popups/framework_timers.h"
 #include "bars/popups/hint_window.h"
 #include "bars/windows/bar_window_base.h"
+#include "platform/core/action.h"
 #include "platform/core/virtual_keys.h"
+#include "platform/qt/application.h"
 #include "platform/qt/cursor_position.h"
 
 namespace bars {
@@ -92,13 +94,21 @@ std::string BarHints::HintText(const TcbBarManager& manager) {
     if (!control->GetEnabled() && !manager.ShowHintForDisabledItems()) return {};
     const std::string hint = control->GetHint();
     std::string text = hint.substr(0, hint.find('|'));
-    if (manager.ShowShortCutInHint() && control->GetShortCut() != 0)
+    if (const TcbBarItem* item = control->Item(); item && item->Action() && !item->Action()->DoHint(text)) return {};
+    const platform::Application* application = platform::Application::Instance();
+    const bool shortCuts = manager.ShowShortCutInHint() || (application && application->HintShortCuts());
+    if (shortCuts && control->GetShortCut() != 0)
         text += " (" + platform::ShortCutToText(static_cast<platform::ShortCutValue>(control->GetShortCut())) + ")";
     return text;
 }
 
 void BarHints::ShowNow(TcbBarManager& manager) {
     m_manager = &manager;
+    // Hints may have been switched off while this one waited.
+    if (!TakesHints(manager)) {
+        Hide();
+        return;
+    }
     std::string text = m_overrideText;
     if (text.empty()) {
         TcbBarItemControl* control = HintedControl(manager);

@@ -110,7 +110,7 @@ void WriteLayoutStoresWithForm(TcbBarManager& manager) {
     // The form tells of its end before its children (the manager among them) go.
     QPointer<TcbBarManager> alive(&manager);
     QObject::connect(form, &QObject::destroyed, &manager, [alive] {
-        if (!alive || alive->property(kWritten).toBool()) return;
+        if (!alive || alive->IsDesigning() || alive->property(kWritten).toBool()) return;
         alive->setProperty(kWritten, true);
         // Its private bar must not be stored with the others.
         CloseQuickControlOf(*alive);

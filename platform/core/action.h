@@ -3,6 +3,7 @@
 #include "platform/core/component.h"
 #include "platform/core/notify_event.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,11 @@ public:
     void SetVisible(bool value);
     const NotifyEvent& OnExecute() const { return m_onExecute; }
     void SetOnExecute(NotifyEvent value);
+    // May change the hint about to be shown, or refuse it (false).
+    using HintEvent = std::function<bool(std::string& hint)>;
+    void SetOnHint(HintEvent value) { m_onHint = std::move(value); }
+    // True, and the hint as the handler left it, when the hint may be shown.
+    bool DoHint(std::string& hint) const { return !m_onHint || m_onHint(hint); }
 
     // While the form that holds the action is being read.
     bool IsLoading() const { return m_loading; }
@@ -60,6 +66,7 @@ private:
     int m_shortCut = 0;
     bool m_visible = true;
     NotifyEvent m_onExecute;
+    HintEvent m_onHint;
     bool m_loading = false;
     std::vector<ActionLink*> m_clients;
 };

@@ -57,6 +57,10 @@ public:
     std::string Title() const { return m_title; }
     void SetTitle(std::string title) { m_title = std::move(title); }
 
+    // The application's own wish that hints name the shortcut of what they describe.
+    bool HintShortCuts() const { return m_hintShortCuts; }
+    void SetHintShortCuts(bool value) { m_hintShortCuts = value; }
+
     // Tests answer modal forms through the hook; none: forms are shown to the player.
     const ModalShowHook& ShowHook() const { return m_showHook; }
     void SetShowHook(ModalShowHook hook) { m_showHook = std::move(hook); }
@@ -78,6 +82,7 @@ protected:
 
 private:
     AppMessageHandler m_onMessage;
+    bool m_hintShortCuts = false;
     std::function<void()> m_onActivate;
     ModalShowHook m_showHook;
     QPointer<Form> m_mainForm;

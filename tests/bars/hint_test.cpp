@@ -1,7 +1,9 @@
 #include "bars/popups/bar_hints.h"
 #include "bars/popups/hint_window.h"
+#include "platform/core/action.h"
 #include "platform/core/system_colours.h"
 #include "platform/core/virtual_keys.h"
+#include "platform/qt/application.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/work_area.h"
 #include "tests/bars/windows_fixture.h"
@@ -87,6 +89,33 @@ TEST_F(HintTest, NoHintWhileCustomizingOrSwitchedOff) {
     Hover(0);
     timers.Advance(1000);
     EXPECT_FALSE(Shown());
+    // Switched off while a hint waits for its second.
+    manager->SetShowHint(true);
+    Hover(1);
+    manager->SetShowHint(false);
+    timers.Advance(1000);
+    EXPECT_FALSE(Shown());
+}
+
+TEST_F(HintTest, TheActionMayRewriteOrRefuseTheHintAndTheApplicationMayAskForShortCuts) {
+    platform::Action action;
+    action.SetHint("Open|Opens a game");
+    action.SetShortCut(platform::VK_F12 | platform::kShortCutCtrl);
+    ButtonOf(bar, 0).SetAction(&action);
+    Hover(0);
+    action.SetOnHint([](std::string& hint) {
+        hint += "!";
+        return true;
+    });
+    EXPECT_EQ(BarHints::HintText(*manager), "Open!");
+    platform::Application application;
+    application.SetHintShortCuts(true);
+    EXPECT_EQ(BarHints::HintText(*manager), "Open! (Ctrl+F12)");
+    action.SetOnHint([](std::string&) { return false; });
+    EXPECT_EQ(BarHints::HintText(*manager), "");
+    timers.Advance(1000);
+    EXPECT_FALSE(Shown());
+    ButtonOf(bar, 0).SetAction(nullptr);
 }
 
 TEST_F(HintTest, NearTheBottomTheHintRisesFiftyPixelsNearTheRightItEndsAtTheEdge) {
