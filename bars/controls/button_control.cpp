@@ -5,6 +5,8 @@
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
+#include "bars/menus/sub_menu_window.h"
+#include "bars/popups/popup_menu.h"
 #include "bars/services/captions.h"
 #include "bars/services/glyphs.h"
 #include "bars/services/shapes.h"
@@ -185,6 +187,17 @@ void TcbBarButtonControl::ItemControlClick(bool byMouse) {
     if (!*alive) return;
     Deactivate(true);
     TcbBarItemControl::ItemControlClick(byMouse);
+}
+
+void TcbBarButtonControl::Deactivate(bool immediate) {
+    TcbBarItemControl::Deactivate(immediate);
+    if (!immediate || !m_droppedDown) return;
+    TcbBarPopupMenu* popup = Button() ? Button()->DropDownMenu() : nullptr;
+    TcbBarSubMenuControl* menu = popup ? popup->MenuWindow() : nullptr;
+    if (!menu || menu->OpeningControl() != this) return;
+    // Not through the opener's close, which would close the bar's chain too.
+    menu->SetOpeningControl(nullptr);
+    menu->Release();
 }
 
 void TcbBarButtonControl::CloseUp() {

@@ -43,6 +43,8 @@ public:
     bool ClosesMenusOnClick() const override;
 
     bool DroppedDown() const { return m_droppedDown; }
+    // Leaving the button by a key (Esc in its menu, a walk to another entry) closes its menu.
+    void Deactivate(bool immediate) override;
     void CloseUp();
     void DropDown(bool byMouse);
     // Set by the bar window around a press, so that BeforeClick knows the mouse is down.

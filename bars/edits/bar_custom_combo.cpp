@@ -1,5 +1,6 @@
 #include "bars/edits/bar_custom_combo.h"
 
+#include "bars/controls/bar_window.h"
 #include "bars/edits/edit_controls.h"
 #include "bars/links/item_link.h"
 #include "bars/manager/bar_manager.h"
@@ -12,6 +13,9 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace bars {
 
@@ -95,6 +99,7 @@ void TcbBarCustomCombo::DropDown(platform::Point screen, const DropDownAnchor& a
         height += h;
     }
     m_list.SetWindowSize({GetDropDownWidth(anchor.control.width), height});
+    m_list.SetOwnerWindow(control ? dynamic_cast<QWidget*>(control->BarWindow()) : nullptr);
     TCustomcbBarCombo::DropDown(screen, anchor, control);
     if (auto* combo = dynamic_cast<TcbBarComboControl*>(control)) SyncList(*combo, combo->GetText());
     if (QGuiApplication::mouseButtons() & Qt::LeftButton) GetDropDownWindow()->TrackMouse();
@@ -159,15 +164,26 @@ void TcbBarCustomCombo::SyncList(TcbBarComboControl& control, const std::string&
     }
 }
 
-void TcbBarCustomCombo::ListPicked(int index) {
+void TcbBarCustomCombo::ListSelected(int index) {
     if (!InRange(index)) return;
     ForEachControl([&](TcbBarItemLink&, TcbBarItemControl& control) {
         auto* combo = dynamic_cast<TcbBarComboControl*>(&control);
         if (!combo || !combo->DroppedDown()) return;
         combo->SetCurrentIndex(index);
         combo->SetText(m_items[static_cast<std::size_t>(index)]);
-        combo->SetDroppedDown(false);
     });
+}
+
+void TcbBarCustomCombo::ListPicked(int index) {
+    if (!InRange(index)) return;
+    ListSelected(index);
+    std::vector<std::pair<TcbBarComboControl*, std::shared_ptr<const bool>>> fields;
+    ForEachControl([&](TcbBarItemLink&, TcbBarItemControl& control) {
+        if (auto* combo = dynamic_cast<TcbBarComboControl*>(&control); combo && combo->DroppedDown())
+            fields.emplace_back(combo, combo->AliveToken());
+    });
+    for (const auto& [field, alive] : fields)
+        if (*alive) field->CloseOnChoice();
     SetItemIndex(index);
 }
 

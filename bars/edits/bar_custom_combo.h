@@ -57,6 +57,8 @@ public:
     void SyncList(TcbBarComboControl& control, const std::string& fieldText);
     // The user picked an entry in the open list: the open field shows it, the list closes.
     void ListPicked(int index);
+    // The list's selection moved: the dropped-down control shows that entry as its current one.
+    void ListSelected(int index);
 
     DrawItemEvent OnDrawItem;
     MeasureItemEvent OnMeasureItem;

@@ -1,7 +1,6 @@
 #include "bars/edits/combo_list.h"
 
 #include "bars/edits/bar_custom_combo.h"
-#include "platform/core/virtual_keys.h"
 
 #include <algorithm>
 
@@ -63,20 +62,25 @@ void TcbBarComboList::HideWindow() {
 }
 
 void TcbBarComboList::Key(int key, unsigned) {
-    const int count = static_cast<int>(m_entries.size());
-    if (count == 0) return;
-    const int page = std::max(1, m_combo.DropDownCount() - 1);
-    int index = m_selected;
-    switch (key) {
-    case platform::VK_UP: index = index < 0 ? 0 : index - 1; break;
-    case platform::VK_DOWN: index = index + 1; break;
-    case platform::VK_PRIOR: index = index < 0 ? 0 : index - page; break;
-    case platform::VK_NEXT: index = index < 0 ? page : index + page; break;
-    default: return;
+    if (m_view) {
+        m_view->KeyDown(key);
+        return;
     }
-    SetSelected(std::clamp(index, 0, count - 1));
+    const int page = std::max(1, m_combo.DropDownCount() - 1);
+    const int index = ListKeyStep(key, m_selected, m_topIndex, static_cast<int>(m_entries.size()), page);
+    if (index >= 0) SetSelected(index);
+}
+
+void TcbBarComboList::TrackMouse() {
+    if (m_view) m_view->TrackMouse();
 }
 
 void TcbBarComboList::Pick(int index) { m_combo.ListPicked(index); }
+
+void TcbBarComboList::ViewSelected(int index, int topIndex) {
+    m_selected = index;
+    m_topIndex = topIndex;
+    m_combo.ListSelected(index);
+}
 
 }  // namespace bars

@@ -4,6 +4,7 @@
 #include "bars/popups/drop_down_list.h"
 #include "platform/qt/mouse_capture.h"
 #include "platform/qt/window_handles.h"
+#include "platform/qt/window_owner.h"
 
 #include <algorithm>
 
@@ -16,28 +17,40 @@ class DropDownListView : public TcbBarComboList::View {
 public:
     explicit DropDownListView(TcbBarComboList& list) : m_list(list) {
         m_box.OnChoose = [this](int index) { m_list.Pick(index); };
+        // Only the user's moves go back; the list's own follow the field already.
+        m_box.OnSelectionChange = [this](int index) {
+            if (!m_following) m_list.ViewSelected(index, m_box.TopIndex());
+        };
     }
+
+    void KeyDown(int key) override { m_box.KeyDown(key); }
+    void TrackMouse() override { m_box.TrackMouse(); }
 
     void ListChanged(const TcbBarComboList& list) override {
         if (!list.IsShown()) {
             // A list closed by a key still holds the capture of its opening click.
             if (platform::GetCapture() == platform::HandleOf(&m_box)) platform::ReleaseCapture();
             m_box.hide();
+            platform::SetOwnerWindow(m_box, nullptr);
             return;
         }
         if (!m_box.isVisible()) {
             m_box.SetItems(list.Entries());
             if (TcbBarManager* manager = list.Combo().BarManager()) m_box.SetListFont(manager->BarFont());
             const int lines = std::min(static_cast<int>(list.Entries().size()), list.Combo().DropDownCount());
+            platform::SetOwnerWindow(m_box, list.OwnerWindow());
             m_box.DropDown(list.Position(), list.WindowSize().width, lines);
         }
+        m_following = true;
         m_box.SetTopIndex(list.TopIndex());
         m_box.SetItemIndex(list.Selected());
+        m_following = false;
     }
 
 private:
     TcbBarComboList& m_list;
     TcbBarDropDownListBox m_box;
+    bool m_following = false;
 };
 
 }  // namespace

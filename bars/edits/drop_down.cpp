@@ -1,6 +1,7 @@
 #include "bars/edits/drop_down.h"
 
 #include "platform/core/ascii_case.h"
+#include "platform/core/virtual_keys.h"
 
 #include <algorithm>
 
@@ -19,6 +20,20 @@ platform::Point FitDropDown(platform::Point anchor, platform::Size window, platf
         if (y + window.height > area.bottom) y = area.bottom - window.height;
     }
     return {std::max(x, 0), std::max(y, 0)};
+}
+
+int ListKeyStep(int key, int selected, int topIndex, int count, int page) {
+    if (count <= 0) return -1;
+    const int from = selected >= 0 ? selected : std::clamp(topIndex, 0, count - 1);
+    int to = from;
+    switch (key) {
+    case platform::VK_UP: to = from - 1; break;
+    case platform::VK_DOWN: to = from + 1; break;
+    case platform::VK_PRIOR: to = from - std::max(1, page); break;
+    case platform::VK_NEXT: to = from + std::max(1, page); break;
+    default: return -1;
+    }
+    return std::clamp(to, 0, count - 1);
 }
 
 int PrefixLookup(const std::vector<std::string>& entries, const std::string& text) {

@@ -23,6 +23,11 @@ public:
     virtual void TrackMouse() {}
 };
 
+// Where a walking key (Up, Down, Page Up, Page Down) moves a list's selection among `count`
+// entries, `page` lines at a time; -1 for another key. With nothing selected the walk starts
+// from the top visible entry, which is taken first.
+int ListKeyStep(int key, int selected, int topIndex, int count, int page);
+
 // Where a drop-down of the given size opens for a control of the given size whose anchor is
 // (x, y): below a horizontal toolbar's control (above when the screen has more room there),
 // beside a menu entry or a vertical bar's control, inside the work area.

@@ -233,6 +233,12 @@ bool TcbBarComboControl::ControlKeyDown(int key, unsigned shift) {
     return TCustomcbBarComboControl::ControlKeyDown(key, shift);
 }
 
+void TcbBarComboControl::CloseOnChoice() {
+    const auto alive = AliveToken();
+    SetDroppedDown(false);
+    if (*alive) EndEditing(false);
+}
+
 void TcbBarComboControl::Commit() {
     TcbBarCustomCombo* combo = ListCombo();
     const std::string text = GetText();

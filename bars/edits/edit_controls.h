@@ -71,6 +71,8 @@ public:
     int CurrentIndex() const { return m_currentIndex; }
     void SetCurrentIndex(int index) { m_currentIndex = index; }
     void SetFocused(bool value) override;
+    // An entry was chosen in the list: the list and the menus close as with Enter.
+    void CloseOnChoice();
 
 protected:
     bool ControlKeyDown(int key, unsigned shift) override;

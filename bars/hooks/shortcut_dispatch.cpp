@@ -18,6 +18,7 @@
 #include "platform/qt/main_form.h"
 #include "platform/qt/mouse_capture.h"
 #include "platform/qt/window_handles.h"
+#include "platform/qt/window_owner.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -59,13 +60,17 @@ bool IsKeyboardEditing(const TCustomcbBarControl& window) {
     return selected && selected->IsWindowControl() && selected->IsActive();
 }
 
-// The widget and its parent, each looked for in the chain of open bar windows.
+// The widget, its parent and its owner (a combo's list), each looked for in the chain of open
+// bar windows.
 bool InOpenChain(platform::WindowHandle handle) {
     QWidget* widget = platform::WidgetOf(handle);
-    for (int depth = 0; widget && depth < 2; ++depth, widget = widget->parentWidget())
+    if (!widget) return false;
+    for (QWidget* candidate : {widget, widget->parentWidget(), platform::OwnerWindow(*widget)}) {
+        if (!candidate) continue;
         for (TCustomcbBarControl* window = Active(); window;
              window = TCustomcbBarControl::IsLive(window->ParentBarWindow()) ? window->ParentBarWindow() : nullptr)
-            if (window == widget) return true;
+            if (window == candidate) return true;
+    }
     return false;
 }
 

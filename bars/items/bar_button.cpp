@@ -5,6 +5,7 @@
 #include "bars/links/item_links.h"
 #include "bars/links/item_links_owner.h"
 #include "bars/manager/bar_manager.h"
+#include "bars/popups/popup_menu.h"
 #include "platform/core/action.h"
 
 #include <algorithm>
@@ -94,6 +95,10 @@ void TcbBarButton::SetDown(bool value) {
         group.front()->SetDown(true);
     }
 }
+
+TcbBarPopupMenu* TcbBarButton::DropDownMenu() const { return static_cast<TcbBarPopupMenu*>(m_dropDownMenu.data()); }
+
+void TcbBarButton::SetDropDownMenu(TcbBarPopupMenu* value) { m_dropDownMenu = value; }
 
 void TcbBarButton::SetDropDownEnabled(bool value) {
     if (m_dropDownEnabled != value) {

@@ -2,6 +2,8 @@
 
 #include "bars/items/bar_item.h"
 
+#include <QPointer>
+
 namespace bars {
 
 class TcbBarPopupMenu;
@@ -27,8 +29,9 @@ public:
     void SetDown(bool value);
     bool DropDownEnabled() const { return m_dropDownEnabled; }
     void SetDropDownEnabled(bool value);
-    TcbBarPopupMenu* DropDownMenu() const { return m_dropDownMenu; }
-    void SetDropDownMenu(TcbBarPopupMenu* value) { m_dropDownMenu = value; }
+    // None once the menu is freed.
+    TcbBarPopupMenu* DropDownMenu() const;
+    void SetDropDownMenu(TcbBarPopupMenu* value);
     int GroupIndex() const { return m_groupIndex; }
     // Only a check button keeps a group; changing it releases the button.
     void SetGroupIndex(int value);
@@ -57,7 +60,7 @@ private:
     bool m_closeSubMenuOnClick = true;
     bool m_down = false;
     bool m_dropDownEnabled = true;
-    TcbBarPopupMenu* m_dropDownMenu = nullptr;
+    QPointer<QObject> m_dropDownMenu;
     int m_groupIndex = 0;
     TcbBarPaintStyle m_paintStyle = psStandard;
 };

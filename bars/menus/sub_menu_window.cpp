@@ -102,7 +102,13 @@ TcbBarSubMenuControl* TcbBarSubMenuControl::ChildMenu() const {
 }
 
 TcbBarItemLink* TcbBarSubMenuControl::OpenerLink() const {
-    return m_openingControl ? &m_openingControl->Link() : nullptr;
+    TcbBarItemControl* opener = OpeningControl();
+    return opener ? &opener->Link() : nullptr;
+}
+
+void TcbBarSubMenuControl::SetOpeningControl(TcbBarItemControl* control) {
+    m_openingControl = control;
+    m_openerAlive = control ? control->AliveToken() : nullptr;
 }
 
 platform::Rect TcbBarSubMenuControl::ClientArea() const { return {kFrame, kFrame, width() - kFrame, height() - kFrame}; }
@@ -335,7 +341,7 @@ void TcbBarSubMenuControl::Release() {
     StopScroll();
     StopExpandTimer();
     if (TcbBarSubMenuControl* child = ChildMenu()) child->Release();
-    TcbBarSubItemControl* opener = m_recreating ? nullptr : m_openingControl;
+    TcbBarItemControl* opener = m_recreating ? nullptr : OpeningControl();
     if (!m_recreating) {
         SetActive(false);
         if (opener) {
@@ -581,9 +587,9 @@ void TcbBarSubMenuControl::MouseMove(platform::Point p) {
         StopAnimation();
     }
     const bool inside = InClient(p);
-    if (inside && m_openingControl) {
-        if (auto* parent = dynamic_cast<TCustomcbBarControl*>(m_openingControl->BarWindow()); IsLive(parent))
-            parent->HotTrack(m_openingControl);
+    if (TcbBarItemControl* opener = OpeningControl(); inside && opener) {
+        if (auto* parent = dynamic_cast<TCustomcbBarControl*>(opener->BarWindow()); IsLive(parent))
+            parent->HotTrack(opener);
     }
     if (HasExpandRow()) SetMarkState(inside && InRect(ExpandButtonRect(), p) ? 1 : 0);
     const platform::Rect up = UpArrowRect(), down = DownArrowRect();
@@ -636,6 +642,9 @@ bool TcbBarSubMenuControl::KeyDown(int key) {
     if (TCustomcbBarControl::KeyDown(key)) return true;
     if (!ActiveBarControl() || !IsLive(this)) return false;
     TCustomcbBarControl* parent = IsLive(ParentBarWindow()) ? ParentBarWindow() : nullptr;
+    // A drop-down button's menu gives the keyboard back to the button's bar.
+    if (TcbBarItemControl* opener = OpeningControl(); !parent && opener)
+        if (auto* window = dynamic_cast<TCustomcbBarControl*>(opener->BarWindow()); IsLive(window)) parent = window;
     TcbBarItemControl* selected = SelectedControl();
     switch (key) {
     case platform::VK_RETURN:

@@ -51,8 +51,10 @@ public:
     }
     void SetAnimate(bool value) { m_animate = value; }
     bool Animate() const { return m_animate; }
-    TcbBarSubItemControl* OpeningControl() const { return m_openingControl; }
-    void SetOpeningControl(TcbBarSubItemControl* control) { m_openingControl = control; }
+    // The control that opened the menu: a sub item's, or a drop-down button's. None once
+    // that control is gone.
+    TcbBarItemControl* OpeningControl() const { return m_openerAlive && *m_openerAlive ? m_openingControl : nullptr; }
+    void SetOpeningControl(TcbBarItemControl* control);
     void SetKeyboardOpened(bool value) { m_keyboardOpened = value; }
     bool KeyboardOpened() const { return m_keyboardOpened; }
     TcbBarSubMenuControl* ChildMenu() const;
@@ -152,7 +154,8 @@ private:
     int m_laidCount = 0;
     bool m_downArrow = false;
     int m_scrollBy = 0;
-    TcbBarSubItemControl* m_openingControl = nullptr;
+    TcbBarItemControl* m_openingControl = nullptr;
+    std::shared_ptr<const bool> m_openerAlive;
     TcbBarSubMenuControl* m_childMenu = nullptr;
     MenuPlacement m_placement;
     std::vector<TakenContainer> m_taken;

@@ -1,7 +1,9 @@
 #include "bars/popups/drop_down_list.h"
 
+#include "bars/edits/drop_down.h"
 #include "platform/core/system_colours.h"
 #include "platform/core/virtual_keys.h"
+#include "platform/core/window_messages.h"
 #include "platform/qt/classic_draw.h"
 #include "platform/qt/logical_fonts.h"
 #include "platform/qt/mouse_capture.h"
@@ -9,6 +11,7 @@
 #include "platform/qt/window_handles.h"
 #include "platform/qt/window_list.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -17,6 +20,11 @@ namespace bars {
 
 namespace {
 constexpr int kLineGap = 2;
+
+platform::Point PointOf(const QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    return {p.x(), p.y()};
+}
 }  // namespace
 
 TcbBarDropDownListBox::TcbBarDropDownListBox() {
@@ -25,11 +33,30 @@ TcbBarDropDownListBox::TcbBarDropDownListBox() {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    // The line under the mouse is selected without a button down, as in a menu.
+    setMouseTracking(true);
     SetListFont(platform::MenuFont());
+    platform::MessageRouter::Instance().Register(platform::HandleOf(this), [this](const platform::WindowMessage& m) {
+        return Message(m.message, m.lParam);
+    });
 }
 
 TcbBarDropDownListBox::~TcbBarDropDownListBox() {
+    platform::MessageRouter::Instance().Unregister(platform::HandleOf(this));
     if (platform::GetCapture() == platform::HandleOf(this)) platform::ReleaseCapture();
+}
+
+std::intptr_t TcbBarDropDownListBox::Message(unsigned message, std::intptr_t lParam) {
+    switch (message) {
+    case platform::WM_CAPTURECHANGED: CaptureChanged(); return 0;
+    case platform::WM_NCHITTEST: {
+        // The frame is the non-client part.
+        const QPoint p = mapFromGlobal(QPoint(platform::LowWord(lParam), platform::HighWord(lParam)));
+        const bool client = p.x() >= kFrame && p.x() < width() - kFrame && p.y() >= kFrame && p.y() < height() - kFrame;
+        return client ? platform::HTCLIENT : platform::HTBORDER;
+    }
+    default: return 0;
+    }
 }
 
 void TcbBarDropDownListBox::SetItems(std::vector<std::string> items) {
@@ -72,9 +99,13 @@ void TcbBarDropDownListBox::DropDown(platform::Point screen, int width, int visi
     setGeometry(screen.x, screen.y, width, lines * m_itemHeight + 2 * kFrame);
     show();
     platform::WindowList::Instance().BringToTop(this);
-    m_openingClick = true;
-    platform::SetCapture(platform::HandleOf(this));
     Paint();
+}
+
+void TcbBarDropDownListBox::TrackMouse() {
+    if (!isVisible()) return;
+    platform::SetCapture(platform::HandleOf(this));
+    m_openingClick = true;
 }
 
 int TcbBarDropDownListBox::IndexAt(platform::Point client) const {
@@ -88,7 +119,14 @@ void TcbBarDropDownListBox::CaptureChanged() { m_openingClick = false; }
 
 void TcbBarDropDownListBox::MouseMove(platform::Point client) {
     // The click that opened the list becomes the list's own once the mouse enters it.
-    if (m_openingClick && IndexAt(client) >= 0) m_openingClick = false;
+    if (m_openingClick && IndexAt(client) >= 0) {
+        m_openingClick = false;
+        LButtonDown(client);
+    }
+    if (const int index = IndexAt(client); index >= 0) SetItemIndex(index);
+}
+
+void TcbBarDropDownListBox::LButtonDown(platform::Point client) {
     if (const int index = IndexAt(client); index >= 0) SetItemIndex(index);
 }
 
@@ -101,13 +139,28 @@ void TcbBarDropDownListBox::LButtonUp() {
     if (m_itemIndex != -1 && OnChoose) OnChoose(m_itemIndex);
 }
 
-void TcbBarDropDownListBox::KeyDown(int key) {
+bool TcbBarDropDownListBox::KeyDown(int key) {
     // With nothing selected the top line is taken first, then the key does its part.
     if (m_itemIndex == -1 && !m_items.empty()) SetItemIndex(m_topIndex);
-    if (m_itemIndex == -1) return;
-    if (key == platform::VK_DOWN) SetItemIndex(std::min(m_itemIndex + 1, static_cast<int>(m_items.size()) - 1));
-    if (key == platform::VK_UP) SetItemIndex(std::max(m_itemIndex - 1, 0));
-    if (key == platform::VK_RETURN && OnChoose) OnChoose(m_itemIndex);
+    if (m_itemIndex == -1) return false;
+    if (key == platform::VK_RETURN) {
+        if (OnChoose) OnChoose(m_itemIndex);
+        return true;
+    }
+    const int count = static_cast<int>(m_items.size());
+    const int index = ListKeyStep(key, m_itemIndex, m_topIndex, count, VisibleLines() - 1);
+    if (index >= 0) SetItemIndex(index);
+    return index >= 0;
+}
+
+void TcbBarDropDownListBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) LButtonDown(PointOf(event));
+}
+
+void TcbBarDropDownListBox::mouseMoveEvent(QMouseEvent* event) { MouseMove(PointOf(event)); }
+
+void TcbBarDropDownListBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) LButtonUp();
 }
 
 void TcbBarDropDownListBox::Paint() {

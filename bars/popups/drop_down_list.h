@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,7 +15,8 @@ namespace bars {
 
 // The drop-down list of a combo item: a top-level list of lines under the combo, inside a
 // two-pixel raised frame, that follows the mouse while the click that opened it is still
-// held, and chooses the line under the mouse when the button comes up.
+// held, and chooses the line under the mouse when the button comes up. Qt's mouse events and
+// the capture changes of its window come to the message handlers below.
 class TcbBarDropDownListBox : public QWidget {
 public:
     static constexpr int kFrame = 2;
@@ -31,15 +33,19 @@ public:
     void SetTopIndex(int index);
     int ItemIndex() const { return m_itemIndex; }
     void SetItemIndex(int index);
-    // Shown below the combo with the opening click still down: the list follows the mouse.
+    // Shown below the combo, without activation.
     void DropDown(platform::Point screen, int width, int visibleLines);
+    // The click that opened the list is still down: the list takes the capture and follows it.
+    void TrackMouse();
     bool OpeningClick() const { return m_openingClick; }
 
     // The list's messages, points in client coordinates.
     void CaptureChanged();
     void MouseMove(platform::Point client);
+    void LButtonDown(platform::Point client);
     void LButtonUp();
-    void KeyDown(int key);
+    // Answers whether the key was the list's (a walking key or Enter).
+    bool KeyDown(int key);
 
     // The selection moved (the combo's control hears it); a line was chosen (the combo takes
     // it as its ItemIndex, the menus close).
@@ -50,8 +56,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    std::intptr_t Message(unsigned message, std::intptr_t lParam);
     int IndexAt(platform::Point client) const;
     int VisibleLines() const;
     void Paint();

@@ -12,13 +12,14 @@
 #include "platform/core/window_messages.h"
 #include "platform/qt/mouse_capture.h"
 #include "platform/qt/window_handles.h"
+#include "platform/qt/window_owner.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace bars {
@@ -50,6 +51,7 @@ TcbBarPopupMenu::TcbBarPopupMenu(QObject* owner) : QObject(owner) {
 
 TcbBarPopupMenu::~TcbBarPopupMenu() {
     // An open menu goes first, without reaching back here; a running loop ends.
+    if (m_loop) m_loop->exit(0);
     if (TcbBarSubMenuControl* menu = MenuWindow()) {
         menu->OnCloseUp = nullptr;
         menu->OnPopup = nullptr;
@@ -94,6 +96,7 @@ void TcbBarPopupMenu::Loaded() { m_itemLinks->AfterLoading(true); }
 
 void TcbBarPopupMenu::CloseUp() {
     m_loopRunning = false;
+    if (m_loop) m_loop->exit(0);
     if (OnCloseUp) OnCloseUp(*this);
 }
 
@@ -118,14 +121,24 @@ void TcbBarPopupMenu::Popup(int x, int y) {
         if (alive && alive->OnPopup) alive->OnPopup(*alive);
     };
     menu->SetAnimate(m_animate);
+    // A menu of a control or form stays above that window.
+    if (owner) platform::SetOwnerWindow(*menu, owner);
     menu->ShowMenu();
     if (!alive || m_noLoop || !IsOpen()) return;
-    // The menu's own loop: what comes after its close is left to the application's loop. A quit
-    // meanwhile stays with the application's loop, which ends once the menu is closed.
+    // The menu's own loop: what comes after its close is left to the application's loop.
+    QEventLoop loop;
+    QObject::connect(menu, &QObject::destroyed, &loop, [&loop] { loop.exit(0); });
+    m_loop = &loop;
     m_loopRunning = true;
-    while (alive && m_loopRunning && IsOpen()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    loop.exec();
     // The click that closed the menu may have freed this component (or its form).
-    if (alive) m_loopRunning = false;
+    if (!alive) return;
+    m_loop = nullptr;
+    if (!std::exchange(m_loopRunning, false)) return;
+    // Only a quit ends the loop with the menu still open. Qt has told every running loop of the
+    // thread, the application's among them, so the quit reaches it once this one is left; the
+    // menu closes first.
+    if (TcbBarSubMenuControl* open = MenuWindow()) open->CloseAll();
 }
 
 void TcbBarPopupMenu::DropDown(platform::Point screen, bool animate, int openerWidth, int openerHeight) {
@@ -165,6 +178,10 @@ void InstallPopupMenuDropDowns() {
             if (*alive) control.CloseUp();
             return;
         }
+        // The menu knows its button: the link it counts a use for, the control it returns the
+        // keyboard to.
+        menu->SetOpeningControl(&control);
+        menu->SetKeyboardOpened(!byMouse);
         // The button comes up again with its menu's close.
         auto closeUp = menu->OnCloseUp;
         menu->OnCloseUp = [closeUp, alive, &control] {

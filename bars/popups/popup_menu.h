@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+class QEventLoop;
+
 namespace bars {
 
 class TcbBarSubMenuControl;
@@ -72,6 +74,7 @@ private:
     int m_openerWidth = 0;
     int m_openerHeight = 0;
     bool m_loopRunning = false;
+    QEventLoop* m_loop = nullptr;
 };
 
 // The pop-up menus of a manager go before its items do.

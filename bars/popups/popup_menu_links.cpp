@@ -5,10 +5,12 @@
 #include "bars/manager/manager_list.h"
 #include "bars/popups/popup_menu.h"
 #include "platform/core/input_hooks.h"
+#include "platform/qt/input_event_filter.h"
 #include "platform/qt/window_handles.h"
 
 #include <QVariant>
 
+#include <algorithm>
 #include <map>
 
 namespace bars {
@@ -56,7 +58,13 @@ bool TcbBarPopupMenuLink::Show(std::optional<platform::Point> screen) {
         point = {caret->x(), caret->y()};
     }
     TcbBarPopupMenu* menu = PopupMenu();
-    if (OnAction) OnAction(*this, *control, point, menu);
+    if (OnAction) {
+        // The action may free the link, its menu or the control.
+        TcbBarPopupMenu* const linkedMenu = menu;
+        const QPointer<QObject> linkedAlive = m_popupMenu;
+        OnAction(*this, *control, point, menu);
+        if (menu == linkedMenu && !linkedAlive) menu = nullptr;
+    }
     if (!menu || !control) return false;
     if (control->isEnabled()) control->setFocus();
     const QPoint global = control->mapToGlobal(QPoint(point.x, point.y));
@@ -74,12 +82,21 @@ void TcbBarPopupMenuLinks::Delete(int index) {
     if (index >= 0 && index < Count()) m_links.erase(m_links.begin() + index);
 }
 
+bool TcbBarPopupMenuLinks::Contains(const TcbBarPopupMenuLink* link) const {
+    return std::any_of(m_links.begin(), m_links.end(), [link](const auto& own) { return own.get() == link; });
+}
+
+bool TcbBarPopupMenuLinks::HasLinkFor(const QWidget& control) const {
+    return std::any_of(m_links.begin(), m_links.end(), [&](const auto& link) { return link->Control() == &control; });
+}
+
 bool TcbBarPopupMenuLinks::ShowFor(QWidget& control, std::optional<platform::Point> screen) {
-    // A link shown may change the list (its menu's commands run inside): walk a copy.
+    // A link shown may change the list (its action and its menu's commands run inside): walk a
+    // copy, passing over links freed meanwhile.
     std::vector<TcbBarPopupMenuLink*> links;
     for (const auto& link : m_links) links.push_back(link.get());
     for (TcbBarPopupMenuLink* link : links) {
-        if (link->Control() == &control && link->Show(screen)) return true;
+        if (Contains(link) && link->Control() == &control && link->Show(screen)) return true;
     }
     return false;
 }
@@ -92,15 +109,33 @@ TcbBarPopupMenuLinks& PopupMenuLinksOf(const TcbBarManager& manager) {
 
 void FreePopupMenuLinksOf(const TcbBarManager& manager) { AllLinks().erase(&manager); }
 
-bool DispatchPopupMenuLinks(QWidget& control, std::optional<platform::Point> screen) {
+namespace {
+// The links of the control's form's manager; none while designing.
+TcbBarPopupMenuLinks* ActiveLinksFor(const QWidget& control) {
     TcbBarManager* manager = BarManagers().ManagerOfForm(control.window());
-    if (!manager || manager->IsDesigning()) return false;
+    if (!manager || manager->IsDesigning()) return nullptr;
     auto it = AllLinks().find(manager);
-    return it != AllLinks().end() && it->second->ShowFor(control, screen);
+    return it != AllLinks().end() ? it->second.get() : nullptr;
+}
+}  // namespace
+
+bool DispatchPopupMenuLinks(QWidget& control, std::optional<platform::Point> screen) {
+    TcbBarPopupMenuLinks* links = ActiveLinksFor(control);
+    return links && links->ShowFor(control, screen);
+}
+
+bool HasPopupMenuLink(const QWidget& control) {
+    const TcbBarPopupMenuLinks* links = ActiveLinksFor(control);
+    return links && links->HasLinkFor(control);
 }
 
 void InstallPopupMenuLinkDispatch() {
     if (DispatchHook() != 0) return;
+    // The link's menu comes with the right button's release; the control's own, which Qt
+    // offers on the press, never shows. Both need the application's filter.
+    platform::InputEventFilter::Connect();
+    platform::InputEventFilter::Instance().SetContextMenuFilter(
+        [](QWidget& control) { return HasPopupMenuLink(control); });
     SetPopupMenuLinkShower([](TcbBarManager&, QWidget* control, std::optional<platform::Point> screen) {
         return control && DispatchPopupMenuLinks(*control, screen);
     });
@@ -116,6 +151,7 @@ void InstallPopupMenuLinkDispatch() {
 
 void RemovePopupMenuLinkDispatch() {
     SetPopupMenuLinkShower(nullptr);
+    platform::InputEventFilter::Instance().SetContextMenuFilter(nullptr);
     platform::InputHooks::Instance().Remove(DispatchHook());
     DispatchHook() = 0;
 }

@@ -49,6 +49,8 @@ public:
     TcbBarPopupMenuLink* Items(int index) const;
     TcbBarPopupMenuLink& Add();
     void Delete(int index);
+    bool Contains(const TcbBarPopupMenuLink* link) const;
+    bool HasLinkFor(const QWidget& control) const;
     // The first link of the control that shows a menu ends the search.
     bool ShowFor(QWidget& control, std::optional<platform::Point> screen);
 
@@ -62,7 +64,10 @@ void FreePopupMenuLinksOf(const TcbBarManager& manager);
 // A right-button release or the context key on a control of a form: its manager's links
 // show their menu (nothing while designing). Answers whether one did.
 bool DispatchPopupMenuLinks(QWidget& control, std::optional<platform::Point> screen);
-// Routes right-button releases through the input hooks to DispatchPopupMenuLinks.
+// Whether a control of a form has a link of its manager (none while designing).
+bool HasPopupMenuLink(const QWidget& control);
+// Routes right-button releases through the input hooks to DispatchPopupMenuLinks; controls
+// with links no longer show their own context menu.
 void InstallPopupMenuLinkDispatch();
 void RemovePopupMenuLinkDispatch();
 

@@ -2,6 +2,7 @@
 
 #include "bars/controls/button_control.h"
 #include "bars/controls/item_control.h"
+#include "bars/controls/win_control.h"
 #include "bars/customize/customizing_drag.h"
 #include "bars/items/bar_item.h"
 #include "bars/links/item_link.h"
@@ -307,7 +308,10 @@ void TCustomcbBarControl::LButtonDown(platform::Point p) {
     if (button) button->SetBeingClicked(true);
     control->BeforeClick(true);
     if (button) button->SetBeingClicked(false);
-    if (!IsMenu() && !(button && button->DroppedDown()) && !control->IsSubItemControl()) {
+    // A window the press opened (a combo's list) may have taken the mouse to follow the press.
+    const platform::WindowHandle holder = platform::GetCapture();
+    const bool takenElsewhere = holder != platform::kNoWindow && holder != Handle();
+    if (!IsMenu() && !(button && button->DroppedDown()) && !control->IsSubItemControl() && !takenElsewhere) {
         m_pressedControl = control;
         m_pressedIn = true;
         platform::SetCapture(Handle());
@@ -377,6 +381,8 @@ void TCustomcbBarControl::MouseLeave() {
     if (m_pressedControl || IsCustomizing()) return;
     auto* dropped = dynamic_cast<TcbBarButtonControl*>(m_selected);
     if (dropped && dropped->DroppedDown()) return;
+    // A field being worked on stays open while the mouse is away (in its drop-down list, say).
+    if (auto* field = dynamic_cast<TcbBarWinControl*>(m_selected); field && field->Focused()) return;
     if (!m_active) HotTrack(nullptr);
 }
 

@@ -113,6 +113,9 @@ bool InputEventFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Leave:
             if (watched->isWindowType()) MouseLeaveTracker::Instance().Check();
             break;
+        case QEvent::ContextMenu:
+            if (m_contextMenuFilter && watched->isWidgetType()) return m_contextMenuFilter(*static_cast<QWidget*>(watched));
+            break;
         case QEvent::ApplicationStateChange:
             if (watched == QCoreApplication::instance()) HandleApplicationState(event);
             break;

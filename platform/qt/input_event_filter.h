@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 
 class QEvent;
@@ -32,6 +33,10 @@ public:
     static void Acquire();
     static void Release();
     bool IsInstalled() const { return m_installed; }
+    // Asked for every context-menu event of a widget (Qt sends it on the right-button press or
+    // the menu key): true swallows it, so that the widget does not show its own menu.
+    using ContextMenuFilter = std::function<bool(QWidget& widget)>;
+    void SetContextMenuFilter(ContextMenuFilter filter) { m_contextMenuFilter = std::move(filter); }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -47,6 +52,7 @@ private:
     bool m_installed = false;
     bool m_hooksPresent = false;
     int m_acquired = 0;
+    ContextMenuFilter m_contextMenuFilter;
 };
 
 // The mouse message of a Qt mouse event on a widget (client messages; WM_MOUSEWHEEL for wheel

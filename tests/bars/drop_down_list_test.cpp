@@ -31,6 +31,8 @@ public:
 TEST_F(DropDownListTest, TheOpeningClickDraggedIntoTheListChoosesTheLineWhereItComesUp) {
     list.DropDown({100, 100}, 120, 5);
     EXPECT_EQ(list.height(), 5 * list.ItemHeight() + 4);
+    EXPECT_FALSE(list.OpeningClick());
+    list.TrackMouse();
     EXPECT_TRUE(list.OpeningClick());
     EXPECT_EQ(platform::GetCapture(), platform::HandleOf(&list));
     list.MouseMove({20, -10});
@@ -50,11 +52,13 @@ TEST_F(DropDownListTest, TheOpeningClickDraggedIntoTheListChoosesTheLineWhereItC
 
 TEST_F(DropDownListTest, ReleasingTheOpeningClickOutsideKeepsTheListOpenWithoutChoosing) {
     list.DropDown({100, 100}, 120, 5);
+    list.TrackMouse();
     list.LButtonUp();
     EXPECT_FALSE(list.OpeningClick());
     EXPECT_EQ(platform::GetCapture(), platform::kNoWindow);
     EXPECT_TRUE(chosen.empty());
     list.DropDown({100, 100}, 120, 5);
+    list.TrackMouse();
     list.CaptureChanged();
     EXPECT_FALSE(list.OpeningClick());
 }

@@ -2,8 +2,11 @@
 #include "bars/edits/drop_down.h"
 #include "bars/edits/edit_controls.h"
 #include "bars/hooks/shortcut_dispatch.h"
+#include "bars/popups/drop_down_list.h"
 #include "bars/registry/item_class_registry.h"
 #include "platform/core/virtual_keys.h"
+#include "platform/qt/mouse_capture.h"
+#include "platform/qt/window_handles.h"
 #include "platform/qt/work_area.h"
 #include "tests/bars/windows_fixture.h"
 
@@ -12,6 +15,7 @@
 #include <QMouseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWindow>
 
 namespace bars::testing {
 namespace {
@@ -201,6 +205,67 @@ TEST_F(EditFieldTest, TypingCompletesFromTheOpenList) {
     EXPECT_FALSE(combo.List().IsShown());
     EXPECT_EQ(combo.Text(), "abc");
     EXPECT_EQ(combo.ItemIndex(), -1) << "the entry differs in case";
+}
+
+// The open list window of the combos (there is one at a time).
+TcbBarDropDownListBox* OpenListBox() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* box = dynamic_cast<TcbBarDropDownListBox*>(window); box && box->isVisible()) return box;
+    return nullptr;
+}
+
+// Qt's mouse events come to the list at its native window, as the application's filter sees them.
+void SendMouse(TcbBarDropDownListBox& box, QEvent::Type type, int line, Qt::MouseButtons held) {
+    const QPointF local(20, TcbBarDropDownListBox::kFrame + line * box.ItemHeight() + box.ItemHeight() / 2);
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, local, box.mapToGlobal(local), button, held, Qt::NoModifier);
+    QApplication::sendEvent(box.windowHandle(), &event);
+}
+
+TEST_F(EditFieldTest, TheOpenListFollowsTheMouseAndTheKeysAndTellsTheFieldWhatIsSelected) {
+    auto& combo = OnBar<TcbBarCombo>("cbKind");
+    combo.SetItems({"Apple", "Abacus", "Abc", "Banana", "Cherry"});
+    combo.SetDropDownCount(3);
+    Open();
+    auto& control = dynamic_cast<TcbBarComboControl&>(Control());
+    Type("ab");  // nothing selected, Abacus at the top
+    Press(Qt::Key_F4);
+    TcbBarDropDownListBox* box = OpenListBox();
+    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(combo.List().Selected(), -1);
+    Press(Qt::Key_Down);
+    EXPECT_EQ(combo.List().Selected(), 2) << "the top visible entry first, then one down";
+    EXPECT_EQ(control.GetText(), "Abc");
+
+    SendMouse(*box, QEvent::MouseMove, 2, Qt::NoButton);  // the line of Banana
+    EXPECT_EQ(control.CurrentIndex(), 3);
+    EXPECT_EQ(control.GetText(), "Banana");
+
+    // The click that opened the list, still held: released outside, it leaves the list open.
+    box->TrackMouse();
+    EXPECT_EQ(platform::GetCapture(), platform::HandleOf(box));
+    SendMouse(*box, QEvent::MouseMove, -3, Qt::LeftButton);
+    EXPECT_TRUE(box->OpeningClick());
+    SendMouse(*box, QEvent::MouseButtonRelease, -3, Qt::NoButton);
+    EXPECT_FALSE(box->OpeningClick());
+    EXPECT_EQ(platform::GetCapture(), platform::kNoWindow);
+    // Another window taking the capture ends the opening click as well.
+    box->TrackMouse();
+    QWidget other;
+    platform::SetCapture(platform::HandleOf(&other));
+    EXPECT_FALSE(box->OpeningClick());
+    platform::ReleaseCapture();
+
+    // Held again and dragged into the list: the line where it comes up is chosen and the field closes.
+    box->TrackMouse();
+    SendMouse(*box, QEvent::MouseMove, 0, Qt::LeftButton);
+    EXPECT_FALSE(box->OpeningClick());
+    SendMouse(*box, QEvent::MouseButtonRelease, 0, Qt::NoButton);
+    EXPECT_EQ(combo.ItemIndex(), 1);
+    EXPECT_EQ(combo.Text(), "Abacus");
+    EXPECT_FALSE(combo.List().IsShown());
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_FALSE(Control().Focused());
 }
 
 TEST_F(EditFieldTest, UpAndDownWalkTheClosedListAndEnterTakesTheEntry) {

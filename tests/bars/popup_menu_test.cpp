@@ -1,3 +1,4 @@
+#include "bars/controls/button_control.h"
 #include "bars/customize/customizing_site.h"
 #include "bars/edits/bar_edit.h"
 #include "bars/popups/customizing_popup.h"
@@ -5,15 +6,21 @@
 #include "bars/popups/popup_menu_links.h"
 #include "bars/popups/toolbars_popup.h"
 #include "platform/core/bar_error.h"
+#include "platform/core/virtual_keys.h"
 #include "platform/core/window_messages.h"
+#include "platform/qt/message_queue_qt.h"
 #include "platform/qt/window_handles.h"
+#include "platform/qt/window_owner.h"
 #include "tests/bars/menus_fixture.h"
 #include "tests/support/fake_services.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTimer>
+#include <QWindow>
 
 namespace bars::testing {
 namespace {
@@ -38,6 +45,14 @@ public:
     // Runs once the menu's loop is running.
     static void WhileOpen(std::function<void()> step) {
         QMetaObject::invokeMethod(qApp, std::move(step), Qt::QueuedConnection);
+    }
+    // A bar of two buttons whose button `index` drops `popup` down.
+    TcbBar& DropDownBar(TcbBarPopupMenu& popup, int index) {
+        TcbBar& bar = MakeBar("Standard", dsTop, 2);
+        TcbBarButton& button = ButtonOf(bar, index);
+        button.SetButtonStyle(bsDropDown);
+        button.SetDropDownMenu(&popup);
+        return bar;
     }
     static void ClickEntry(TcbBarPopupMenu& popup, int index) {
         ClickAt(*popup.MenuWindow(), Centre(popup.ItemLinks(), index));
@@ -160,10 +175,8 @@ TEST_F(PopupMenuTest, ItsOwnFontUntilUseOwnFontIsSwitchedOff) {
 
 TEST_F(PopupMenuTest, ADropDownButtonsArrowOpensItsMenuWithoutOnClickItsButtonPartRunsOnClick) {
     TcbBarPopupMenu& popup = NewPopup(form.get());
-    TcbBar& bar = MakeBar("Standard", dsTop, 2);
+    TcbBar& bar = DropDownBar(popup, 0);
     TcbBarButton& button = ButtonOf(bar, 0);
-    button.SetButtonStyle(bsDropDown);
-    button.SetDropDownMenu(&popup);
     int clicks = 0;
     button.OnClick = [&](platform::Component*) { ++clicks; };
     bar.SetVisible(true);
@@ -370,6 +383,90 @@ TEST_F(PopupMenuTest, ABlankNameKeepsTheCaptionAndTellsTheUser) {
               std::vector<std::string>{"A command name cannot be blank. Please enter a name."});
     EXPECT_TRUE(ApplyCustomizingName(link, "Deal", messages, "Corvanet"));
     EXPECT_EQ(link.Caption(), "Deal");
+}
+
+TEST_F(PopupMenuTest, AQuitWhileTheMenuRunsClosesItAndStillEndsTheApplicationsLoop) {
+    auto* control = new QWidget(form.get());
+    TcbBarPopupMenu& popup = NewPopup(control);
+    bool closedOnReturn = false;
+    QTimer::singleShot(0, [&] {
+        WhileOpen([&] {
+            // A menu of a control stays above the control's window.
+            EXPECT_EQ(platform::OwnerWindow(*popup.MenuWindow()), control);
+            EXPECT_EQ(popup.MenuWindow()->windowHandle()->transientParent(), form->windowHandle());
+            platform::MessageQueue().PostQuit(3);
+        });
+        popup.Popup(30, 30);
+        closedOnReturn = !popup.IsOpen();
+    });
+    QTimer safety;  // never reached when it works
+    safety.callOnTimeout([] { QCoreApplication::exit(-1); });
+    safety.start(5000);
+    EXPECT_EQ(QCoreApplication::exec(), 3);
+    EXPECT_TRUE(closedOnReturn);
+    EXPECT_EQ(log, std::vector<std::string>{"close up"});
+}
+
+TEST_F(PopupMenuTest, ADropDownButtonsMenuKnowsItsButtonAndEscGivesTheKeyboardBackToTheBar) {
+    TcbBarPopupMenu& popup = NewPopup(form.get());
+    TcbBar& bar = DropDownBar(popup, 1);
+    TcbBarButton& button = ButtonOf(bar, 1);
+    bar.SetVisible(true);
+    TcbBarControl& window = WindowOf(bar);
+    auto& control = dynamic_cast<TcbBarButtonControl&>(*bar.ItemLinks().Items(1)->Control());
+    window.SelectControl(&control);
+    control.DropDown(false);
+    TcbBarSubMenuControl* menu = popup.MenuWindow();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->OpeningControl(), &control);
+    EXPECT_EQ(menu->OpenerLink(), bar.ItemLinks().Items(1));
+    EXPECT_TRUE(menu->KeyboardOpened());
+    menu->KeyDown(platform::VK_ESCAPE);
+    EXPECT_FALSE(popup.IsOpen());
+    EXPECT_FALSE(control.DroppedDown());
+    EXPECT_EQ(window.SelectedControl(), &control);
+    FlushDeletes();
+
+    // A menu freed before its button leaves no menu behind for the arrow.
+    delete &popup;
+    EXPECT_EQ(button.DropDownMenu(), nullptr);
+    control.DropDown(true);
+    EXPECT_FALSE(control.DroppedDown());
+}
+
+TEST_F(PopupMenuTest, ALinkedControlShowsNoContextMenuOfItsOwnAndALinkFreedByAnActionIsPassedOver) {
+    auto* linked = new QLineEdit(form.get());
+    auto* plain = new QLineEdit(form.get());
+    TcbBarPopupMenu& popup = NewPopup(form.get());
+    TcbBarPopupMenuLinks& links = PopupMenuLinksOf(*manager);
+    for (int i = 0; i < 2; ++i) {
+        links.Add().SetControl(linked);
+        links.Items(i)->SetPopupMenu(&popup);
+    }
+    // Qt offers the control its own menu on the right press; only the unlinked one gets it.
+    struct ContextMenus : QObject {
+        int seen = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            seen += event->type() == QEvent::ContextMenu;
+            return true;
+        }
+    } linkedMenus, plainMenus;
+    linked->installEventFilter(&linkedMenus);
+    plain->installEventFilter(&plainMenus);
+    for (QWidget* control : {static_cast<QWidget*>(linked), static_cast<QWidget*>(plain)}) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3), control->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(control, &event);
+    }
+    EXPECT_EQ(linkedMenus.seen, 0);
+    EXPECT_EQ(plainMenus.seen, 1);
+
+    // The first link's action frees the second one and shows nothing: the walk skips the freed link.
+    links.Items(0)->OnAction = [&](TcbBarPopupMenuLink&, QWidget&, platform::Point&, TcbBarPopupMenu*& menu) {
+        links.Delete(1);
+        menu = nullptr;
+    };
+    EXPECT_FALSE(DispatchPopupMenuLinks(*linked, std::nullopt));
+    EXPECT_EQ(links.Count(), 1);
 }
 
 TEST(PopupMenuWithoutManagers, CannotBeMade) {
