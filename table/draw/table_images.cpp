@@ -77,6 +77,14 @@ const platform::Bitmap& TableImages::CardFace(int index) const {
     return m_faces[static_cast<std::size_t>(index)];
 }
 
+platform::Bitmap& TableImages::Drag() const {
+    if (m_dragIsFace0) {
+        m_dragIsFace0 = false;
+        m_drag = CardFace(0);
+    }
+    return m_drag;
+}
+
 platform::Bitmap& TableImages::MarkImage(PileMark mark) const {
     const auto slot = static_cast<std::size_t>(mark);
     if (!m_pendingMarks[slot].empty()) {
@@ -92,7 +100,7 @@ const platform::Bitmap& TableImages::Border(int number) const { return m_borders
 
 void TableImages::LoadCardImages(std::string_view cardSize) {
     LoadTableImages(cardSize);
-    m_drag = CardFace(0);
+    m_dragIsFace0 = true;
 }
 
 void TableImages::LoadTableImages(std::string_view cardSize) {

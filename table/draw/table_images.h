@@ -69,8 +69,9 @@ inline constexpr int kFacesPerStripRow = 5;
 inline constexpr std::string_view kMediumOwnBack = "011";
 
 // The card faces, the back, the drag image and the table images of the current card
-// size, loaded from the card resource library. One per table. A suit's faces and each
-// pile mark are made when first asked for: most tables never show some of them.
+// size, loaded from the card resource library. One per table. A suit's faces, each pile
+// mark and the drag image's first copy are made when first asked for: most tables never
+// show some of them.
 class TableImages : public ICardImages {
 public:
     TableImages(const platform::ResourceBitmaps& library, const engine::SettingsBlock& settings,
@@ -94,8 +95,8 @@ public:
     const platform::Bitmap& CardFace(int index) const;
     platform::Bitmap& CardBackBitmap() { return m_back; }
     const platform::Bitmap& CardBackBitmap() const { return m_back; }
-    platform::Bitmap& DragBitmap() { return m_drag; }
-    const platform::Bitmap& DragBitmap() const { return m_drag; }
+    platform::Bitmap& DragBitmap() { return std::as_const(*this).Drag(); }
+    const platform::Bitmap& DragBitmap() const { return Drag(); }
     platform::Bitmap& Mark(PileMark mark) { return std::as_const(*this).MarkImage(mark); }
     const platform::Bitmap& Mark(PileMark mark) const { return MarkImage(mark); }
     // Images 1 and 2 of "SHADOW_" and "3D_BORDER_"; any other number gives image 2.
@@ -113,6 +114,7 @@ private:
     void CutSuitFaces(std::size_t suit, const std::string& strip, int width, int height) const;
     void MakeFace(int index) const;
     platform::Bitmap& MarkImage(PileMark mark) const;
+    platform::Bitmap& Drag() const;
 
     const platform::ResourceBitmaps& m_library;
     const engine::SettingsBlock& m_settings;
@@ -121,7 +123,8 @@ private:
     mutable std::array<platform::Bitmap, engine::kCardBitmapCount> m_faces;
     mutable std::array<std::optional<PendingSuit>, engine::kSuitCount> m_pendingSuits;
     platform::Bitmap m_back;
-    platform::Bitmap m_drag;
+    mutable platform::Bitmap m_drag;
+    mutable bool m_dragIsFace0 = false;  // still to become a copy of face 0
     platform::Bitmap m_noFace;
     mutable std::array<platform::Bitmap, kPileMarkCodes.size()> m_marks;
     mutable std::array<std::string, kPileMarkCodes.size()> m_pendingMarks;  // the library name; empty once loaded

@@ -179,6 +179,17 @@ TEST_F(TableImagesTest, ASuitAndAMarkAreReadWhenFirstAskedForByTheNamesAndSizeOf
     EXPECT_TRUE(images.Mark(table::PileMark::kWaste).IsEmpty());
 }
 
+TEST_F(TableImagesTest, TheDragImageBecomesItsOwnCopyOfFace0WhenFirstAskedFor) {
+    AddStrip("CB001H", 71, 96);
+    images.LoadCardImages("B");
+    const std::vector<std::string>& reads = library.BitmapReads();
+    EXPECT_EQ(std::count(reads.begin(), reads.end(), "CB001H"), 0);
+    EXPECT_EQ(images.DragBitmap().Image().pixel(3, 3), CellColour(0, 0));
+    images.DragBitmap().SetSize(10, 10);
+    EXPECT_EQ(images.DragBitmap().Width(), 10);
+    EXPECT_EQ(images.CardFace(0).Width(), 71);
+}
+
 TEST_F(TableImagesTest, PileMarkCodesNameTheirSlots) {
     EXPECT_EQ(table::PileMarkOfCode("005"), table::PileMark::k004Second);
     EXPECT_EQ(table::PileMarkOfCode("_TABLEAU"), table::PileMark::kTableau);
