@@ -78,10 +78,8 @@ const platform::Bitmap& TableImages::CardFace(int index) const {
 }
 
 platform::Bitmap& TableImages::Drag() const {
-    if (m_dragIsFace0) {
-        m_dragIsFace0 = false;
-        m_drag = CardFace(0);
-    }
+    // Cutting the hearts makes the copy (CutSuitFaces).
+    if (m_dragIsFace0) MakeFace(0);
     return m_drag;
 }
 
@@ -99,11 +97,13 @@ const platform::Bitmap& TableImages::Shadow(int number) const { return m_shadows
 const platform::Bitmap& TableImages::Border(int number) const { return m_borders[number == 1 ? 0 : 1]; }
 
 void TableImages::LoadCardImages(std::string_view cardSize) {
+    m_dragIsFace0 = false;  // it becomes face 0 of this load instead
     LoadTableImages(cardSize);
     m_dragIsFace0 = true;
 }
 
 void TableImages::LoadTableImages(std::string_view cardSize) {
+    Drag();  // still owed face 0, it takes the one of the load before
     const std::string_view s = Letter(cardSize);
     for (std::size_t i = 0; i < kPileMarkCodes.size(); ++i) {
         m_marks[i].Clear();
@@ -155,6 +155,11 @@ void TableImages::CutSuitFaces(std::size_t suit, const std::string& strip, int c
         face.SetSize(cw, ch);
         platform::Canvas canvas(face);
         canvas.BlockCopy(0, 0, cw, ch, source, (j % kFacesPerStripRow) * cw, (j / kFacesPerStripRow) * ch);
+    }
+    // The drag image is face 0 as cut, before any drawing changes its corners.
+    if (suit == 0 && m_dragIsFace0) {
+        m_drag = m_faces[0];
+        m_dragIsFace0 = false;
     }
 }
 

@@ -124,7 +124,7 @@ private:
     mutable std::array<std::optional<PendingSuit>, engine::kSuitCount> m_pendingSuits;
     platform::Bitmap m_back;
     mutable platform::Bitmap m_drag;
-    mutable bool m_dragIsFace0 = false;  // still to become a copy of face 0
+    mutable bool m_dragIsFace0 = false;  // still to become a copy of face 0 when the hearts are cut
     platform::Bitmap m_noFace;
     mutable std::array<platform::Bitmap, kPileMarkCodes.size()> m_marks;
     mutable std::array<std::string, kPileMarkCodes.size()> m_pendingMarks;  // the library name; empty once loaded

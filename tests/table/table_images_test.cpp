@@ -15,6 +15,7 @@
 #include "engine/model/settings_block.h"
 #include "engine/model/table_object.h"
 #include "platform/core/paths.h"
+#include "platform/qt/canvas.h"
 #include "platform/qt/resource_bitmaps.h"
 #include "table/draw/drag_image_build.h"
 #include "table/layout/table_geometry.h"
@@ -184,6 +185,9 @@ TEST_F(TableImagesTest, TheDragImageBecomesItsOwnCopyOfFace0WhenFirstAskedFor) {
     images.LoadCardImages("B");
     const std::vector<std::string>& reads = library.BitmapReads();
     EXPECT_EQ(std::count(reads.begin(), reads.end(), "CB001H"), 0);
+    // Drawing gives face 0 the corners of where it lies; the drag image keeps the face as cut.
+    platform::Canvas(images.CardFace(0)).SetPixel(0, 0, platform::Rgb(1, 2, 3));
+    EXPECT_EQ(images.DragBitmap().Image().pixel(0, 0), CellColour(0, 0));
     EXPECT_EQ(images.DragBitmap().Image().pixel(3, 3), CellColour(0, 0));
     images.DragBitmap().SetSize(10, 10);
     EXPECT_EQ(images.DragBitmap().Width(), 10);
