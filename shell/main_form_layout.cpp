@@ -14,6 +14,7 @@
 #include "engine/state/game.h"
 #include "platform/core/resource_library.h"
 #include "platform/qt/controls.h"
+#include "platform/qt/image_data.h"
 #include "platform/qt/popup_menu.h"
 #include "shell/main_form.h"
 #include "shell/table_parts.h"
@@ -88,9 +89,8 @@ void TfrmMain::BindToolbarButtons() {
 // buttons that got no glyph from the engine take their own.
 void TfrmMain::LoadToolbarGlyphs() {
     const std::string icon = m_parts.library.BitmapData(kProgramIcon);
-    QPixmap picture;
-    if (!icon.empty() && picture.loadFromData(reinterpret_cast<const uchar*>(icon.data()), static_cast<uint>(icon.size())))
-        QApplication::setWindowIcon(picture);
+    if (const QImage picture = platform::DecodeImage(icon); !picture.isNull())
+        QApplication::setWindowIcon(QPixmap::fromImage(picture));
     for (const ToolbarGlyph& glyph : kToolbarGlyphs)
         for (std::string_view name : {glyph.largeButton, glyph.smallButton})
             if (Button(name)->Glyph().isNull()) SetItemGlyph(name, glyph.glyph);

@@ -17,6 +17,7 @@
 #include "engine/undo/undo_buttons.h"
 #include "platform/core/resource_library.h"
 #include "platform/qt/controls.h"
+#include "platform/qt/image_data.h"
 #include "platform/qt/popup_menu.h"
 #include "platform/qt/screen_cursor.h"
 #include "shell/main_form.h"
@@ -250,9 +251,8 @@ void TfrmMain::SetItemGlyph(std::string_view item, std::string_view bitmapName) 
     platform::SpeedButton* button = Button(item);
     if (button == nullptr) return;
     const std::string data = m_parts.library.BitmapData(bitmapName);
-    QImage glyph;
-    if (data.empty() || !glyph.loadFromData(reinterpret_cast<const uchar*>(data.data()), static_cast<int>(data.size())))
-        return;
+    const QImage glyph = platform::DecodeImage(data);
+    if (glyph.isNull()) return;
     button->SetKeyedGlyph(glyph, button->width() >= kLargeButton ? kLargeGlyphScale : 1);
 }
 

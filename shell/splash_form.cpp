@@ -6,6 +6,7 @@
 
 #include "platform/core/resource_library.h"
 #include "platform/qt/controls.h"
+#include "platform/qt/image_data.h"
 
 namespace shell {
 
@@ -32,11 +33,9 @@ constexpr std::string_view kNotice1 = "Copyright (c) the Corvanet Solitaire auth
 constexpr std::string_view kNotice2 = "Freeware: you may copy and give it away, but not sell it.";
 
 QPixmap Picture(const platform::IResourceLibrary* library, std::string_view name) {
-    QPixmap picture;
-    if (library == nullptr) return picture;
-    const std::string data = library->BitmapData(name);
-    if (!data.empty()) picture.loadFromData(reinterpret_cast<const uchar*>(data.data()), static_cast<uint>(data.size()));
-    return picture;
+    if (library == nullptr) return QPixmap();
+    const QImage picture = platform::DecodeImage(library->BitmapData(name));
+    return picture.isNull() ? QPixmap() : QPixmap::fromImage(picture);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/qt/bitmap.h"
 
 #include "platform/core/paths.h"
+#include "platform/qt/image_data.h"
 
 #include <algorithm>
 #include <climits>
@@ -46,10 +47,8 @@ bool Bitmap::Adopt(QImage image) {
 }
 
 bool Bitmap::LoadFromData(const void* data, std::size_t size) {
-    if (data == nullptr || size == 0 || size > static_cast<std::size_t>(INT_MAX)) return Adopt(QImage());
-    QImage image;
-    image.loadFromData(static_cast<const uchar*>(data), static_cast<int>(size));
-    return Adopt(std::move(image));
+    if (data == nullptr) return Adopt(QImage());
+    return Adopt(DecodeImage({static_cast<const char*>(data), size}));
 }
 
 bool Bitmap::LoadFromFile(const std::filesystem::path& path) {

@@ -1,6 +1,7 @@
 #include "platform/qt/cursors.h"
 
 #include "platform/core/resource_library.h"
+#include "platform/qt/image_data.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -19,9 +20,8 @@ int HotSpotCoordinate(const QImage& image, std::string_view key, int limit) {
 }  // namespace
 
 std::optional<QCursor> CursorFromData(std::string_view data) {
-    QImage image;
-    if (data.empty() || !image.loadFromData(reinterpret_cast<const uchar*>(data.data()), static_cast<int>(data.size())))
-        return std::nullopt;
+    const QImage image = DecodeImage(data);
+    if (image.isNull()) return std::nullopt;
     const int hotX = HotSpotCoordinate(image, kCursorHotSpotXKey, image.width());
     const int hotY = HotSpotCoordinate(image, kCursorHotSpotYKey, image.height());
     return QCursor(QPixmap::fromImage(image), hotX, hotY);

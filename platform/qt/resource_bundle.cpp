@@ -1,82 +1,118 @@
 #include "platform/qt/resource_bundle.h"
 
+#include "platform/core/crc32.h"
 #include "platform/core/paths.h"
 #include "platform/qt/resource_bundle_check.h"
 
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
-#include <QResource>
+#include <QByteArray>
+#include <QString>
 
-#include <atomic>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <optional>
+#include <utility>
 
 namespace platform {
 
 namespace {
 
-std::string UpperKey(QStringView name) { return name.toString().toUpper().toStdString(); }
-
 std::string UpperKey(std::string_view name) {
-    return UpperKey(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).toUpper().toStdString();
 }
 
-QString UniqueRoot() {
-    static std::atomic<int> counter{0};
-    return QStringLiteral("/corvanet_rgf_%1").arg(++counter);
+// Checks the file through a mapping of its own that goes once the check is done, so the
+// pages it has read are not kept. A file that cannot be mapped (an empty one) is read.
+CheckedBundle CheckFile(int file, std::size_t size, const std::filesystem::path& path) {
+    if (size > 0) {
+        void* bytes = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, file, 0);
+        if (bytes != MAP_FAILED) {
+            CheckedBundle checked = CheckResourceBundle({static_cast<const char*>(bytes), size});
+            ::munmap(bytes, size);
+            return checked;
+        }
+    }
+    std::string content;
+    if (!ReadFile(path, content)) return {"the file cannot be read", {}};
+    return CheckResourceBundle(content);
 }
 
-const uchar* Bytes(const QByteArray& data) { return reinterpret_cast<const uchar*>(data.constData()); }
+bool ReadAt(int file, std::size_t offset, std::string& out) {
+    std::size_t done = 0;
+    while (done < out.size()) {
+        const ssize_t got = ::pread(file, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return false;
+        done += static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
+// The entry's folder and its name without the last extension, as a directory listing of
+// the bundle shows them; hidden names (a leading dot) are not listed.
+struct ListedName {
+    std::string_view folder;
+    std::string_view base;
+};
+
+std::optional<ListedName> ListedNameOf(std::string_view path) {
+    if (!path.starts_with('/')) return std::nullopt;
+    const std::size_t slash = path.find('/', 1);
+    if (slash == std::string_view::npos) return std::nullopt;
+    const std::string_view name = path.substr(slash + 1);
+    if (name.empty() || name.starts_with('.') || name.find('/') != std::string_view::npos) return std::nullopt;
+    const std::size_t dot = name.rfind('.');
+    return ListedName{path.substr(1, slash - 1), dot == std::string_view::npos ? name : name.substr(0, dot)};
+}
 
 }  // namespace
-
-ResourceBundle::ResourceBundle() : m_root(UniqueRoot()) {}
 
 ResourceBundle::~ResourceBundle() { Close(); }
 
 bool ResourceBundle::Open(const std::filesystem::path& path) {
     Close();
-    std::string content;
-    if (!ReadFile(path, content)) {
+    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (file < 0 || ::fstat(file, &info) != 0 || S_ISDIR(info.st_mode)) {
+        if (file >= 0) ::close(file);
         m_problem = "the file cannot be read";
         return false;
     }
-    if (const std::optional<std::string> problem = ResourceBundleProblem(content)) {
-        m_problem = *problem;
-        return false;
-    }
-    m_data = QByteArray(content.data(), static_cast<qsizetype>(content.size()));
-    if (!QResource::registerResource(Bytes(m_data), m_root)) {
-        m_data.clear();
-        m_problem = "the resource library cannot be registered";
+    CheckedBundle checked = CheckFile(file, static_cast<std::size_t>(info.st_size), path);
+    if (checked.problem) {
+        ::close(file);
+        m_problem = *checked.problem;
         return false;
     }
     m_problem.clear();
-    m_open = true;
-    IndexFolder(resources::ResourceKind::Bitmap, m_bitmaps);
-    IndexFolder(resources::ResourceKind::Cursor, m_cursors);
-    IndexFolder(resources::ResourceKind::Wave, m_waves);
+    m_file = file;
+    const std::pair<std::string_view, Index*> folders[] = {
+        {resources::FolderOf(resources::ResourceKind::Bitmap), &m_bitmaps},
+        {resources::FolderOf(resources::ResourceKind::Cursor), &m_cursors},
+        {resources::FolderOf(resources::ResourceKind::Wave), &m_waves},
+    };
+    for (const BundleEntry& entry : checked.entries) {
+        const std::optional<ListedName> listed = ListedNameOf(entry.path);
+        if (!listed) continue;
+        for (const auto& [folder, index] : folders)
+            // The first entry of a name wins, whatever its extension.
+            if (listed->folder == folder)
+                index->emplace(UpperKey(listed->base),
+                               Entry{entry.flags, entry.block, entry.size, entry.headCrc, entry.crc});
+    }
     return true;
 }
 
 void ResourceBundle::Close() {
-    if (!m_open) return;
-    QResource::unregisterResource(Bytes(m_data), m_root);
-    m_open = false;
-    m_data.clear();
+    if (m_file < 0) return;
+    ::close(m_file);
+    m_file = -1;
     m_bitmaps.clear();
     m_cursors.clear();
     m_waves.clear();
-}
-
-void ResourceBundle::IndexFolder(resources::ResourceKind kind, Index& index) {
-    const QString folder = QStringLiteral(":%1/%2").arg(m_root, QString::fromUtf8(resources::FolderOf(kind)));
-    QDirIterator entries(folder, QDir::Files);
-    while (entries.hasNext()) {
-        const QString path = entries.next();
-        // The first entry of a name wins, whatever its extension.
-        index.emplace(UpperKey(QFileInfo(path).completeBaseName()), path);
-    }
 }
 
 const ResourceBundle::Index& ResourceBundle::IndexOf(resources::ResourceKind kind) const {
@@ -88,23 +124,28 @@ const ResourceBundle::Index& ResourceBundle::IndexOf(resources::ResourceKind kin
     return m_bitmaps;
 }
 
-QString ResourceBundle::EntryPath(resources::ResourceKind kind, std::string_view name) const {
+std::string ResourceBundle::Read(resources::ResourceKind kind, std::string_view name) const {
+    if (m_file < 0) return {};
     const Index& index = IndexOf(kind);
     const auto found = index.find(UpperKey(name));
-    return found == index.end() ? QString() : found->second;
-}
-
-std::string ResourceBundle::Read(resources::ResourceKind kind, std::string_view name) const {
-    const QString path = EntryPath(kind, name);
-    if (path.isEmpty()) return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray bytes = file.readAll();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (found == index.end()) return {};
+    const Entry& entry = found->second;
+    // The file may have changed since the check: an entry that no longer matches its
+    // checksum is not read at all.
+    std::string block(entry.size, '\0');
+    if (!ReadAt(m_file, entry.block, block) || Crc32(block, entry.headCrc) != entry.crc) return {};
+    block.erase(0, kEntryBlockHeaderSize);
+    if ((entry.flags & kEntryZstdCompressed) != 0) return {};  // the build writes zlib only
+    if ((entry.flags & kEntryZlibCompressed) != 0) {
+        const QByteArray plain =
+            qUncompress(reinterpret_cast<const uchar*>(block.data()), static_cast<qsizetype>(block.size()));
+        return std::string(plain.constData(), static_cast<std::size_t>(plain.size()));
+    }
+    return block;
 }
 
 bool ResourceBundle::HasBitmap(std::string_view name) const {
-    return !EntryPath(resources::ResourceKind::Bitmap, name).isEmpty();
+    return IsOpen() && m_bitmaps.contains(UpperKey(name));
 }
 
 std::string ResourceBundle::BitmapData(std::string_view name) const {

@@ -3,26 +3,28 @@
 #include "platform/core/resource_library.h"
 #include "platform/core/resource_names.h"
 
-#include <QByteArray>
-#include <QString>
-
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 
 namespace platform {
 
-// The card resource library as a Qt binary resource bundle (rcc --binary), registered
-// under a root of its own while open. Names are matched without regard to case.
+// The card resource library: a Qt binary resource bundle (rcc --binary) with our checksum
+// table. Open checks the whole file and keeps only an index of its entries; an entry is
+// read from the file when asked for, so the library costs no memory for what is never
+// used, and one whose bytes have changed in the file since the check reads as nothing.
+// Names are matched without regard to case.
 class ResourceBundle : public IResourceLibrary {
 public:
-    ResourceBundle();
+    ResourceBundle() = default;
     ~ResourceBundle() override;
     ResourceBundle(const ResourceBundle&) = delete;
     ResourceBundle& operator=(const ResourceBundle&) = delete;
 
     bool Open(const std::filesystem::path& path) override;
     void Close() override;
-    bool IsOpen() const override { return m_open; }
+    bool IsOpen() const override { return m_file >= 0; }
     std::string Problem() const override { return m_problem; }
 
     bool HasBitmap(std::string_view name) const override;
@@ -30,18 +32,20 @@ public:
     std::string WaveData(std::string_view name) const override;
     std::string CursorData(std::string_view name) const override;
 
-    // The Qt resource path (":/...") of an entry; empty when there is none.
-    QString EntryPath(resources::ResourceKind kind, std::string_view name) const;
-
 private:
-    using Index = std::unordered_map<std::string, QString>;  // upper-case name -> resource path
+    struct Entry {
+        std::uint16_t flags;
+        std::size_t block;
+        std::size_t size;
+        std::uint32_t headCrc;
+        std::uint32_t crc;
+    };
+    using Index = std::unordered_map<std::string, Entry>;  // upper-case name without its extension
+
     const Index& IndexOf(resources::ResourceKind kind) const;
-    void IndexFolder(resources::ResourceKind kind, Index& index);
     std::string Read(resources::ResourceKind kind, std::string_view name) const;
 
-    const QString m_root;  // where the bundle appears in the resource tree while open
-    QByteArray m_data;     // Qt reads the registered bundle from here
-    bool m_open = false;
+    int m_file = -1;  // the open library file, read from as entries are asked for
     std::string m_problem;
     Index m_bitmaps, m_cursors, m_waves;
 };

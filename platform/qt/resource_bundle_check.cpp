@@ -20,7 +20,7 @@ constexpr std::size_t kFlagsFieldVersion = 3;  // from this version a flags word
 constexpr std::size_t kNodeSize = 14;          // name, flags, and two words
 constexpr std::size_t kNodeTimeSize = 8;       // from version 2 each node has a time
 constexpr std::size_t kNameHeaderSize = 6;     // length (16 bits), hash (32 bits)
-constexpr std::size_t kDataHeaderSize = 4;     // length (32 bits)
+constexpr std::size_t kDataHeaderSize = kEntryBlockHeaderSize;
 constexpr std::uint16_t kDirectoryFlag = 0x02;
 
 // Our checksum table: one CRC a node in the order of the walk, the node count, the
@@ -53,10 +53,12 @@ void AppendU32(std::string& out, std::uint32_t value) {
     for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((value >> shift) & 0xFF);
 }
 
-// A node the reader can reach: its entry path (for messages) and its checksum.
+// A node the reader can reach: its entry path (for messages) and its checksum; a file
+// also its data block and the checksum of the node before that block.
 struct Node {
     std::string path;
     std::uint32_t crc;
+    std::optional<BundleEntry> file;
 };
 
 struct Walk {
@@ -128,6 +130,7 @@ Walk WalkBundle(std::string_view data) {
             crc = Crc32(reader.Span(name, kNameHeaderSize + length * 2), crc);
         }
         const std::uint16_t flags = reader.U16(node + 4);
+        std::optional<BundleEntry> file;
         if (index == 0 || (flags & kDirectoryFlag) != 0) {
             const std::size_t count = reader.U32(node + 6);
             const std::size_t first = reader.U32(node + 10);
@@ -141,9 +144,12 @@ Walk WalkBundle(std::string_view data) {
             const std::size_t block = dataOffset + reader.U32(node + 10);
             if (!reader.Has(block, kDataHeaderSize) || !reader.Has(block + kDataHeaderSize, reader.U32(block)))
                 return {{}, cut + " (entry " + path + " lies outside it)"};
-            crc = Crc32(reader.Span(block, kDataHeaderSize + reader.U32(block)), crc);
+            const std::size_t size = kDataHeaderSize + reader.U32(block);
+            file = BundleEntry{path, flags, block, size, crc, 0};
+            crc = Crc32(reader.Span(block, size), crc);
+            file->crc = crc;
         }
-        walk.nodes.push_back({path.empty() ? "/" : path, crc});
+        walk.nodes.push_back({path.empty() ? "/" : path, crc, std::move(file)});
     }
     return walk;
 }
@@ -161,23 +167,28 @@ std::optional<std::string> SealResourceBundle(std::string_view bundle) {
     return sealed;
 }
 
-std::optional<std::string> ResourceBundleProblem(std::string_view file) {
+CheckedBundle CheckResourceBundle(std::string_view file) {
     const Reader reader(file);
     if (file.size() < kSealTailSize || file.substr(file.size() - kSealMark.size()) != kSealMark)
-        return "it has no checksums: it is cut short, damaged or no library of this program";
+        return {"it has no checksums: it is cut short, damaged or no library of this program", {}};
     const std::size_t bundleSize = reader.U32(file.size() - 8);
     const std::size_t count = reader.U32(file.size() - 12);
     const std::size_t tableSize = file.size() - kSealTailSize;
     if (bundleSize > tableSize || count != (tableSize - bundleSize) / 4 || (tableSize - bundleSize) % 4 != 0)
-        return "its checksum table is damaged";
-    const Walk walk = WalkBundle(file.substr(0, bundleSize));
-    if (!walk.problem.empty()) return walk.problem;
-    if (walk.nodes.size() != count) return "its folders are damaged: it holds other entries than were built";
+        return {"its checksum table is damaged", {}};
+    Walk walk = WalkBundle(file.substr(0, bundleSize));
+    if (!walk.problem.empty()) return {walk.problem, {}};
+    if (walk.nodes.size() != count) return {"its folders are damaged: it holds other entries than were built", {}};
+    CheckedBundle checked;
     for (std::size_t i = 0; i < count; ++i) {
-        if (walk.nodes[i].crc != reader.U32(bundleSize + 4 * i))
-            return "entry " + walk.nodes[i].path + " is damaged (its checksum does not match)";
+        Node& node = walk.nodes[i];
+        if (node.crc != reader.U32(bundleSize + 4 * i))
+            return {"entry " + node.path + " is damaged (its checksum does not match)", {}};
+        if (node.file) checked.entries.push_back(std::move(*node.file));
     }
-    return std::nullopt;
+    return checked;
 }
+
+std::optional<std::string> ResourceBundleProblem(std::string_view file) { return CheckResourceBundle(file).problem; }
 
 }  // namespace platform

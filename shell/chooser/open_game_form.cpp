@@ -78,9 +78,7 @@ void TfrmOpenGame::FormCreate() {
     trvGames->AddChild(allGames, kPlaceholderText, tree_value::kPlaceholder);
 
     imgGame->SizePictureToControl();
-    m_previewBackground.SetSize(imgGame->width(), imgGame->height());
-    platform::Canvas background(m_previewBackground);
-    engine::FillGradient(background, {0, 0, imgGame->width(), imgGame->height()}, kPreviewGreen, kBlack);
+    m_previewSize = imgGame->size();
 
     const engine::PreferenceFile file(*m_context.game.services.paths);
     const int treeNum = file.ReadInteger(engine::kSectionPreference, kTreeNumKey, tree_value::kAllGames);
@@ -90,7 +88,6 @@ void TfrmOpenGame::FormCreate() {
     LoadIcons();
     const auto folderIcon = std::find(m_iconNames.begin(), m_iconNames.end(), kFolderIcon);
     trvGames->SetImageIndex(allGames, static_cast<int>(folderIcon - m_iconNames.begin()));
-    ShowLibraryPicture(m_context.bitmaps, *imgFolder, kFolderPicture);
 }
 
 void TfrmOpenGame::LoadIcons() {
@@ -168,7 +165,11 @@ void TfrmOpenGame::ShowGameDescription(bool hourglass) {
     pnlDescGame->setVisible(game);
     imgFolder->setVisible(!game);
     ScrollBox1->setStyleSheet(game ? QString() : QStringLiteral("#ScrollBox1 { background: white; }"));
-    if (!game) return;
+    if (!game) {
+        if (!m_folderPictureShown) ShowLibraryPicture(m_context.bitmaps, *imgFolder, kFolderPicture);
+        m_folderPictureShown = true;
+        return;
+    }
 
     lblGameName->SetCaption(platform::TreeView::Text(trvGames->Selected()));
     engine::ChooserValues values{};
@@ -208,7 +209,7 @@ void TfrmOpenGame::BlankPreview() {
     if (LowColourDisplay())
         canvas.FillSolidRect({0, 0, canvas.Width(), canvas.Height()}, kPreviewGreen);
     else
-        canvas.Draw(0, 0, m_previewBackground);
+        engine::FillGradient(canvas, {0, 0, m_previewSize.width(), m_previewSize.height()}, kPreviewGreen, kBlack);
     imgGame->update();
 }
 

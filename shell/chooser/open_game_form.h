@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QSize>
+
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/qt/bitmap.h"
 #include "platform/qt/tree_view.h"
 #include "shell/advanced_form.h"
 #include "shell/dialogs/dialog_host.h"
@@ -67,7 +68,10 @@ private:
     std::optional<int> m_treePosition;
     std::vector<std::string> m_sortedGames;
     std::vector<std::string> m_iconNames;
-    platform::Bitmap m_previewBackground;
+    // The preview's faded background is painted over the size the picture had at creation.
+    QSize m_previewSize;
+    // The folder picture is read when a folder is first shown.
+    bool m_folderPictureShown = false;
 
     platform::TreeView* trvGames = nullptr;
     platform::Label* lblPlayers = nullptr;

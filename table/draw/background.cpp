@@ -11,6 +11,7 @@
 #include "platform/qt/canvas.h"
 #include "platform/qt/resource_bitmaps.h"
 #include "table/draw/draw_context.h"
+#include "table/draw/table_background.h"
 #include "table/draw/table_buffer.h"
 #include "table/draw/table_surface.h"
 
@@ -82,18 +83,22 @@ platform::Colour ResolveColour(const DrawContext& context, platform::Colour colo
 }
 
 // Runs a painting step on the canvas and then, unless canvasOnly, on BackgroundBitmap.
+// A step takes either; pictures need a whole image to draw on (WholeImage).
 template <typename Step>
 void PaintBoth(DrawContext& context, platform::Canvas& canvas, bool canvasOnly, Step step) {
     step(canvas);
     if (!canvasOnly) step(context.Background());
 }
 
+platform::Canvas& WholeImage(platform::Canvas& canvas) { return canvas; }
+platform::Canvas& WholeImage(TableBackground& background) { return background.Canvas(); }
+
 void FillColour(DrawContext& context, platform::Canvas& canvas, bool canvasOnly, platform::Colour colour) {
     const platform::Rect area = PaintArea(context.buffers);
     const bool fade = FieldIs(context.settings, f::kFadeBackground, kYes) && context.displayColours > kPaletteColours;
     const int extra = context.surface.IsScrollBarVisible() ? kFadeExtraWithScrollBar : kFadeExtra;
     const platform::Colour solid = ResolveColour(context, colour);
-    PaintBoth(context, canvas, canvasOnly, [&](platform::Canvas& target) {
+    PaintBoth(context, canvas, canvasOnly, [&](auto& target) {
         target.FillSolidRect(area, solid);
         if (fade)
             engine::FillGradient(target, {0, 0, area.right, context.buffers.Height() + extra}, colour, kFadeTo,
@@ -122,8 +127,8 @@ void PaintPictureFile(DrawContext& context, platform::Canvas& canvas, bool canva
         return;
     }
     const platform::Rect area = PaintArea(context.buffers);
-    PaintBoth(context, canvas, canvasOnly, [&](platform::Canvas& target) {
-        context.bitmaps.TileBitmap(target, area.right, area.bottom, picture, false, {});
+    PaintBoth(context, canvas, canvasOnly, [&](auto& target) {
+        context.bitmaps.TileBitmap(WholeImage(target), area.right, area.bottom, picture, false, {});
     });
 }
 
@@ -153,8 +158,7 @@ void PaintBackground(DrawContext& context, platform::Canvas& canvas, int mode, p
         const platform::Colour standard =
             context.displayColours <= kPaletteColours ? kPaletteBackgroundColour : kDefaultBackgroundColour;
         const platform::Rect area = PaintArea(context.buffers);
-        PaintBoth(context, canvas, canvasOnly,
-                  [&](platform::Canvas& target) { target.FillSolidRect(area, standard); });
+        PaintBoth(context, canvas, canvasOnly, [&](auto& target) { target.FillSolidRect(area, standard); });
     }
     if (mode == background_mode::kColour || fixedColour != 0) {
         // The fixed colour is read as a signed value: only a positive one wins.
@@ -168,11 +172,11 @@ void PaintBackground(DrawContext& context, platform::Canvas& canvas, int mode, p
 void PaintBackgroundPicture(DrawContext& context, platform::Canvas& canvas, int number, bool canvasOnly) {
     const std::string name = LibraryPictureName(number);
     const platform::Rect area = PaintArea(context.buffers);
-    PaintBoth(context, canvas, canvasOnly, [&](platform::Canvas& target) {
+    PaintBoth(context, canvas, canvasOnly, [&](auto& target) {
         if (number < kFirstWholePicture)
-            context.bitmaps.TileBitmap(target, area.right, area.bottom, {}, true, name);
+            context.bitmaps.TileBitmap(WholeImage(target), area.right, area.bottom, {}, true, name);
         else
-            context.bitmaps.DrawResBitmap(target, name);
+            context.bitmaps.DrawResBitmap(WholeImage(target), name);
     });
 }
 

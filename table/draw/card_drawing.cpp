@@ -9,6 +9,7 @@
 #include "table/draw/card_corners.h"
 #include "table/draw/card_shadows.h"
 #include "table/draw/draw_context.h"
+#include "table/draw/table_background.h"
 #include "table/draw/empty_marks.h"
 #include "table/layout/fan_modes.h"
 #include "table/layout/table_layout.h"
@@ -95,13 +96,12 @@ void HighlightCard(DrawContext& context, platform::Canvas& canvas, bool onWindow
 }
 
 void EraseFromBackground(DrawContext& context, platform::Canvas& canvas, const platform::Rect& rect) {
-    canvas.BlockCopy(rect.left, rect.top + context.YShift(canvas), rect.Width(), rect.Height(),
-                     context.Background().Image(), rect.left, rect.top + context.ScrollOffset());
+    context.Background().CopyTo(canvas, rect.left, rect.top + context.YShift(canvas), rect.Width(), rect.Height(),
+                                rect.left, rect.top + context.ScrollOffset());
 }
 
 void CopyBackgroundToCanvas(DrawContext& context, platform::Canvas& canvas) {
-    canvas.BlockCopy(0, 0, context.window.ScreenWidth(), context.window.ScreenHeight(), context.Background().Image(),
-                     0, 0);
+    context.Background().CopyTo(canvas, 0, 0, context.window.ScreenWidth(), context.window.ScreenHeight(), 0, 0);
 }
 
 void CopyBufferToScreen(DrawContext& context) {

@@ -39,7 +39,7 @@ int DrawContext::YShift(const platform::ICanvas& canvas) const {
 
 platform::Canvas& DrawContext::Window() { return surface.Canvas(); }
 platform::Canvas& DrawContext::Buffer() { return buffers.BufferCanvas(); }
-platform::Canvas& DrawContext::Background() { return buffers.BackgroundCanvas(); }
+TableBackground& DrawContext::Background() { return buffers.Background(); }
 bool DrawContext::IsWindow(const platform::ICanvas& canvas) { return &canvas == &surface.Canvas(); }
 bool DrawContext::IsBuffer(const platform::ICanvas& canvas) { return &canvas == &buffers.BufferCanvas(); }
 

@@ -28,6 +28,7 @@ namespace table {
 
 class ISurface;
 class ITableWindow;
+class TableBackground;
 class TableBuffers;
 class TableImages;
 class TableLayout;
@@ -78,7 +79,7 @@ struct DrawContext {
     int YShift(const platform::ICanvas& canvas) const;
     platform::Canvas& Window();
     platform::Canvas& Buffer();
-    platform::Canvas& Background();
+    TableBackground& Background();
     bool IsWindow(const platform::ICanvas& canvas);
     bool IsBuffer(const platform::ICanvas& canvas);
 

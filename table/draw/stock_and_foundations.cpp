@@ -15,6 +15,7 @@
 #include "table/draw/card_corners.h"
 #include "table/draw/card_drawing.h"
 #include "table/draw/draw_context.h"
+#include "table/draw/table_background.h"
 #include "table/draw/empty_marks.h"
 #include "table/layout/table_layout.h"
 #include "table/draw/pile_marks.h"

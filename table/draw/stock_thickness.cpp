@@ -9,6 +9,7 @@
 #include "platform/qt/bitmap.h"
 #include "platform/qt/canvas.h"
 #include "table/draw/draw_context.h"
+#include "table/draw/table_background.h"
 
 namespace table {
 
@@ -34,11 +35,11 @@ void DrawEdges(DrawContext& context, platform::Canvas& canvas, int baseX, int ba
     canvas.TransparentCopy(baseX + cw - kBorderLines + first, baseY - kBorderOverhang + shift, depth + 1,
                            ch + kRightBorderExtraHeight, context.Border(1), first, 0, kBorderTransparent);
     // What a thicker pile drew above and left of this one goes back to the table.
-    canvas.BlockCopy(baseX - kCleanOverhang, baseY - kCleanOverhang + shift, cw + kBorderLines, kBorderLines - depth,
-                     context.Background(), baseX - kCleanOverhang, baseY - kCleanOverhang + context.ScrollOffset());
-    canvas.BlockCopy(baseX - kCleanOverhang, baseY - kCleanOverhang + 1 + shift, kBorderLines - depth,
-                     ch + kCleanOverhang, context.Background(), baseX - kCleanOverhang,
-                     baseY - kCleanOverhang + 1 + context.ScrollOffset());
+    const TableBackground& background = context.Background();
+    background.CopyTo(canvas, baseX - kCleanOverhang, baseY - kCleanOverhang + shift, cw + kBorderLines,
+                      kBorderLines - depth, baseX - kCleanOverhang, baseY - kCleanOverhang + context.ScrollOffset());
+    background.CopyTo(canvas, baseX - kCleanOverhang, baseY - kCleanOverhang + 1 + shift, kBorderLines - depth,
+                      ch + kCleanOverhang, baseX - kCleanOverhang, baseY - kCleanOverhang + 1 + context.ScrollOffset());
 }
 
 }  // namespace

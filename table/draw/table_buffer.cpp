@@ -2,7 +2,7 @@
 
 namespace table {
 
-TableBuffers::TableBuffers() : m_bufferCanvas(m_buffer), m_backgroundCanvas(m_background) {}
+TableBuffers::TableBuffers() : m_bufferCanvas(m_buffer) {}
 
 void TableBuffers::SetSize(int width, int height) {
     m_buffer.SetSize(width, height);

@@ -2,6 +2,7 @@
 
 #include "platform/qt/bitmap.h"
 #include "platform/qt/canvas.h"
+#include "table/draw/table_background.h"
 
 namespace table {
 
@@ -21,20 +22,18 @@ public:
 
     platform::Bitmap& TableBuffer() { return m_buffer; }
     platform::Canvas& BufferCanvas() { return m_bufferCanvas; }
-    platform::Bitmap& BackgroundBitmap() { return m_background; }
-    platform::Canvas& BackgroundCanvas() { return m_backgroundCanvas; }
-    const platform::Canvas& BackgroundCanvas() const { return m_backgroundCanvas; }
+    TableBackground& Background() { return m_background; }
+    const TableBackground& Background() const { return m_background; }
 
     // True for the canvases that lie in table coordinates.
     bool IsOffScreen(const platform::ICanvas& canvas) const {
-        return &canvas == &m_bufferCanvas || &canvas == &m_backgroundCanvas;
+        return &canvas == &m_bufferCanvas || m_background.Holds(canvas);
     }
 
 private:
     platform::Bitmap m_buffer;
     platform::Canvas m_bufferCanvas;
-    platform::Bitmap m_background;
-    platform::Canvas m_backgroundCanvas;
+    TableBackground m_background;
 };
 
 }  // namespace table

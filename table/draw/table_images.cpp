@@ -67,12 +67,29 @@ platform::Bitmap& TableImages::CardFace(int index) {
         m_noFace.Clear();
         return m_noFace;
     }
+    MakeFace(index);
     return m_faces[static_cast<std::size_t>(index)];
 }
 
 const platform::Bitmap& TableImages::CardFace(int index) const {
     if (index < 0 || index >= engine::kCardBitmapCount) return m_noFace;
+    MakeFace(index);
     return m_faces[static_cast<std::size_t>(index)];
+}
+
+platform::Bitmap& TableImages::Drag() const {
+    // Cutting the hearts makes the copy (CutSuitFaces).
+    if (m_dragIsFace0) MakeFace(0);
+    return m_drag;
+}
+
+platform::Bitmap& TableImages::MarkImage(PileMark mark) const {
+    const auto slot = static_cast<std::size_t>(mark);
+    if (!m_pendingMarks[slot].empty()) {
+        m_library.LoadResBitmap(m_marks[slot], m_pendingMarks[slot]);
+        m_pendingMarks[slot].clear();
+    }
+    return m_marks[slot];
 }
 
 const platform::Bitmap& TableImages::Shadow(int number) const { return m_shadows[number == 1 ? 0 : 1]; }
@@ -80,14 +97,17 @@ const platform::Bitmap& TableImages::Shadow(int number) const { return m_shadows
 const platform::Bitmap& TableImages::Border(int number) const { return m_borders[number == 1 ? 0 : 1]; }
 
 void TableImages::LoadCardImages(std::string_view cardSize) {
+    m_dragIsFace0 = false;  // it becomes face 0 of this load instead
     LoadTableImages(cardSize);
-    m_drag = m_faces[0];
+    m_dragIsFace0 = true;
 }
 
 void TableImages::LoadTableImages(std::string_view cardSize) {
+    Drag();  // still owed face 0, it takes the one of the load before
     const std::string_view s = Letter(cardSize);
     for (std::size_t i = 0; i < kPileMarkCodes.size(); ++i) {
-        m_library.LoadResBitmap(m_marks[i], Name(kMarkPrefix, s, kPileMarkCodes[i]));
+        m_marks[i].Clear();
+        m_pendingMarks[i] = Name(kMarkPrefix, s, kPileMarkCodes[i]);
     }
     SelectCardBack();
     for (std::size_t i = 0; i < m_shadows.size(); ++i) {
@@ -95,29 +115,51 @@ void TableImages::LoadTableImages(std::string_view cardSize) {
         m_library.LoadResBitmap(m_shadows[i], Name(kShadowPrefix, s, number));
         m_library.LoadResBitmap(m_borders[i], Name(kBorderPrefix, s, number));
     }
-    for (const SuitStrip& strip : kSuitStrips) BuildSuitFaces(strip.letter);
+    for (const SuitStrip& strip : kSuitStrips) {
+        const auto suit = static_cast<std::size_t>(strip.firstFace / engine::kSuitSize);
+        for (int j = 0; j < engine::kSuitSize; ++j) m_faces[static_cast<std::size_t>(strip.firstFace + j)].Clear();
+        m_pendingSuits[suit] = PendingSuit{StripName(strip.letter), m_geometry.CardWidth(), m_geometry.CardHeight()};
+    }
     m_library.LoadResBitmap(m_faces[engine::kJokerBitmapIndex], Name(kJokerPrefix, s));
 }
 
 void TableImages::BuildSuitFaces(char suit) {
-    const SuitStrip* strip = nullptr;
-    for (const SuitStrip& entry : kSuitStrips) {
-        if (entry.letter == suit) strip = &entry;
+    for (const SuitStrip& strip : kSuitStrips) {
+        if (strip.letter == suit)
+            CutSuitFaces(static_cast<std::size_t>(strip.firstFace / engine::kSuitSize), StripName(suit),
+                         m_geometry.CardWidth(), m_geometry.CardHeight());
     }
-    if (strip == nullptr) return;
+}
+
+std::string TableImages::StripName(char suit) const {
     const std::string size = m_settings.GetField(fields::kCardSize.position, fields::kCardSize.width);
     const std::string set = m_settings.GetField(fields::kCardSet.position, fields::kCardSet.width);
+    return Name(kStripPrefix, size, set, std::string(1, suit));
+}
+
+void TableImages::MakeFace(int index) const {
+    const auto suit = static_cast<std::size_t>(index / engine::kSuitSize);
+    if (suit >= m_pendingSuits.size() || !m_pendingSuits[suit]) return;
+    const PendingSuit pending = *m_pendingSuits[suit];
+    CutSuitFaces(suit, pending.strip, pending.width, pending.height);
+}
+
+void TableImages::CutSuitFaces(std::size_t suit, const std::string& strip, int cw, int ch) const {
+    m_pendingSuits[suit].reset();
     platform::Bitmap source;
-    m_library.LoadResBitmap(source, Name(kStripPrefix, size, set, std::string(1, suit)));
-    const int cw = m_geometry.CardWidth();
-    const int ch = m_geometry.CardHeight();
+    m_library.LoadResBitmap(source, strip);
     for (int j = 0; j < engine::kSuitSize; ++j) {
-        platform::Bitmap& face = m_faces[static_cast<std::size_t>(strip->firstFace + j)];
+        platform::Bitmap& face = m_faces[suit * engine::kSuitSize + static_cast<std::size_t>(j)];
         // A fresh face, white where a missing strip gives nothing to copy.
         face.Clear();
         face.SetSize(cw, ch);
         platform::Canvas canvas(face);
         canvas.BlockCopy(0, 0, cw, ch, source, (j % kFacesPerStripRow) * cw, (j / kFacesPerStripRow) * ch);
+    }
+    // The drag image is face 0 as cut, before any drawing changes its corners.
+    if (suit == 0 && m_dragIsFace0) {
+        m_drag = m_faces[0];
+        m_dragIsFace0 = false;
     }
 }
 

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "engine/model/card_codes.h"
 #include "platform/core/canvas.h"
@@ -67,7 +69,9 @@ inline constexpr int kFacesPerStripRow = 5;
 inline constexpr std::string_view kMediumOwnBack = "011";
 
 // The card faces, the back, the drag image and the table images of the current card
-// size, loaded from the card resource library. One per table.
+// size, loaded from the card resource library. One per table. A suit's faces, each pile
+// mark and the drag image's first copy are made when first asked for: most tables never
+// show some of them.
 class TableImages : public ICardImages {
 public:
     TableImages(const platform::ResourceBitmaps& library, const engine::SettingsBlock& settings,
@@ -76,9 +80,11 @@ public:
     // ICardImages: LoadTableImages, then the drag image becomes a copy of face 0.
     void LoadCardImages(std::string_view cardSize) override;
 
-    // The pile marks, the back, shadows, borders, the four suits' faces and the joker.
+    // The pile marks, the back, shadows, borders, the four suits' faces and the joker;
+    // marks and faces come from the names and the card size they have now, when first
+    // asked for.
     void LoadTableImages(std::string_view cardSize);
-    // Cuts the 13 faces of a suit ('H', 'D', 'C' or 'S') out of its strip.
+    // Cuts the 13 faces of a suit ('H', 'D', 'C' or 'S') out of its strip now.
     void BuildSuitFaces(char suit);
     // The back chosen by Back_Card for Card_Size.
     void SelectCardBack();
@@ -89,23 +95,39 @@ public:
     const platform::Bitmap& CardFace(int index) const;
     platform::Bitmap& CardBackBitmap() { return m_back; }
     const platform::Bitmap& CardBackBitmap() const { return m_back; }
-    platform::Bitmap& DragBitmap() { return m_drag; }
-    const platform::Bitmap& DragBitmap() const { return m_drag; }
-    platform::Bitmap& Mark(PileMark mark) { return m_marks[static_cast<std::size_t>(mark)]; }
-    const platform::Bitmap& Mark(PileMark mark) const { return m_marks[static_cast<std::size_t>(mark)]; }
+    platform::Bitmap& DragBitmap() { return std::as_const(*this).Drag(); }
+    const platform::Bitmap& DragBitmap() const { return Drag(); }
+    platform::Bitmap& Mark(PileMark mark) { return std::as_const(*this).MarkImage(mark); }
+    const platform::Bitmap& Mark(PileMark mark) const { return MarkImage(mark); }
     // Images 1 and 2 of "SHADOW_" and "3D_BORDER_"; any other number gives image 2.
     const platform::Bitmap& Shadow(int number) const;
     const platform::Bitmap& Border(int number) const;
 
 private:
+    // A suit's faces still to be cut: the strip and the card size at LoadTableImages.
+    struct PendingSuit {
+        std::string strip;
+        int width = 0;
+        int height = 0;
+    };
+    std::string StripName(char suit) const;
+    void CutSuitFaces(std::size_t suit, const std::string& strip, int width, int height) const;
+    void MakeFace(int index) const;
+    platform::Bitmap& MarkImage(PileMark mark) const;
+    platform::Bitmap& Drag() const;
+
     const platform::ResourceBitmaps& m_library;
     const engine::SettingsBlock& m_settings;
     const TableGeometry& m_geometry;
-    std::array<platform::Bitmap, engine::kCardBitmapCount> m_faces;
+    // Made when first read, so the reading accessors fill them too.
+    mutable std::array<platform::Bitmap, engine::kCardBitmapCount> m_faces;
+    mutable std::array<std::optional<PendingSuit>, engine::kSuitCount> m_pendingSuits;
     platform::Bitmap m_back;
-    platform::Bitmap m_drag;
+    mutable platform::Bitmap m_drag;
+    mutable bool m_dragIsFace0 = false;  // still to become a copy of face 0 when the hearts are cut
     platform::Bitmap m_noFace;
-    std::array<platform::Bitmap, kPileMarkCodes.size()> m_marks;
+    mutable std::array<platform::Bitmap, kPileMarkCodes.size()> m_marks;
+    mutable std::array<std::string, kPileMarkCodes.size()> m_pendingMarks;  // the library name; empty once loaded
     std::array<platform::Bitmap, 2> m_shadows;
     std::array<platform::Bitmap, 2> m_borders;
 };

@@ -161,6 +161,18 @@ TEST_F(ChooserTest, OkAndRulesOnAFolderOnlyExplain) {
     EXPECT_EQ(Preference(kSectionPreference, "Game"), "(none)");
 }
 
+TEST_F(ChooserTest, TheFolderPictureIsReadWhenAFolderIsFirstShown) {
+    AddPicture("PIC_CHOOSER", shell_test::SolidImage(300, 185, qRgb(7, 8, 9)));
+    ShowChooser([](shell::TfrmOpenGame& shown) {
+        const platform::Bitmap& picture = shown.Control<platform::Image>("imgFolder")->Picture();
+        EXPECT_TRUE(picture.IsEmpty());
+        Select(shown, -30);
+        ASSERT_FALSE(picture.IsEmpty());
+        EXPECT_EQ(picture.Image().pixel(299, 184), qRgb(7, 8, 9));
+        Click(shown, "btnCancel");
+    });
+}
+
 TEST_F(ChooserTest, ChoosingAGameKeepsThePlayerWhoIsPlaying) {
     SetField(engine::fields::kUserDefault, "Ann");
     shell::TfrmOpenGame& chooser = ShowChooser([](shell::TfrmOpenGame& shown) { Click(shown, "btnOK"); });

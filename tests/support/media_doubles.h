@@ -43,7 +43,10 @@ public:
     std::string Problem() const override { return m_open ? std::string() : m_problem; }
 
     bool HasBitmap(std::string_view name) const override { return !BitmapData(name).empty(); }
-    std::string BitmapData(std::string_view name) const override { return Find(m_bitmaps, name); }
+    std::string BitmapData(std::string_view name) const override {
+        m_bitmapReads.emplace_back(name);
+        return Find(m_bitmaps, name);
+    }
     std::string WaveData(std::string_view name) const override { return Find(m_waves, name); }
     std::string CursorData(std::string_view name) const override { return Find(m_cursors, name); }
 
@@ -54,6 +57,8 @@ public:
     // Why an open that fails failed.
     void SetOpenProblem(std::string problem) { m_problem = std::move(problem); }
     const std::vector<std::filesystem::path>& OpenedPaths() const { return m_openedPaths; }
+    // The names of the bitmaps asked for, in order.
+    const std::vector<std::string>& BitmapReads() const { return m_bitmapReads; }
 
 private:
     using Entries = std::map<std::string, std::string>;
@@ -65,6 +70,7 @@ private:
     bool m_openResult = true;
     std::string m_problem;
     std::vector<std::filesystem::path> m_openedPaths;
+    mutable std::vector<std::string> m_bitmapReads;
 };
 
 // Records which library cursor became which number.

@@ -39,7 +39,7 @@ protected:
         fake.Folder().WriteFile("DATA/CFG.DAT", "[Preference]\n");
     }
     void PaintConfigured() { table::PaintConfiguredBackground(context, buffers.BufferCanvas()); }
-    platform::Colour BackgroundPixel(int x, int y) { return buffers.BackgroundCanvas().Pixel(x, y); }
+    platform::Colour BackgroundPixel(int x, int y) { return buffers.Background().Pixel(x, y); }
     std::string Preference(std::string_view key) {
         return engine::PreferenceFile(fake.Paths()).ReadString("Preference", key, "?");
     }

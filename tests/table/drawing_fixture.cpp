@@ -142,7 +142,7 @@ void DrawingTest::PlaceStockRow(int line, int x, int y) {
 }
 
 void DrawingTest::PaintTestBackground() {
-    QImage& image = buffers.BackgroundBitmap().Image();
+    QImage& image = buffers.Background().Bitmap().Image();
     for (int y = 0; y < image.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) row[x] = ToQRgb(BackgroundColourAt(x, y));

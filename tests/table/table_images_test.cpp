@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
+#include <algorithm>
 #include <string>
 
 #include "engine/model/card_board.h"
@@ -14,6 +15,7 @@
 #include "engine/model/settings_block.h"
 #include "engine/model/table_object.h"
 #include "platform/core/paths.h"
+#include "platform/qt/canvas.h"
 #include "platform/qt/resource_bitmaps.h"
 #include "table/draw/drag_image_build.h"
 #include "table/layout/table_geometry.h"
@@ -145,6 +147,51 @@ TEST_F(TableImagesTest, LoadTableImagesFillsEverySlotOfTheSize) {
     // The drag image starts as a copy of face 0.
     EXPECT_EQ(images.DragBitmap().Width(), 71);
     EXPECT_EQ(images.DragBitmap().Image().pixel(1, 1), FacePixel(0, 1, 1));
+}
+
+TEST_F(TableImagesTest, ASuitAndAMarkAreReadWhenFirstAskedForByTheNamesAndSizeOfTheLoad) {
+    AddStrip("CB001C", 71, 96);
+    AddStrip("CL002C", 25, 32);
+    library.AddBitmap("WB_WASTE", Solid(71, 96, qRgb(5, 6, 7)));
+    images.LoadTableImages("B");
+    const auto reads = [&](std::string_view name) {
+        return std::count(library.BitmapReads().begin(), library.BitmapReads().end(), name);
+    };
+    EXPECT_EQ(reads("CB001C"), 0);
+    EXPECT_EQ(reads("WB_WASTE"), 0);
+
+    // The options change before the table draws: what was loaded is still the old size.
+    settings.SetField(fields::kCardSize.position, fields::kCardSize.width, "L");
+    settings.SetField(fields::kCardSet.position, fields::kCardSet.width, "002");
+    geometry.SetCardSize('L');
+    EXPECT_EQ(images.CardFace(27).Width(), 71);
+    EXPECT_EQ(FacePixel(27, 70, 0), CellColour(1, 0));
+    EXPECT_EQ(images.Mark(table::PileMark::kWaste).Image().pixel(0, 0), qRgb(5, 6, 7));
+    EXPECT_EQ(images.CardFace(38).Width(), 71);
+    EXPECT_EQ(images.Mark(table::PileMark::kWaste).Width(), 71);
+    EXPECT_EQ(reads("CB001C"), 1);
+    EXPECT_EQ(reads("WB_WASTE"), 1);
+    EXPECT_EQ(reads("CB001H") + reads("CB001D") + reads("CB001S"), 0);
+
+    // Loading again starts over with the names and size of now.
+    images.LoadTableImages("L");
+    EXPECT_EQ(images.CardFace(27).Width(), 25);
+    EXPECT_EQ(FacePixel(27, 24, 0), CellColour(1, 0));
+    EXPECT_TRUE(images.Mark(table::PileMark::kWaste).IsEmpty());
+}
+
+TEST_F(TableImagesTest, TheDragImageBecomesItsOwnCopyOfFace0WhenFirstAskedFor) {
+    AddStrip("CB001H", 71, 96);
+    images.LoadCardImages("B");
+    const std::vector<std::string>& reads = library.BitmapReads();
+    EXPECT_EQ(std::count(reads.begin(), reads.end(), "CB001H"), 0);
+    // Drawing gives face 0 the corners of where it lies; the drag image keeps the face as cut.
+    platform::Canvas(images.CardFace(0)).SetPixel(0, 0, platform::Rgb(1, 2, 3));
+    EXPECT_EQ(images.DragBitmap().Image().pixel(0, 0), CellColour(0, 0));
+    EXPECT_EQ(images.DragBitmap().Image().pixel(3, 3), CellColour(0, 0));
+    images.DragBitmap().SetSize(10, 10);
+    EXPECT_EQ(images.DragBitmap().Width(), 10);
+    EXPECT_EQ(images.CardFace(0).Width(), 71);
 }
 
 TEST_F(TableImagesTest, PileMarkCodesNameTheirSlots) {

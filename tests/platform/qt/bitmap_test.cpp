@@ -87,6 +87,14 @@ TEST(Bitmap, LoadsBmpAndPngData) {
     }
 }
 
+TEST(Bitmap, DataOfAFormatItCannotTellIsStillReadByWhatKnowsIt) {
+    for (const char* format : {"PPM", "XPM"}) {
+        Bitmap bitmap;
+        ASSERT_TRUE(bitmap.LoadFromData(Encode(Sample(), format))) << format;
+        EXPECT_EQ(Canvas(bitmap).Pixel(2, 1), kRed) << format;
+    }
+}
+
 TEST(Bitmap, DamagedDataLeavesItEmpty) {
     Bitmap bitmap(5, 5);
     EXPECT_FALSE(bitmap.LoadFromData(std::string("BM not really a bitmap")));

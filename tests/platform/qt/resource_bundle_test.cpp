@@ -558,6 +558,80 @@ TEST_F(DamagedLibraryTest, AFolderInsideItselfDoesNotOpen) {
     EXPECT_FALSE(OpensAfterAGoodOne(data));
 }
 
+// --- Entries read as they are asked for ----------------------------------------------------
+
+// The first entry the check lists in the folder ("/wave/").
+BundleEntry FirstEntryIn(const std::string& file, std::string_view folder) {
+    for (const BundleEntry& entry : CheckResourceBundle(file).entries)
+        if (entry.path.starts_with(folder)) return entry;
+    ADD_FAILURE() << "no entry in " << folder;
+    return {};
+}
+
+std::string BaseName(const std::string& path) {
+    const std::string name = path.substr(path.rfind('/') + 1);
+    return name.substr(0, name.rfind('.'));
+}
+
+TEST_F(DamagedLibraryTest, AFileChangedInPlaceWhileOpenGivesNothingForWhatChangedAndTheRestAsBefore) {
+    const std::string whole = BuiltLibraryBytes();
+    const std::filesystem::path file = m_folder.WriteFile("QND.RGF", whole);
+    ASSERT_TRUE(m_bundle.Open(file));
+    const BundleEntry wave = FirstEntryIn(whole, "/wave/");
+    const std::string name = BaseName(wave.path);
+    ASSERT_FALSE(m_bundle.WaveData(name).empty());
+
+    std::string changed = whole;
+    changed[wave.block + wave.size / 2] = static_cast<char>(changed[wave.block + wave.size / 2] ^ 0x10);
+    m_folder.WriteFile("QND.RGF", changed);
+    EXPECT_TRUE(m_bundle.WaveData(name).empty());
+    ResourceBundle good;
+    ASSERT_TRUE(good.Open(BuiltLibrary()));
+    EXPECT_EQ(m_bundle.BitmapData("DB011"), good.BitmapData("DB011"));
+
+    // Cut short: whatever lay beyond the cut reads as nothing, the rest as it was.
+    m_folder.WriteFile("QND.RGF", whole.substr(0, whole.size() / 2));
+    int gone = 0;
+    for (const res::ResourceEntry& entry : res::AllResources()) {
+        if (entry.kind != res::ResourceKind::Bitmap) continue;
+        const std::string data = m_bundle.BitmapData(entry.name);
+        if (data.empty())
+            ++gone;
+        else
+            EXPECT_EQ(data, good.BitmapData(entry.name)) << entry.name;
+    }
+    EXPECT_GT(gone, 0);
+}
+
+TEST_F(DamagedLibraryTest, AZlibCompressedEntryReadsAsItsPlainData) {
+    const std::string whole = BuiltLibraryBytes();
+    std::string bundle = whole.substr(0, ReadU32(whole, whole.size() - 8));
+    const BundleEntry wave = FirstEntryIn(whole, "/wave/");
+    const std::string plain = whole.substr(wave.block + kEntryBlockHeaderSize, wave.size - kEntryBlockHeaderSize);
+    const QByteArray packed = qCompress(QByteArray::fromStdString(plain));
+    ASSERT_LT(static_cast<std::size_t>(packed.size()), plain.size());
+    // The packed data takes the entry's place; the bytes after it are left unused.
+    WriteU32(bundle, wave.block, static_cast<std::uint32_t>(packed.size()));
+    bundle.replace(wave.block + kEntryBlockHeaderSize, static_cast<std::size_t>(packed.size()), packed.toStdString());
+    constexpr std::size_t kNodeSize = 22;
+    constexpr std::size_t kFlagsField = 4;
+    constexpr std::size_t kDataField = 10;
+    const std::size_t tree = ReadU32(bundle, kTreeOffsetField);
+    const std::size_t dataStart = ReadU32(bundle, kDataOffsetField);
+    bool flagged = false;
+    for (std::size_t node = tree + kNodeSize; node + kNodeSize <= bundle.size() && !flagged; node += kNodeSize) {
+        const bool folder = (bundle[node + kFlagsField + 1] & 0x02) != 0;
+        if (folder || ReadU32(bundle, node + kDataField) != wave.block - dataStart) continue;
+        bundle[node + kFlagsField + 1] = static_cast<char>(bundle[node + kFlagsField + 1] | kEntryZlibCompressed);
+        flagged = true;
+    }
+    ASSERT_TRUE(flagged);
+    const std::optional<std::string> sealed = SealResourceBundle(bundle);
+    ASSERT_TRUE(sealed.has_value());
+    ASSERT_TRUE(OpensAfterAGoodOne(*sealed)) << m_bundle.Problem();
+    EXPECT_EQ(m_bundle.WaveData(BaseName(wave.path)), plain);
+}
+
 TEST_F(DamagedLibraryTest, HundredsOfDamagesAreRefusedByNameOrLeaveEveryEntryReadable) {
     constexpr int kMutants = 240;
     constexpr unsigned kSeed = 14;
