@@ -167,9 +167,8 @@ void TcbBarButtonControl::BeforeClick(bool byMouse) {
     TcbBarButton* button = Button();
     if (button && button->ButtonStyle() == bsDropDown && byMouse && m_beingClicked && Window()) {
         const platform::Rect rect = Window()->GetItemRect(this);
-        const platform::Point cursor = Window()->LastPress();
-        if (cursor.x >= rect.right - GetArrowWidth() && cursor.x < rect.right && cursor.y >= rect.top &&
-            cursor.y < rect.bottom) {
+        const platform::Rect arrow{rect.right - GetArrowWidth(), rect.top, rect.right, rect.bottom};
+        if (arrow.Contains(Window()->LastPress())) {
             DropDown(true);
             return;
         }

@@ -219,9 +219,8 @@ bool TcbBarWinControl::MouseEvent(const QMouseEvent& event) {
         return true;
     }
     const platform::Point origin = window->ClientToScreenPoint({0, 0});
-    const int x = global.x() - origin.x, y = global.y() - origin.y;
-    const auto inside = [x, y](const platform::Rect& r) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; };
-    return !inside(m_editRect) && !inside(window->GetItemRect(this));
+    const platform::Point p{global.x() - origin.x, global.y() - origin.y};
+    return !m_editRect.Contains(p) && !window->GetItemRect(this).Contains(p);
 }
 
 }  // namespace bars

@@ -34,10 +34,6 @@ namespace {
 // A link moved onto its own place regroups only after this much movement.
 constexpr int kRegroupDistance = 4;
 
-bool Contains(const platform::Rect& r, platform::Point p) {
-    return p.x >= r.left && p.y >= r.top && p.x < r.right && p.y < r.bottom;
-}
-
 platform::Point ClientOf(const TCustomcbBarControl& window, platform::Point screen) {
     const platform::Point origin = window.ClientToScreenPoint({0, 0});
     return {screen.x - origin.x, screen.y - origin.y};
@@ -122,7 +118,7 @@ TCustomcbBarControl* TcbBarCustomizingDrag::TargetAt(platform::Point screen) con
     if (!window && !(site && site->ContainsScreenPoint(screen))) {
         for (int i = 0; i < m_manager->Bars().Count() && !window; ++i) {
             auto* bar = dynamic_cast<TCustomcbBarControl*>(m_manager->Bars().Items(i)->ItemLinks().Window());
-            if (bar && bar->isVisible() && Contains(platform::ScreenRect(bar), screen)) window = bar;
+            if (bar && bar->isVisible() && (platform::ScreenRect(bar)).Contains(screen)) window = bar;
         }
     }
     if (window && !window->CanCustomizeHere()) return nullptr;
@@ -281,7 +277,7 @@ void TcbBarCustomizingDrag::Place(platform::Point screen) {
     TCustomcbBarControl& target = *m_target;
     TcbBarItemLinks* links = target.ItemLinks();
     if (!links) return;
-    if (!m_position.link && !Contains(target.ClientRect(), ClientOf(target, screen))) return;
+    if (!m_position.link && !target.ClientRect().Contains(ClientOf(target, screen))) return;
     TcbBarItemLink& link = links->Add();
     try {
         if (m_source)
@@ -376,7 +372,7 @@ bool ArmedDesignDragMoved(TCustomcbBarControl& window, platform::Point client) {
     const int halfHeight = platform::SystemMetric(platform::SM_CYDRAG) / 2;
     const platform::Point press = g_armed.press;
     const platform::Rect still{press.x - halfWidth, press.y - halfHeight, press.x + halfWidth, press.y + halfHeight};
-    if (Contains(still, client)) return true;
+    if (still.Contains(client)) return true;
     TcbBarItemLink* link = window.Manager().DragLink();
     g_armed = {};
     platform::ReleaseCapture();

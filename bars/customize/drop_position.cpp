@@ -72,7 +72,7 @@ void InvertInsertionMark(TCustomcbBarControl& window, const DropPosition& positi
     for (const platform::Rect& s : strokes) {
         for (int y = s.top + dy; y < s.bottom + dy; ++y)
             for (int x = s.left + dx; x < s.right + dx; ++x)
-                if (x >= bounds.left && y >= bounds.top && x < bounds.right && y < bounds.bottom)
+                if (bounds.Contains({x, y}))
                     surface.setPixel(x, y, surface.pixel(x, y) ^ 0x00FFFFFFu);
     }
     window.update();

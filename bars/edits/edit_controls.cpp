@@ -188,7 +188,7 @@ void TCustomcbBarComboControl::BeforeClick(bool byMouse) {
     if (!byMouse || !combo || !window) return;
     const platform::Point p = window->LastPress();
     const platform::Rect part = combo->ShowEditor() ? ArrowRect() : m_box;
-    if (p.x >= part.left && p.x < part.right && p.y >= part.top && p.y < part.bottom) SetDroppedDown(!m_droppedDown);
+    if (part.Contains(p)) SetDroppedDown(!m_droppedDown);
 }
 
 bool TCustomcbBarComboControl::ControlKeyDown(int key, unsigned shift) {

@@ -6,6 +6,7 @@
 #include "platform/core/system_colours.h"
 #include "platform/core/timer_service.h"
 #include "platform/core/virtual_keys.h"
+#include "platform/qt/cursor_position.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/classic_draw.h"
 
@@ -121,25 +122,25 @@ void TcbBarCustomCalendar::paintEvent(QPaintEvent*) {
 
 void TcbBarCustomCalendar::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    const QPoint p = event->position().toPoint();
-    LButtonDown({p.x() - FrameInset(), p.y() - FrameInset()}, false);
+    const platform::Point p = platform::EventPoint(*event);
+    LButtonDown({p.x - FrameInset(), p.y - FrameInset()}, false);
 }
 
 void TcbBarCustomCalendar::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    const QPoint p = event->position().toPoint();
-    LButtonDown({p.x() - FrameInset(), p.y() - FrameInset()}, true);
+    const platform::Point p = platform::EventPoint(*event);
+    LButtonDown({p.x - FrameInset(), p.y - FrameInset()}, true);
 }
 
 void TcbBarCustomCalendar::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    MouseMove({p.x() - FrameInset(), p.y() - FrameInset()}, (event->buttons() & Qt::LeftButton) != 0);
+    const platform::Point p = platform::EventPoint(*event);
+    MouseMove({p.x - FrameInset(), p.y - FrameInset()}, (event->buttons() & Qt::LeftButton) != 0);
 }
 
 void TcbBarCustomCalendar::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    const QPoint p = event->position().toPoint();
-    LButtonUp({p.x() - FrameInset(), p.y() - FrameInset()}, m_pressWasDouble);
+    const platform::Point p = platform::EventPoint(*event);
+    LButtonUp({p.x - FrameInset(), p.y - FrameInset()}, m_pressWasDouble);
 }
 
 // ---- navigator ------------------------------------------------------------------------
@@ -289,13 +290,13 @@ int TcbBarDateNavigator::DateAtPos(platform::Point p) const {
 
 TcbBarDateNavigator::Part TcbBarDateNavigator::PartAt(platform::Point p) const {
     if (HasButtonStrip()) {
-        if (PointIn(TodayButtonRect(), p)) return Part::TodayButton;
-        if (PointIn(ClearButtonRect(), p)) return Part::ClearButton;
+        if (TodayButtonRect().Contains(p)) return Part::TodayButton;
+        if (ClearButtonRect().Contains(p)) return Part::ClearButton;
         if (p.y >= ClientSize().y - m_metrics.stripHeight && InClient(p)) return Part::ButtonStrip;
     }
-    if (PointIn(LeftArrowRect(), p)) return Part::LeftArrow;
-    if (PointIn(RightArrowRect(), p)) return Part::RightArrow;
-    if (PointIn(MonthNameRect(), p)) return Part::MonthName;
+    if (LeftArrowRect().Contains(p)) return Part::LeftArrow;
+    if (RightArrowRect().Contains(p)) return Part::RightArrow;
+    if (MonthNameRect().Contains(p)) return Part::MonthName;
     return DateAtPos(p) != kNoDate ? Part::Day : Part::None;
 }
 
@@ -343,7 +344,7 @@ void TcbBarDateNavigator::LButtonDown(platform::Point p, bool doubleClick) {
                 m_timerDirection = by;
                 m_timer = timers->SetTimer(kArrowRepeat, [this](unsigned) {
                     const platform::Rect arrow = m_timerDirection < 0 ? LeftArrowRect() : RightArrowRect();
-                    if (PointIn(arrow, m_lastMouse)) StepMonth(m_timerDirection);
+                    if (arrow.Contains(m_lastMouse)) StepMonth(m_timerDirection);
                 });
             }
         break;
@@ -363,7 +364,7 @@ void TcbBarDateNavigator::MouseMove(platform::Point p, bool leftDown) {
     }
     if (m_todayPressed || m_clearPressed) {
         bool& over = m_todayPressed ? m_todayOver : m_clearOver;
-        const bool now = PointIn(m_todayPressed ? TodayButtonRect() : ClearButtonRect(), p);
+        const bool now = (m_todayPressed ? TodayButtonRect() : ClearButtonRect()).Contains(p);
         if (now != over) {
             over = now;
             Repaint();

@@ -214,7 +214,7 @@ void TcbBarColorComboControl::CustomButtonPress() {
 }
 
 void TcbBarColorComboControl::BeforeClick(bool byMouse) {
-    if (byMouse && Window() && PointIn(m_customRect, Window()->LastPress())) {
+    if (byMouse && Window() && m_customRect.Contains(Window()->LastPress())) {
         CustomButtonPress();
         return;
     }

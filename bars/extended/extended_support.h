@@ -21,8 +21,5 @@ platform::Size TextSizeIn(const platform::CanvasFont& font, std::string_view tex
 // A list entry's background in the window or highlight colour; answers its text colour.
 platform::Colour FillListEntry(platform::Canvas& canvas, const platform::Rect& rect, bool selected);
 void FrameRectIn(platform::Canvas& canvas, const platform::Rect& r, platform::Colour colour);
-inline bool PointIn(const platform::Rect& r, platform::Point p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
 
 }  // namespace bars

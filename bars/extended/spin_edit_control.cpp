@@ -92,7 +92,7 @@ void TcbBarSpinEditControl::DrawButton(platform::Canvas& canvas, const platform:
 
 TcbBarSpinEditButton TcbBarSpinEditControl::ButtonAt(platform::Point p) const {
     const TcbBarSpinEdit* spin = SpinEdit();
-    if (!spin || spin->ReadOnly() || !PointIn(m_buttonsRect, p)) return sbNone;
+    if (!spin || spin->ReadOnly() || !m_buttonsRect.Contains(p)) return sbNone;
     const int middle = (m_buttonsRect.top + m_buttonsRect.bottom) / 2;
     return p.y < middle ? sbUp : sbDown;
 }

@@ -143,10 +143,6 @@ bool TcbBarSubMenuControl::RarelyUsed(const TcbBarItemLink& link) const {
     return ItemLinks()->RecentIndexOf(link) >= recent;
 }
 
-bool TcbBarSubMenuControl::InRect(const platform::Rect& r, platform::Point p) const {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
 // ---- layout ---------------------------------------------------------------------------
 
 MenuLayoutInput TcbBarSubMenuControl::LayoutInput(bool measuring) const {
@@ -218,7 +214,7 @@ platform::Rect TcbBarSubMenuControl::ExpandButtonRect() const {
 }
 
 bool TcbBarSubMenuControl::TakesDropAt(platform::Point client) const {
-    if (InRect(UpArrowRect(), client) || InRect(DownArrowRect(), client)) return false;
+    if (UpArrowRect().Contains(client) || DownArrowRect().Contains(client)) return false;
     return !HasExpandRow() || client.y < ClientRect().bottom - kMenuInset - ItemHeight();
 }
 
@@ -591,13 +587,13 @@ void TcbBarSubMenuControl::MouseMove(platform::Point p) {
         if (auto* parent = dynamic_cast<TCustomcbBarControl*>(opener->BarWindow()); IsLive(parent))
             parent->HotTrack(opener);
     }
-    if (HasExpandRow()) SetMarkState(inside && InRect(ExpandButtonRect(), p) ? 1 : 0);
+    if (HasExpandRow()) SetMarkState(inside && ExpandButtonRect().Contains(p) ? 1 : 0);
     const platform::Rect up = UpArrowRect(), down = DownArrowRect();
-    if (inside && InRect(up, p)) {
+    if (inside && up.Contains(p)) {
         StartScroll(-1);
         return;
     }
-    if (inside && InRect(down, p)) {
+    if (inside && down.Contains(p)) {
         StartScroll(1);
         return;
     }
@@ -614,7 +610,7 @@ void TcbBarSubMenuControl::LButtonDown(platform::Point p) {
     TCustomcbBarControl::LButtonDown(p);
     if (alive.isNull() || !IsLive(this) || m_ignoreNextRelease) return;
     StopAnimation();
-    if (HasExpandRow() && InRect(ExpandButtonRect(), p)) {
+    if (HasExpandRow() && ExpandButtonRect().Contains(p)) {
         if (m_markState == 0) {
             SelectControl(nullptr);
             SetMarkState(1);

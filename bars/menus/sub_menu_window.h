@@ -139,7 +139,6 @@ private:
     void ExpandTimer(unsigned id);
     void StopExpandTimer();
     bool RarelyUsed(const TcbBarItemLink& link) const;
-    bool InRect(const platform::Rect& r, platform::Point p) const;
 
     platform::Point m_requested{};
     int m_openerWidth = 0;

@@ -5,6 +5,7 @@
 #include "platform/core/virtual_keys.h"
 #include "platform/core/window_messages.h"
 #include "platform/qt/classic_draw.h"
+#include "platform/qt/cursor_position.h"
 #include "platform/qt/logical_fonts.h"
 #include "platform/qt/mouse_capture.h"
 #include "platform/qt/text_draw.h"
@@ -20,11 +21,6 @@ namespace bars {
 
 namespace {
 constexpr int kLineGap = 2;
-
-platform::Point PointOf(const QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    return {p.x(), p.y()};
-}
 }  // namespace
 
 TcbBarDropDownListBox::TcbBarDropDownListBox() {
@@ -154,10 +150,10 @@ bool TcbBarDropDownListBox::KeyDown(int key) {
 }
 
 void TcbBarDropDownListBox::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) LButtonDown(PointOf(event));
+    if (event->button() == Qt::LeftButton) LButtonDown(platform::EventPoint(*event));
 }
 
-void TcbBarDropDownListBox::mouseMoveEvent(QMouseEvent* event) { MouseMove(PointOf(event)); }
+void TcbBarDropDownListBox::mouseMoveEvent(QMouseEvent* event) { MouseMove(platform::EventPoint(*event)); }
 
 void TcbBarDropDownListBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) LButtonUp();

@@ -45,10 +45,6 @@ bool DidNotFit(const TcbBarItemLink& link) {
     return link.CanShow() && (r.Width() <= 0 || r.Height() <= 0);
 }
 
-bool Inside(platform::Point p, platform::Point from, platform::Point to) {
-    return p.x >= from.x && p.x < to.x && p.y >= from.y && p.y < to.y;
-}
-
 bool IsVertical(TcbBarDockingStyle side) { return side == dsLeft || side == dsRight; }
 
 // Only addresses are compared: the bar may be gone already.
@@ -278,9 +274,9 @@ void CloseQuickControlForMouse(unsigned message, platform::WindowHandle window, 
     }
     // The mark toggles the drop-down itself.
     const platform::Rect mark = toolbar->EndMarkRect();
-    if (widget == toolbar && message != platform::WM_RBUTTONDOWN &&
-        Inside(screen, toolbar->ClientToScreenPoint({mark.left, mark.top}),
-               toolbar->ClientToScreenPoint({mark.right, mark.bottom}))) {
+    const platform::Point from = toolbar->ClientToScreenPoint({mark.left, mark.top});
+    const platform::Point to = toolbar->ClientToScreenPoint({mark.right, mark.bottom});
+    if (widget == toolbar && message != platform::WM_RBUTTONDOWN && platform::Rect{from.x, from.y, to.x, to.y}.Contains(screen)) {
         if (message == platform::WM_LBUTTONDOWN || message == platform::WM_LBUTTONDBLCLK) PressOnOpenMarkSlot() = toolbar;
         return;
     }

@@ -24,10 +24,6 @@ namespace {
 
 constexpr std::array<TcbBarDockingStyle, 4> kSearchOrder{dsLeft, dsRight, dsTop, dsBottom};
 
-bool Contains(const platform::Rect& r, platform::Point p) {
-    return p.x >= r.left && p.y >= r.top && p.x < r.right && p.y < r.bottom;
-}
-
 platform::ITimerService& Timers() {
     if (platform::ITimerService* installed = platform::InstalledTimerService()) return *installed;
     static platform::QtTimerService service;
@@ -134,7 +130,7 @@ TcbBarDockingStyle BarMove::TargetAt(platform::Point screen) const {
     DockAreas& areas = DockAreasOf(manager);
     auto find = [&](platform::Point p) {
         for (TcbBarDockingStyle side : kSearchOrder)
-            if (manager.CanDocking(bar, side) && Contains(areas.Area(side)->DockingZone(), p)) return side;
+            if (manager.CanDocking(bar, side) && (areas.Area(side)->DockingZone()).Contains(p)) return side;
         return dsNone;
     };
     TcbBarDockingStyle side = find(screen);

@@ -13,6 +13,7 @@
 #include "bars/services/mouse_leave_tracking.h"
 #include "platform/core/system_colours.h"
 #include "platform/core/virtual_keys.h"
+#include "platform/qt/cursor_position.h"
 #include "platform/qt/logical_fonts.h"
 #include "platform/core/input_hooks.h"
 #include "platform/qt/mouse_capture.h"
@@ -84,8 +85,7 @@ platform::Rect TCustomcbBarControl::ClientRect() const {
 }
 
 bool TCustomcbBarControl::InClient(platform::Point p) const {
-    const platform::Rect r = ClientRect();
-    return p.x >= r.left && p.y >= r.top && p.x < r.right && p.y < r.bottom;
+    return ClientRect().Contains(p);
 }
 
 platform::Point TCustomcbBarControl::ClientToScreenPoint(platform::Point client) const {
@@ -160,7 +160,7 @@ TcbBarItemControl* TCustomcbBarControl::ItemAtPos(platform::Point p) const {
         TcbBarItemControl* control = link->Control();
         if (!control) continue;
         const platform::Rect r = GetItemRect(control);
-        if (p.x < r.left || p.y < r.top || p.x >= r.right || p.y >= r.bottom) continue;
+        if (!r.Contains(p)) continue;
         if (customizing && link->Item()->BarManager() != &m_manager) continue;
         return control;
     }
@@ -391,10 +391,6 @@ void TCustomcbBarControl::WindowRelease(platform::Point window) { LButtonUp(Wind
 void TCustomcbBarControl::WindowMove(platform::Point window) { MouseMove(WindowToClient(window)); }
 
 namespace {
-platform::Point PointOf(const QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    return {p.x(), p.y()};
-}
 // Mouse messages of windows outside the active chain are dropped.
 bool Dropped(const TCustomcbBarControl* window) {
     TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl();
@@ -430,7 +426,7 @@ void SetSelectionMoveHandler(SelectionMoveHandler handler) { SelectionMoveSlot()
 void TCustomcbBarControl::mousePressEvent(QMouseEvent* event) {
     if (Dropped(this)) return;
     if (event->button() == Qt::RightButton && IsCustomizing()) {
-        TcbBarItemControl* control = ItemAtPos(WindowToClient(PointOf(event)));
+        TcbBarItemControl* control = ItemAtPos(WindowToClient(platform::EventPoint(*event)));
         if (!control || !CustomizingPopupHandler()) return;
         HotTrack(control);
         const QPoint screen = event->globalPosition().toPoint();
@@ -438,12 +434,12 @@ void TCustomcbBarControl::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (event->button() != Qt::LeftButton) return;
-    WindowPress(PointOf(event), false);
+    WindowPress(platform::EventPoint(*event), false);
 }
 
 void TCustomcbBarControl::mouseDoubleClickEvent(QMouseEvent* event) {
     if (Dropped(this) || event->button() != Qt::LeftButton) return;
-    WindowPress(PointOf(event), true);
+    WindowPress(platform::EventPoint(*event), true);
 }
 
 void TCustomcbBarControl::mouseReleaseEvent(QMouseEvent* event) {
@@ -452,7 +448,7 @@ void TCustomcbBarControl::mouseReleaseEvent(QMouseEvent* event) {
         target->WindowRelease(LocalOf(target, event));
         return;
     }
-    WindowRelease(PointOf(event));
+    WindowRelease(platform::EventPoint(*event));
 }
 
 void TCustomcbBarControl::mouseMoveEvent(QMouseEvent* event) {
@@ -461,7 +457,7 @@ void TCustomcbBarControl::mouseMoveEvent(QMouseEvent* event) {
         target->WindowMove(LocalOf(target, event));
         return;
     }
-    WindowMove(PointOf(event));
+    WindowMove(platform::EventPoint(*event));
 }
 
 void TCustomcbBarControl::leaveEvent(QEvent*) {

@@ -31,7 +31,7 @@ bool IsVertical(TcbBarDockingStyle side) { return side == dsLeft || side == dsRi
 
 int TcbBarControl::HitTest(platform::Point p) const {
     const platform::Rect area = ClientArea();
-    const bool inClient = p.x >= area.left && p.y >= area.top && p.x < area.right && p.y < area.bottom;
+    const bool inClient = area.Contains(p);
     const platform::Point client = WindowToClient(p);
     if (m_dockingStyle != dsNone) {
         if (inClient) {
@@ -45,9 +45,9 @@ int TcbBarControl::HitTest(platform::Point p) const {
     if (inClient || OverEndMark(p)) return platform::HTCLIENT;
     if (!m_captionPresent) return platform::HTBORDER;
     const platform::Rect strip = CaptionStrip({width(), height()}, FrameWidth(), FrameHeight(), SmallCaptionHeight());
-    if (p.x >= strip.left && p.x < strip.right && p.y >= strip.top && p.y < strip.bottom) {
+    if (strip.Contains(p)) {
         const platform::Rect close = CloseButtonRect();
-        if (m_bar.CanClose() && p.x >= close.left && p.x < close.right && p.y >= close.top && p.y < close.bottom)
+        if (m_bar.CanClose() && close.Contains(p))
             return platform::HTCLOSE;
         return platform::HTCAPTION;
     }
@@ -79,11 +79,11 @@ platform::Rect TcbBarControl::FloatingMarkRect() const {
 bool TcbBarControl::OverEndMark(platform::Point window) const {
     if (m_dockingStyle == dsNone) {
         const platform::Rect r = FloatingMarkRect();
-        return ShowsEndMark() && window.x >= r.left && window.x < r.right && window.y >= r.top && window.y < r.bottom;
+        return ShowsEndMark() && r.Contains(window);
     }
     const platform::Point p = WindowToClient(window);
     const platform::Rect r = EndMarkRect();
-    return HasEndMark() && p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+    return HasEndMark() && r.Contains(p);
 }
 
 void TcbBarControl::PollMark() {
@@ -101,7 +101,7 @@ bool TcbBarControl::OverCaptionButton(platform::Point window) const {
     if (!HasCaptionButtons() || m_dockingStyle == dsNone) return false;
     const platform::Point p = WindowToClient(window);
     const platform::Rect r = CaptionButtonRect();
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+    return r.Contains(p);
 }
 
 void TcbBarControl::WindowPress(platform::Point window, bool doubleClick) {

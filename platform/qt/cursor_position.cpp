@@ -1,6 +1,7 @@
 #include "platform/qt/cursor_position.h"
 
 #include <QCursor>
+#include <QMouseEvent>
 
 namespace platform {
 
@@ -25,5 +26,10 @@ void SetCursorPos(Point screen) {
 }
 
 void OverrideCursorPos(std::optional<Point> screen) { g_override = screen; }
+
+Point EventPoint(const QMouseEvent& event) {
+    const QPoint p = event.position().toPoint();
+    return {p.x(), p.y()};
+}
 
 }  // namespace platform

@@ -4,7 +4,12 @@
 
 #include <optional>
 
+class QMouseEvent;
+
 namespace platform {
+
+// Where a mouse event happened, in the coordinates of the widget that receives it.
+Point EventPoint(const QMouseEvent& event);
 
 // The mouse position in screen coordinates: the real one, or the one a test set.
 Point CursorPos();

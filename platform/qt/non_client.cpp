@@ -8,7 +8,7 @@ Rect InsetRect(const Rect& window, const Insets& insets) {
 }
 
 int FrameHitTest(const Rect& window, Point p, int thickness, int corner) {
-    if (p.x < window.left || p.x >= window.right || p.y < window.top || p.y >= window.bottom) return HTNOWHERE;
+    if (!window.Contains(p)) return HTNOWHERE;
     const bool left = p.x < window.left + thickness;
     const bool right = p.x >= window.right - thickness;
     const bool top = p.y < window.top + thickness;

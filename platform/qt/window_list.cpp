@@ -50,7 +50,7 @@ QWidget* WindowList::WindowFromPoint(Point screen) const {
     for (QWidget* window : Windows()) {
         if (!window->isVisible()) continue;
         const Rect r = ScreenRect(window);
-        if (screen.x < r.left || screen.x >= r.right || screen.y < r.top || screen.y >= r.bottom) continue;
+        if (!r.Contains(screen)) continue;
         const Point local = ScreenToClient(window, screen);
         QWidget* child = window->childAt(local.x, local.y);
         return child != nullptr ? child : window;
