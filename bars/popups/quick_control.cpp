@@ -47,6 +47,13 @@ bool DidNotFit(const TcbBarItemLink& link) {
 
 bool IsVertical(TcbBarDockingStyle side) { return side == dsLeft || side == dsRight; }
 
+platform::Rect MarkOnScreen(const TcbBarControl& toolbar) {
+    const platform::Rect mark = toolbar.EndMarkRect();
+    const platform::Point from = toolbar.ClientToScreenPoint({mark.left, mark.top});
+    const platform::Point to = toolbar.ClientToScreenPoint({mark.right, mark.bottom});
+    return {from.x, from.y, to.x, to.y};
+}
+
 // Only addresses are compared: the bar may be gone already.
 void DeleteBar(TcbBarManager& manager, const TcbBar* bar) {
     TcbBars& bars = manager.Bars();
@@ -109,8 +116,6 @@ TcbBarQuickControl::~TcbBarQuickControl() {
     }
 }
 
-TcbBarQuickControl* TcbBarQuickControl::Open() { return OpenSlot(); }
-
 TcbBarQuickControl* TcbBarQuickControl::Show(TcbBarControl& toolbar) {
     CloseQuickControl();
     TcbBarSubItem* addOrRemove = nullptr;
@@ -136,17 +141,15 @@ void TcbBarQuickControl::Place() {
     const platform::Size client = FloatingClientSize(widest);
     const int w = client.width + insets.left + insets.right;
     const int h = client.height + insets.top + insets.bottom;
-    const platform::Rect mark = m_parent->EndMarkRect();
-    const platform::Point from = m_parent->ClientToScreenPoint({mark.left, mark.top});
-    const platform::Point to = m_parent->ClientToScreenPoint({mark.right, mark.bottom});
+    const platform::Rect mark = MarkOnScreen(*m_parent);
     const bool vertical = IsVertical(m_parent->DockingStyle());
-    const platform::Rect work = GetWorkArea(from);
-    int x = vertical ? to.x : from.x;
-    int y = vertical ? from.y : to.y;
+    const platform::Rect work = GetWorkArea({mark.left, mark.top});
+    int x = vertical ? mark.right : mark.left;
+    int y = vertical ? mark.top : mark.bottom;
     // Beside a vertical bar, below a horizontal one; the other side of the mark when there
     // is no room.
-    if (x + w > work.right) x = vertical ? from.x - w : work.right - w;
-    if (y + h > work.bottom) y = vertical ? work.bottom - h : from.y - h;
+    if (x + w > work.right) x = vertical ? mark.left - w : work.right - w;
+    if (y + h > work.bottom) y = vertical ? work.bottom - h : mark.top - h;
     x = std::max(x, work.left);
     y = std::max(y, work.top);
     setGeometry(x, y, w, h);
@@ -178,9 +181,9 @@ void TcbBarQuickControl::FillAddOrRemove() {
         AddPopupEntryLink(list, entry, 0, true);
     }
     if (manager.CanCustomize()) {
-        const platform::Rect mark = m_parent->EndMarkRect();
+        const platform::Rect mark = MarkOnScreen(*m_parent);
         auto& customize = NewPopupEntry<TcbBarQuickCustExtButton>(manager, {});
-        MakeCustomizeEntry(customize, m_parent->ClientToScreenPoint({mark.left, mark.bottom}));
+        MakeCustomizeEntry(customize, {mark.left, mark.bottom});
         AddPopupEntryLink(list, customize, kCustomizeEntryData, !reset);
     }
 }
@@ -214,11 +217,8 @@ void TcbBarQuickControl::Release() {
 
 void TcbBarQuickControl::CloseAll() {
     TcbBarControl::CloseAll();
-    if (m_destroying) return;
-    if (m_parent && m_parent->MarkState() == 2)
-        m_parent->SetMarkState(0);
-    else
-        Release();
+    // Its release brings the parent's mark back up.
+    Release();
 }
 
 void TcbBarQuickControl::SelectionMoved(TCustomcbBarControl& window, TcbBarItemControl* control) {
@@ -273,10 +273,7 @@ void CloseQuickControlForMouse(unsigned message, platform::WindowHandle window, 
         if (barWindow && TCustomcbBarControl::IsLive(barWindow) && ChainRoot(barWindow) == open) return;
     }
     // The mark toggles the drop-down itself.
-    const platform::Rect mark = toolbar->EndMarkRect();
-    const platform::Point from = toolbar->ClientToScreenPoint({mark.left, mark.top});
-    const platform::Point to = toolbar->ClientToScreenPoint({mark.right, mark.bottom});
-    if (widget == toolbar && message != platform::WM_RBUTTONDOWN && platform::Rect{from.x, from.y, to.x, to.y}.Contains(screen)) {
+    if (widget == toolbar && message != platform::WM_RBUTTONDOWN && MarkOnScreen(*toolbar).Contains(screen)) {
         if (message == platform::WM_LBUTTONDOWN || message == platform::WM_LBUTTONDBLCLK) PressOnOpenMarkSlot() = toolbar;
         return;
     }

@@ -20,8 +20,6 @@ class TcbBarQuickControl : public TcbBarControl {
 public:
     ~TcbBarQuickControl() override;
 
-    // The one open now, if any.
-    static TcbBarQuickControl* Open();
     // Opens under (beside, for a left or right bar) the toolbar's end mark.
     static TcbBarQuickControl* Show(TcbBarControl& toolbar);
 
