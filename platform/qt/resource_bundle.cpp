@@ -100,8 +100,7 @@ bool ResourceBundle::Open(const std::filesystem::path& path) {
         for (const auto& [folder, index] : folders)
             // The first entry of a name wins, whatever its extension.
             if (listed->folder == folder)
-                index->emplace(UpperKey(listed->base),
-                               Entry{entry.flags, entry.block, entry.size, entry.headCrc, entry.crc});
+                index->emplace(UpperKey(listed->base), entry);
     }
     return true;
 }
@@ -129,7 +128,7 @@ std::string ResourceBundle::Read(resources::ResourceKind kind, std::string_view 
     const Index& index = IndexOf(kind);
     const auto found = index.find(UpperKey(name));
     if (found == index.end()) return {};
-    const Entry& entry = found->second;
+    const BundleEntry& entry = found->second;
     // The file may have changed since the check: an entry that no longer matches its
     // checksum is not read at all.
     std::string block(entry.size, '\0');

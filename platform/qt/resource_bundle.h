@@ -2,9 +2,8 @@
 
 #include "platform/core/resource_library.h"
 #include "platform/core/resource_names.h"
+#include "platform/qt/resource_bundle_check.h"
 
-#include <cstddef>
-#include <cstdint>
 #include <string>
 #include <unordered_map>
 
@@ -33,14 +32,7 @@ public:
     std::string CursorData(std::string_view name) const override;
 
 private:
-    struct Entry {
-        std::uint16_t flags;
-        std::size_t block;
-        std::size_t size;
-        std::uint32_t headCrc;
-        std::uint32_t crc;
-    };
-    using Index = std::unordered_map<std::string, Entry>;  // upper-case name without its extension
+    using Index = std::unordered_map<std::string, BundleEntry>;  // upper-case name without its extension
 
     const Index& IndexOf(resources::ResourceKind kind) const;
     std::string Read(resources::ResourceKind kind, std::string_view name) const;
