@@ -41,6 +41,8 @@ public:
     static constexpr int kArrowPartWidth = 11;
 
     explicit TCustomcbBarComboControl(TcbBarItemLink& link);
+    // An open drop-down closes with its field: nothing may click through to a freed control.
+    ~TCustomcbBarComboControl() override;
 
     TCustomcbBarCombo* Combo() const;
     bool DroppedDown() const { return m_droppedDown; }
