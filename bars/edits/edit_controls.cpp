@@ -242,7 +242,7 @@ bool TcbBarComboControl::ControlKeyDown(int key, unsigned shift) {
     return TCustomcbBarComboControl::ControlKeyDown(key, shift);
 }
 
-void TcbBarComboControl::CloseOnChoice() {
+void TCustomcbBarComboControl::CloseOnChoice() {
     const auto alive = AliveToken();
     SetDroppedDown(false);
     if (*alive) EndEditing(false);

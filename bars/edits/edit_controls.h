@@ -53,6 +53,9 @@ public:
     // The box rectangle of the last drawing, in client coordinates.
     const platform::Rect& Box() const { return m_box; }
     platform::Rect ArrowRect() const;
+    // A value was chosen in the drop-down (a list entry, a day, a node): the drop-down, the
+    // field and the menus close as with Enter.
+    void CloseOnChoice();
 
 protected:
     bool ControlKeyDown(int key, unsigned shift) override;
@@ -73,8 +76,6 @@ public:
     int CurrentIndex() const { return m_currentIndex; }
     void SetCurrentIndex(int index) { m_currentIndex = index; }
     void SetFocused(bool value) override;
-    // An entry was chosen in the list: the list and the menus close as with Enter.
-    void CloseOnChoice();
 
 protected:
     bool ControlKeyDown(int key, unsigned shift) override;

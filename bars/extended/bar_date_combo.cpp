@@ -1,6 +1,7 @@
 #include "bars/extended/bar_date_combo.h"
 
 #include "bars/controls/win_control.h"
+#include "bars/edits/edit_controls.h"
 #include "bars/extended/extended_dialogs.h"
 #include "bars/extended/extended_items.h"
 #include "bars/extended/item_glyphs.h"
@@ -72,7 +73,7 @@ void TcbBarDateCombo::DropDown(platform::Point screen, const DropDownAnchor& anc
     TcbBarDateNavigator& calendar = Calendar();
     calendar.SetShowToday(m_showTodayButton);
     calendar.SetShowClear(m_showClearButton);
-    m_dropControl = GuardedControl<TcbBarWinControl>(control);
+    m_dropControl = GuardedControl<TCustomcbBarComboControl>(dynamic_cast<TCustomcbBarComboControl*>(control));
     calendar.OnDateChosen = [this](TcbBarCustomCalendar&) { CalendarChose(); };
     // The calendar starts from the field's date as typed.
     const std::string field = control && control->Focused() ? control->GetText() : Text();
@@ -85,11 +86,10 @@ void TcbBarDateCombo::CalendarChose() {
     const int date = m_calendar ? m_calendar->SelStart() : m_date;
     // The field that dropped the calendar may have gone meanwhile (the item hidden, the bar
     // rebuilt): the date is still taken.
-    if (TcbBarWinControl* control = m_dropControl.Get()) {
+    if (TCustomcbBarComboControl* control = m_dropControl.Get()) {
         TcbBarItemLink& source = control->Link().RepresentedLink();
         if (source.Collection()) source.Collection()->UseLink(source, true);
-        if (TCustomcbBarControl* window = control->Window()) window->CloseAll();
-        if (TcbBarWinControl* still = m_dropControl.Get(); still && still->Focused()) still->SetText(DateToText(date));
+        control->CloseOnChoice();
     }
     SetDate(date);
 }

@@ -8,6 +8,8 @@
 
 namespace bars {
 
+class TCustomcbBarComboControl;
+
 // A date field whose drop-down is a month calendar with "Today" and "Clear".
 class TcbBarDateCombo : public TCustomcbBarCombo {
 public:
@@ -44,7 +46,7 @@ private:
     bool m_showTodayButton = true;
     bool m_showClearButton = true;
     std::unique_ptr<TcbBarDateNavigator> m_calendar;
-    GuardedControl<TcbBarWinControl> m_dropControl;
+    GuardedControl<TCustomcbBarComboControl> m_dropControl;
 };
 
 }  // namespace bars

@@ -270,10 +270,7 @@ void TcbBarTreeView::StripRelease(QPoint p) {
     m_closePressed = false;
     const bool close = m_strip.close.contains(p) && m_closeOver;
     if (m_stripWidget) m_stripWidget->update();
-    if (close)
-        if (TcbBarWinControl* control = dynamic_cast<TcbBarWinControl*>(m_combo.ActiveLink() ? m_combo.ActiveLink()->Control() : nullptr))
-            if (TCustomcbBarControl* window = control->Window()) window->CloseAll();
-    if (close) hide();
+    if (close) m_combo.CloseMenus();
 }
 
 void TcbBarTreeView::PaintStrip(QPainter& painter) {
@@ -356,7 +353,7 @@ IComboDropDown* TcbBarTreeViewCombo::GetDropDownWindow() {
 }
 
 void TcbBarTreeViewCombo::DropDown(platform::Point screen, const DropDownAnchor& anchor, TcbBarWinControl* control) {
-    m_dropControl = GuardedControl<TcbBarWinControl>(control);
+    m_dropControl = GuardedControl<TCustomcbBarComboControl>(dynamic_cast<TCustomcbBarComboControl*>(control));
     m_tree->SetDropDownMode(true);
     if (BarManager()) {
         const platform::CanvasFont& font = BarManager()->BarFont();
@@ -387,14 +384,20 @@ void TcbBarTreeViewCombo::NodeChosen() {
     QTreeWidgetItem* node = m_tree->currentItem();
     // The field that dropped the tree down may be gone already (the item hidden, the bar
     // rebuilt): the node is still chosen.
-    if (TcbBarWinControl* control = m_dropControl.Get()) {
+    if (TCustomcbBarComboControl* control = m_dropControl.Get()) {
         TcbBarItemLink& source = control->Link().RepresentedLink();
         if (source.Collection()) source.Collection()->UseLink(source, true);
-        if (TCustomcbBarControl* window = control->Window()) window->CloseAll();
+        control->CloseOnChoice();
     }
     m_tree->hide();
     m_dropControl = {};
     SetChosenNode(node);
+}
+
+void TcbBarTreeViewCombo::CloseMenus() {
+    if (TCustomcbBarComboControl* control = m_dropControl.Get()) control->CloseOnChoice();
+    m_tree->hide();
+    m_dropControl = {};
 }
 
 void TcbBarTreeViewCombo::SelectionChanged(QTreeWidgetItem* node) {

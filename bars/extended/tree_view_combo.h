@@ -128,6 +128,8 @@ public:
     void DoClick() override;
     // The tree chose a node.
     void NodeChosen();
+    // The drop-down's close button: the drop-down, its field and the menus close.
+    void CloseMenus();
     // While the field is open, it shows the selected node's text.
     void SelectionChanged(QTreeWidgetItem* node);
     bool CanSelect(QTreeWidgetItem* node);
@@ -141,7 +143,7 @@ private:
     std::unique_ptr<TcbBarTreeView> m_tree;
     platform::ImageList* m_images = nullptr;
     QTreeWidgetItem* m_chosen = nullptr;
-    GuardedControl<TcbBarWinControl> m_dropControl;
+    GuardedControl<TCustomcbBarComboControl> m_dropControl;
 };
 
 }  // namespace bars

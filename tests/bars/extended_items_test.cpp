@@ -12,6 +12,7 @@
 #include "bars/toolbars/bar_collection.h"
 #include "bars/registry/item_class_registry.h"
 #include "platform/core/system_colours.h"
+#include "platform/core/virtual_keys.h"
 #include "platform/qt/image_list.h"
 #include "tests/bars/windows_fixture.h"
 
@@ -240,6 +241,35 @@ TEST_F(ExtendedOnBar, AFieldThatGoesClosesItsDropDownAndALaterChoiceReadsNothing
     EXPECT_FALSE(tree.Tree().IsShown());
     tree.Tree().setCurrentItem(tree.Tree().topLevelItem(0));
     tree.NodeChosen();
+    EXPECT_EQ(tree.Text(), "Spider");
+}
+
+TEST_F(ExtendedOnBar, ChoosingADayOrANodeClosesTheDropDownAndItsField) {
+    auto& date = OnBar<TcbBarDateCombo>("dcDue");
+    auto& tree = OnBar<TcbBarTreeViewCombo>("tcKind");
+    tree.Tree().addTopLevelItem(new QTreeWidgetItem(QStringList{"Spider"}));
+    auto& dateField = dynamic_cast<TCustomcbBarComboControl&>(ControlOf(0));
+    WindowOf(*bar).SelectControl(&dateField);
+    dateField.Click(false);
+    dateField.SetDroppedDown(true);
+    TcbBarDateNavigator& calendar = date.Calendar();
+    const int day = calendar.FirstDate() + 3;
+    calendar.SelectDate(day);
+    calendar.KeyDown(platform::VK_RETURN, 0);
+    EXPECT_FALSE(calendar.IsShown());
+    EXPECT_FALSE(dateField.Focused());
+    EXPECT_EQ(date.Date(), day);
+    EXPECT_EQ(date.Text(), TcbBarDateCombo::DateToText(day));
+
+    auto& treeField = dynamic_cast<TCustomcbBarComboControl&>(ControlOf(1));
+    WindowOf(*bar).SelectControl(&treeField);
+    treeField.Click(false);
+    treeField.SetDroppedDown(true);
+    tree.Tree().setCurrentItem(tree.Tree().topLevelItem(0));
+    tree.Tree().Key(platform::VK_RETURN, 0);
+    EXPECT_FALSE(tree.Tree().IsShown());
+    EXPECT_FALSE(treeField.Focused());
+    EXPECT_FALSE(treeField.DroppedDown());
     EXPECT_EQ(tree.Text(), "Spider");
 }
 
