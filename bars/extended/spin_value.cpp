@@ -26,7 +26,8 @@ std::string SpinDisplayText(double value, const SpinNumberFormat& format) {
     char buffer[64];
     std::to_chars_result written{};
     if (format.valueType == svtInteger)
-        written = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(MakeWhole(value, svtInteger)));
+        written = std::to_chars(buffer, buffer + sizeof buffer,
+                                std::isfinite(value) ? static_cast<long long>(MakeWhole(value, svtInteger)) : 0LL);
     else
         written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::string number(buffer, written.ec == std::errc() ? written.ptr : buffer);

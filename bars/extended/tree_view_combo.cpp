@@ -35,10 +35,13 @@ int StripHeight() {
 
 QTreeWidgetItem* NodeAtSamePlace(const QTreeWidget& tree, const QTreeWidgetItem* node) {
     std::vector<int> path;
-    for (; node; node = node->parent())
-        path.push_back(node->parent() ? node->parent()->indexOfChild(const_cast<QTreeWidgetItem*>(node))
-                                      : node->treeWidget() ? node->treeWidget()->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(node))
-                                                           : -1);
+    for (; node; node = node->parent()) {
+        auto* item = const_cast<QTreeWidgetItem*>(node);
+        if (node->parent())
+            path.push_back(node->parent()->indexOfChild(item));
+        else
+            path.push_back(node->treeWidget() ? node->treeWidget()->indexOfTopLevelItem(item) : -1);
+    }
     QTreeWidgetItem* found = nullptr;
     for (auto it = path.rbegin(); it != path.rend(); ++it) {
         found = found ? found->child(*it) : tree.topLevelItem(*it);
@@ -387,10 +390,8 @@ void TcbBarTreeViewCombo::NodeChosen() {
     if (TCustomcbBarComboControl* control = m_dropControl.Get()) {
         TcbBarItemLink& source = control->Link().RepresentedLink();
         if (source.Collection()) source.Collection()->UseLink(source, true);
-        control->CloseOnChoice();
     }
-    m_tree->hide();
-    m_dropControl = {};
+    CloseMenus();
     SetChosenNode(node);
 }
 
