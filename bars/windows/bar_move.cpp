@@ -66,10 +66,14 @@ void BarMove::InstallHooks() {
     auto& hooks = platform::InputHooks::Instance();
     m_mouseHook = hooks.AddMouseHook([this](const platform::MouseHookMessage& message) {
         if (!m_window) return false;
-        if (message.message == platform::WM_MOUSEMOVE || message.message == platform::WM_NCMOUSEMOVE)
+        if (message.message == platform::WM_MOUSEMOVE || message.message == platform::WM_NCMOUSEMOVE) {
             MouseMoved(message.point);
-        else if (message.message == platform::WM_LBUTTONUP || message.message == platform::WM_NCLBUTTONUP)
+        } else if (message.message == platform::WM_LBUTTONUP || message.message == platform::WM_NCLBUTTONUP) {
             ButtonReleased();
+            // The release goes on: the window that took the press must see its end, or it
+            // keeps the mouse to itself and no bar follows the mouse any more.
+            return false;
+        }
         return true;
     });
     m_keyHook = hooks.AddKeyboardHook([this](const platform::KeyHookMessage& message) {

@@ -175,6 +175,25 @@ TEST_F(BarMoveTest, TheApplicationsMouseEventsDriveTheMove) {
     EXPECT_EQ(placed.top, cursor.y - BarMove::Instance().GrabOffset().y);
 }
 
+TEST_F(BarMoveTest, AfterAGripClickTheBarsFollowTheMouseAgain) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 3);
+    TcbBar& other = ShowBar("Other", dsTop, 3, 1);
+    // As the platform delivers them: to the form's window, which hands them to its widgets.
+    const auto send = [this](QEvent::Type type, platform::Point at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(at.x, at.y), QPointF(form->mapToGlobal(QPoint(at.x, at.y))),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(form->windowHandle(), &event);
+    };
+    send(QEvent::MouseButtonPress, {3, 10}, Qt::LeftButton);
+    ASSERT_TRUE(BarMove::Instance().IsMoving());
+    send(QEvent::MouseButtonRelease, {3, 10}, Qt::NoButton);
+    ASSERT_FALSE(BarMove::Instance().IsMoving());
+    ASSERT_EQ(bar.DockingStyle(), dsTop);
+    const platform::Point over = platform::ScreenToClient(form.get(), WindowOf(other).ClientToScreenPoint(CentreOf(other, 1)));
+    send(QEvent::MouseMove, over, Qt::NoButton);
+    EXPECT_EQ(WindowOf(other).SelectedControl(), other.ItemLinks().Items(1)->Control());
+}
+
 TEST_F(BarMoveTest, AFloatingBarDraggedOffTheWorkAreaStaysWithinReach) {
     TcbBar& bar = ShowFloating("Tools", 3, 100, 100, 3 * 23);
     TcbBarControl& window = WindowOf(bar);
