@@ -107,12 +107,6 @@ TEST(BarSizes, ASqueezedBarIsAsThickAsTheLinksItStillShows) {
     EXPECT_EQ(ThicknessForLength(input, 5), 22);
     input.captionButtons = {16, 30};
     EXPECT_EQ(ThicknessForLength(input, 60), 30);
-    // Across a vertical bar the widths count.
-    input.orientation = BarOrientation::Vertical;
-    input.captionButtons = {};
-    const auto wide = Buttons(3, 30, 22);
-    input.links = wide;
-    EXPECT_EQ(ThicknessForLength(input, 200), 30);
 }
 
 TEST(BarSizes, FloatingSizeFollowsTheDraggedBorder) {

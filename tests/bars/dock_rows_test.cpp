@@ -186,21 +186,6 @@ public:
     FakeBar a{30, 100, 19}, b{30, 100, 19};
 };
 
-TEST_P(DockRowsMoving, SmallMovesInsideItsRowKeepEveryRowAndOnlySlideTheBar) {
-    for (FakeBar* bar : {&a, &b})
-        for (int grab = 1; grab <= 21; grab += 4)
-            for (int delta : {0, 1, -1, 1}) {
-                const int row = rows.RowIndex(*bar);
-                EXPECT_EQ(MoveBy(*bar, grab, delta), row) << GetParam().name << " grab " << grab;
-                ASSERT_EQ(rows.RowCount(), 2);
-                EXPECT_EQ(AcrossOf(a), 0);
-                EXPECT_EQ(AcrossOf(b), 23);
-            }
-    // The bar follows the cursor along its row, less the grab offset.
-    EXPECT_EQ(GetParam().vertical ? a.Bounds().top : a.Bounds().left, 35);
-    EXPECT_EQ(&rows.Row(0).Cols(0).Row(), &rows.Row(0));
-}
-
 TEST_P(DockRowsMoving, OutsideItsRowTheBandsOfThePointDecide) {
     const bool far = GetParam().farEdge;
     // Into the other row, short of its band: the bar joins it, and its own row goes.
