@@ -250,6 +250,8 @@ TEST_F(BarMoveTest, TheMenuBarsCloseButtonFiresOnlyWhenReleasedOverIt) {
     EXPECT_FALSE(BarMove::Instance().IsMoving());
 }
 
+constexpr const char* kSideNames[] = {"floating", "left", "top", "right", "bottom"};
+
 // Two bars on one side, each alone on its row, as the user grabs their grips.
 class DockedGripTest : public BarMoveTest, public ::testing::WithParamInterface<TcbBarDockingStyle> {
 public:
@@ -297,7 +299,8 @@ TEST_P(DockedGripTest, AClickOrASmallDragOnAGripChangesNoRow) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllFourSides, DockedGripTest, ::testing::Values(dsTop, dsLeft, dsRight, dsBottom));
+INSTANTIATE_TEST_SUITE_P(AllFourSides, DockedGripTest, ::testing::Values(dsTop, dsLeft, dsRight, dsBottom),
+                         [](const auto& info) { return std::string(kSideNames[info.param]); });
 
 }  // namespace
 }  // namespace bars::testing
