@@ -16,6 +16,7 @@
 namespace bars {
 
 class TcbBarItemLink;
+class TcbBarWinControl;
 class TCustomcbBarControl;
 
 // What a right click on a link opens while the user customizes; the pop-up windows set it.
@@ -92,6 +93,8 @@ public:
     int MarkState() const { return m_markState; }
     void HotTrack(TcbBarItemControl* control);
     virtual void SetSelected(TcbBarItemControl* control);
+    // The selected edit or combo while the user types in it; none otherwise.
+    TcbBarWinControl* EditingControl() const;
     virtual void CloseAll();
     const std::string& HintText() const { return m_hintText; }
 
@@ -157,6 +160,8 @@ protected:
 
 private:
     bool Selectable(const TcbBarItemControl* control) const;
+    // The I-beam over the text part of an edit or combo, else the arrow.
+    void UpdateCursor(const TcbBarItemControl* control, platform::Point client);
     void ForgetManagerSelection();
     void KeyWalk(TcbBarItemLink* link);
     bool AcceleratorKey(int key);
