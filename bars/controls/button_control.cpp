@@ -235,7 +235,7 @@ void TcbBarButtonControl::DrawGlyphCell(platform::Canvas& canvas, const platform
         background = CellBackground::Dither;
     else if (inMenu && selected && !image)
         background = CellBackground::Highlight;
-    FillGlyphCell(canvas, frame, background, Face());
+    FillGlyphCell(canvas, frame, background, Background());
     if (!image) {
         if (inMenu && down) DrawCheckMark(canvas, cell, Window() && Window()->ItemHeight() - 6 > 15, enabled);
     } else {
@@ -250,9 +250,9 @@ void TcbBarButtonControl::DrawGlyphCell(platform::Canvas& canvas, const platform
         const int shift = (down ? 1 : 0) + (pushed ? 1 : 0);
         const int left = cell.left + (cell.Width() - w) / 2 + shift;
         const int top = cell.top + (cell.Height() - h) / 2 + shift;
-        const platform::FillBrush brush{Face(),
+        const platform::FillBrush brush{Background(),
                                         background == CellBackground::Dither ? platform::DitherPattern() : QImage()};
-        DrawGlyph(canvas, brush, {left, top, left + w, top + h}, Face(), false, enabled, GetImageIndex(), images,
+        DrawGlyph(canvas, brush, {left, top, left + w, top + h}, Background(), false, enabled, GetImageIndex(), images,
                   glyph.IsEmpty() ? nullptr : &glyph.Image());
     }
     if (down || pushed)
@@ -271,7 +271,7 @@ void TcbBarButtonControl::DrawMenuEntry(platform::Canvas& canvas, const platform
     if (button && button->ButtonStyle() == bsDropDown) text.right -= GetArrowWidth();
     canvas.FillSolidRect(text, selected && (enabled || !HasImage())
                                    ? platform::SystemColour(platform::COLOR_HIGHLIGHT)
-                                   : Face());
+                                   : Background());
     if (Window()) canvas.SetFont(Window()->FontHandle());
     const platform::Rect caption{text.left + 3, text.top, text.right, text.bottom};
     DrawCaption(canvas, GetCaption(), caption, CaptionAlignment::Left, enabled, selected, false);

@@ -726,6 +726,7 @@ void TcbBarSubMenuControl::PrepareItemPaint(platform::Canvas& canvas, TcbBarItem
     const int row = index - std::max(0, m_topIndex);
     const bool gap = link.BeginGroup() && row > 0 && !(row == 1 && UpArrowShown());
     const platform::Colour background = rarely ? RarelyUsedColour() : Face();
+    m_itemBackground = background;
     canvas.FillSolidRect(rect, background);
     const bool beginsBlock = rarely && row > 0 && !RarelyUsed(*ItemLinks()->ShownLinks()[static_cast<std::size_t>(index - 1)]);
     // The block's line lies above the group separator, where the layout put it.

@@ -266,6 +266,7 @@ void TCustomcbBarControl::PostRebuild() {
 }
 
 void TCustomcbBarControl::PrepareItemPaint(platform::Canvas& canvas, TcbBarItemControl& control) {
+    m_itemBackground = platform::SystemColour(platform::COLOR_BTNFACE);
     const platform::Rect rect = GetItemRect(&control);
     control.Draw(canvas, rect, DrawPlace());
 }

@@ -66,6 +66,7 @@ public:
     void PostRebuild() override;
     TcbBarItemControl* SelectedControl() const override { return m_selected; }
     void ClearSelection() override { m_selected = nullptr; }
+    platform::Colour ItemBackground() const override { return m_itemBackground; }
 
     // The text metrics: item height from "0" in the window's font and in the manager's bar
     // font (both + 6), three quarters of the first, and twice the width of "0" less 1.
@@ -156,6 +157,8 @@ protected:
     TcbBarItemControl* m_selected = nullptr;
     platform::Point m_lastCursor{-1, -1};
     platform::Point m_pressPoint;
+    // Taken before each item paint.
+    platform::Colour m_itemBackground = platform::SystemColour(platform::COLOR_BTNFACE);
     QImage m_surface;
 
 private:

@@ -434,8 +434,10 @@ TEST_F(PersonalizedMenuTest, GroupLinesAmongRarelyUsedEntriesKeepTheirShadeAndTh
     const platform::Colour face = platform::SystemColour(platform::COLOR_BTNFACE);
     const platform::Rect second = file->ItemLinks().Items(2)->ItemRect();
     const platform::Rect third = file->ItemLinks().Items(3)->ItemRect();
-    // Between two rarely used entries the strip has their shade; the first one's is the face.
-    EXPECT_EQ(at(third.left, third.top - 2), face + 0x141414);  // 20 lighter in each channel
+    // Rarely used entries are 20 lighter in each channel, and so is the strip between two of
+    // them; the first one's strip is the face.
+    EXPECT_EQ(at(third.left, third.top + 2), face + 0x141414);
+    EXPECT_EQ(at(third.left, third.top - 2), face + 0x141414);
     EXPECT_EQ(at(second.left + 5, second.top - 2), face);
     // The block's line lies above the strip, and the menu's edge runs on past it.
     EXPECT_EQ(at(second.left + 5, second.top - 11), platform::SystemColour(platform::COLOR_BTNSHADOW));
