@@ -346,7 +346,7 @@ void TcbBarSubMenuControl::paintEvent(QPaintEvent* event) {
 void TcbBarSubMenuControl::Release() {
     if (m_destroying) return;
     StopAnimation();
-    StopScroll();
+    StopScroll(false);
     StopExpandTimer();
     if (TcbBarSubMenuControl* child = ChildMenu()) child->Release();
     TcbBarItemControl* opener = m_recreating ? nullptr : OpeningControl();
@@ -589,13 +589,13 @@ void TcbBarSubMenuControl::ScrollTick() {
     Scroll(m_scrollBy);
 }
 
-void TcbBarSubMenuControl::StopScroll() {
+void TcbBarSubMenuControl::StopScroll(bool tellMouse) {
     if (m_scrollBy == 0) return;
     m_scrollBy = 0;
     if (Timers()) Timers()->KillWindowTimer(Handle(), kMenuScrollTimer);
     m_lastCursor = platform::Point{-1, -1};
     // The entry under the mouse lights up without waiting for the mouse to move.
-    if (!m_destroying) MouseMove(WindowToClient(platform::ScreenToClient(this, platform::CursorPos())));
+    if (tellMouse && !m_destroying) MouseMove(WindowToClient(platform::ScreenToClient(this, platform::CursorPos())));
 }
 
 // ---- mouse and keys -------------------------------------------------------------------

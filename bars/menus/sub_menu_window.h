@@ -137,7 +137,8 @@ private:
     void ScrollTick();
     void Scroll(int by);
     void StartScroll(int by);
-    void StopScroll();
+    // Stopping tells the window of the mouse where it is now, unless the window is closing.
+    void StopScroll(bool tellMouse = true);
     void KeepSelectionVisible(TcbBarItemControl* control);
     void ExpandTimer(unsigned id);
     void StopExpandTimer();
