@@ -10,6 +10,7 @@
 
 class QEvent;
 class QMdiSubWindow;
+class QScreen;
 class QWidget;
 
 namespace platform {
@@ -53,8 +54,14 @@ private:
     void HandleApplicationState(QEvent* event);
     void Watch(QWidget* window);
     void WatchMdiChild(QMdiSubWindow& child);
+    // Screens coming, going or changing size tell every shown top-level window, as the
+    // desktop's display-change and work-area messages do.
+    void WatchScreens();
+    void WatchScreen(QScreen* screen);
+    static void TellTopLevels(unsigned message, std::intptr_t wParam);
 
     bool m_installed = false;
+    bool m_watchingScreens = false;
     bool m_hooksPresent = false;
     int m_acquired = 0;
     ContextMenuFilter m_contextMenuFilter;
