@@ -2,6 +2,7 @@
 
 #include "bars/core/bar_types.h"
 #include "platform/core/canvas.h"
+#include "platform/core/system_colours.h"
 
 #include <functional>
 
@@ -43,6 +44,9 @@ public:
     virtual TcbBarItemLink* OpenerLink() const { return nullptr; }
     // A toolbar's more-buttons drop-down: a toolbar window that closes on a click as menus do.
     virtual bool IsQuickControl() const { return false; }
+    // What the control being drawn paints its background with: the button face, or in a
+    // personalized menu the lighter shade of the rarely used entries.
+    virtual platform::Colour ItemBackground() const { return platform::SystemColour(platform::COLOR_BTNFACE); }
 };
 
 // Makes the window of a link collection (a toolbar window for a bar, a menu window

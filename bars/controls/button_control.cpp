@@ -235,7 +235,7 @@ void TcbBarButtonControl::DrawGlyphCell(platform::Canvas& canvas, const platform
         background = CellBackground::Dither;
     else if (inMenu && selected && !image)
         background = CellBackground::Highlight;
-    FillGlyphCell(canvas, frame, background, Face());
+    FillGlyphCell(canvas, frame, background, Background());
     if (!image) {
         if (inMenu && down) DrawCheckMark(canvas, cell, Window() && Window()->ItemHeight() - 6 > 15, enabled);
     } else {
@@ -257,7 +257,7 @@ void TcbBarButtonControl::DrawMenuEntry(platform::Canvas& canvas, const platform
     if (button && button->ButtonStyle() == bsDropDown) text.right -= GetArrowWidth();
     canvas.FillSolidRect(text, selected && (enabled || !HasImage())
                                    ? platform::SystemColour(platform::COLOR_HIGHLIGHT)
-                                   : Face());
+                                   : Background());
     if (Window()) canvas.SetFont(Window()->FontHandle());
     const platform::Rect caption{text.left + 3, text.top, text.right, text.bottom};
     DrawCaption(canvas, GetCaption(), caption, CaptionAlignment::Left, enabled, selected, false);

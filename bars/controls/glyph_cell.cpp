@@ -49,7 +49,7 @@ void DrawControlGlyph(platform::Canvas& canvas, const TcbBarItemControl& control
     }
     const int left = cell.left + (cell.Width() - w) / 2 + shift;
     const int top = cell.top + (cell.Height() - h) / 2 + shift;
-    const platform::Colour face = platform::SystemColour(platform::COLOR_BTNFACE);
+    const platform::Colour face = control.Background();
     const platform::FillBrush brush{face, background == CellBackground::Dither ? platform::DitherPattern() : QImage()};
     DrawGlyph(canvas, brush, {left, top, left + w, top + h}, face, false, control.GetEnabled(), control.GetImageIndex(),
               images, glyph.IsEmpty() ? nullptr : &glyph.Image());

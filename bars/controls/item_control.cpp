@@ -23,6 +23,10 @@ TcbBarItemControl::~TcbBarItemControl() {
 
 TcbBarItem* TcbBarItemControl::Item() const { return m_link.Item(); }
 
+platform::Colour TcbBarItemControl::Background() const {
+    return m_barWindow ? m_barWindow->ItemBackground() : platform::SystemColour(platform::COLOR_BTNFACE);
+}
+
 void TcbBarItemControl::Activate(bool) { m_active = true; }
 
 void TcbBarItemControl::Deactivate(bool) { m_active = false; }

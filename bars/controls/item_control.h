@@ -55,6 +55,8 @@ public:
 
     // The item's Enabled as read; false without an item.
     bool GetEnabled() const;
+    // The background its window draws it on (the button face without a window).
+    platform::Colour Background() const;
     virtual void Repaint();
 
     // Measuring, drawing and clicking, filled in by the concrete controls.

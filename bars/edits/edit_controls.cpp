@@ -69,7 +69,7 @@ void TcbBarEditControl::Draw(platform::Canvas& canvas, const platform::Rect& rec
     if (rect.Width() <= 0 || rect.Height() <= 0) return;
     const bool enabled = GetEnabled();
     const bool selected = IsSelected();
-    canvas.FillSolidRect(rect, SystemColour(platform::COLOR_BTNFACE));
+    canvas.FillSolidRect(rect, Background());
     if (place == kPlaceMenu) {
         if (selected && enabled)
             canvas.FillSolidRect({rect.left, rect.top, BoxRect(rect, place).left - 2, rect.bottom},

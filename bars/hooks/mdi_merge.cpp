@@ -11,7 +11,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
-#include <QVariant>
 
 #include <map>
 
@@ -122,21 +121,6 @@ void MdiMergeStep(TcbBarManager& parent) {
         if (IBarWindow* window = parent.MainMenuBar()->ItemLinks().Window()) window->Relayout();
     state.child = child;
     state.maximized = maximized;
-}
-
-void WatchMdiArea(TcbBarManager& parent, QMdiArea& area) {
-    QPointer<TcbBarManager> watched(&parent);
-    auto step = [watched] {
-        if (watched) MdiMergeStep(*watched);
-    };
-    QObject::connect(&area, &QMdiArea::subWindowActivated, &parent, [step, &area](QMdiSubWindow* sub) {
-        constexpr const char* kWatched = "corvanetMergeWatched";
-        if (sub && !sub->property(kWatched).toBool()) {
-            sub->setProperty(kWatched, true);
-            QObject::connect(sub, &QMdiSubWindow::windowStateChanged, &area, [step] { step(); });
-        }
-        step();
-    });
 }
 
 }  // namespace bars

@@ -4,7 +4,6 @@
 
 #include <functional>
 
-class QMdiArea;
 class QWidget;
 
 namespace bars {
@@ -16,11 +15,11 @@ void SetMenuMergeHandler(TcbBarManager& parent, TcbBarMenuMergeEvent handler);
 
 // An MDI parent's main-menu bar shows the menus of its active child while that child is
 // maximized (always, with AlwaysMerge): the child's own main-menu bar hides meanwhile.
-// The step compares the active child and its state with those it saw last.
+// The step compares the active child and its state with those it saw last; the framework's
+// call-window hook runs it after each activation, size-state change or destruction of a
+// child form that has a manager.
 void MdiMergeStep(TcbBarManager& parent);
 void MergeChild(TcbBarManager& parent, TcbBarManager& child);
 void UnmergeChild(TcbBarManager& parent, TcbBarManager& child);
-// Runs the step whenever a child of the area is activated or changes its window state.
-void WatchMdiArea(TcbBarManager& parent, QMdiArea& area);
 
 }  // namespace bars

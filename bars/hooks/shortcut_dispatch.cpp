@@ -1,6 +1,7 @@
 #include "bars/hooks/shortcut_dispatch.h"
 
 #include "bars/controls/item_control.h"
+#include "bars/hooks/mdi_merge.h"
 #include "bars/hooks/owner_form.h"
 #include "bars/items/bar_item.h"
 #include "bars/links/item_link.h"
@@ -15,6 +16,7 @@
 #include "bars/windows/toolbar_window.h"
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/cursor_position.h"
+#include "platform/qt/input_event_filter.h"
 #include "platform/qt/main_form.h"
 #include "platform/qt/mouse_capture.h"
 #include "platform/qt/window_handles.h"
@@ -25,6 +27,8 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QWidget>
+
+#include <map>
 
 namespace bars {
 
@@ -227,16 +231,13 @@ bool KeyboardHookProc(const platform::KeyHookMessage& message) {
     return false;
 }
 
-bool MouseHookProc(const platform::MouseHookMessage& message) {
+namespace {
+
+// Closes the open bar windows that a click outside them ends; true when the message is to
+// be swallowed.
+bool CloseForClick(const platform::MouseHookMessage& message) {
     DispatchState& state = State();
     TCustomcbBarControl* active = Active();
-    if (!active && message.message == platform::WM_RBUTTONUP && state.popupShower) {
-        // A right click on a control of a form with a manager shows the control's linked menu.
-        QWidget* control = platform::WidgetOf(message.window);
-        TcbBarManager* manager = control ? BarManagers().ManagerOfForm(control->window()) : nullptr;
-        return manager && !manager->IsDesigning() && state.popupShower(*manager, control, message.point);
-    }
-    CloseQuickControlForMouse(message.message, message.window, message.point);
     if (!active || state.mouseReentered) return false;
     state.mouseReentered = true;
     struct Reentry {
@@ -250,12 +251,75 @@ bool MouseHookProc(const platform::MouseHookMessage& message) {
     return platform::WidgetOf(message.window) == nullptr;
 }
 
+// A right-button release on a control of a form with a manager shows the control's linked
+// menu; true when one showed.
+bool ShowLinkedPopup(const platform::MouseHookMessage& message) {
+    if (message.message != platform::WM_RBUTTONUP && message.message != platform::WM_NCRBUTTONUP) return false;
+    QWidget* control = platform::WidgetOf(message.window);
+    TcbBarManager* manager = control ? BarManagers().ManagerOfForm(control->window()) : nullptr;
+    return manager && State().popupShower && State().popupShower(*manager, control, message.point);
+}
+
+}  // namespace
+
+bool MouseHookProc(const platform::MouseHookMessage& message) {
+    CloseQuickControlForMouse(message.message, message.window, message.point);
+    if (CloseForClick(message)) return true;
+    return ShowLinkedPopup(message);
+}
+
+namespace {
+
+// The MDI children with a manager that the hook has seen, with their parent form's manager:
+// a child's destruction still finds its parent when the child itself is gone.
+std::map<platform::WindowHandle, QPointer<TcbBarManager>>& MdiChildren() {
+    static std::map<platform::WindowHandle, QPointer<TcbBarManager>> children;
+    return children;
+}
+
+bool IsMdiChildMessage(unsigned message) {
+    return message == platform::WM_CHILDACTIVATE || message == platform::WM_DESTROY ||
+           message == platform::WM_MDIACTIVATE;
+}
+
+// The manager of the MDI parent whose menus the message's child takes part in; none for
+// other windows and messages.
+TcbBarManager* MdiParentOf(const platform::CallWindowMessage& message, QWidget* window) {
+    if (!IsMdiChildMessage(message.message)) return nullptr;
+    auto& children = MdiChildren();
+    if (!window) {
+        const auto known = children.find(message.window);
+        if (known == children.end()) return nullptr;
+        TcbBarManager* parent = known->second;
+        if (message.message == platform::WM_DESTROY) children.erase(known);
+        return parent;
+    }
+    if (!platform::IsMdiChild(*window) || !BarManagers().ManagerOfForm(window)) return nullptr;
+    TcbBarManager* parent = BarManagers().ManagerOfForm(window->window());
+    children[message.window] = parent;
+    return parent;
+}
+
+}  // namespace
+
 void CallWndProcHookProc(const platform::CallWindowMessage& message) {
     QWidget* window = platform::WidgetOf(message.window);
-    if (!window || !window->isWindow()) {
+    TcbBarManager* mdiParent = MdiParentOf(message, window);
+    // An MDI child's own manager hears only its destruction.
+    const bool form = window && (window->isWindow() || (mdiParent && message.message == platform::WM_DESTROY));
+    if (TcbBarManager* manager = form ? BarManagers().ManagerOfForm(window) : nullptr)
+        FormMessageHandler(*manager, message);
+    if (!mdiParent) return;
+    if (message.message != platform::WM_DESTROY) {
+        MdiMergeStep(*mdiParent);
         return;
     }
-    if (TcbBarManager* manager = BarManagers().ManagerOfForm(window)) FormMessageHandler(*manager, message);
+    // Once the child has gone, the parent's menu bar shows what is left.
+    QMetaObject::invokeMethod(
+        mdiParent, [parent = QPointer<TcbBarManager>(mdiParent)] {
+            if (parent) MdiMergeStep(*parent);
+        },
+        Qt::QueuedConnection);
 }
 
 void InstallShortcutDispatch() {

@@ -21,6 +21,8 @@
 #include "bars/store/layout_store.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
+#include "bars/windows/bar_window_base.h"
+#include "bars/windows/dock_control.h"
 #include "platform/core/ascii_case.h"
 #include "platform/core/bar_error.h"
 #include "platform/core/bar_strings.h"
@@ -86,7 +88,8 @@ TcbBarManager::~TcbBarManager() {
 void TcbBarManager::SetName(const std::string& name) {
     std::string oldName = Name();
     platform::Component::SetName(name);
-    if (oldName.empty() || oldName == name) {
+    // Only the designer names items after their manager; a running program keeps its names.
+    if (!IsDesigning() || oldName.empty() || oldName == name) {
         return;
     }
     for (const auto& item : m_items) {
@@ -412,11 +415,69 @@ void TcbBarManager::SetButtonArrowWidth(int value) {
     RelayoutBars();
 }
 
+void TcbBarManager::RepaintBars() {
+    if (m_lockUpdate || m_loading) return;
+    for (int i = 0; i < m_bars->Count(); ++i)
+        if (auto* window = dynamic_cast<TCustomcbBarControl*>(m_bars->Items(i)->ItemLinks().Window())) window->Repaint();
+}
+
+void TcbBarManager::RepaintDockAreas() {
+    if (m_loading || !HasDockAreas(*this)) return;
+    DockAreas& areas = DockAreasOf(*this);
+    for (TcbBarDockingStyle side : {dsLeft, dsTop, dsRight, dsBottom}) areas.Area(side)->Repaint();
+}
+
+void TcbBarManager::RelayoutDockAreas() {
+    if (m_loading || !HasDockAreas(*this)) return;
+    DockAreas& areas = DockAreasOf(*this);
+    for (TcbBarDockingStyle side : {dsLeft, dsTop, dsRight, dsBottom}) areas.Area(side)->Relayout();
+}
+
 platform::Colour TcbBarManager::DockColor() const { return m_autoDockColor ? platform::clBtnFace : m_dockColor; }
+
+void TcbBarManager::SetAutoDockColor(bool value) {
+    if (value == m_autoDockColor) return;
+    m_autoDockColor = value;
+    RepaintDockAreas();
+}
 
 void TcbBarManager::SetDockColor(platform::Colour value) {
     m_dockColor = value;
     m_autoDockColor = false;
+    RepaintDockAreas();
+}
+
+void TcbBarManager::SetImageListBkColor(platform::Colour value) {
+    if (value == m_imageListBkColor) return;
+    m_imageListBkColor = value;
+    RepaintBars();
+}
+
+void TcbBarManager::CloseButtonChanged() {
+    if (m_loading || !m_mainMenuBar) return;
+    auto* window = dynamic_cast<TCustomcbBarControl*>(m_mainMenuBar->ItemLinks().Window());
+    if (!window) return;
+    // The buttons take room from the bar's entries: the selection starts afresh.
+    if (window->SelectedControl()) window->SelectControl(nullptr);
+    window->Relayout();
+}
+
+void TcbBarManager::SetFlatCloseButton(bool value) {
+    if (value == m_flatCloseButton) return;
+    m_flatCloseButton = value;
+    CloseButtonChanged();
+}
+
+void TcbBarManager::SetShowCloseButton(bool value) {
+    if (value == m_showCloseButton) return;
+    m_showCloseButton = value;
+    CloseButtonChanged();
+}
+
+void TcbBarManager::SetSunkenBorder(bool value) {
+    if (value == m_sunkenBorder) return;
+    m_sunkenBorder = value;
+    RelayoutDockAreas();
 }
 
 void TcbBarManager::ImagesChanged(platform::ImageList* TcbBarManager::*which) {

@@ -54,7 +54,10 @@ public:
     bool IsLoading() const { return m_loading; }
     void BeginLoading() { m_loading = true; }
     void Loaded();
-    bool IsDesigning() const { return false; }
+    // The owner form's design state: a form designer editing the form sets it before the
+    // form's components load. The program's forms always run.
+    bool IsDesigning() const { return m_designing; }
+    void SetDesigning(bool value) { m_designing = value; }
     bool IsDestroying() const { return m_destroying; }
     bool IsCustomizing() const { return m_customizing; }
     // Switches customizing on and off (the customizing dialog does).
@@ -152,7 +155,7 @@ public:
     bool AlwaysSaveText() const { return m_alwaysSaveText; }
     void SetAlwaysSaveText(bool value) { m_alwaysSaveText = value; }
     bool AutoDockColor() const { return m_autoDockColor; }
-    void SetAutoDockColor(bool value) { m_autoDockColor = value; }
+    void SetAutoDockColor(bool value);
     bool AutoHideEmptyBars() const { return m_autoHideEmptyBars; }
     void SetAutoHideEmptyBars(bool value);
     bool Scaled() const { return m_scaled; }
@@ -168,7 +171,7 @@ public:
     platform::Colour DockColor() const;
     void SetDockColor(platform::Colour value);
     bool FlatCloseButton() const { return m_flatCloseButton; }
-    void SetFlatCloseButton(bool value) { m_flatCloseButton = value; }
+    void SetFlatCloseButton(bool value);
     const platform::Bitmap& HelpButtonGlyph() const { return m_helpButtonGlyph; }
     void SetHelpButtonGlyph(const platform::Bitmap& value);
     int HelpContext() const { return m_helpContext; }
@@ -182,7 +185,7 @@ public:
     // An image list is going: it is cleared from the properties that name it.
     void ImageListFreed(const platform::ImageList* images);
     platform::Colour ImageListBkColor() const { return m_imageListBkColor; }
-    void SetImageListBkColor(platform::Colour value) { m_imageListBkColor = value; }
+    void SetImageListBkColor(platform::Colour value);
     const std::string& IniFileName() const { return m_iniFileName; }
     void SetIniFileName(const std::string& value) { m_iniFileName = value; }
     int LargeButtonArrowWidth() const { return m_largeButtonArrowWidth; }
@@ -200,7 +203,7 @@ public:
     const std::string& RegistryPath() const { return m_registryPath; }
     void SetRegistryPath(const std::string& value) { m_registryPath = value; }
     bool ShowCloseButton() const { return m_showCloseButton; }
-    void SetShowCloseButton(bool value) { m_showCloseButton = value; }
+    void SetShowCloseButton(bool value);
     bool ShowFullMenusAfterDelay() const { return m_showFullMenusAfterDelay; }
     void SetShowFullMenusAfterDelay(bool value);
     bool ShowHelpButton() const { return m_showHelpButton; }
@@ -220,7 +223,7 @@ public:
     TcbBarManagerStyle Style() const { return m_style; }
     void SetStyle(TcbBarManagerStyle value);
     bool SunkenBorder() const { return m_sunkenBorder; }
-    void SetSunkenBorder(bool value) { m_sunkenBorder = value; }
+    void SetSunkenBorder(bool value);
     bool UseF10ForMenu() const { return m_useF10ForMenu; }
     void SetUseF10ForMenu(bool value) { m_useF10ForMenu = value; }
     bool UseFullReset() const { return m_useFullReset; }
@@ -251,6 +254,12 @@ private:
     static QWidget* CheckedOwner(QWidget* owner);
     void CalcButtonMetrics();
     void RelayoutBars();
+    void RepaintBars();
+    // The dock areas take a new colour, or new frames and a new layout.
+    void RepaintDockAreas();
+    void RelayoutDockAreas();
+    // The close button of the main-menu bar changed.
+    void CloseButtonChanged();
     void FontChanged();
     void BarsTakeFont();
     void ImagesChanged(platform::ImageList* TcbBarManager::*which);
@@ -258,6 +267,7 @@ private:
 
     QWidget* m_ownerForm;
     bool m_loading;
+    bool m_designing = false;
     bool m_destroying = false;
     bool m_customizing = false;
     bool m_lockUpdate = false;

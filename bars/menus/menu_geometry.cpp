@@ -3,6 +3,7 @@
 #include "platform/core/random.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace bars {
 
@@ -114,6 +115,13 @@ std::vector<Size> AnimationFrames(TcbBarMenuAnimations kind, Size client) {
             frames.push_back({kUnfoldStep * i + widthAhead, kUnfoldStep * i + heightAhead});
     }
     return frames;
+}
+
+unsigned AnimationFrameDelayMs(std::size_t frame) {
+    const auto shownAt = [](std::size_t k) {
+        return (static_cast<std::uint64_t>(k) * kSystemTickMicroseconds + 999) / 1000;
+    };
+    return static_cast<unsigned>(shownAt(frame + 1) - shownAt(frame));
 }
 
 Rect FrameBounds(const Rect& full, Size frameClient, Size nonClient, bool reverseHorizontally, bool reverseVertically) {

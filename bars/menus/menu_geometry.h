@@ -3,6 +3,7 @@
 #include "bars/core/bar_types.h"
 #include "platform/core/canvas.h"
 
+#include <cstddef>
 #include <vector>
 
 namespace platform {
@@ -85,6 +86,12 @@ inline constexpr int kUnfoldStep = 8;
 
 // The client sizes of the frames before the full size (which always follows).
 std::vector<Size> AnimationFrames(TcbBarMenuAnimations kind, Size client);
+
+// Each frame stays up until the system tick count moves on, which it does every 15.625 ms;
+// the first frame shows at once. The milliseconds from frame `frame` (0-based) to the next,
+// so that frame k shows k ticks after the start, rounded up to the millisecond.
+inline constexpr int kSystemTickMicroseconds = 15625;
+unsigned AnimationFrameDelayMs(std::size_t frame);
 
 // The window rectangle of a frame: the fixed edges stay, the reversed ones move.
 Rect FrameBounds(const Rect& full, Size frameClient, Size nonClient, bool reverseHorizontally, bool reverseVertically);

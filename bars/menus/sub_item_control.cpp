@@ -274,10 +274,10 @@ void TcbBarSubItemControl::DrawMenuEntry(platform::Canvas& canvas, const platfor
     const bool selected = IsSelected();
     const bool enabled = GetEnabled();
     const platform::Rect column{rect.left, rect.top, rect.left + rect.Height(), rect.bottom};
-    FillGlyphCell(canvas, column, CellBackground::Bar, Face());
+    FillGlyphCell(canvas, column, CellBackground::Bar, Background());
     if (HasImage()) DrawControlGlyph(canvas, *this, column, true, 0, CellBackground::Bar);
     const platform::Rect text{column.right, rect.top, rect.right, rect.bottom};
-    canvas.FillSolidRect(text, selected && arrow ? platform::SystemColour(platform::COLOR_HIGHLIGHT) : Face());
+    canvas.FillSolidRect(text, selected && arrow ? platform::SystemColour(platform::COLOR_HIGHLIGHT) : Background());
     if (TCustomcbBarControl* window = Window()) canvas.SetFont(window->FontHandle());
     DrawCaption(canvas, caption, {text.left + 3, text.top, text.right, text.bottom}, CaptionAlignment::Left, enabled,
                 selected && arrow, false);

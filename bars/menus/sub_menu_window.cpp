@@ -22,6 +22,7 @@
 #include "platform/qt/timer_service_qt.h"
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/classic_draw.h"
+#include "platform/qt/cursor_position.h"
 #include "platform/qt/window_list.h"
 
 #include <QPainter>
@@ -248,9 +249,8 @@ void TcbBarSubMenuControl::ShowMenu() {
     Place();
     SetTopIndex(0);
     PlayMenuSound(kMenuSoundPopup);
-    TCustomcbBarControl* root = ChainRoot(static_cast<TCustomcbBarControl*>(this));
-    const TcbBarMenuAnimations kind = (root ? root->Manager() : Manager()).MenuAnimations();
-    if (kind == maNone || ItemLinks()->VisibleLinks().empty() || IsCustomizing()) m_animate = false;
+    const TcbBarMenuAnimations kind = ChainAnimation();
+    if (!Animates(kind)) m_animate = false;
     show();
     platform::WindowList::Instance().BringToTop(this);
     if (m_animate) {
@@ -260,6 +260,15 @@ void TcbBarSubMenuControl::ShowMenu() {
         Repaint();
     }
     if (OnPopup) OnPopup();
+}
+
+TcbBarMenuAnimations TcbBarSubMenuControl::ChainAnimation() const {
+    const TCustomcbBarControl* root = ChainRoot(static_cast<const TCustomcbBarControl*>(this));
+    return (root ? root->Manager() : Manager()).MenuAnimations();
+}
+
+bool TcbBarSubMenuControl::Animates(TcbBarMenuAnimations kind) const {
+    return kind != maNone && ItemLinks() && !ItemLinks()->VisibleLinks().empty() && !IsCustomizing();
 }
 
 void TcbBarSubMenuControl::StartAnimation() {
@@ -282,7 +291,7 @@ void TcbBarSubMenuControl::StartAnimation() {
                                          m_reverseHorizontally, m_reverseVertically);
     setGeometry(r.left, r.top, r.Width(), r.Height());
     if (Timers())
-        Timers()->SetWindowTimer(Handle(), kMenuAnimationTimer, kMenuAnimationFrameMs,
+        Timers()->SetWindowTimer(Handle(), kMenuAnimationTimer, AnimationFrameDelayMs(0),
                                  [this](unsigned) { AnimationTick(); });
     update();
 }
@@ -297,6 +306,9 @@ void TcbBarSubMenuControl::AnimationTick() {
                                          m_reverseHorizontally, m_reverseVertically);
     setGeometry(r.left, r.top, r.Width(), r.Height());
     update();
+    if (Timers())
+        Timers()->SetWindowTimer(Handle(), kMenuAnimationTimer, AnimationFrameDelayMs(m_frame),
+                                 [this](unsigned) { AnimationTick(); });
 }
 
 void TcbBarSubMenuControl::FinishAnimation() {
@@ -334,7 +346,7 @@ void TcbBarSubMenuControl::paintEvent(QPaintEvent* event) {
 void TcbBarSubMenuControl::Release() {
     if (m_destroying) return;
     StopAnimation();
-    StopScroll();
+    StopScroll(false);
     StopExpandTimer();
     if (TcbBarSubMenuControl* child = ChildMenu()) child->Release();
     TcbBarItemControl* opener = m_recreating ? nullptr : OpeningControl();
@@ -461,8 +473,8 @@ void TcbBarSubMenuControl::Expand() {
     SetTopIndex(0);
     m_recreating = false;
     m_markState = 0;
-    if (Manager().MenuAnimations() != maNone) {
-        m_animationKind = Manager().MenuAnimations();
+    if (const TcbBarMenuAnimations kind = ChainAnimation(); Animates(kind)) {
+        m_animationKind = kind;
         m_animate = true;
         StartAnimation();
     } else {
@@ -473,7 +485,7 @@ void TcbBarSubMenuControl::Expand() {
 
 void TcbBarSubMenuControl::SetMarkState(int state) {
     if (IsCustomizing()) return;
-    if (state == 1 && SelectedControl() && SelectedControl()->IsWindowControl() && SelectedControl()->IsActive())
+    if (state == 1 && EditingControl())
         state = 0;
     if (state == m_markState) return;
     TCustomcbBarControl::SetMarkState(state);
@@ -563,14 +575,27 @@ void TcbBarSubMenuControl::StartScroll(int by) {
     SelectControl(nullptr);
     m_scrollBy = by;
     if (Timers())
-        Timers()->SetWindowTimer(Handle(), kMenuScrollTimer, kMenuScrollMs, [this](unsigned) { Scroll(m_scrollBy); });
+        Timers()->SetWindowTimer(Handle(), kMenuScrollTimer, kMenuScrollMs, [this](unsigned) { ScrollTick(); });
 }
 
-void TcbBarSubMenuControl::StopScroll() {
+void TcbBarSubMenuControl::ScrollTick() {
+    // The window hears no moves once the mouse has left it: the timer looks for itself.
+    const platform::Point client = WindowToClient(platform::ScreenToClient(this, platform::CursorPos()));
+    const platform::Rect arrow = m_scrollBy < 0 ? UpArrowRect() : DownArrowRect();
+    if (!InClient(client) || !arrow.Contains(client)) {
+        StopScroll();
+        return;
+    }
+    Scroll(m_scrollBy);
+}
+
+void TcbBarSubMenuControl::StopScroll(bool tellMouse) {
     if (m_scrollBy == 0) return;
     m_scrollBy = 0;
     if (Timers()) Timers()->KillWindowTimer(Handle(), kMenuScrollTimer);
     m_lastCursor = platform::Point{-1, -1};
+    // The entry under the mouse lights up without waiting for the mouse to move.
+    if (tellMouse && !m_destroying) MouseMove(WindowToClient(platform::ScreenToClient(this, platform::CursorPos())));
 }
 
 // ---- mouse and keys -------------------------------------------------------------------
@@ -701,14 +726,18 @@ void TcbBarSubMenuControl::PrepareItemPaint(platform::Canvas& canvas, TcbBarItem
     const int row = index - std::max(0, m_topIndex);
     const bool gap = link.BeginGroup() && row > 0 && !(row == 1 && UpArrowShown());
     const platform::Colour background = rarely ? RarelyUsedColour() : Face();
+    m_itemBackground = background;
     canvas.FillSolidRect(rect, background);
     const bool beginsBlock = rarely && row > 0 && !RarelyUsed(*ItemLinks()->ShownLinks()[static_cast<std::size_t>(index - 1)]);
+    // The block's line lies above the group separator, where the layout put it.
+    const int stripTop = rect.top - (gap ? kMenuGroupGap : 0);
     if (beginsBlock)
-        canvas.FillSolidRect({rect.left, rect.top - kRarelyUsedMark, rect.right, rect.top},
+        canvas.FillSolidRect({rect.left, stripTop - kRarelyUsedMark, rect.right, stripTop},
                              platform::SystemColour(platform::COLOR_BTNSHADOW));
     if (gap) {
-        const platform::Rect strip{0, rect.top - kMenuGroupGap, ClientRect().Width(), rect.top};
-        canvas.FillSolidRect(strip, Face());
+        const platform::Rect strip{rect.left, stripTop, rect.right, rect.top};
+        // Between two rarely used entries the strip keeps their shade.
+        canvas.FillSolidRect(strip, beginsBlock ? Face() : background);
         const int margin = Manager().StyleMetric(2);
         platform::Rect line{strip.left + margin, strip.top + 4, strip.right - margin, strip.bottom - 4};
         platform::DrawEdge(canvas, line, platform::EDGE_ETCHED, platform::BF_TOP);

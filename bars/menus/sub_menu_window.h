@@ -25,7 +25,6 @@ inline constexpr unsigned kMenuAnimationTimer = 4;
 inline constexpr unsigned kMenuScrollMs = 80;
 inline constexpr unsigned kMenuExpandDelayMs = 1000;
 inline constexpr unsigned kMenuUntouchedExpandMs = 4000;
-inline constexpr unsigned kMenuAnimationFrameMs = 1;
 
 // The pop-up window of a menu: the menu of a sub item opened from a bar or another menu.
 // It lays its shown links out in one column, places itself beside its opener inside the work
@@ -132,9 +131,14 @@ private:
     void ExpandContainers();
     void UndoContainerExpansion();
     void Expand();
+    // The animation the manager of the chain's root asks for, and whether this showing gets it.
+    TcbBarMenuAnimations ChainAnimation() const;
+    bool Animates(TcbBarMenuAnimations kind) const;
+    void ScrollTick();
     void Scroll(int by);
     void StartScroll(int by);
-    void StopScroll();
+    // Stopping tells the window of the mouse where it is now, unless the window is closing.
+    void StopScroll(bool tellMouse = true);
     void KeepSelectionVisible(TcbBarItemControl* control);
     void ExpandTimer(unsigned id);
     void StopExpandTimer();

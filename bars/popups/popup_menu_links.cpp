@@ -4,9 +4,7 @@
 #include "bars/manager/bar_manager.h"
 #include "bars/manager/manager_list.h"
 #include "bars/popups/popup_menu.h"
-#include "platform/core/input_hooks.h"
 #include "platform/qt/input_event_filter.h"
-#include "platform/qt/window_handles.h"
 
 #include <QVariant>
 
@@ -22,9 +20,9 @@ std::map<const TcbBarManager*, std::unique_ptr<TcbBarPopupMenuLinks>>& AllLinks(
     return links;
 }
 
-platform::InputHooks::HookId& DispatchHook() {
-    static platform::InputHooks::HookId id = 0;
-    return id;
+bool& PopupDispatchInstalled() {
+    static bool installed = false;
+    return installed;
 }
 
 // Only the form's focused control shows a caret, and only one that takes text.
@@ -130,30 +128,23 @@ bool HasPopupMenuLink(const QWidget& control) {
 }
 
 void InstallPopupMenuLinkDispatch() {
-    if (DispatchHook() != 0) return;
-    // The link's menu comes with the right button's release; the control's own, which Qt
-    // offers on the press, never shows. Both need the application's filter.
+    if (PopupDispatchInstalled()) return;
+    PopupDispatchInstalled() = true;
+    // The link's menu comes with the right button's release, through the framework's mouse
+    // hook; the control's own, which Qt offers on the press, never shows. Both need the
+    // application's filter.
     platform::InputEventFilter::Connect();
     platform::InputEventFilter::Instance().SetContextMenuFilter(
         [](QWidget& control) { return HasPopupMenuLink(control); });
     SetPopupMenuLinkShower([](TcbBarManager&, QWidget* control, std::optional<platform::Point> screen) {
         return control && DispatchPopupMenuLinks(*control, screen);
     });
-    DispatchHook() = platform::InputHooks::Instance().AddMouseHook([](const platform::MouseHookMessage& message) {
-        if (message.message != platform::WM_RBUTTONUP) return false;
-        QWidget* window = platform::WidgetOf(message.window);
-        if (!window) return false;
-        const QPoint local = window->mapFromGlobal(QPoint(message.point.x, message.point.y));
-        QWidget* control = window->childAt(local);
-        return DispatchPopupMenuLinks(control ? *control : *window, message.point);
-    });
 }
 
 void RemovePopupMenuLinkDispatch() {
     SetPopupMenuLinkShower(nullptr);
     platform::InputEventFilter::Instance().SetContextMenuFilter(nullptr);
-    platform::InputHooks::Instance().Remove(DispatchHook());
-    DispatchHook() = 0;
+    PopupDispatchInstalled() = false;
 }
 
 }  // namespace bars

@@ -66,8 +66,8 @@ void FreePopupMenuLinksOf(const TcbBarManager& manager);
 bool DispatchPopupMenuLinks(QWidget& control, std::optional<platform::Point> screen);
 // Whether a control of a form has a link of its manager (none while designing).
 bool HasPopupMenuLink(const QWidget& control);
-// Routes right-button releases through the input hooks to DispatchPopupMenuLinks; controls
-// with links no longer show their own context menu.
+// Lets the framework's hooks show linked menus (a right-button release, the context key)
+// through DispatchPopupMenuLinks; controls with links no longer show their own context menu.
 void InstallPopupMenuLinkDispatch();
 void RemovePopupMenuLinkDispatch();
 

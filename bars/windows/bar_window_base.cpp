@@ -220,6 +220,7 @@ void TCustomcbBarControl::SetSelected(TcbBarItemControl* control) {
     if (!IsCustomizing()) m_manager.SetSelectedItemControl(control);
     RepaintSelection(old);
     m_lastCursor = platform::Point{-1, -1};
+    if (!control) unsetCursor();
     if (control || IsMenu() || m_markState == 0) BarHints::Instance().Request(m_manager, true);
     m_hintText.clear();
     if (control && (control->GetEnabled() || m_manager.ShowHintForDisabledItems())) {
@@ -229,8 +230,15 @@ void TCustomcbBarControl::SetSelected(TcbBarItemControl* control) {
     }
 }
 
+TcbBarWinControl* TCustomcbBarControl::EditingControl() const {
+    auto* field = dynamic_cast<TcbBarWinControl*>(m_selected);
+    return field && field->Focused() ? field : nullptr;
+}
+
 void TCustomcbBarControl::HotTrack(TcbBarItemControl* control) {
     if (!IsLive(this) || control == m_selected) return;
+    // The mouse passing over the bar must not take the field, and its text, from the user.
+    if (EditingControl()) return;
     if (m_selected && m_selected->IsActive()) m_selected->Deactivate(false);
     SetSelected(control);
     if (control) control->Activate(false);
@@ -258,6 +266,7 @@ void TCustomcbBarControl::PostRebuild() {
 }
 
 void TCustomcbBarControl::PrepareItemPaint(platform::Canvas& canvas, TcbBarItemControl& control) {
+    m_itemBackground = platform::SystemColour(platform::COLOR_BTNFACE);
     const platform::Rect rect = GetItemRect(&control);
     control.Draw(canvas, rect, DrawPlace());
 }
@@ -367,6 +376,8 @@ void TCustomcbBarControl::MouseMove(platform::Point p) {
     if (IsSamePos(screen)) return;
     m_lastCursor = screen;
     TcbBarItemControl* control = ItemAtPos(p);
+    if (TCustomcbBarControl* active = ActiveBarControl(); !active || active == this) UpdateCursor(control, p);
+    if (EditingControl()) return;
     if (!IsTrackingMouseLeave(Handle())) {
         TrackMouseLeave(Handle());
         if (m_selected) Repaint();
@@ -382,8 +393,18 @@ void TCustomcbBarControl::MouseLeave() {
     auto* dropped = dynamic_cast<TcbBarButtonControl*>(m_selected);
     if (dropped && dropped->DroppedDown()) return;
     // A field being worked on stays open while the mouse is away (in its drop-down list, say).
-    if (auto* field = dynamic_cast<TcbBarWinControl*>(m_selected); field && field->Focused()) return;
+    if (EditingControl()) return;
     if (!m_active) HotTrack(nullptr);
+    unsetCursor();
+}
+
+void TCustomcbBarControl::UpdateCursor(const TcbBarItemControl* control, platform::Point client) {
+    const auto* field = dynamic_cast<const TcbBarWinControl*>(control);
+    const TcbBarWinControl* editing = EditingControl();
+    if (field && field->GetEnabled() && !field->RunsItemClick() && field->EditRect().Contains(client) && (!editing || editing == field))
+        setCursor(Qt::IBeamCursor);
+    else
+        unsetCursor();
 }
 
 void TCustomcbBarControl::WindowPress(platform::Point window, bool) { LButtonDown(WindowToClient(window)); }

@@ -16,6 +16,7 @@
 namespace bars {
 
 class TcbBarItemLink;
+class TcbBarWinControl;
 class TCustomcbBarControl;
 
 // What a right click on a link opens while the user customizes; the pop-up windows set it.
@@ -65,6 +66,7 @@ public:
     void PostRebuild() override;
     TcbBarItemControl* SelectedControl() const override { return m_selected; }
     void ClearSelection() override { m_selected = nullptr; }
+    platform::Colour ItemBackground() const override { return m_itemBackground; }
 
     // The text metrics: item height from "0" in the window's font and in the manager's bar
     // font (both + 6), three quarters of the first, and twice the width of "0" less 1.
@@ -92,6 +94,8 @@ public:
     int MarkState() const { return m_markState; }
     void HotTrack(TcbBarItemControl* control);
     virtual void SetSelected(TcbBarItemControl* control);
+    // The selected edit or combo while the user types in it; none otherwise.
+    TcbBarWinControl* EditingControl() const;
     virtual void CloseAll();
     const std::string& HintText() const { return m_hintText; }
 
@@ -153,10 +157,14 @@ protected:
     TcbBarItemControl* m_selected = nullptr;
     platform::Point m_lastCursor{-1, -1};
     platform::Point m_pressPoint;
+    // Taken before each item paint.
+    platform::Colour m_itemBackground = platform::SystemColour(platform::COLOR_BTNFACE);
     QImage m_surface;
 
 private:
     bool Selectable(const TcbBarItemControl* control) const;
+    // The I-beam over the text part of an edit or combo, else the arrow.
+    void UpdateCursor(const TcbBarItemControl* control, platform::Point client);
     void ForgetManagerSelection();
     void KeyWalk(TcbBarItemLink* link);
     bool AcceleratorKey(int key);

@@ -37,6 +37,8 @@ public:
     // Where a moving bar may dock: the area's screen rectangle widened by the docking margin.
     platform::Rect DockingZone() const;
     void Relayout();
+    // Draws the area again (its colour changed).
+    void Repaint() { Paint(); }
 
     platform::Point ClientToScreenPoint(platform::Point client) const;
     platform::Point ScreenToClientPoint(platform::Point screen) const;

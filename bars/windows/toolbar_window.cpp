@@ -319,7 +319,10 @@ void TcbBarControl::Relayout() {
     if (m_destroying) return;
     if (m_dockingStyle != dsNone && !Manager().IsUpdateLocked()) {
         if (TcbDockControl* area = DockArea()) {
+            const platform::Rect before = Bounds();
             area->Relayout();
+            // The area lays out only the bars it moves or sizes.
+            if (!m_destroying && Bounds() == before) TCustomcbBarControl::Relayout();
             return;
         }
     }

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QWheelEvent>
@@ -123,8 +124,11 @@ bool InputEventFilter::eventFilter(QObject* watched, QEvent* event) {
             if (watched == QCoreApplication::instance()) HandleApplicationState(event);
             break;
         default:
-            if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+            if (!watched->isWidgetType()) break;
+            if (static_cast<QWidget*>(watched)->isWindow())
                 HandleTopLevel(static_cast<QWidget*>(watched), event);
+            else if (auto* child = qobject_cast<QMdiSubWindow*>(watched))
+                WatchMdiChild(*child);
             break;
     }
     return false;
@@ -214,6 +218,30 @@ void InputEventFilter::Watch(QWidget* window) {
     const WindowHandle handle = HandleOf(window);
     connect(window, &QObject::destroyed, this,
             [handle] { InputHooks::Instance().DispatchCallWindow({handle, WM_DESTROY, 0, 0}); });
+}
+
+void InputEventFilter::WatchMdiChild(QMdiSubWindow& child) {
+    constexpr const char* kWatched = "corvanetMdiWatched";
+    if (child.property(kWatched).toBool()) return;
+    child.setProperty(kWatched, true);
+    connect(&child, &QMdiSubWindow::windowStateChanged, this, [this, &child](Qt::WindowStates before, Qt::WindowStates now) {
+        QWidget* form = child.widget();
+        if (form == nullptr) return;
+        Watch(form);
+        for (const CallWindowMessage& message : MdiMessagesOf(*form, before, now))
+            InputHooks::Instance().DispatchCallWindow(message);
+    });
+}
+
+bool IsMdiChild(const QWidget& widget) { return qobject_cast<const QMdiSubWindow*>(widget.parentWidget()) != nullptr; }
+
+std::vector<CallWindowMessage> MdiMessagesOf(const QWidget& form, Qt::WindowStates before, Qt::WindowStates now) {
+    std::vector<CallWindowMessage> messages;
+    const WindowHandle handle = HandleOf(&form);
+    const Qt::WindowStates changed = before ^ now;
+    if (changed & Qt::WindowActive) messages.push_back({handle, WM_MDIACTIVATE, 0, (now & Qt::WindowActive) ? 1 : 0});
+    if (changed & (Qt::WindowMinimized | Qt::WindowMaximized)) messages.push_back({handle, WM_CHILDACTIVATE, 0, 0});
+    return messages;
 }
 
 std::optional<MouseHookMessage> MouseMessageOf(QWidget* widget, const QEvent& event) {

@@ -6,8 +6,10 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QEvent;
+class QMdiSubWindow;
 class QScreen;
 class QWidget;
 
@@ -22,7 +24,9 @@ namespace platform {
 // Keys and mouse are taken where Qt hands them to a native window (QWindow), before any widget
 // sees them: that is the one place each input event passes exactly once. A window with a
 // message handler answers WM_NCHITTEST for its points, which turns mouse messages outside its
-// client area into their non-client forms. WM_DESTROY is told when the widget is gone.
+// client area into their non-client forms. WM_DESTROY is told when the widget is gone. The
+// form inside an MDI child window hears WM_MDIACTIVATE when its window is activated or
+// deactivated, WM_CHILDACTIVATE when it is maximized, minimized or restored, and WM_DESTROY.
 class InputEventFilter : public QObject {
     Q_OBJECT
 public:
@@ -49,6 +53,7 @@ private:
     void HandleTopLevel(QWidget* window, QEvent* event);
     void HandleApplicationState(QEvent* event);
     void Watch(QWidget* window);
+    void WatchMdiChild(QMdiSubWindow& child);
     // Screens coming, going or changing size tell every shown top-level window, as the
     // desktop's display-change and work-area messages do.
     void WatchScreens();
@@ -70,5 +75,10 @@ std::optional<MouseHookMessage> MouseMessageOf(QWidget* widget, const QEvent& ev
 void ApplyHitTest(MouseHookMessage& message);
 // The message a top-level window's event means to the call-window hook; nothing for others.
 std::optional<CallWindowMessage> CallWindowMessageOf(QWidget* window, const QEvent& event);
+// Whether the widget is the form shown in an MDI child window.
+bool IsMdiChild(const QWidget& widget);
+// The messages an MDI child's form hears when its window's state changes: WM_MDIACTIVATE
+// (lParam 1 when activated, 0 when deactivated), then WM_CHILDACTIVATE for a new size state.
+std::vector<CallWindowMessage> MdiMessagesOf(const QWidget& form, Qt::WindowStates before, Qt::WindowStates now);
 
 }  // namespace platform

@@ -102,11 +102,16 @@ TEST_F(BarManagerTest, StyleSetsTheStyleMetricsAndTheBarBorders) {
     EXPECT_EQ(manager->BarExtraSize(dsBottom), (platform::Size{10, 4}));
 }
 
-TEST_F(BarManagerTest, RenamingRenamesItemsThatCarryTheOldNameInAnyCase) {
+TEST_F(BarManagerTest, RenamingAtDesignTimeRenamesItemsThatCarryTheOldNameInAnyCase) {
     manager->SetName("cbBarManager1");
     auto& upper = NewItem("CBBARMANAGER1Button1");
     auto& lower = NewItem("cbbarmanager1Sub");
     auto& other = NewItem("mnuFile");
+    // A running program that renames its manager keeps its items' names.
+    manager->SetName("mgrMain");
+    EXPECT_EQ(upper.Name(), "CBBARMANAGER1Button1");
+    manager->SetName("cbBarManager1");
+    manager->SetDesigning(true);
     manager->SetName("mgrMain");
     EXPECT_EQ(upper.Name(), "mgrMainButton1");
     EXPECT_EQ(lower.Name(), "mgrMainSub");

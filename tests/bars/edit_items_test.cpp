@@ -425,5 +425,62 @@ TEST(EditItemRules, ASortedListIsInTheOrderAReaderLooksNamesUp) {
     EXPECT_EQ(combo.Items()[2], "charlie");
 }
 
+// A bar of a button, a text field and a combo.
+class FieldsBarTest : public EditFieldTest {
+public:
+    void SetUp() override {
+        bar = &NewBar("Fields");
+        bar->SetDockingStyle(dsTop);
+        Link(bar->ItemLinks(), NewItem("btnGo"));
+        Link(bar->ItemLinks(), NewItem<TcbBarEdit>("edFind"));
+        Link(bar->ItemLinks(), NewItem<TcbBarCombo>("cbKind"));
+        bar->SetVisible(true);
+    }
+    TcbBarWinControl& Field(int index) const {
+        return dynamic_cast<TcbBarWinControl&>(*bar->ItemLinks().Items(index)->Control());
+    }
+    static platform::Point Inside(const platform::Rect& r) { return {r.left + 3, (r.top + r.bottom) / 2}; }
+    Qt::CursorShape Cursor() const { return WindowOf(*bar).cursor().shape(); }
+};
+
+TEST_F(FieldsBarTest, TextTypedInAFieldSurvivesTheMouseCrossingTheOtherControls) {
+    TcbBarControl& window = WindowOf(*bar);
+    Click(*bar, 1);
+    ASSERT_TRUE(Field(1).Focused());
+    Field(1).EditWindow()->setText("abc");
+    window.MouseMove(Inside(Field(2).EditRect()));
+    window.MouseMove(CentreOf(*bar, 0));
+    window.MouseLeave();
+    timers.Advance(1000);
+    EXPECT_TRUE(Field(1).Focused());
+    EXPECT_EQ(window.SelectedControl(), &Field(1));
+    EXPECT_EQ(Field(1).GetText(), "abc");
+}
+
+TEST_F(FieldsBarTest, TheIBeamShowsOverTheTextOfAFieldUnlessAnotherIsBeingEdited) {
+    TcbBarControl& window = WindowOf(*bar);
+    window.MouseMove(Inside(Field(2).EditRect()));
+    EXPECT_EQ(Cursor(), Qt::IBeamCursor);
+    // The combo's arrow part is not text.
+    const platform::Rect arrow = dynamic_cast<TCustomcbBarComboControl&>(Field(2)).ArrowRect();
+    window.MouseMove({(arrow.left + arrow.right) / 2, (arrow.top + arrow.bottom) / 2});
+    EXPECT_EQ(Cursor(), Qt::ArrowCursor);
+    window.MouseMove(Inside(Field(1).EditRect()));
+    window.MouseLeave();
+    EXPECT_EQ(Cursor(), Qt::ArrowCursor);
+    window.SelectControl(&Field(1));
+    Field(1).Click(false);
+    window.MouseMove(Inside(Field(2).EditRect()));
+    EXPECT_EQ(Cursor(), Qt::ArrowCursor);
+}
+
+TEST_F(FieldsBarTest, TabInKeyboardModeStartsEditingTheFieldItReaches) {
+    TcbBarControl& window = WindowOf(*bar);
+    window.BeginKeyboardMode();
+    EXPECT_TRUE(window.KeyDown(platform::VK_TAB));
+    EXPECT_EQ(window.SelectedControl(), &Field(1));
+    EXPECT_TRUE(Field(1).Focused());
+}
+
 }  // namespace
 }  // namespace bars::testing

@@ -1,4 +1,5 @@
 #include "bars/hooks/mdi_merge.h"
+#include "platform/qt/input_event_filter.h"
 #include "tests/bars/menus_fixture.h"
 
 #include <QMdiArea>
@@ -11,6 +12,8 @@ namespace {
 class MdiMergeTest : public MenusTest {
 public:
     void SetUp() override {
+        // The child's window events reach the framework's hooks through the application's filter.
+        platform::InputEventFilter::Connect();
         auto& file = NewSubItem("File", "&File", 1);
         Link(MenuBar().ItemLinks(), file);
         ShowMenuBar();
@@ -57,6 +60,11 @@ TEST_F(MdiMergeTest, AMaximizedChildsMenusJoinTheParentsBarUntilItIsRestored) {
 
 TEST_F(MdiMergeTest, WithAlwaysMergeTheActiveChildStaysMerged) {
     manager->SetAlwaysMerge(true);
+    // The switch counts from the child's next activation on.
+    QMdiSubWindow* other = area->addSubWindow(new QWidget);
+    other->show();
+    area->setActiveSubWindow(other);
+    area->setActiveSubWindow(sub);
     MdiMergeStep(*manager);
     EXPECT_EQ(ParentMenus(), (std::vector<std::string>{"&File", "&Window"}));
     sub->showMaximized();
@@ -80,6 +88,16 @@ TEST_F(MdiMergeTest, AMergeHandlerDoesTheMergeItself) {
     EXPECT_EQ(calls, (std::vector<bool>{true, false}));
     EXPECT_EQ(ParentMenus(), std::vector<std::string>{"&File"});
     SetMenuMergeHandler(*manager, nullptr);
+}
+
+TEST_F(MdiMergeTest, TheHookMergesAsTheChildIsMaximizedAndRestored) {
+    childBar->SetVisible(true);
+    sub->showMaximized();
+    EXPECT_EQ(ParentMenus(), (std::vector<std::string>{"&File", "&Window"}));
+    EXPECT_FALSE(childBar->Visible());
+    sub->showNormal();
+    EXPECT_EQ(ParentMenus(), std::vector<std::string>{"&File"});
+    EXPECT_TRUE(childBar->Visible());
 }
 
 }  // namespace

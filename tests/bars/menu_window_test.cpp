@@ -4,6 +4,8 @@
 #include "bars/popups/bar_hints.h"
 #include "bars/popups/hint_window.h"
 #include "platform/core/random.h"
+#include "platform/core/system_colours.h"
+#include "platform/qt/canvas.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -260,7 +262,9 @@ TEST_F(MenusTest, ALongMenuScrollsWithItsArrowsEveryEightyMilliseconds) {
     const platform::Rect down = menu->DownArrowRect();
     // A drag while customizing never drops on an arrow.
     EXPECT_EQ(GetDropPosition(*menu, {down.left + 4, down.top + 2}), DropPosition{});
-    menu->MouseMove({(down.left + down.right) / 2, (down.top + down.bottom) / 2});
+    const platform::Point arrow{(down.left + down.right) / 2, (down.top + down.bottom) / 2};
+    platform::OverrideCursorPos(menu->ClientToScreenPoint(arrow));
+    menu->MouseMove(arrow);
     timers.Advance(79);
     EXPECT_EQ(menu->TopIndex(), 0);
     timers.Advance(1);
@@ -268,10 +272,17 @@ TEST_F(MenusTest, ALongMenuScrollsWithItsArrowsEveryEightyMilliseconds) {
     timers.Advance(160);
     EXPECT_EQ(menu->TopIndex(), 3);
     EXPECT_TRUE(menu->UpArrowShown());
-    // Leaving the arrow stops the scroll.
-    menu->MouseMove(Centre(list.ItemLinks(), 5));
+    // Leaving the menu stops the scroll, though no move reaches the menu any more.
+    platform::OverrideCursorPos(menu->ClientToScreenPoint({arrow.x, down.bottom + 40}));
     timers.Advance(400);
     EXPECT_EQ(menu->TopIndex(), 3);
+    // Onto an entry without a move of its own: the stopping timer sends one, which selects it.
+    platform::OverrideCursorPos(menu->ClientToScreenPoint(arrow));
+    menu->MouseMove(arrow);
+    platform::OverrideCursorPos(menu->ClientToScreenPoint(Centre(list.ItemLinks(), 6)));
+    timers.Advance(400);
+    EXPECT_EQ(menu->TopIndex(), 3);
+    EXPECT_EQ(menu->SelectedControl(), ControlAt(list.ItemLinks(), 6));
     // The keyboard keeps the selection in view.
     menu->SelectControl(ControlAt(list.ItemLinks(), 39));
     EXPECT_FALSE(menu->DownArrowShown());
@@ -288,20 +299,29 @@ public:
     platform::RandomGenerator random{7};
 };
 
-TEST_F(AnimatedMenuTest, SlideGrowsTheMenuSeventeenRowsATickUntilFullSize) {
+TEST_F(AnimatedMenuTest, SlideGrowsTheMenuSeventeenRowsEverySystemTickUntilFullSize) {
+    for (int i = 0; i < 12; ++i) Link(file->ItemLinks(), NewItem("more" + std::to_string(i)));
     Animate(maSlide);
     TcbBarSubMenuControl* menu = OpenFile();
     ASSERT_NE(menu, nullptr);
     ASSERT_TRUE(menu->IsAnimating());
     const platform::Rect full = menu->Placement().bounds;
     const int frames = (full.Height() - 2) / 17;
+    ASSERT_GT(frames, 8);
     EXPECT_EQ(menu->height(), 17 + 2);
     EXPECT_EQ(menu->width(), full.Width());
+    // Frame i shows i - 1 ticks of 15.625 ms after the first, rounded up to the millisecond.
+    const std::uint64_t start = timers.Now();
+    const auto tick = [start](int ticks) { return start + static_cast<std::uint64_t>((ticks * 15625 + 999) / 1000); };
     for (int i = 2; i <= frames; ++i) {
+        timers.Advance(tick(i - 1) - 1 - timers.Now());
+        EXPECT_EQ(menu->height(), 17 * (i - 1) + 2);
         timers.Advance(1);
         EXPECT_EQ(menu->height(), 17 * i + 2);
         EXPECT_EQ(menu->y(), full.top);
     }
+    timers.Advance(tick(frames) - 1 - timers.Now());
+    EXPECT_TRUE(menu->IsAnimating());
     timers.Advance(1);
     EXPECT_FALSE(menu->IsAnimating());
     EXPECT_EQ(menu->height(), full.Height());
@@ -402,6 +422,48 @@ TEST_F(PersonalizedMenuTest, CtrlDownExpandsAndANewChainStartsPersonalizedAgain)
     ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
     ASSERT_NE(MenuOf(*file), nullptr);
     EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 2u);
+}
+
+TEST_F(PersonalizedMenuTest, GroupLinesAmongRarelyUsedEntriesKeepTheirShadeAndTheBlockLineStaysAboveThem) {
+    file->ItemLinks().Items(2)->SetBeginGroup(true);
+    file->ItemLinks().Items(3)->SetBeginGroup(true);
+    Press(VK_DOWN, {platform::VK_CONTROL});
+    QImage surface = MenuOf(*file)->Surface();
+    platform::Canvas canvas(surface);
+    const auto at = [&](int x, int y) { return canvas.Pixel(x + 1, y + 1); };  // client points
+    const platform::Colour face = platform::SystemColour(platform::COLOR_BTNFACE);
+    const platform::Rect second = file->ItemLinks().Items(2)->ItemRect();
+    const platform::Rect third = file->ItemLinks().Items(3)->ItemRect();
+    // Rarely used entries are 20 lighter in each channel, and so is the strip between two of
+    // them; the first one's strip is the face.
+    EXPECT_EQ(at(third.left, third.top + 2), face + 0x141414);
+    EXPECT_EQ(at(third.left, third.top - 2), face + 0x141414);
+    EXPECT_EQ(at(second.left + 5, second.top - 2), face);
+    // The block's line lies above the strip, and the menu's edge runs on past it.
+    EXPECT_EQ(at(second.left + 5, second.top - 11), platform::SystemColour(platform::COLOR_BTNSHADOW));
+    EXPECT_EQ(at(0, third.top - 2), at(0, third.bottom - 2));
+}
+
+TEST_F(MenusTest, AnExpandingMenuOfAnotherManagersSubItemAnimatesAsTheMenuBarsManagerSays) {
+    QWidget otherForm;
+    auto* other = new TcbBarManager(&otherForm);
+    auto& sub = other->CreateItem<TcbBarSubItem>("Other");
+    for (int i = 0; i < 4; ++i) {
+        sub.ItemLinks().Add().SetItem(&other->CreateItem<TcbBarButton>("other" + std::to_string(i)));
+        sub.ItemLinks().Items(i)->SetMostRecentlyUsed(i < 2);
+    }
+    Link(MenuBar().ItemLinks(), sub);
+    ShowMenuBar();
+    manager->SetMenuAnimations(maSlide);
+    ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
+    TcbBarSubMenuControl* menu = MenuOf(sub);
+    ASSERT_NE(menu, nullptr);
+    menu->StopAnimation();
+    Press(VK_DOWN, {platform::VK_CONTROL});
+    EXPECT_EQ(sub.ItemLinks().ShownLinks().size(), 4u);
+    EXPECT_TRUE(menu->IsAnimating());
+    menu->CloseAll();
+    FlushDeletes();
 }
 
 }  // namespace

@@ -225,6 +225,43 @@ TEST_F(PopupMenuTest, ARightClickOnAControlWithTwoLinksShowsOnlyTheFirstLinksMen
     EXPECT_FALSE(DispatchPopupMenuLinks(*form, std::nullopt));
 }
 
+TEST_F(PopupMenuTest, ARightClickShowsTheLinkedMenuOnlyOnceItsPressHasClosedTheOpenMenus) {
+    auto* control = new QWidget(form.get());
+    TcbBarPopupMenu& popup = NewPopup(form.get());
+    PopupMenuLinksOf(*manager).Add().SetControl(control);
+    PopupMenuLinksOf(*manager).Items(0)->SetPopupMenu(&popup);
+    auto& file = NewSubItem("File", "&File", 2);
+    Link(MenuBar().ItemLinks(), file);
+    ShowMenuBar();
+    ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
+    ASSERT_NE(MenuOf(file), nullptr);
+    int shown = 0;
+    const auto send = [&](unsigned message) {
+        // A menu that shows runs until it is closed.
+        WhileOpen([&] {
+            if (!popup.IsOpen()) return;
+            ++shown;
+            popup.MenuWindow()->CloseAll();
+        });
+        const bool swallowed = platform::InputHooks::Instance().DispatchMouse(
+            {message, {20, 200}, platform::HandleOf(control), platform::HTCLIENT});
+        QCoreApplication::sendPostedEvents(qApp, QEvent::MetaCall);
+        return swallowed;
+    };
+    // A release with a menu open is the menu's: swallowed, nothing shows.
+    EXPECT_TRUE(send(platform::WM_RBUTTONUP));
+    EXPECT_EQ(shown, 0);
+    EXPECT_NE(MenuOf(file), nullptr);
+    // The press closes the menus; its release shows the control's menu.
+    send(platform::WM_RBUTTONDOWN);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+    EXPECT_TRUE(send(platform::WM_RBUTTONUP));
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(send(platform::WM_NCRBUTTONUP));
+    EXPECT_EQ(shown, 2);
+    FlushDeletes();
+}
+
 TEST_F(PopupMenuTest, WithoutAPointTheLinkedMenuOpensAtTheCaretOfTheFocusedControlElseAtItsCorner) {
     auto* edit = new QLineEdit("Klondike", form.get());
     edit->setGeometry(10, 40, 150, 24);

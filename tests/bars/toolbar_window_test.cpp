@@ -298,6 +298,38 @@ TEST_F(WindowsTest, AClickThatFreesItsOwnItemTouchesNothingOfItAfterwards) {
     EXPECT_EQ(WindowOf(bar).PressedControl(), nullptr);
 }
 
+TEST_F(WindowsTest, TheManagersLookSwitchesShowOnTheAreasAndBarsAtOnce) {
+    TcbBar& bar = MakeBar("Main Menu", dsTop, 3);
+    bar.SetIsMainMenu(true);
+    bar.SetVisible(true);
+    TcbBarControl& window = WindowOf(bar);
+    TcbDockControl& area = *DockAreasOf(*manager).Area(dsTop);
+    const auto corner = [&] { return area.Surface().pixelColor(0, 0); };
+    const QColor face = corner();
+    manager->SetDockColor(platform::Rgb(200, 0, 0));
+    EXPECT_EQ(corner(), QColor(200, 0, 0));
+    manager->SetAutoDockColor(true);
+    EXPECT_EQ(corner(), face);
+    const QPoint place = window.pos();
+    manager->SetSunkenBorder(true);
+    EXPECT_EQ(window.pos(), place + QPoint(1, 1));
+    EXPECT_NE(corner(), face);
+
+    const QImage drawn = window.Surface().copy();
+    window.MarkSurface().fill(Qt::black);
+    manager->SetImageListBkColor(platform::Rgb(0, 255, 0));
+    EXPECT_EQ(window.Surface(), drawn);
+
+    const auto farEnd = [&] { return window.Surface().copy(window.width() - 24, 0, 24, window.height()); };
+    window.BeginKeyboardMode();
+    manager->SetShowCloseButton(true);
+    EXPECT_EQ(window.SelectedControl(), nullptr);
+    const QImage raised = farEnd();
+    EXPECT_NE(raised, drawn.copy(window.width() - 24, 0, 24, window.height()));
+    manager->SetFlatCloseButton(true);
+    EXPECT_NE(farEnd(), raised);
+}
+
 TEST_F(WindowsTest, BecomingTheMenuBarDocksABarOnARowOfItsOwn) {
     TcbBar& menu = ShowBar("Menu", dsTop, 2);
     TcbBar& tools = MakeBar("Tools", dsTop, 3);
