@@ -85,7 +85,7 @@ struct Program::Parts {
         services.clock = &Clock();
         services.random = &random;
         services.messages = &Messages();
-        services.shell = &shellOpen;
+        services.shell = options.shell != nullptr ? options.shell : &shellOpen;
         services.process = options.process != nullptr ? options.process : &exitProcess;
         services.paths = &paths;
         services.resources = &library;

@@ -8,11 +8,14 @@
 #include "platform/qt/window_list.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
+
+#include <vector>
 
 namespace platform {
 
@@ -57,6 +60,14 @@ std::optional<unsigned> ButtonMessage(QEvent::Type type, Qt::MouseButton button)
 }
 
 Point ScreenPoint(const QPointF& global) { return {qRound(global.x()), qRound(global.y())}; }
+
+constexpr int kKeyCount = 256;
+
+bool IsMouseButton(int key) { return key == VK_LBUTTON || key == VK_RBUTTON || key == VK_MBUTTON; }
+
+bool IsModifier(int key) {
+    return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || (key >= VK_LSHIFT && key <= VK_RMENU);
+}
 
 }  // namespace
 
@@ -158,6 +169,7 @@ bool InputEventFilter::HandleMouse(QWidget* window, QEvent* event) {
 }
 
 void InputEventFilter::HandleTopLevel(QWidget* window, QEvent* event) {
+    if (event->type() == QEvent::WindowBlocked) ReleaseWithheldKeys();
     if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) {
         Watch(window);
         WindowList::Instance().BringToTop(window);
@@ -166,6 +178,32 @@ void InputEventFilter::HandleTopLevel(QWidget* window, QEvent* event) {
     }
     if (std::optional<CallWindowMessage> message = CallWindowMessageOf(window, *event))
         InputHooks::Instance().DispatchCallWindow(*message);
+}
+
+// Qt drops the key events of a window that a modal window blocks, so the release of a key
+// that opened the modal window (a menu letter, a shortcut) would never come and the key
+// would stay down, or stay swallowed, for good. Each key still down is released to the
+// hooks now, addressed to the modal window, where its release would have gone.
+void InputEventFilter::ReleaseWithheldKeys() {
+    QWidget* modal = WidgetOfWindow(QGuiApplication::modalWindow());
+    KeyStates& states = KeyStates::Instance();
+    // Other keys first, so that none is taken for a key held together with Alt.
+    std::vector<int> keys;
+    for (int key = 0; key < kKeyCount; ++key)
+        if (states.IsDown(key) && !IsMouseButton(key) && !IsModifier(key)) keys.push_back(key);
+    for (int key : {VK_SHIFT, VK_CONTROL, VK_MENU})
+        if (states.IsDown(key)) keys.push_back(key);
+    for (int key : keys) {
+        KeyHookMessage message;
+        message.key = key;
+        message.keyData = 1 | kKeyDataUp;
+        const bool alt = states.IsDown(VK_MENU);
+        if (alt) message.keyData |= kKeyDataAlt;
+        message.message = alt ? WM_SYSKEYUP : WM_KEYUP;
+        message.window = HandleOf(modal);
+        states.SetDown(key, false);
+        InputHooks::Instance().DispatchKey(message);
+    }
 }
 
 void InputEventFilter::HandleApplicationState(QEvent* event) {

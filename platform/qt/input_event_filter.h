@@ -47,6 +47,7 @@ private:
     bool HandleMouse(QWidget* window, QEvent* event);
     void HandleTopLevel(QWidget* window, QEvent* event);
     void HandleApplicationState(QEvent* event);
+    void ReleaseWithheldKeys();
     void Watch(QWidget* window);
 
     bool m_installed = false;
