@@ -156,6 +156,9 @@ public:
             Record();
             for (long long i = 0; i < perGame && done < actions; ++i, ++done) {
                 const std::string what = Act();
+                // The window is driven without the event loop, so the windows and menus its
+                // actions free later (closed menus, freed dialogs) go here, as the loop frees them.
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 if (m_program->Game() == nullptr) {
                     std::cerr << "corvanet-monkey: the window closed after " << what << '\n';
                     return kExitCardLost;
