@@ -187,12 +187,11 @@ void InputEventFilter::HandleTopLevel(QWidget* window, QEvent* event) {
 void InputEventFilter::ReleaseWithheldKeys() {
     QWidget* modal = WidgetOfWindow(QGuiApplication::modalWindow());
     KeyStates& states = KeyStates::Instance();
-    // Other keys first, so that none is taken for a key held together with Alt.
+    // The other keys go up before Shift, Ctrl and Alt, as they went down after them.
     std::vector<int> keys;
-    for (int key = 0; key < kKeyCount; ++key)
-        if (states.IsDown(key) && !IsMouseButton(key) && !IsModifier(key)) keys.push_back(key);
-    for (int key : {VK_SHIFT, VK_CONTROL, VK_MENU})
-        if (states.IsDown(key)) keys.push_back(key);
+    for (const bool modifiers : {false, true})
+        for (int key = 0; key < kKeyCount; ++key)
+            if (states.IsDown(key) && !IsMouseButton(key) && IsModifier(key) == modifiers) keys.push_back(key);
     for (int key : keys) {
         KeyHookMessage message;
         message.key = key;
