@@ -15,6 +15,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace platform {
@@ -67,6 +69,27 @@ bool IsMouseButton(int key) { return key == VK_LBUTTON || key == VK_RBUTTON || k
 
 bool IsModifier(int key) {
     return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || (key >= VK_LSHIFT && key <= VK_RMENU);
+}
+
+// Shift, Ctrl and Alt, each with its left and right key.
+struct ModifierKeys {
+    Qt::KeyboardModifier flag;
+    int keys[3];
+};
+constexpr ModifierKeys kModifierKeys[] = {{Qt::ShiftModifier, {VK_SHIFT, VK_LSHIFT, VK_RSHIFT}},
+                                          {Qt::ControlModifier, {VK_CONTROL, VK_LCONTROL, VK_RCONTROL}},
+                                          {Qt::AltModifier, {VK_MENU, VK_LMENU, VK_RMENU}}};
+
+// A modifier the keyboard no longer holds is up, whatever became of its release: the window
+// manager keeps the releases of its own keys (Alt+F4) and a window that closes under a held
+// key never gets its release. `except` is the key being reported, whose own state comes next.
+void ForgetReleasedModifiers(Qt::KeyboardModifiers held, int except = 0) {
+    KeyStates& states = KeyStates::Instance();
+    for (const ModifierKeys& modifier : kModifierKeys) {
+        if (held.testFlag(modifier.flag)) continue;
+        if (std::find(std::begin(modifier.keys), std::end(modifier.keys), except) != std::end(modifier.keys)) continue;
+        for (const int key : modifier.keys) states.SetDown(key, false);
+    }
 }
 
 }  // namespace
@@ -142,6 +165,7 @@ bool InputEventFilter::HandleKey(QWidget* window, QEvent* event) {
     std::optional<KeyHookMessage> message = KeyMessageOf(*static_cast<QKeyEvent*>(event));
     if (!message) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
+    if (!message->IsUp()) ForgetReleasedModifiers(key->modifiers(), message->key);
     KeyStates::Instance().SetDown(message->key, !message->IsUp());
     if (key->isAutoRepeat()) message->keyData |= kKeyDataWasDown;
     QWidget* focus = QApplication::focusWidget();
@@ -170,6 +194,7 @@ bool InputEventFilter::HandleMouse(QWidget* window, QEvent* event) {
 
 void InputEventFilter::HandleTopLevel(QWidget* window, QEvent* event) {
     if (event->type() == QEvent::WindowBlocked) ReleaseWithheldKeys();
+    if (event->type() == QEvent::WindowActivate) ForgetReleasedModifiers(QGuiApplication::queryKeyboardModifiers());
     if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) {
         Watch(window);
         WindowList::Instance().BringToTop(window);

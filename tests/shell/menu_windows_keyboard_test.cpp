@@ -209,6 +209,18 @@ TEST_F(MenuWindowsKeyboardTest, EveryWindowAMenuLetterOpensLeavesTheKeyboardAsIt
     EXPECT_NE(program->Game(), nullptr);
 }
 
+// The window manager's Alt+F4 closes the window with Alt down, and keeps Alt's release; so
+// does a window closed while the player holds a modifier of the next shortcut.
+TEST_F(MenuWindowsKeyboardTest, AModifierWhoseReleaseNeverCameIsUpAtTheNextKey) {
+    for (const Qt::Key held : {Qt::Key_Alt, Qt::Key_Control, Qt::Key_Shift}) {
+        ChooseModal(kModalWindows[4], [held](QWidget& about) {
+            KeyDown(about.windowHandle(), held);
+            about.close();
+        });
+        ExpectTheKeyboardActs("About closed with a modifier down");
+    }
+}
+
 TEST_F(MenuWindowsKeyboardTest, TheExitQuestionTakesTabSpaceAndReturnAfterAMenuWindow) {
     ChooseModal(kModalWindows[4], Escape);  // About
     const MenuWindow exit = kModalWindows[1];
