@@ -156,8 +156,12 @@ public:
             Record();
             for (long long i = 0; i < perGame && done < actions; ++i, ++done) {
                 const std::string what = Act();
-                // The window is driven without the event loop, so the windows and menus its
-                // actions free later (closed menus, freed dialogs) go here, as the loop frees them.
+                // The window is driven without the event loop: what its actions leave for the
+                // loop (queued calls, the framework's posted messages, repaints, and the menus
+                // and windows to free) is handled here, as the loop would, or it piles up and
+                // every later action pays for it. Deletions asked for outside any event are
+                // only run when asked for by name.
+                QCoreApplication::sendPostedEvents();
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 if (m_program->Game() == nullptr) {
                     std::cerr << "corvanet-monkey: the window closed after " << what << '\n';
