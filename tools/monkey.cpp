@@ -51,10 +51,13 @@ constexpr int kExitDone = 0;
 constexpr int kExitBadArguments = 1;
 constexpr int kExitBadFolder = 2;
 constexpr int kExitCardLost = 3;
+constexpr int kExitWindowsPiledUp = 4;
 
 constexpr long long kDefaultActions = 100000;
 constexpr unsigned kDefaultSeed = 1;
 constexpr int kGrab = 10;
+// The main window, the help window and the odd menu or window still open.
+constexpr qsizetype kMostWindows = 6;
 
 constexpr std::string_view kUsage =
     "usage: corvanet-monkey PROGRAM_FOLDER [ACTIONS [SEED]]\n"
@@ -168,6 +171,13 @@ public:
                     return kExitCardLost;
                 }
                 if (!Check(what, engine::GameNameOfLine(line))) return kExitCardLost;
+            }
+            // The menus and windows the actions closed are freed by now: the program keeps only
+            // its own few, or a long run grows and slows down.
+            if (const qsizetype windows = QApplication::topLevelWidgets().size(); windows > kMostWindows) {
+                std::cerr << "corvanet-monkey: " << windows << " windows after " << engine::GameNameOfLine(line)
+                          << ": what closed was not freed\n";
+                return kExitWindowsPiledUp;
             }
             std::cout << engine::GameNameOfLine(line) << ": " << perGame << " actions, every card in place\n";
         }
