@@ -160,11 +160,12 @@ public:
             for (long long i = 0; i < perGame && done < actions; ++i, ++done) {
                 const std::string what = Act();
                 // The window is driven without the event loop: what its actions leave for the
-                // loop (queued calls, the framework's posted messages, repaints, and the menus
-                // and windows to free) is handled here, as the loop would, or it piles up and
-                // every later action pays for it. Deletions asked for outside any event are
-                // only run when asked for by name.
-                QCoreApplication::sendPostedEvents();
+                // loop (the window system's news of windows shown and hidden, queued calls,
+                // repaints, and the menus and windows to free) is handled here, as the loop
+                // would, or it piles up and every later action pays for it. Timers stay with
+                // the virtual clock; deletions asked for outside any event are only run when
+                // asked for by name.
+                QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 if (m_program->Game() == nullptr) {
                     std::cerr << "corvanet-monkey: the window closed after " << what << '\n';
