@@ -146,9 +146,10 @@ void TcbBarButtonControl::GlyphChanged() {
 }
 
 bool TcbBarButtonControl::IsSelected() const {
+    // A button held during its click looks selected even when the selection moved on.
     TcbBarManager* manager = Manager();
-    if (manager && manager->IsCustomizing()) return ClickHold();
-    return TcbBarItemControl::IsSelected();
+    if (TcbBarItemControl::IsSelected() && !(manager && manager->IsCustomizing())) return true;
+    return ClickHold();
 }
 
 bool TcbBarButtonControl::ClosesMenusOnClick() const {
@@ -224,7 +225,6 @@ void TcbBarButtonControl::DropDown(bool byMouse) {
 
 void TcbBarButtonControl::DrawGlyphCell(platform::Canvas& canvas, const platform::Rect& frame,
                                         const platform::Rect& cell, bool inMenu, bool pushed) {
-    TcbBarManager* manager = Manager();
     const TcbBarButton* button = Button();
     const bool down = button && button->Down();
     const bool selected = IsSelected();
@@ -239,21 +239,7 @@ void TcbBarButtonControl::DrawGlyphCell(platform::Canvas& canvas, const platform
     if (!image) {
         if (inMenu && down) DrawCheckMark(canvas, cell, Window() && Window()->ItemHeight() - 6 > 15, enabled);
     } else {
-        const platform::Bitmap& glyph = GetGlyph();
-        platform::ImageList* images = manager ? manager->Images() : nullptr;
-        int w = glyph.IsEmpty() ? (images ? images->Width() : 16) : glyph.Width();
-        int h = glyph.IsEmpty() ? (images ? images->Height() : 16) : glyph.Height();
-        if (!inMenu && manager && manager->LargeIcons()) {
-            w *= 2;
-            h *= 2;
-        }
-        const int shift = (down ? 1 : 0) + (pushed ? 1 : 0);
-        const int left = cell.left + (cell.Width() - w) / 2 + shift;
-        const int top = cell.top + (cell.Height() - h) / 2 + shift;
-        const platform::FillBrush brush{Face(),
-                                        background == CellBackground::Dither ? platform::DitherPattern() : QImage()};
-        DrawGlyph(canvas, brush, {left, top, left + w, top + h}, Face(), false, enabled, GetImageIndex(), images,
-                  glyph.IsEmpty() ? nullptr : &glyph.Image());
+        DrawControlGlyph(canvas, *this, cell, inMenu, (down ? 1 : 0) + (pushed ? 1 : 0), background);
     }
     if (down || pushed)
         DrawCellFrame(canvas, frame, CellFrame::Sunken);

@@ -23,7 +23,8 @@ public:
     explicit TcbBarButtonControl(TcbBarItemLink& link);
 
     TcbBarButton* Button() const;
-    int GetArrowWidth() const;
+    // The drop-down arrow part's width: drawn, measured and pressed alike.
+    virtual int GetArrowWidth() const;
     int GetDefaultWidth() const;
     int GetDefaultHeight() const;
     int GetWidth() const override;

@@ -1,8 +1,12 @@
 #include "bars/controls/glyph_cell.h"
 
+#include "bars/controls/item_control.h"
+#include "bars/manager/bar_manager.h"
+#include "bars/services/glyphs.h"
 #include "platform/core/system_colours.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/classic_draw.h"
+#include "platform/qt/image_list.h"
 
 namespace bars {
 
@@ -30,6 +34,25 @@ void FillGlyphCell(platform::Canvas& canvas, const platform::Rect& cell, CellBac
         break;
     case CellBackground::Dither: platform::FillPattern(canvas, cell, platform::DitherPattern()); break;
     }
+}
+
+void DrawControlGlyph(platform::Canvas& canvas, const TcbBarItemControl& control, const platform::Rect& cell,
+                      bool inMenu, int shift, CellBackground background) {
+    const TcbBarManager* manager = control.Manager();
+    const platform::Bitmap& glyph = control.GetGlyph();
+    platform::ImageList* images = manager ? manager->Images() : nullptr;
+    int w = glyph.IsEmpty() ? (images ? images->Width() : 16) : glyph.Width();
+    int h = glyph.IsEmpty() ? (images ? images->Height() : 16) : glyph.Height();
+    if (!inMenu && manager && manager->LargeIcons()) {
+        w *= 2;
+        h *= 2;
+    }
+    const int left = cell.left + (cell.Width() - w) / 2 + shift;
+    const int top = cell.top + (cell.Height() - h) / 2 + shift;
+    const platform::Colour face = platform::SystemColour(platform::COLOR_BTNFACE);
+    const platform::FillBrush brush{face, background == CellBackground::Dither ? platform::DitherPattern() : QImage()};
+    DrawGlyph(canvas, brush, {left, top, left + w, top + h}, face, false, control.GetEnabled(), control.GetImageIndex(),
+              images, glyph.IsEmpty() ? nullptr : &glyph.Image());
 }
 
 void DrawCellFrame(platform::Canvas& canvas, const platform::Rect& cell, CellFrame frame) {

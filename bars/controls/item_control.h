@@ -104,4 +104,19 @@ private:
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };
 
+// A reference to a control that may be freed under it (an item hidden, a bar rebuilt while
+// a drop-down is open): it reads as none once the control is gone.
+template <class Control>
+class GuardedControl {
+public:
+    GuardedControl() = default;
+    explicit GuardedControl(Control* control)
+        : m_control(control), m_alive(control ? control->AliveToken() : nullptr) {}
+    Control* Get() const { return m_alive && *m_alive ? m_control : nullptr; }
+
+private:
+    Control* m_control = nullptr;
+    std::shared_ptr<const bool> m_alive;
+};
+
 }  // namespace bars

@@ -92,7 +92,11 @@ void TcbBarWinControl::PlaceEditWindow() {
     if (!window || !m_edit) return;
     const platform::Point screen = window->ClientToScreenPoint({m_editRect.left, m_editRect.top});
     const QPoint at = window->mapFromGlobal(QPoint(screen.x, screen.y));
-    m_edit->setGeometry(at.x(), at.y(), m_editRect.Width(), m_editRect.Height());
+    // A field without a text area keeps the focus in an edit window of no size: the control
+    // goes on drawing its value (a swatch, a mark, an image) itself.
+    const auto* edit = dynamic_cast<const TcbBarEdit*>(Item());
+    const bool hidden = edit && edit->HidesEditor();
+    m_edit->setGeometry(at.x(), at.y(), hidden ? 0 : m_editRect.Width(), hidden ? 0 : m_editRect.Height());
 }
 
 void TcbBarWinControl::SetFocused(bool value) {
@@ -220,6 +224,13 @@ bool TcbBarWinControl::MouseEvent(const QMouseEvent& event) {
     }
     const platform::Point origin = window->ClientToScreenPoint({0, 0});
     const platform::Point p{global.x() - origin.x, global.y() - origin.y};
+    // A click into the open field takes its whole text, ready to be typed over.
+    const bool press = event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonDblClick;
+    if (m_focused && m_edit && m_editRect.Contains(p) && (event.buttons() & Qt::LeftButton)) {
+        if (press) m_edit->selectAll();
+        // Neither the press nor a drag after it moves the caret into the selection.
+        return press || event.type() == QEvent::MouseMove;
+    }
     return !m_editRect.Contains(p) && !window->GetItemRect(this).Contains(p);
 }
 

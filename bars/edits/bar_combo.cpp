@@ -23,6 +23,7 @@ void TCustomcbBarCombo::DrawValue(platform::Canvas& canvas, const platform::Rect
     const std::string text = control && control->Focused() ? control->GetText() : Text();
     const std::string shown = FitText(canvas, text, inner.Width());
     canvas.SetFontColour(platform::SystemColour(platform::COLOR_WINDOWTEXT));
+    canvas.SetBrushStyle(platform::BrushStyle::Clear);
     canvas.TextOut(inner.left, inner.top + (inner.Height() - canvas.TextHeight("Qq")) / 2, shown);
 }
 

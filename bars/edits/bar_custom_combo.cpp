@@ -11,6 +11,7 @@
 #include "platform/qt/classic_draw.h"
 
 #include <QGuiApplication>
+#include <QString>
 
 #include <algorithm>
 #include <memory>
@@ -19,13 +20,18 @@
 
 namespace bars {
 
+bool ReaderLess(const std::string& a, const std::string& b) {
+    return QString::localeAwareCompare(QString::fromStdString(a).toCaseFolded(),
+                                       QString::fromStdString(b).toCaseFolded()) < 0;
+}
+
 TcbBarCustomCombo::TcbBarCustomCombo(TcbBarManager* manager, QWidget* owner) : TCustomcbBarCombo(manager, owner) {}
 
 TcbBarCustomCombo::~TcbBarCustomCombo() = default;
 
 void TcbBarCustomCombo::SetItems(std::vector<std::string> items) {
     m_items = std::move(items);
-    if (m_sorted) std::sort(m_items.begin(), m_items.end());
+    if (m_sorted) std::stable_sort(m_items.begin(), m_items.end(), ReaderLess);
     ItemsChanged();
 }
 
@@ -66,7 +72,7 @@ void TcbBarCustomCombo::SetSorted(bool value) {
     if (value == m_sorted) return;
     m_sorted = value;
     if (!value) return;
-    std::sort(m_items.begin(), m_items.end());
+    std::stable_sort(m_items.begin(), m_items.end(), ReaderLess);
     const auto found = std::find(m_items.begin(), m_items.end(), Text());
     m_itemIndex = found == m_items.end() ? -1 : static_cast<int>(found - m_items.begin());
     RepaintControls();
@@ -143,6 +149,7 @@ void TcbBarCustomCombo::DrawItem(platform::Canvas& canvas, int index, const plat
     }
     const bool selected = (state & odsSelected) != 0;
     canvas.FillSolidRect(rect, platform::SystemColour(selected ? platform::COLOR_HIGHLIGHT : platform::COLOR_WINDOW));
+    canvas.SetBrushStyle(platform::BrushStyle::Clear);
     canvas.SetFontColour(platform::SystemColour(selected ? platform::COLOR_HIGHLIGHTTEXT : platform::COLOR_WINDOWTEXT));
     const std::string text = index == -1 ? Text() : EntryText(index);
     canvas.TextOut(rect.left + 1, rect.top + (rect.Height() - canvas.TextHeight("Qq")) / 2, text);

@@ -11,6 +11,9 @@ namespace bars {
 
 class TcbBarComboControl;
 
+// The order in which a reader looks names up: the locale's, case ignored.
+bool ReaderLess(const std::string& a, const std::string& b);
+
 // Owner-drawing states of a list entry.
 enum TcbBarOwnerDrawState : unsigned { odsSelected = 1, odsFocus = 2 };
 

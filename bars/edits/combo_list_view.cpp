@@ -21,6 +21,10 @@ public:
         m_box.OnSelectionChange = [this](int index) {
             if (!m_following) m_list.ViewSelected(index, m_box.TopIndex());
         };
+        // The lines are the combo's entries as it draws them.
+        m_box.OnDrawItem = [this](platform::Canvas& canvas, int index, const platform::Rect& line, bool selected) {
+            m_list.Combo().DrawItem(canvas, index, line, selected ? unsigned{odsSelected} : 0u);
+        };
     }
 
     void KeyDown(int key) override { m_box.KeyDown(key); }
@@ -37,6 +41,9 @@ public:
         if (!m_box.isVisible()) {
             m_box.SetItems(list.Entries());
             if (TcbBarManager* manager = list.Combo().BarManager()) m_box.SetListFont(manager->BarFont());
+            int height = 0;
+            list.Combo().MeasureItem(0, height);
+            m_box.SetItemHeight(height);
             const int lines = std::min(static_cast<int>(list.Entries().size()), list.Combo().DropDownCount());
             platform::SetOwnerWindow(m_box, list.OwnerWindow());
             m_box.DropDown(list.Position(), list.WindowSize().width, lines);

@@ -87,8 +87,9 @@ void TcbBarEditControl::Draw(platform::Canvas& canvas, const platform::Rect& rec
     FrameRect(canvas, Deflated(box, 1), SystemColour(platform::COLOR_BTNFACE));
     const platform::Rect value = ValueRect(box);
     SetEditRect(value);
-    // The open field covers the box; nothing is drawn under it.
-    if (enabled && Focused()) return;
+    // The open field covers the box and nothing is drawn under it, unless the field has no
+    // text area: then the value shows as when closed.
+    if (enabled && Focused() && !(Edit() && Edit()->HidesEditor())) return;
     canvas.FillSolidRect(Deflated(box, 2), SystemColour(enabled ? platform::COLOR_WINDOW : platform::COLOR_BTNFACE));
     if (Window()) canvas.SetFont(Window()->FontHandle());
     DrawValue(canvas, value);
@@ -98,6 +99,8 @@ void TcbBarEditControl::DrawValue(platform::Canvas& canvas, const platform::Rect
     const TcbBarEdit* edit = Edit();
     if (!edit) return;
     canvas.SetFontColour(SystemColour(GetEnabled() ? platform::COLOR_WINDOWTEXT : platform::COLOR_GRAYTEXT));
+    // A disabled box is button face: no white box behind its text.
+    canvas.SetBrushStyle(platform::BrushStyle::Clear);
     const std::string text = FitText(canvas, edit->Text(), rect.Width() - 2);
     canvas.TextOut(rect.left + 1, rect.top + (rect.Height() - canvas.TextHeight("Qq")) / 2, text);
 }
@@ -130,6 +133,12 @@ bool TcbBarEditControl::ControlKeyDown(int key, unsigned shift) {
 // ---- combo ----------------------------------------------------------------------------
 
 TCustomcbBarComboControl::TCustomcbBarComboControl(TcbBarItemLink& link) : TcbBarEditControl(link) {}
+
+TCustomcbBarComboControl::~TCustomcbBarComboControl() {
+    if (!m_droppedDown) return;
+    m_droppedDown = false;
+    if (TCustomcbBarCombo* combo = Combo()) combo->CloseUp();
+}
 
 TCustomcbBarCombo* TCustomcbBarComboControl::Combo() const { return dynamic_cast<TCustomcbBarCombo*>(Item()); }
 
@@ -233,7 +242,7 @@ bool TcbBarComboControl::ControlKeyDown(int key, unsigned shift) {
     return TCustomcbBarComboControl::ControlKeyDown(key, shift);
 }
 
-void TcbBarComboControl::CloseOnChoice() {
+void TCustomcbBarComboControl::CloseOnChoice() {
     const auto alive = AliveToken();
     SetDroppedDown(false);
     if (*alive) EndEditing(false);

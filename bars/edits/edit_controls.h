@@ -41,6 +41,8 @@ public:
     static constexpr int kArrowPartWidth = 11;
 
     explicit TCustomcbBarComboControl(TcbBarItemLink& link);
+    // An open drop-down closes with its field: nothing may click through to a freed control.
+    ~TCustomcbBarComboControl() override;
 
     TCustomcbBarCombo* Combo() const;
     bool DroppedDown() const { return m_droppedDown; }
@@ -51,6 +53,9 @@ public:
     // The box rectangle of the last drawing, in client coordinates.
     const platform::Rect& Box() const { return m_box; }
     platform::Rect ArrowRect() const;
+    // A value was chosen in the drop-down (a list entry, a day, a node): the drop-down, the
+    // field and the menus close as with Enter.
+    void CloseOnChoice();
 
 protected:
     bool ControlKeyDown(int key, unsigned shift) override;
@@ -71,8 +76,6 @@ public:
     int CurrentIndex() const { return m_currentIndex; }
     void SetCurrentIndex(int index) { m_currentIndex = index; }
     void SetFocused(bool value) override;
-    // An entry was chosen in the list: the list and the menus close as with Enter.
-    void CloseOnChoice();
 
 protected:
     bool ControlKeyDown(int key, unsigned shift) override;

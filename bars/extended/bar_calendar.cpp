@@ -2,6 +2,7 @@
 
 #include "bars/extended/extended_support.h"
 #include "bars/extended/month_list.h"
+#include "bars/popups/framework_timers.h"
 #include "platform/core/bar_strings.h"
 #include "platform/core/system_colours.h"
 #include "platform/core/timer_service.h"
@@ -45,16 +46,17 @@ void TcbBarCustomCalendar::SetBorder(bool value) {
     Repaint();
 }
 
-void TcbBarCustomCalendar::SetFirstDate(int value) { m_firstDate = value; }
+void TcbBarCustomCalendar::SetFirstDate(int value) { m_firstDate = std::clamp(value, kFirstValidDate, kLastValidDate); }
 
 void TcbBarCustomCalendar::SelectDate(int date) {
+    if (date != kNoDate && !IsValidDate(date)) return;
     m_selStart = date;
     m_selFinish = kNoDate;
     SetSelFinish(date);
 }
 
 void TcbBarCustomCalendar::SetSelFinish(int date) {
-    if (date == m_selFinish) return;
+    if (date == m_selFinish || (date != kNoDate && !IsValidDate(date))) return;
     MakeSelectionVisible();
     m_selFinish = date;
     if (dynamic_cast<TcbBarDateNavigator*>(this)) m_selStart = date;
@@ -339,14 +341,13 @@ void TcbBarDateNavigator::LButtonDown(platform::Point p, bool doubleClick) {
     case Part::RightArrow: {
         const int by = part == Part::LeftArrow ? -1 : 1;
         StepMonth(by);
-        if (m_timer == 0)
-            if (platform::ITimerService* timers = platform::InstalledTimerService()) {
-                m_timerDirection = by;
-                m_timer = timers->SetTimer(kArrowRepeat, [this](unsigned) {
-                    const platform::Rect arrow = m_timerDirection < 0 ? LeftArrowRect() : RightArrowRect();
-                    if (arrow.Contains(m_lastMouse)) StepMonth(m_timerDirection);
-                });
-            }
+        if (m_timer == 0) {
+            m_timerDirection = by;
+            m_timer = FrameworkTimers().SetTimer(kArrowRepeat, [this](unsigned) {
+                const platform::Rect arrow = m_timerDirection < 0 ? LeftArrowRect() : RightArrowRect();
+                if (arrow.Contains(m_lastMouse)) StepMonth(m_timerDirection);
+            });
+        }
         break;
     }
     default: break;
@@ -501,6 +502,8 @@ void TcbBarDateNavigator::Paint(platform::Canvas& canvas) {
     const int w = ClientSize().x, h = ClientSize().y;
     const Metrics& m = m_metrics;
     canvas.SetFont(m_font);
+    // Every text lies on a fill of its own: none may paint a box behind its letters.
+    canvas.SetBrushStyle(platform::BrushStyle::Clear);
     canvas.FillSolidRect({0, 0, w, h}, SystemColour(platform::COLOR_WINDOW));
     const platform::Colour face = SystemColour(platform::COLOR_BTNFACE);
     const platform::Colour buttonText = SystemColour(platform::COLOR_BTNTEXT);

@@ -12,6 +12,8 @@
 #include "platform/qt/canvas.h"
 #include "platform/qt/classic_draw.h"
 
+#include <algorithm>
+
 namespace bars {
 
 namespace {
@@ -71,6 +73,14 @@ void TcbBarColorCombo::SetColor(platform::Colour value) {
 void TcbBarColorCombo::SetItemIndex(int value) {
     if (!m_settingColor) m_color = m_entries.ColourOf(value, m_color);
     TcbBarCustomCombo::SetItemIndex(value);
+}
+
+void TcbBarColorCombo::SetText(const std::string& value) {
+    if (!m_settingColor) {
+        const auto found = std::find(Items().begin(), Items().end(), value);
+        if (found != Items().end()) m_color = m_entries.ColourOf(static_cast<int>(found - Items().begin()), m_color);
+    }
+    TcbBarCustomCombo::SetText(value);
 }
 
 void TcbBarColorCombo::SetAutoColor(platform::Colour value) {

@@ -32,6 +32,9 @@ public:
     platform::Colour EntryColour(int index) const { return m_entries.ColourOf(index, m_color); }
 
     void SetItemIndex(int value) override;
+    // An entry's name (Enter in the open field commits it so) chooses that entry's colour
+    // before OnChange.
+    void SetText(const std::string& value) override;
     void DrawItem(platform::Canvas& canvas, int index, const platform::Rect& rect, unsigned state) override;
     void DoClick() override;
     // The custom-colour button or Ctrl+Enter: the dialog starts from this colour.

@@ -1,6 +1,7 @@
 #include "bars/extended/bar_date_combo.h"
 
 #include "bars/controls/win_control.h"
+#include "bars/edits/edit_controls.h"
 #include "bars/extended/extended_dialogs.h"
 #include "bars/extended/extended_items.h"
 #include "bars/extended/item_glyphs.h"
@@ -15,10 +16,6 @@
 
 namespace bars {
 
-namespace {
-constexpr const char* kShortDateFormat = "yyyy-MM-dd";
-}
-
 TcbBarDateCombo::TcbBarDateCombo(TcbBarManager* manager, QWidget* owner)
     : TCustomcbBarCombo(manager, owner), m_date(Today()) {
     SetGlyph(ItemGlyph("CBBARDATECOMBO"));
@@ -28,22 +25,20 @@ TcbBarDateCombo::TcbBarDateCombo(TcbBarManager* manager, QWidget* owner)
 TcbBarDateCombo::~TcbBarDateCombo() = default;
 
 std::string TcbBarDateCombo::DateToText(int date) {
-    if (date == kNoDate) return {};
+    if (!IsValidDate(date)) return {};
     const CalendarDay day = DayOf(date);
     const QDate qdate(day.year, day.month, day.day);
-    const QLocale locale;
-    return (locale.dayName(qdate.dayOfWeek(), QLocale::ShortFormat) + ' ' + qdate.toString(kShortDateFormat))
-        .toStdString();
+    return (QLocale().dayName(qdate.dayOfWeek(), QLocale::ShortFormat) + ' ').toStdString() + ShortDateText(date);
 }
 
 int TcbBarDateCombo::TextToDate(const std::string& text) {
     const auto blank = text.find(' ');
-    const std::string rest = blank == std::string::npos ? text : text.substr(blank + 1);
-    const QDate date = QDate::fromString(QString::fromStdString(rest).trimmed(), kShortDateFormat);
-    return date.isValid() ? DateOf(date.year(), date.month(), date.day()) : kNoDate;
+    return ReadShortDate(blank == std::string::npos ? text : text.substr(blank + 1));
 }
 
 void TcbBarDateCombo::SetDate(int value) {
+    // A day count outside the range of dates names no day: it is refused.
+    if (value != kNoDate && !IsValidDate(value)) return;
     m_date = value;
     TCustomcbBarCombo::SetText(DateToText(value));
 }
@@ -78,7 +73,8 @@ void TcbBarDateCombo::DropDown(platform::Point screen, const DropDownAnchor& anc
     TcbBarDateNavigator& calendar = Calendar();
     calendar.SetShowToday(m_showTodayButton);
     calendar.SetShowClear(m_showClearButton);
-    calendar.OnDateChosen = [this, control](TcbBarCustomCalendar&) { CalendarChose(control); };
+    m_dropControl = GuardedControl<TCustomcbBarComboControl>(dynamic_cast<TCustomcbBarComboControl*>(control));
+    calendar.OnDateChosen = [this](TcbBarCustomCalendar&) { CalendarChose(); };
     // The calendar starts from the field's date as typed.
     const std::string field = control && control->Focused() ? control->GetText() : Text();
     const int date = TextToDate(field);
@@ -86,14 +82,14 @@ void TcbBarDateCombo::DropDown(platform::Point screen, const DropDownAnchor& anc
     TCustomcbBarCombo::DropDown(screen, anchor, control);
 }
 
-void TcbBarDateCombo::CalendarChose(TcbBarWinControl* control) {
+void TcbBarDateCombo::CalendarChose() {
     const int date = m_calendar ? m_calendar->SelStart() : m_date;
-    if (control) {
+    // The field that dropped the calendar may have gone meanwhile (the item hidden, the bar
+    // rebuilt): the date is still taken.
+    if (TCustomcbBarComboControl* control = m_dropControl.Get()) {
         TcbBarItemLink& source = control->Link().RepresentedLink();
         if (source.Collection()) source.Collection()->UseLink(source, true);
-        const auto alive = control->AliveToken();
-        if (TCustomcbBarControl* window = control->Window()) window->CloseAll();
-        if (*alive && control->Focused()) control->SetText(DateToText(date));
+        control->CloseOnChoice();
     }
     SetDate(date);
 }

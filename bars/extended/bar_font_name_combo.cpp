@@ -38,7 +38,8 @@ std::vector<TcbBarFontNameCombo::Face> TcbBarFontNameCombo::ScreenFonts() {
 }
 
 void TcbBarFontNameCombo::SetFaces(std::vector<Face> faces) {
-    std::sort(faces.begin(), faces.end(), [](const Face& a, const Face& b) { return a.name < b.name; });
+    // In the order the sorted entries take, so that each face keeps its mark.
+    std::stable_sort(faces.begin(), faces.end(), [](const Face& a, const Face& b) { return ReaderLess(a.name, b.name); });
     m_faces = std::move(faces);
     std::vector<std::string> names;
     for (const Face& face : m_faces) names.push_back(face.name);
@@ -50,11 +51,7 @@ bool TcbBarFontNameCombo::IsTrueType(int index) const {
 }
 
 void TcbBarFontNameCombo::SetText(const std::string& value) {
-    bool open = false;
-    ForEachControl([&](TcbBarItemLink&, TcbBarItemControl& control) {
-        if (auto* combo = dynamic_cast<TcbBarComboControl*>(&control); combo && combo->Focused()) open = true;
-    });
-    if (!open || value.empty()) {
+    if (!OpenField() || value.empty()) {
         TcbBarCustomCombo::SetText(value);
         return;
     }

@@ -20,6 +20,10 @@ void TcbBarImageCombo::SetImages(platform::ImageList* value) {
     RepaintControls();
 }
 
+void TcbBarImageCombo::ImageListFreed(const platform::ImageList* images) {
+    if (images && images == m_images) SetImages(nullptr);
+}
+
 int TcbBarImageCombo::ImageIndexes(int index) const {
     return index >= 0 && index < static_cast<int>(m_imageIndexes.size()) ? m_imageIndexes[static_cast<std::size_t>(index)]
                                                                          : -1;

@@ -20,6 +20,7 @@ public:
 
     platform::ImageList* Images() const { return m_images; }
     void SetImages(platform::ImageList* value);
+    void ImageListFreed(const platform::ImageList* images) override;
     // The image of each entry, by entry ("ImageIndexes" in a form's stream).
     int ImageIndexes(int index) const;
     void SetImageIndexes(int index, int imageIndex);

@@ -165,10 +165,15 @@ platform::Size TcbBarLargeButtonControl::LargeSize() const {
             size.height = std::max(size.height, textHeight + 6);
         }
     }
-    if (button->ButtonStyle() == bsDropDown && Manager()) size.width += Manager()->LargeButtonArrowWidth();
+    if (button->ButtonStyle() == bsDropDown) size.width += GetArrowWidth();
     if (button->Width() > 0) size.width = button->Width();
     if (button->Height() > 0) size.height = button->Height();
     return size;
+}
+
+int TcbBarLargeButtonControl::GetArrowWidth() const {
+    if (IsInMenu(*this)) return TcbBarButtonControl::GetArrowWidth();
+    return Manager() ? Manager()->LargeButtonArrowWidth() : 0;
 }
 
 int TcbBarLargeButtonControl::GetWidth() const {
@@ -245,8 +250,8 @@ void TcbBarLargeButtonControl::Draw(platform::Canvas& canvas, const platform::Re
     const bool dropDown = button->ButtonStyle() == bsDropDown;
     platform::Rect content = rect;
     platform::Rect arrow;
-    if (dropDown && manager) {
-        arrow = {rect.right - manager->LargeButtonArrowWidth(), rect.top, rect.right, rect.bottom};
+    if (dropDown) {
+        arrow = {rect.right - GetArrowWidth(), rect.top, rect.right, rect.bottom};
         content.right = arrow.left;
     }
     const bool hot = IsSelected();

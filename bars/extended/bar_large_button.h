@@ -71,6 +71,8 @@ public:
     using TcbBarButtonControl::TcbBarButtonControl;
 
     TcbBarLargeButton* LargeButton() const;
+    // On toolbars the manager's large-button arrow width.
+    int GetArrowWidth() const override;
     int GetWidth() const override;
     int GetHeight() const override;
     void Draw(platform::Canvas& canvas, const platform::Rect& rect, int place) override;

@@ -1,9 +1,18 @@
 #include "bars/extended/bar_spin_edit.h"
 
-#include "bars/extended/spin_edit_control.h"
 #include "bars/links/item_link.h"
 
+#include <QLocale>
+
+#include <cmath>
+
 namespace bars {
+
+char LocaleDecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    // A separator beyond ASCII cannot be typed into the field's character filter.
+    return point.size() == 1 && point.at(0).unicode() < 0x80 ? static_cast<char>(point.at(0).unicode()) : '.';
+}
 
 TcbBarSpinEdit::TcbBarSpinEdit(TcbBarManager* manager, QWidget* owner) : TcbBarEdit(manager, owner) {
     TcbBarEdit::SetText("0");
@@ -11,46 +20,41 @@ TcbBarSpinEdit::TcbBarSpinEdit(TcbBarManager* manager, QWidget* owner) : TcbBarE
 
 double TcbBarSpinEdit::Value() const { return ValueOf(Text()); }
 
+SpinNumberFormat TcbBarSpinEdit::Format() const {
+    SpinNumberFormat format = m_format;
+    format.decimalSeparator = LocaleDecimalSeparator();
+    return format;
+}
+
 void TcbBarSpinEdit::SetValue(double value) {
+    // Infinities and NaN are no value: refused.
+    if (!std::isfinite(value)) return;
     value = Limited(value);
-    if (value != Value()) SetText(SpinDisplayText(value, m_format));
+    if (value != Value()) SetText(SpinDisplayText(value, Format()));
 }
 
 void TcbBarSpinEdit::SetText(const std::string& value) {
-    const double number = ReadAnyNumber(WithoutPrefix(value, m_format.prefix)).value_or(Value());
-    TcbBarEdit::SetText(SpinDisplayText(Limited(number), m_format));
+    const double number = ReadAnyNumber(WithoutPrefix(value, m_format.prefix), LocaleDecimalSeparator()).value_or(Value());
+    TcbBarEdit::SetText(SpinDisplayText(Limited(number), Format()));
 }
 
-TcbBarSpinEditControl* TcbBarSpinEdit::OpenControl() const {
-    TcbBarSpinEditControl* open = nullptr;
-    ForEachControl([&](TcbBarItemLink&, TcbBarItemControl& control) {
-        auto* spin = dynamic_cast<TcbBarSpinEditControl*>(&control);
-        if (spin && spin->Focused() && !open) open = spin;
-    });
-    return open;
-}
-
-double TcbBarSpinEdit::FieldValue() const {
-    const TcbBarSpinEditControl* open = OpenControl();
-    return open ? ValueOf(open->GetText()) : Value();
-}
+double TcbBarSpinEdit::FieldValue() const { return ValueOf(CurText()); }
 
 void TcbBarSpinEdit::SetFieldValue(double value) {
+    if (!std::isfinite(value)) return;
     value = Limited(value);
-    if (value == FieldValue()) return;
-    if (TcbBarSpinEditControl* open = OpenControl())
-        open->SetText(SpinDisplayText(value, m_format));
-    else
-        SetText(SpinDisplayText(value, m_format));
+    if (value != FieldValue()) SetCurText(SpinDisplayText(value, Format()));
 }
 
 void TcbBarSpinEdit::SetIncrement(double value) {
+    if (!std::isfinite(value)) return;
     value = MakeWhole(value, ValueType());
     if (ValueType() == svtInteger ? value < 1 : value <= 0) value = 1;
     m_increment = value;
 }
 
 void TcbBarSpinEdit::SetMinValue(double value) {
+    if (!std::isfinite(value)) return;
     value = MakeWhole(value, ValueType());
     if (value == m_minValue) return;
     m_minValue = value;
@@ -59,6 +63,7 @@ void TcbBarSpinEdit::SetMinValue(double value) {
 }
 
 void TcbBarSpinEdit::SetMaxValue(double value) {
+    if (!std::isfinite(value)) return;
     value = MakeWhole(value, ValueType());
     if (value == m_maxValue) return;
     m_maxValue = value;
@@ -87,13 +92,13 @@ void TcbBarSpinEdit::SetValueType(TcbBarSpinEditValueType value) {
 void TcbBarSpinEdit::SetPrefix(const std::string& value) {
     const double value0 = Value();
     m_format.prefix = value;
-    TcbBarEdit::SetText(SpinDisplayText(value0, m_format));
+    TcbBarEdit::SetText(SpinDisplayText(value0, Format()));
 }
 
 void TcbBarSpinEdit::SetPrefixPlace(TcbBarSpinEditPrefixPlace value) {
     const double value0 = Value();
     m_format.prefixPlace = value;
-    TcbBarEdit::SetText(SpinDisplayText(value0, m_format));
+    TcbBarEdit::SetText(SpinDisplayText(value0, Format()));
 }
 
 void TcbBarSpinEdit::Step(TcbBarSpinEditButton button) {
@@ -105,7 +110,7 @@ void TcbBarSpinEdit::Step(TcbBarSpinEditButton button) {
 bool TcbBarSpinEdit::AcceptsChar(char c) const {
     if ((c >= '0' && c <= '9') || c == '\b') return true;
     if (c == '-') return m_minValue < 0;
-    if (c == '.') return ValueType() == svtFloat;
+    if (c == LocaleDecimalSeparator()) return ValueType() == svtFloat;
     return false;
 }
 

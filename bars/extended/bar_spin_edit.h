@@ -7,9 +7,10 @@
 
 namespace bars {
 
-class TcbBarSpinEditControl;
-
 enum TcbBarSpinEditButton { sbNone, sbUp, sbDown };
+
+// The decimal separator of the current locale ('.' when it is not a single ASCII character).
+char LocaleDecimalSeparator();
 
 // A numeric field with up and down buttons. The value lives in the text; limits of 0 and 0
 // mean none.
@@ -48,8 +49,9 @@ public:
 
 private:
     double Limited(double value) const { return ClampToLimits(MakeWhole(value, ValueType()), m_minValue, m_maxValue); }
-    double ValueOf(const std::string& text) const { return SpinValueOfText(text, m_format, m_minValue); }
-    TcbBarSpinEditControl* OpenControl() const;
+    double ValueOf(const std::string& text) const { return SpinValueOfText(text, Format(), m_minValue); }
+    // The number format with the locale's decimal separator as it is now.
+    SpinNumberFormat Format() const;
     void LimitsChanged();
 
     SpinNumberFormat m_format;

@@ -1,9 +1,16 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 namespace bars {
 
 // Dates are the platform's day counts: whole days since 30 December 1899.
 inline constexpr int kNoDate = -700000;
+// The platform's range of dates: 1 January of year 1 to 31 December 9999.
+inline constexpr int kFirstValidDate = -693593;
+inline constexpr int kLastValidDate = 2958465;
+inline bool IsValidDate(int date) { return date >= kFirstValidDate && date <= kLastValidDate; }
 
 struct CalendarDay {
     int year = 0;
@@ -40,5 +47,14 @@ int KeyTarget(int from, CalendarKey key, bool ctrlOnly, int firstDay);
 
 // Today's date from the clock.
 int Today();
+
+// A date in the locale's short date format; empty for a date out of range.
+std::string ShortDateText(int date);
+// A text in the locale's short date format (numbers or month names in the format's order,
+// any separators; a two-digit year lies within 50 years of this one); kNoDate when it names
+// no date in range.
+int ReadShortDate(std::string_view text);
+// The same for a given format and this year, without the locale's month names.
+int ReadDateInFormat(std::string_view text, std::string_view format, int thisYear);
 
 }  // namespace bars

@@ -20,15 +20,20 @@ namespace {
 
 QString Text(int id) { return QString::fromUtf8(platform::BarString(id).data(), static_cast<int>(platform::BarString(id).size())); }
 
-// A caption, one widget and OK / Cancel.
-bool RunDialog(const QString& caption, QWidget* content, QDialog** running = nullptr) {
+// A caption, one widget and OK / Cancel; OK closes the dialog only when `accept` allows it.
+bool RunDialog(const QString& caption, QWidget* content, QDialog** running = nullptr,
+               const std::function<bool()>& accept = nullptr) {
     QDialog dialog;
     if (running) *running = &dialog;
     dialog.setWindowTitle(caption);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(content);
+    // A calendar or tree made hidden for drop-down use shows in the dialog.
+    content->show();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&dialog, &accept] {
+        if (!accept || accept()) dialog.accept();
+    });
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
     const bool accepted = dialog.exec() == QDialog::Accepted;
@@ -75,17 +80,24 @@ ExtendedDialogs RealDialogs() {
         date = calendar->SelStart();
         return true;
     };
-    dialogs.selectTreeNode = [](TcbBarTreeViewCombo& combo, std::string& text) {
-        auto* tree = new QTreeWidget;
-        tree->setHeaderHidden(true);
+    dialogs.selectTreeNode = [](TcbBarTreeViewCombo& combo, QTreeWidgetItem*& node) {
+        // A copy of the combo's tree; what is chosen in it names the combo's node at its place.
+        auto* tree = new TcbBarTreeView(combo);
+        tree->setIconSize(combo.Tree().iconSize());
         for (int i = 0; i < combo.Tree().topLevelItemCount(); ++i) tree->addTopLevelItem(combo.Tree().topLevelItem(i)->clone());
+        if (node) tree->setCurrentItem(NodeAtSamePlace(*tree, node));
+        QDialog* dialog = nullptr;
         QTreeWidgetItem* chosen = nullptr;
-        QObject::connect(tree, &QTreeWidget::currentItemChanged, tree, [&](QTreeWidgetItem* node) { chosen = node; });
-        if (!RunDialog(Text(platform::bar_string::kSelectItem), tree) || !chosen) return false;
-        bool allow = true;
-        if (combo.OnCanSelectNode) combo.OnCanSelectNode(combo, combo.FindNode(chosen->text(0).toStdString()), allow);
-        if (allow) text = chosen->text(0).toStdString();
-        return allow;
+        // Enter, a double click on a label and OK choose, with OnCanSelectNode's consent.
+        tree->OnDialogChoice = [&](QTreeWidgetItem* allowed) {
+            chosen = allowed;
+            if (dialog) dialog->accept();
+        };
+        if (!RunDialog(Text(platform::bar_string::kSelectItem), tree, &dialog, [tree] { return tree->Choose(); }) ||
+            !chosen)
+            return false;
+        node = chosen;
+        return true;
     };
     return dialogs;
 }

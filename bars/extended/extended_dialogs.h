@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class QTreeWidgetItem;
 class QWidget;
 
 namespace bars {
@@ -21,8 +22,9 @@ struct ExtendedDialogs {
     std::function<bool(const std::vector<std::string>& entries, int& index)> selectItem;
     // "Select the date": the platform's day count, -700000 for none.
     std::function<bool(int& date)> selectDate;
-    // "Select item" for a tree-view combo: the chosen node's text.
-    std::function<bool(TcbBarTreeViewCombo& combo, std::string& text)> selectTreeNode;
+    // "Select item" for a tree-view combo: a node of the combo's own tree that its
+    // OnCanSelectNode allowed.
+    std::function<bool(TcbBarTreeViewCombo& combo, QTreeWidgetItem*& node)> selectTreeNode;
 };
 
 ExtendedDialogs& Dialogs();

@@ -42,6 +42,8 @@ platform::Size TextSizeIn(const platform::CanvasFont& font, std::string_view tex
 
 platform::Colour FillListEntry(platform::Canvas& canvas, const platform::Rect& rect, bool selected) {
     canvas.FillSolidRect(rect, platform::SystemColour(selected ? platform::COLOR_HIGHLIGHT : platform::COLOR_WINDOW));
+    // The entry's text goes onto this fill, not onto a box of the canvas's brush.
+    canvas.SetBrushStyle(platform::BrushStyle::Clear);
     return platform::SystemColour(selected ? platform::COLOR_HIGHLIGHTTEXT : platform::COLOR_WINDOWTEXT);
 }
 

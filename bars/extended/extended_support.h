@@ -18,7 +18,8 @@ bool IsInMenu(const TcbBarItemControl& control);
 bool IsRotatedVertical(const TcbBarItemControl& control);
 platform::CanvasFont FontOf(const TcbBarItemControl& control);
 platform::Size TextSizeIn(const platform::CanvasFont& font, std::string_view text);
-// A list entry's background in the window or highlight colour; answers its text colour.
+// A list entry's background in the window or highlight colour, with a clear brush for its
+// text; answers the text colour.
 platform::Colour FillListEntry(platform::Canvas& canvas, const platform::Rect& rect, bool selected);
 void FrameRectIn(platform::Canvas& canvas, const platform::Rect& r, platform::Colour colour);
 

@@ -1,6 +1,7 @@
 #include "bars/extended/month_list.h"
 
 #include "bars/extended/calendar_dates.h"
+#include "bars/popups/framework_timers.h"
 #include "platform/core/system_colours.h"
 #include "platform/core/timer_service.h"
 #include "platform/qt/canvas.h"
@@ -50,8 +51,7 @@ void TAMonthListBox::MouseMoveTo(platform::Point p) {
     if (interval == m_interval && m_timer != 0) return;
     StopScroll();
     m_interval = interval;
-    if (platform::ITimerService* timers = platform::InstalledTimerService())
-        m_timer = timers->SetTimer(interval, [this](unsigned) { Scroll(m_scrollBy); });
+    m_timer = FrameworkTimers().SetTimer(interval, [this](unsigned) { Scroll(m_scrollBy); });
     Scroll(m_scrollBy);
 }
 
@@ -72,6 +72,7 @@ void TAMonthListBox::Repaint() {
     platform::Canvas canvas(m_surface);
     canvas.FillSolidRect({0, 0, width(), height()}, platform::SystemColour(platform::COLOR_WINDOW));
     canvas.SetFont(m_font);
+    canvas.SetBrushStyle(platform::BrushStyle::Clear);
     const QLocale locale;
     for (int row = 0; row < kShownMonths; ++row) {
         const int month = AddMonths(m_topMonth, row);

@@ -1,6 +1,7 @@
 #include "bars/extended/spin_edit_control.h"
 
 #include "bars/extended/extended_support.h"
+#include "bars/popups/framework_timers.h"
 #include "bars/windows/bar_window_base.h"
 #include "platform/core/system_colours.h"
 #include "platform/core/timer_service.h"
@@ -124,9 +125,7 @@ void TcbBarSpinEditControl::MouseMoveTo(platform::Point p) {
 
 void TcbBarSpinEditControl::StartTimer(unsigned interval) {
     KillTimer();
-    platform::ITimerService* timers = platform::InstalledTimerService();
-    if (!timers) return;
-    m_timer = timers->SetTimer(interval, [this](unsigned) {
+    m_timer = FrameworkTimers().SetTimer(interval, [this](unsigned) {
         if (!m_repeating) {
             m_repeating = true;
             StartTimer(kRepeatInterval);

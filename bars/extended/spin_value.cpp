@@ -1,16 +1,17 @@
 #include "bars/extended/spin_value.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
 #include <limits>
 
 namespace bars {
 
 double MakeWhole(double value, TcbBarSpinEditValueType type) {
-    return type == svtInteger && std::isfinite(value) ? std::trunc(value) : value;
+    if (type != svtInteger || !std::isfinite(value)) return value;
+    return std::clamp(std::trunc(value), static_cast<double>(std::numeric_limits<std::int32_t>::min()),
+                      static_cast<double>(std::numeric_limits<std::int32_t>::max()));
 }
 
 double ClampToLimits(double value, double minValue, double maxValue) {
@@ -21,13 +22,17 @@ double ClampToLimits(double value, double minValue, double maxValue) {
 }
 
 std::string SpinDisplayText(double value, const SpinNumberFormat& format) {
+    // Written without the C library's locale: the separator is the format's alone.
     char buffer[64];
+    std::to_chars_result written{};
     if (format.valueType == svtInteger)
-        std::snprintf(buffer, sizeof buffer, "%.0f", std::trunc(value));
+        written = std::to_chars(buffer, buffer + sizeof buffer,
+                                std::isfinite(value) ? static_cast<long long>(MakeWhole(value, svtInteger)) : 0LL);
     else
-        std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    std::string number = buffer;
+        written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string number(buffer, written.ec == std::errc() ? written.ptr : buffer);
     if (number == "-0") number = "0";
+    std::replace(number.begin(), number.end(), '.', format.decimalSeparator);
     return format.prefixPlace == ppStart ? format.prefix + number : number + format.prefix;
 }
 
@@ -57,22 +62,26 @@ std::optional<double> ReadInteger(std::string_view text) {
 
 }  // namespace
 
-std::optional<double> ReadAnyNumber(std::string_view text) {
-    const std::string trimmed(Trimmed(text));
-    if (trimmed.empty()) return std::nullopt;
-    char* end = nullptr;
-    errno = 0;
-    const double value = std::strtod(trimmed.c_str(), &end);
-    if (end != trimmed.c_str() + trimmed.size() || !std::isfinite(value)) return std::nullopt;
+std::optional<double> ReadAnyNumber(std::string_view text, char decimalSeparator) {
+    std::string number(Trimmed(text));
+    // Only the locale's separator makes a fraction; a full stop elsewhere is no number.
+    if (decimalSeparator != '.' && number.find('.') != std::string::npos) return std::nullopt;
+    std::replace(number.begin(), number.end(), decimalSeparator, '.');
+    std::string_view digits = number;
+    if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+    if (digits.empty()) return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value)) return std::nullopt;
     return value;
 }
 
-std::optional<double> ReadSpinNumber(std::string_view text, TcbBarSpinEditValueType type) {
-    return type == svtInteger ? ReadInteger(text) : ReadAnyNumber(text);
+std::optional<double> ReadSpinNumber(std::string_view text, const SpinNumberFormat& format) {
+    return format.valueType == svtInteger ? ReadInteger(text) : ReadAnyNumber(text, format.decimalSeparator);
 }
 
 double SpinValueOfText(std::string_view text, const SpinNumberFormat& format, double minValue) {
-    return ReadSpinNumber(WithoutPrefix(text, format.prefix), format.valueType).value_or(minValue);
+    return ReadSpinNumber(WithoutPrefix(text, format.prefix), format).value_or(minValue);
 }
 
 SpinButtonsLayout LayoutSpinButtons(const platform::Rect& rect) {

@@ -16,10 +16,12 @@ struct SpinNumberFormat {
     TcbBarSpinEditValueType valueType = svtInteger;
     std::string prefix;
     TcbBarSpinEditPrefixPlace prefixPlace = ppEnd;
+    // The locale's: floating-point numbers are shown, typed and read with it alone.
+    char decimalSeparator = '.';
 };
 
-// Integers are truncated toward zero in floating point, so a number beyond the 32-bit range
-// stays what it is instead of wrapping.
+// Integers are truncated toward zero and kept within the 32-bit range that their texts are
+// read in.
 double MakeWhole(double value, TcbBarSpinEditValueType type);
 // Limits of 0 and 0 mean none.
 double ClampToLimits(double value, double minValue, double maxValue);
@@ -28,9 +30,10 @@ std::string SpinDisplayText(double value, const SpinNumberFormat& format);
 std::string WithoutPrefix(std::string_view text, std::string_view prefix);
 // The number a text reads as: a 32-bit integer for svtInteger, floating point for svtFloat;
 // none when it is not one.
-std::optional<double> ReadSpinNumber(std::string_view text, TcbBarSpinEditValueType type);
-// Any number at all (the text setter takes floats also for integer fields).
-std::optional<double> ReadAnyNumber(std::string_view text);
+std::optional<double> ReadSpinNumber(std::string_view text, const SpinNumberFormat& format);
+// Any finite number at all, with the given decimal separator (the text setter takes floats
+// also for integer fields).
+std::optional<double> ReadAnyNumber(std::string_view text, char decimalSeparator = '.');
 // The value of a text: unconvertible text counts as the lower limit.
 double SpinValueOfText(std::string_view text, const SpinNumberFormat& format, double minValue);
 

@@ -17,6 +17,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace bars {
 
@@ -30,6 +32,23 @@ int StripHeight() {
 }
 
 }  // namespace
+
+QTreeWidgetItem* NodeAtSamePlace(const QTreeWidget& tree, const QTreeWidgetItem* node) {
+    std::vector<int> path;
+    for (; node; node = node->parent()) {
+        auto* item = const_cast<QTreeWidgetItem*>(node);
+        if (node->parent())
+            path.push_back(node->parent()->indexOfChild(item));
+        else
+            path.push_back(node->treeWidget() ? node->treeWidget()->indexOfTopLevelItem(item) : -1);
+    }
+    QTreeWidgetItem* found = nullptr;
+    for (auto it = path.rbegin(); it != path.rend(); ++it) {
+        found = found ? found->child(*it) : tree.topLevelItem(*it);
+        if (!found) return nullptr;
+    }
+    return found;
+}
 
 int DropDownDirection(const QRect& d, const QRect& f) {
     const bool left = d.right() + 1 <= f.left();
@@ -152,24 +171,44 @@ QTreeWidgetItem* TcbBarTreeView::NodeLabelAt(QPoint p) const {
 
 bool TcbBarTreeView::Choose() {
     QTreeWidgetItem* node = currentItem();
+    if (!m_dropDownMode && node) node = NodeAtSamePlace(m_combo.Tree(), node);
     if (!node || !m_combo.CanSelect(node)) return false;
-    if (m_dropDownMode) m_combo.NodeChosen();
+    if (m_dropDownMode)
+        m_combo.NodeChosen();
+    else if (OnDialogChoice)
+        OnDialogChoice(node);
     return true;
 }
 
 void TcbBarTreeView::ShowWithoutActivation() { show(); }
 
-void TcbBarTreeView::Key(int key, unsigned) {
-    switch (key) {
-    case platform::VK_RETURN: Choose(); break;
-    case platform::VK_UP:
-        if (QTreeWidgetItem* above = itemAbove(currentItem())) setCurrentItem(above);
-        break;
-    case platform::VK_DOWN:
-        if (QTreeWidgetItem* below = currentItem() ? itemBelow(currentItem()) : topLevelItem(0)) setCurrentItem(below);
-        break;
-    default: break;
+void TcbBarTreeView::Key(int key, unsigned shift) {
+    if (key == platform::VK_RETURN) {
+        Choose();
+        return;
     }
+    if ((key >= platform::VK_A && key <= platform::VK_Z) || (key >= platform::VK_0 && key <= platform::VK_9)) {
+        keyboardSearch(QString(QChar(key)));
+        return;
+    }
+    static constexpr std::pair<int, ::Qt::Key> kTreeKeys[] = {
+        {platform::VK_LEFT, ::Qt::Key_Left},       {platform::VK_RIGHT, ::Qt::Key_Right},
+        {platform::VK_UP, ::Qt::Key_Up},           {platform::VK_DOWN, ::Qt::Key_Down},
+        {platform::VK_HOME, ::Qt::Key_Home},       {platform::VK_END, ::Qt::Key_End},
+        {platform::VK_PRIOR, ::Qt::Key_PageUp},    {platform::VK_NEXT, ::Qt::Key_PageDown},
+        {platform::VK_ADD, ::Qt::Key_Plus},        {platform::VK_SUBTRACT, ::Qt::Key_Minus},
+        {platform::VK_MULTIPLY, ::Qt::Key_Asterisk}, {platform::VK_SPACE, ::Qt::Key_Space},
+        {platform::VK_BACK, ::Qt::Key_Backspace},
+    };
+    const auto* found = std::find_if(std::begin(kTreeKeys), std::end(kTreeKeys),
+                                     [key](const auto& entry) { return entry.first == key; });
+    if (found == std::end(kTreeKeys)) return;
+    ::Qt::KeyboardModifiers modifiers;
+    if (shift & platform::kShiftShift) modifiers |= ::Qt::ShiftModifier;
+    if (shift & platform::kShiftCtrl) modifiers |= ::Qt::ControlModifier;
+    if (shift & platform::kShiftAlt) modifiers |= ::Qt::AltModifier;
+    QKeyEvent event(QEvent::KeyPress, found->second, modifiers);
+    QTreeWidget::keyPressEvent(&event);
 }
 
 void TcbBarTreeView::mouseReleaseEvent(QMouseEvent* event) {
@@ -234,10 +273,7 @@ void TcbBarTreeView::StripRelease(QPoint p) {
     m_closePressed = false;
     const bool close = m_strip.close.contains(p) && m_closeOver;
     if (m_stripWidget) m_stripWidget->update();
-    if (close)
-        if (TcbBarWinControl* control = dynamic_cast<TcbBarWinControl*>(m_combo.ActiveLink() ? m_combo.ActiveLink()->Control() : nullptr))
-            if (TCustomcbBarControl* window = control->Window()) window->CloseAll();
-    if (close) hide();
+    if (close) m_combo.CloseMenus();
 }
 
 void TcbBarTreeView::PaintStrip(QPainter& painter) {
@@ -280,6 +316,10 @@ void TcbBarTreeViewCombo::SetImages(platform::ImageList* value) {
     RelayoutBars();
 }
 
+void TcbBarTreeViewCombo::ImageListFreed(const platform::ImageList* images) {
+    if (images && images == m_images) SetImages(nullptr);
+}
+
 void TcbBarTreeViewCombo::SetChosenNode(QTreeWidgetItem* node) {
     m_chosen = node;
     TCustomcbBarCombo::SetText(node ? node->text(0).toStdString() : std::string());
@@ -315,17 +355,8 @@ IComboDropDown* TcbBarTreeViewCombo::GetDropDownWindow() {
     return window ? window : m_tree.get();
 }
 
-TcbBarWinControl* TcbBarTreeViewCombo::OpenControl() const {
-    TcbBarWinControl* open = nullptr;
-    ForEachControl([&](TcbBarItemLink&, TcbBarItemControl& control) {
-        auto* win = dynamic_cast<TcbBarWinControl*>(&control);
-        if (win && win->Focused() && !open) open = win;
-    });
-    return open;
-}
-
 void TcbBarTreeViewCombo::DropDown(platform::Point screen, const DropDownAnchor& anchor, TcbBarWinControl* control) {
-    m_dropControl = control;
+    m_dropControl = GuardedControl<TCustomcbBarComboControl>(dynamic_cast<TCustomcbBarComboControl*>(control));
     m_tree->SetDropDownMode(true);
     if (BarManager()) {
         const platform::CanvasFont& font = BarManager()->BarFont();
@@ -354,27 +385,32 @@ bool TcbBarTreeViewCombo::CanSelect(QTreeWidgetItem* node) {
 
 void TcbBarTreeViewCombo::NodeChosen() {
     QTreeWidgetItem* node = m_tree->currentItem();
-    TcbBarWinControl* control = m_dropControl;
-    if (control) {
+    // The field that dropped the tree down may be gone already (the item hidden, the bar
+    // rebuilt): the node is still chosen.
+    if (TCustomcbBarComboControl* control = m_dropControl.Get()) {
         TcbBarItemLink& source = control->Link().RepresentedLink();
         if (source.Collection()) source.Collection()->UseLink(source, true);
-        if (TCustomcbBarControl* window = control->Window()) window->CloseAll();
     }
-    m_tree->hide();
-    m_dropControl = nullptr;
+    CloseMenus();
     SetChosenNode(node);
+}
+
+void TcbBarTreeViewCombo::CloseMenus() {
+    if (TCustomcbBarComboControl* control = m_dropControl.Get()) control->CloseOnChoice();
+    m_tree->hide();
+    m_dropControl = {};
 }
 
 void TcbBarTreeViewCombo::SelectionChanged(QTreeWidgetItem* node) {
     if (!node) return;
-    if (TcbBarWinControl* open = OpenControl()) open->SetText(node->text(0).toStdString());
+    if (TcbBarWinControl* open = OpenField()) open->SetText(node->text(0).toStdString());
 }
 
 void TcbBarTreeViewCombo::DoClick() {
     TCustomcbBarCombo::DoClick();
     if (OnClick || ReadOnly() || !Dialogs().selectTreeNode) return;
-    std::string text = Text();
-    if (Dialogs().selectTreeNode(*this, text)) TCustomcbBarCombo::SetText(text);
+    QTreeWidgetItem* node = m_chosen ? m_chosen : m_tree->currentItem();
+    if (Dialogs().selectTreeNode(*this, node) && node) SetChosenNode(node);
 }
 
 }  // namespace bars

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bars/controls/item_control.h"
 #include "bars/edits/bar_combo.h"
 #include "bars/edits/drop_down.h"
 #include "bars/edits/edit_controls.h"
@@ -25,6 +26,10 @@ struct ResizeStrip {
     QRect grip;
     QRect close;
 };
+// The node of `tree` at the place `node` has in its own tree (the same child indexes from
+// the root); none when the tree has no such node.
+QTreeWidgetItem* NodeAtSamePlace(const QTreeWidget& tree, const QTreeWidgetItem* node);
+
 // 0 wholly left and not lower, 1 not lower, 2 wholly left and lower, 3 otherwise.
 int DropDownDirection(const QRect& dropDown, const QRect& field);
 ResizeStrip LayOutResizeStrip(QSize window, int direction, int stripHeight, int buttonWidth);
@@ -44,14 +49,19 @@ public:
 
     // A point on a node's label or icon (not its expand button, indent or the space after).
     QTreeWidgetItem* NodeLabelAt(QPoint viewport) const;
-    // Enter, a release or a double-click on a label: the selected node, when allowed.
+    // Enter, a release or a double-click on a label: the selected node, when allowed. In the
+    // "Select item" dialog the combo's own node at the same place is asked for and handed to
+    // OnDialogChoice.
     bool Choose();
+    std::function<void(QTreeWidgetItem* node)> OnDialogChoice;
 
     platform::Size WindowSize() const override { return {width(), height()}; }
     void MoveTo(platform::Point screen) override { move(screen.x, screen.y); }
     void ShowWithoutActivation() override;
     void HideWindow() override { hide(); }
     bool IsShown() const override { return isVisible(); }
+    // The keys the open field hands over: Enter chooses, the others act as in any tree
+    // (arrows, Home, End, the page keys, typed letters searching the nodes).
     void Key(int key, unsigned shift) override;
 
     // The mouse on the close button and the grip, in window coordinates.
@@ -104,6 +114,7 @@ public:
     platform::ImageList* Images() const { return m_images; }
     // The nodes' icons take the list's size, so the bars showing the item lay out again.
     void SetImages(platform::ImageList* value);
+    void ImageListFreed(const platform::ImageList* images) override;
     QTreeWidgetItem* ChosenNode() const { return m_chosen; }
     void SetChosenNode(QTreeWidgetItem* node);
     // Depth-first from the first root, case ignored.
@@ -117,6 +128,8 @@ public:
     void DoClick() override;
     // The tree chose a node.
     void NodeChosen();
+    // The drop-down's close button: the drop-down, its field and the menus close.
+    void CloseMenus();
     // While the field is open, it shows the selected node's text.
     void SelectionChanged(QTreeWidgetItem* node);
     bool CanSelect(QTreeWidgetItem* node);
@@ -124,15 +137,13 @@ public:
     CanSelectNodeEvent OnCanSelectNode;
 
 private:
-    TcbBarWinControl* OpenControl() const;
-
     bool m_allowResizing = true;
     bool m_chooseByDblClick = true;
     bool m_fullExpand = false;
     std::unique_ptr<TcbBarTreeView> m_tree;
     platform::ImageList* m_images = nullptr;
     QTreeWidgetItem* m_chosen = nullptr;
-    TcbBarWinControl* m_dropControl = nullptr;
+    GuardedControl<TCustomcbBarComboControl> m_dropControl;
 };
 
 }  // namespace bars

@@ -14,6 +14,7 @@ class QWidget;
 
 namespace platform {
 class Action;
+class ImageList;
 }
 
 namespace bars {
@@ -103,6 +104,8 @@ public:
     virtual void GlyphChanged();
     virtual void HotImagesChanged() {}
     virtual void LargeImagesChanged() {}
+    // An image list is being freed: an item that holds it lets go of it.
+    virtual void ImageListFreed(const platform::ImageList*) {}
     virtual void ShortCutChanged();
     virtual void RepaintControls();
     virtual void RelayoutBars();

@@ -1,5 +1,8 @@
 #include "bars/items/bar_window_item.h"
 
+#include "bars/controls/win_control.h"
+#include "bars/links/item_link.h"
+
 namespace bars {
 
 TcbBarWindowItem::TcbBarWindowItem(TcbBarManager* manager, QWidget* owner) : TcbBarItem(manager, owner) {}
@@ -12,6 +15,24 @@ void TcbBarWindowItem::SetText(const std::string& value) {
     RepaintControls();
     DoChange();
     RepaintControls();
+}
+
+TcbBarWinControl* TcbBarWindowItem::OpenField() const {
+    const TcbBarItemLink* link = ActiveLink();
+    auto* control = link ? dynamic_cast<TcbBarWinControl*>(link->Control()) : nullptr;
+    return control && control->Focused() ? control : nullptr;
+}
+
+std::string TcbBarWindowItem::CurText() const {
+    const TcbBarWinControl* control = OpenField();
+    return control ? control->GetText() : m_text;
+}
+
+void TcbBarWindowItem::SetCurText(const std::string& value) {
+    if (TcbBarWinControl* control = OpenField())
+        control->SetText(value);
+    else
+        SetText(value);
 }
 
 void TcbBarWindowItem::DoChange() {

@@ -6,6 +6,8 @@
 
 namespace bars {
 
+class TcbBarWinControl;
+
 // The base of items whose control hosts an edit window (edits and combos): a text and the
 // events of the edit. Their own click never runs.
 class TcbBarWindowItem : public TcbBarItem {
@@ -18,6 +20,13 @@ public:
     const std::string& Text() const { return m_text; }
     // A new text repaints the controls before and after OnChange.
     virtual void SetText(const std::string& value);
+    // What the user sees now: the open field's text while a control of the item is active,
+    // else Text (OnCurChange reads what is typed here). Setting it writes into the open field,
+    // not yet committed, or else goes to SetText.
+    std::string CurText() const;
+    void SetCurText(const std::string& value);
+    // The control whose field is open; none while every field is closed.
+    TcbBarWinControl* OpenField() const;
 
     bool IsClickable() const override { return false; }
 

@@ -13,6 +13,7 @@
 #include "bars/manager/categories.h"
 #include "bars/manager/manager_list.h"
 #include "bars/popups/bar_hints.h"
+#include "bars/popups/framework_timers.h"
 #include "bars/popups/popup_menu.h"
 #include "bars/popups/popup_menu_links.h"
 #include "bars/services/bar_fonts.h"
@@ -54,6 +55,8 @@ QWidget* TcbBarManager::CheckedOwner(QWidget* owner) {
 
 TcbBarManager::TcbBarManager(QWidget* owner, bool fromDescription)
     : QObject(CheckedOwner(owner)), m_ownerForm(qobject_cast<QWidget*>(parent())), m_loading(fromDescription) {
+    // Hold-to-repeat and the other timers of bars and fields need the service from the start.
+    FrameworkTimers();
     InstallBarHooks(*this);
     m_categories = std::make_unique<TcbBarManagerCategories>(*this, fromDescription);
     m_bars = std::make_unique<TcbBars>(*this);
@@ -463,6 +466,8 @@ void TcbBarManager::ImageListFreed(const platform::ImageList* images) {
             this->*which = nullptr;
         }
     }
+    // Items with image lists of their own (the image and tree-view combos) let go too.
+    for (int i = 0; i < ItemCount(); ++i) Items(i)->ImageListFreed(images);
 }
 
 void TcbBarManager::SetLargeButtonArrowWidth(int value) {

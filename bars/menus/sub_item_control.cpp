@@ -275,6 +275,7 @@ void TcbBarSubItemControl::DrawMenuEntry(platform::Canvas& canvas, const platfor
     const bool enabled = GetEnabled();
     const platform::Rect column{rect.left, rect.top, rect.left + rect.Height(), rect.bottom};
     FillGlyphCell(canvas, column, CellBackground::Bar, Face());
+    if (HasImage()) DrawControlGlyph(canvas, *this, column, true, 0, CellBackground::Bar);
     const platform::Rect text{column.right, rect.top, rect.right, rect.bottom};
     canvas.FillSolidRect(text, selected && arrow ? platform::SystemColour(platform::COLOR_HIGHLIGHT) : Face());
     if (TCustomcbBarControl* window = Window()) canvas.SetFont(window->FontHandle());
@@ -297,6 +298,16 @@ void TcbBarSubItemControl::Draw(platform::Canvas& canvas, const platform::Rect& 
     const bool open = GetSubMenuControl() != nullptr;
     const bool vertical = place == kPlaceVertical;
     FillGlyphCell(canvas, rect, CellBackground::Bar, Face());
+    if (HasImage() && manager) {
+        // The glyph's cell is a button wide (high on a vertical bar) at the start; it moves
+        // with the down look while the menu is open.
+        platform::Rect cell = rect;
+        if (vertical)
+            cell.bottom = cell.top + manager->ButtonHeight();
+        else
+            cell.right = cell.left + manager->ButtonWidth();
+        DrawControlGlyph(canvas, *this, cell, false, open ? 1 : 0, CellBackground::Bar);
+    }
     if (open)
         DrawCellFrame(canvas, rect, CellFrame::Sunken);
     else if (IsSelected())

@@ -172,6 +172,10 @@ void TcbBarDropDownListBox::Paint() {
         platform::Rect line{kFrame, kFrame + (i - m_topIndex) * m_itemHeight, width() - kFrame,
                             kFrame + (i - m_topIndex + 1) * m_itemHeight};
         const bool selected = i == m_itemIndex;
+        if (OnDrawItem) {
+            OnDrawItem(canvas, i, line, selected);
+            continue;
+        }
         canvas.FillSolidRect(line, platform::SystemColour(selected ? platform::COLOR_HIGHLIGHT : platform::COLOR_WINDOW));
         canvas.SetFontColour(selected ? platform::clHighlightText : platform::clWindowText);
         platform::Rect text{line.left + 2, line.top, line.right, line.bottom};

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -29,6 +30,8 @@ public:
     // The combo's font, drawn in the window-text colour.
     void SetListFont(const platform::CanvasFont& font);
     int ItemHeight() const { return m_itemHeight; }
+    // The combo's own line height (its MeasureItem), instead of the font's.
+    void SetItemHeight(int height) { m_itemHeight = std::max(1, height); }
     int TopIndex() const { return m_topIndex; }
     void SetTopIndex(int index);
     int ItemIndex() const { return m_itemIndex; }
@@ -51,6 +54,9 @@ public:
     // it as its ItemIndex, the menus close).
     std::function<void(int index)> OnSelectionChange;
     std::function<void(int index)> OnChoose;
+    // When set, the combo draws each line (a colour's swatch, a font's mark) instead of the
+    // plain text.
+    std::function<void(platform::Canvas& canvas, int index, const platform::Rect& line, bool selected)> OnDrawItem;
 
     const QImage& Surface() const { return m_surface; }
 

@@ -1,5 +1,6 @@
 #include "bars/controls/button_control.h"
 #include "bars/controls/win_control.h"
+#include "bars/menus/sub_item_control.h"
 #include "platform/core/system_colours.h"
 #include "platform/qt/bitmap.h"
 #include "platform/qt/canvas.h"
@@ -58,6 +59,29 @@ TEST_F(MenuEntryTest, ADisabledGlyphIsEmbossed) {
     EXPECT_EQ(At(7, 7), SystemColour(platform::COLOR_BTNSHADOW));
     EXPECT_EQ(At(13, 13), SystemColour(platform::COLOR_BTNHIGHLIGHT));
     EXPECT_EQ(At(14, 14), SystemColour(platform::COLOR_BTNFACE));
+}
+
+TEST_F(MenuEntryTest, ASubItemShowsItsGlyphInMenusAndOnBars) {
+    auto& sub = NewItem<TcbBarSubItem>("mnuRecent");
+    sub.SetCaption("&Recent");
+    sub.SetGlyph(SquareGlyph({4, 4, 12, 12}, platform::Rgb(255, 0, 0)));
+    TcbBarSubItemControl control(Link(NewBar("Holder").ItemLinks(), sub));
+    control.Draw(canvas, {0, 0, 100, 19}, 1);
+    EXPECT_EQ(At(9, 9), platform::Rgb(255, 0, 0)) << "centred in the menu's glyph column";
+    canvas.FillSolidRect({0, 0, 100, 19}, 0);
+    control.Draw(canvas, {0, 0, 60, 19}, 0);
+    EXPECT_EQ(At(10, 8), platform::Rgb(255, 0, 0)) << "centred in a cell a button wide";
+}
+
+TEST_F(WindowsTest, AButtonHeldDuringItsClickLooksSelectedWhereverTheSelectionIs) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 2);
+    auto& control = dynamic_cast<TcbBarButtonControl&>(*bar.ItemLinks().Items(0)->Control());
+    bool selectedDuringClick = false;
+    ButtonOf(bar, 0).OnClick = [&](platform::Component*) { selectedDuringClick = control.IsSelected(); };
+    WindowOf(bar).SelectControl(bar.ItemLinks().Items(1)->Control());
+    control.Click(false);
+    EXPECT_TRUE(selectedDuringClick);
+    EXPECT_FALSE(control.IsSelected());
 }
 
 TEST_F(WindowsTest, ButtonSizesByPaintStyle) {

@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <QWidget>
+
+#include <limits>
 
 namespace bars::testing {
 namespace {
@@ -190,6 +193,77 @@ TEST(DateComboText, NoDateShowsAnEmptyFieldAndTextsRoundTrip) {
     EXPECT_EQ(combo.Date(), D(2026, 3, 4));
     combo.SetText("");
     EXPECT_EQ(combo.Date(), kNoDate);
+}
+
+TEST_F(NavigatorTest, EveryTextLiesOnItsOwnFillWithoutAWhiteBox) {
+    using platform::SystemColour;
+    ShowMonth(2026, 3, D(2026, 3, 18));
+    const QImage shot = nav.grab().toImage();
+    // Pixels of one colour in a client rectangle (the border is one pixel).
+    const auto count = [&shot](const platform::Rect& r, platform::Colour colour) {
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                const QRgb c = shot.pixel(x + 1, y + 1);
+                n += platform::Rgb(qRed(c), qGreen(c), qBlue(c)) == colour ? 1 : 0;
+            }
+        return n;
+    };
+    const platform::Colour white = SystemColour(platform::COLOR_WINDOW);
+    const int index = D(2026, 3, 18) - nav.FirstShownDate();
+    const platform::Rect selected = nav.CellRect(index / 7, index % 7);
+    // The selected day's digits, in the highlight-text colour, on the button face around them.
+    const int digits = count(selected, SystemColour(platform::COLOR_HIGHLIGHTTEXT));
+    EXPECT_GT(digits, 0);
+    EXPECT_GT(count(selected, SystemColour(platform::COLOR_BTNFACE)), 2 * digits);
+    EXPECT_EQ(count(nav.MonthNameRect(), white), 0) << "the month caption";
+    for (const platform::Rect& button : {nav.TodayButtonRect(), nav.ClearButtonRect()}) {
+        const platform::Rect inside{button.left + 2, button.top + 2, button.right - 2, button.bottom - 2};
+        EXPECT_EQ(count(inside, white), 0) << "a button's caption";
+    }
+}
+
+TEST_F(NavigatorTest, DatesBeyondTheRangeOfDatesAreRefused) {
+    ShowMonth(9999, 12, D(9999, 12, 31));
+    nav.KeyDown(platform::VK_RIGHT, 0);
+    nav.StepMonth(1);
+    nav.SelectDate(std::numeric_limits<int>::max());
+    EXPECT_EQ(nav.SelStart(), D(9999, 12, 31));
+    EXPECT_EQ(Shown(), (CalendarDay{9999, 12, 1}));
+
+    QWidget form;
+    TcbBarManager manager(&form);
+    auto& combo = manager.CreateItem<TcbBarDateCombo>("dcFar");
+    combo.SetDate(D(2026, 3, 4));
+    const std::string text = combo.Text();
+    for (int far : {std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), kLastValidDate + 1}) {
+        combo.SetDate(far);
+        EXPECT_EQ(combo.Date(), D(2026, 3, 4));
+        EXPECT_EQ(combo.Text(), text);
+    }
+    combo.SetDate(kLastValidDate);
+    EXPECT_EQ(DayOf(combo.Date()), (CalendarDay{9999, 12, 31}));
+    EXPECT_GT(DayOf(std::numeric_limits<int>::max()).year, 5000000) << "taken apart without overflow";
+}
+
+TEST(DateComboText, TheFieldShowsAndReadsTheLocalesShortDate) {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const int date = D(2026, 3, 5);
+    EXPECT_EQ(TcbBarDateCombo::DateToText(date), "Thu 3/5/26");
+    EXPECT_EQ(TcbBarDateCombo::TextToDate("Thu 3/5/26"), date);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(TcbBarDateCombo::TextToDate(TcbBarDateCombo::DateToText(date)), date);
+    EXPECT_EQ(TcbBarDateCombo::TextToDate("Mo. 31.02.26"), kNoDate);
+    QLocale::setDefault(previous);
+    // Fields in the format's order, any separators, a year of two digits near this one.
+    EXPECT_EQ(ReadDateInFormat("05.03.26", "dd.MM.yy", 2026), date);
+    EXPECT_EQ(ReadDateInFormat("5-3-2026", "d/M/yyyy", 2026), date);
+    EXPECT_EQ(ReadDateInFormat("3/5/80", "M/d/yy", 2026), D(1980, 3, 5));
+    EXPECT_EQ(ReadDateInFormat("3/5/75", "M/d/yy", 2026), D(2075, 3, 5));
+    EXPECT_EQ(ReadDateInFormat("3/5", "M/d/yy", 2026), date) << "no year: this one";
+    EXPECT_EQ(ReadDateInFormat("3/5/26/1", "M/d/yy", 2026), kNoDate);
+    EXPECT_EQ(ReadDateInFormat("13/5/26", "M/d/yy", 2026), kNoDate);
 }
 
 }  // namespace

@@ -1,13 +1,19 @@
 #include "bars/extended/bar_color_combo.h"
+#include "bars/extended/bar_date_combo.h"
+#include "bars/extended/bar_image_combo.h"
 #include "bars/extended/bar_font_name_combo.h"
 #include "bars/extended/bar_large_button.h"
 #include "bars/extended/bar_static.h"
 #include "bars/extended/extended_dialogs.h"
 #include "bars/extended/extended_items.h"
 #include "bars/extended/toolbars_list_item.h"
+#include "bars/extended/tree_view_combo.h"
+#include "bars/popups/popup_menu.h"
 #include "bars/toolbars/bar_collection.h"
 #include "bars/registry/item_class_registry.h"
 #include "platform/core/system_colours.h"
+#include "platform/core/virtual_keys.h"
+#include "platform/qt/image_list.h"
 #include "tests/bars/windows_fixture.h"
 
 #include <gtest/gtest.h>
@@ -204,6 +210,129 @@ TEST_F(ExtendedOnBar, CtrlEnterOpensTheColourDialogFromTheFieldsEntry) {
     EXPECT_EQ(handled, 1);
     EXPECT_EQ(started, 1u);
     ResetDialogs();
+}
+
+// Drops the field of link `index` down, as a click on its arrow does.
+class DroppedFields : public ExtendedOnBar {
+protected:
+    TCustomcbBarComboControl& DropDown(int index) {
+        auto& field = dynamic_cast<TCustomcbBarComboControl&>(ControlOf(index));
+        WindowOf(*bar).SelectControl(&field);
+        field.Click(false);
+        field.SetDroppedDown(true);
+        return field;
+    }
+};
+
+TEST_F(DroppedFields, AChoiceClosesDropDownAndFieldAndAFieldThatGoesClosesItsDropDownFirst) {
+    auto& date = OnBar<TcbBarDateCombo>("dcWhen");
+    auto& tree = OnBar<TcbBarTreeViewCombo>("tcGame");
+    tree.Tree().addTopLevelItem(new QTreeWidgetItem(QStringList{"Spider"}));
+    TcbBarDateNavigator& calendar = date.Calendar();
+    TCustomcbBarComboControl& dateField = DropDown(0);
+    const int day = calendar.FirstDate() + 3;
+    calendar.SelectDate(day);
+    calendar.KeyDown(platform::VK_RETURN, 0);
+    EXPECT_FALSE(calendar.IsShown());
+    EXPECT_FALSE(dateField.Focused());
+    EXPECT_EQ(date.Text(), TcbBarDateCombo::DateToText(day));
+    TCustomcbBarComboControl& treeField = DropDown(1);
+    tree.Tree().setCurrentItem(tree.Tree().topLevelItem(0));
+    tree.Tree().Key(platform::VK_RETURN, 0);
+    EXPECT_FALSE(tree.Tree().IsShown());
+    EXPECT_FALSE(treeField.Focused() || treeField.DroppedDown());
+    EXPECT_EQ(tree.Text(), "Spider");
+
+    // Freed under an open drop-down: a choice already on its way is still taken.
+    DropDown(0);
+    date.SetVisible(ivNever);
+    ASSERT_EQ(bar->ItemLinks().Items(0)->Control(), nullptr);
+    EXPECT_FALSE(calendar.IsShown());
+    const int index = day + 7 - calendar.FirstShownDate();
+    const platform::Rect cell = calendar.CellRect(index / 7, index % 7);
+    calendar.LButtonDown({cell.left + 2, cell.top + 2}, false);
+    calendar.LButtonUp({cell.left + 2, cell.top + 2}, false);
+    EXPECT_EQ(date.Date(), day + 7);
+    tree.SetText("");
+    DropDown(1);
+    bar->SetVisible(false);
+    EXPECT_FALSE(tree.Tree().IsShown());
+    tree.NodeChosen();
+    EXPECT_EQ(tree.Text(), "Spider");
+}
+
+TEST_F(ExtendedOnBar, AColourChosenByKeysIsTheColourOnChangeSees) {
+    auto& combo = OnBar<TcbBarColorCombo>("ccKeys");
+    std::vector<platform::Colour> seen;
+    combo.OnChange = [&](platform::Component*) { seen.push_back(combo.Color()); };
+    auto& control = dynamic_cast<TcbBarColorComboControl&>(ControlOf(0));
+    control.Click(false);
+    ASSERT_TRUE(control.Focused());
+    for (int key : {Qt::Key_Down, Qt::Key_Return}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(control.EditWindow(), &press);
+    }
+    EXPECT_EQ(combo.Text(), "Maroon");
+    EXPECT_EQ(combo.ItemIndex(), 1);
+    EXPECT_EQ(combo.Color(), 0x000080u);
+    EXPECT_EQ(seen, std::vector<platform::Colour>{0x000080u});
+}
+
+TEST_F(ExtendedOnBar, AnOpenColourFieldHasNoTextAreaAndGoesOnShowingItsSwatch) {
+    auto& combo = OnBar<TcbBarColorCombo>("ccOpen");
+    combo.SetColor(0x0000FF);
+    auto& control = dynamic_cast<TcbBarColorComboControl&>(ControlOf(0));
+    control.Click(false);
+    ASSERT_TRUE(control.Focused());
+    EXPECT_EQ(control.EditWindow()->size(), QSize(0, 0));
+    QImage image(control.GetWidth(), control.GetHeight(), QImage::Format_RGB32);
+    platform::Canvas canvas(image);
+    control.Draw(canvas, {0, 0, image.width(), image.height()}, 0);
+    // The swatch inside the value rectangle (the box less its two frames).
+    EXPECT_EQ(image.pixel(2 + 12, image.height() / 2) & 0xFFFFFF, 0xFF0000u);
+}
+
+TEST_F(ExtendedOnBar, ALargeDropDownButtonOpensOnItsWholeDrawnArrow) {
+    auto& button = OnBar<TcbBarLargeButton>("lbDrop");
+    button.SetButtonStyle(bsDropDown);
+    button.SetDropDownMenu(new TcbBarPopupMenu(form.get()));
+    int clicks = 0, drops = 0;
+    button.OnClick = [&](platform::Component*) { ++clicks; };
+    const DropDownHandler previous = ButtonDropDownHandler();
+    SetButtonDropDownHandler([&](TcbBarButtonControl&, platform::Point, bool) { ++drops; });
+    const auto clickAt = [&](int fromRight) {
+        const platform::Rect r = bar->ItemLinks().Items(0)->ItemRect();
+        const platform::Point p{r.right - fromRight, (r.top + r.bottom) / 2};
+        WindowOf(*bar).MouseMove(p);
+        WindowOf(*bar).LButtonDown(p);
+        WindowOf(*bar).LButtonUp(p);
+    };
+    ASSERT_EQ(dynamic_cast<TcbBarButtonControl&>(ControlOf(0)).GetArrowWidth(), 14);
+    clickAt(12);  // beyond a plain button's 9 pixels, inside the 14 drawn
+    EXPECT_EQ(drops, 1);
+    EXPECT_EQ(clicks, 0);
+    dynamic_cast<TcbBarButtonControl&>(ControlOf(0)).CloseUp();
+    // Large icons widen the toolbar's arrows to 18, not the large button's.
+    manager->SetLargeIcons(true);
+    clickAt(16);
+    EXPECT_EQ(drops, 1);
+    EXPECT_EQ(clicks, 1);
+    SetButtonDropDownHandler(previous);
+}
+
+TEST(ExtendedImages, AFreedImageListIsClearedFromTheCombosThatShowIt) {
+    QWidget form;
+    TcbBarManager manager(&form);
+    platform::ImageList suits(16, 16), other(16, 16);
+    auto& images = manager.CreateItem<TcbBarImageCombo>("icSuit");
+    auto& tree = manager.CreateItem<TcbBarTreeViewCombo>("tcGame");
+    images.SetImages(&suits);
+    tree.SetImages(&suits);
+    manager.ImageListFreed(&other);
+    EXPECT_EQ(images.Images(), &suits);
+    manager.ImageListFreed(&suits);
+    EXPECT_EQ(images.Images(), nullptr);
+    EXPECT_EQ(tree.Images(), nullptr);
 }
 
 }  // namespace

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <QWidget>
+
+#include <cmath>
 
 namespace bars::testing {
 namespace {
@@ -39,13 +42,58 @@ TEST_F(SpinEditRules, IntegersAreTruncatedTowardZero) {
     EXPECT_EQ(spin.Text(), "-2");
 }
 
-TEST_F(SpinEditRules, AHugeValueIsTruncatedInFloatingPointWithoutWrapping) {
+TEST_F(SpinEditRules, NumbersBeyondWhatTheFieldReadsAreClampedOrRefused) {
+    // Integers are read in 32 bits: a larger value is the largest one the field reads back.
     spin.SetValue(1e12 + 0.5);
-    EXPECT_EQ(spin.Text(), "1000000000000");
-    // Beyond 32 bits the text is no integer the field reads: it counts as MinValue.
-    EXPECT_EQ(spin.Value(), 0);
-    spin.SetValue(-3e9);
-    EXPECT_EQ(spin.Text(), "-3000000000");
+    EXPECT_EQ(spin.Text(), "2147483647");
+    EXPECT_EQ(spin.Value(), 2147483647);
+    spin.SetValue(-1e300);
+    EXPECT_EQ(spin.Text(), "-2147483648");
+    spin.SetText("1e300");
+    EXPECT_EQ(spin.Text(), "2147483647");
+    spin.SetValueType(svtFloat);
+    spin.SetValue(1e300);
+    EXPECT_EQ(spin.Text(), "1e+300");
+    EXPECT_EQ(spin.Value(), 1e300);
+    for (double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        spin.SetValue(bad);
+        spin.SetMaxValue(bad);
+        spin.SetIncrement(bad);
+    }
+    EXPECT_EQ(spin.Text(), "1e+300");
+    EXPECT_EQ(spin.MaxValue(), 0);
+    EXPECT_EQ(spin.Increment(), 1);
+}
+
+TEST_F(SpinEditRules, AFloatFieldShowsTypesAndReadsTheLocalesDecimalSeparator) {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    spin.SetValueType(svtFloat);
+    spin.SetValue(2.5);
+    EXPECT_EQ(spin.Text(), "2,5");
+    EXPECT_EQ(spin.Value(), 2.5);
+    EXPECT_TRUE(spin.AcceptsChar(','));
+    EXPECT_FALSE(spin.AcceptsChar('.'));
+    spin.SetText("3,75");
+    EXPECT_EQ(spin.Value(), 3.75);
+    spin.SetText("1.5");  // no number in this locale: the value stays
+    EXPECT_EQ(spin.Text(), "3,75");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(spin.Value(), 0) << "3,75 is no number here";
+    spin.SetText("3.75");
+    EXPECT_EQ(spin.Text(), "3.75");
+    EXPECT_TRUE(spin.AcceptsChar('.'));
+    QLocale::setDefault(previous);
+}
+
+TEST(SpinEditTimers, AManagerBringsTheTimerServiceThatHoldToRepeatRunsOn) {
+    platform::ITimerService* before = platform::InstallTimerService(nullptr);
+    {
+        QWidget form;
+        TcbBarManager manager(&form);
+        EXPECT_NE(platform::InstalledTimerService(), nullptr);
+    }
+    platform::InstallTimerService(before);
 }
 
 TEST_F(SpinEditRules, SwitchingToIntegersMakesValueAndIncrementWhole) {

@@ -1,11 +1,20 @@
+#include "bars/extended/extended_dialogs.h"
 #include "bars/extended/tree_view_combo.h"
 #include "bars/manager/bar_manager.h"
+#include "platform/core/virtual_keys.h"
 #include "platform/qt/image_list.h"
+#include "tests/bars/windows_fixture.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
 
 
 namespace bars::testing {
@@ -147,6 +156,86 @@ TEST(TreeViewComboImages, AnImageListSizesTheIconsAndRelaysTheBarsOncePerChange)
     combo.SetImages(nullptr);
     EXPECT_EQ(combo.relayouts, 2);
     EXPECT_EQ(combo.Images(), nullptr);
+}
+
+TEST_F(TreeViewComboTest, TheSelectItemDialogAsksAboutTheCombosOwnNodeAndChoosesIt) {
+    ResetDialogs();
+    std::vector<QTreeWidgetItem*> asked;
+    combo.OnCanSelectNode = [&](TcbBarTreeViewCombo&, QTreeWidgetItem* node, bool& allow) {
+        asked.push_back(node);
+        allow = node->childCount() == 0;
+    };
+    // Whatever happens below, no dialog is left waiting.
+    QTimer::singleShot(5000, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return ADD_FAILURE() << "no dialog";
+        auto* tree = dialog->findChild<TcbBarTreeView*>();
+        QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        tree->setCurrentItem(tree->topLevelItem(0));
+        ok->click();
+        EXPECT_TRUE(dialog->isVisible()) << "a refused node leaves the dialog open";
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        ok->click();
+    });
+    combo.DoClick();
+    EXPECT_EQ(asked, (std::vector<QTreeWidgetItem*>{fruit, apple}));
+    EXPECT_EQ(combo.ChosenNode(), apple);
+    EXPECT_EQ(combo.Text(), "Apple");
+}
+
+class TreeFieldTest : public WindowsTest {
+protected:
+    TreeFieldTest() {
+        combo = &manager->CreateItem<TcbBarTreeViewCombo>("tcFood");
+        QTreeWidgetItem* fruit = new QTreeWidgetItem(QStringList{"Fruit"});
+        new QTreeWidgetItem(fruit, QStringList{"Apple"});
+        new QTreeWidgetItem(fruit, QStringList{"Pear"});
+        combo->Tree().addTopLevelItem(fruit);
+        combo->Tree().addTopLevelItem(new QTreeWidgetItem(QStringList{"Bread"}));
+        combo->Tree().addTopLevelItem(new QTreeWidgetItem(QStringList{"Berries"}));
+        TcbBar& bar = MakeBar("Food", dsTop, 0);
+        bar.ItemLinks().Add().SetItem(combo);
+        bar.SetVisible(true);
+        control = dynamic_cast<TcbBarTreeViewComboControl*>(bar.ItemLinks().Items(0)->Control());
+        window = &WindowOf(bar);
+    }
+    void Press(int qtKey, const QString& text = {}) {
+        QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(control->EditWindow(), &press);
+    }
+    std::string Current() const { return combo->Tree().currentItem()->text(0).toStdString(); }
+
+    TcbBarTreeViewCombo* combo = nullptr;
+    TcbBarTreeViewComboControl* control = nullptr;
+    TcbBarControl* window = nullptr;
+};
+
+TEST_F(TreeFieldTest, TheOpenFieldHandsEveryKeyButEscEnterAndTabToTheTree) {
+    ASSERT_NE(control, nullptr);
+    window->SelectControl(control);
+    control->Click(false);
+    Press(Qt::Key_F4);
+    ASSERT_TRUE(combo->Tree().IsShown());
+    EXPECT_EQ(Current(), "Fruit");
+    Press(Qt::Key_Right);
+    EXPECT_TRUE(combo->Tree().topLevelItem(0)->isExpanded());
+    Press(Qt::Key_Down);
+    EXPECT_EQ(Current(), "Apple");
+    EXPECT_EQ(control->GetText(), "Apple") << "the field shows the selected node";
+    Press(Qt::Key_End);
+    EXPECT_EQ(Current(), "Berries");
+    Press(Qt::Key_Home);
+    Press(Qt::Key_B, "b");
+    EXPECT_EQ(Current(), "Bread");
+    EXPECT_EQ(control->GetText(), "Bread");
+    for (int key : {platform::VK_ESCAPE, platform::VK_RETURN, platform::VK_TAB})
+        EXPECT_FALSE(combo->CheckKeyForDropDownWindow(key, 0));
+    Press(Qt::Key_Return);
+    EXPECT_EQ(combo->Text(), "Bread");
+    EXPECT_FALSE(combo->Tree().IsShown());
 }
 
 }  // namespace
