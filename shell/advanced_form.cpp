@@ -1,5 +1,8 @@
 #include "shell/advanced_form.h"
 
+#include <QKeyEvent>
+
+#include "platform/qt/application.h"
 #include "platform/qt/controls.h"
 
 namespace shell {
@@ -52,6 +55,14 @@ C_TAdvancedForm::C_TAdvancedForm(QWidget* owner, FontFallback* fallback)
 void C_TAdvancedForm::Created() {
     m_fallback.Apply(*this);
     platform::Form::Created();
+}
+
+void C_TAdvancedForm::keyPressEvent(QKeyEvent* event) {
+    platform::Application* app = platform::Application::Instance();
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier && app != nullptr &&
+        app->ShowHelpContext(HelpContext()))
+        return;
+    platform::Form::keyPressEvent(event);
 }
 
 }  // namespace shell

@@ -43,6 +43,10 @@ public:
     // The font check, then the window's creation handler.
     void Created() override;
 
+protected:
+    // F1 opens the window's help page, when it has one.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     FontFallback& m_fallback;
 };

@@ -42,11 +42,6 @@ namespace shell {
 
 class TableParts;
 
-// The product's web addresses.
-inline constexpr std::string_view kHomePage = "https://corvanet-solitaire.example.org/";
-inline constexpr std::string_view kProductNewsPage = "https://corvanet-solitaire.example.org/news.html";
-inline constexpr std::string_view kDownloadPage = "https://corvanet-solitaire.example.org/download.html";
-
 inline constexpr std::string_view kExitQuestion = "Exit Corvanet Solitaire?";
 
 // What the main window stands on; all of it outlives the window.

@@ -19,6 +19,7 @@
 #include "engine/undo/undo_move_group.h"
 #include "platform/qt/controls.h"
 #include "shell/current_game.h"
+#include "shell/dialogs/product_addresses.h"
 #include "shell/main_form.h"
 #include "shell/table_parts.h"
 
@@ -198,7 +199,7 @@ void TfrmMain::mnuNewsletterClick() {
     m_parts.dialogs.ShowNewsletter(*this, true);
 }
 
-void TfrmMain::mnuQuendrixHomePageClick() { m_game.media.OpenLink(kLinkKind, kHomePage); }
+void TfrmMain::mnuQuendrixHomePageClick() { m_game.media.OpenLink(kLinkKind, kProductWebSite); }
 void TfrmMain::mnuProductNewsClick() { m_game.media.OpenLink(kLinkKind, kProductNewsPage); }
 void TfrmMain::mnuUpdateClick() { m_game.media.OpenLink(kLinkKind, kDownloadPage); }
 

@@ -85,7 +85,7 @@ struct Program::Parts {
         services.clock = &Clock();
         services.random = &random;
         services.messages = &Messages();
-        services.shell = &shellOpen;
+        services.shell = options.shell != nullptr ? options.shell : &shellOpen;
         services.process = options.process != nullptr ? options.process : &exitProcess;
         services.paths = &paths;
         services.resources = &library;
@@ -152,6 +152,8 @@ int Program::Run() {
     p.cursor.Set(platform::kHourglassCursorId);
     p.Step(StartupStep::kCursor);
 
+    // F1 in a window opens its page of the help file the start-up loader names.
+    p.application.SetHelpHandler([&p](int context) { p.help.ShowHelpContext(context); });
     p.game = engine::CreateGlobals(p.services);
     p.table.Attach(*p.game);
     p.dialogs.Attach(*p.game, p.table);

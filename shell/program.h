@@ -13,6 +13,7 @@ class Application;
 class IClock;
 class IMessages;
 class IProcess;
+class IShellOpen;
 class ISoundPlayer;
 class ScreenCursor;
 }  // namespace platform
@@ -43,13 +44,14 @@ enum class StartupStep {
 };
 
 // What the program stands on. Anything left empty is the real thing: the system clock,
-// message boxes, the process exit, sound through the desktop, no dialogs.
+// message boxes, the process exit, sound and links through the desktop, no dialogs.
 struct ProgramOptions {
     std::filesystem::path programFolder;
     platform::IClock* clock = nullptr;
     platform::IMessages* messages = nullptr;
     platform::IProcess* process = nullptr;
     platform::ISoundPlayer* sound = nullptr;
+    platform::IShellOpen* shell = nullptr;
     IDialogs* dialogs = nullptr;
     // Called after each step; tests look at the program there.
     std::function<void(StartupStep)> onStep;

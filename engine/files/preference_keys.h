@@ -15,6 +15,9 @@ inline constexpr std::string_view kSectionFavouriteGames = "Favourite Games";
 inline constexpr std::string_view kSectionParameters = "Parameters";
 inline constexpr std::string_view kSectionAutoplay = "Autoplay";
 
+// The winning-animation switch of the options dialog; read when a game is won.
+inline constexpr std::string_view kWinningAnimationKey = "Winning_Animation";
+
 // The system button-face colour (hexadecimal 8000000F) as the file stores it.
 inline constexpr int kButtonFaceColour = -2147483633;
 

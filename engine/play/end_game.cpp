@@ -6,6 +6,8 @@
 #include "engine/state/game.h"
 #include "engine/state/game_clock.h"
 #include "engine/base/text_utils.h"
+#include "engine/files/preference_file.h"
+#include "engine/files/preference_keys.h"
 #include "engine/model/preference_fields.h"
 #include "engine/rules/score.h"
 #include "engine/ports/shell_port.h"
@@ -48,6 +50,10 @@ void PlayWinningAnimation(Game& game, int cursor) {
     if (game.services.clock != nullptr) DelayProcessing(*game.services.clock, kPauseBeforeWinMs);
     if (shell != nullptr) shell->InstallMessageFilter(MessageFilter::kWinAnimation);
     game.media.PlaySoundAsync(kWonSound, FieldIs(game, fields::kSoundsGameWon, kFlagOn));
+    // The player may have switched the animation off in the options.
+    if (game.services.paths != nullptr &&
+        PreferenceFile(*game.services.paths).ReadString(kSectionPreference, kWinningAnimationKey, kFlagOn) == kFlagOff)
+        return;
     // An empty name: the animation and its time come from the preferences.
     if (game.services.tableView != nullptr) game.services.tableView->PlayWinningAnimation({}, 0);
 }

@@ -82,6 +82,12 @@ void Application::Activate() {
     if (m_onActivate) m_onActivate();
 }
 
+bool Application::ShowHelpContext(int context) {
+    if (!m_help || context == 0) return false;
+    m_help(context);
+    return true;
+}
+
 void Application::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 // Input reaches a top-level window before the widget under it: acting there sees each

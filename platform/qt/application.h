@@ -61,6 +61,10 @@ public:
     bool HintShortCuts() const { return m_hintShortCuts; }
     void SetHintShortCuts(bool value) { m_hintShortCuts = value; }
 
+    // The application's help: a context number opens its page. False when there is no help.
+    void SetHelpHandler(std::function<void(int context)> handler) { m_help = std::move(handler); }
+    bool ShowHelpContext(int context);
+
     // Tests answer modal forms through the hook; none: forms are shown to the player.
     const ModalShowHook& ShowHook() const { return m_showHook; }
     void SetShowHook(ModalShowHook hook) { m_showHook = std::move(hook); }
@@ -85,6 +89,7 @@ private:
     bool m_hintShortCuts = false;
     std::function<void()> m_onActivate;
     ModalShowHook m_showHook;
+    std::function<void(int)> m_help;
     QPointer<Form> m_mainForm;
     std::string m_title;
     QPointer<QWindow> m_focusWindow;

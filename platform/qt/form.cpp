@@ -63,8 +63,23 @@ void Form::SetStayOnTop(bool onTop) {
     ApplyFlags();
 }
 
+void Form::SetOwner(QWidget* owner) {
+    if (owner == parentWidget()) return;
+    const bool shown = isVisible();
+    const QPoint place = pos();
+    setParent(owner, Qt::Window);
+    ApplyFlags();
+    if (shown) {
+        move(place);
+        show();
+    }
+}
+
 void Form::ApplyFlags() {
-    Qt::WindowFlags flags = Qt::Window;
+    // The window manager keeps a window above the window that owns it only when it is a
+    // dialog; a plain window with an owner could be buried under it by a click.
+    const bool owned = parentWidget() != nullptr;
+    Qt::WindowFlags flags = owned ? Qt::Dialog : Qt::Window;
     switch (m_border) {
     case BorderStyle::kNone:
         flags |= Qt::FramelessWindowHint;
@@ -77,6 +92,9 @@ void Form::ApplyFlags() {
         flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
         break;
     case BorderStyle::kSizeable:
+        if (owned)
+            flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                     Qt::WindowCloseButtonHint;
         break;
     }
     if (m_stayOnTop) flags |= Qt::WindowStaysOnTopHint;

@@ -78,6 +78,9 @@ public:
     void SetBorderStyle(BorderStyle style);
     BorderStyle Border() const { return m_border; }
     void SetStayOnTop(bool onTop);
+    // Gives the form another owner (none: a window on its own), keeping its place and
+    // whether it shows.
+    void SetOwner(QWidget* owner);
     void SetPosition(FormPosition position) { m_position = position; }
     std::string FontName() const;
     void SetFontName(std::string_view name);

@@ -8,6 +8,7 @@
 #include "platform/qt/window_list.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -15,6 +16,10 @@
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
 
 namespace platform {
 
@@ -59,6 +64,35 @@ std::optional<unsigned> ButtonMessage(QEvent::Type type, Qt::MouseButton button)
 }
 
 Point ScreenPoint(const QPointF& global) { return {qRound(global.x()), qRound(global.y())}; }
+
+constexpr int kKeyCount = 256;
+
+bool IsMouseButton(int key) { return key == VK_LBUTTON || key == VK_RBUTTON || key == VK_MBUTTON; }
+
+bool IsModifier(int key) {
+    return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || (key >= VK_LSHIFT && key <= VK_RMENU);
+}
+
+// Shift, Ctrl and Alt, each with its left and right key.
+struct ModifierKeys {
+    Qt::KeyboardModifier flag;
+    int keys[3];
+};
+constexpr ModifierKeys kModifierKeys[] = {{Qt::ShiftModifier, {VK_SHIFT, VK_LSHIFT, VK_RSHIFT}},
+                                          {Qt::ControlModifier, {VK_CONTROL, VK_LCONTROL, VK_RCONTROL}},
+                                          {Qt::AltModifier, {VK_MENU, VK_LMENU, VK_RMENU}}};
+
+// A modifier the keyboard no longer holds is up, whatever became of its release: the window
+// manager keeps the releases of its own keys (Alt+F4) and a window that closes under a held
+// key never gets its release. `except` is the key being reported, whose own state comes next.
+void ForgetReleasedModifiers(Qt::KeyboardModifiers held, int except = 0) {
+    KeyStates& states = KeyStates::Instance();
+    for (const ModifierKeys& modifier : kModifierKeys) {
+        if (held.testFlag(modifier.flag)) continue;
+        if (std::find(std::begin(modifier.keys), std::end(modifier.keys), except) != std::end(modifier.keys)) continue;
+        for (const int key : modifier.keys) states.SetDown(key, false);
+    }
+}
 
 }  // namespace
 
@@ -138,6 +172,7 @@ bool InputEventFilter::HandleKey(QWidget* window, QEvent* event) {
     std::optional<KeyHookMessage> message = KeyMessageOf(*static_cast<QKeyEvent*>(event));
     if (!message) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
+    if (!message->IsUp()) ForgetReleasedModifiers(key->modifiers(), message->key);
     KeyStates::Instance().SetDown(message->key, !message->IsUp());
     if (key->isAutoRepeat()) message->keyData |= kKeyDataWasDown;
     QWidget* focus = QApplication::focusWidget();
@@ -170,6 +205,8 @@ bool InputEventFilter::HandleMouse(QWidget* window, QEvent* event) {
 }
 
 void InputEventFilter::HandleTopLevel(QWidget* window, QEvent* event) {
+    if (event->type() == QEvent::WindowBlocked) ReleaseWithheldKeys();
+    if (event->type() == QEvent::WindowActivate) ForgetReleasedModifiers(QGuiApplication::queryKeyboardModifiers());
     if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) {
         Watch(window);
         WindowList::Instance().BringToTop(window);
@@ -178,6 +215,31 @@ void InputEventFilter::HandleTopLevel(QWidget* window, QEvent* event) {
     }
     if (std::optional<CallWindowMessage> message = CallWindowMessageOf(window, *event))
         InputHooks::Instance().DispatchCallWindow(*message);
+}
+
+// Qt drops the key events of a window that a modal window blocks, so the release of a key
+// that opened the modal window (a menu letter, a shortcut) would never come and the key
+// would stay down, or stay swallowed, for good. Each key still down is released to the
+// hooks now, addressed to the modal window, where its release would have gone.
+void InputEventFilter::ReleaseWithheldKeys() {
+    QWidget* modal = WidgetOfWindow(QGuiApplication::modalWindow());
+    KeyStates& states = KeyStates::Instance();
+    // The other keys go up before Shift, Ctrl and Alt, as they went down after them.
+    std::vector<int> keys;
+    for (const bool modifiers : {false, true})
+        for (int key = 0; key < kKeyCount; ++key)
+            if (states.IsDown(key) && !IsMouseButton(key) && IsModifier(key) == modifiers) keys.push_back(key);
+    for (int key : keys) {
+        KeyHookMessage message;
+        message.key = key;
+        message.keyData = 1 | kKeyDataUp;
+        const bool alt = states.IsDown(VK_MENU);
+        if (alt) message.keyData |= kKeyDataAlt;
+        message.message = alt ? WM_SYSKEYUP : WM_KEYUP;
+        message.window = HandleOf(modal);
+        states.SetDown(key, false);
+        InputHooks::Instance().DispatchKey(message);
+    }
 }
 
 void InputEventFilter::HandleApplicationState(QEvent* event) {

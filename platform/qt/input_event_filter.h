@@ -52,6 +52,7 @@ private:
     bool HandleMouse(QWidget* window, QEvent* event);
     void HandleTopLevel(QWidget* window, QEvent* event);
     void HandleApplicationState(QEvent* event);
+    void ReleaseWithheldKeys();
     void Watch(QWidget* window);
     void WatchMdiChild(QMdiSubWindow& child);
     // Screens coming, going or changing size tell every shown top-level window, as the

@@ -1,6 +1,8 @@
 #include "platform/qt/message_boxes.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 
 #include <utility>
@@ -9,14 +11,42 @@ namespace platform {
 
 namespace {
 
+// Room the window manager's title bar takes beside the caption: the window's icon, its
+// buttons and their margins.
+constexpr int kTitleBarExtra = 120;
+
+// A box is shown by the modal window that is up, when one is, and belongs to it: it stays
+// above that window, and the window stays above the main window.
+QWidget* OwnerOfBox(QWidget* mainOwner) {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr ? modal : mainOwner;
+}
+
+// The title bar's font is the window manager's; a bold one of the application's size
+// stands for it.
+int CaptionWidth(const QString& caption) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(caption) + kTitleBarExtra;
+}
+
+// The box sizes itself to its text; a spanning spacer keeps it wide enough for its caption.
+void FitCaption(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) return;
+    grid->addItem(new QSpacerItem(CaptionWidth(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 QMessageBox::StandardButton Ask(QWidget* owner, QMessageBox::Icon icon, const std::string& title,
                                 const std::string& text, QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton, QMessageBox::StandardButton escapeButton) {
-    QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(text), buttons, owner);
+    QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(text), buttons, OwnerOfBox(owner));
     box.setDefaultButton(defaultButton);
     box.setEscapeButton(escapeButton);
     // The engine's texts are plain; a "<" in a file name must not turn them into markup.
     box.setTextFormat(Qt::PlainText);
+    FitCaption(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

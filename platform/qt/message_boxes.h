@@ -9,7 +9,8 @@
 
 namespace platform {
 
-// The message boxes the player sees: modal, centred on the owner window while there is one.
+// The message boxes the player sees: modal, centred on the window that shows them (the modal
+// window that is up, else the owner) and at least as wide as their caption.
 class MessageBoxes : public IMessages {
 public:
     // The caption titles information boxes, and confirmations that bring none of their own.

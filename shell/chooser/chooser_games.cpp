@@ -6,6 +6,7 @@
 #include "engine/base/text_utils.h"
 #include "engine/model/game_categories.h"
 #include "engine/model/game_list.h"
+#include "platform/core/ascii_case.h"
 #include "platform/core/resource_names.h"
 
 namespace shell {
@@ -39,7 +40,15 @@ std::vector<std::string> BuildSortedGameList(const std::vector<std::string>& gam
         entry += text[line::kNewMarkPosition - 1];
         sorted.push_back(std::move(entry));
     }
-    std::sort(sorted.begin(), sorted.end());
+    // By name as the player reads it: "bristol" among the B's, not after "Yukon".
+    std::stable_sort(sorted.begin(), sorted.end(), [](const std::string& a, const std::string& b) {
+        const std::string_view nameA = std::string_view(a).substr(0, kNameWidth);
+        const std::string_view nameB = std::string_view(b).substr(0, kNameWidth);
+        const auto lower = [](char x, char y) { return platform::AsciiLower(x) < platform::AsciiLower(y); };
+        if (std::lexicographical_compare(nameA.begin(), nameA.end(), nameB.begin(), nameB.end(), lower)) return true;
+        if (std::lexicographical_compare(nameB.begin(), nameB.end(), nameA.begin(), nameA.end(), lower)) return false;
+        return a < b;
+    });
     return sorted;
 }
 

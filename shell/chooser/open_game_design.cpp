@@ -118,6 +118,8 @@ void TfrmOpenGame::BuildControls() {
     btnOK->setGeometry(kRightColumnLeft, btnCancel->y(), kButtonWidth, kButtonHeight);
     btnOpen = new Button(this, "btnOpen", "Open a sa&ved game...");
     btnOpen->setGeometry(kRightColumnLeft, btnCancel->y(), 140, kButtonHeight);
+    btnHelp = new Button(this, "btnHelp", "&Help");
+    btnHelp->setGeometry(4, btnCancel->y(), kButtonWidth, kButtonHeight);
     SetDialogButtons(*this, btnOK, btnCancel);
 }
 

@@ -9,6 +9,7 @@
 #include "engine/files/game_definitions.h"
 #include "engine/files/preference_file.h"
 #include "engine/files/preference_keys.h"
+#include "engine/ports/help_viewer.h"
 #include "engine/session/game_commands.h"
 #include "engine/session/rules_help.h"
 #include "engine/state/game.h"
@@ -63,6 +64,7 @@ TfrmOpenGame::TfrmOpenGame(const DialogContext& context, QWidget* owner) : C_TAd
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(btnCancel, &QPushButton::clicked, this, [this] { Close(); });
     connect(btnRules, &QPushButton::clicked, this, [this] { btnRulesClick(); });
+    connect(btnHelp, &QPushButton::clicked, this, [this] { btnHelpClick(); });
     chkPreview->onClick = [this] { chkPreviewClick(); };
     Created();
 }
@@ -228,6 +230,10 @@ void TfrmOpenGame::btnRulesClick() {
     else if (game.services.help != nullptr)
         engine::ShowRulesHelp(game.services, game.settings, *game.services.help, id);
     trvGames->setFocus();
+}
+
+void TfrmOpenGame::btnHelpClick() {
+    if (m_context.game.services.help != nullptr) m_context.game.services.help->ShowHelpContext(kHelpContext);
 }
 
 void TfrmOpenGame::btnOKClick() {

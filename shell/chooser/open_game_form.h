@@ -50,6 +50,7 @@ private:
     void trvGamesDblClick();
     void btnOKClick();
     void btnRulesClick();
+    void btnHelpClick();
     void chkPreviewClick();
 
     // Fills a folder that still holds its placeholder; a game of that id is selected.
@@ -98,6 +99,8 @@ private:
     platform::Button* btnOK = nullptr;
     platform::Button* btnCancel = nullptr;
     platform::Button* btnOpen = nullptr;
+    // The window's help button: the chooser's page of the help file.
+    platform::Button* btnHelp = nullptr;
 };
 
 }  // namespace shell

@@ -141,6 +141,7 @@ void TfrmCustomize_Freeware::FormShow() {
     chkTBLargeIcons->SetChecked(preference("ToolBar_Large", kNo));
     chkTBFlatBtn->SetChecked(preference("ToolBar_Flat", kYes));
     chkConfirmOnExit->SetChecked(preference("ConfirmQuit", kNo));
+    chkWinningAnimation->SetChecked(preference(engine::kWinningAnimationKey, kYes));
     chkShowTime->SetChecked(Field(f::kShowTime) != kNo);
     chkShowScore->SetChecked(Field(f::kShowScore) != kNo);
     chkConfirmQuitGame->SetChecked(Field(f::kConfirmQuitGame) != kNo);
@@ -188,7 +189,7 @@ void TfrmCustomize_Freeware::btnOKClick() {
     write("Show_Score", showScore);
     write("ConfirmQuit", YesNo(chkConfirmOnExit->IsChecked()));
     write("ConfirmQuitGame", confirmQuitGame);
-    write("Winning_Animation", YesNo(chkWinningAnimation->IsChecked()));
+    write(engine::kWinningAnimationKey, YesNo(chkWinningAnimation->IsChecked()));
 
     SetField(f::kShowTime, showTime);
     SetField(f::kShowScore, showScore);

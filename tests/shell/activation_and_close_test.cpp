@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "engine/model/card_codes.h"
@@ -177,6 +178,30 @@ TEST_F(GameWindowTest, ExitDuringTheWinningAnimationStopsItAndClosesWithoutAQues
     EXPECT_EQ(messages.Count(test_support::MessageEvent::Kind::Confirm), 0u);
     EXPECT_EQ(program->Game(), nullptr);
     EXPECT_EQ(dialogs.chooserShows, 0);
+}
+
+TEST_F(GameWindowTest, AWonGameSoundsAndOffersTheChooserWithOrWithoutItsAnimation) {
+    Preference("Winning_Animations_Time", "1");
+    G().settings.SetField(engine::fields::kSoundsEnabled.position, 1, "Y");
+    G().settings.SetField(engine::fields::kSoundsGameWon.position, 1, "Y");
+    const std::string won = G().media.CardLibraryHandle()->WaveData("Won");
+    ASSERT_FALSE(won.empty());
+    for (const std::string animation : {"Y", "N"}) {
+        Preference("Winning_Animation", animation);
+        ASSERT_TRUE(Main().RunCommand("mnuNew"));
+        bool animated = false;
+        clock.SetEventPump([&] { animated = animated || Flag(engine::flag::kWinAnimationRunning); });
+        sound.Clear();
+        const int shown = dialogs.chooserShows;
+        G().registers.SetFlag(engine::flag::kGameWon, 1);
+        EXPECT_TRUE(engine::EndGame(G()));
+        clock.SetEventPump({});
+        EXPECT_EQ(animated, animation == "Y") << animation;
+        EXPECT_TRUE(std::any_of(sound.Events().begin(), sound.Events().end(),
+                                [&](const test_support::SoundEvent& e) { return e.data == won; }))
+            << animation;
+        EXPECT_EQ(dialogs.chooserShows, shown + 1) << animation;
+    }
 }
 
 TEST_F(GameWindowTest, NewAfterAGameWonByItsScoreTargetLeavesTheNextGameToTheChooser) {

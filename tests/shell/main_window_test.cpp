@@ -2,14 +2,19 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 #include "engine/model/preference_fields.h"
 #include "engine/model/registers.h"
 #include "engine/session/new_game.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/form_timer.h"
+#include "platform/qt/help_window.h"
 #include "platform/qt/popup_menu.h"
+#include "shell/dialogs/product_addresses.h"
+#include "shell/help_viewer.h"
 #include "shell/table_parts.h"
 #include "table/draw/table_buffer.h"
 #include "tests/shell/program_fixture.h"
@@ -192,6 +197,86 @@ TEST_F(MainWindowTest, TheAutoplayCheckAndBothButtonsMoveTogether) {
     EXPECT_EQ(Main().Commands().Find("mnuAutoPlay")->IsDown(), before);
     EXPECT_EQ(Main().Button("tbAutoPlay")->IsDown(), before);
     EXPECT_EQ(Main().Button("tbAutoPlay1")->IsDown(), before);
+}
+
+TEST_F(MainWindowTest, ThePopUpsOfTheToolbarClockAndScoreSwitchWhatTheyNameAndSaveIt) {
+    Activate();
+    std::vector<std::string> entries;
+    for (const auto& item : Main().PopupMenu("popTB").Items()) entries.push_back(item->caption);
+    EXPECT_EQ(entries, (std::vector<std::string>{"Large icons", "Small icons", "-", "Flat button", "No flat button",
+                                                 "-", "Show time", "Show score"}));
+    EXPECT_EQ(Main().Panel("pnlTB")->Popup(), &Main().PopupMenu("popTB"));
+    EXPECT_EQ(Main().Panel("pnlTB1")->Popup(), &Main().PopupMenu("popTB"));
+    EXPECT_EQ(Main().Panel("pnlTempo")->Popup(), &Main().PopupMenu("popTime"));
+    EXPECT_EQ(Main().Panel("pnlScore")->Popup(), &Main().PopupMenu("popScore"));
+
+    EXPECT_TRUE(Main().PopupMenu("popTB").Choose("Buttonnoflat1"));
+    EXPECT_FALSE(Main().Button("tbNew")->IsFlat());
+    EXPECT_FALSE(Main().Button("tbExit1")->IsFlat());
+    EXPECT_TRUE(Main().PopupItem("Buttonnoflat1")->checked);
+    EXPECT_FALSE(Main().PopupItem("Buttonflat1")->checked);
+    EXPECT_EQ(PreferenceValue("ToolBar_Flat"), "N");
+    EXPECT_TRUE(Main().PopupMenu("popTB").Choose("Buttonflat1"));
+    EXPECT_TRUE(Main().Button("tbNew")->IsFlat());
+    EXPECT_EQ(PreferenceValue("ToolBar_Flat"), "Y");
+
+    // Hidden from its own pop-up, each panel comes back from the toolbar's.
+    for (const auto& [panel, hide, show, key] :
+         {std::tuple{"pnlTempo", "popTime", "mnuShowTime", "Show_Time"},
+          std::tuple{"pnlScore", "popScore", "mnuShowScore", "Show_Score"}}) {
+        if (Main().Panel(panel)->isHidden()) Main().PopupMenu("popTB").Choose(show);
+        ASSERT_FALSE(Main().Panel(panel)->isHidden()) << panel;
+        EXPECT_TRUE(Main().PopupMenu(hide).Choose(Main().PopupMenu(hide).Items().front()->name)) << panel;
+        EXPECT_TRUE(Main().Panel(panel)->isHidden()) << panel;
+        EXPECT_EQ(PreferenceValue(key), "N") << panel;
+        EXPECT_TRUE(Main().PopupMenu("popTB").Choose(show)) << panel;
+        EXPECT_FALSE(Main().Panel(panel)->isHidden()) << panel;
+        EXPECT_EQ(PreferenceValue(key), "Y") << panel;
+    }
+
+    // The table's pop-up: each of its three entries opens the options.
+    const int options = dialogs.optionsShows;
+    for (const char* entry : {"mnuPopChangeCardSet", "mnuPopChangeDeck", "mnuPopChangebackground"})
+        EXPECT_TRUE(Main().PopupMenu("popMain").Choose(entry)) << entry;
+    EXPECT_EQ(dialogs.optionsShows, options + 3);
+    EXPECT_FALSE(Main().PopupMenu("popMain").Choose("mnuPopPause"));
+}
+
+TEST_F(MainWindowTest, ContentsNewsletterHomePageAndTheNewGameSound) {
+    Activate();
+    StartFreecell();
+    EXPECT_TRUE(Main().RunCommand("Sommario1"));
+    ASSERT_NE(program->Help().Window(), nullptr);
+    EXPECT_TRUE(program->Help().Window()->isVisible());
+    EXPECT_EQ(program->Help().Window()->CurrentContext(), platform::kContentsContext);
+    program->Help().Window()->close();
+
+    // The newsletter command offers no don't-ask box and writes nothing.
+    const std::string before = folder.ReadFile("Data/CFG.DAT");
+    EXPECT_TRUE(Main().RunCommand("mnuNewsletter"));
+    EXPECT_EQ(dialogs.newsletterHidden, std::vector<bool>{true});
+    EXPECT_EQ(folder.ReadFile("Data/CFG.DAT"), before);
+
+    // The product has one web site: the Home Page command opens what About shows.
+    EXPECT_TRUE(Main().RunCommand("mnuQuendrixHomePage"));
+    ASSERT_EQ(shellOpen.Calls().size(), 1u);
+    EXPECT_EQ(shellOpen.Calls()[0].file, "http://" + std::string(shell::kProductWebSite));
+
+    // "New" plays to its end before the deal, only with its switch on.
+    const std::string newSound = G().media.CardLibraryHandle()->WaveData("New");
+    ASSERT_FALSE(newSound.empty());
+    SetField(fields::kSoundsEnabled, "Y");
+    for (const char* newGameSound : {"N", "Y"}) {
+        SetField(fields::kSoundsNewGame, newGameSound);
+        sound.Clear();
+        EXPECT_TRUE(Main().RunCommand("mnuNew"));
+        const auto played = std::find_if(sound.Events().begin(), sound.Events().end(),
+                                          [&](const test_support::SoundEvent& e) { return e.data == newSound; });
+        EXPECT_EQ(played != sound.Events().end(), std::string(newGameSound) == "Y") << newGameSound;
+        if (played != sound.Events().end()) {
+            EXPECT_EQ(played->mode, platform::SoundMode::Synchronous);
+        }
+    }
 }
 
 }  // namespace

@@ -69,6 +69,30 @@ TEST_F(ChooserTest, OpensOnAllGamesSortedByNameWithTheCurrentGameSelected) {
     });
 }
 
+TEST_F(ChooserTest, NamesSortAsThePlayerReadsThemAndADoubleClickChoosesAGame) {
+    UseGames({shell_test::ChooserGame(3, "Yukon"), shell_test::ChooserGame(4, "bristol"),
+              shell_test::ChooserGame(1, "Klondike"), shell_test::ChooserGame(6, "Aces Up")});
+    WritePreferences("[Preference]\nGame_TreeNum=-555\n");
+    shell::TfrmOpenGame& chooser = ShowChooser([this](shell::TfrmOpenGame& shown) {
+        TreeView& tree = Tree(shown);
+        TreeView::Node* folder = tree.topLevelItem(0);
+        // Selecting the folder fills it, as opening it does.
+        tree.Select(folder);
+        std::vector<std::string> names;
+        for (int i = 0; i < folder->childCount(); ++i) names.push_back(TreeView::Text(folder->child(i)));
+        EXPECT_EQ(names, (std::vector<std::string>{"Aces Up", "bristol", "Klondike", "Yukon"}));
+        // On a folder a double click only opens or closes it.
+        emit tree.itemDoubleClicked(folder, 0);
+        EXPECT_FALSE(shown.IsOk());
+        EXPECT_TRUE(fake.Messages().Texts(MessageEvent::Kind::Info).empty());
+        tree.Select(folder->child(1));
+        emit tree.itemDoubleClicked(folder->child(1), 0);
+    });
+    EXPECT_TRUE(chooser.IsOk());
+    EXPECT_EQ(TreeView::StateIndex(chooser.SelectedNode()), 4);
+    EXPECT_EQ(Preference(kSectionPreference, "Game_Name"), "bristol");
+}
+
 TEST_F(ChooserTest, AnUnknownFolderLeavesTheTreeClosedWithNothingSelected) {
     WritePreferences("[Preference]\nGame_TreeNum=-555\n");
     ShowChooser([](shell::TfrmOpenGame& chooser) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QColor>
+#include <QKeyEvent>
 
 #include "engine/files/preference_keys.h"
 #include "engine/model/preference_fields.h"
@@ -22,6 +24,8 @@ using shell::TfrmCustomize_Freeware;
 
 constexpr QRgb kBackBlue = qRgb(20, 40, 140);
 constexpr QRgb kMeadow = qRgb(40, 160, 60);
+constexpr QRgb kTop = qRgb(200, 0, 0);
+constexpr QRgb kBottom = qRgb(0, 0, 200);
 
 class OptionsTest : public shell_test::DialogTest {
 protected:
@@ -185,6 +189,43 @@ TEST_F(OptionsTest, OkWritesTheSwitchesToTheirKeys) {
     EXPECT_TRUE(host.Called("SetToolbarLarge Y"));
     EXPECT_TRUE(host.Called("SetToolbarFlat Y"));
     EXPECT_TRUE(shellPort.IsPanelVisible(engine::ShellPanel::kScore));
+}
+
+TEST_F(OptionsTest, TheWinningAnimationSwitchOpensAsStored) {
+    WritePreferences("[Preference]\nWinning_Animation=N\n");
+    ShowOptions([](TfrmCustomize_Freeware& dialog) {
+        EXPECT_FALSE(Check(dialog, "chkWinningAnimation").IsChecked());
+        Click(dialog, "btnOK");
+    });
+    EXPECT_EQ(Preference(kSectionPreference, "Winning_Animation"), "N");
+    WritePreferences("[Preference]\n");
+    ShowOptions([](TfrmCustomize_Freeware& dialog) {
+        EXPECT_TRUE(Check(dialog, "chkWinningAnimation").IsChecked());
+        Click(dialog, "btnAnnulla");
+    });
+}
+
+// A stored picture from 500 on fills the whole screen: the sample shows all of it, shrunk,
+// where a smaller one is tiled.
+TEST_F(OptionsTest, AWholeScreenPictureIsShownShrunkAndTheHelpButtonOpensThePage) {
+    QImage whole(640, 480, QImage::Format_RGB32);
+    whole.fill(kTop);
+    for (int y = 240; y < 480; ++y)
+        for (int x = 0; x < 640; ++x) whole.setPixel(x, y, kBottom);
+    AddPicture("B600", whole);
+    SetField(f::kBackgroundFixedCol, "0");
+    SetField(f::kBackgroundBmp, "600");
+    app.SetHelpHandler([this](int context) { help.ShowHelpContext(context); });
+    ShowOptions([](TfrmCustomize_Freeware& dialog) {
+        const QImage& sample = dialog.Control<platform::Image>("imgSfondoEsempio")->Picture().Image();
+        EXPECT_EQ(sample.pixel(sample.width() / 2, 5), kTop);
+        EXPECT_EQ(sample.pixel(sample.width() / 2, sample.height() - 5), kBottom);
+        Click(dialog, "btnAiuto");
+        QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(&Tree(dialog, "trvCardBack"), &f1);
+        Click(dialog, "btnAnnulla");
+    });
+    EXPECT_EQ(help.contexts, (std::vector<int>{1019, 1019}));
 }
 
 TEST_F(OptionsTest, FadedSamplesNeedMoreThan256Colours) {

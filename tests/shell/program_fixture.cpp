@@ -61,8 +61,9 @@ int ProgramTest::Start() {
     shell::ProgramOptions options;
     options.programFolder = folder.Path();
     options.clock = &clock;
-    options.messages = &messages;
+    options.messages = useMessages != nullptr ? useMessages : &messages;
     options.process = &process;
+    options.shell = &shellOpen;
     options.sound = &sound;
     options.dialogs = useDialogs != nullptr ? useDialogs : &dialogs;
     options.runLoop = false;

@@ -69,10 +69,12 @@ protected:
     platform::ScopedTimerService installedTimers{timers};
     test_support::ScriptedMessages messages;
     test_support::RecordingProcess process;
+    test_support::RecordingShellOpen shellOpen;
     test_support::RecordingSoundPlayer sound;
     ScriptedDialogs dialogs;
-    // The dialogs the program gets in place of the scripted ones, when set.
+    // The dialogs and message boxes the program gets in place of the scripted ones, when set.
     shell::IDialogs* useDialogs = nullptr;
+    platform::IMessages* useMessages = nullptr;
     std::vector<shell::StartupStep> steps;
     std::function<void(shell::StartupStep)> onStep;
     std::unique_ptr<shell::Program> program;

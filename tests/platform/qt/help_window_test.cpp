@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
+#include <QWindow>
+#include <QtTest/QTest>
 
 #include <filesystem>
 #include <fstream>
 
+#include "platform/qt/form.h"
 #include "platform/qt/help_window.h"
 
 namespace {
@@ -62,6 +68,58 @@ TEST_F(HelpWindowTest, AMissingContextSaysSoAndKeepsTheWindowUsable) {
     EXPECT_EQ(help.CurrentContext(), -1);
     EXPECT_TRUE(help.Browser().document()->toPlainText().contains("no help topic 4015"));
     EXPECT_TRUE(help.ShowContext(1019));
+}
+
+TEST_F(HelpWindowTest, BackAndForwardWalkThePagesAndTheCaptionFollows) {
+    EXPECT_FALSE(help.BackButton().isEnabled());
+    help.ShowContext(3001);
+    EXPECT_EQ(help.Caption(), "Help - Freecell");
+    // The link followed keeps the keyboard's frame on the page left.
+    help.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+    help.Browser().setFocus();
+    QTest::keyClick(&help.Browser(), Qt::Key_Tab);
+    ASSERT_TRUE(help.Browser().textCursor().hasSelection());
+    emit help.Browser().anchorClicked(QUrl("3002.html"));
+    help.ShowContents();
+    EXPECT_EQ(help.Caption(), "Help - Contents");
+    ASSERT_TRUE(help.BackButton().isEnabled());
+    help.BackButton().click();
+    EXPECT_EQ(help.Caption(), "Help - Klondike");
+    EXPECT_EQ(help.CurrentContext(), 3002);
+    help.Browser().backward();  // Alt+Left, Backspace
+    EXPECT_EQ(help.Caption(), "Help - Freecell");
+    EXPECT_EQ(help.CurrentContext(), 3001);
+    EXPECT_FALSE(help.Browser().textCursor().hasSelection());
+    EXPECT_FALSE(help.BackButton().isEnabled());
+    help.ForwardButton().click();
+    help.ForwardButton().click();
+    EXPECT_EQ(help.CurrentContext(), platform::kContentsContext);
+    EXPECT_FALSE(help.ForwardButton().isEnabled());
+}
+
+// Help asked for by a modal window: the window blocks every other, so the help window
+// belongs to it while it is up (it stays above it and takes keys), and outlives it.
+TEST_F(HelpWindowTest, HelpFromAModalWindowCanBeReadAndStaysOpenAfterIt) {
+    WritePage(folder, 3005, "Golf", std::string(400, 'x') + "<p>" + std::string(4000, 'y') + "</p>");
+    platform::Form asker;
+    asker.setWindowModality(Qt::ApplicationModal);
+    asker.show();
+    // Nothing may end the test before the asker hides: the help window is its child meanwhile.
+    help.ShowContext(3005);
+    EXPECT_EQ(help.windowHandle()->transientParent(), asker.windowHandle());
+    EXPECT_TRUE(help.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    help.Browser().setFocus();
+    QScrollBar& scroll = *help.Browser().verticalScrollBar();
+    EXPECT_GT(scroll.maximum(), 0);
+    QTest::keyClick(help.windowHandle(), Qt::Key_End);
+    EXPECT_EQ(scroll.value(), scroll.maximum());
+
+    asker.hide();
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.parentWidget(), nullptr);
+    EXPECT_FALSE(help.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(help.Caption(), "Help - Golf");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -23,6 +24,7 @@ struct SeenBox {
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QWidget* parent = nullptr;
+    int width = 0;
 };
 
 constexpr int kPollMs = 5;
@@ -55,6 +57,7 @@ public:
             m_box.buttons = box->standardButtons();
             m_box.defaultButton = box->standardButton(box->defaultButton());
             m_box.parent = box->parentWidget();
+            m_box.width = box->width();
             if (press == QMessageBox::NoButton) {
                 box->reject();
             } else {
@@ -130,6 +133,44 @@ TEST(MessageBoxes, BoxesOpenOverTheOwnerUntilItIsGone) {
     boxes.ShowInfo("no owner left");
     ASSERT_TRUE(answer.Box().seen);
     EXPECT_EQ(answer.Box().parent, nullptr);
+}
+
+// A box stays above the window that shows it: the modal window that is up, not the main
+// window under it, which would otherwise come up over that window with the box.
+TEST(MessageBoxes, ABoxBelongsToTheModalWindowThatShowsIt) {
+    auto main = std::make_unique<QWidget>();
+    MessageBoxes boxes("Corvanet Solitaire", main.get());
+    QWidget signUp;
+    signUp.setWindowModality(Qt::ApplicationModal);
+    signUp.show();
+    {
+        Answer answer(QMessageBox::Ok);
+        boxes.ShowInfo("Please enter at least 3 characters.");
+        EXPECT_EQ(answer.Box().parent, &signUp);
+    }
+    signUp.hide();
+    Answer answer(QMessageBox::Ok);
+    boxes.ShowInfo("owned by the main window again");
+    EXPECT_EQ(answer.Box().parent, main.get());
+}
+
+// The window manager's title bar holds the caption beside the window's icon and its
+// buttons: a box with a short text is still wide enough for its whole caption.
+TEST(MessageBoxes, ABoxIsWideEnoughForItsCaptionInTheTitleBar) {
+    constexpr int kIconAndThreeButtons = 4 * 24;
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics title(bold);
+    MessageBoxes boxes("Corvanet Solitaire");
+    {
+        Answer answer(QMessageBox::Ok);
+        boxes.Confirm("Exit Corvanet Solitaire?", "");
+        EXPECT_GE(answer.Box().width, title.horizontalAdvance("Corvanet Solitaire") + kIconAndThreeButtons);
+    }
+    const std::string caption = "A caption much longer than the question under it";
+    Answer answer(QMessageBox::Ok);
+    boxes.Confirm("Go?", caption);
+    EXPECT_GE(answer.Box().width, title.horizontalAdvance(QString::fromStdString(caption)) + kIconAndThreeButtons);
 }
 
 }  // namespace
