@@ -80,26 +80,40 @@ ParsedLine Parse(std::string_view line) {
     return {LineKind::Key, key, line.substr(assign + 1)};
 }
 
+// A line of the file without its line end, and which line end it had.
+struct Line {
+    std::string_view text;
+    bool terminated = false;
+    bool crlf = false;
+};
+
+// Takes the first line off the content (which must not be empty).
+Line NextLine(std::string_view& content) {
+    std::size_t end = content.find('\n');
+    Line line;
+    line.terminated = end != std::string_view::npos;
+    if (!line.terminated) {
+        end = content.size();
+    }
+    line.text = content.substr(0, end);
+    line.crlf = !line.text.empty() && line.text.back() == '\r';
+    if (line.crlf) {
+        line.text.remove_suffix(1);
+    }
+    content.remove_prefix(line.terminated ? end + 1 : end);
+    return line;
+}
+
 void SplitLines(std::string_view content, IniText& text) {
     bool lineEndKnown = false;
     while (!content.empty()) {
-        std::size_t end = content.find('\n');
-        const bool terminated = end != std::string_view::npos;
-        if (!terminated) {
-            end = content.size();
-        }
-        std::string_view line = content.substr(0, end);
-        const bool crlf = !line.empty() && line.back() == '\r';
-        if (crlf) {
-            line.remove_suffix(1);
-        }
+        const Line line = NextLine(content);
         // The first line end decides how the whole file is written back.
-        if (terminated && !lineEndKnown) {
-            text.lineEnd = crlf ? kCrLf : kLf;
+        if (line.terminated && !lineEndKnown) {
+            text.lineEnd = line.crlf ? kCrLf : kLf;
             lineEndKnown = true;
         }
-        text.lines.emplace_back(line);
-        content.remove_prefix(terminated ? end + 1 : end);
+        text.lines.emplace_back(line.text);
     }
 }
 
@@ -225,19 +239,9 @@ IniValues::IniValues(const fs::path& path) {
     bool inFirstOfName = false;
     std::string_view section;
     std::string_view content = *m_text;
-    // The lines as SplitLines cuts them, without copying them.
+    // The lines are gone through where they lie, without copying them.
     while (!content.empty()) {
-        std::size_t end = content.find('\n');
-        const bool terminated = end != std::string_view::npos;
-        if (!terminated) {
-            end = content.size();
-        }
-        std::string_view line = content.substr(0, end);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        content.remove_prefix(terminated ? end + 1 : end);
-        const ParsedLine parsed = Parse(line);
+        const ParsedLine parsed = Parse(NextLine(content).text);
         if (parsed.kind == LineKind::Section) {
             inFirstOfName = sections.insert(Name{parsed.name, {}}).second;
             section = parsed.name;
