@@ -1,4 +1,5 @@
 #include "bars/customize/customizing_site.h"
+#include "bars/store/ini_layout.h"
 #include "bars/store/layout_store.h"
 #include "platform/core/ini_file.h"
 #include "platform/core/paths.h"
@@ -133,6 +134,15 @@ TEST_F(LayoutStoreWriting, TheFirstSectionAndTheFirstItemOfANameCountWithoutRega
     EXPECT_EQ(bar.Caption(), "Standard");
     ASSERT_EQ(bar.ItemLinks().Count(), 3);
     EXPECT_EQ(bar.ItemLinks().Items(1)->Item(), target.Items(0));
+}
+
+TEST_F(LayoutStoreWriting, AnIniLayoutIsReadFromTheOneVersionOfItsFileFoundFirst) {
+    ASSERT_TRUE(SaveToIniFile(*manager, IniPath()));
+    const IniLayout medium(IniPath(), IniSectionPrefix(*manager));
+    EXPECT_EQ(medium.ReadString("MainForm.Bars.Bar0", "Caption"), "Standard");
+    // Replaced halfway through a load: the rest still comes from the version first read.
+    ASSERT_TRUE(platform::IniFile(IniPath()).WriteString("MainForm.Bars.Bar1", "Caption", "Changed"));
+    EXPECT_EQ(medium.ReadString("MainForm.Bars.Bar1", "Caption"), "Tools");
 }
 
 }  // namespace
