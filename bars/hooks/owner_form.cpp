@@ -10,6 +10,7 @@
 #include "bars/popups/quick_control.h"
 #include "bars/services/framework_services.h"
 #include "bars/services/shapes.h"
+#include "bars/store/layout_store.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
 #include "bars/windows/bar_window_base.h"
@@ -17,6 +18,7 @@
 #include "platform/core/bar_strings.h"
 #include "platform/core/messages.h"
 #include "platform/qt/cursor_position.h"
+#include "platform/qt/window_handles.h"
 #include "platform/qt/window_list.h"
 
 #include <QApplication>
@@ -62,8 +64,12 @@ void CloseOwnMenus(TcbBarManager& manager) {
 
 void WriteStore(TcbBarManager& manager) {
     // Once per manager: the registry first, then the INI file.
-    if (manager.property(kStoreWritten).toBool() || !g_storeWriter) return;
+    if (manager.property(kStoreWritten).toBool()) return;
     manager.setProperty(kStoreWritten, true);
+    if (!g_storeWriter) {
+        WriteLayoutStoresAsFormGoes(manager);
+        return;
+    }
     if (manager.StoreInRegistry()) g_storeWriter(manager, true);
     if (manager.StoreInIniFile()) g_storeWriter(manager, false);
 }
@@ -81,6 +87,16 @@ platform::Rect MovedInside(platform::Rect r, const platform::Rect& work) {
 
 void SetHelpViewer(HelpViewer viewer) { g_helpViewer = std::move(viewer); }
 void SetLayoutStoreWriter(LayoutStoreWriter writer) { g_storeWriter = std::move(writer); }
+
+void WatchOwnerFormEnd(TcbBarManager& manager) {
+    QWidget* form = manager.OwnerForm();
+    if (!form) return;
+    // The form tells of its end before its children, the manager among them, go; a form
+    // that never showed gets no other message of it. The manager's own end disconnects.
+    const platform::WindowHandle handle = platform::HandleOf(form);
+    QObject::connect(form, &QObject::destroyed, &manager,
+                     [&manager, handle] { FormMessageHandler(manager, {handle, platform::WM_DESTROY, 0, 0}); });
+}
 
 void ActivationStep(TcbBarManager& manager, bool active, QWidget* other) {
     if (g_activating) return;

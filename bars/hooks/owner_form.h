@@ -35,8 +35,13 @@ using HelpViewer = std::function<void(int context)>;
 void SetHelpViewer(HelpViewer viewer);
 
 // Writes the manager's layout store; told whether to the registry (first) or the INI file.
+// None (the default) is the layout store itself, which tells the user of a failure.
 using LayoutStoreWriter = std::function<void(TcbBarManager& manager, bool registry)>;
 void SetLayoutStoreWriter(LayoutStoreWriter writer);
+
+// From its construction the manager hears of its form's end, however it was made, so that
+// the layout store is written then (and not when the manager alone goes).
+void WatchOwnerFormEnd(TcbBarManager& manager);
 
 // Asks first (string 39002); yes gives every sub item and bar the usage data of its
 // design-time counterpart. Answers whether it was reset.

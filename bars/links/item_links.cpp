@@ -55,13 +55,15 @@ TcbBarItemLink& TcbBarItemLinks::Add() {
 }
 
 void TcbBarItemLinks::Delete(TcbBarItemLink& link) {
-    int index = IndexOf(link);
-    if (index < 0) {
+    // From the end: a clearing deletes the last link again and again.
+    const auto found =
+        std::find_if(m_links.rbegin(), m_links.rend(), [&link](const auto& owned) { return owned.get() == &link; });
+    if (found == m_links.rend()) {
         return;
     }
     // The link's destruction reaches back here (Forget); it must find the list consistent.
-    auto owned = std::move(m_links[static_cast<std::size_t>(index)]);
-    m_links.erase(m_links.begin() + index);
+    auto owned = std::move(*found);
+    m_links.erase(std::next(found).base());
     owned.reset();
     if (!m_clearing) {
         if (m_window && !m_window->IsDestroying()) {
@@ -81,6 +83,11 @@ void TcbBarItemLinks::Forget(TcbBarItemLink& link) {
 void TcbBarItemLinks::Clear() {
     bool wasClearing = m_clearing;
     m_clearing = true;
+    // Every link goes: the lists are emptied at once rather than link by link.
+    m_available.clear();
+    m_visible.clear();
+    m_shown.clear();
+    m_recent.clear();
     while (!m_links.empty()) {
         Delete(*m_links.back());
     }
@@ -115,6 +122,9 @@ int TcbBarItemLinks::RecentIndexOf(const TcbBarItemLink& link) const { return Po
 bool TcbBarItemLinks::IsCustomizing() const { return m_manager.IsCustomizing(); }
 
 void TcbBarItemLinks::Refresh() {
+    if (m_reading) {
+        return;
+    }
     m_available.clear();
     m_visible.clear();
     m_shown.clear();

@@ -55,6 +55,9 @@ public:
     int ShownIndexOf(const TcbBarItemLink& link) const;
     int AvailableIndexOf(const TcbBarItemLink& link) const;
     void Refresh();
+    // While a stored layout is read in, the lists are not brought up to date link by link,
+    // which would cost the square of thousands of links; AfterLoading does it once.
+    void SetReading(bool reading) { m_reading = reading; }
 
     // -1 shows every visible link; N >= 1 the N most recently used ones.
     int ShownLimit() const { return m_shownLimit; }
@@ -124,6 +127,7 @@ private:
     bool m_useRecentItems = true;
     bool m_assigning = false;
     bool m_clearing = false;
+    bool m_reading = false;
     IBarWindow* m_window = nullptr;
 };
 

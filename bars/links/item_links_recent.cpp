@@ -21,9 +21,19 @@ int MulDiv(int a, int b, int c) {
 }  // namespace
 
 void TcbBarItemLinks::MoveRecent(TcbBarItemLink& link, int index) {
-    std::erase(m_recent, &link);
-    index = std::clamp(index, 0, static_cast<int>(m_recent.size()));
-    m_recent.insert(m_recent.begin() + index, &link);
+    const auto found = std::find(m_recent.begin(), m_recent.end(), &link);
+    if (found == m_recent.end()) {
+        m_recent.insert(m_recent.begin() + std::clamp(index, 0, static_cast<int>(m_recent.size())), &link);
+        return;
+    }
+    // Only the links between the old and the new place shift: a layout's thousands of links
+    // mostly come back to the place they already hold.
+    const auto to = m_recent.begin() + std::clamp(index, 0, static_cast<int>(m_recent.size()) - 1);
+    if (found < to) {
+        std::rotate(found, found + 1, to + 1);
+    } else if (to < found) {
+        std::rotate(to, found, found + 1);
+    }
 }
 
 bool TcbBarItemLinks::IsDockedToolbarWindow() const {

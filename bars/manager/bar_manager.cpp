@@ -16,6 +16,7 @@
 #include "bars/popups/framework_timers.h"
 #include "bars/popups/popup_menu.h"
 #include "bars/popups/popup_menu_links.h"
+#include "bars/popups/quick_control.h"
 #include "bars/services/bar_fonts.h"
 #include "bars/services/framework_services.h"
 #include "bars/store/layout_store.h"
@@ -29,7 +30,6 @@
 #include "platform/core/system_colours.h"
 #include "platform/qt/logical_fonts.h"
 #include "platform/qt/main_form.h"
-#include "platform/qt/window_handles.h"
 
 #include <QWidget>
 
@@ -67,11 +67,13 @@ TcbBarManager::TcbBarManager(QWidget* owner, bool fromDescription)
     m_style = bmsStandard;
     SetStyle(bmsEnhanced);
     SetUseSystemFont(true);
+    WatchOwnerFormEnd(*this);
 }
 
 TcbBarManager::~TcbBarManager() {
-    // The form is going: its layout store writes while everything still stands.
-    FormMessageHandler(*this, {platform::HandleOf(m_ownerForm), platform::WM_DESTROY, 0, 0});
+    // Its private bar goes first, whatever it shows. (The layout store writes when the form
+    // goes, before its children, this manager among them.)
+    CloseQuickControlOf(*this);
     BarHints::Instance().ManagerGoing(*this);
     m_destroying = true;
     SetCustomizing(false);
@@ -114,7 +116,6 @@ void TcbBarManager::Loaded() {
     // Neither a design-time copy nor a manager being designed reads or writes the layout store.
     if (!IsReadingDesignCopy() && !IsDesigning()) {
         ReadLayoutStores(*this);
-        WriteLayoutStoresWithForm(*this);
     }
     m_loading = false;
     for (int i = 0; i < m_categories->Count(); ++i) {

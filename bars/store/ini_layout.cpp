@@ -1,10 +1,8 @@
 #include "bars/store/ini_layout.h"
 
 #include "bars/store/layout_names.h"
-#include "platform/core/ascii_case.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace bars {
 
@@ -12,29 +10,17 @@ namespace {
 
 constexpr int kAbsentRow = -1000;
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) c = platform::AsciiLower(c);
-    return lower;
-}
-
-// As the INI class reads a number: blanks and a plus sign allowed, nothing else.
-std::optional<int> ParseInteger(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 }  // namespace
 
 IniLayout::IniLayout(std::filesystem::path file, std::string prefix)
     : m_file(std::move(file)), m_prefix(std::move(prefix)) {}
 
 bool IniLayout::Commit() { return m_file.ReplaceSections(m_prefix, m_written); }
+
+const platform::IniValues& IniLayout::Values() const {
+    if (!m_values) m_values.emplace(m_file.Path());
+    return *m_values;
+}
 
 std::string IniLayout::LinkContainer(const std::string& container, int index) const {
     return container + '.' + layout_names::kItemLinkPrefix + std::to_string(index);
@@ -67,38 +53,17 @@ void IniLayout::WriteUserDefine(const std::string& container, std::uint8_t value
     Write(container, layout_names::kUserDefine, std::to_string(value));
 }
 
-const IniLayout::Section* IniLayout::Find(const std::string& container) const {
-    if (!m_sectionsRead) {
-        m_sectionsRead = true;
-        for (const std::string& section : m_file.ReadSections()) m_sections.emplace(Lower(section), std::nullopt);
-    }
-    auto it = m_sections.find(Lower(container));
-    if (it == m_sections.end()) return nullptr;
-    if (!it->second) {
-        Section values;
-        for (const std::string& entry : m_file.ReadSectionValues(container)) {
-            const std::size_t assign = entry.find('=');
-            values.emplace(Lower(entry.substr(0, assign)), entry.substr(assign + 1));
-        }
-        it->second = std::move(values);
-    }
-    return &*it->second;
-}
-
 std::optional<std::string> IniLayout::ReadString(const std::string& container, const char* name) const {
-    const Section* section = Find(container);
-    if (!section) return std::nullopt;
-    auto it = section->find(Lower(name));
-    if (it == section->end()) return std::nullopt;
+    auto value = Values().Find(container, name);
+    if (!value) return std::nullopt;
     // A stray carriage return of a damaged line could never be written back.
-    std::string value = it->second;
-    std::erase_if(value, [](char c) { return c == '\r' || c == '\n'; });
+    std::erase_if(*value, [](char c) { return c == '\r' || c == '\n'; });
     return value;
 }
 
 std::optional<int> IniLayout::ReadInteger(const std::string& container, const char* name) const {
     const auto text = ReadString(container, name);
-    return text ? ParseInteger(*text) : std::nullopt;
+    return text ? platform::ParseIniInteger(*text) : std::nullopt;
 }
 
 std::optional<bool> IniLayout::ReadBoolean(const std::string& container, const char* name) const {

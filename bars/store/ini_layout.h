@@ -3,19 +3,25 @@
 #include "bars/store/layout_medium.h"
 #include "platform/core/ini_file.h"
 
-#include <map>
+#include <optional>
 
 namespace bars {
 
 // A layout in sections of an INI file: prefix + "Main", prefix + "Bar0", prefix + "Bar0" +
-// ".ItemLink0", prefix + "SubItem_x". The file is read once per section; writes gather in
-// memory until Commit puts them in place of the old sections of the prefix in one write.
+// ".ItemLink0", prefix + "SubItem_x". The file is read once, at the first value asked for,
+// and every value is then found at once; writes gather in memory until Commit puts them in
+// place of the old sections of the prefix in one write.
 class IniLayout : public LayoutMedium {
 public:
     IniLayout(std::filesystem::path file, std::string prefix);
 
-    // False, with the file as it was, when it could not be written.
+    // False, with the file as it was and the reason in WriteError(), when it could not be
+    // written.
     bool Commit();
+    const std::string& WriteError() const { return m_file.Error(); }
+    // Why the file could not be read, in words; empty when it was read or is missing. A file
+    // that cannot be read holds no layout.
+    const std::string& ReadError() const { return Values().Error(); }
 
     std::string MainContainer() const override { return m_prefix + "Main"; }
     std::string TopContainer(const std::string& name) const override { return m_prefix + name; }
@@ -40,15 +46,13 @@ public:
     bool SubItemLinksPresent(const std::string& container) const override;
 
 private:
-    using Section = std::map<std::string, std::string>;  // lower-case key -> value
-    const Section* Find(const std::string& container) const;
+    const platform::IniValues& Values() const;
     void Write(const std::string& container, const char* name, std::string value);
 
     platform::IniFile m_file;
     std::string m_prefix;
     std::vector<platform::IniFile::Section> m_written;
-    mutable bool m_sectionsRead = false;
-    mutable std::map<std::string, std::optional<Section>> m_sections;  // lower-case name
+    mutable std::optional<platform::IniValues> m_values;
 };
 
 }  // namespace bars

@@ -8,9 +8,11 @@
 #include "bars/store/layout_store.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
+#include "platform/core/ascii_case.h"
 #include "platform/core/bar_error.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace bars {
 
@@ -34,9 +36,29 @@ std::optional<TcbBarDockingStyle> DockingStyleOf(int value) {
     return static_cast<TcbBarDockingStyle>(value);
 }
 
+// The links' lists are brought up to date once, after the last link is read.
+class ReadingLinks {
+public:
+    explicit ReadingLinks(TcbBarItemLinks& links) : m_links(links) { m_links.SetReading(true); }
+    ~ReadingLinks() { Done(); }
+    ReadingLinks(const ReadingLinks&) = delete;
+    ReadingLinks& operator=(const ReadingLinks&) = delete;
+    void Done() { m_links.SetReading(false); }
+
+private:
+    TcbBarItemLinks& m_links;
+};
+
 class LayoutReading {
 public:
-    LayoutReading(TcbBarManager& manager, const LayoutMedium& medium) : m_manager(manager), m_medium(medium) {}
+    LayoutReading(TcbBarManager& manager, const LayoutMedium& medium) : m_manager(manager), m_medium(medium) {
+        // Thousands of links may name items: each is found at once, the first of a name
+        // (without regard to case) as the manager would find it.
+        for (int i = 0; i < manager.ItemCount(); ++i) {
+            TcbBarItem* item = manager.Items(i);
+            m_itemsByName.emplace(platform::AsciiFolded(item->Name()), item);
+        }
+    }
 
     void ManagerValues();
     void Bars();
@@ -61,6 +83,7 @@ private:
 
     TcbBarManager& m_manager;
     const LayoutMedium& m_medium;
+    std::unordered_map<std::string, TcbBarItem*> m_itemsByName;
 };
 
 void LayoutReading::ManagerValues() {
@@ -127,12 +150,14 @@ void LayoutReading::ItemLinks(const std::string& container, TcbBarItemLinks& lin
     if (count < 0 || count > kMaxStoredLinks) count = 0;
     const bool barLinks = links.Owner().AsBar() != nullptr;
     const bool recent = m_manager.Style() == bmsEnhanced && links.UseRecentItems();
+    ReadingLinks reading(links);
     for (int j = 0; j < count; ++j) {
         const std::string linkContainer = m_medium.LinkContainer(container, j);
         if (!m_medium.LinkPresent(linkContainer)) continue;
         // A link whose item is gone is dropped; the others keep their order.
         const auto name = m_medium.ReadString(linkContainer, names::kItemName);
-        TcbBarItem* item = name ? m_manager.ItemByName(*name) : nullptr;
+        const auto found = name ? m_itemsByName.find(platform::AsciiFolded(*name)) : m_itemsByName.end();
+        TcbBarItem* item = found != m_itemsByName.end() ? found->second : nullptr;
         if (!item) continue;
         TcbBarItemLink& link = links.Add();
         try {
@@ -145,6 +170,7 @@ void LayoutReading::ItemLinks(const std::string& container, TcbBarItemLinks& lin
             if (links.IndexOf(link) >= 0) links.Delete(link);
         }
     }
+    reading.Done();
     links.AfterLoading(m_manager.IsLoading());
 }
 

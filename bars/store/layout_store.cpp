@@ -1,16 +1,17 @@
 #include "bars/store/layout_store.h"
 
-#include "bars/hooks/owner_form.h"
+#include "bars/customize/customizing_site.h"
 #include "bars/manager/bar_manager.h"
-#include "bars/popups/quick_control.h"
 #include "bars/store/ini_layout.h"
+#include "bars/store/layout_names.h"
 #include "bars/store/registry_layout.h"
+#include "platform/core/messages.h"
 
 #include <QBuffer>
 #include <QImageReader>
-#include <QPointer>
 #include <QWidget>
 
+#include <exception>
 
 namespace bars {
 
@@ -18,12 +19,49 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr std::string_view kStartAsDesigned = " The toolbars and menus start as designed.";
+constexpr std::string_view kNotSaved = "The toolbar and menu layout could not be saved.";
+
 fs::path& RegistryFileSlot() {
     static fs::path file;
     return file;
 }
 
 bool HasKeyParts(const std::string& path) { return path.find_first_not_of('\\') != std::string::npos; }
+
+void TellUser(const std::string& text) { CustomizingMessages().ShowError(ApplicationTitle(), text); }
+
+bool HoldsLayout(const LayoutMedium& medium) {
+    return medium.ReadInteger(medium.MainContainer(), layout_names::kBarCount).has_value();
+}
+
+// Each answers whether the store held a layout of the manager, which was then read.
+bool ReadRegistry(TcbBarManager& manager, const std::string& path) {
+    if (path.empty() || !HasKeyParts(path)) return false;
+    platform::RegistryStore store(LayoutRegistryFile());
+    if (!store.Load()) {
+        TellUser(store.Error() + std::string(kStartAsDesigned));
+        return false;
+    }
+    RegistryLayout medium(store, NormalizedRegistryPath(path));
+    if (!store.KeyExists(medium.MainContainer())) return false;
+    ReadLayout(manager, medium);
+    return HoldsLayout(medium);
+}
+
+bool ReadIniFile(TcbBarManager& manager, const std::string& fileName) {
+    if (fileName.empty()) return false;
+    const IniLayout medium(fs::path(fileName), IniSectionPrefix(manager));
+    if (!medium.ReadError().empty()) {
+        TellUser("The layout file " + fileName + " could not be read (" + medium.ReadError() + ")." +
+                 std::string(kStartAsDesigned));
+        return false;
+    }
+    ReadLayout(manager, medium);
+    return HoldsLayout(medium);
+}
+
+void AddReason(std::string& why, const std::string& reason) { why += (why.empty() ? "" : "\n") + reason; }
 
 }  // namespace
 
@@ -47,75 +85,91 @@ std::string IniSectionPrefix(const TcbBarManager& manager) {
 }
 
 bool SaveToRegistry(TcbBarManager& manager, const std::string& path) {
+    std::string why;
+    return SaveToRegistry(manager, path, why);
+}
+
+bool SaveToRegistry(TcbBarManager& manager, const std::string& path, std::string& why) {
     if (path.empty() || !HasKeyParts(path)) return false;
     platform::RegistryStore store(LayoutRegistryFile());
-    // A damaged store is left for the user to see rather than overwritten.
-    if (!store.Load()) return false;
+    // A store that cannot be read is left for the user to see rather than overwritten.
+    if (!store.Load()) {
+        why = store.Error();
+        return false;
+    }
     RegistryLayout medium(store, NormalizedRegistryPath(path));
     store.CreateKey(medium.MainContainer());
     medium.DeleteOldArrangement();
     WriteLayout(manager, medium);
-    return store.Save();
+    if (!store.Save()) {
+        why = store.Error();
+        return false;
+    }
+    return true;
 }
 
-void LoadFromRegistry(TcbBarManager& manager, const std::string& path) {
-    if (path.empty() || !HasKeyParts(path)) return;
-    platform::RegistryStore store(LayoutRegistryFile());
-    RegistryLayout medium(store, NormalizedRegistryPath(path));
-    if (!store.Load() || !store.KeyExists(medium.MainContainer())) return;
-    ReadLayout(manager, medium);
-}
+void LoadFromRegistry(TcbBarManager& manager, const std::string& path) { ReadRegistry(manager, path); }
 
 bool SaveToIniFile(TcbBarManager& manager, const std::string& fileName) {
+    std::string why;
+    return SaveToIniFile(manager, fileName, why);
+}
+
+bool SaveToIniFile(TcbBarManager& manager, const std::string& fileName, std::string& why) {
     if (fileName.empty()) return false;
     IniLayout medium(fs::path(fileName), IniSectionPrefix(manager));
     WriteLayout(manager, medium);
-    return medium.Commit();
-}
-
-void LoadFromIniFile(TcbBarManager& manager, const std::string& fileName) {
-    if (fileName.empty()) return;
-    ReadLayout(manager, IniLayout(fs::path(fileName), IniSectionPrefix(manager)));
-}
-
-void ReadLayoutStores(TcbBarManager& manager) {
-    if (manager.StoreInRegistry()) LoadFromRegistry(manager, manager.RegistryPath());
-    if (manager.StoreInIniFile()) LoadFromIniFile(manager, manager.IniFileName());
-}
-
-bool WriteLayoutStore(TcbBarManager& manager, bool registry) noexcept {
-    try {
-        return registry ? SaveToRegistry(manager, manager.RegistryPath()) : SaveToIniFile(manager, manager.IniFileName());
-    } catch (...) {
+    if (!medium.Commit()) {
+        why = "The layout file " + fileName + " could not be written (" + medium.WriteError() + ").";
         return false;
     }
+    return true;
+}
+
+void LoadFromIniFile(TcbBarManager& manager, const std::string& fileName) { ReadIniFile(manager, fileName); }
+
+bool ReadLayoutStores(TcbBarManager& manager) {
+    bool read = false;
+    if (manager.StoreInRegistry()) read = ReadRegistry(manager, manager.RegistryPath()) || read;
+    if (manager.StoreInIniFile()) read = ReadIniFile(manager, manager.IniFileName()) || read;
+    return read;
 }
 
 bool WriteLayoutStores(TcbBarManager& manager) noexcept {
+    std::string why;
+    return WriteLayoutStores(manager, why);
+}
+
+bool WriteLayoutStores(TcbBarManager& manager, std::string& why) noexcept {
+    // An empty path or file name keeps no store: nothing to write, nothing failed.
+    const auto write = [&](bool registry) {
+        const std::string& where = registry ? manager.RegistryPath() : manager.IniFileName();
+        if (where.empty()) return true;
+        std::string reason;
+        try {
+            if (registry ? SaveToRegistry(manager, where, reason) : SaveToIniFile(manager, where, reason)) return true;
+        } catch (const std::exception& error) {
+            reason = error.what();
+        } catch (...) {
+            reason = "An unexpected error stopped the writing.";
+        }
+        AddReason(why, reason.empty() ? "The store " + where + " could not be written." : reason);
+        return false;
+    };
     bool written = true;
-    if (manager.StoreInRegistry()) written = WriteLayoutStore(manager, true) && written;
-    if (manager.StoreInIniFile()) written = WriteLayoutStore(manager, false) && written;
+    if (manager.StoreInRegistry()) written = write(true) && written;
+    if (manager.StoreInIniFile()) written = write(false) && written;
     return written;
 }
 
-void WriteLayoutStoresWithForm(TcbBarManager& manager) {
-    // The owner-form step writes on the form's destruction message; a form that never
-    // showed gets no such message, so its end is watched here too. One mark keeps it once.
-    constexpr const char* kWritten = "corvanetLayoutStoreWritten";
-    constexpr const char* kWatched = "corvanetLayoutStoreWatched";
-    SetLayoutStoreWriter([](TcbBarManager& target, bool registry) { WriteLayoutStore(target, registry); });
-    QWidget* form = manager.OwnerForm();
-    if (!form || manager.property(kWatched).toBool()) return;
-    manager.setProperty(kWatched, true);
-    // The form tells of its end before its children (the manager among them) go.
-    QPointer<TcbBarManager> alive(&manager);
-    QObject::connect(form, &QObject::destroyed, &manager, [alive] {
-        if (!alive || alive->IsDesigning() || alive->property(kWritten).toBool()) return;
-        alive->setProperty(kWritten, true);
-        // Its private bar must not be stored with the others.
-        CloseQuickControlOf(*alive);
-        WriteLayoutStores(*alive);
-    });
+void WriteLayoutStoresAsFormGoes(TcbBarManager& manager) noexcept {
+    std::string why;
+    if (WriteLayoutStores(manager, why)) return;
+    try {
+        TellUser(std::string(kNotSaved) + "\n" + why);
+    } catch (...) {
+        // Telling is all that is left to do; the form goes either way.
+    }
 }
 
 std::string EncodeUserGlyph(const platform::Bitmap& glyph) {

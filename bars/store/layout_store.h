@@ -14,10 +14,14 @@ namespace bars {
 // costs only the bar or link it belongs to.
 //
 // An empty path or file name does nothing. Saving answers whether the store was written;
-// when it was not, the store holds what it held before.
+// when it was not, the store holds what it held before and why says what went wrong. A
+// store that cannot be read at all is told to the user (the customizing messages) and
+// reads as empty: the manager keeps what it has.
 bool SaveToRegistry(TcbBarManager& manager, const std::string& path);
+bool SaveToRegistry(TcbBarManager& manager, const std::string& path, std::string& why);
 void LoadFromRegistry(TcbBarManager& manager, const std::string& path);
 bool SaveToIniFile(TcbBarManager& manager, const std::string& fileName);
+bool SaveToIniFile(TcbBarManager& manager, const std::string& fileName, std::string& why);
 void LoadFromIniFile(TcbBarManager& manager, const std::string& fileName);
 
 // The registry path as stored: a leading backslash, no trailing one.
@@ -27,14 +31,15 @@ std::string NormalizedRegistryPath(const std::string& path);
 std::string IniSectionPrefix(const TcbBarManager& manager);
 
 // The stores switched on for the manager: read registry first, then the INI file (at the end
-// of the manager's loading); written in the same order when its form goes. Writing never
-// throws: a failure leaves the old store whole.
-void ReadLayoutStores(TcbBarManager& manager);
+// of the manager's loading); answers whether one of them held a layout of the manager.
+bool ReadLayoutStores(TcbBarManager& manager);
+// Written in the same order; never throws. False when a store could not be written, which
+// then holds what it held before; why gets a sentence for each such store.
 bool WriteLayoutStores(TcbBarManager& manager) noexcept;
-bool WriteLayoutStore(TcbBarManager& manager, bool registry) noexcept;
-// Writes the stores once when the manager's form is destroyed (not when the manager alone
-// goes). Called once per manager, at the end of its loading.
-void WriteLayoutStoresWithForm(TcbBarManager& manager);
+bool WriteLayoutStores(TcbBarManager& manager, std::string& why) noexcept;
+// As the manager's form goes: the stores are written, and a layout that could not be saved
+// is told to the user once, with why.
+void WriteLayoutStoresAsFormGoes(TcbBarManager& manager) noexcept;
 
 // The file that holds the registry store; tests point it elsewhere. Empty: the default file
 // under the user's configuration folder.

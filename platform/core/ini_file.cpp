@@ -3,10 +3,10 @@
 #include "platform/core/ascii_case.h"
 #include "platform/core/paths.h"
 
-#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <system_error>
+#include <unordered_set>
 #include <utility>
 
 namespace platform {
@@ -26,6 +26,7 @@ constexpr char kSectionClose = ']';
 constexpr char kAssign = '=';
 constexpr std::string_view kYes = "Y";
 constexpr std::string_view kNo = "N";
+constexpr std::string_view kUnwritableText = "a name or value would break the lines of the file";
 
 std::string_view Trim(std::string_view text) {
     const std::size_t first = text.find_first_not_of(kBlanks);
@@ -79,56 +80,81 @@ ParsedLine Parse(std::string_view line) {
     return {LineKind::Key, key, line.substr(assign + 1)};
 }
 
+// A line of the file without its line end, and which line end it had.
+struct Line {
+    std::string_view text;
+    bool terminated = false;
+    bool crlf = false;
+};
+
+// Takes the first line off the content (which must not be empty).
+Line NextLine(std::string_view& content) {
+    std::size_t end = content.find('\n');
+    Line line;
+    line.terminated = end != std::string_view::npos;
+    if (!line.terminated) {
+        end = content.size();
+    }
+    line.text = content.substr(0, end);
+    line.crlf = !line.text.empty() && line.text.back() == '\r';
+    if (line.crlf) {
+        line.text.remove_suffix(1);
+    }
+    content.remove_prefix(line.terminated ? end + 1 : end);
+    return line;
+}
+
 void SplitLines(std::string_view content, IniText& text) {
     bool lineEndKnown = false;
     while (!content.empty()) {
-        std::size_t end = content.find('\n');
-        const bool terminated = end != std::string_view::npos;
-        if (!terminated) {
-            end = content.size();
-        }
-        std::string_view line = content.substr(0, end);
-        const bool crlf = !line.empty() && line.back() == '\r';
-        if (crlf) {
-            line.remove_suffix(1);
-        }
+        const Line line = NextLine(content);
         // The first line end decides how the whole file is written back.
-        if (terminated && !lineEndKnown) {
-            text.lineEnd = crlf ? kCrLf : kLf;
+        if (line.terminated && !lineEndKnown) {
+            text.lineEnd = line.crlf ? kCrLf : kLf;
             lineEndKnown = true;
         }
-        text.lines.emplace_back(line);
-        content.remove_prefix(terminated ? end + 1 : end);
+        text.lines.emplace_back(line.text);
     }
 }
 
-// A missing file is an empty one; false only when an existing file cannot be read.
-bool Load(const fs::path& path, IniText& text) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (!fs::exists(status)) {
-        return status.type() == fs::file_type::not_found;
+// The file's text: a missing file, or a link to none, is an empty one; false, with the
+// reason, only when something in the file's place cannot be read (a folder, a loop of
+// links, no permission, a FIFO).
+bool ReadText(const fs::path& path, std::string& content, std::string& why) {
+    why.clear();
+    if (ReadFile(path, content, why)) {
+        return true;
     }
+    content.clear();
+    std::error_code ec;
+    if (fs::status(path, ec).type() != fs::file_type::not_found) {
+        return false;
+    }
+    why.clear();
+    return true;
+}
+
+bool Load(const fs::path& path, IniText& text, std::string& why) {
     std::string content;
-    if (!ReadFile(path, content)) {
+    if (!ReadText(path, content, why)) {
         return false;
     }
     SplitLines(content, text);
     return true;
 }
 
-bool Save(const fs::path& path, const IniText& text) {
+bool Save(const fs::path& path, const IniText& text, std::string& why) {
     std::string content;
     for (const std::string& line : text.lines) {
         content += line;
         content += text.lineEnd;
     }
-    return WriteFileAtomically(path, content);
+    return WriteFileAtomically(path, content, why);
 }
 
-IniText LoadOrEmpty(const fs::path& path) {
+IniText LoadOrEmpty(const fs::path& path, std::string& why) {
     IniText text;
-    if (!Load(path, text)) {
+    if (!Load(path, text, why)) {
         text.lines.clear();
     }
     return text;
@@ -167,15 +193,6 @@ std::optional<std::size_t> FindKey(const std::vector<std::string>& lines, const 
     return std::nullopt;
 }
 
-std::string LookupKey(std::string_view section, std::string_view key) {
-    std::string folded;
-    folded.reserve(section.size() + key.size() + 1);
-    for (const char c : section) folded += AsciiLower(c);
-    folded += kSectionClose;  // never part of a section name
-    for (const char c : key) folded += AsciiLower(c);
-    return folded;
-}
-
 bool HasLineBreak(std::string_view text) { return text.find_first_of(kLineBreaks) != std::string_view::npos; }
 
 // Names that would read back differently, or values that would split into several lines,
@@ -191,30 +208,53 @@ bool IsWritableKey(std::string_view key) {
            key.front() != kSectionOpen;
 }
 
+// FNV-1a over the lower-case bytes.
+std::size_t FoldedHash(std::string_view text, std::size_t hash) {
+    constexpr std::size_t kPrime = 1099511628211ULL;
+    for (const char c : text) {
+        hash = (hash ^ static_cast<unsigned char>(AsciiLower(c))) * kPrime;
+    }
+    return hash;
+}
+
 }  // namespace
 
+std::size_t IniValues::NameHash::operator()(const Name& name) const {
+    constexpr std::size_t kOffset = 14695981039346656037ULL;
+    return FoldedHash(name.key, FoldedHash(name.section, kOffset) * 31 + 1);
+}
+
+bool IniValues::NameEqual::operator()(const Name& a, const Name& b) const {
+    return EqualsIgnoreCase(a.section, b.section) && EqualsIgnoreCase(a.key, b.key);
+}
+
 IniValues::IniValues(const fs::path& path) {
-    const IniText text = LoadOrEmpty(path);
-    std::vector<std::string> sections;  // folded names seen so far
-    bool inFirstOfName = false;         // only the first section of a name counts
+    auto text = std::make_unique<std::string>();
+    if (!ReadText(path, *text, m_error)) {
+        text->clear();
+    }
+    m_text = std::move(text);
+    // Only the first section of a name counts.
+    std::unordered_set<Name, NameHash, NameEqual> sections;
+    bool inFirstOfName = false;
     std::string_view section;
-    for (const std::string& line : text.lines) {
-        const ParsedLine parsed = Parse(line);
+    std::string_view content = *m_text;
+    // The lines are gone through where they lie, without copying them.
+    while (!content.empty()) {
+        const ParsedLine parsed = Parse(NextLine(content).text);
         if (parsed.kind == LineKind::Section) {
-            std::string folded = LookupKey(parsed.name, "");
-            inFirstOfName = std::find(sections.begin(), sections.end(), folded) == sections.end();
-            if (inFirstOfName) sections.push_back(std::move(folded));
+            inFirstOfName = sections.insert(Name{parsed.name, {}}).second;
             section = parsed.name;
         } else if (parsed.kind == LineKind::Key && inFirstOfName) {
-            m_values.emplace(LookupKey(section, parsed.name), parsed.value);
+            m_values.emplace(Name{section, parsed.name}, parsed.value);
         }
     }
 }
 
 std::optional<std::string> IniValues::Find(std::string_view section, std::string_view key) const {
-    const auto found = m_values.find(LookupKey(section, key));
+    const auto found = m_values.find(Name{section, key});
     if (found == m_values.end()) return std::nullopt;
-    return found->second;
+    return std::string(found->second);
 }
 
 std::string IniValues::ReadString(std::string_view section, std::string_view key,
@@ -223,21 +263,22 @@ std::string IniValues::ReadString(std::string_view section, std::string_view key
     return value ? std::move(*value) : std::string(defaultValue);
 }
 
-int IniValues::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
-    const auto value = Find(section, key);
-    if (!value) {
-        return defaultValue;
-    }
-    std::string_view digits = Trim(*value);
+std::optional<int> ParseIniInteger(std::string_view text) {
+    std::string_view digits = Trim(text);
     if (!digits.empty() && digits.front() == '+') {
         digits.remove_prefix(1);
     }
     int result = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), result);
     if (error != std::errc() || end != digits.data() + digits.size() || digits.empty()) {
-        return defaultValue;
+        return std::nullopt;
     }
     return result;
+}
+
+int IniValues::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
+    const auto value = Find(section, key);
+    return value ? ParseIniInteger(*value).value_or(defaultValue) : defaultValue;
 }
 
 bool IniValues::ReadYesNo(std::string_view section, std::string_view key, bool defaultValue) const {
@@ -257,25 +298,36 @@ bool IniValues::ReadYesNo(std::string_view section, std::string_view key, bool d
 
 IniFile::IniFile(fs::path path) : m_path(std::move(path)) {}
 
+IniValues IniFile::Values() const {
+    IniValues values(m_path);
+    m_error = values.Error();
+    return values;
+}
+
+bool IniFile::Failed(std::string_view why) {
+    m_error = why;
+    return false;
+}
+
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view defaultValue) const {
-    return IniValues(m_path).ReadString(section, key, defaultValue);
+    return Values().ReadString(section, key, defaultValue);
 }
 
 int IniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
-    return IniValues(m_path).ReadInteger(section, key, defaultValue);
+    return Values().ReadInteger(section, key, defaultValue);
 }
 
 bool IniFile::ReadYesNo(std::string_view section, std::string_view key, bool defaultValue) const {
-    return IniValues(m_path).ReadYesNo(section, key, defaultValue);
+    return Values().ReadYesNo(section, key, defaultValue);
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     if (!IsWritableSection(section) || !IsWritableKey(key) || HasLineBreak(value)) {
-        return false;
+        return Failed(kUnwritableText);
     }
     IniText text;
-    if (!Load(m_path, text)) {
+    if (!Load(m_path, text, m_error)) {
         return false;
     }
     std::vector<std::string>& lines = text.lines;
@@ -287,7 +339,7 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
         }
         lines.push_back(kSectionOpen + std::string(section) + kSectionClose);
         lines.push_back(newLine);
-        return Save(m_path, text);
+        return Save(m_path, text, m_error);
     }
     if (const auto line = FindKey(lines, *span, key)) {
         std::string& old = lines[*line];
@@ -297,14 +349,14 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
             return true;
         }
         old = std::move(updated);
-        return Save(m_path, text);
+        return Save(m_path, text, m_error);
     }
     std::size_t insertAt = span->end;
     while (insertAt > span->header + 1 && IsBlankLine(lines[insertAt - 1])) {
         --insertAt;
     }
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), newLine);
-    return Save(m_path, text);
+    return Save(m_path, text, m_error);
 }
 
 bool IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
@@ -317,7 +369,7 @@ bool IniFile::WriteYesNo(std::string_view section, std::string_view key, bool va
 
 bool IniFile::EraseSection(std::string_view section) {
     IniText text;
-    if (!Load(m_path, text)) {
+    if (!Load(m_path, text, m_error)) {
         return false;
     }
     std::vector<std::string>& lines = text.lines;
@@ -330,12 +382,12 @@ bool IniFile::EraseSection(std::string_view section) {
         changed = true;
         span = FindSection(lines, section, span->header);
     }
-    return !changed || Save(m_path, text);
+    return !changed || Save(m_path, text, m_error);
 }
 
 bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
     IniText text;
-    if (!Load(m_path, text)) {
+    if (!Load(m_path, text, m_error)) {
         return false;
     }
     std::vector<std::string>& lines = text.lines;
@@ -353,12 +405,12 @@ bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
         changed = true;
         line = FindKey(lines, remaining, key);
     }
-    return !changed || Save(m_path, text);
+    return !changed || Save(m_path, text, m_error);
 }
 
 bool IniFile::ReplaceSections(std::string_view prefix, const std::vector<Section>& sections) {
     IniText text;
-    if (!Load(m_path, text)) {
+    if (!Load(m_path, text, m_error)) {
         return false;
     }
     std::vector<std::string> kept;
@@ -375,7 +427,7 @@ bool IniFile::ReplaceSections(std::string_view prefix, const std::vector<Section
     }
     for (const Section& section : sections) {
         if (!IsWritableSection(section.name)) {
-            return false;
+            return Failed(kUnwritableText);
         }
         if (!kept.empty() && !IsBlankLine(kept.back())) {
             kept.emplace_back();
@@ -383,35 +435,29 @@ bool IniFile::ReplaceSections(std::string_view prefix, const std::vector<Section
         kept.push_back(kSectionOpen + section.name + kSectionClose);
         for (const auto& [key, value] : section.values) {
             if (!IsWritableKey(key) || HasLineBreak(value)) {
-                return false;
+                return Failed(kUnwritableText);
             }
             kept.push_back(key + kAssign + value);
         }
     }
     text.lines = std::move(kept);
-    return Save(m_path, text);
+    return Save(m_path, text, m_error);
 }
 
 bool IniFile::SectionExists(std::string_view section) const {
-    return FindSection(LoadOrEmpty(m_path).lines, section).has_value();
+    return FindSection(LoadOrEmpty(m_path, m_error).lines, section).has_value();
 }
 
 bool IniFile::ValueExists(std::string_view section, std::string_view key) const {
-    return IniValues(m_path).ValueExists(section, key);
+    return Values().ValueExists(section, key);
 }
 
 std::vector<std::string> IniFile::ReadSections() const {
     std::vector<std::string> sections;
-    for (const std::string& line : LoadOrEmpty(m_path).lines) {
+    std::unordered_set<std::string> seen;  // folded names
+    for (const std::string& line : LoadOrEmpty(m_path, m_error).lines) {
         const ParsedLine parsed = Parse(line);
-        if (parsed.kind != LineKind::Section) {
-            continue;
-        }
-        bool seen = false;
-        for (const std::string& known : sections) {
-            seen = seen || EqualsIgnoreCase(known, parsed.name);
-        }
-        if (!seen) {
+        if (parsed.kind == LineKind::Section && seen.insert(AsciiFolded(parsed.name)).second) {
             sections.emplace_back(parsed.name);
         }
     }
@@ -428,24 +474,16 @@ std::vector<std::string> IniFile::ReadSection(std::string_view section) const {
 }
 
 std::vector<std::string> IniFile::ReadSectionValues(std::string_view section) const {
-    const IniText text = LoadOrEmpty(m_path);
+    const IniText text = LoadOrEmpty(m_path, m_error);
     std::vector<std::string> entries;
     const auto span = FindSection(text.lines, section);
     if (!span) {
         return entries;
     }
-    std::vector<std::string_view> keys;
+    std::unordered_set<std::string> seen;  // folded names
     for (std::size_t i = span->header + 1; i < span->end; ++i) {
         const ParsedLine parsed = Parse(text.lines[i]);
-        if (parsed.kind != LineKind::Key) {
-            continue;
-        }
-        bool seen = false;
-        for (const std::string_view known : keys) {
-            seen = seen || EqualsIgnoreCase(known, parsed.name);
-        }
-        if (!seen) {
-            keys.push_back(parsed.name);
+        if (parsed.kind == LineKind::Key && seen.insert(AsciiFolded(parsed.name)).second) {
             entries.push_back(std::string(parsed.name) + kAssign + std::string(parsed.value));
         }
     }

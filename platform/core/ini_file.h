@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,12 +12,20 @@
 
 namespace platform {
 
+// A number as the INI files hold it: blanks around it and a plus sign allowed, nothing
+// else; nothing for anything that is not a whole int.
+std::optional<int> ParseIniInteger(std::string_view text);
+
 // The values of an INI file as one read found them: the file is read and its lines gone
-// through once, then each key is a lookup, so a large file costs one pass, not one a key.
-// The same rules as IniFile's reads.
+// through once, then each key is a lookup without a copy of any name, so a large file costs
+// one pass, not one a key. The same rules as IniFile's reads.
 class IniValues {
 public:
     explicit IniValues(const std::filesystem::path& path);
+
+    // Why the file could not be read, in words; empty when it was read or is missing.
+    // A file that could not be read holds no values.
+    const std::string& Error() const { return m_error; }
 
     std::optional<std::string> Find(std::string_view section, std::string_view key) const;
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
@@ -24,7 +34,23 @@ public:
     bool ValueExists(std::string_view section, std::string_view key) const { return Find(section, key).has_value(); }
 
 private:
-    std::unordered_map<std::string, std::string> m_values;  // folded "section]key" -> value
+    // A key of a section, matched without regard to case.
+    struct Name {
+        std::string_view section;
+        std::string_view key;
+    };
+    struct NameHash {
+        std::size_t operator()(const Name& name) const;
+    };
+    struct NameEqual {
+        bool operator()(const Name& a, const Name& b) const;
+    };
+
+    // The file's text, where it stays however the object moves: every name and value
+    // below points into it.
+    std::unique_ptr<const std::string> m_text;
+    std::unordered_map<Name, std::string_view, NameHash, NameEqual> m_values;
+    std::string m_error;
 };
 
 // An INI file that is opened, read or written, and closed on every access.
@@ -43,6 +69,9 @@ public:
     explicit IniFile(std::filesystem::path path);
 
     const std::filesystem::path& Path() const { return m_path; }
+    // Why the last access failed, in words ("Permission denied", "it is a folder"); empty
+    // after one that worked. A file that cannot be read reads as empty and is never written.
+    const std::string& Error() const { return m_error; }
 
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
     int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
@@ -69,7 +98,11 @@ public:
     std::vector<std::string> ReadSectionValues(std::string_view section) const;
 
 private:
+    IniValues Values() const;
+    bool Failed(std::string_view why);
+
     std::filesystem::path m_path;
+    mutable std::string m_error;
 };
 
 }  // namespace platform

@@ -31,6 +31,11 @@ constexpr int kMostLinks = 40;
 // A write temporary this old belongs to no write still running.
 constexpr auto kStaleTemporaryAge = std::chrono::minutes(10);
 constexpr char kHiddenMark = '.';
+constexpr std::string_view kNoName = "it has no file name";
+constexpr std::string_view kIsFolder = "it is a folder";
+constexpr std::string_view kNotAFile = "it is not an ordinary file";
+
+std::string SystemError(int code) { return std::generic_category().message(code); }
 
 bool Exists(const fs::path& path) {
     std::error_code ec;
@@ -172,28 +177,49 @@ fs::path LinkTarget(const fs::path& path) {
 }
 
 bool WriteFileAtomically(const fs::path& linkOrFile, std::string_view content) {
+    std::string why;
+    return WriteFileAtomically(linkOrFile, content, why);
+}
+
+bool WriteFileAtomically(const fs::path& linkOrFile, std::string_view content, std::string& why) {
     // Through a link the target is replaced, never the link.
     const fs::path path = LinkTarget(linkOrFile);
+    if (path.filename().empty()) {
+        why = kNoName;
+        return false;
+    }
     std::error_code ec;
-    if (path.filename().empty() || fs::is_symlink(fs::symlink_status(path, ec))) {
-        return false;  // no name, or a loop of links
+    const fs::file_status status = fs::symlink_status(path, ec);
+    if (fs::is_symlink(status)) {
+        why = SystemError(ELOOP);
+        return false;
+    }
+    // Renaming over a FIFO or a device would destroy it; a folder cannot be replaced.
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        why = fs::is_directory(status) ? kIsFolder : kNotAFile;
+        return false;
     }
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     // Hidden and in the same folder, so the rename never crosses file systems.
     std::string temp = (folder / ("." + path.filename().native() + "." + std::string(kUniqueSuffix))).native();
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
+        why = SystemError(errno);
         return false;
     }
     bool ok = WriteAll(fd, content) && SetModeFor(fd, path) && ::fsync(fd) == 0;
-    if (::close(fd) != 0) {
+    int error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
         ok = false;
+        error = errno;
     }
     if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
         ok = false;
+        error = errno;
     }
     if (!ok) {
         ::unlink(temp.c_str());
+        why = SystemError(error);
         return false;
     }
     SyncFolder(folder);
@@ -201,12 +227,20 @@ bool WriteFileAtomically(const fs::path& linkOrFile, std::string_view content) {
 }
 
 bool ReadFile(const fs::path& path, std::string& content) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    std::string why;
+    return ReadFile(path, content, why);
+}
+
+bool ReadFile(const fs::path& path, std::string& content, std::string& why) {
+    // Not blocking: a FIFO in the file's place must not wait for a writer that never comes.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
+        why = SystemError(errno);
         return false;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        why = S_ISDIR(info.st_mode) ? kIsFolder : kNotAFile;
         ::close(fd);
         return false;
     }
@@ -218,6 +252,7 @@ bool ReadFile(const fs::path& path, std::string& content) {
             if (errno == EINTR) {
                 continue;
             }
+            why = SystemError(errno);
             ::close(fd);
             return false;
         }

@@ -33,10 +33,12 @@ private:
 };
 
 // Writes a file by way of a temporary in the same folder and a rename, so readers
-// never see half a file. Returns false (and leaves any old file intact) on failure.
-// Through a symbolic link the link's final target is replaced and the link stays; a
-// loop of links fails.
+// never see half a file. Returns false (and leaves any old file intact) on failure, with
+// the reason in words in why. Through a symbolic link the link's final target is replaced
+// and the link stays; a loop of links fails, and so does a target that is not an ordinary
+// file (a folder, a FIFO, a device), which is left as it is.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content, std::string& why);
 
 // The file a write to the path replaces: the final target of a chain of symbolic links,
 // or the path itself.
@@ -47,8 +49,11 @@ std::filesystem::path LinkTarget(const std::filesystem::path& path);
 // since without it a temporary may hold the only copy. Returns how many went.
 int RemoveStaleWriteTemporaries(const std::filesystem::path& folder);
 
-// Reads a whole file as bytes; false when it cannot be opened.
+// Reads a whole ordinary file as bytes; false, with the reason in words in why, when it
+// cannot be read. Anything else in its place (a folder, a FIFO, a device) fails at once
+// rather than waiting on a writer.
 bool ReadFile(const std::filesystem::path& path, std::string& content);
+bool ReadFile(const std::filesystem::path& path, std::string& content, std::string& why);
 
 // Creates a new empty file with a unique name in the folder (the system's temporary
 // folder when empty) whose name starts with the prefix. Returns the empty path on failure.

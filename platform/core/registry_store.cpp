@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <sstream>
+#include <unordered_map>
 
 namespace platform {
 
@@ -96,17 +97,39 @@ std::vector<std::string_view> PathParts(std::string_view path) {
     return parts;
 }
 
+std::filesystem::path TemporaryFolder() {
+    std::error_code ec;
+    std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
+    return ec ? std::filesystem::path("/tmp") : folder;
+}
+
 }  // namespace
 
 struct RegistryStore::Key {
     std::string name;
     std::vector<std::unique_ptr<Key>> children;  // in the order they were made
+    // A key may hold thousands of subkeys (a link each): they are found by name at once.
+    std::unordered_map<std::string, Key*> byName;  // folded name -> child
     std::vector<std::pair<std::string, Value>> values;
 
     Key* Child(std::string_view childName) const {
-        for (const auto& child : children)
-            if (EqualsIgnoreCase(child->name, childName)) return child.get();
-        return nullptr;
+        const auto found = byName.find(AsciiFolded(childName));
+        return found == byName.end() ? nullptr : found->second;
+    }
+    Key* AddChild(std::string_view childName) {
+        children.push_back(std::make_unique<Key>());
+        Key* child = children.back().get();
+        child->name = std::string(childName);
+        byName.emplace(AsciiFolded(childName), child);
+        return child;
+    }
+    bool RemoveChild(std::string_view childName) {
+        const auto found = byName.find(AsciiFolded(childName));
+        if (found == byName.end()) return false;
+        const Key* child = found->second;
+        byName.erase(found);
+        std::erase_if(children, [child](const auto& owned) { return owned.get() == child; });
+        return true;
     }
     std::pair<std::string, Value>* FindValue(std::string_view valueName) {
         for (auto& value : values)
@@ -127,7 +150,7 @@ std::filesystem::path RegistryStore::DefaultFile(const std::filesystem::path& ro
         else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
             folder = std::filesystem::path(home) / ".config";
         else
-            folder = std::filesystem::temp_directory_path();
+            folder = TemporaryFolder();
     }
     return folder / "corvanet-solitaire" / "registry.txt";
 }
@@ -145,12 +168,7 @@ RegistryStore::Key* RegistryStore::Make(std::string_view path) {
     Key* key = m_root.get();
     for (std::string_view part : PathParts(path)) {
         Key* child = key->Child(part);
-        if (child == nullptr) {
-            key->children.push_back(std::make_unique<Key>());
-            child = key->children.back().get();
-            child->name = std::string(part);
-        }
-        key = child;
+        key = child != nullptr ? child : key->AddChild(part);
     }
     return key;
 }
@@ -169,8 +187,7 @@ bool RegistryStore::DeleteKey(std::string_view path) {
     Key* parent = m_root.get();
     for (std::size_t i = 0; i + 1 < parts.size() && parent != nullptr; ++i) parent = parent->Child(parts[i]);
     if (parent == nullptr) return false;
-    return std::erase_if(parent->children,
-                         [&](const auto& child) { return EqualsIgnoreCase(child->name, parts.back()); }) > 0;
+    return parent->RemoveChild(parts.back());
 }
 
 std::vector<std::string> RegistryStore::SubKeys(std::string_view path) const {
@@ -257,8 +274,8 @@ bool RegistryStore::Save() {
     for (const auto& child : m_root->children) WriteKey(out, *child, child->name);
     std::error_code ignored;
     if (m_file.has_parent_path()) std::filesystem::create_directories(m_file.parent_path(), ignored);
-    if (!WriteFileAtomically(m_file, out.str())) {
-        m_error = "The settings file " + m_file.string() + " could not be written.";
+    if (std::string why; !WriteFileAtomically(m_file, out.str(), why)) {
+        m_error = "The settings file " + m_file.string() + " could not be written (" + why + ").";
         return false;
     }
     m_error.clear();
@@ -289,17 +306,18 @@ void WriteKey(std::ostringstream& out, const RegistryStore::Key& key, const std:
 bool RegistryStore::Load() {
     m_root = std::make_unique<Key>();
     m_error.clear();
-    std::error_code ignored;
-    if (!std::filesystem::exists(m_file, ignored)) return true;
     std::string content;
-    if (!ReadFile(m_file, content)) {
-        m_error = "The settings file " + m_file.string() + " could not be read.";
+    if (std::string why; !ReadFile(m_file, content, why)) {
+        // Nothing there, or a link to nothing: no settings yet.
+        std::error_code ec;
+        if (std::filesystem::status(m_file, ec).type() == std::filesystem::file_type::not_found) return true;
+        m_error = "The settings file " + m_file.string() + " could not be read (" + why + ").";
         return false;
     }
     const auto fail = [&](std::size_t line, std::string_view why) {
         m_root = std::make_unique<Key>();
         m_error = "The settings file " + m_file.string() + " is damaged (line " + std::to_string(line) + ": " +
-                  std::string(why) + "); the toolbar and menu settings start afresh.";
+                  std::string(why) + ").";
         return false;
     };
     std::vector<std::string_view> lines = Split(content, '\n');

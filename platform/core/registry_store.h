@@ -33,8 +33,10 @@ public:
 
     const std::filesystem::path& File() const { return m_file; }
 
-    // Reads the file. A missing file is an empty tree and no error. A damaged file leaves an
-    // empty tree and returns false with the reason in Error(); the file itself is not touched.
+    // Reads the file. A missing file (or a link to none) is an empty tree and no error. A
+    // damaged file, or one that cannot be read (a folder, a loop of links, no permission, a
+    // FIFO), leaves an empty tree and returns false with the reason in Error(); the file
+    // itself is not touched.
     bool Load();
     // Writes the whole tree through a temporary file and a rename; false (with Error()) when
     // it could not be written, the old file then left as it was.

@@ -83,6 +83,8 @@ TEST_F(GalleryPopupsTest, TheLayoutComesBackFromItsOwnIniFile) {
     EXPECT_FALSE(gallery->Floating().Visible());
     EXPECT_TRUE(gallery->Standard().Visible());
     EXPECT_FALSE(gallery->Standard().ItemLinks().Items(1)->Visible());
+    // The form goes, writing its layout, while the file's folder is still there.
+    gallery.reset();
 }
 
 }  // namespace

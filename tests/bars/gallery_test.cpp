@@ -11,6 +11,9 @@
 #include "platform/core/system_colours.h"
 #include "platform/qt/canvas.h"
 #include "tools/bars_gallery/bars_gallery.h"
+#include "bars/customize/customizing_site.h"
+#include "tests/support/fake_services.h"
+#include "tests/support/file_oddities.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -94,6 +97,35 @@ TEST_F(GalleryTest, ThePersonalizedMenuShowsItsRecentEntriesAndTheExpandRow) {
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(options->ItemLinks()->ShownLinks().size(), 3u);
     EXPECT_TRUE(options->HasExpandRow());
+}
+
+TEST(GalleryLayoutFileTest, NoOddityInPlaceOfTheLayoutFileStopsTheGalleryOrIsReplaced) {
+    for (const test_support::FileOddity oddity : test_support::kFileOddities) {
+        SCOPED_TRACE(test_support::NameOf(oddity));
+        test_support::TempFolder folder;
+        const std::filesystem::path file = folder.Path() / "layout.ini";
+        test_support::MakeFileOddity(file, oddity);
+        test_support::ScriptedMessages messages;
+        SetCustomizingMessages(&messages);
+        {
+            gallery::BarsGallery shown(file.string());
+            shown.Show();
+            // Nothing was read: the gallery shows its bars as built.
+            EXPECT_TRUE(shown.Standard().Visible());
+            EXPECT_TRUE(shown.Floating().Visible());
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        RemoveMenuWindows();
+        RemoveToolbarWindows();
+        SetCustomizingMessages(nullptr);
+        EXPECT_TRUE(test_support::IsFileOddityIntact(file, oddity));
+        // Unreadable: told once as it was read and once as it could not be saved.
+        const std::size_t told = test_support::CannotBeRead(oddity) ? 2 : 0;
+        EXPECT_EQ(messages.Count(test_support::MessageEvent::Kind::Error), told);
+        if (!test_support::CannotBeRead(oddity)) {
+            EXPECT_TRUE(std::filesystem::is_regular_file(test_support::DanglingTarget(file)));
+        }
+    }
 }
 
 }  // namespace

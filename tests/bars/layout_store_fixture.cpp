@@ -1,5 +1,7 @@
 #include "tests/bars/layout_store_fixture.h"
 
+#include "bars/customize/customizing_site.h"
+
 namespace bars::testing {
 
 LayoutStoreFixture::LayoutStoreFixture() {
@@ -11,9 +13,15 @@ LayoutStoreFixture::LayoutStoreFixture() {
     for (const char* name : {"btnNew", "btnOpen", "btnSave"}) Link(standard->ItemLinks(), *manager->ItemByName(name));
     Link(tools->ItemLinks(), *manager->ItemByName("mnuFile"));
     SetLayoutRegistryFile(Folder() / "registry.store");
+    SetCustomizingMessages(&messages);
 }
 
-LayoutStoreFixture::~LayoutStoreFixture() { SetLayoutRegistryFile({}); }
+LayoutStoreFixture::~LayoutStoreFixture() {
+    freshForm.reset();
+    form.reset();
+    SetCustomizingMessages(nullptr);
+    SetLayoutRegistryFile({});
+}
 
 void LayoutStoreFixture::Populate(TcbBarManager& target, const std::string& leaveOut) {
     for (const char* name : {"btnNew", "btnOpen", "btnSave"}) {

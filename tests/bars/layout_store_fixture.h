@@ -2,6 +2,7 @@
 
 #include "bars/store/layout_store.h"
 #include "tests/bars/bar_fixture.h"
+#include "tests/support/fake_services.h"
 
 #include <QTemporaryDir>
 
@@ -12,7 +13,8 @@
 namespace bars::testing {
 
 // A manager "Bars" on form "MainForm" with three buttons, a sub item and two bars, stores in
-// a folder of the test's own, and a second manager of the same design to load into.
+// a folder of the test's own, and a second manager of the same design to load into. What
+// the stores tell the user is recorded; the forms go before the folder does.
 class LayoutStoreFixture : public BarFixture {
 public:
     LayoutStoreFixture();
@@ -29,6 +31,7 @@ public:
     TcbBar* tools = nullptr;
     std::unique_ptr<QWidget> freshForm;
     TcbBarManager* fresh = nullptr;
+    test_support::ScriptedMessages messages;
 
 private:
     QTemporaryDir m_folder;

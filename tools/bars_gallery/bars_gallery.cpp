@@ -28,8 +28,6 @@
 
 #include <QPainter>
 
-#include <filesystem>
-
 namespace gallery {
 
 namespace {
@@ -130,9 +128,8 @@ BarsGallery::BarsGallery(const std::string& layoutFile) : m_form(std::make_uniqu
     if (!layoutFile.empty()) {
         m_manager->SetIniFileName(layoutFile);
         m_manager->SetStoreInIniFile(true);
-        m_layoutRead = std::filesystem::exists(layoutFile);
-        bars::ReadLayoutStores(*m_manager);
-        bars::WriteLayoutStoresWithForm(*m_manager);
+        // The manager writes it back when the form goes.
+        m_layoutRead = bars::ReadLayoutStores(*m_manager);
     }
 }
 
