@@ -39,6 +39,10 @@ public:
     virtual TcbBarItemControl* SelectedControl() const = 0;
     // Drops the selection without any notification (a control going away or disabled).
     virtual void ClearSelection() = 0;
+    // While customizing one link is selected among all the bars: the manager's selection moved
+    // from this window's control to the given one (none included). The bar this window belongs
+    // to drops its selection unless the new control lies in that bar or its open menus.
+    virtual void DropSelectionFor(TcbBarItemControl*) {}
     // The link of the control that opened this menu window; none for a toolbar.
     virtual TcbBarItemLink* OpenerLink() const { return nullptr; }
     // A toolbar's more-buttons drop-down: a toolbar window that closes on a click as menus do.

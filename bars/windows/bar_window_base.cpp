@@ -217,7 +217,9 @@ void TCustomcbBarControl::SetSelected(TcbBarItemControl* control) {
     }
     TcbBarItemControl* old = m_selected;
     m_selected = control;
-    if (!IsCustomizing()) m_manager.SetSelectedItemControl(control);
+    // While customizing, a window letting go of a control the manager no longer holds (another
+    // bar took the selection) leaves the manager's selection alone.
+    if (!IsCustomizing() || control || m_manager.SelectedItemControl() == old) m_manager.SetSelectedItemControl(control);
     RepaintSelection(old);
     m_lastCursor = platform::Point{-1, -1};
     if (control || IsMenu() || m_markState == 0) BarHints::Instance().Request(m_manager, true);
@@ -240,6 +242,21 @@ void TCustomcbBarControl::CloseAll() {
     TCustomcbBarControl* parent = m_parentBarWindow;
     SetActive(false);
     if (IsLive(parent)) parent->CloseAll();
+}
+
+void TCustomcbBarControl::CloseMenusAndDeselect() {
+    // A dropped sub item closes its menu as it is deselected; while customizing leaving the
+    // chain alone would keep it open.
+    SelectControl(nullptr);
+    if (IsLive(this) && m_active) CloseAll();
+}
+
+void TCustomcbBarControl::DropSelectionFor(TcbBarItemControl* next) {
+    TCustomcbBarControl* root = ChainRoot(this);
+    auto* nextWindow = next ? dynamic_cast<TCustomcbBarControl*>(next->BarWindow()) : nullptr;
+    if (IsLive(nextWindow) && ChainRoot(nextWindow) == root) return;
+    if (IsLive(root)) root->SelectControl(nullptr);
+    if (this != root && IsLive(this)) SelectControl(nullptr);
 }
 
 void TCustomcbBarControl::Relayout() {

@@ -65,6 +65,7 @@ public:
     void PostRebuild() override;
     TcbBarItemControl* SelectedControl() const override { return m_selected; }
     void ClearSelection() override { m_selected = nullptr; }
+    void DropSelectionFor(TcbBarItemControl* next) override;
 
     // The text metrics: item height from "0" in the window's font and in the manager's bar
     // font (both + 6), three quarters of the first, and twice the width of "0" less 1.
@@ -93,6 +94,9 @@ public:
     void HotTrack(TcbBarItemControl* control);
     virtual void SetSelected(TcbBarItemControl* control);
     virtual void CloseAll();
+    // A menu a selected sub item opened closes, the selection goes, and an active window
+    // leaves its chain: customizing is switched on or off.
+    void CloseMenusAndDeselect();
     const std::string& HintText() const { return m_hintText; }
 
     TCustomcbBarControl* ParentBarWindow() const { return m_parentBarWindow; }
