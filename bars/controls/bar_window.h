@@ -22,6 +22,8 @@ public:
     virtual bool IsDestroying() const = 0;
     // In keyboard or menu mode.
     virtual bool IsActive() const = 0;
+    // The user customizes the links shown here (the framework's own pop-ups never).
+    virtual bool IsCustomizing() const { return false; }
     virtual platform::Rect ClientRect() const = 0;
 
     // Frees the window (a bar hidden); the window tells its collection as it goes.

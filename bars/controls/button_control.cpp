@@ -146,8 +146,10 @@ void TcbBarButtonControl::GlyphChanged() {
 }
 
 bool TcbBarButtonControl::IsSelected() const {
+    // The window decides: a pop-up over the customizing shows its entries as a menu does.
+    const IBarWindow* window = BarWindow();
     TcbBarManager* manager = Manager();
-    if (manager && manager->IsCustomizing()) return ClickHold();
+    if (window ? window->IsCustomizing() : manager && manager->IsCustomizing()) return ClickHold();
     return TcbBarItemControl::IsSelected();
 }
 

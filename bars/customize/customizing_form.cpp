@@ -49,6 +49,13 @@ QString Text(int id) {
 constexpr int kAnimationTexts[] = {39224, 39225, 39226, 39227};
 constexpr int kDialogGap = 8;
 
+// A caption whose accelerator takes the user to the control it names.
+QLabel* Caption(int id, QWidget* control, QWidget* page) {
+    auto* label = new QLabel(Text(id), page);
+    label->setBuddy(control);
+    return label;
+}
+
 bool Confirm(int id, const std::string& name) {
     return CustomizingMessages().Confirm(platform::FormatBarString(id, name), ApplicationTitle());
 }
@@ -88,7 +95,7 @@ void TcbBarCustomizingForm::BuildToolbarsPage() {
     BBarDelete = new QPushButton(Text(39216), page);
     BBarReset = new QPushButton(Text(39217), page);
     auto* grid = new QGridLayout(page);
-    grid->addWidget(new QLabel(Text(39212), page), 0, 0);
+    grid->addWidget(Caption(39212, LBars, page), 0, 0);
     grid->addWidget(LBars, 1, 0, 5, 1);
     grid->addWidget(BBarNew, 1, 1);
     grid->addWidget(BBarRename, 2, 1);
@@ -128,8 +135,8 @@ void TcbBarCustomizingForm::BuildCommandsPage() {
     BCommandDown = button(QStringLiteral("\u2193"), &TcbBarCustomizingForm::CommandsMoveDownClick);
     BCommandSubMenu = button(Text(39214), &TcbBarCustomizingForm::CommandsSubMenuEditorClick);
     auto* grid = new QGridLayout(page);
-    grid->addWidget(new QLabel(Text(39219), page), 0, 0);
-    grid->addWidget(new QLabel(Text(39220), page), 0, 1);
+    grid->addWidget(Caption(39219, LCategories, page), 0, 0);
+    grid->addWidget(Caption(39220, LCommands, page), 0, 1);
     grid->addWidget(LCategories, 1, 0);
     grid->addWidget(LCommands, 1, 1);
     auto* categoryButtons = new QVBoxLayout;
@@ -164,7 +171,7 @@ void TcbBarCustomizingForm::BuildOptionsPage() {
     CBFullMenus = new QCheckBox(Text(39234), page);
     BResetUsage = new QPushButton(Text(39235), page);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(new QLabel(Text(39223), page));
+    layout->addWidget(Caption(39223, CBAnimations, page));
     layout->addWidget(CBAnimations);
     for (QCheckBox* box : {CBShowHint, CBShortCutInHint, CBLargeIcons}) layout->addWidget(box);
     // The personalized part belongs to the enhanced style only.

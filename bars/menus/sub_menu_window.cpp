@@ -250,7 +250,8 @@ void TcbBarSubMenuControl::ShowMenu() {
     PlayMenuSound(kMenuSoundPopup);
     TCustomcbBarControl* root = ChainRoot(static_cast<TCustomcbBarControl*>(this));
     const TcbBarMenuAnimations kind = (root ? root->Manager() : Manager()).MenuAnimations();
-    if (kind == maNone || ItemLinks()->VisibleLinks().empty() || IsCustomizing()) m_animate = false;
+    if (kind == maNone || ItemLinks()->VisibleLinks().empty() || Manager().IsCustomizing() || Manager().IsDesigning())
+        m_animate = false;
     show();
     platform::WindowList::Instance().BringToTop(this);
     if (m_animate) {
@@ -714,6 +715,7 @@ void TcbBarSubMenuControl::PrepareItemPaint(platform::Canvas& canvas, TcbBarItem
         platform::DrawEdge(canvas, line, platform::EDGE_ETCHED, platform::BF_TOP);
     }
     control.Draw(canvas, rect, DrawPlace());
+    PaintCustomizingSelection(canvas, control, rect);
 }
 
 void TcbBarSubMenuControl::PaintClient(platform::Canvas& canvas) {

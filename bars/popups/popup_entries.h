@@ -41,6 +41,8 @@ public:
     TcbBarItemLinks& Entries() { return m_entries.Links(); }
     // Other menus close and the entries show at the screen point.
     void ShowAt(platform::Point screen);
+    // Its entries are clicked, not customized, whatever the manager does.
+    bool IsCustomizing() const override { return false; }
 
 private:
     PopupEntryLinks m_entries;

@@ -80,7 +80,9 @@ public:
     virtual void CreateControls();
     void DestroyControls();
     virtual bool CanCustomizeHere() const;
-    bool IsCustomizing() const;
+    // The manager customizes (or is designed) and this window is a place to customize in; the
+    // framework's own pop-ups are menus of commands even then.
+    bool IsCustomizing() const override;
     virtual platform::Rect GetItemRect(const TcbBarItemControl* control) const;
     bool IsParentOf(const TCustomcbBarControl* window) const;
     TcbBarItemControl* ItemAtPos(platform::Point client) const;
@@ -130,6 +132,9 @@ protected:
     virtual void CalcLayout() {}
     // The control is drawn clipped to its rectangle.
     virtual void PrepareItemPaint(platform::Canvas& canvas, TcbBarItemControl& control);
+    // While customizing, the link whose command the customizing dialog shows is framed.
+    void PaintCustomizingSelection(platform::Canvas& canvas, const TcbBarItemControl& control,
+                                   const platform::Rect& rect) const;
     virtual int DrawPlace() const { return 0; }
     bool InClient(platform::Point client) const;
     // Mouse and key events of Qt, turned into the handlers above.

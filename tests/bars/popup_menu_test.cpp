@@ -421,6 +421,22 @@ TEST_F(PopupMenuTest, TheFrameworkPopupsAreTheirOwnClassesOverEntriesOfTheirOwn)
     EXPECT_TRUE(stylesEnabled(0));
     EXPECT_FALSE(stylesEnabled(1));
     EXPECT_FALSE(stylesEnabled(2));
+
+    // Over the customizing its entries answer the mouse as a menu's do, and the link stays the
+    // customizing selection meanwhile.
+    TcbBarItemLink& last = Link(bar.ItemLinks(), NewItem("last"));
+    WindowOf(bar).Rebuild();
+    WindowOf(bar).LButtonDown(CentreOf(bar, 3));
+    WindowOf(bar).LButtonUp(CentreOf(bar, 3));
+    ASSERT_EQ(manager->SelectedItemControl(), last.Control());
+    auto* popup = dynamic_cast<TcbBarCustomizingPopup*>(ShowCustomizingPopup(last, {100, 100}));
+    ASSERT_NE(popup, nullptr);
+    popup->MouseMove(Centre(popup->Entries(), 7));
+    EXPECT_EQ(popup->SelectedControl(), popup->Entries().Items(7)->Control());
+    EXPECT_EQ(manager->SelectedItemControl(), last.Control());
+    ClickAt(*popup, Centre(popup->Entries(), 7));
+    EXPECT_TRUE(last.OwnBeginGroup());
+    FlushDeletes();
     manager->SetCustomizing(false);
 
     // A form freed with its pop-up open takes the pop-up's entries along.
