@@ -19,6 +19,7 @@
 #include "bars/edits/bar_custom_combo.h"
 
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -372,13 +373,25 @@ TEST_F(CustomizingFormTest, ASelectionOnAnotherBarTakesItFromTheFirstAndTheDialo
         WindowOf(bar).LButtonUp(CentreOf(bar, index));
         return bar.ItemLinks().Items(index)->Control();
     };
+    // The selected link wears a frame in the button-text colour.
+    const auto framed = [](TcbBar& bar, int index) {
+        TcbBarControl& window = WindowOf(bar);
+        const platform::Rect r = bar.ItemLinks().Items(index)->ItemRect();
+        const platform::Point corner = window.ClientToScreenPoint({r.left, r.top});
+        const QPoint at = window.mapFromGlobal(QPoint(corner.x, corner.y));
+        return QColor(window.Surface().pixel(at)).rgb() == qRgb(0, 0, 0);
+    };
+    EXPECT_FALSE(framed(*tools, 1));
     TcbBarItemControl* first = press(*tools, 1);
+    EXPECT_TRUE(framed(*tools, 1));
     EXPECT_EQ(WindowOf(*tools).SelectedControl(), first);
     EXPECT_EQ(manager->SelectedItemControl(), first);
     EXPECT_EQ(dialog.SelectedCommand(), &ButtonOf(*tools, 1));
 
     TcbBarItemControl* second = press(other, 1);
     EXPECT_EQ(WindowOf(*tools).SelectedControl(), nullptr) << "two links selected at once";
+    EXPECT_FALSE(framed(*tools, 1));
+    EXPECT_TRUE(framed(other, 1));
     EXPECT_EQ(WindowOf(other).SelectedControl(), second);
     EXPECT_EQ(manager->SelectedItemControl(), second);
     EXPECT_EQ(dialog.SelectedCategory(), 1);
