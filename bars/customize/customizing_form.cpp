@@ -101,6 +101,8 @@ void TcbBarCustomizingForm::BuildToolbarsPage() {
     grid->addWidget(BBarRename, 2, 1);
     grid->addWidget(BBarDelete, 3, 1);
     grid->addWidget(BBarReset, 4, 1);
+    // The list takes the height; the caption and the buttons keep theirs.
+    grid->setRowStretch(5, 1);
     connect(BBarNew, &QPushButton::clicked, this, [this] { BBarNewClick(); });
     connect(BBarRename, &QPushButton::clicked, this, [this] { BBarRenameClick(); });
     connect(BBarDelete, &QPushButton::clicked, this, [this] { BBarDeleteClick(); });

@@ -515,8 +515,25 @@ TEST(GalleryCustomizing, TheCustomizeCommandOpensTheWindowAndTheFieldsAreThere) 
     ASSERT_NE(game, nullptr);
     EXPECT_EQ(game->Text(), "Klondike");
     gallery.Button("btnCustomize").Click();
-    ASSERT_NE(CustomizingForm(), nullptr);
+    TcbBarCustomizingForm* dialog = CustomizingForm();
+    ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(gallery.Manager().IsCustomizing());
+    // Its toolbar buttons are commands of the dialog: a press on the floating bar, then on a
+    // docked one, moves the one selection and the dialog follows.
+    const auto press = [](TcbBar& bar, int index) {
+        auto& window = *dynamic_cast<TCustomcbBarControl*>(bar.ItemLinks().Window());
+        const platform::Rect r = bar.ItemLinks().Items(index)->ItemRect();
+        const platform::Point centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        window.LButtonDown(centre);
+        window.LButtonUp(centre);
+        return &window;
+    };
+    TCustomcbBarControl* floating = press(gallery.Floating(), 1);
+    EXPECT_EQ(dialog->SelectedCommand(), gallery.Floating().ItemLinks().Items(1)->Item());
+    TCustomcbBarControl* standard = press(gallery.Standard(), 2);
+    EXPECT_EQ(floating->SelectedControl(), nullptr);
+    EXPECT_EQ(standard->SelectedControl(), gallery.Manager().SelectedItemControl());
+    EXPECT_EQ(dialog->SelectedCommand(), &gallery.Button("btnSave"));
     CloseCustomizingForm();
     owned.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
