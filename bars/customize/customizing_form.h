@@ -33,6 +33,7 @@ public:
     void CustomizingEnded() override;
     // Selects the command's category and the command on the Commands page.
     void ShowCommand(const TcbBarItem* item) override;
+    void FormShown(bool shown) override;
 
     TcbBar* SelectedBar() const;
     int SelectedCategory() const;
@@ -96,6 +97,7 @@ private:
 
     TcbBarManager& m_manager;
     bool m_filling = false;
+    bool m_editorShownWithForm = false;
     QPoint m_commandPress{-1, -1};
 };
 

@@ -29,6 +29,8 @@ public:
     virtual void CustomizingEnded() {}
     // A link was selected on a bar: the dialog shows its command (none: nothing changes).
     virtual void ShowCommand(const TcbBarItem*) {}
+    // The customized form was shown or hidden: the dialog (and its sub-menu editor) follow.
+    virtual void FormShown(bool) {}
 };
 
 // The open customizing dialog of the process; none while closed.

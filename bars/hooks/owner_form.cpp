@@ -198,6 +198,15 @@ void FormMessageHandler(TcbBarManager& manager, const platform::WindowMessage& m
             ShowFloatingBars(manager);
         }
         break;
+    case WM_DISPLAYCHANGE:
+        // A screen that went may have taken floating bars with it.
+        KeepFloatingBarsInWorkArea(manager);
+        break;
+    case WM_SHOWWINDOW:
+        // The customizing dialog comes and goes with the form it customizes.
+        if (ICustomizingSite* site = CustomizingSite(); site && manager.IsCustomizing() && &site->Manager() == &manager)
+            site->FormShown(message.wParam != 0);
+        break;
     case WM_HELP: RequestHelp(manager); break;
     case WM_DESTROY:
         // Its private bar must not be stored with the others.
