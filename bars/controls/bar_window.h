@@ -23,6 +23,8 @@ public:
     virtual bool IsDestroying() const = 0;
     // In keyboard or menu mode.
     virtual bool IsActive() const = 0;
+    // The user customizes the links shown here (the framework's own pop-ups never).
+    virtual bool IsCustomizing() const { return false; }
     virtual platform::Rect ClientRect() const = 0;
 
     // Frees the window (a bar hidden); the window tells its collection as it goes.
@@ -40,6 +42,10 @@ public:
     virtual TcbBarItemControl* SelectedControl() const = 0;
     // Drops the selection without any notification (a control going away or disabled).
     virtual void ClearSelection() = 0;
+    // While customizing one link is selected among all the bars: the manager's selection moved
+    // from this window's control to the given one (none included). The bar this window belongs
+    // to drops its selection unless the new control lies in that bar or its open menus.
+    virtual void DropSelectionFor(TcbBarItemControl*) {}
     // The link of the control that opened this menu window; none for a toolbar.
     virtual TcbBarItemLink* OpenerLink() const { return nullptr; }
     // A toolbar's more-buttons drop-down: a toolbar window that closes on a click as menus do.

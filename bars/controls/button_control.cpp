@@ -146,9 +146,12 @@ void TcbBarButtonControl::GlyphChanged() {
 }
 
 bool TcbBarButtonControl::IsSelected() const {
-    // A button held during its click looks selected even when the selection moved on.
+    // A button held during its click looks selected even when the selection moved on; the
+    // window decides whether it customizes, as a pop-up over the customizing shows a menu.
+    const IBarWindow* window = BarWindow();
     TcbBarManager* manager = Manager();
-    if (TcbBarItemControl::IsSelected() && !(manager && manager->IsCustomizing())) return true;
+    const bool customizing = window ? window->IsCustomizing() : manager && manager->IsCustomizing();
+    if (TcbBarItemControl::IsSelected() && !customizing) return true;
     return ClickHold();
 }
 

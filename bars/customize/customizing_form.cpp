@@ -3,6 +3,7 @@
 #include "bars/customize/customizing_drag.h"
 #include "bars/customize/editors.h"
 #include "bars/customize/sub_menu_editor.h"
+#include "bars/hooks/owner_form.h"
 #include "bars/items/bar_item.h"
 #include "bars/items/bar_sub_item.h"
 #include "bars/links/item_link.h"
@@ -15,12 +16,14 @@
 #include "bars/windows/dock_control.h"
 #include "platform/core/bar_strings.h"
 #include "platform/core/messages.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/window_list.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QIcon>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -46,6 +49,13 @@ QString Text(int id) {
 constexpr int kAnimationTexts[] = {39224, 39225, 39226, 39227};
 constexpr int kDialogGap = 8;
 
+// A caption whose accelerator takes the user to the control it names.
+QLabel* Caption(int id, QWidget* control, QWidget* page) {
+    auto* label = new QLabel(Text(id), page);
+    label->setBuddy(control);
+    return label;
+}
+
 bool Confirm(int id, const std::string& name) {
     return CustomizingMessages().Confirm(platform::FormatBarString(id, name), ApplicationTitle());
 }
@@ -59,12 +69,9 @@ TcbBarCustomizingForm::TcbBarCustomizingForm(TcbBarManager& manager) : QWidget(n
     BuildCommandsPage();
     BuildOptionsPage();
     BClose = new QPushButton(Text(39236), this);
-    BHelp = new QPushButton(QStringLiteral("?"), this);
-    BHelp->setVisible(manager.ShowHelpButton());
+    BHelp = new QPushButton(this);
     connect(BClose, &QPushButton::clicked, this, [] { CloseCustomizingForm(); });
-    connect(BHelp, &QPushButton::clicked, this, [this] {
-        if (m_manager.OnHelpButtonClick) m_manager.OnHelpButtonClick(m_manager);
-    });
+    connect(BHelp, &QPushButton::clicked, this, [this] { HelpClick(); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BHelp);
     buttons->addStretch();
@@ -88,12 +95,14 @@ void TcbBarCustomizingForm::BuildToolbarsPage() {
     BBarDelete = new QPushButton(Text(39216), page);
     BBarReset = new QPushButton(Text(39217), page);
     auto* grid = new QGridLayout(page);
-    grid->addWidget(new QLabel(Text(39212), page), 0, 0);
+    grid->addWidget(Caption(39212, LBars, page), 0, 0);
     grid->addWidget(LBars, 1, 0, 5, 1);
     grid->addWidget(BBarNew, 1, 1);
     grid->addWidget(BBarRename, 2, 1);
     grid->addWidget(BBarDelete, 3, 1);
     grid->addWidget(BBarReset, 4, 1);
+    // The list takes the height; the caption and the buttons keep theirs.
+    grid->setRowStretch(5, 1);
     connect(BBarNew, &QPushButton::clicked, this, [this] { BBarNewClick(); });
     connect(BBarRename, &QPushButton::clicked, this, [this] { BBarRenameClick(); });
     connect(BBarDelete, &QPushButton::clicked, this, [this] { BBarDeleteClick(); });
@@ -128,8 +137,8 @@ void TcbBarCustomizingForm::BuildCommandsPage() {
     BCommandDown = button(QStringLiteral("\u2193"), &TcbBarCustomizingForm::CommandsMoveDownClick);
     BCommandSubMenu = button(Text(39214), &TcbBarCustomizingForm::CommandsSubMenuEditorClick);
     auto* grid = new QGridLayout(page);
-    grid->addWidget(new QLabel(Text(39219), page), 0, 0);
-    grid->addWidget(new QLabel(Text(39220), page), 0, 1);
+    grid->addWidget(Caption(39219, LCategories, page), 0, 0);
+    grid->addWidget(Caption(39220, LCommands, page), 0, 1);
     grid->addWidget(LCategories, 1, 0);
     grid->addWidget(LCommands, 1, 1);
     auto* categoryButtons = new QVBoxLayout;
@@ -164,7 +173,7 @@ void TcbBarCustomizingForm::BuildOptionsPage() {
     CBFullMenus = new QCheckBox(Text(39234), page);
     BResetUsage = new QPushButton(Text(39235), page);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(new QLabel(Text(39223), page));
+    layout->addWidget(Caption(39223, CBAnimations, page));
     layout->addWidget(CBAnimations);
     for (QCheckBox* box : {CBShowHint, CBShortCutInHint, CBLargeIcons}) layout->addWidget(box);
     // The personalized part belongs to the enhanced style only.
@@ -233,8 +242,39 @@ void TcbBarCustomizingForm::FillOptions() {
     CBLargeIcons->setChecked(m_manager.LargeIcons());
     CBRecentFirst->setChecked(m_manager.MenusShowRecentItemsFirst());
     CBFullMenus->setChecked(m_manager.ShowFullMenusAfterDelay());
-    BHelp->setVisible(m_manager.ShowHelpButton());
+    FillHelpButton();
     m_filling = false;
+}
+
+void TcbBarCustomizingForm::FillHelpButton() {
+    const platform::Bitmap& glyph = m_manager.HelpButtonGlyph();
+    if (glyph.IsEmpty()) {
+        // Without a glyph of the manager's the button still says what it is for.
+        BHelp->setIcon(QIcon());
+        BHelp->setText(QStringLiteral("?"));
+    } else {
+        const QPixmap pixmap = platform::KeyedGlyph(glyph.Image());
+        BHelp->setText(QString());
+        BHelp->setIcon(QIcon(pixmap));
+        BHelp->setIconSize(pixmap.size());
+    }
+    BHelp->setVisible(m_manager.ShowHelpButton());
+}
+
+void TcbBarCustomizingForm::HelpClick() {
+    if (m_manager.OnHelpButtonClick)
+        m_manager.OnHelpButtonClick(m_manager);
+    else
+        ShowHelpContext(m_manager.HelpContext());
+}
+
+void TcbBarCustomizingForm::ShowCommand(const TcbBarItem* item) {
+    const int category = item ? item->Category() : -1;
+    if (category < 0 || category >= LCategories->count()) return;
+    if (LCategories->currentRow() != category) LCategories->setCurrentRow(category);
+    const auto items = Commands();
+    const auto it = std::find(items.begin(), items.end(), item);
+    if (it != items.end()) LCommands->setCurrentRow(static_cast<int>(it - items.begin()));
 }
 
 TcbBar* TcbBarCustomizingForm::SelectedBar() const { return m_manager.Bars().Items(LBars->currentRow()); }
@@ -389,15 +429,7 @@ void TcbBarCustomizingForm::OptionsChanged() {
 }
 
 void TcbBarCustomizingForm::ResetUsageDataClick() {
-    if (!CustomizingMessages().Confirm(std::string(platform::BarString(39002)), ApplicationTitle())) return;
-    const int fresh = m_manager.RecentItemsThreshold();
-    const auto reset = [fresh](TcbBarItemLinks& links) {
-        for (int i = 0; i < links.Count(); ++i) links.Items(i)->SetUseCount(fresh);
-    };
-    for (int i = 0; i < m_manager.Bars().Count(); ++i) reset(m_manager.Bars().Items(i)->ItemLinks());
-    for (int i = 0; i < m_manager.ItemCount(); ++i)
-        if (auto* sub = dynamic_cast<TCustomcbBarSubItem*>(m_manager.Items(i))) reset(sub->ItemLinks());
-    m_manager.MarkChanged();
+    ResetUsageData(m_manager, CustomizingMessages(), ApplicationTitle());
 }
 
 // ---- the drag site --------------------------------------------------------------------
@@ -447,8 +479,13 @@ void TcbBarCustomizingForm::RefreshPage() {
 }
 
 bool TcbBarCustomizingForm::event(QEvent* event) {
-    // The user may have changed the bars elsewhere meanwhile; a drag of ours activates it too.
-    if (event->type() == QEvent::WindowActivate && !TcbBarCustomizingDrag::Instance().IsDragging()) RefreshPage();
+    if (event->type() == QEvent::WindowActivate) {
+        // The dialog counts as its form's own window: coming back to the program through it
+        // brings the floating bars back as the form's activation would.
+        if (m_manager.IsCustomizing()) ActivationStep(m_manager, true, nullptr);
+        // The user may have changed the bars elsewhere meanwhile; a drag of ours activates it too.
+        if (!TcbBarCustomizingDrag::Instance().IsDragging()) RefreshPage();
+    }
     return QWidget::event(event);
 }
 
@@ -489,10 +526,12 @@ TcbBarCustomizingForm* CustomizingForm() { return g_form; }
 
 TcbBarCustomizingForm* ShowCustomizingForm(TcbBarManager& manager) {
     if (g_form) return g_form;
-    if (manager.OnShowCustomizingForm) manager.OnShowCustomizingForm(manager);
+    if (!manager.CanCustomize()) return nullptr;
+    manager.SetCustomizing(true);
+    // Refused: another manager's customizing is under way.
+    if (!manager.IsCustomizing() || CustomizingSite()) return g_form;
     g_form = new TcbBarCustomizingForm(manager);
     SetCustomizingSite(g_form);
-    manager.SetCustomizing(true);
     g_form->Refresh();
     g_form->show();
     platform::WindowList::Instance().BringToTop(g_form);

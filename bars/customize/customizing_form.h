@@ -31,6 +31,8 @@ public:
     void SelectCategory(int index) override;
     void Refresh() override;
     void CustomizingEnded() override;
+    // Selects the command's category and the command on the Commands page.
+    void ShowCommand(const TcbBarItem* item) override;
     void FormShown(bool shown) override;
 
     TcbBar* SelectedBar() const;
@@ -56,6 +58,8 @@ public:
     // Opens the sub-menu editor for the selected command when it is a sub item.
     void CommandsSubMenuEditorClick();
     void ResetUsageDataClick();
+    // The manager's help-button event, or else the manager's help context.
+    void HelpClick();
     // The option boxes set the manager's switches.
     void OptionsChanged();
 
@@ -86,6 +90,8 @@ private:
     void FillCategories();
     void FillCommands();
     void FillOptions();
+    // The manager's glyph and ShowHelpButton.
+    void FillHelpButton();
     void RefreshPage();
     void MoveCommand(int step);
 
@@ -96,7 +102,8 @@ private:
 };
 
 // Switches customizing on for the manager and shows its window; the open window when one
-// exists already (for any manager: one per process).
+// exists already (for any manager: one per process); none for a manager whose CanCustomize
+// is off or that refuses customizing.
 TcbBarCustomizingForm* ShowCustomizingForm(TcbBarManager& manager);
 // Switches customizing off and frees the window.
 void CloseCustomizingForm();

@@ -10,6 +10,7 @@ class IMessages;
 
 namespace bars {
 
+class TcbBarItem;
 class TcbBarManager;
 
 // What the customizing drag and the manager need of the open customizing dialog.
@@ -26,6 +27,8 @@ public:
     virtual void Refresh() = 0;
     // The manager left customizing: the dialog goes.
     virtual void CustomizingEnded() {}
+    // A link was selected on a bar: the dialog shows its command (none: nothing changes).
+    virtual void ShowCommand(const TcbBarItem*) {}
     // The customized form was shown or hidden: the dialog (and its sub-menu editor) follow.
     virtual void FormShown(bool) {}
 };

@@ -74,6 +74,19 @@ void WriteStore(TcbBarManager& manager) {
     if (manager.StoreInIniFile()) g_storeWriter(manager, false);
 }
 
+// Activation that goes to a window of the program that is no form (a bar window, a menu, a
+// pop-up of Qt's), or to the customizing dialog while this manager customizes, stays with the
+// form as far as its floating bars are concerned.
+bool KeepsFloatingBars(const TcbBarManager& manager, QWidget* other) {
+    if (!other) return false;
+    QWidget* window = other->window();
+    if (dynamic_cast<TCustomcbBarControl*>(window)) return true;
+    const Qt::WindowType type = window->windowType();
+    if (type == Qt::Popup || type == Qt::ToolTip) return true;
+    auto* dialog = dynamic_cast<ICustomizingSite*>(window);
+    return dialog && dialog == CustomizingSite() && manager.IsCustomizing() && &dialog->Manager() == &manager;
+}
+
 platform::Rect MovedInside(platform::Rect r, const platform::Rect& work) {
     auto shift = [&r](int dx, int dy) { r = {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; };
     if (r.bottom > work.bottom) shift(0, work.bottom - r.bottom);
@@ -86,6 +99,12 @@ platform::Rect MovedInside(platform::Rect r, const platform::Rect& work) {
 }  // namespace
 
 void SetHelpViewer(HelpViewer viewer) { g_helpViewer = std::move(viewer); }
+
+bool ShowHelpContext(int context) {
+    if (!g_helpViewer) return false;
+    g_helpViewer(context);
+    return true;
+}
 void SetLayoutStoreWriter(LayoutStoreWriter writer) { g_storeWriter = std::move(writer); }
 
 void WatchOwnerFormEnd(TcbBarManager& manager) {
@@ -106,8 +125,7 @@ void ActivationStep(TcbBarManager& manager, bool active, QWidget* other) {
     } guard;
     if (!active) {
         CloseOwnMenus(manager);
-        // Activation that stays among the program's own bar windows keeps the bars.
-        if (other && dynamic_cast<TCustomcbBarControl*>(other)) return;
+        if (KeepsFloatingBars(manager, other)) return;
         HideFloatingBars(manager);
         return;
     }
@@ -164,9 +182,7 @@ bool RequestHelp(TcbBarManager& manager) {
     TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl();
     int context = HelpContextOf(ItemUnderCursor());
     if (context == 0) context = HelpContextOf(active ? active->SelectedControl() : nullptr);
-    if (context == 0 || !g_helpViewer) return false;
-    g_helpViewer(context);
-    return true;
+    return context != 0 && ShowHelpContext(context);
 }
 
 void FormMessageHandler(TcbBarManager& manager, const platform::WindowMessage& message) {
@@ -218,21 +234,22 @@ void FormMessageHandler(TcbBarManager& manager, const platform::WindowMessage& m
 }
 
 bool ResetUsageData(TcbBarManager& manager, platform::IMessages& messages, const std::string& title) {
-    if (!messages.Confirm(std::string(platform::BarString(platform::bar_string::kResetUsageDataConfirm)), title))
+    if (!messages.AskYesNo(std::string(platform::BarString(platform::bar_string::kResetUsageDataConfirm)), title))
         return false;
+    // A manager made in code has no other definition than its links as they are.
     const auto copy = CreateDesignTimeCopy(manager);
-    if (!copy) return false;
-    TcbBarManager& fresh = copy->Manager();
+    const TcbBarManager& design = copy ? copy->Manager() : manager;
     const bool wasLocked = manager.IsUpdateLocked();
     manager.SetLockUpdate(true);
     for (int i = 0; i < manager.ItemCount(); ++i) {
         auto* sub = dynamic_cast<TCustomcbBarSubItem*>(manager.Items(i));
-        auto* design = sub ? dynamic_cast<TCustomcbBarSubItem*>(fresh.ItemByName(sub->Name())) : nullptr;
-        if (design) sub->ItemLinks().CopyRecentState(design->ItemLinks());
+        auto* counterpart = sub ? dynamic_cast<TCustomcbBarSubItem*>(design.ItemByName(sub->Name())) : nullptr;
+        if (counterpart) sub->ItemLinks().CopyRecentState(counterpart->ItemLinks());
     }
-    for (int i = 0; i < manager.Bars().Count() && i < fresh.Bars().Count(); ++i)
-        manager.Bars().Items(i)->ItemLinks().CopyRecentState(fresh.Bars().Items(i)->ItemLinks());
+    for (int i = 0; i < manager.Bars().Count() && i < design.Bars().Count(); ++i)
+        manager.Bars().Items(i)->ItemLinks().CopyRecentState(design.Bars().Items(i)->ItemLinks());
     manager.SetLockUpdate(wasLocked);
+    manager.MarkChanged();
     return true;
 }
 

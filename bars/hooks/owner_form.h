@@ -33,6 +33,8 @@ void KeepFloatingBarsInWorkArea(TcbBarManager& manager);
 bool RequestHelp(TcbBarManager& manager);
 using HelpViewer = std::function<void(int context)>;
 void SetHelpViewer(HelpViewer viewer);
+// Shows the help context through the viewer; answers whether there was a viewer.
+bool ShowHelpContext(int context);
 
 // Writes the manager's layout store; told whether to the registry (first) or the INI file.
 // None (the default) is the layout store itself, which tells the user of a failure.
@@ -43,8 +45,9 @@ void SetLayoutStoreWriter(LayoutStoreWriter writer);
 // the layout store is written then (and not when the manager alone goes).
 void WatchOwnerFormEnd(TcbBarManager& manager);
 
-// Asks first (string 39002); yes gives every sub item and bar the usage data of its
-// design-time counterpart. Answers whether it was reset.
+// Asks first (string 39002, a yes/no warning, No the default); yes gives every sub item and
+// bar the usage data of its design-time counterpart (for a manager made in code, of its links
+// as made). Answers whether it was reset.
 bool ResetUsageData(TcbBarManager& manager, platform::IMessages& messages, const std::string& title);
 
 }  // namespace bars

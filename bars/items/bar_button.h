@@ -46,6 +46,8 @@ public:
     void AssignTo(platform::Action& action) const override;
 
     virtual void ButtonStyleChanged();
+    // Whether the button's links may show a glyph, so that their paint style means anything.
+    virtual bool CanShowGlyph() const { return true; }
     virtual void DownChanged();
     virtual void DropDownEnabledChanged();
     virtual void PaintStyleChanged();

@@ -133,8 +133,12 @@ void TcbBarItemLinks::AfterLoading(bool withVisibility) {
 }
 
 void TcbBarItemLinks::CopyRecentState(const TcbBarItemLinks& source) {
-    for (int i = 0; i < Count() && i < source.Count(); ++i) {
-        Items(i)->m_mostRecentlyUsed = source.Items(i)->MostRecentlyUsed();
+    for (int i = 0; i < Count(); ++i) {
+        if (i < source.Count()) {
+            Items(i)->m_mostRecentlyUsed = source.Items(i)->MostRecentlyUsed();
+        }
+        // A definition reads no layout store: usage read from it would come back below.
+        Items(i)->SetSavedRecent(-1, 0);
     }
     AfterLoading(false);
     std::stable_partition(m_recent.begin(), m_recent.end(),

@@ -132,23 +132,58 @@ void TcbBarManager::SetCustomizing(bool value) {
     if (m_customizing == value) {
         return;
     }
+    // One customizing dialog in the process: no other manager starts while one is open.
+    if (value && CustomizingSite()) {
+        return;
+    }
+    if (value && OnShowCustomizingForm) {
+        OnShowCustomizingForm(*this);
+    }
+    if (!m_destroying) {
+        CloseMenusAndSelections();
+    }
     m_customizing = value;
     if (!value && TcbBarCustomizingDrag::Instance().IsDragging(*this)) TcbBarCustomizingDrag::Instance().Cancel();
     if (ICustomizingSite* site = CustomizingSite(); !value && site && &site->Manager() == this) site->CustomizingEnded();
-    // What the links show depends on customizing.
+    // What the links show, and how, depends on customizing.
+    RebuildLinks();
+    if (!value && OnHideCustomizingForm) {
+        OnHideCustomizingForm(*this);
+    }
+    RelayoutBars();
+}
+
+void TcbBarManager::CloseMenusAndSelections() {
+    CloseQuickControlOf(*this);
     for (int i = 0; i < m_bars->Count(); ++i) {
-        m_bars->Items(i)->ItemLinks().Refresh();
+        if (auto* window = dynamic_cast<TCustomcbBarControl*>(m_bars->Items(i)->ItemLinks().Window())) {
+            window->CloseMenusAndDeselect();
+        }
+    }
+    // A pop-up menu or a framework pop-up of the manager.
+    TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl();
+    if (active && &active->Manager() == this) {
+        active->CloseAll();
+    }
+    SetSelectedItemControl(nullptr);
+}
+
+void TcbBarManager::RebuildLinks() {
+    for (int i = 0; i < m_bars->Count(); ++i) {
+        TcbBarItemLinks& links = m_bars->Items(i)->ItemLinks();
+        links.Refresh();
+        if (IBarWindow* window = links.Window(); window && !m_destroying) {
+            window->Rebuild();
+        }
     }
     for (const auto& item : m_items) {
         if (auto* subItem = dynamic_cast<TCustomcbBarSubItem*>(item.get())) {
             subItem->ItemLinks().Refresh();
         }
     }
-    const auto& event = value ? OnShowCustomizingForm : OnHideCustomizingForm;
-    if (event) {
-        event(*this);
+    for (TcbBarPopupMenu* popup : PopupMenusOf(*this)) {
+        popup->ItemLinks().Refresh();
     }
-    RelayoutBars();
 }
 
 TcbBarItem* TcbBarManager::Items(int index) const {
@@ -312,8 +347,14 @@ void TcbBarManager::SetSelectedItemControl(TcbBarItemControl* control) {
     m_selectedControl = control;
     if (previous) {
         previous->Repaint();
+        // The previous control may go with its menu here: it is not used after.
+        if ((m_customizing || IsDesigning()) && previous->BarWindow()) {
+            previous->BarWindow()->DropSelectionFor(control);
+        }
     }
-    NotifyCustomizingDialog();
+    if (ICustomizingSite* site = CustomizingSite(); site && m_customizing && &site->Manager() == this && control) {
+        site->ShowCommand(control->Item());
+    }
 }
 
 void TcbBarManager::ItemChanged(TcbBarItem&) { NotifyCustomizingDialog(); }

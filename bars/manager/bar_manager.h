@@ -60,7 +60,9 @@ public:
     void SetDesigning(bool value) { m_designing = value; }
     bool IsDestroying() const { return m_destroying; }
     bool IsCustomizing() const { return m_customizing; }
-    // Switches customizing on and off (the customizing dialog does).
+    // Switches customizing on and off (the customizing dialog does): open menus close and
+    // selections go first, and every link collection shows its links again. Switching on
+    // fires OnShowCustomizingForm and is refused while a customizing dialog is open.
     void SetCustomizing(bool value);
 
     // Items (the manager owns them; an item is freed through its manager).
@@ -264,6 +266,8 @@ private:
     void BarsTakeFont();
     void ImagesChanged(platform::ImageList* TcbBarManager::*which);
     void UnlockUpdate();
+    void CloseMenusAndSelections();
+    void RebuildLinks();
 
     QWidget* m_ownerForm;
     bool m_loading;

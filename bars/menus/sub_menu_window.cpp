@@ -268,7 +268,8 @@ TcbBarMenuAnimations TcbBarSubMenuControl::ChainAnimation() const {
 }
 
 bool TcbBarSubMenuControl::Animates(TcbBarMenuAnimations kind) const {
-    return kind != maNone && ItemLinks() && !ItemLinks()->VisibleLinks().empty() && !IsCustomizing();
+    return kind != maNone && ItemLinks() && !ItemLinks()->VisibleLinks().empty() && !IsCustomizing() &&
+           !Manager().IsCustomizing() && !Manager().IsDesigning();
 }
 
 void TcbBarSubMenuControl::StartAnimation() {
@@ -743,6 +744,7 @@ void TcbBarSubMenuControl::PrepareItemPaint(platform::Canvas& canvas, TcbBarItem
         platform::DrawEdge(canvas, line, platform::EDGE_ETCHED, platform::BF_TOP);
     }
     control.Draw(canvas, rect, DrawPlace());
+    PaintCustomizingSelection(canvas, control, rect);
 }
 
 void TcbBarSubMenuControl::PaintClient(platform::Canvas& canvas) {

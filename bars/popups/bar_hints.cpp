@@ -77,8 +77,8 @@ void BarHints::Request(TcbBarManager& manager, bool show, const std::string& ove
     const bool wasShown = IsShown();
     StopTimers();
     if (wasShown) m_window->hide();
-    // A hint that just vanished lets the next one come at once for a moment.
-    if (show && wasShown) {
+    // The mouse left a control: the next one shows its hint at once for a moment.
+    if (show) {
         m_quickReshow = true;
         StopTimer(m_quickTimer);
         m_quickTimer = FrameworkTimers().SetTimer(kQuickReshowMs, [this](unsigned) {

@@ -10,8 +10,8 @@ namespace bars {
 class TcbBarHintWindow;
 
 // When the shared hint window shows and goes: a second after the mouse settles on a
-// toolbar button, at once when a hint was visible or vanished less than 400 ms ago, for at
-// most ten seconds. Runs on the framework's windowless timers.
+// toolbar button, at once when a hint is visible or the mouse left a button less than 400 ms
+// ago, for at most ten seconds. Runs on the framework's windowless timers.
 class BarHints {
 public:
     static constexpr unsigned kShowDelayMs = 1000;

@@ -34,12 +34,11 @@ bool Present(const std::shared_ptr<TcbBarItemLink*>& target) {
 
 }  // namespace
 
-TcbBarSubMenuControl* ShowCustomizingPopup(TcbBarItemLink& link, platform::Point screen) {
-    TcbBarManager& manager = link.Collection()->Manager();
-    PopupEntries::Instance().Purge();
-    auto popup = std::make_shared<PopupEntryLinks>(manager);
-    TcbBarItemLinks& links = popup->Links();
+TcbBarCustomizingPopup::TcbBarCustomizingPopup(TcbBarItemLink& link) : PopupEntryMenu(link.Collection()->Manager()) {
+    TcbBarManager& manager = Manager();
+    TcbBarItemLinks& links = Entries();
     const auto target = std::make_shared<TcbBarItemLink*>(&link);
+    m_target = target;
     auto add = [&](EntryString which, bool beginGroup, auto action) -> TcbBarButton& {
         TcbBarButton& entry = NewPopupEntry(manager, EntryCaption(which));
         entry.OnClick = [target, action](platform::Component*) {
@@ -54,17 +53,17 @@ TcbBarSubMenuControl* ShowCustomizingPopup(TcbBarItemLink& link, platform::Point
         l.Free();
     });
     // A blank name closes the menu before its message shows.
-    const auto shown = std::make_shared<QPointer<TcbBarSubMenuControl>>();
     TcbBarEdit& name = NewPopupEntry<TcbBarEdit>(manager, EntryCaption(kName));
     name.SetText(link.Caption());
-    name.OnChange = [target, shown](platform::Component* sender) {
+    name.OnChange = [target, shown = QPointer<TcbBarCustomizingPopup>(this)](platform::Component* sender) {
         const std::string text = static_cast<TcbBarEdit*>(sender)->Text();
         if (!Present(target)) return;
-        if (text.empty() && *shown) (*shown)->CloseAll();
+        if (text.empty() && shown) shown->CloseAll();
         ApplyCustomizingName(**target, text, CustomizingMessages(), ApplicationTitle());
     };
     AddPopupEntryLink(links, name, kName, true);
-    const bool styled = dynamic_cast<TcbBarButton*>(link.Item()) != nullptr;
+    const auto* button = dynamic_cast<const TcbBarButton*>(link.Item());
+    const bool styled = button && button->CanShowGlyph();
     for (std::size_t i = 0; i < kPaintStyles.size(); ++i) {
         const TcbBarPaintStyle style = kPaintStyles[i];
         TcbBarButton& entry = add(static_cast<EntryString>(kDefaultStyle + i), i == 0,
@@ -89,22 +88,31 @@ TcbBarSubMenuControl* ShowCustomizingPopup(TcbBarItemLink& link, platform::Point
             recent.SetDown(link.MostRecentlyUsed());
         }
     }
+    // Out of customizing, the link's bar drops its selection when the pop-up goes.
     QPointer<TcbBarManager> alive(&manager);
-    if (manager.OnShowCustomizingPopup) manager.OnShowCustomizingPopup(manager, links);
-    if (!alive || !Present(target)) return nullptr;
-    links.CreateWindow();
-    auto* menu = dynamic_cast<TcbBarSubMenuControl*>(links.Window());
-    if (!menu) return nullptr;
-    menu->SetRequestedPosition(screen);
-    *shown = menu;
     auto* window = dynamic_cast<TCustomcbBarControl*>(link.Collection()->Window());
     QPointer<QWidget> bar(window);
-    // The links live as long as the menu window; out of customizing the bar drops its selection.
-    menu->OnCloseUp = [popup, alive, bar, window] {
+    OnCloseUp = [alive, bar, window] {
         if (alive && !alive->IsCustomizing() && bar) window->SelectControl(nullptr);
     };
-    menu->ShowMenu();
-    return menu;
+}
+
+TcbBarItemLink* TcbBarCustomizingPopup::Link() const { return Present(m_target) ? *m_target : nullptr; }
+
+TcbBarSubMenuControl* ShowCustomizingPopup(TcbBarItemLink& link, platform::Point screen) {
+    TcbBarManager& manager = link.Collection()->Manager();
+    PopupEntries::Instance().Purge();
+    auto* popup = new TcbBarCustomizingPopup(link);
+    const QPointer<TcbBarCustomizingPopup> held(popup);
+    QPointer<TcbBarManager> alive(&manager);
+    if (manager.OnShowCustomizingPopup) manager.OnShowCustomizingPopup(manager, popup->Entries());
+    if (!alive || !held) return nullptr;
+    if (!popup->Link()) {
+        delete popup;
+        return nullptr;
+    }
+    popup->ShowAt(screen);
+    return popup;
 }
 
 bool ApplyCustomizingName(TcbBarItemLink& link, const std::string& text, platform::IMessages& messages,

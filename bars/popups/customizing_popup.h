@@ -1,8 +1,10 @@
 #pragma once
 
 #include "bars/core/bar_types.h"
+#include "bars/popups/popup_entries.h"
 #include "platform/core/canvas.h"
 
+#include <memory>
 #include <string>
 
 namespace platform {
@@ -11,11 +13,22 @@ class IMessages;
 
 namespace bars {
 
-class TcbBarSubMenuControl;
-
 // The context menu of a link while the user customizes: "&Reset" (the link's own values go),
-// "&Delete", the four paint styles as one radio group (only for buttons), "Begin a &Group"
-// (not for the first link), and at design time "&Visible" and "&Most recently used".
+// "&Delete", "&Name:", the four paint styles as one radio group (only for buttons that can
+// show a glyph), "Begin a &Group" (not for the first link), and at design time "&Visible" and
+// "&Most recently used".
+class TcbBarCustomizingPopup : public PopupEntryMenu {
+public:
+    // Made with the entries for the link.
+    explicit TcbBarCustomizingPopup(TcbBarItemLink& link);
+    // None once an entry (or anything else) freed it.
+    TcbBarItemLink* Link() const;
+
+private:
+    std::shared_ptr<TcbBarItemLink*> m_target;
+};
+
+// Answers the menu window; none when the link went before it opened.
 TcbBarSubMenuControl* ShowCustomizingPopup(TcbBarItemLink& link, platform::Point screen);
 
 // The name entry's text: a non-empty text becomes the link's own caption; an empty one keeps

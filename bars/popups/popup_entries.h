@@ -4,6 +4,7 @@
 #include "bars/links/item_links.h"
 #include "bars/links/item_links_owner.h"
 #include "bars/manager/bar_manager.h"
+#include "bars/menus/sub_menu_window.h"
 #include "bars/services/framework_services.h"
 #include "platform/core/canvas.h"
 
@@ -30,6 +31,23 @@ private:
     TcbBarItemLinks m_links;
 };
 
+// A framework pop-up: a menu window over entry links of its own, made for one showing. The
+// entries are filled before ShowAt; the links go with the window.
+class PopupEntryMenu : public TcbBarSubMenuControl {
+public:
+    explicit PopupEntryMenu(TcbBarManager& manager);
+    ~PopupEntryMenu() override;
+
+    TcbBarItemLinks& Entries() { return m_entries.Links(); }
+    // Other menus close and the entries show at the screen point.
+    void ShowAt(platform::Point screen);
+    // Its entries are clicked, not customized, whatever the manager does.
+    bool IsCustomizing() const override { return false; }
+
+private:
+    PopupEntryLinks m_entries;
+};
+
 // An entry item made for one pop-up, kept in the framework's pop-up entries until a later
 // pop-up finds it without a link.
 template <class Item>
@@ -45,8 +63,8 @@ Item& NewPopupEntry(TcbBarManager& manager, const std::string& caption) {
 }
 TcbBarButton& NewPopupEntry(TcbBarManager& manager, const std::string& caption);
 void AddPopupEntryLink(TcbBarItemLinks& links, TcbBarItem& entry, int data, bool beginGroup);
-// "&Customize...", enabled while the user is not customizing; it opens the customizing
-// dialog (what the dock areas' customize handler does) at the point.
+// "&Customize...", enabled while no customizing dialog is open (for any manager); it opens
+// the customizing dialog (what the dock areas' customize handler does) at the point.
 TcbBarButton& NewCustomizeEntry(TcbBarManager& manager, platform::Point screen);
 // Makes an entry of another class the customize entry.
 void MakeCustomizeEntry(TcbBarButton& entry, platform::Point screen);

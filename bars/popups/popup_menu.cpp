@@ -162,6 +162,13 @@ void FreePopupMenusOf(const TcbBarManager& manager) {
     }
 }
 
+std::vector<TcbBarPopupMenu*> PopupMenusOf(const TcbBarManager& manager) {
+    std::vector<TcbBarPopupMenu*> of;
+    for (TcbBarPopupMenu* menu : PopupMenus())
+        if (menu->BarManager() == &manager) of.push_back(menu);
+    return of;
+}
+
 void InstallPopupMenuDropDowns() {
     SetButtonDropDownHandler([](TcbBarButtonControl& control, platform::Point screen, bool byMouse) {
         TcbBarButton* button = control.Button();

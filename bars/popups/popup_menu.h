@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QEventLoop;
 
@@ -79,6 +80,7 @@ private:
 
 // The pop-up menus of a manager go before its items do.
 void FreePopupMenusOf(const TcbBarManager& manager);
+std::vector<TcbBarPopupMenu*> PopupMenusOf(const TcbBarManager& manager);
 // Makes drop-down buttons open their menus through the pop-up menu component.
 void InstallPopupMenuDropDowns();
 

@@ -38,10 +38,8 @@ void RemovePopupWindows() {
     RemoveQuickControl();
 }
 
-TcbBarSubMenuControl* ShowToolbarsPopup(TcbBarManager& manager, platform::Point screen) {
-    PopupEntries::Instance().Purge();
-    auto popup = std::make_shared<PopupEntryLinks>(manager);
-    TcbBarItemLinks& links = popup->Links();
+TcbBarToolbarsPopup::TcbBarToolbarsPopup(TcbBarManager& manager) : PopupEntryMenu(manager) {
+    TcbBarItemLinks& links = Entries();
     QPointer<TcbBarManager> alive(&manager);
     for (int i = 0; i < manager.Bars().Count(); ++i) {
         TcbBar& bar = *manager.Bars().Items(i);
@@ -55,19 +53,23 @@ TcbBarSubMenuControl* ShowToolbarsPopup(TcbBarManager& manager, platform::Point 
         };
         AddPopupEntryLink(links, entry, i, false);
     }
-    if (manager.OnShowToolbarsPopup) manager.OnShowToolbarsPopup(manager, links);
-    if (!alive) return nullptr;
-    if (manager.CanCustomize()) AddPopupEntryLink(links, NewCustomizeEntry(manager, screen), kCustomizeEntryData, true);
-    if (links.Count() == 0) return nullptr;
-    if (TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl()) active->CloseAll();
-    links.CreateWindow();
-    auto* menu = dynamic_cast<TcbBarSubMenuControl*>(links.Window());
-    if (!menu) return nullptr;
-    menu->SetRequestedPosition(screen);
-    // The links live as long as their menu window, which goes after the click that closed it.
-    menu->OnCloseUp = [popup] {};
-    menu->ShowMenu();
-    return menu;
+}
+
+TcbBarSubMenuControl* ShowToolbarsPopup(TcbBarManager& manager, platform::Point screen) {
+    PopupEntries::Instance().Purge();
+    auto* popup = new TcbBarToolbarsPopup(manager);
+    const QPointer<TcbBarToolbarsPopup> held(popup);
+    QPointer<TcbBarManager> alive(&manager);
+    if (manager.OnShowToolbarsPopup) manager.OnShowToolbarsPopup(manager, popup->Entries());
+    if (!alive || !held) return nullptr;
+    if (manager.CanCustomize())
+        AddPopupEntryLink(popup->Entries(), NewCustomizeEntry(manager, screen), kCustomizeEntryData, true);
+    if (popup->Entries().Count() == 0) {
+        delete popup;
+        return nullptr;
+    }
+    popup->ShowAt(screen);
+    return popup;
 }
 
 }  // namespace bars

@@ -33,6 +33,7 @@ TCustomcbBarControl*& ActiveSlot() {
 }
 
 constexpr platform::Rect kNoRect{};
+constexpr int kCustomizingFrameWidth = 2;
 
 bool& FullMenusSlot() {
     static bool full = false;
@@ -217,7 +218,12 @@ void TCustomcbBarControl::SetSelected(TcbBarItemControl* control) {
     }
     TcbBarItemControl* old = m_selected;
     m_selected = control;
-    if (!IsCustomizing()) m_manager.SetSelectedItemControl(control);
+    // While customizing, a window letting go of a control the manager no longer holds (another
+    // bar took the selection) leaves the manager's selection alone, and so does a pop-up
+    // opened over the customizing.
+    const bool managerCustomizing = m_manager.IsCustomizing() || m_manager.IsDesigning();
+    if (!managerCustomizing || (IsCustomizing() && (control || m_manager.SelectedItemControl() == old)))
+        m_manager.SetSelectedItemControl(control);
     RepaintSelection(old);
     m_lastCursor = platform::Point{-1, -1};
     if (!control) unsetCursor();
@@ -250,6 +256,21 @@ void TCustomcbBarControl::CloseAll() {
     if (IsLive(parent)) parent->CloseAll();
 }
 
+void TCustomcbBarControl::CloseMenusAndDeselect() {
+    // A dropped sub item closes its menu as it is deselected; while customizing leaving the
+    // chain alone would keep it open.
+    SelectControl(nullptr);
+    if (IsLive(this) && m_active) CloseAll();
+}
+
+void TCustomcbBarControl::DropSelectionFor(TcbBarItemControl* next) {
+    TCustomcbBarControl* root = ChainRoot(this);
+    auto* nextWindow = next ? dynamic_cast<TCustomcbBarControl*>(next->BarWindow()) : nullptr;
+    if (IsLive(nextWindow) && ChainRoot(nextWindow) == root) return;
+    if (IsLive(root)) root->SelectControl(nullptr);
+    if (this != root && IsLive(this)) SelectControl(nullptr);
+}
+
 void TCustomcbBarControl::Relayout() {
     if (m_destroying) return;
     CalcLayout();
@@ -269,6 +290,20 @@ void TCustomcbBarControl::PrepareItemPaint(platform::Canvas& canvas, TcbBarItemC
     m_itemBackground = platform::SystemColour(platform::COLOR_BTNFACE);
     const platform::Rect rect = GetItemRect(&control);
     control.Draw(canvas, rect, DrawPlace());
+    PaintCustomizingSelection(canvas, control, rect);
+}
+
+void TCustomcbBarControl::PaintCustomizingSelection(platform::Canvas& canvas, const TcbBarItemControl& control,
+                                                    const platform::Rect& rect) const {
+    if (!IsCustomizing() || m_manager.SelectedItemControl() != &control) return;
+    const platform::Colour ink = platform::SystemColour(platform::COLOR_BTNTEXT);
+    for (int inset = 0; inset < kCustomizingFrameWidth; ++inset) {
+        const platform::Rect r{rect.left + inset, rect.top + inset, rect.right - inset, rect.bottom - inset};
+        canvas.FillSolidRect({r.left, r.top, r.right, r.top + 1}, ink);
+        canvas.FillSolidRect({r.left, r.bottom - 1, r.right, r.bottom}, ink);
+        canvas.FillSolidRect({r.left, r.top, r.left + 1, r.bottom}, ink);
+        canvas.FillSolidRect({r.right - 1, r.top, r.right, r.bottom}, ink);
+    }
 }
 
 void TCustomcbBarControl::PaintClient(platform::Canvas& canvas) {

@@ -67,6 +67,7 @@ public:
     TcbBarItemControl* SelectedControl() const override { return m_selected; }
     void ClearSelection() override { m_selected = nullptr; }
     platform::Colour ItemBackground() const override { return m_itemBackground; }
+    void DropSelectionFor(TcbBarItemControl* next) override;
 
     // The text metrics: item height from "0" in the window's font and in the manager's bar
     // font (both + 6), three quarters of the first, and twice the width of "0" less 1.
@@ -81,7 +82,9 @@ public:
     virtual void CreateControls();
     void DestroyControls();
     virtual bool CanCustomizeHere() const;
-    bool IsCustomizing() const;
+    // The manager customizes (or is designed) and this window is a place to customize in; the
+    // framework's own pop-ups are menus of commands even then.
+    bool IsCustomizing() const override;
     virtual platform::Rect GetItemRect(const TcbBarItemControl* control) const;
     bool IsParentOf(const TCustomcbBarControl* window) const;
     TcbBarItemControl* ItemAtPos(platform::Point client) const;
@@ -97,6 +100,9 @@ public:
     // The selected edit or combo while the user types in it; none otherwise.
     TcbBarWinControl* EditingControl() const;
     virtual void CloseAll();
+    // A menu a selected sub item opened closes, the selection goes, and an active window
+    // leaves its chain: customizing is switched on or off.
+    void CloseMenusAndDeselect();
     const std::string& HintText() const { return m_hintText; }
 
     TCustomcbBarControl* ParentBarWindow() const { return m_parentBarWindow; }
@@ -130,6 +136,9 @@ protected:
     virtual void CalcLayout() {}
     // The control is drawn clipped to its rectangle.
     virtual void PrepareItemPaint(platform::Canvas& canvas, TcbBarItemControl& control);
+    // While customizing, the link whose command the customizing dialog shows is framed.
+    void PaintCustomizingSelection(platform::Canvas& canvas, const TcbBarItemControl& control,
+                                   const platform::Rect& rect) const;
     virtual int DrawPlace() const { return 0; }
     bool InClient(platform::Point client) const;
     // Mouse and key events of Qt, turned into the handlers above.

@@ -102,15 +102,20 @@ SpeedButton::SpeedButton(QWidget* parent, std::string_view name) : QAbstractButt
     setAttribute(Qt::WA_Hover);
 }
 
-void SpeedButton::SetKeyedGlyph(const QImage& image, int scale) {
-    if (image.isNull()) return;
+QPixmap KeyedGlyph(const QImage& image, int scale) {
+    if (image.isNull()) return {};
     QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
     const QRgb key = keyed.pixel(0, keyed.height() - 1);
     for (int y = 0; y < keyed.height(); ++y)
         for (int x = 0; x < keyed.width(); ++x)
             if (keyed.pixel(x, y) == key) keyed.setPixel(x, y, qRgba(0, 0, 0, 0));
     if (scale > 1) keyed = keyed.scaled(keyed.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    SetGlyph(QPixmap::fromImage(keyed));
+    return QPixmap::fromImage(keyed);
+}
+
+void SpeedButton::SetKeyedGlyph(const QImage& image, int scale) {
+    if (image.isNull()) return;
+    SetGlyph(KeyedGlyph(image, scale));
 }
 
 void SpeedButton::SetDown(bool down) {

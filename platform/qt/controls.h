@@ -28,6 +28,10 @@ enum class Align { kNone, kTop, kBottom };
 // Gives the widget a font family, leaving its size and style alone.
 void SetFontFamily(QWidget& widget, std::string_view family);
 
+// A glyph as the library's glyphs are drawn: its bottom-left pixel's colour is transparent
+// wherever it appears. Scaled by a whole factor.
+QPixmap KeyedGlyph(const QImage& image, int scale = 1);
+
 // A panel: a plain, optionally raised, box that holds other controls and may carry a
 // pop-up menu for right-clicks.
 class Panel : public QFrame {

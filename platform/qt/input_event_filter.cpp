@@ -141,12 +141,24 @@ bool InputEventFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyRelease:
             if (QWidget* window = WidgetOfWindow(watched)) return HandleKey(window, event);
             break;
+        case QEvent::MouseButtonRelease:
+            if (QWidget* window = WidgetOfWindow(watched)) {
+                m_releaseSwallowed = HandleMouse(window, event);
+                return false;
+            }
+            if (m_releaseSwallowed && watched->isWidgetType()) {
+                m_releaseSwallowed = false;
+                return true;
+            }
+            break;
         case QEvent::MouseMove:
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
         case QEvent::Wheel:
-            if (QWidget* window = WidgetOfWindow(watched)) return HandleMouse(window, event);
+            if (QWidget* window = WidgetOfWindow(watched)) {
+                m_releaseSwallowed = false;
+                return HandleMouse(window, event);
+            }
             break;
         case QEvent::Leave:
             if (watched->isWindowType()) MouseLeaveTracker::Instance().Check();

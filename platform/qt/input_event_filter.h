@@ -62,6 +62,9 @@ private:
     static void TellTopLevels(unsigned message, std::intptr_t wParam);
 
     bool m_installed = false;
+    // A swallowed button release still passes the native window, so that Qt ends the press
+    // (else the pressed widget keeps every later mouse event); its widget does not see it.
+    bool m_releaseSwallowed = false;
     bool m_watchingScreens = false;
     bool m_hooksPresent = false;
     int m_acquired = 0;

@@ -64,6 +64,12 @@ bool MessageBoxes::Confirm(const std::string& text, const std::string& caption) 
                QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
+bool MessageBoxes::AskYesNo(const std::string& text, const std::string& caption) {
+    const std::string& title = caption.empty() ? m_caption : caption;
+    return Ask(m_owner, QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+               QMessageBox::No) == QMessageBox::Yes;
+}
+
 void MessageBoxes::ShowError(const std::string& title, const std::string& text) {
     Ask(m_owner, QMessageBox::Critical, title, text, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok);
 }

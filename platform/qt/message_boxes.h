@@ -21,6 +21,8 @@ public:
     void ShowInfo(const std::string& text) override;
     // OK and Cancel, OK the default; Escape or closing the box declines.
     bool Confirm(const std::string& text, const std::string& caption) override;
+    // Yes and No with the warning icon, No the default; Escape or closing the box says No.
+    bool AskYesNo(const std::string& text, const std::string& caption) override;
     void ShowError(const std::string& title, const std::string& text) override;
     // The desktop has one beep, so every type sounds alike.
     void Beep(unsigned type) override;

@@ -2,6 +2,9 @@
 #include "bars/customize/customizing_form.h"
 #include "bars/customize/editors.h"
 #include "bars/customize/sub_menu_editor.h"
+#include "bars/design/manager_description.h"
+#include "bars/hooks/owner_form.h"
+#include "platform/core/bar_strings.h"
 #include "bars/store/layout_store.h"
 #include "bars/services/framework_services.h"
 #include "platform/core/input_hooks.h"
@@ -10,10 +13,13 @@
 #include "tests/bars/windows_fixture.h"
 #include "tools/bars_gallery/bars_gallery.h"
 #include "bars/menus/menu_windows.h"
+#include "bars/popups/popup_menu.h"
+#include "tests/bars/menus_fixture.h"
 #include "bars/popups/toolbars_popup.h"
 #include "bars/edits/bar_custom_combo.h"
 
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -178,10 +184,38 @@ TEST_F(CustomizingFormTest, OptionBoxesSetTheManagersSwitches) {
     EXPECT_TRUE(manager->LargeIcons());
     EXPECT_FALSE(manager->ShowHint());
     EXPECT_EQ(manager->MenuAnimations(), maSlide);
+}
+
+// The usage goes back to what the form's definition gives each link: a count that would show
+// every command in a personalized menu is no reset.
+TEST_F(CustomizingFormTest, ResetMyUsageDataAsksYesOrNoAndBringsBackTheDefinitionsUsage) {
+    auto described = std::make_shared<TcbBarManagerDescription>();
+    described->items = {{.name = "One", .category = 0}, {.name = "Two", .category = 0}, {.name = "Three", .category = 0}};
+    described->bars = {{.name = "Menu", .caption = "Menu",
+                        .links = {{.item = "One"}, {.item = "Two", .mostRecentlyUsed = false}, {.item = "Three"}}}};
+    QWidget designedForm;
+    TcbBarManager& designed = BuildBarManager(&designedForm, described);
+    TcbBarItemLinks& links = designed.Bars().Items(0)->ItemLinks();
+    // Used since, and read back from a layout store as well.
+    links.Items(0)->SetUseCount(40);
+    links.Items(1)->SetUseCount(35);
+    links.Items(1)->SetSavedRecent(0, 35);
+    links.Items(2)->SetUseCount(1);
+    TcbBarCustomizingForm& dialog = *ShowCustomizingForm(designed);
+    const auto counts = [&] {
+        return std::vector<int>{links.Items(0)->UseCount(), links.Items(1)->UseCount(), links.Items(2)->UseCount()};
+    };
+    messages.answer = false;
+    dialog.ResetUsageDataClick();
+    ASSERT_EQ(messages.asked, std::vector<std::string>{std::string(platform::BarString(39002))});
+    EXPECT_EQ(messages.captions.back(), ApplicationTitle());
+    EXPECT_EQ(counts(), (std::vector<int>{40, 35, 1})) << "No keeps the usage";
     messages.answer = true;
-    tools->ItemLinks().Items(0)->SetUseCount(40);
-    form.ResetUsageDataClick();
-    EXPECT_EQ(tools->ItemLinks().Items(0)->UseCount(), manager->RecentItemsThreshold());
+    dialog.ResetUsageDataClick();
+    const int fresh = designed.RecentItemsThreshold();
+    EXPECT_EQ(counts(), (std::vector<int>{fresh, 0, fresh}));
+    EXPECT_EQ(links.Items(1)->RecentIndex(), 2) << "the rarely used link goes last";
+    CloseCustomizingForm();
 }
 
 TEST_F(CustomizingFormTest, SubMenuEditorTakesDropsAndRefusesTheSubItemItself) {
@@ -327,6 +361,145 @@ TEST_F(CustomizingFormTest, CommandDraggedFromTheListWithTheMouseLandsOnTheBar) 
     EXPECT_EQ(tools->ItemLinks().Items(0)->Item(), manager->ItemByName("Tools2"));
 }
 
+// One link is selected among all the bars while customizing, and the dialog shows its command.
+TEST_F(CustomizingFormTest, ASelectionOnAnotherBarTakesItFromTheFirstAndTheDialogShowsItsCommand) {
+    manager->Categories().Add("Second");
+    TcbBar& other = ShowBar("Other", dsTop, 2, 1);
+    for (int i = 0; i < 2; ++i) ButtonOf(other, i).SetCategory(1);
+    TcbBarCustomizingForm& dialog = Open();
+    dialog.LCategories->setCurrentRow(0);
+    const auto press = [&](TcbBar& bar, int index) {
+        WindowOf(bar).LButtonDown(CentreOf(bar, index));
+        WindowOf(bar).LButtonUp(CentreOf(bar, index));
+        return bar.ItemLinks().Items(index)->Control();
+    };
+    // The selected link wears a frame in the button-text colour.
+    const auto framed = [](TcbBar& bar, int index) {
+        TcbBarControl& window = WindowOf(bar);
+        const platform::Rect r = bar.ItemLinks().Items(index)->ItemRect();
+        const platform::Point corner = window.ClientToScreenPoint({r.left, r.top});
+        const QPoint at = window.mapFromGlobal(QPoint(corner.x, corner.y));
+        return QColor(window.Surface().pixel(at)).rgb() == qRgb(0, 0, 0);
+    };
+    EXPECT_FALSE(framed(*tools, 1));
+    TcbBarItemControl* first = press(*tools, 1);
+    EXPECT_TRUE(framed(*tools, 1));
+    EXPECT_EQ(WindowOf(*tools).SelectedControl(), first);
+    EXPECT_EQ(manager->SelectedItemControl(), first);
+    EXPECT_EQ(dialog.SelectedCommand(), &ButtonOf(*tools, 1));
+
+    TcbBarItemControl* second = press(other, 1);
+    EXPECT_EQ(WindowOf(*tools).SelectedControl(), nullptr) << "two links selected at once";
+    EXPECT_FALSE(framed(*tools, 1));
+    EXPECT_TRUE(framed(other, 1));
+    EXPECT_EQ(WindowOf(other).SelectedControl(), second);
+    EXPECT_EQ(manager->SelectedItemControl(), second);
+    EXPECT_EQ(dialog.SelectedCategory(), 1);
+    EXPECT_EQ(dialog.SelectedCommand(), &ButtonOf(other, 1));
+
+    // Within one bar the selection simply moves.
+    TcbBarItemControl* third = press(other, 0);
+    EXPECT_EQ(WindowOf(other).SelectedControl(), third);
+    EXPECT_EQ(manager->SelectedItemControl(), third);
+    EXPECT_EQ(dialog.SelectedCommand(), &ButtonOf(other, 0));
+}
+
+TEST_F(CustomizingFormTest, TheHelpButtonWearsTheManagersGlyphAndOpensTheHelpTopicUnlessTheEventIsSet) {
+    std::vector<int> shown;
+    SetHelpViewer([&](int context) { shown.push_back(context); });
+    TcbBarCustomizingForm& dialog = Open();
+    EXPECT_FALSE(dialog.BHelp->isVisibleTo(&dialog));
+    manager->SetShowHelpButton(true);
+    EXPECT_TRUE(dialog.BHelp->isVisibleTo(&dialog));
+    EXPECT_TRUE(dialog.BHelp->icon().isNull());
+    manager->SetHelpButtonGlyph(SquareGlyph({4, 4, 12, 12}, 0x0000FF));
+    ASSERT_FALSE(dialog.BHelp->icon().isNull());
+    EXPECT_TRUE(dialog.BHelp->text().isEmpty());
+    const QImage glyph = dialog.BHelp->icon().pixmap(16, 16).toImage();
+    EXPECT_EQ(qAlpha(glyph.pixel(0, 15)), 0) << "the bottom-left colour is transparent";
+    EXPECT_EQ(glyph.pixel(8, 8), qRgb(0xFF, 0, 0));
+
+    manager->SetHelpContext(4321);
+    dialog.BHelp->click();
+    EXPECT_EQ(shown, std::vector<int>{4321});
+    int clicks = 0;
+    manager->OnHelpButtonClick = [&](TcbBarManager&) { ++clicks; };
+    dialog.BHelp->click();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(shown.size(), 1u);
+    SetHelpViewer(nullptr);
+}
+
+// Switching customizing on and off with a menu open, a link selected and a pop-up menu with a
+// hidden entry.
+class CustomizingSwitchTest : public MenusTest {
+public:
+    CustomizingSwitchTest() : file(NewSubItem("mnuFile", "&File", 2)), tools(ShowBar("Tools", dsBottom, 2)) {
+        Link(MenuBar().ItemLinks(), file);
+        ShowMenuBar();
+        manager->OnShowCustomizingForm = [this](TcbBarManager&) { ++shows; };
+        manager->OnHideCustomizingForm = [this](TcbBarManager&) { ++hides; };
+    }
+    ~CustomizingSwitchTest() override { CloseCustomizingForm(); }
+
+    TcbBarSubItem& file;
+    TcbBar& tools;
+    int shows = 0;
+    int hides = 0;
+};
+
+TEST_F(CustomizingSwitchTest, OpeningClosesMenusDropsSelectionsShowsHiddenEntriesAndFiresOnce) {
+    auto* popup = new TcbBarPopupMenu(form.get());
+    Link(popup->ItemLinks(), NewItem("popHidden")).SetVisible(false);
+    WindowOf(tools).MouseMove(CentreOf(tools, 1));
+    ASSERT_NE(WindowOf(tools).SelectedControl(), nullptr);
+    ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
+    ASSERT_NE(MenuOf(file), nullptr);
+
+    ASSERT_NE(ShowCustomizingForm(*manager), nullptr);
+    EXPECT_EQ(shows, 1);
+    EXPECT_EQ(MenuOf(file), nullptr);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+    EXPECT_EQ(WindowOf(tools).SelectedControl(), nullptr);
+    EXPECT_EQ(WindowOf(MenuBar()).SelectedControl(), nullptr);
+    EXPECT_EQ(manager->SelectedItemControl(), nullptr);
+    EXPECT_EQ(popup->ItemLinks().VisibleLinks().size(), 1u) << "customizing shows every entry";
+
+    // A menu opened while customizing closes as customizing ends.
+    WindowOf(MenuBar()).LButtonDown(CentreOf(MenuBar(), 0));
+    WindowOf(MenuBar()).LButtonUp(CentreOf(MenuBar(), 0));
+    ASSERT_NE(MenuOf(file), nullptr);
+    CloseCustomizingForm();
+    EXPECT_EQ(MenuOf(file), nullptr);
+    EXPECT_EQ(WindowOf(MenuBar()).SelectedControl(), nullptr);
+    EXPECT_EQ(popup->ItemLinks().VisibleLinks().size(), 0u);
+    EXPECT_EQ(shows, 1);
+    EXPECT_EQ(hides, 1);
+}
+
+TEST_F(CustomizingSwitchTest, OnlyAManagerThatMayCustomizeOpensAndNeverWhileAnotherCustomizes) {
+    manager->SetCanCustomize(false);
+    EXPECT_EQ(ShowCustomizingForm(*manager), nullptr);
+    EXPECT_FALSE(manager->IsCustomizing());
+    EXPECT_EQ(shows, 0);
+    manager->SetCanCustomize(true);
+
+    QWidget otherForm;
+    TcbBarManager other(&otherForm);
+    int otherShows = 0;
+    other.OnShowCustomizingForm = [&](TcbBarManager&) { ++otherShows; };
+    TcbBarCustomizingForm* dialog = ShowCustomizingForm(other);
+    ASSERT_NE(dialog, nullptr);
+    manager->SetCustomizing(true);
+    EXPECT_FALSE(manager->IsCustomizing()) << "one customizing dialog at a time";
+    EXPECT_EQ(shows, 0);
+    EXPECT_EQ(otherShows, 1);
+    CloseCustomizingForm();
+    manager->SetCustomizing(true);
+    EXPECT_TRUE(manager->IsCustomizing());
+    manager->SetCustomizing(false);
+}
+
 }  // namespace
 }  // namespace bars::testing
 
@@ -342,8 +515,25 @@ TEST(GalleryCustomizing, TheCustomizeCommandOpensTheWindowAndTheFieldsAreThere) 
     ASSERT_NE(game, nullptr);
     EXPECT_EQ(game->Text(), "Klondike");
     gallery.Button("btnCustomize").Click();
-    ASSERT_NE(CustomizingForm(), nullptr);
+    TcbBarCustomizingForm* dialog = CustomizingForm();
+    ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(gallery.Manager().IsCustomizing());
+    // Its toolbar buttons are commands of the dialog: a press on the floating bar, then on a
+    // docked one, moves the one selection and the dialog follows.
+    const auto press = [](TcbBar& bar, int index) {
+        auto& window = *dynamic_cast<TCustomcbBarControl*>(bar.ItemLinks().Window());
+        const platform::Rect r = bar.ItemLinks().Items(index)->ItemRect();
+        const platform::Point centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        window.LButtonDown(centre);
+        window.LButtonUp(centre);
+        return &window;
+    };
+    TCustomcbBarControl* floating = press(gallery.Floating(), 1);
+    EXPECT_EQ(dialog->SelectedCommand(), gallery.Floating().ItemLinks().Items(1)->Item());
+    TCustomcbBarControl* standard = press(gallery.Standard(), 2);
+    EXPECT_EQ(floating->SelectedControl(), nullptr);
+    EXPECT_EQ(standard->SelectedControl(), gallery.Manager().SelectedItemControl());
+    EXPECT_EQ(dialog->SelectedCommand(), &gallery.Button("btnSave"));
     CloseCustomizingForm();
     owned.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -69,6 +69,17 @@ TEST_F(HintTest, TheNextButtonWithin400MsOfAVanishedHintShowsAtOnceLaterWaitsAga
     EXPECT_TRUE(Shown());
 }
 
+TEST_F(HintTest, LeavingAButtonBeforeItsHintCameLetsTheNextButtonShowItsHintAtOnce) {
+    Hover(0);
+    timers.Advance(500);
+    ASSERT_FALSE(Shown());
+    Leave();
+    timers.Advance(399);
+    Hover(1);
+    EXPECT_TRUE(Shown());
+    EXPECT_EQ(Text(), "Save");
+}
+
 TEST_F(HintTest, ShortCutsJoinTheHintOnlyWhenAskedAndDisabledButtonsFollowTheirSwitch) {
     ButtonOf(bar, 0).SetShortCut(platform::VK_F12 | platform::kShortCutCtrl);
     EXPECT_EQ(BarHints::HintText(*manager), "");

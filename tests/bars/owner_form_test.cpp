@@ -48,6 +48,33 @@ TEST_F(OwnerFormTest, AnotherProgramHidesTheFloatingBarsAndComingBackShowsThemWi
     EXPECT_NE(QApplication::activeWindow(), &floating);
 }
 
+// Customizing a floating bar: activating the customizing dialog keeps it, another form does not.
+TEST_F(OwnerFormTest, TheCustomizingDialogAndBarWindowsCountAsTheFormsOwnOtherFormsDoNot) {
+    TcbBarControl& floating = Floating();
+    floating.show();
+    TcbBarCustomizingForm& dialog = *ShowCustomizingForm(*manager);
+    ActivationStep(*manager, false, &dialog);
+    EXPECT_TRUE(floating.isVisible());
+    ActivationStep(*manager, false, &floating);
+    EXPECT_TRUE(floating.isVisible());
+    QWidget otherForm;
+    ActivationStep(*manager, false, &otherForm);
+    EXPECT_FALSE(floating.isVisible());
+    // Coming back to the program through the dialog brings the bars back.
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&dialog, &activate);
+    EXPECT_TRUE(floating.isVisible());
+    CloseCustomizingForm();
+
+    // Another manager's dialog is another form to this one.
+    QWidget secondForm;
+    TcbBarManager second(&secondForm);
+    TcbBarCustomizingForm& theirs = *ShowCustomizingForm(second);
+    ActivationStep(*manager, false, &theirs);
+    EXPECT_FALSE(floating.isVisible());
+    CloseCustomizingForm();
+}
+
 TEST_F(OwnerFormTest, MinimizingHidesTheFloatingBarsAndRestoringShowsThem) {
     TcbBarControl& floating = Floating();
     floating.show();

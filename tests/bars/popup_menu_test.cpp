@@ -1,4 +1,5 @@
 #include "bars/controls/button_control.h"
+#include "bars/customize/customizing_form.h"
 #include "bars/customize/customizing_site.h"
 #include "bars/edits/bar_edit.h"
 #include "bars/popups/customizing_popup.h"
@@ -407,6 +408,78 @@ TEST_F(PopupMenuTest, ARightClickOnALinkWhileCustomizingOpensItsPopupWhoseNameEn
     FlushDeletes();
     manager->SetCustomizing(false);
     SetCustomizingMessages(nullptr);
+}
+
+// A button whose links never show a glyph.
+class GlyphlessButton : public TcbBarButton {
+public:
+    using TcbBarButton::TcbBarButton;
+    bool CanShowGlyph() const override { return false; }
+};
+
+TEST_F(PopupMenuTest, TheFrameworkPopupsAreTheirOwnClassesOverEntriesOfTheirOwn) {
+    TcbBar& bar = ShowBar("Standard", dsTop, 1);
+    Link(bar.ItemLinks(), NewItem<TcbBarEdit>("edFind"));
+    Link(bar.ItemLinks(), NewItem<GlyphlessButton>("plain"));
+    auto* toolbars = dynamic_cast<TcbBarToolbarsPopup*>(ShowToolbarsPopup(*manager, {200, 200}));
+    ASSERT_NE(toolbars, nullptr);
+    EXPECT_EQ(toolbars->ItemLinks(), &toolbars->Entries());
+    auto customizeEntry = [](TcbBarSubMenuControl& menu) -> TcbBarItem& {
+        const TcbBarItemLinks& entries = *menu.ItemLinks();
+        return *entries.Items(entries.Count() - 1)->Item();
+    };
+    EXPECT_TRUE(customizeEntry(*toolbars).Enabled());
+    toolbars->CloseAll();
+    FlushDeletes();
+
+    // Another manager's customizing dialog is the one of the process.
+    QWidget otherForm;
+    TcbBarManager other(&otherForm);
+    ASSERT_NE(ShowCustomizingForm(other), nullptr);
+    toolbars = dynamic_cast<TcbBarToolbarsPopup*>(ShowToolbarsPopup(*manager, {200, 200}));
+    ASSERT_NE(toolbars, nullptr);
+    EXPECT_FALSE(customizeEntry(*toolbars).Enabled());
+    toolbars->CloseAll();
+    CloseCustomizingForm();
+    FlushDeletes();
+
+    // The paint styles are offered only for a button that can show a glyph.
+    manager->SetCustomizing(true);
+    const auto stylesEnabled = [&](int link) {
+        auto* popup = dynamic_cast<TcbBarCustomizingPopup*>(ShowCustomizingPopup(*bar.ItemLinks().Items(link), {100, 100}));
+        EXPECT_NE(popup, nullptr);
+        if (!popup) return false;
+        EXPECT_EQ(popup->Link(), bar.ItemLinks().Items(link));
+        const bool enabled = popup->Entries().Items(3)->Item()->Enabled();
+        popup->CloseAll();
+        FlushDeletes();
+        return enabled;
+    };
+    EXPECT_TRUE(stylesEnabled(0));
+    EXPECT_FALSE(stylesEnabled(1));
+    EXPECT_FALSE(stylesEnabled(2));
+
+    // Over the customizing its entries answer the mouse as a menu's do, and the link stays the
+    // customizing selection meanwhile.
+    TcbBarItemLink& last = Link(bar.ItemLinks(), NewItem("last"));
+    WindowOf(bar).Rebuild();
+    WindowOf(bar).LButtonDown(CentreOf(bar, 3));
+    WindowOf(bar).LButtonUp(CentreOf(bar, 3));
+    ASSERT_EQ(manager->SelectedItemControl(), last.Control());
+    auto* popup = dynamic_cast<TcbBarCustomizingPopup*>(ShowCustomizingPopup(last, {100, 100}));
+    ASSERT_NE(popup, nullptr);
+    popup->MouseMove(Centre(popup->Entries(), 7));
+    EXPECT_EQ(popup->SelectedControl(), popup->Entries().Items(7)->Control());
+    EXPECT_EQ(manager->SelectedItemControl(), last.Control());
+    ClickAt(*popup, Centre(popup->Entries(), 7));
+    EXPECT_TRUE(last.OwnBeginGroup());
+    FlushDeletes();
+    manager->SetCustomizing(false);
+
+    // A form freed with its pop-up open takes the pop-up's entries along.
+    ASSERT_NE(ShowToolbarsPopup(*manager, {200, 200}), nullptr);
+    form.reset();
+    FlushDeletes();
 }
 
 TEST_F(PopupMenuTest, ABlankNameKeepsTheCaptionAndTellsTheUser) {

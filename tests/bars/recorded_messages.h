@@ -15,10 +15,17 @@ public:
         shown.push_back(text);
         return answer;
     }
+    bool AskYesNo(const std::string& text, const std::string& caption) override {
+        asked.push_back(text);
+        captions.push_back(caption);
+        return answer;
+    }
     void ShowError(const std::string&, const std::string& text) override { shown.push_back(text); }
     void Beep(unsigned) override {}
 
     std::vector<std::string> shown;
+    // The yes/no warnings and their captions.
+    std::vector<std::string> asked, captions;
     bool answer = true;
 };
 

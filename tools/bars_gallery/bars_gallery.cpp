@@ -284,6 +284,8 @@ TcbBarButton& BarsGallery::AddButton(TcbBar& bar, const std::string& name, const
     button.SetCaption(caption);
     button.SetHint(bars::StripAccelerators(caption) + "|The " + name.substr(3) + " command");
     button.SetGlyph(Glyph(glyph));
+    // A command of the customizing window's list, so that selecting it on a bar shows it there.
+    button.SetCategory(0);
     bars::TcbBarItemLink& link = bar.ItemLinks().Add();
     link.SetItem(&button);
     link.SetBeginGroup(beginGroup);

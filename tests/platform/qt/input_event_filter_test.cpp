@@ -25,6 +25,8 @@ public:
     using QWidget::QWidget;
     int keys = 0;
     int presses = 0;
+    int releases = 0;
+    int moves = 0;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
@@ -33,6 +35,14 @@ protected:
     }
     void mousePressEvent(QMouseEvent* event) override {
         ++presses;
+        event->accept();
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        ++releases;
+        event->accept();
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        ++moves;
         event->accept();
     }
 };
@@ -117,6 +127,30 @@ TEST_F(InputEventFilterTest, MouseMessagesNameTheWindowUnderThePointInScreenCoor
     EXPECT_EQ(m_mice[0].hitTest, HTCLIENT);
     EXPECT_EQ(m_child->presses, 1);
     EXPECT_TRUE(KeyStates::Instance().IsDown(VK_RBUTTON));
+}
+
+// A menu opened by a press takes the following moves even when the hooks swallow the release
+// of that press: Qt must still see the press end.
+TEST_F(InputEventFilterTest, ASwallowedReleaseKeepsItsWidgetFromHoldingTheMouse) {
+    const QPointF local(30, 20);
+    const QPointF global = m_form->mapToGlobal(local.toPoint());
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    SendToWindow(press);
+    ASSERT_EQ(m_child->presses, 1);
+    CountingWidget menu;
+    menu.setMouseTracking(true);
+    menu.setGeometry(400, 300, 80, 60);
+    menu.show();
+    m_swallow = true;
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+    SendToWindow(release);
+    EXPECT_EQ(m_mice.back().message, WM_RBUTTONUP);
+    EXPECT_EQ(m_child->releases, 0) << "swallowed";
+    m_swallow = false;
+    QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), QPointF(410, 310), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(menu.windowHandle(), &move);
+    EXPECT_EQ(menu.moves, 1);
+    EXPECT_EQ(m_child->moves, 0);
 }
 
 TEST_F(InputEventFilterTest, AWindowThatAnswersTheHitTestGetsNonClientMessages) {
