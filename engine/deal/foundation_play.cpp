@@ -71,7 +71,9 @@ int LongestDealtPile(const DealContext& deal) {
 
 // The foundations' placement questions, asked of the rule checker for every card a
 // play-off offers. The deal does not change the words they are made of while it plays
-// cards off, so they are made once; only the top card is read for each question.
+// cards off, so they are made once. A foundation's top card changes only when a card is
+// played onto it here (the played card always comes off a tableau pile or the waste,
+// which the board search tries first), so it is read again only then.
 class FoundationOffers {
 public:
     explicit FoundationOffers(DealContext& deal)
@@ -90,6 +92,7 @@ public:
             query.pastStart = game.At(words::kTableauRuleD, i) > 0;
             query.pileIndex = i;
             query.stockTest = false;
+            ReadTop(i);
         }
     }
 
@@ -102,14 +105,12 @@ public:
             first = last = index;
         }
         for (int i = first; i <= last; ++i) {
-            const std::string& pile = m_deal.piles.Pile(PileListId::kDest, i);
             PlaceQuery& query = m_queries[static_cast<std::size_t>(i)];
-            // An empty foundation is offered as empty (-1), so every rule sees it as one.
-            query.top = pile.empty() ? -1 : PileTopCard(pile);
             query.card = card;
             if (!CanPlaceCard(m_rules, query)) continue;
             m_deal.piles.RemoveCardFromBoard(card, m_tableaus);
             m_deal.piles.AddCardToPile(PileListId::kDest, i, card, kUpFlag);
+            ReadTop(i);
             if (m_deal.updateScore) m_deal.updateScore(1);
             return true;
         }
@@ -132,6 +133,12 @@ public:
     }
 
 private:
+    void ReadTop(int i) {
+        const std::string& pile = m_deal.piles.Pile(PileListId::kDest, i);
+        // An empty foundation is offered as empty (-1), so every rule sees it as one.
+        m_queries[static_cast<std::size_t>(i)].top = pile.empty() ? -1 : PileTopCard(pile);
+    }
+
     DealContext& m_deal;
     const RuleContext m_rules;
     const int m_count;

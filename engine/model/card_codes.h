@@ -139,9 +139,10 @@ std::string CardCodeText(int code);
 // deal and every move do; only for codes 0 .. 999 (every card and the blank slot).
 inline void AppendCardCode(std::string& pile, int code) {
     const auto digits = static_cast<unsigned>(code);
-    const char text[kCardCodeWidth] = {static_cast<char>('0' + digits / 100), static_cast<char>('0' + digits / 10 % 10),
-                                       static_cast<char>('0' + digits % 10)};
-    pile.append(text, kCardCodeWidth);
+    // Character by character: inline, where an append of three is a library call.
+    pile.push_back(static_cast<char>('0' + digits / 100));
+    pile.push_back(static_cast<char>('0' + digits / 10 % 10));
+    pile.push_back(static_cast<char>('0' + digits % 10));
 }
 
 // A text read as a decimal number ("7", "007"), as pile groups and card texts are read;

@@ -64,12 +64,6 @@ const std::string& PileStore::NoPile() {
     return none;
 }
 
-std::string* PileStore::MutablePile(PileListId list, int line) {
-    PileList& lines = MutableList(list);
-    if (line < 0 || line >= static_cast<int>(lines.size())) return nullptr;
-    return &lines[static_cast<std::size_t>(line)];
-}
-
 void PileStore::IndexLine(PileListId list, int line, bool holds) {
     const std::string& pile = Pile(list, line);
     const LineSet bit = LineBit(list, line);
@@ -134,6 +128,23 @@ void PileStore::AddCardToPile(PileListId list, int line, int card, std::string_v
     if (MutablePile(list, line) == nullptr || !IsIndexed(card)) return;
     AppendCard(list, line, card);
     if (card != kNoCard && !flagText.empty()) m_cards.SetCardFaceFlag(card, flagText.front());
+}
+
+void PileStore::AddCardsToPile(PileListId list, int line, std::span<const int> cards, std::string_view flagText) {
+    std::string* pile = MutablePile(list, line);
+    if (pile == nullptr) return;
+    if (pile->size() % kCardCodeWidth != 0) {
+        for (const int card : cards) AddCardToPile(list, line, card, flagText);
+        return;
+    }
+    const LineSet bit = LineBit(list, line);
+    pile->reserve(pile->size() + cards.size() * kCardCodeWidth);
+    for (const int card : cards) {
+        if (!IsIndexed(card)) continue;
+        AppendCardCode(*pile, card);
+        m_cardLines[static_cast<std::size_t>(card)] |= bit;
+        if (card != kNoCard && !flagText.empty()) m_cards.SetCardFaceFlag(card, flagText.front());
+    }
 }
 
 void PileStore::AddCardToNamedPile(std::string_view name, int card, std::string_view flagText) {

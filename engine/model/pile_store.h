@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -73,6 +74,8 @@ public:
     // flag, the first character of flagText, unless flagText is empty. Codes that are no
     // card and lines the list does not have are ignored.
     void AddCardToPile(PileListId list, int line, int card, std::string_view flagText);
+    // AddCardToPile for each card in turn, as a deal lays a run of them.
+    void AddCardsToPile(PileListId list, int line, std::span<const int> cards, std::string_view flagText);
     // The same by pile name; only tableau piles, foundations, reserves and the waste take
     // cards by name. The face flag is set whatever the name.
     void AddCardToNamedPile(std::string_view name, int card, std::string_view flagText);
@@ -125,7 +128,11 @@ private:
     static bool IsIndexed(int card) { return card >= kNoCard && card <= kCardCount; }
 
     PileList& MutableList(PileListId list) { return m_lists[Index(list)]; }
-    std::string* MutablePile(PileListId list, int line);
+    std::string* MutablePile(PileListId list, int line) {
+        PileList& lines = MutableList(list);
+        if (line < 0 || line >= static_cast<int>(lines.size())) return nullptr;
+        return &lines[static_cast<std::size_t>(line)];
+    }
     // Appends a code of 0 .. 108 to an existing line.
     void AppendCard(PileListId list, int line, int card);
     // The line's bit for each card its text holds, or for none of them.
