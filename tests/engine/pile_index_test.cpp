@@ -144,7 +144,7 @@ TEST(PileStoreIndex, EveryWriteKeepsTheSearchesTrueToTheText) {
         const int card = RandomCard(random);
         const Place place = RandomPlace(random);
         const int tableaus = static_cast<int>(random() % 30) - 1;
-        switch (random() % 11) {
+        switch (random() % 12) {
             case 0:
             case 1: {
                 const std::string text = RandomText(random);
@@ -191,6 +191,14 @@ TEST(PileStoreIndex, EveryWriteKeepsTheSearchesTrueToTheText) {
                 piles.RestorePileLists();
                 model.lines = model.backup;
                 break;
+            case 11: {
+                std::vector<int> run;
+                for (int n = static_cast<int>(random() % 4); n > 0; --n) run.push_back(random() % 8 == 0 ? 0 : RandomCard(random));
+                piles.AddCardsToPile(place.list, place.line, run, "0");
+                for (const int code : run)
+                    if (code >= 0 && code <= kCardCount) model.Line(place.list, place.line) += CardCodeText(code);
+                break;
+            }
             case 10:
                 if (random() % 20 == 0) {
                     piles.ClearPiles();
