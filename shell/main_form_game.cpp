@@ -81,7 +81,10 @@ bool TfrmMain::EndGameClosing() {
 
 void TfrmMain::mnuNewClick() {
     const BusyScope busy(*this);
-    if (!engine::ConfirmQuitGame(m_game) || EndGameClosing()) return;
+    if (!engine::ConfirmQuitGame(m_game)) return;
+    // A won game ends with the chooser, and the next game is the one chosen there.
+    const bool won = engine::EndGame(m_game);
+    if (won || m_closing || m_freed) return;
     const int cursor = CurrentCursor();
     SetCursor(engine::kHourglassCursor);
     m_game.media.PlaySoundSync(kNewGameSound,

@@ -8,11 +8,13 @@
 #include <utility>
 
 #include "bars/design/manager_description.h"
+#include "bars/hooks/owner_form.h"
 #include "bars/hooks/shortcut_dispatch.h"
 #include "bars/manager/bar_manager.h"
 #include "bars/menus/menu_windows.h"
 #include "bars/windows/dock_control.h"
 #include "bars/windows/toolbar_windows.h"
+#include "engine/ports/help_viewer.h"
 #include "platform/core/canvas.h"
 #include "platform/core/system_colours.h"
 #include "platform/qt/input_event_filter.h"
@@ -54,6 +56,8 @@ void TfrmMain::BuildMenuBar() {
     m_commands.Bind(*m_barManager);
     // While a card animation swallows input, no shortcut may start a command under it.
     bars::SetProgramInputFilter([this] { return m_filterInstalled; });
+    // Help asked for on a command (F1) opens its page in the program's help window.
+    bars::SetHelpViewer([this](int context) { m_parts.help.ShowHelpContext(context); });
     bars::DockAreas& areas = bars::DockAreasOf(*m_barManager);
     for (bars::TcbBarDockingStyle side : {bars::dsLeft, bars::dsTop, bars::dsRight, bars::dsBottom})
         new DockFollower(*areas.Area(side), [this] { AlignControls(); });
@@ -61,6 +65,7 @@ void TfrmMain::BuildMenuBar() {
 
 void TfrmMain::ReleaseMenuBar() {
     bars::SetProgramInputFilter({});
+    bars::SetHelpViewer({});
     delete std::exchange(m_barManager, nullptr);
 }
 

@@ -465,6 +465,24 @@ void TcbBarCustomizingForm::CustomizingEnded() {
     deleteLater();
 }
 
+void TcbBarCustomizingForm::FormShown(bool shown) {
+    TcbBarSubMenuEditor* editor = SubMenuEditor();
+    if (!shown) {
+        m_editorShownWithForm = editor && editor->isVisible();
+        if (editor) editor->hide();
+        hide();
+        return;
+    }
+    show();
+    platform::WindowList::Instance().BringToTop(this);
+    // The editor only comes back when it was open; it leaves the activation to the dialog.
+    if (editor && m_editorShownWithForm) {
+        editor->setAttribute(Qt::WA_ShowWithoutActivating);
+        editor->show();
+        platform::WindowList::Instance().BringToTop(editor);
+    }
+}
+
 // ---- one window per process -----------------------------------------------------------
 
 TcbBarCustomizingForm* CustomizingForm() { return g_form; }

@@ -31,6 +31,7 @@ public:
     void SelectCategory(int index) override;
     void Refresh() override;
     void CustomizingEnded() override;
+    void FormShown(bool shown) override;
 
     TcbBar* SelectedBar() const;
     int SelectedCategory() const;
@@ -90,6 +91,7 @@ private:
 
     TcbBarManager& m_manager;
     bool m_filling = false;
+    bool m_editorShownWithForm = false;
     QPoint m_commandPress{-1, -1};
 };
 

@@ -26,6 +26,8 @@ public:
     virtual void Refresh() = 0;
     // The manager left customizing: the dialog goes.
     virtual void CustomizingEnded() {}
+    // The customized form was shown or hidden: the dialog (and its sub-menu editor) follow.
+    virtual void FormShown(bool) {}
 };
 
 // The open customizing dialog of the process; none while closed.

@@ -1,6 +1,7 @@
 #include "bars/hooks/owner_form.h"
 
 #include "bars/controls/item_control.h"
+#include "bars/customize/customizing_site.h"
 #include "bars/design/manager_description.h"
 #include "bars/items/bar_item.h"
 #include "bars/items/bar_sub_item.h"
@@ -180,6 +181,15 @@ void FormMessageHandler(TcbBarManager& manager, const platform::WindowMessage& m
         } else {
             ShowFloatingBars(manager);
         }
+        break;
+    case WM_DISPLAYCHANGE:
+        // A screen that went may have taken floating bars with it.
+        KeepFloatingBarsInWorkArea(manager);
+        break;
+    case WM_SHOWWINDOW:
+        // The customizing dialog comes and goes with the form it customizes.
+        if (ICustomizingSite* site = CustomizingSite(); site && manager.IsCustomizing() && &site->Manager() == &manager)
+            site->FormShown(message.wParam != 0);
         break;
     case WM_HELP: RequestHelp(manager); break;
     case WM_DESTROY:

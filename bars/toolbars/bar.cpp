@@ -99,7 +99,8 @@ void TcbBar::SetIsMainMenu(bool value) {
     }
     m_isMainMenu = value;
     manager.SetMainMenuBar(value ? this : nullptr);
-    m_wholeRow = value;
+    // Through the setter: a docked bar docks again, on a row of its own as the menu bar.
+    if (m_wholeRow != value) SetWholeRow(value);
     if (!manager.IsLoading()) {
         if (IBarWindow* window = m_itemLinks->Window(); window && window->DockingStyle() != dsNone) {
             window->Rebuild();
@@ -177,6 +178,19 @@ void TcbBar::SetAllowClose(bool value) {
     if (IBarWindow* window = m_itemLinks->Window(); window && window->DockingStyle() == dsNone) {
         window->Rebuild();
     }
+}
+
+void TcbBar::SetAllowQuickCustomizing(bool value) {
+    if (m_allowQuickCustomizing == value) return;
+    m_allowQuickCustomizing = value;
+    // Only the enhanced style shows the quick-customize mark.
+    if (Manager().Style() == bmsEnhanced) RebuildWindow();
+}
+
+void TcbBar::SetRotateWhenVertical(bool value) {
+    if (m_rotateWhenVertical == value) return;
+    m_rotateWhenVertical = value;
+    TellWindowFontChanged();
 }
 
 void TcbBar::SetUseRestSpace(bool value) {

@@ -49,7 +49,8 @@ public:
     bool AllowCustomizing() const { return m_allowCustomizing; }
     void SetAllowCustomizing(bool value) { m_allowCustomizing = value; }
     bool AllowQuickCustomizing() const { return m_allowQuickCustomizing; }
-    void SetAllowQuickCustomizing(bool value) { m_allowQuickCustomizing = value; }
+    // The enhanced style's end mark comes or goes at once.
+    void SetAllowQuickCustomizing(bool value);
     bool AllowReset() const { return m_allowReset; }
     void SetAllowReset(bool value) { m_allowReset = value; }
     int DockedLeft() const { return m_dockedLeft; }
@@ -71,7 +72,8 @@ public:
     bool OneOnRow() const { return m_oneOnRow; }
     void SetOneOnRow(bool value) { m_oneOnRow = value; }
     bool RotateWhenVertical() const { return m_rotateWhenVertical; }
-    void SetRotateWhenVertical(bool value) { m_rotateWhenVertical = value; }
+    // A bar on a left or right dock measures and draws its captions anew.
+    void SetRotateWhenVertical(bool value);
     int Row() const { return m_row; }
     void SetRow(int value) { m_row = value < 0 ? 0 : value; }
     const platform::CanvasFont& Font() const { return m_font; }

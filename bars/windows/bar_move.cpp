@@ -1,5 +1,6 @@
 #include "bars/windows/bar_move.h"
 
+#include "bars/customize/customizing_site.h"
 #include "bars/manager/bar_manager.h"
 #include "bars/toolbars/bar.h"
 #include "bars/windows/dock_control.h"
@@ -46,9 +47,12 @@ bool BarMove::Begin(TcbBarControl& window, platform::Point screen) {
     m_grab = m_startGrab = {screen.x - rect.left, screen.y - rect.top};
     m_startSize = {rect.Width(), rect.Height()};
     m_last = screen;
-    if (TcbDockControl* area = window.DockArea()) area->MoveBar(window, screen, m_grab);
-    QWidget* form = window.Manager().OwnerForm();
-    m_captureWindow = platform::HandleOf(form);
+    // A press alone changes nothing: the bar is placed only once the cursor moves.
+    // While the user customizes, the mouse belongs to the customizing dialog.
+    QWidget* holder = window.Manager().OwnerForm();
+    if (auto* dialog = dynamic_cast<QWidget*>(CustomizingSite()); dialog && window.Manager().IsCustomizing())
+        holder = dialog;
+    m_captureWindow = platform::HandleOf(holder);
     platform::SetCapture(m_captureWindow);
     InstallHooks();
     return true;
@@ -62,10 +66,14 @@ void BarMove::InstallHooks() {
     auto& hooks = platform::InputHooks::Instance();
     m_mouseHook = hooks.AddMouseHook([this](const platform::MouseHookMessage& message) {
         if (!m_window) return false;
-        if (message.message == platform::WM_MOUSEMOVE || message.message == platform::WM_NCMOUSEMOVE)
+        if (message.message == platform::WM_MOUSEMOVE || message.message == platform::WM_NCMOUSEMOVE) {
             MouseMoved(message.point);
-        else if (message.message == platform::WM_LBUTTONUP || message.message == platform::WM_NCLBUTTONUP)
+        } else if (message.message == platform::WM_LBUTTONUP || message.message == platform::WM_NCLBUTTONUP) {
             ButtonReleased();
+            // The release goes on: the window that took the press must see its end, or it
+            // keeps the mouse to itself and no bar follows the mouse any more.
+            return false;
+        }
         return true;
     });
     m_keyHook = hooks.AddKeyboardHook([this](const platform::KeyHookMessage& message) {
@@ -128,6 +136,11 @@ TcbBarDockingStyle BarMove::TargetAt(platform::Point screen) const {
     TcbBarManager& manager = m_window->Manager();
     TcbBar& bar = m_window->Bar();
     DockAreas& areas = DockAreasOf(manager);
+    // A docked bar keeps its side while the point stays in that side's zone: a zone tested
+    // earlier must not take it because its own area shrank under the cursor.
+    const TcbBarDockingStyle current = m_window->DockingStyle();
+    if (current != dsNone && manager.CanDocking(bar, current) && areas.Area(current)->DockingZone().Contains(screen))
+        return current;
     auto find = [&](platform::Point p) {
         for (TcbBarDockingStyle side : kSearchOrder)
             if (manager.CanDocking(bar, side) && (areas.Area(side)->DockingZone()).Contains(p)) return side;

@@ -37,6 +37,19 @@ int PreferredThickness(const BarSizeInput& input) {
     return std::max({thickest, input.minThickness, AcrossOf(input, input.captionButtons)});
 }
 
+int ThicknessForLength(const BarSizeInput& input, int length) {
+    BarLayoutInput layout;
+    layout.orientation = IsVertical(input) ? BarOrientation::Vertical : BarOrientation::Horizontal;
+    layout.client = IsVertical(input) ? platform::Size{0, length} : platform::Size{length, 0};
+    layout.endMark = input.endMark || length < PreferredLength(input);
+    layout.captionButtons = input.captionButtons;
+    const BarLayout placed = CalcBarLayout(layout, input.links);
+    if (placed.placedCount == 0) return PreferredThickness(input);
+    int thickest = 0;
+    for (int i = 0; i < placed.placedCount; ++i) thickest = std::max(thickest, Across(input, input.links[i]));
+    return std::max({thickest, input.minThickness, AcrossOf(input, input.captionButtons)});
+}
+
 platform::Size FloatingSizeForWidth(std::span<const LinkMetrics> links, int clientWidth) {
     return CalcBarLayout({BarOrientation::Floating, {clientWidth, 0}, false, {}}, links).extent;
 }

@@ -20,6 +20,9 @@ int PreferredLength(const BarSizeInput& input);
 int MinimumLength(const BarSizeInput& input);
 // Size across the bar: the thickest link, or a button when there are none.
 int PreferredThickness(const BarSizeInput& input);
+// Size across a docked bar laid out along a length (client length, borders left out): only
+// the links that fit count, the others being behind the end mark that the squeeze brings.
+int ThicknessForLength(const BarSizeInput& input, int length);
 
 // The client size of a floating bar laid out for a client width.
 platform::Size FloatingSizeForWidth(std::span<const LinkMetrics> links, int clientWidth);

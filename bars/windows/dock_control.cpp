@@ -58,8 +58,10 @@ const DockPopupHandler& CustomizeHandler() { return CustomizeSlot(); }
 // ---- one area -------------------------------------------------------------------------
 
 TcbDockControl::TcbDockControl(QWidget* form, TcbBarDockingStyle side, TcbBarManager& manager)
-    : QWidget(form), m_manager(manager), m_side(side), m_rows(side == dsLeft || side == dsRight,
-                                                              side == dsRight || side == dsBottom) {
+    : QWidget(form),
+      m_manager(manager),
+      m_side(side),
+      m_rows(side == dsLeft || side == dsRight, side == dsRight || side == dsBottom, this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     m_size = manager.Bars().DockControlSize(side);
@@ -106,9 +108,16 @@ platform::Rect TcbDockControl::DockingZone() const {
     return {r.left - m, r.top - m, r.right + m, r.bottom + m};
 }
 
+int TcbDockControl::ClientAcross() const {
+    const platform::Rect client = ClientRect();
+    return IsVertical() ? client.Width() : client.Height();
+}
+
 void TcbDockControl::InsertBar(TcbBarControl& bar, platform::Point screen, const DockInsert& how, bool relayout) {
     if (bar.parentWidget() != this) bar.setParent(this);
-    m_rows.Insert(bar, ScreenToClientPoint(screen), how);
+    DockInsert placing = how;
+    if (bar.IsMoving()) placing.areaAcross = ClientAcross();
+    m_rows.Insert(bar, ScreenToClientPoint(screen), placing);
     if (!relayout) return;
     Relayout();
     if (!m_manager.IsLoading()) m_rows.RememberPlace(bar);
@@ -120,10 +129,7 @@ void TcbDockControl::RemoveBar(TcbBarControl& bar, bool relayout) {
 }
 
 void TcbDockControl::MoveBar(TcbBarControl& bar, platform::Point screen, platform::Point grabOffset) {
-    m_rows.Remove(bar);
-    DockInsert how;
-    how.grabOffset = grabOffset;
-    m_rows.Insert(bar, ScreenToClientPoint(screen), how);
+    m_rows.Move(bar, ScreenToClientPoint(screen), grabOffset, ClientAcross());
     Relayout();
     m_rows.RememberPlace(bar);
 }
@@ -136,9 +142,10 @@ void TcbDockControl::Relayout() {
         raise();
         const platform::Rect client = ClientRect();
         const TcbBarControl* moving = nullptr;
-        for (const DockRow& row : m_rows.Rows())
-            for (const DockCol& col : row.cols)
-                if (auto* bar = dynamic_cast<const TcbBarControl*>(col.bar); bar && bar->IsMoving()) moving = bar;
+        for (int r = 0; r < m_rows.RowCount(); ++r)
+            for (int c = 0; c < m_rows.Row(r).ColCount(); ++c)
+                if (auto* bar = dynamic_cast<const TcbBarControl*>(&m_rows.Row(r).Cols(c).Bar()); bar && bar->IsMoving())
+                    moving = bar;
         m_rows.Layout(IsVertical() ? client.Height() : client.Width(), Borders(), moving);
     }
     const int size = m_rows.Size(Sunken());

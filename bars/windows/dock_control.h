@@ -32,7 +32,7 @@ public:
 
     void InsertBar(TcbBarControl& bar, platform::Point screen, const DockInsert& how, bool relayout = true);
     void RemoveBar(TcbBarControl& bar, bool relayout);
-    // Takes the bar out and puts it in again at the point.
+    // Places a bar of this area that the user moves, for the cursor at the point.
     void MoveBar(TcbBarControl& bar, platform::Point screen, platform::Point grabOffset);
     // Where a moving bar may dock: the area's screen rectangle widened by the docking margin.
     platform::Rect DockingZone() const;
@@ -53,6 +53,8 @@ protected:
 
 private:
     bool Sunken() const;
+    // The client area's size across the side.
+    int ClientAcross() const;
     DockBorders Borders() const;
     void Paint();
 

@@ -18,35 +18,44 @@ struct ColPlan {
 
 }  // namespace
 
+int TcbDockRow::IndexOf(const IDockedBar& bar) const {
+    for (std::size_t c = 0; c < m_cols.size(); ++c)
+        if (&m_cols[c]->Bar() == &bar) return static_cast<int>(c);
+    return -1;
+}
+
+TcbDockCol& TcbDockRow::InsertCol(int index, IDockedBar& bar, platform::Point position) {
+    const auto at = m_cols.begin() + std::clamp(index, 0, ColCount());
+    return **m_cols.insert(at, std::make_unique<TcbDockCol>(bar, *this, position));
+}
+
+void TcbDockRow::RemoveCol(int index) { m_cols.erase(m_cols.begin() + index); }
+
 int DockRows::RowIndex(const IDockedBar& bar) const {
-    for (std::size_t r = 0; r < m_rows.size(); ++r)
-        for (const DockCol& col : m_rows[r].cols)
-            if (col.bar == &bar) return static_cast<int>(r);
+    for (int r = 0; r < RowCount(); ++r)
+        if (Row(r).IndexOf(bar) >= 0) return r;
     return -1;
 }
 
 int DockRows::ColIndex(const IDockedBar& bar) const {
-    for (const DockRow& row : m_rows)
-        for (std::size_t c = 0; c < row.cols.size(); ++c)
-            if (row.cols[c].bar == &bar) return static_cast<int>(c);
-    return -1;
+    const int row = RowIndex(bar);
+    return row < 0 ? -1 : Row(row).IndexOf(bar);
 }
 
 bool DockRows::OneOnRow(const IDockedBar& bar) const {
     const int row = RowIndex(bar);
-    return row >= 0 && m_rows[row].cols.size() == 1;
+    return row >= 0 && Row(row).ColCount() == 1;
 }
 
-DockCol* DockRows::Find(const IDockedBar& bar) {
-    for (DockRow& row : m_rows)
-        for (DockCol& col : row.cols)
-            if (col.bar == &bar) return &col;
-    return nullptr;
+TcbDockCol* DockRows::Find(const IDockedBar& bar) {
+    const int row = RowIndex(bar);
+    return row < 0 ? nullptr : &Row(row).Cols(Row(row).IndexOf(bar));
 }
 
 int DockRows::RowThickness(int row) const {
     int thickest = 0;
-    for (const DockCol& col : m_rows[row].cols) thickest = std::max(thickest, AcrossSize(col.bar->Bounds()));
+    const TcbDockRow& r = Row(row);
+    for (int c = 0; c < r.ColCount(); ++c) thickest = std::max(thickest, AcrossSize(r.Cols(c).Bar().Bounds()));
     return thickest;
 }
 
@@ -61,10 +70,17 @@ int DockRows::Size(bool sunkenBorder) const {
     return RowOffset(RowCount()) + (sunkenBorder ? 2 : 0);
 }
 
-RowChoice DockRows::RowAt(int across) const {
+int DockRows::RowStart(int row, std::optional<int> areaAcross) const {
+    // The area grows and shrinks at its inner edge: rows counted from the form's edge stay
+    // where they are on the screen.
+    if (m_farEdge && areaAcross) return *areaAcross - (RowOffset(RowCount()) - RowOffset(row));
+    return RowOffset(row);
+}
+
+RowChoice DockRows::RowAt(int across, std::optional<int> areaAcross) const {
     const int count = RowCount();
     constexpr int kBandStart = (kDockMargin - kNewRowBand) / 2;
-    int start = -kDockMargin;
+    int start = RowStart(0, areaAcross) - kDockMargin;
     if (across < start) return {0, true};
     // Part 0 is the margin before the first row, part count + 1 the margin after the last.
     for (int part = 0; part <= count + 1; ++part) {
@@ -85,105 +101,132 @@ RowChoice DockRows::RowAt(int across) const {
 }
 
 int DockRows::Insert(IDockedBar& bar, platform::Point point, const DockInsert& how) {
-    const platform::Point corner{point.x - how.grabOffset.x, point.y - how.grabOffset.y};
-    const int along = m_vertical ? corner.y : corner.x;
-    const int across = m_vertical ? corner.x : corner.y;
-    RowChoice choice = how.restoring ? RowChoice{how.storedRow, how.storedOneOnRow} : RowAt(across);
-    if (bar.WholeRow()) choice.newRow = true;
+    // The row comes from the point itself; the grab offset only places the bar.
+    RowChoice choice =
+        how.restoring ? RowChoice{how.storedRow, how.storedOneOnRow} : RowAt(Across(point), how.areaAcross);
     if (how.loading) {
         // Rows keep their stored indexes while the form loads.
-        while (RowCount() < choice.row) m_rows.emplace_back();
+        while (RowCount() < choice.row) m_rows.push_back(std::make_unique<TcbDockRow>(m_dockControl));
     }
+    return InsertChoice(bar, choice, Along(point) - Along(how.grabOffset), Across(point) - Across(how.grabOffset));
+}
+
+int DockRows::Move(IDockedBar& bar, platform::Point point, platform::Point grabOffset, int areaAcross) {
+    const int own = RowIndex(bar);
+    if (own < 0) {
+        DockInsert how;
+        how.grabOffset = grabOffset;
+        how.areaAcross = areaAcross;
+        return Insert(bar, point, how);
+    }
+    const int at = Across(point);
+    const int start = RowStart(own, areaAcross);
+    // Across its own row the bar stays in it, so that a small move never rearranges the rows.
+    RowChoice choice{own, false};
+    if (at < start || at >= start + RowThickness(own)) choice = RowAt(at, areaAcross);
+    const bool alone = Row(own).ColCount() == 1;
+    Remove(bar);
+    if (alone) {
+        // Its row went with it: the rows after it move up by one, and its own place is a new row.
+        if (choice.row > own)
+            --choice.row;
+        else if (choice.row == own)
+            choice.newRow = true;
+    }
+    return InsertChoice(bar, choice, Along(point) - Along(grabOffset), at - Across(grabOffset));
+}
+
+int DockRows::InsertChoice(IDockedBar& bar, RowChoice choice, int along, int across) {
+    if (bar.WholeRow()) choice.newRow = true;
     choice.row = std::clamp(choice.row, 0, RowCount());
     if (choice.row == RowCount()) choice.newRow = true;
-    if (!choice.newRow)
-        for (const DockCol& col : m_rows[choice.row].cols)
-            if (col.bar != &bar && col.bar->WholeRow()) choice.newRow = true;
+    if (!choice.newRow) {
+        const TcbDockRow& row = Row(choice.row);
+        for (int c = 0; c < row.ColCount(); ++c)
+            if (&row.Cols(c).Bar() != &bar && row.Cols(c).Bar().WholeRow()) choice.newRow = true;
+    }
     // A placeholder row left by loading is filled rather than pushed aside.
-    if (choice.row < RowCount() && m_rows[choice.row].cols.empty()) choice.newRow = false;
+    if (choice.row < RowCount() && Row(choice.row).ColCount() == 0) choice.newRow = false;
 
-    const DockCol col{&bar, along, std::max(0, across)};
+    const platform::Point position = PointOf(along, std::max(0, across));
     if (choice.newRow) {
-        m_rows.insert(m_rows.begin() + choice.row, DockRow{{col}});
+        auto row = std::make_unique<TcbDockRow>(m_dockControl);
+        row->InsertCol(0, bar, position);
+        m_rows.insert(m_rows.begin() + choice.row, std::move(row));
     } else {
-        auto& cols = m_rows[choice.row].cols;
-        const auto beyond = std::find_if(cols.begin(), cols.end(),
-                                         [&](const DockCol& c) { return c.along > along; });
-        cols.insert(beyond, col);
+        TcbDockRow& row = *m_rows[static_cast<std::size_t>(choice.row)];
+        int beyond = 0;
+        while (beyond < row.ColCount() && Along(row.Cols(beyond).Position()) <= along) ++beyond;
+        row.InsertCol(beyond, bar, position);
     }
     return choice.row;
 }
 
 bool DockRows::Remove(const IDockedBar& bar) {
-    for (auto row = m_rows.begin(); row != m_rows.end(); ++row) {
-        const auto col = std::find_if(row->cols.begin(), row->cols.end(),
-                                      [&](const DockCol& c) { return c.bar == &bar; });
-        if (col == row->cols.end()) continue;
-        row->cols.erase(col);
-        if (row->cols.empty()) m_rows.erase(row);
-        return true;
-    }
-    return false;
+    const int r = RowIndex(bar);
+    if (r < 0) return false;
+    TcbDockRow& row = *m_rows[static_cast<std::size_t>(r)];
+    row.RemoveCol(row.IndexOf(bar));
+    if (row.ColCount() == 0) m_rows.erase(m_rows.begin() + r);
+    return true;
 }
 
 void DockRows::RememberPlace(const IDockedBar& bar) {
-    if (DockCol* col = Find(bar)) {
+    if (TcbDockCol* col = Find(bar)) {
         const platform::Rect bounds = bar.Bounds();
-        col->along = m_vertical ? bounds.top : bounds.left;
-        col->across = m_vertical ? bounds.left : bounds.top;
+        col->SetPosition({bounds.left, bounds.top});
     }
 }
 
 void DockRows::Layout(int areaLength, DockBorders borders, const IDockedBar* moving) {
-    std::erase_if(m_rows, [](const DockRow& row) { return row.cols.empty(); });
+    std::erase_if(m_rows, [](const std::unique_ptr<TcbDockRow>& row) { return row->ColCount() == 0; });
     int offset = 0;
-    for (DockRow& row : m_rows) {
-        LayoutRow(row, offset, areaLength, borders, moving);
-        offset += AcrossSize(row.cols.front().bar->Bounds());
+    for (const auto& row : m_rows) {
+        LayoutRow(*row, offset, areaLength, borders, moving);
+        offset += AcrossSize(row->Cols(0).Bar().Bounds());
     }
 }
 
-void DockRows::LayoutRow(DockRow& row, int offset, int areaLength, DockBorders borders, const IDockedBar* moving) {
-    auto& cols = row.cols;
-    const int n = static_cast<int>(cols.size());
+void DockRows::LayoutRow(TcbDockRow& row, int offset, int areaLength, DockBorders borders, const IDockedBar* moving) {
+    const int n = row.ColCount();
+    const auto bar = [&row](int i) -> IDockedBar& { return row.Cols(i).Bar(); };
+    const auto remembered = [&](int i) { return Along(row.Cols(i).Position()); };
     std::vector<ColPlan> plan(n);
     std::vector<int> minBefore(n + 1, 0), prefBefore(n + 1, 0);
     for (int i = 0; i < n; ++i) {
-        IDockedBar& bar = *cols[i].bar;
-        bar.SetLinksHidden(false);
+        bar(i).SetLinksHidden(false);
         ColPlan& p = plan[i];
-        p.min = bar.MinLength() + borders.along;
-        p.pref = bar.PreferredLength() + borders.along;
+        p.min = bar(i).MinLength() + borders.along;
+        p.pref = bar(i).PreferredLength() + borders.along;
         // Room for the mark once links must hide.
-        if (!bar.ShowsEndMark() && p.min != p.pref) p.min += kEndMarkLength;
+        if (!bar(i).ShowsEndMark() && p.min != p.pref) p.min += kEndMarkLength;
         minBefore[i + 1] = minBefore[i] + p.min;
         prefBefore[i + 1] = prefBefore[i] + p.pref;
     }
 
-    if (cols.front().bar->WholeRow()) {
+    if (bar(0).WholeRow()) {
         ColPlan& p = plan[0];
         p.length = std::max(areaLength, p.min);
         p.hidden = p.length < p.pref;
-        p.thickness = cols[0].bar->ThicknessFor(p.length - borders.along);
+        p.thickness = bar(0).ThicknessFor(p.length - borders.along);
     } else if (areaLength < prefBefore[n]) {
         int avail = areaLength;
         for (int i = n - 1; i >= 0; --i) {
             ColPlan& p = plan[i];
-            IDockedBar& bar = *cols[i].bar;
-            int pos = RaiseThenLower(cols[i].along, minBefore[i], prefBefore[i]);
-            if (i > 0 && cols[i - 1].bar == moving) {
-                pos = std::min(pos, std::max(cols[i - 1].along, minBefore[i - 1]) + plan[i - 1].pref);
-                cols[i].along = pos;
+            int pos = RaiseThenLower(remembered(i), minBefore[i], prefBefore[i]);
+            if (i > 0 && &bar(i - 1) == moving) {
+                pos = std::min(pos, std::max(remembered(i - 1), minBefore[i - 1]) + plan[i - 1].pref);
+                row.Cols(i).SetPosition(PointOf(pos, Across(row.Cols(i).Position())));
             }
             const int len = avail - pos;
             if (len < p.pref) {
                 p.length = std::max(p.min, len);
                 p.squeezed = true;
                 p.hidden = p.pref != p.min;
-                p.thickness = bar.ThicknessFor(p.length - borders.along);
+                p.thickness = bar(i).ThicknessFor(p.length - borders.along);
             } else {
                 p.length = p.pref;
-                p.thickness = bar.PreferredThickness();
+                p.thickness = bar(i).PreferredThickness();
             }
             if (i == 0) p.length = std::max(p.length, avail);
             p.pos = RaiseThenLower(avail - p.length, minBefore[i], prefBefore[i]);
@@ -194,8 +237,8 @@ void DockRows::LayoutRow(DockRow& row, int offset, int areaLength, DockBorders b
         for (int i = n - 1; i >= 0; --i) {
             ColPlan& p = plan[i];
             p.length = p.pref;
-            p.thickness = cols[i].bar->PreferredThickness();
-            p.pos = cols[i].along;
+            p.thickness = bar(i).PreferredThickness();
+            p.pos = remembered(i);
             if (p.pos + p.length > limit) p.pos = limit - p.length;
             p.pos = std::max(p.pos, prefBefore[i]);
             limit = p.pos;
@@ -203,7 +246,7 @@ void DockRows::LayoutRow(DockRow& row, int offset, int areaLength, DockBorders b
     }
 
     for (int i = 0; i < n; ++i) {
-        if (!cols[i].bar->UseRestSpace()) continue;
+        if (!bar(i).UseRestSpace()) continue;
         ColPlan& p = plan[i];
         p.pos = i == 0 ? 0 : plan[i - 1].pos + plan[i - 1].length;
         const int end = i == n - 1 ? areaLength : plan[i + 1].pos;
@@ -216,11 +259,10 @@ void DockRows::LayoutRow(DockRow& row, int offset, int areaLength, DockBorders b
     for (int i = 0; i < n; ++i) {
         ColPlan& p = plan[i];
         if (i == n - 1 && p.squeezed) p.length = std::max(areaLength - p.pos, p.min);
-        IDockedBar& bar = *cols[i].bar;
-        if (p.hidden) bar.SetLinksHidden(true);
+        if (p.hidden) bar(i).SetLinksHidden(true);
         const platform::Rect bounds = m_vertical ? platform::Rect{offset, p.pos, offset + thickness, p.pos + p.length}
                                                  : platform::Rect{p.pos, offset, p.pos + p.length, offset + thickness};
-        if (bar.Bounds() != bounds) bar.SetBounds(bounds);
+        if (bar(i).Bounds() != bounds) bar(i).SetBounds(bounds);
     }
 }
 

@@ -2,9 +2,14 @@
 
 #include "platform/core/canvas.h"
 
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace bars {
+
+class TcbDockControl;
+class TcbDockRow;
 
 // A bar window as its dock area sees it. Lengths and thicknesses leave out the borders,
 // which the area adds from the manager's sizes for its side.
@@ -32,13 +37,42 @@ public:
 constexpr int kDockMargin = 23;
 constexpr int kNewRowBand = 5;
 
-struct DockCol {
-    IDockedBar* bar = nullptr;
-    int along = 0, across = 0;  // remembered position in the area
+// One bar window's place in a row: the window, its row, and its position in the area's
+// client coordinates as remembered when it was placed.
+class TcbDockCol {
+public:
+    TcbDockCol(IDockedBar& bar, TcbDockRow& row, platform::Point position) : m_bar(bar), m_row(row), m_position(position) {}
+
+    IDockedBar& Bar() const { return m_bar; }
+    TcbDockRow& Row() const { return m_row; }
+    platform::Point Position() const { return m_position; }
+    void SetPosition(platform::Point position) { m_position = position; }
+
+private:
+    IDockedBar& m_bar;
+    TcbDockRow& m_row;
+    platform::Point m_position;
 };
 
-struct DockRow {
-    std::vector<DockCol> cols;
+// One row of a dock area: its columns in order along the side. Freeing a row frees its
+// columns.
+class TcbDockRow {
+public:
+    explicit TcbDockRow(TcbDockControl* dockControl) : m_dockControl(dockControl) {}
+    TcbDockRow(const TcbDockRow&) = delete;
+    TcbDockRow& operator=(const TcbDockRow&) = delete;
+
+    // None for rows kept without a window (tests).
+    TcbDockControl* DockControl() const { return m_dockControl; }
+    int ColCount() const { return static_cast<int>(m_cols.size()); }
+    TcbDockCol& Cols(int index) const { return *m_cols[static_cast<std::size_t>(index)]; }
+    int IndexOf(const IDockedBar& bar) const;
+    TcbDockCol& InsertCol(int index, IDockedBar& bar, platform::Point position);
+    void RemoveCol(int index);
+
+private:
+    TcbDockControl* m_dockControl;
+    std::vector<std::unique_ptr<TcbDockCol>> m_cols;
 };
 
 struct RowChoice {
@@ -57,17 +91,21 @@ struct DockInsert {
     bool storedOneOnRow = false;
     bool loading = false;
     platform::Point grabOffset;
+    // While a bar moves: the area's client size across, from which the right and bottom
+    // areas count their rows.
+    std::optional<int> areaAcross;
 };
 
 // The rows of one dock area and their layout, with no window: the along axis is x on the
 // top and bottom areas and y on the left and right ones.
 class DockRows {
 public:
-    DockRows(bool vertical, bool farEdge) : m_vertical(vertical), m_farEdge(farEdge) {}
+    DockRows(bool vertical, bool farEdge, TcbDockControl* dockControl = nullptr)
+        : m_vertical(vertical), m_farEdge(farEdge), m_dockControl(dockControl) {}
 
     bool IsVertical() const { return m_vertical; }
-    const std::vector<DockRow>& Rows() const { return m_rows; }
     int RowCount() const { return static_cast<int>(m_rows.size()); }
+    const TcbDockRow& Row(int index) const { return *m_rows[static_cast<std::size_t>(index)]; }
     int RowIndex(const IDockedBar& bar) const;
     int ColIndex(const IDockedBar& bar) const;
     bool OneOnRow(const IDockedBar& bar) const;
@@ -76,11 +114,16 @@ public:
     int RowOffset(int row) const;
     // Sum of the rows; a sunken border adds 2 around a non-empty area.
     int Size(bool sunkenBorder) const;
-    // Which row a point across the area (client coordinates) falls into.
-    RowChoice RowAt(int across) const;
+    // Which row a point across the area (client coordinates) falls into. With the area's
+    // size across, the right and bottom areas count their rows back from their far edge.
+    RowChoice RowAt(int across, std::optional<int> areaAcross = {}) const;
 
     // Adds the bar at a client point; answers the column's row.
     int Insert(IDockedBar& bar, platform::Point point, const DockInsert& how);
+    // Places a bar of the area that the user moves to the client point: while the point
+    // stays across its own row the bar keeps that row and only slides along it; elsewhere
+    // the row bands choose, measured on the rows as they lie before the bar leaves its own.
+    int Move(IDockedBar& bar, platform::Point point, platform::Point grabOffset, int areaAcross);
     // Frees the bar's column and a row left empty; false when the bar is in no row.
     bool Remove(const IDockedBar& bar);
     // The column keeps the bar's present place as its remembered position.
@@ -91,13 +134,23 @@ public:
     void Layout(int areaLength, DockBorders borders, const IDockedBar* moving = nullptr);
 
 private:
-    DockCol* Find(const IDockedBar& bar);
+    TcbDockCol* Find(const IDockedBar& bar);
     int AcrossSize(const platform::Rect& r) const { return m_vertical ? r.Width() : r.Height(); }
-    void LayoutRow(DockRow& row, int offset, int areaLength, DockBorders borders, const IDockedBar* moving);
+    int Along(platform::Point p) const { return m_vertical ? p.y : p.x; }
+    int Across(platform::Point p) const { return m_vertical ? p.x : p.y; }
+    platform::Point PointOf(int along, int across) const {
+        return m_vertical ? platform::Point{across, along} : platform::Point{along, across};
+    }
+    // Where a row starts across the area: counted from the area's start, or back from its
+    // far edge when the area's size is given on a right or bottom area.
+    int RowStart(int row, std::optional<int> areaAcross) const;
+    int InsertChoice(IDockedBar& bar, RowChoice choice, int along, int across);
+    void LayoutRow(TcbDockRow& row, int offset, int areaLength, DockBorders borders, const IDockedBar* moving);
 
     bool m_vertical;
     bool m_farEdge;  // right and bottom areas measure the new-row band from the far end
-    std::vector<DockRow> m_rows;
+    TcbDockControl* m_dockControl;
+    std::vector<std::unique_ptr<TcbDockRow>> m_rows;
 };
 
 }  // namespace bars

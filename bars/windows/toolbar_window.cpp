@@ -7,20 +7,30 @@
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
+#include "bars/popups/bar_hints.h"
 #include "bars/popups/framework_timers.h"
 #include "bars/services/bar_window_chain.h"
 #include "bars/services/framework_services.h"
+#include "bars/services/mouse_leave_tracking.h"
 #include "bars/toolbars/bar.h"
 #include "bars/windows/bar_move.h"
 #include "bars/windows/bar_sizes.h"
 #include "bars/windows/dock_control.h"
+#include "platform/core/bar_strings.h"
 #include "platform/core/system_colours.h"
 #include "platform/core/virtual_keys.h"
+#include "platform/core/window_messages.h"
+#include "platform/qt/cursor_position.h"
+#include "platform/qt/mouse_capture.h"
+#include "platform/qt/window_handles.h"
 #include "platform/qt/window_list.h"
+#include "platform/qt/work_area.h"
 
 #include <QApplication>
+#include <QMdiArea>
 
 #include <algorithm>
+#include <utility>
 
 namespace bars {
 
@@ -99,7 +109,12 @@ void TcbBarControl::ShowAtStoredPlace() {
         return;
     }
     const platform::Size size = SizeForSide(dsNone);
-    setGeometry(m_bar.FloatLeft(), m_bar.FloatTop(), size.width, size.height);
+    const platform::Rect stored{m_bar.FloatLeft(), m_bar.FloatTop(), m_bar.FloatLeft() + size.width,
+                                m_bar.FloatTop() + size.height};
+    // A place stored on a screen that has gone, or off every screen, comes back within reach.
+    const platform::Rect placed =
+        KeepReachable(stored, platform::WorkArea({(stored.left + stored.right) / 2, (stored.top + stored.bottom) / 2}));
+    setGeometry(placed.left, placed.top, size.width, size.height);
     CalcLayout();
     QWidget* form = Manager().OwnerForm();
     if (form && form->isVisible() && (form->isActiveWindow() || QApplication::activeWindow() == nullptr)) {
@@ -222,7 +237,13 @@ int TcbBarControl::PreferredThickness() const {
     return bars::PreferredThickness(SizeInput(metrics));
 }
 
-int TcbBarControl::ThicknessFor(int) const { return PreferredThickness(); }
+int TcbBarControl::ThicknessFor(int length) const {
+    const auto metrics = Metrics(true);
+    BarSizeInput input = SizeInput(metrics);
+    // The dock asks before it hides links: the length alone decides whether the mark shows.
+    input.endMark = ShowsEndMark();
+    return ThicknessForLength(input, length);
+}
 
 bool TcbBarControl::WholeRow() const { return m_bar.WholeRow(); }
 
@@ -357,9 +378,13 @@ platform::CanvasFont TcbBarControl::FontHandle() const {
 }
 
 bool TcbBarControl::IsSamePos(platform::Point screen) const {
+    // Docked bars light up only for the form the user works in: not under a dialog of it,
+    // nor while another program is active.
     if (m_dockingStyle != dsNone) {
         const QWidget* form = Manager().OwnerForm();
-        if (form && !form->isActiveWindow() && QApplication::activeWindow() != nullptr) return true;
+        const bool mdiFrame = form && form->findChild<QMdiArea*>() != nullptr;
+        const bool active = mdiFrame ? QApplication::activeWindow() != nullptr : form && form->isActiveWindow();
+        if (!active) return true;
     }
     return TCustomcbBarControl::IsSamePos(screen);
 }
@@ -408,7 +433,24 @@ bool TcbBarControl::KeyDown(int key) {
 void TcbBarControl::BeginKeyboardMode(TcbBarItemControl* control) {
     TcbBarItemLink* first = ItemLinks() ? ItemLinks()->FirstSelectable() : nullptr;
     if (!first || !first->Control()) return;
-    if (!IsCustomizing()) raise();
+    // The keyboard has the bars now: another bar under the mouse stops following it and lets
+    // its hot item go.
+    if (TcbBarControl* under = ToolbarUnderCursor(); under && under != this) {
+        if (IsTrackingMouseLeave(under->Handle())) EndMouseLeaveTracking(under->Handle());
+        under->MouseLeave();
+    }
+    QWidget* form = Manager().OwnerForm();
+    if (form) {
+        // Whatever the form was tracking with the mouse stops.
+        const platform::WindowHandle handle = platform::HandleOf(form);
+        platform::MessageRouter::Instance().Send(handle, platform::WM_CANCELMODE);
+        if (platform::GetCapture() == handle) platform::ReleaseCapture();
+    }
+    m_keyboardFocus = QApplication::focusWidget();
+    if (form && !IsCustomizing()) {
+        form->raise();
+        platform::WindowList::Instance().BringToTop(form);
+    }
     SelectControl(control ? control : first->Control());
     SetActive(true);
     Manager().SetKeyboardBar(this);
@@ -420,6 +462,30 @@ void TcbBarControl::EndKeyboardMode() {
     SelectControl(nullptr);
     SetActive(false);
     m_lastCursor = platform::Point{-1, -1};
+    // Hot-tracking resumes at once where the mouse rests, without waiting for it to move.
+    if (TcbBarControl* under = ToolbarUnderCursor()) {
+        under->m_lastCursor = platform::Point{-1, -1};
+        const QPointer<TcbBarControl> target = under;
+        QMetaObject::invokeMethod(
+            under,
+            [target] {
+                if (!target || !IsLive(target) || target->m_destroying) return;
+                target->WindowMove(platform::ScreenToClient(target, platform::CursorPos()));
+            },
+            Qt::QueuedConnection);
+    }
+    const QPointer<QWidget> focus = std::exchange(m_keyboardFocus, nullptr);
+    if (focus && focus->isVisible() && QApplication::activeWindow() != nullptr) focus->setFocus();
+}
+
+TcbBarControl* TcbBarControl::ToolbarUnderCursor() {
+    const platform::Point cursor = platform::CursorPos();
+    // Our floating windows first, then the forms with their docked bars.
+    QWidget* at = platform::WindowList::Instance().WindowFromPoint(cursor);
+    if (!at) at = QApplication::widgetAt(cursor.x, cursor.y);
+    for (QWidget* w = at; w; w = w->parentWidget())
+        if (auto* bar = dynamic_cast<TcbBarControl*>(w)) return IsLive(bar) ? bar : nullptr;
+    return nullptr;
 }
 
 void TcbBarControl::SetActive(bool active) {
@@ -429,10 +495,7 @@ void TcbBarControl::SetActive(bool active) {
         if (IsActive() && dropped && dropped->DroppedDown()) dropped->Deactivate(true);
         m_keyboardOpened = false;
         m_menuMode = false;
-        if (!IsCustomizing() && Manager().KeyboardBar() == this) {
-            Manager().SetKeyboardBar(nullptr);
-            SelectControl(nullptr);
-        }
+        if (!IsCustomizing()) EndKeyboardMode();
     }
     TCustomcbBarControl::SetActive(active);
 }
@@ -448,6 +511,10 @@ void TcbBarControl::SetMarkState(int state) {
     TCustomcbBarControl::SetMarkState(state);
     if (state == 1 && IsFloating())
         FrameworkTimers().SetWindowTimer(Handle(), kMarkPollTimer, kMarkPollMs, [this](unsigned) { PollMark(); });
+    if (state == 1)
+        BarHints::Instance().Request(Manager(), true, std::string(platform::BarString(platform::bar_string::kMoreButtons)));
+    else if (state == 0 && !SelectedControl())
+        BarHints::Instance().Request(Manager(), false);
     const MarkHandler& handler = EndMarkHandler();
     if (handler) handler(*this, state);
     Repaint();

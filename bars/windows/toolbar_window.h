@@ -57,6 +57,8 @@ public:
     platform::CanvasFont FontHandle() const override;
     bool IsSamePos(platform::Point screen) const override;
 
+    // Keyboard mode: the bar holds the selection and the keys; its end gives the focus back
+    // to the window that had it and lets the mouse hot-track again.
     void BeginKeyboardMode(TcbBarItemControl* control = nullptr);
     void EndKeyboardMode();
     bool KeyboardOpened() const { return m_keyboardOpened; }
@@ -128,6 +130,7 @@ private:
     int HitTest(platform::Point window) const;
     void PaintSeparators(platform::Canvas& canvas);
     void Resize(SizingEdge edge, platform::Point screen);
+    static TcbBarControl* ToolbarUnderCursor();
 
     TcbBar& m_bar;
     bool m_captionPresent = true;
@@ -142,6 +145,7 @@ private:
     SizingEdge m_sizing = SizingEdge::None;
     platform::Rect m_sizingStart;
     platform::Point m_sizingPress;
+    QPointer<QWidget> m_keyboardFocus;
 };
 
 }  // namespace bars

@@ -79,17 +79,18 @@ bool IsDeletable(const fs::path& path) {
     return !ec && fs::is_regular_file(status) && (status.permissions() & fs::perms::owner_write) != fs::perms::none;
 }
 
-enum class Outcome { Upgraded, Unchanged, NotReplaced };
+// Only a temporary file that cannot be made stops the preference repairs that follow.
+enum class Outcome { Upgraded, Unchanged, NotReplaced, NoTempFile };
 
 Outcome RewriteScoreFile(const fs::path& path, platform::IMessages& messages, const ScoreFileOps& ops) {
     std::string oldContent;
-    if (!platform::ReadFile(path, oldContent)) {
+    if (!ops.readFile(path, oldContent)) {
         return Outcome::Unchanged;  // nothing we could rewrite, so nothing is touched
     }
     fs::path temp;
     if (!ops.makeTempFileName(path.parent_path(), kTempPrefix, temp)) {
         ShowInfo(messages, std::string(kErrorTempFile));
-        return Outcome::Unchanged;
+        return Outcome::NoTempFile;
     }
     // A temporary that cannot be filled is as good as none: remove it rather than
     // put a short file in the place of the scores.
@@ -97,7 +98,7 @@ Outcome RewriteScoreFile(const fs::path& path, platform::IMessages& messages, co
         std::error_code ec;
         fs::remove(temp, ec);
         ShowInfo(messages, std::string(kErrorTempFile));
-        return Outcome::Unchanged;
+        return Outcome::NoTempFile;
     }
     // The upgraded file keeps the old one's permissions.
     std::error_code ec;
@@ -134,6 +135,7 @@ void RepairOldSwitches(const platform::PathResolver& paths) {
 
 ScoreFileOps ScoreFileOps::System() {
     ScoreFileOps ops;
+    ops.readFile = [](const fs::path& file, std::string& content) { return platform::ReadFile(file, content); };
     ops.makeTempFileName = [](const fs::path& folder, std::string_view prefix, fs::path& name) {
         return MakeTempFileName(folder, prefix, name);
     };
@@ -154,7 +156,7 @@ void UpgradeScoreFile(const Services& services, const ScoreFileOps& ops) {
         return;
     }
     if (ReadVersion(path) < kScoreFileVersion &&
-        RewriteScoreFile(path, *services.messages, ops) == Outcome::Unchanged) {
+        RewriteScoreFile(path, *services.messages, ops) == Outcome::NoTempFile) {
         return;
     }
     RepairOldSwitches(*services.paths);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "engine/ports/services.h"
@@ -11,9 +12,11 @@ namespace engine {
 inline constexpr std::string_view kScoreFileName = "DATA\\STAT_SCR.DAT";
 inline constexpr std::string_view kScoreFileVersion = "0300";
 
-// The two file operations that can fail for reasons outside the program; tests replace
+// The file operations that can fail for reasons outside the program; tests replace
 // them to provoke the failures.
 struct ScoreFileOps {
+    // The whole file's text; false when it cannot be read.
+    std::function<bool(const std::filesystem::path& file, std::string& content)> readFile;
     // A new empty file in the folder whose name starts with the prefix; false on failure.
     std::function<bool(const std::filesystem::path& folder, std::string_view prefix, std::filesystem::path& name)>
         makeTempFileName;

@@ -66,7 +66,6 @@ bool TurnWasteOver(ActionRun& run) {
         game.media.PlaySoundSync("Red_no_a", action::IsYes(game, fields::kSoundsRedealWithoutAnimation));
     }
     const bool stockFaceUp = game.gameDef[words::kStockFaceDown] == 0;
-    const bool wasteFaceUp = game.gameDef[words::kWasteFaceDown] == 0;
     const action::Place from = action::StockPlace(game, kWasteLine);
     const action::Place to = action::StockPlace(game, kStockLine);
     PileStore& piles = game.board.piles;
@@ -81,7 +80,8 @@ bool TurnWasteOver(ActionRun& run) {
         piles.SetPile(kWasteRef, std::move(waste));
         if (animate) {
             action::DrawPlace(game, kWasteRef);
-            action::Slide(game, wasteFaceUp ? card : action::kBackImage, from, to, false);
+            // The card is turned before it travels: it lands as the stock shows it.
+            action::Slide(game, stockFaceUp ? card : action::kBackImage, from, to, false);
         }
     }
     action::DrawPlace(game, kWasteRef);

@@ -38,6 +38,7 @@ inline constexpr unsigned WM_CHILDACTIVATE = 0x0022;
 inline constexpr unsigned WM_WINDOWPOSCHANGED = 0x0047;
 inline constexpr unsigned WM_HELP = 0x0053;
 inline constexpr unsigned WM_CONTEXTMENU = 0x007B;
+inline constexpr unsigned WM_DISPLAYCHANGE = 0x007E;
 inline constexpr unsigned WM_NCCALCSIZE = 0x0083;
 inline constexpr unsigned WM_NCHITTEST = 0x0084;
 inline constexpr unsigned WM_NCPAINT = 0x0085;
@@ -90,6 +91,8 @@ inline constexpr unsigned WM_KEYLAST = 0x0108;
 inline constexpr int WA_INACTIVE = 0;
 inline constexpr int WA_ACTIVE = 1;
 inline constexpr int WA_CLICKACTIVE = 2;
+// WM_SETTINGCHANGE's first parameter when the desktop's work area changed.
+inline constexpr int SPI_SETWORKAREA = 0x002F;
 // WM_SIZE's first parameter: the window state.
 inline constexpr int SIZE_RESTORED = 0;
 inline constexpr int SIZE_MINIMIZED = 1;

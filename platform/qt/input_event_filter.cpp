@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
@@ -90,8 +91,10 @@ void InputEventFilter::Release() {
 void InputEventFilter::Update() {
     const bool wanted = (m_hooksPresent || m_acquired > 0) && QCoreApplication::instance() != nullptr;
     if (wanted == m_installed) return;
-    if (wanted)
+    if (wanted) {
         QCoreApplication::instance()->installEventFilter(this);
+        WatchScreens();
+    }
     else
         QCoreApplication::instance()->removeEventFilter(this);
     m_installed = wanted;
@@ -135,7 +138,12 @@ bool InputEventFilter::HandleKey(QWidget* window, QEvent* event) {
     if (key->isAutoRepeat()) message->keyData |= kKeyDataWasDown;
     QWidget* focus = QApplication::focusWidget();
     message->window = HandleOf(focus != nullptr && focus->window() == window ? focus : window);
-    return InputHooks::Instance().DispatchKey(*message);
+    if (InputHooks::Instance().DispatchKey(*message)) return true;
+    // F1 that no hook took asks the window for help, as the desktop's help key does.
+    if (message->key == VK_F1 && !message->IsUp() && !key->isAutoRepeat() &&
+        KeyStates::Instance().Modifiers() == kShiftNone)
+        InputHooks::Instance().DispatchCallWindow({HandleOf(window), WM_HELP, 0, 0});
+    return false;
 }
 
 bool InputEventFilter::HandleMouse(QWidget* window, QEvent* event) {
@@ -173,6 +181,30 @@ void InputEventFilter::HandleApplicationState(QEvent* event) {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible())
             InputHooks::Instance().DispatchCallWindow({HandleOf(window), WM_ACTIVATEAPP, active ? 1 : 0, 0});
+}
+
+void InputEventFilter::WatchScreens() {
+    auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (m_watchingScreens || application == nullptr) return;
+    m_watchingScreens = true;
+    for (QScreen* screen : QGuiApplication::screens()) WatchScreen(screen);
+    connect(application, &QGuiApplication::screenAdded, this, [this](QScreen* screen) {
+        WatchScreen(screen);
+        TellTopLevels(WM_DISPLAYCHANGE, 0);
+    });
+    // Told once the screen has left the list, so the windows see the desktop that remains.
+    connect(application, &QGuiApplication::screenRemoved, this, [] { TellTopLevels(WM_DISPLAYCHANGE, 0); },
+            Qt::QueuedConnection);
+}
+
+void InputEventFilter::WatchScreen(QScreen* screen) {
+    connect(screen, &QScreen::geometryChanged, this, [] { TellTopLevels(WM_DISPLAYCHANGE, 0); });
+    connect(screen, &QScreen::availableGeometryChanged, this, [] { TellTopLevels(WM_SETTINGCHANGE, SPI_SETWORKAREA); });
+}
+
+void InputEventFilter::TellTopLevels(unsigned message, std::intptr_t wParam) {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible()) InputHooks::Instance().DispatchCallWindow({HandleOf(window), message, wParam, 0});
 }
 
 void InputEventFilter::Watch(QWidget* window) {

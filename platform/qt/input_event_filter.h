@@ -8,6 +8,7 @@
 #include <optional>
 
 class QEvent;
+class QScreen;
 class QWidget;
 
 namespace platform {
@@ -48,8 +49,14 @@ private:
     void HandleTopLevel(QWidget* window, QEvent* event);
     void HandleApplicationState(QEvent* event);
     void Watch(QWidget* window);
+    // Screens coming, going or changing size tell every shown top-level window, as the
+    // desktop's display-change and work-area messages do.
+    void WatchScreens();
+    void WatchScreen(QScreen* screen);
+    static void TellTopLevels(unsigned message, std::intptr_t wParam);
 
     bool m_installed = false;
+    bool m_watchingScreens = false;
     bool m_hooksPresent = false;
     int m_acquired = 0;
     ContextMenuFilter m_contextMenuFilter;

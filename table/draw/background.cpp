@@ -35,6 +35,8 @@ constexpr std::string_view kBackgroundDefKey = "Background_Def";
 constexpr std::string_view kPictureExtension = ".bmp";
 constexpr std::string_view kPicturePrefix = "B";
 constexpr int kPictureDigits = 3;
+// Background_bmp when no library picture is chosen.
+constexpr std::string_view kNoPicture = "0";
 
 // Displays of this many colours or fewer get neither the deep default green nor a fade.
 constexpr int kPaletteColours = 256;
@@ -139,21 +141,29 @@ std::string LibraryPictureName(int number) {
 }
 
 void PaintConfiguredBackground(DrawContext& context, platform::Canvas& canvas) {
-    const engine::SettingsBlock& settings = context.settings;
+    engine::SettingsBlock& settings = context.settings;
+    if (context.IsBuffer(canvas)) context.buffers.MarkWiped();
     if (FieldIs(settings, f::kBackgroundDef, kYes)) {
         PaintBackground(context, canvas, background_mode::kDefault);
-    } else if (FieldIs(settings, f::kCustomizedBackground, kYes)) {
-        PaintBackground(context, canvas, background_mode::kPictureFile);
-    } else if (const int picture = NumberField(settings, f::kBackgroundBmp); picture != 0) {
-        PaintBackgroundPicture(context, canvas, picture);
-    } else {
-        PaintBackground(context, canvas, background_mode::kColour, ColourField(settings, f::kBackgroundCol),
-                        ColourField(settings, f::kBackgroundFixedCol));
+        return;
     }
+    if (FieldIs(settings, f::kCustomizedBackground, kYes)) {
+        PaintBackground(context, canvas, background_mode::kPictureFile);
+        return;
+    }
+    if (const int picture = NumberField(settings, f::kBackgroundBmp); picture != 0) {
+        if (PaintBackgroundPicture(context, canvas, picture)) return;
+        // A number the library has no picture for (a damaged Background_bmp) counts as
+        // none, as a missing key does: the table is painted all the same.
+        settings.SetField(f::kBackgroundBmp.position, f::kBackgroundBmp.width, kNoPicture);
+    }
+    PaintBackground(context, canvas, background_mode::kColour, ColourField(settings, f::kBackgroundCol),
+                    ColourField(settings, f::kBackgroundFixedCol));
 }
 
 void PaintBackground(DrawContext& context, platform::Canvas& canvas, int mode, platform::Colour colour,
                      platform::Colour fixedColour, bool canvasOnly, std::string_view fileName) {
+    if (context.IsBuffer(canvas)) context.buffers.MarkWiped();
     if (mode == background_mode::kDefault) {
         const platform::Colour standard =
             context.displayColours <= kPaletteColours ? kPaletteBackgroundColour : kDefaultBackgroundColour;
@@ -169,15 +179,18 @@ void PaintBackground(DrawContext& context, platform::Canvas& canvas, int mode, p
     if (mode >= background_mode::kFirstLibraryPicture) PaintBackgroundPicture(context, canvas, mode, canvasOnly);
 }
 
-void PaintBackgroundPicture(DrawContext& context, platform::Canvas& canvas, int number, bool canvasOnly) {
-    const std::string name = LibraryPictureName(number);
+bool PaintBackgroundPicture(DrawContext& context, platform::Canvas& canvas, int number, bool canvasOnly) {
+    platform::Bitmap picture;
+    if (!context.bitmaps.LoadResBitmap(picture, LibraryPictureName(number))) return false;
+    if (context.IsBuffer(canvas)) context.buffers.MarkWiped();
     const platform::Rect area = PaintArea(context.buffers);
     PaintBoth(context, canvas, canvasOnly, [&](auto& target) {
         if (number < kFirstWholePicture)
-            context.bitmaps.TileBitmap(WholeImage(target), area.right, area.bottom, {}, true, name);
+            context.bitmaps.TileBitmap(WholeImage(target), area.right, area.bottom, picture, false, {});
         else
-            context.bitmaps.DrawResBitmap(WholeImage(target), name);
+            WholeImage(target).Draw(0, 0, picture);
     });
+    return true;
 }
 
 }  // namespace table

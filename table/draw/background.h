@@ -29,6 +29,8 @@ inline constexpr platform::Colour kPaletteBackgroundColour = platform::Rgb(0, 12
 inline constexpr std::string_view kPictureMissingText = "Customized background image not found: ";
 
 // Paints the background the settings describe into the canvas and into BackgroundBitmap.
+// A Background_bmp that names no picture of the library becomes 0 (none), as a missing
+// key gives.
 void PaintConfiguredBackground(DrawContext& context, platform::Canvas& canvas);
 
 // Paints a background of a mode into the canvas and, unless canvasOnly, BackgroundBitmap.
@@ -39,7 +41,8 @@ void PaintBackground(DrawContext& context, platform::Canvas& canvas, int mode, p
 
 // Paints the numbered library picture "B" + three digits, any number from 1 on: the
 // configured background number (Background_bmp) always names a picture, also 1 and 2.
-void PaintBackgroundPicture(DrawContext& context, platform::Canvas& canvas, int number, bool canvasOnly = false);
+// False, with nothing painted, when the library has no such picture.
+bool PaintBackgroundPicture(DrawContext& context, platform::Canvas& canvas, int number, bool canvasOnly = false);
 
 // The library name of a background picture: 7 gives "B007".
 std::string LibraryPictureName(int number);

@@ -10,6 +10,7 @@
 #include "table/draw/card_shadows.h"
 #include "table/draw/draw_context.h"
 #include "table/draw/table_background.h"
+#include "table/draw/table_buffer.h"
 #include "table/draw/empty_marks.h"
 #include "table/layout/fan_modes.h"
 #include "table/layout/table_layout.h"
@@ -101,6 +102,7 @@ void EraseFromBackground(DrawContext& context, platform::Canvas& canvas, const p
 }
 
 void CopyBackgroundToCanvas(DrawContext& context, platform::Canvas& canvas) {
+    if (context.IsBuffer(canvas)) context.buffers.MarkWiped();
     context.Background().CopyTo(canvas, 0, 0, context.window.ScreenWidth(), context.window.ScreenHeight(), 0, 0);
 }
 

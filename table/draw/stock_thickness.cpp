@@ -10,6 +10,7 @@
 #include "platform/qt/canvas.h"
 #include "table/draw/draw_context.h"
 #include "table/draw/table_background.h"
+#include "table/draw/table_buffer.h"
 
 namespace table {
 
@@ -60,11 +61,15 @@ void DrawPileThickness(DrawContext& context, platform::Canvas& canvas, int line,
     if (!engine::IsPileOnTable(baseX)) return;
     const int x = baseX - depth;
     const int y = baseY - depth;
-    if (!force && context.mainGame.GetStockX(line) == x && context.mainGame.GetStockY(line) == y) return;
+    const bool toBuffer = alsoBuffer || context.IsBuffer(canvas);
+    // A pile that lies at its place still needs its edge in a buffer wiped since.
+    const bool wiped = toBuffer && context.buffers.IsEdgeWiped(line);
+    if (!force && !wiped && context.mainGame.GetStockX(line) == x && context.mainGame.GetStockY(line) == y) return;
     context.mainGame.SetStockX(line, static_cast<std::int16_t>(x));
     context.mainGame.SetStockY(line, static_cast<std::int16_t>(y + context.ScrollOffset()));
     DrawEdges(context, canvas, baseX, baseY, depth);
     if (alsoBuffer && !context.IsBuffer(canvas)) DrawEdges(context, context.Buffer(), baseX, baseY, depth);
+    if (toBuffer) context.buffers.MarkEdgeDrawn(line);
 }
 
 }  // namespace table

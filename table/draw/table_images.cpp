@@ -164,18 +164,24 @@ void TableImages::CutSuitFaces(std::size_t suit, const std::string& strip, int c
 }
 
 void TableImages::SelectCardBack() {
-    const std::string size = m_settings.GetField(fields::kCardSize.position, fields::kCardSize.width);
     const std::string back = m_settings.GetField(fields::kBackCard.position, fields::kBackCard.width);
+    // A number the library has no back for (a damaged Back_Card) shows the back a missing
+    // key gives.
+    if (!LoadBack(back) && back != kDefaultBack) LoadBack(kDefaultBack);
+}
+
+bool TableImages::LoadBack(std::string_view back) {
+    const std::string size = m_settings.GetField(fields::kCardSize.position, fields::kCardSize.width);
     if (CardSizeLetter(size) == kMediumCards && back != kMediumOwnBack) {
         platform::Bitmap big;
-        m_library.LoadResBitmap(big, Name(kBigBackPrefix, back));
+        const bool found = m_library.LoadResBitmap(big, Name(kBigBackPrefix, back));
         m_back.Clear();
         m_back.SetSize(kMediumBack.width, kMediumBack.height);
         platform::Canvas canvas(m_back);
         canvas.StretchCopy({0, 0, kMediumBack.width, kMediumBack.height}, big, {0, 0, kBigBack.width, kBigBack.height});
-        return;
+        return found;
     }
-    m_library.LoadResBitmap(m_back, Name(kBackPrefix, Letter(size), back));
+    return m_library.LoadResBitmap(m_back, Name(kBackPrefix, Letter(size), back));
 }
 
 }  // namespace table

@@ -67,6 +67,8 @@ inline constexpr int kFacesPerStripRow = 5;
 
 // The back that the medium size loads directly rather than scaled from the big back.
 inline constexpr std::string_view kMediumOwnBack = "011";
+// The back of a Back_Card that is missing, or names no back of the library.
+inline constexpr std::string_view kDefaultBack = "011";
 
 // The card faces, the back, the drag image and the table images of the current card
 // size, loaded from the card resource library. One per table. A suit's faces, each pile
@@ -86,7 +88,8 @@ public:
     void LoadTableImages(std::string_view cardSize);
     // Cuts the 13 faces of a suit ('H', 'D', 'C' or 'S') out of its strip now.
     void BuildSuitFaces(char suit);
-    // The back chosen by Back_Card for Card_Size.
+    // The back chosen by Back_Card for Card_Size; the default back when the library has
+    // no back of that number.
     void SelectCardBack();
 
     // Slots 0-51 the faces (both decks share them), 52 the joker; an empty bitmap for
@@ -111,6 +114,8 @@ private:
         int height = 0;
     };
     std::string StripName(char suit) const;
+    // The back of that number for Card_Size into CardBackBitmap; false when the library lacks it.
+    bool LoadBack(std::string_view back);
     void CutSuitFaces(std::size_t suit, const std::string& strip, int width, int height) const;
     void MakeFace(int index) const;
     platform::Bitmap& MarkImage(PileMark mark) const;

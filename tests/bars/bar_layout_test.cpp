@@ -96,6 +96,19 @@ TEST(BarSizes, LengthsCountGapsCaptionButtonsAndTheMark) {
     EXPECT_EQ(PreferredThickness(input), 23);
 }
 
+TEST(BarSizes, ASqueezedBarIsAsThickAsTheLinksItStillShows) {
+    auto links = Buttons(3);
+    links[2].height = 40;  // a tall last link
+    BarSizeInput input{BarOrientation::Horizontal, links, {}, false, {23, 22}, 0};
+    EXPECT_EQ(ThicknessForLength(input, 200), 40);
+    // 60 pixels: the mark comes and two links fit beside it; the tall one is hidden.
+    EXPECT_EQ(ThicknessForLength(input, 60), 22);
+    // Even the shortest bar shows its first link; caption buttons keep their height.
+    EXPECT_EQ(ThicknessForLength(input, 5), 22);
+    input.captionButtons = {16, 30};
+    EXPECT_EQ(ThicknessForLength(input, 60), 30);
+}
+
 TEST(BarSizes, FloatingSizeFollowsTheDraggedBorder) {
     const auto links = Buttons(6);
     EXPECT_EQ(FloatingSizeForWidth(links, 100), (Size{92, 44}));

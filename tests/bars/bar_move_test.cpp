@@ -1,5 +1,7 @@
 #include "tests/bars/windows_fixture.h"
 
+#include "bars/customize/customizing_form.h"
+
 #include "platform/core/input_hooks.h"
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/mouse_capture.h"
@@ -173,6 +175,25 @@ TEST_F(BarMoveTest, TheApplicationsMouseEventsDriveTheMove) {
     EXPECT_EQ(placed.top, cursor.y - BarMove::Instance().GrabOffset().y);
 }
 
+TEST_F(BarMoveTest, AfterAGripClickTheBarsFollowTheMouseAgain) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 3);
+    TcbBar& other = ShowBar("Other", dsTop, 3, 1);
+    // As the platform delivers them: to the form's window, which hands them to its widgets.
+    const auto send = [this](QEvent::Type type, platform::Point at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(at.x, at.y), QPointF(form->mapToGlobal(QPoint(at.x, at.y))),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(form->windowHandle(), &event);
+    };
+    send(QEvent::MouseButtonPress, {3, 10}, Qt::LeftButton);
+    ASSERT_TRUE(BarMove::Instance().IsMoving());
+    send(QEvent::MouseButtonRelease, {3, 10}, Qt::NoButton);
+    ASSERT_FALSE(BarMove::Instance().IsMoving());
+    ASSERT_EQ(bar.DockingStyle(), dsTop);
+    const platform::Point over = platform::ScreenToClient(form.get(), WindowOf(other).ClientToScreenPoint(CentreOf(other, 1)));
+    send(QEvent::MouseMove, over, Qt::NoButton);
+    EXPECT_EQ(WindowOf(other).SelectedControl(), other.ItemLinks().Items(1)->Control());
+}
+
 TEST_F(BarMoveTest, AFloatingBarDraggedOffTheWorkAreaStaysWithinReach) {
     TcbBar& bar = ShowFloating("Tools", 3, 100, 100, 3 * 23);
     TcbBarControl& window = WindowOf(bar);
@@ -182,6 +203,21 @@ TEST_F(BarMoveTest, AFloatingBarDraggedOffTheWorkAreaStaysWithinReach) {
     MoveMouse({400, 5000});
     EXPECT_EQ(platform::ScreenRect(&window).bottom, 600);
     Release({400, 5000});
+}
+
+TEST_F(BarMoveTest, WhileCustomizingTheCustomizingDialogHoldsTheMouse) {
+    manager->SetWaitForDockingTime(0);
+    TcbBar& bar = ShowBar("Tools", dsTop, 3);
+    TcbBarControl& window = WindowOf(bar);
+    TcbBarCustomizingForm* dialog = ShowCustomizingForm(*manager);
+    ASSERT_TRUE(BarMove::Instance().Begin(window, ScreenOf(window, {4, 10})));
+    EXPECT_EQ(platform::GetCapture(), platform::HandleOf(dialog));
+    MoveMouse({200, 150});
+    EXPECT_EQ(bar.DockingStyle(), dsNone);
+    Release({200, 150});
+    EXPECT_EQ(platform::GetCapture(), platform::kNoWindow);
+    CloseCustomizingForm();
+    FlushDeletes();
 }
 
 TEST_F(BarMoveTest, TheEnhancedEndMarkLightsUpUnderTheMouse) {
@@ -213,6 +249,58 @@ TEST_F(BarMoveTest, TheMenuBarsCloseButtonFiresOnlyWhenReleasedOverIt) {
     EXPECT_EQ(closes, 1);
     EXPECT_FALSE(BarMove::Instance().IsMoving());
 }
+
+constexpr const char* kSideNames[] = {"floating", "left", "top", "right", "bottom"};
+
+// Two bars on one side, each alone on its row, as the user grabs their grips.
+class DockedGripTest : public BarMoveTest, public ::testing::WithParamInterface<TcbBarDockingStyle> {
+public:
+    DockedGripTest() { bars = {&ShowBar("One", GetParam(), 3, 0), &ShowBar("Two", GetParam(), 3, 1)}; }
+    bool Vertical() const { return GetParam() == dsLeft || GetParam() == dsRight; }
+    TcbDockControl& Area() const { return *DockAreasOf(*manager).Area(GetParam()); }
+    // Each bar's row and place, and the area's size; `across` leaves out the place along.
+    std::vector<int> Layout(bool across) const {
+        std::vector<int> layout{Area().AreaSize()};
+        for (TcbBar* bar : bars) {
+            const platform::Rect r = WindowOf(*bar).Bounds();
+            layout.insert(layout.end(), {Area().Rows().RowIndex(WindowOf(*bar)), Vertical() ? r.left : r.top});
+            if (!across) layout.insert(layout.end(), {r.left, r.top});
+        }
+        return layout;
+    }
+    Point Shift(Point p, int across, int along) const {
+        return Vertical() ? Point{p.x + across, p.y + along} : Point{p.x + along, p.y + across};
+    }
+
+    std::vector<TcbBar*> bars;
+};
+
+TEST_P(DockedGripTest, AClickOrASmallDragOnAGripChangesNoRow) {
+    const std::vector<int> rows = Layout(true);
+    for (TcbBar* bar : bars) {
+        TcbBarControl& window = WindowOf(*bar);
+        const int thickness = Vertical() ? window.width() : window.height();
+        // Near the top, the middle and the end of the grip, across the bar.
+        for (int at : {3, thickness / 2, thickness - 3}) {
+            const Point grip = Vertical() ? Point{at, 3} : Point{3, at};
+            const Point screen = ScreenOf(window, grip);
+            const std::vector<int> placed = Layout(false);
+            SendMouse(window, QEvent::MouseButtonPress, grip, Qt::LeftButton);
+            ASSERT_TRUE(BarMove::Instance().IsMoving());
+            Release(screen);
+            EXPECT_EQ(Layout(false), placed) << "a click at " << at;
+            // A drag of a pixel or two only slides the bar along its row.
+            SendMouse(window, QEvent::MouseButtonPress, grip, Qt::LeftButton);
+            for (int by : {1, -1, 2, 0}) MoveMouse(Shift(screen, by, 1));
+            Release(screen);
+            EXPECT_EQ(bar->DockingStyle(), GetParam());
+            EXPECT_EQ(Layout(true), rows) << "a drag at " << at;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFourSides, DockedGripTest, ::testing::Values(dsTop, dsLeft, dsRight, dsBottom),
+                         [](const auto& info) { return std::string(kSideNames[info.param]); });
 
 }  // namespace
 }  // namespace bars::testing

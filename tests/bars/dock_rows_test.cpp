@@ -28,7 +28,7 @@ public:
 
 constexpr DockBorders kTopBorders{13, 4};
 
-DockInsert Restore(int row, bool oneOnRow) { return {true, row, oneOnRow, false, {}}; }
+DockInsert Restore(int row, bool oneOnRow) { return {true, row, oneOnRow, false, {}, {}}; }
 
 TEST(DockRows, AreaSizeIsTheSumOfTheRows) {
     DockRows rows(false, false);
@@ -153,6 +153,76 @@ TEST(DockRows, LoadingKeepsStoredRowIndexes) {
     rows.Layout(400, kTopBorders);  // placeholders go with the first layout
     EXPECT_EQ(rows.RowIndex(a), 0);
     EXPECT_EQ(rows.Insert(a, {0, 0}, Restore(-3, false)), 0);
+}
+
+// The four areas: along x on top and bottom, along y on the sides; the right and bottom
+// ones count their rows from the far edge.
+struct AreaKind {
+    bool vertical, farEdge;
+    const char* name;
+};
+
+class DockRowsMoving : public ::testing::TestWithParam<AreaKind> {
+public:
+    DockRowsMoving() : rows(GetParam().vertical, GetParam().farEdge) {
+        rows.Insert(a, {0, 0}, Restore(0, true));
+        rows.Insert(b, {0, 0}, Restore(1, true));
+        Relayout();  // rows of 23 across: a at 0, b at 23
+    }
+    void Relayout() { rows.Layout(400, kTopBorders); }
+    platform::Point At(int along, int across) const {
+        return GetParam().vertical ? platform::Point{across, along} : platform::Point{along, across};
+    }
+    int AcrossOf(const FakeBar& bar) const { return GetParam().vertical ? bar.Bounds().left : bar.Bounds().top; }
+    // The user holds `bar` at `grab` (across its row) and the cursor goes `delta` across.
+    int MoveBy(FakeBar& bar, int grab, int delta) {
+        const int row = rows.Move(bar, At(40, AcrossOf(bar) + grab + delta), At(5, grab), rows.Size(false));
+        Relayout();
+        rows.RememberPlace(bar);
+        return row;
+    }
+
+    DockRows rows;
+    FakeBar a{30, 100, 19}, b{30, 100, 19};
+};
+
+TEST_P(DockRowsMoving, OutsideItsRowTheBandsOfThePointDecide) {
+    const bool far = GetParam().farEdge;
+    // Into the other row, short of its band: the bar joins it, and its own row goes.
+    EXPECT_EQ(MoveBy(a, 11, far ? 17 : 14), 0);
+    EXPECT_EQ(rows.RowCount(), 1);
+    EXPECT_EQ(rows.ColIndex(a), 1);
+    // Beyond the last row it opens a row of its own there; before the first, a row 0.
+    EXPECT_EQ(MoveBy(a, 11, 30), 1);
+    EXPECT_EQ(rows.RowCount(), 2);
+    EXPECT_EQ(MoveBy(a, 11, -54), 0);
+    EXPECT_EQ(rows.RowIndex(b), 1);
+    // The band inside b's row means a new row between the two: a goes to b's far side.
+    const int band = far ? 23 + 23 - 14 : 23 + 9;
+    EXPECT_EQ(MoveBy(a, 0, band - AcrossOf(a)), 1);
+    EXPECT_EQ(rows.RowCount(), 2);
+    EXPECT_EQ(rows.RowIndex(b), 0);
+    // A whole-row bar never joins a row.
+    b.m_wholeRow = true;
+    EXPECT_EQ(MoveBy(b, 11, 14), 0);
+    EXPECT_EQ(rows.RowCount(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFourAreas, DockRowsMoving,
+                         ::testing::Values(AreaKind{false, false, "top"}, AreaKind{true, false, "left"},
+                                           AreaKind{true, true, "right"}, AreaKind{false, true, "bottom"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DockRows, WhileABarMovesTheFarAreasCountTheirRowsFromTheFarEdge) {
+    FakeBar bar(30, 100, 19);
+    DockRows bottom(false, true), top(false, false);
+    for (DockRows* rows : {&bottom, &top}) {
+        rows->Insert(bar, {0, 0}, Restore(0, true));
+        rows->Layout(400, kTopBorders);
+        // The area is still 46 high: a bottom area's row lies at its far end, 23..46.
+        EXPECT_EQ(rows->RowAt(25, 46), (RowChoice{rows == &bottom ? 0 : 1, rows == &top}));
+        rows->Remove(bar);
+    }
 }
 
 }  // namespace

@@ -38,6 +38,7 @@ public:
     void Make(const std::string& layout = {}) {
         gallery = std::make_unique<gallery::BarsGallery>(layout);
         gallery->Show();
+        QApplication::setActiveWindow(&gallery->Form());
     }
     static TcbBarControl& WindowOf(const TcbBar& bar) { return *dynamic_cast<TcbBarControl*>(bar.ItemLinks().Window()); }
 

@@ -1,3 +1,5 @@
+#include "bars/customize/customizing_form.h"
+#include "bars/customize/sub_menu_editor.h"
 #include "bars/design/manager_description.h"
 #include "bars/hooks/owner_form.h"
 #include "platform/core/bar_strings.h"
@@ -5,6 +7,11 @@
 #include "tests/support/fake_services.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QWindow>
+
+#include "platform/qt/input_event_filter.h"
 
 namespace bars::testing {
 namespace {
@@ -99,6 +106,55 @@ TEST_F(OwnerFormTest, AHelpRequestAsksTheItemUnderTheMouseFirst) {
     Send(platform::WM_HELP);
     EXPECT_EQ(shown, std::vector<int>{77});
     SetHelpViewer(nullptr);
+}
+
+TEST_F(OwnerFormTest, F1PressedOutsideMenusAsksTheCommandUnderTheMouseForHelp) {
+    std::vector<int> shown;
+    SetHelpViewer([&](int context) { shown.push_back(context); });
+    platform::InputEventFilter::Acquire();
+    TcbBar& bar = ShowBar("Standard", dsTop, 2);
+    ButtonOf(bar, 1).SetHelpContext(77);
+    platform::OverrideCursorPos(WindowOf(bar).ClientToScreenPoint(CentreOf(bar, 1)));
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent key(type, Qt::Key_F1, Qt::NoModifier);
+        QCoreApplication::sendEvent(form->windowHandle(), &key);
+    }
+    EXPECT_EQ(shown, std::vector<int>{77});
+    platform::InputEventFilter::Release();
+    SetHelpViewer(nullptr);
+}
+
+TEST_F(OwnerFormTest, AScreenOrItsWorkAreaChangingBringsTheFloatingBarsBackWithinReach) {
+    platform::InputEventFilter::Acquire();
+    TcbBarControl& floating = Floating();
+    floating.show();
+    // The desktop shrinks to its left half, where the bar no longer fits.
+    platform::OverrideWorkArea(platform::Rect{0, 0, 400, 600});
+    emit QGuiApplication::primaryScreen()->availableGeometryChanged(QRect(0, 0, 400, 600));
+    EXPECT_EQ(floating.x() + floating.width(), 400);
+    // A screen that goes leaves the bar off every screen that remains.
+    floating.move(-300, 100);
+    Send(platform::WM_DISPLAYCHANGE);
+    EXPECT_EQ(floating.x(), 0);
+    EXPECT_EQ(floating.y(), 100);
+    platform::InputEventFilter::Release();
+}
+
+TEST_F(OwnerFormTest, TheCustomizingDialogComesAndGoesWithItsForm) {
+    platform::InputEventFilter::Acquire();
+    auto& sub = NewSubItem("Game", "&Game", 1);
+    TcbBarCustomizingForm& dialog = *ShowCustomizingForm(*manager);
+    TcbBarSubMenuEditor* editor = ShowSubMenuEditor(sub);
+    ASSERT_TRUE(editor && editor->isVisible());
+    form->hide();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(editor->isVisible());
+    form->show();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(editor->isVisible());
+    CloseCustomizingForm();
+    FlushDeletes();
+    platform::InputEventFilter::Release();
 }
 
 TEST_F(OwnerFormTest, TheLayoutStoreIsWrittenOnceOnDestructionRegistryFirst) {

@@ -1,3 +1,4 @@
+#include "tests/bars/menus_fixture.h"
 #include "tests/bars/windows_fixture.h"
 
 #include "bars/design/manager_description.h"
@@ -5,6 +6,15 @@
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/canvas.h"
 #include "bars/registry/item_class_registry.h"
+#include "bars/popups/bar_hints.h"
+#include "bars/popups/hint_window.h"
+#include "platform/core/window_messages.h"
+#include "platform/qt/window_handles.h"
+#include "platform/qt/window_list.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
 
 namespace bars::testing {
 namespace {
@@ -286,6 +296,115 @@ TEST_F(WindowsTest, AClickThatFreesItsOwnItemTouchesNothingOfItAfterwards) {
     EXPECT_EQ(bar.ItemLinks().Count(), 2);
     EXPECT_EQ(manager->ItemByName("Tools1"), nullptr);
     EXPECT_EQ(WindowOf(bar).PressedControl(), nullptr);
+}
+
+TEST_F(WindowsTest, BecomingTheMenuBarDocksABarOnARowOfItsOwn) {
+    TcbBar& menu = ShowBar("Menu", dsTop, 2);
+    TcbBar& tools = MakeBar("Tools", dsTop, 3);
+    tools.SetOneOnRow(false);
+    tools.SetDockedLeft(200);
+    tools.SetVisible(true);
+    TcbDockControl& area = *DockAreasOf(*manager).Area(dsTop);
+    ASSERT_EQ(area.Rows().RowCount(), 1);
+    const int width = WindowOf(tools).width();
+    menu.SetIsMainMenu(true);
+    EXPECT_EQ(area.Rows().RowCount(), 2);
+    EXPECT_TRUE(area.Rows().OneOnRow(WindowOf(menu)));
+    EXPECT_EQ(WindowOf(menu).width(), area.width());
+    EXPECT_EQ(WindowOf(tools).width(), width);
+}
+
+TEST_F(WindowsTest, TheQuickCustomizeMarkAndTurnedCaptionsFollowTheirSwitchesAtOnce) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 3);
+    TcbBarControl& window = WindowOf(bar);
+    ASSERT_TRUE(window.HasEndMark());
+    const int width = window.width();
+    bar.SetAllowQuickCustomizing(false);
+    EXPECT_FALSE(window.HasEndMark());
+    EXPECT_EQ(window.width(), width - kEndMarkLength);
+    // A caption down a side bar reads across it once it is no longer turned.
+    TcbBar& side = ShowBar("Side", dsLeft, 1);
+    ButtonOf(side, 0).SetPaintStyle(psCaption);
+    const int across = WindowOf(side).width();
+    side.SetRotateWhenVertical(false);
+    EXPECT_GT(WindowOf(side).width(), across);
+    EXPECT_EQ(WindowOf(side).FontHandle().escapement, 0);
+}
+
+TEST_F(WindowsTest, TheEndMarkTellsOfMoreButtonsInAHint) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 2);
+    TcbBarControl& window = WindowOf(bar);
+    const FrameInsets frame = window.Insets();
+    const platform::Rect mark = window.EndMarkRect();
+    const auto moveTo = [&](platform::Point at) {
+        platform::OverrideCursorPos(platform::ClientToScreen(&window, at));
+        QMouseEvent event(QEvent::MouseMove, QPointF(at.x, at.y), QPointF(window.mapToGlobal(QPoint(at.x, at.y))),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &event);
+    };
+    moveTo({mark.left + frame.left + 5, mark.top + frame.top + 5});
+    ASSERT_EQ(window.MarkState(), 1);
+    timers.Advance(BarHints::kShowDelayMs);
+    ASSERT_TRUE(BarHints::Instance().IsShown());
+    EXPECT_EQ(BarHints::Instance().Window().Text(), "More Buttons");
+    moveTo({3, 3});
+    EXPECT_FALSE(BarHints::Instance().IsShown());
+}
+
+TEST_F(WindowsTest, DockedBarsHotTrackOnlyWhileTheirFormIsTheActiveOne) {
+    TcbBar& bar = ShowBar("Tools", dsTop, 2);
+    TcbBarControl& window = WindowOf(bar);
+    QApplication::setActiveWindow(nullptr);  // another program is active
+    window.MouseMove(CentreOf(bar, 0));
+    EXPECT_EQ(window.SelectedControl(), nullptr);
+    QApplication::setActiveWindow(form.get());
+    window.MouseMove(CentreOf(bar, 1));
+    EXPECT_EQ(window.SelectedControl(), bar.ItemLinks().Items(1)->Control());
+}
+
+TEST_F(WindowsTest, AFloatingBarStoredOutOfReachComesBackWithinTheWorkArea) {
+    TcbBar& bar = ShowFloating("Tools", 3, -500, 5000, 3 * 23);
+    const platform::Rect placed = platform::ScreenRect(&WindowOf(bar));
+    EXPECT_EQ(placed.left, 0);
+    EXPECT_EQ(placed.bottom, 600);
+    // One still partly on the desktop stays where it was stored.
+    TcbBar& edge = ShowFloating("Edge", 3, -20, 100, 3 * 23);
+    EXPECT_EQ(platform::ScreenRect(&WindowOf(edge)).left, -20);
+}
+
+TEST_F(MenusTest, KeyboardModeStopsTheMouseAndItsEndHotTracksAndGivesTheFocusBack) {
+    auto& file = NewSubItem("File", "&File", 2);
+    Link(MenuBar().ItemLinks(), file);
+    ShowMenuBar();
+    TcbBar& tools = ShowBar("Tools", dsTop, 2, 1);
+    auto* typing = new QLineEdit(form.get());
+    auto* other = new QLineEdit(form.get());
+    typing->show();
+    other->show();
+    typing->setFocus();
+    std::vector<unsigned> formMessages;
+    const platform::WindowHandle handle = platform::HandleOf(form.get());
+    platform::MessageRouter::Instance().Register(handle, [&](const platform::WindowMessage& message) {
+        formMessages.push_back(message.message);
+        return std::intptr_t{0};
+    });
+    // The mouse rests on a Tools button, which lights up.
+    TcbBarControl& toolsWindow = WindowOf(tools);
+    platform::OverrideCursorPos(toolsWindow.ClientToScreenPoint(CentreOf(tools, 1)));
+    toolsWindow.MouseMove(CentreOf(tools, 1));
+    ASSERT_NE(toolsWindow.SelectedControl(), nullptr);
+    Press(platform::VK_MENU);
+    ASSERT_EQ(manager->KeyboardBar(), &WindowOf(MenuBar()));
+    EXPECT_EQ(formMessages, std::vector<unsigned>{platform::WM_CANCELMODE});
+    EXPECT_EQ(toolsWindow.SelectedControl(), nullptr);
+    other->setFocus();
+    Press(platform::VK_ESCAPE);
+    EXPECT_EQ(manager->KeyboardBar(), nullptr);
+    EXPECT_TRUE(typing->hasFocus());
+    // The button under the resting mouse lights up again without a move.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    EXPECT_EQ(toolsWindow.SelectedControl(), tools.ItemLinks().Items(1)->Control());
+    platform::MessageRouter::Instance().Unregister(handle);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/qt/cursor_position.h"
 #include "tests/bars/bar_fixture.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 
@@ -25,6 +26,8 @@ public:
         InstallToolbarWindows();
         form->setGeometry(0, 0, 400, 300);
         form->show();
+        // The user works in the form: its docked bars follow the mouse.
+        QApplication::setActiveWindow(form.get());
     }
     ~WindowsTest() override {
         BarMove::Instance().End();

@@ -97,6 +97,26 @@ TEST_F(StockActionTest, RedealTurnsCardsFaceDownInAFaceDownStock) {
     EXPECT_EQ(view.Count("SlideCard"), 0);
 }
 
+TEST_F(StockActionTest, RedealSlidesEachCardAsTheStockShowsIt) {
+    // A face-down stock under a face-up waste: backs travel, no face is left on the stock.
+    Word(words::kStockFaceDown, 1);
+    Word(words::kCardsPerStockPress, 0);
+    Set(PileListId::kMazzo, kWasteLine, {1, 2, 3});
+    game.mainGame.StockHighlightShown = 1;
+    EXPECT_TRUE(Run(0, "Mazzo_Vis"));
+    EXPECT_EQ(view.slid, std::vector<int>({-1, -1, -1}));
+
+    // A face-up stock under a face-down waste: the faces travel, top card first.
+    view.slid.clear();
+    Word(words::kStockFaceDown, 0);
+    Word(words::kWasteFaceDown, 1);
+    Set(PileListId::kMazzo, kStockLine, {});
+    Set(PileListId::kMazzo, kWasteLine, {4, 5});
+    game.mainGame.StockHighlightShown = 1;
+    EXPECT_TRUE(Run(0, "Mazzo_Vis"));
+    EXPECT_EQ(view.slid, std::vector<int>({5, 4}));
+}
+
 TEST_F(StockActionTest, NoRedealPastThePassLimitOrWithOneWasteCard) {
     Word(words::kPassLimit, 2);
     game.mainGame.RedealCount = 2;

@@ -99,6 +99,21 @@ TEST_F(ScoreUpgradeTest, TempFileThatCannotBeCreatedChangesNothing) {
     EXPECT_EQ(m_services.Folder().ReadFile(kCfg), "[Preference]\nCards_Animate=S\n") << "no repair after it";
 }
 
+TEST_F(ScoreUpgradeTest, UnreadableScoreFileIsLeftAloneButOldSwitchesAreRepaired) {
+    WriteScore("0rec\n");
+    m_services.Folder().WriteFile(kCfg, "[Preference]\nCards_Animate=S\nConfirmQuit=S\n");
+    ScoreFileOps ops = ScoreFileOps::System();
+    ops.readFile = [](const fs::path&, std::string&) { return false; };
+    bool tempMade = false;
+    ops.makeTempFileName = [&](const fs::path&, std::string_view, fs::path&) { return tempMade = true; };
+    Upgrade(ops);
+    EXPECT_FALSE(tempMade);
+    EXPECT_TRUE(Infos().empty());
+    EXPECT_EQ(Score(), "0rec\n");
+    EXPECT_EQ(DataFiles(), (std::vector<fs::path>{"CFG.DAT", "STAT_SCR.DAT"}));
+    EXPECT_EQ(m_services.Folder().ReadFile(kCfg), "[Preference]\nCards_Animate=Y\nConfirmQuit=Y\n");
+}
+
 TEST_F(ScoreUpgradeTest, TempFileIsCreatedBesideTheScoreFileWithItsPrefix) {
     WriteScore("0rec\n");
     fs::path made;

@@ -179,6 +179,25 @@ TEST_F(GameWindowTest, ExitDuringTheWinningAnimationStopsItAndClosesWithoutAQues
     EXPECT_EQ(dialogs.chooserShows, 0);
 }
 
+TEST_F(GameWindowTest, NewAfterAGameWonByItsScoreTargetLeavesTheNextGameToTheChooser) {
+    StartFreecell();
+    const std::string number = Field(engine::fields::kGameNumber.position, engine::fields::kGameNumber.width);
+    G().gameDef.SetWord(engine::words::kTargetScore, 500);
+    G().settings.SetField(engine::fields::kScore.position, engine::fields::kScore.width, "520");
+    const int shown = dialogs.chooserShows;
+    ASSERT_TRUE(Main().RunCommand("mnuNew"));
+    EXPECT_EQ(dialogs.chooserShows, shown + 1) << "the won game's end opens the chooser";
+    EXPECT_FALSE(Flag(engine::flag::kGameInProgress)) << "the chooser was closed: no game is dealt";
+    EXPECT_EQ(Field(engine::fields::kGameNumber.position, engine::fields::kGameNumber.width), number);
+
+    // A game that is not won is abandoned and the next one dealt at once.
+    StartFreecell();
+    ASSERT_TRUE(Main().RunCommand("mnuNew"));
+    EXPECT_EQ(dialogs.chooserShows, shown + 1);
+    EXPECT_TRUE(Flag(engine::flag::kGameInProgress));
+    EXPECT_NE(Field(engine::fields::kGameNumber.position, engine::fields::kGameNumber.width), number);
+}
+
 // Which input each filter takes while its animation runs.
 struct FilterCase {
     const char* name;

@@ -16,6 +16,8 @@
 #include "engine/session/game_commands.h"
 #include "platform/core/input_hooks.h"
 #include "platform/qt/controls.h"
+#include "platform/qt/help_window.h"
+#include "shell/help_viewer.h"
 #include "tests/shell/program_fixture.h"
 #include "tools/window_keys.h"
 
@@ -157,6 +159,17 @@ TEST_F(MenuBarTest, HiddenCommandsStayHiddenWhenEnabledAndTheirShortcutsDoNothin
     EXPECT_FALSE(Button("mnuPause").Down());
     EXPECT_FALSE(Button("mnuCardCounter").Down());
     EXPECT_EQ(Captions(Menu("mnuGame").ItemLinks()), (std::vector<std::string>{"&Undo", "&Redo", "| Au&toplay"}));
+}
+
+TEST_F(MenuBarTest, F1OnAHighlightedCommandWithAHelpContextOpensItsPageInTheHelpWindow) {
+    Button("mnuAbout").SetHelpContext(2005);
+    Key(Qt::Key_H, Qt::AltModifier);
+    ASSERT_NE(OpenMenu(Menu("mnuHelp")), nullptr);
+    Key(Qt::Key_End);
+    Key(Qt::Key_F1);
+    const platform::HelpWindow* window = program->Help().Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->CurrentContext(), 2005);
 }
 
 }  // namespace

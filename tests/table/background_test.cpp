@@ -118,6 +118,21 @@ TEST_F(BackgroundTest, LargeLibraryPicturesAreDrawnOnce) {
     EXPECT_EQ(BufferPixel(150, 150), outside);
 }
 
+TEST_F(BackgroundTest, APictureNumberTheLibraryLacksCountsAsNoneAndPaintsEverything) {
+    SetField(fields::kBackgroundCol, "16711680");  // blue
+    for (const char* number : {"9999", "600", "7"}) {
+        // What the buffer showed before, piles of the old layout included.
+        buffers.BufferCanvas().FillSolidRect({0, 0, buffers.Width(), buffers.Height()}, 0xFFFFFF);
+        SetField(fields::kBackgroundBmp, number);
+        PaintConfigured();
+        EXPECT_EQ(BufferPixel(0, 0), 0xFF0000u) << number;
+        EXPECT_EQ(BufferPixel(buffers.Width() - 1, buffers.Height() - 1), 0xFF0000u) << number;
+        EXPECT_EQ(BackgroundPixel(500, 500), 0xFF0000u) << number;
+        EXPECT_EQ(Get(fields::kBackgroundBmp), "0") << number;
+    }
+    EXPECT_TRUE(fake.Messages().Events().empty());
+}
+
 TEST_F(BackgroundTest, PictureNumbersOneAndTwoAreLibraryPictures) {
     library.AddBitmap("B001", drawing_test::PngData(Checker(4)));
     library.AddBitmap("B002", drawing_test::PngData(Checker(6)));

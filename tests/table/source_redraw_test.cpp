@@ -7,7 +7,9 @@
 #include <algorithm>
 
 #include "engine/model/game_words.h"
+#include "engine/model/pile_names.h"
 #include "engine/model/preference_fields.h"
+#include "table/draw/background.h"
 #include "table/draw/card_drawing.h"
 #include "table/layout/fan_modes.h"
 #include "table/draw/table_repaint.h"
@@ -59,6 +61,37 @@ TEST_F(SourceRedrawTest, SideBySideTheCardLeavesABlankSlotNotAGap) {
     // The card above stays at its own place.
     EXPECT_EQ(BufferPixel(100 + 2 * (kCw + 6) + 30, 250), FaceColour(3));
     EXPECT_EQ(BufferPixel(130, 250), FaceColour(1));
+}
+
+TEST_F(SourceRedrawTest, AWholeTableRedrawKeepsTheStocksEdge) {
+    SetWord(words::kTableauFanMode, table::fan_mode::kSideBySide);
+    SetWord(words::kStockFaceDown, 1);
+    mainGame.SideBySideGap = 6;
+    constexpr int kBaseX = 600;
+    constexpr int kBaseY = 300;
+    PlaceStockRow(engine::kStockLine, kBaseX, kBaseY);
+    SetPile(PileListId::kMazzo, engine::kStockLine, {-20, -21, -22, -23, -24, -25, -26, -27, -28, -29, -30, -31,
+                                                     -32, -33, -34, -35, -36, -37, -38, -39, -40, -41, -42, -43});
+    // 24 cards stand 4 pixels up and left; the card covers the edges' first column (row).
+    const auto edgeShows = [&] {
+        for (int c = 1; c <= 4; ++c) {
+            EXPECT_EQ(BufferPixel(kBaseX + kCw - 5 + c, kBaseY + 20), drawing_test::RightBorderColour(11 + c)) << c;
+            EXPECT_EQ(BufferPixel(kBaseX + 20, kBaseY + kCh - 5 + c), drawing_test::BottomBorderColour(11 + c)) << c;
+        }
+    };
+    Repaint();
+    edgeShows();
+    const QRect stockArea(kBaseX - 20, kBaseY - 20, kCw + 40, kCh + 40);
+    const QImage first = buffers.TableBuffer().Image().copy(stockArea);
+
+    // A card taken from a side-by-side pile redraws the whole buffer over a wiped table.
+    table::RedrawPileWithoutCard(context, 3, true);
+    EXPECT_TRUE(buffers.TableBuffer().Image().copy(stockArea) == first) << "no bare corner beside the stock";
+
+    // So does the whole-table repaint after the configured background.
+    table::PaintConfiguredBackground(context, buffers.BufferCanvas());
+    table::RepaintTable(context, buffers.BufferCanvas(), false);
+    edgeShows();
 }
 
 TEST_F(SourceRedrawTest, StackedSpecialPilesAreNotRedrawn) {

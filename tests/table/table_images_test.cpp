@@ -126,6 +126,19 @@ TEST_F(TableImagesTest, BigBackIsLoadedDirectly) {
     EXPECT_EQ(images.CardBackBitmap().Image().pixel(70, 95), qRgb(4, 5, 6));
 }
 
+TEST_F(TableImagesTest, ABackNumberTheLibraryLacksShowsTheDefaultBackInEverySize) {
+    library.AddBitmap("DB011", Solid(71, 96, qRgb(7, 7, 7)));
+    library.AddBitmap("DM011", Solid(59, 80, qRgb(8, 8, 8)));
+    settings.SetField(fields::kBackCard.position, fields::kBackCard.width, "777");
+    images.SelectCardBack();
+    EXPECT_EQ(images.CardBackBitmap().Width(), 71);
+    EXPECT_EQ(images.CardBackBitmap().Image().pixel(35, 48), qRgb(7, 7, 7));
+    settings.SetField(fields::kCardSize.position, fields::kCardSize.width, "M");
+    images.SelectCardBack();
+    EXPECT_EQ(images.CardBackBitmap().Width(), 59);
+    EXPECT_EQ(images.CardBackBitmap().Image().pixel(30, 40), qRgb(8, 8, 8)) << "medium loads its own 011";
+}
+
 TEST_F(TableImagesTest, LoadTableImagesFillsEverySlotOfTheSize) {
     for (std::size_t i = 0; i < table::kPileMarkCodes.size(); ++i) {
         library.AddBitmap("WB" + std::string(table::kPileMarkCodes[i]), Solid(71, 96, qRgb(static_cast<int>(i), 0, 0)));
