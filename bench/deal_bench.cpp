@@ -18,6 +18,8 @@ namespace {
 namespace w = engine::words;
 
 constexpr std::size_t kNumbers = 64;
+// A deal of one deck or two should take no longer than this.
+constexpr double kTargetMicroseconds = 2.0;
 
 void SetRun(engine::GameDefRecord& game, engine::GameWordRun run, std::initializer_list<int> values) {
     int i = 0;
@@ -85,6 +87,7 @@ void DealBenchmark(benchmark::State& state, const engine::GameDefRecord& record)
         next = (next + 1) % kNumbers;
         benchmark::DoNotOptimize(engine::DealCards(deal));
     }
+    state.counters["target_us"] = kTargetMicroseconds;
 }
 
 void BM_DealOneDeck(benchmark::State& state) {
@@ -95,7 +98,7 @@ void BM_DealTwoDecks(benchmark::State& state) {
     DealBenchmark(state, TwoDeckGame());
 }
 
-BENCHMARK(BM_DealOneDeck);
-BENCHMARK(BM_DealTwoDecks);
+BENCHMARK(BM_DealOneDeck)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DealTwoDecks)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -37,7 +37,7 @@ constexpr std::string_view kLibraryName = "QND.RGF";
 constexpr int kFailureStatus = 1;
 
 // Waits of the game shown as they happen: the frame a card slide has just drawn reaches
-// the screen before the busy wait that holds it.
+// the screen before the wait that holds it.
 class FrameClock : public platform::IClock {
 public:
     explicit FrameClock(platform::IClock& clock) : m_clock(clock) {}
@@ -82,6 +82,7 @@ struct Program::Parts {
                                   return engine::RequireImageFile(services, file);
                               }}) {
         systemClock.SetEventPump([] { QCoreApplication::processEvents(); });
+        systemClock.SetEventWait([](std::uint32_t milliseconds) { platform::Application::WaitForMessages(milliseconds); });
         services.clock = &Clock();
         services.random = &random;
         services.messages = &Messages();

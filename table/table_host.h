@@ -13,7 +13,7 @@ namespace table {
 class TableMouse;
 
 // A window whose client area is the card table. The table draws on its persistent image
-// at any time (between busy-wait frames too); the window shows that image, repainting at
+// at any time (between the frames of a wait too); the window shows that image, repainting at
 // once when told to update and after every mouse event it hands on. Presses, moves,
 // releases and double clicks of the table go to the table's mouse; a resize resizes the
 // image and asks the owner to lay the table out again.

@@ -1,6 +1,8 @@
 #include "engine/deal/deal_order.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <numeric>
 #include <string>
 
@@ -53,6 +55,61 @@ long long WindowValue(const GameNumberDigits& digits, int rank) {
     }
     return value;
 }
+
+// The free slots of a deal list as bits, so that finding the next one costs a step or two
+// instead of a walk along the list. Answers as NextFreeSlot does on the list itself.
+class FreeSlots {
+public:
+    // Every slot free but those the jokers took.
+    FreeSlots(const DealList& list, int jokers) : m_size(static_cast<int>(list.size())) {
+        for (int w = 0; w < kWords; ++w) {
+            const int bits = std::clamp(m_size - w * kWordBits, 0, kWordBits);
+            m_words[static_cast<std::size_t>(w)] = bits == kWordBits ? ~std::uint64_t{0} : (std::uint64_t{1} << bits) - 1;
+        }
+        if (jokers == 0) return;
+        for (int i = 0; i < m_size; ++i)
+            if (list[static_cast<std::size_t>(i)] != kFreeSlot) Take(i);
+    }
+
+    void Take(int slot) { m_words[Word(slot)] &= ~Bit(slot); }
+
+    int Next(int start, bool forward) const {
+        const int found = forward ? FirstFrom(std::max(start, 0)) : LastUpTo(std::min(start, m_size - 1));
+        return found != kNoFreeSlot ? found : FirstFrom(0);
+    }
+
+    static constexpr int kMaxSlots = 128;
+
+private:
+    static constexpr int kWordBits = 64;
+    // Slots are never negative here.
+    static constexpr std::size_t Word(int slot) { return static_cast<unsigned>(slot) / kWordBits; }
+    static constexpr std::uint64_t Bit(int slot) { return std::uint64_t{1} << (static_cast<unsigned>(slot) % kWordBits); }
+
+    int FirstFrom(int start) const {
+        for (int w = start / kWordBits; w < kWords; ++w) {
+            std::uint64_t bits = m_words[static_cast<std::size_t>(w)];
+            if (w == start / kWordBits) bits &= ~std::uint64_t{0} << (start % kWordBits);
+            if (bits != 0) return w * kWordBits + std::countr_zero(bits);
+        }
+        return kNoFreeSlot;
+    }
+
+    int LastUpTo(int last) const {
+        if (last < 0) return kNoFreeSlot;
+        for (int w = last / kWordBits; w >= 0; --w) {
+            std::uint64_t bits = m_words[static_cast<std::size_t>(w)];
+            if (w == last / kWordBits && last % kWordBits != kWordBits - 1)
+                bits &= (std::uint64_t{1} << (last % kWordBits + 1)) - 1;
+            if (bits != 0) return w * kWordBits + kWordBits - 1 - std::countl_zero(bits);
+        }
+        return kNoFreeSlot;
+    }
+
+    static constexpr int kWords = kMaxSlots / kWordBits;
+    std::array<std::uint64_t, kWords> m_words{};
+    int m_size;
+};
 
 constexpr int NextPointer(int pointer) {
     return pointer == kGameNumberDigits ? 1 : pointer + 1;
@@ -134,6 +191,7 @@ bool fnGameNumberCardsArray(DealList& list, const GameDefRecord& game, std::stri
     }
 
     const int slotCount = DealSlotCount(game);
+    static_assert(2 * kDeckSize + kMaxJokers <= FreeSlots::kMaxSlots);
     list.assign(static_cast<std::size_t>(slotCount), kFreeSlot);
 
     std::array<int, kSuitSize> rankStore{};
@@ -143,6 +201,7 @@ bool fnGameNumberCardsArray(DealList& list, const GameDefRecord& game, std::stri
     const GameNumberDigits digits = ReadGameNumber(gameNumberField);
     int position = ThreeDigits(digits, kStartHundreds, kStartTens, kStartUnits);
     PlaceJokers(list, slotCount, Digit(digits, 1), game, position);
+    FreeSlots free(list, JokersInDeal(game));
 
     int a = kRankPointerA;
     int b = kRankPointerB;
@@ -168,11 +227,12 @@ bool fnGameNumberCardsArray(DealList& list, const GameDefRecord& game, std::stri
             const int suit = SuitOfPass(suitRow, pass);
             const int card = (suit - 1) * kSuitSize + rank + (pass > kOneDeckPasses ? kDeckSize : 0);
             if (list[static_cast<std::size_t>(position)] != kFreeSlot) {
-                position = NextFreeSlot(list, position, forward);
+                position = free.Next(position, forward);
                 // A short list has no room left for this card: it is not dealt.
                 if (position == kNoFreeSlot) continue;
             }
             list[static_cast<std::size_t>(position)] = card;
+            free.Take(position);
         }
     }
     return true;

@@ -1,6 +1,7 @@
 #include "engine/deal/deal_to_pile.h"
 
 #include <algorithm>
+#include <span>
 
 #include "engine/model/card_codes.h"
 #include "engine/model/card_table.h"
@@ -48,10 +49,9 @@ void DealToPile(int countCode, DealList& list, PileStore& piles, PileListId pile
         return;
     }
     const int count = std::min(countCode, static_cast<int>(list.size()));
-    for (int i = 0; i < count; ++i) {
-        piles.AddCardToPile(pileList, line, list[static_cast<std::size_t>(i)], kDownFlag);
-    }
-    if (count > 0) list.erase(list.begin(), list.begin() + count);
+    if (count <= 0) return;
+    piles.AddCardsToPile(pileList, line, std::span<const int>(list.data(), static_cast<std::size_t>(count)), kDownFlag);
+    list.erase(list.begin(), list.begin() + count);
 }
 
 }  // namespace engine

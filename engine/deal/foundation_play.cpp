@@ -1,5 +1,6 @@
 #include "engine/deal/foundation_play.h"
 
+#include <array>
 #include <string>
 
 #include "engine/model/board_measures.h"
@@ -68,64 +69,101 @@ int LongestDealtPile(const DealContext& deal) {
     return LongestTableauLength(deal.piles, deal.game);
 }
 
+// The foundations' placement questions, asked of the rule checker for every card a
+// play-off offers. The deal does not change the words they are made of while it plays
+// cards off, so they are made once. A foundation's top card changes only when a card is
+// played onto it here (the played card always comes off a tableau pile or the waste,
+// which the board search tries first), so it is read again only then.
+class FoundationOffers {
+public:
+    explicit FoundationOffers(DealContext& deal)
+        : m_deal(deal),
+          m_rules{deal.piles, deal.game, deal.registers, LiftState{}, deal.messages},
+          m_count(deal.FoundationCount()),
+          m_tableaus(deal.TableauCount()) {
+        const GameDefRecord& game = deal.game;
+        for (int i = 0; i < m_count; ++i) {
+            PlaceQuery& query = m_queries[static_cast<std::size_t>(i)];
+            query.base = game.At(words::kFoundationBase, i);
+            query.start = game.At(words::kFoundationBase, 0);
+            query.direction = game.At(words::kFoundationDirection, i);
+            query.rule = game.At(words::kFoundationRuleCode, i);
+            query.foundation = true;
+            query.pastStart = game.At(words::kTableauRuleD, i) > 0;
+            query.pileIndex = i;
+            query.stockTest = false;
+            ReadTop(i);
+        }
+    }
+
+    // PlaceOnFoundation.
+    bool Place(int card, int index) {
+        int first = 0;
+        int last = m_count - 1;
+        if (index != kAnyFoundation) {
+            if (index < 0 || index >= m_count) return false;
+            first = last = index;
+        }
+        for (int i = first; i <= last; ++i) {
+            PlaceQuery& query = m_queries[static_cast<std::size_t>(i)];
+            query.card = card;
+            if (!CanPlaceCard(m_rules, query)) continue;
+            m_deal.piles.RemoveCardFromBoard(card, m_tableaus);
+            m_deal.piles.AddCardToPile(PileListId::kDest, i, card, kUpFlag);
+            ReadTop(i);
+            if (m_deal.updateScore) m_deal.updateScore(1);
+            return true;
+        }
+        return false;
+    }
+
+    // PlaceOnFoundationGroup.
+    bool PlaceInGroup(int card, int group) {
+        int first = 0;
+        int last = kGroupFoundationLast;
+        if (group >= 0 && group <= kLowGroupLast) {
+            last = kLowGroupLast;
+        } else if (group >= kHighGroupFirst && group <= kHighGroupLast) {
+            first = kHighFoundationFirst;
+        }
+        for (int i = first; i <= last; ++i) {
+            if (Place(card, i)) return true;
+        }
+        return false;
+    }
+
+private:
+    void ReadTop(int i) {
+        const std::string& pile = m_deal.piles.Pile(PileListId::kDest, i);
+        // An empty foundation is offered as empty (-1), so every rule sees it as one.
+        m_queries[static_cast<std::size_t>(i)].top = pile.empty() ? -1 : PileTopCard(pile);
+    }
+
+    DealContext& m_deal;
+    const RuleContext m_rules;
+    const int m_count;
+    const int m_tableaus;
+    std::array<PlaceQuery, kDestLineCount> m_queries{};
+};
+
 }  // namespace
 
 bool PlaceOnFoundation(DealContext& deal, int card, int index) {
-    const int count = deal.FoundationCount();
-    int first = 0;
-    int last = count - 1;
-    if (index != kAnyFoundation) {
-        if (index < 0 || index >= count) return false;
-        first = last = index;
-    }
-    const GameDefRecord& game = deal.game;
-    const RuleContext rules{deal.piles, game, deal.registers, LiftState{}, deal.messages};
-    for (int i = first; i <= last; ++i) {
-        const std::string& pile = deal.piles.Pile(PileListId::kDest, i);
-        PlaceQuery query;
-        // An empty foundation is offered as empty (-1), so every rule sees it as one.
-        query.top = pile.empty() ? -1 : PileTopCard(pile);
-        query.card = card;
-        query.base = game.At(words::kFoundationBase, i);
-        query.start = game.At(words::kFoundationBase, 0);
-        query.direction = game.At(words::kFoundationDirection, i);
-        query.rule = game.At(words::kFoundationRuleCode, i);
-        query.foundation = true;
-        query.pastStart = game.At(words::kTableauRuleD, i) > 0;
-        query.pileIndex = i;
-        query.stockTest = false;
-        if (!CanPlaceCard(rules, query)) continue;
-        deal.piles.RemoveCardFromBoard(card, deal.TableauCount());
-        deal.piles.AddCardToPile(PileListId::kDest, i, card, kUpFlag);
-        if (deal.updateScore) deal.updateScore(1);
-        return true;
-    }
-    return false;
+    return FoundationOffers(deal).Place(card, index);
 }
 
 bool PlaceOnFoundationGroup(DealContext& deal, int card, int group) {
-    int first = 0;
-    int last = kGroupFoundationLast;
-    if (group >= 0 && group <= kLowGroupLast) {
-        last = kLowGroupLast;
-    } else if (group >= kHighGroupFirst && group <= kHighGroupLast) {
-        first = kHighFoundationFirst;
-    }
-    for (int i = first; i <= last; ++i) {
-        if (PlaceOnFoundation(deal, card, i)) return true;
-    }
-    return false;
+    return FoundationOffers(deal).PlaceInGroup(card, group);
 }
 
 void PlayDealtCardsToFoundations(DealContext& deal) {
     const int startCode = deal.game.At(words::kFoundationStartCode, 0);
     const bool byPile = deal.game[words::kDealByPile] != 0;
+    FoundationOffers offers(deal);
     const auto offerer = [&](int pile, int position) {
-        return [&deal, startCode, byPile, pile, position](int card) {
-            if (startCode == start_code::kKingsThenAces) {
-                return PlaceOnFoundationGroup(deal, card, byPile ? position : pile);
-            }
-            return PlaceOnFoundation(deal, card, startCode == start_code::kAceOfSuitOwnPile ? pile : kAnyFoundation);
+        return [&offers, startCode, byPile, pile, position](int card) {
+            if (startCode == start_code::kKingsThenAces) return offers.PlaceInGroup(card, byPile ? position : pile);
+            return offers.Place(card, startCode == start_code::kAceOfSuitOwnPile ? pile : kAnyFoundation);
         };
     };
     const int piles = deal.TableauCount();
@@ -144,10 +182,11 @@ void PlayDealtCardsToFoundations(DealContext& deal) {
 
 void PlayAcesRefilledFromStock(DealContext& deal) {
     const int piles = deal.TableauCount();
+    FoundationOffers offers(deal);
     for (int position = 0; position < LongestDealtPile(deal); ++position) {
         for (int pile = 0; pile < piles; ++pile) {
             OfferPlace(deal, pile, position, [&](int card) {
-                if (CardRank(card) != kAce || !PlaceOnFoundation(deal, card, kAnyFoundation)) return false;
+                if (CardRank(card) != kAce || !offers.Place(card, kAnyFoundation)) return false;
                 const int replacement = TakeStockTop(deal);
                 if (replacement >= kFirstCard) InsertCard(deal, pile, position, replacement);
                 return true;

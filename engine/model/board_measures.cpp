@@ -26,12 +26,11 @@ int CardsOnLine(std::string_view line) {
 }
 
 int LongestTableauLength(const PileStore& piles, const GameDefRecord& game) {
-    int longest = 0;
+    // Rounding keeps the order of the lengths, so the longest text has the most cards.
+    std::size_t longest = 0;
     const int count = TableauCountOf(game);
-    for (int i = 0; i < count; ++i) {
-        longest = std::max(longest, CardsOnLine(piles.Pile(PileListId::kFila, i)));
-    }
-    return longest;
+    for (int i = 0; i < count; ++i) longest = std::max(longest, piles.Pile(PileListId::kFila, i).size());
+    return DivideRoundHalfEven(static_cast<int>(longest), kCardCodeWidth);
 }
 
 bool IsNineToAceRun(std::string_view pile) {

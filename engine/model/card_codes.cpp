@@ -18,6 +18,9 @@ constexpr RankLetter kRankLetters[] = {
 // Longer texts are no card code and would overflow an int anyway.
 constexpr std::size_t kMaxNumberDigits = 9;
 
+// The codes whose text is their three digits; others are padded or starred.
+constexpr int kLargestCodeText = 999;
+
 }  // namespace
 
 std::string RankText(int rank) {
@@ -28,7 +31,10 @@ std::string RankText(int rank) {
 }
 
 std::string CardCodeText(int code) {
-    return IntToZeroPad(code, kCardCodeWidth);
+    if (code < 0 || code > kLargestCodeText) return IntToZeroPad(code, kCardCodeWidth);
+    std::string text;
+    AppendCardCode(text, code);
+    return text;
 }
 
 std::optional<int> ReadCardNumber(std::string_view text) {

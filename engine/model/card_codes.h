@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,9 +45,11 @@ constexpr int DeckOneCode(int code) {
     return code > kDeckSize ? code - kDeckSize : code;
 }
 
+namespace card_facts {
+
 // 0 hearts, 1 diamonds, 2 clubs, 3 spades; jokers -1. Every code below 14 (0 and negative
 // markers included) gives 0, which the rule checker relies on.
-constexpr int CardSuit(int code) {
+constexpr int SuitOf(int code) {
     const int c = DeckOneCode(code);
     if (c <= kSuitSize) return kHearts;
     if (c <= 2 * kSuitSize) return kDiamonds;
@@ -57,12 +60,44 @@ constexpr int CardSuit(int code) {
 
 // 1-13 for the cards, 100 for the jokers, -1 for codes above the jokers; codes below 1
 // give their own value.
-constexpr int CardRank(int code) {
+constexpr int RankOf(int code) {
     const int c = DeckOneCode(code);
     if (c <= kSuitSize) return c;
     if (c <= kDeckSize) return (c - 1) % kSuitSize + 1;
     if (code >= kFirstJoker && code <= kLastJoker) return kJokerRank;
     return kNoRank;
+}
+
+// The rank and suit of every code 0 .. 108 at hand: the rule checker asks for them all the time.
+struct Facts {
+    signed char rank;
+    signed char suit;
+};
+
+inline constexpr auto kFacts = [] {
+    std::array<Facts, kCardCount + 1> facts{};
+    for (int code = 0; code <= kCardCount; ++code)
+        facts[static_cast<std::size_t>(code)] = {static_cast<signed char>(RankOf(code)),
+                                                 static_cast<signed char>(SuitOf(code))};
+    return facts;
+}();
+
+constexpr bool InTable(int code) { return static_cast<unsigned>(code) <= static_cast<unsigned>(kCardCount); }
+
+}  // namespace card_facts
+
+// 0 hearts, 1 diamonds, 2 clubs, 3 spades; jokers -1. Every code below 14 (0 and negative
+// markers included) gives 0, which the rule checker relies on.
+constexpr int CardSuit(int code) {
+    return card_facts::InTable(code) ? card_facts::kFacts[static_cast<std::size_t>(code)].suit
+                                     : card_facts::SuitOf(code);
+}
+
+// 1-13 for the cards, 100 for the jokers, -1 for codes above the jokers; codes below 1
+// give their own value.
+constexpr int CardRank(int code) {
+    return card_facts::InTable(code) ? card_facts::kFacts[static_cast<std::size_t>(code)].rank
+                                     : card_facts::RankOf(code);
 }
 
 // Codes below 27 count as red, so an empty marker (0 or -1) does too.
@@ -100,8 +135,27 @@ std::string RankText(int rank);
 // The three-digit text of a code: 7 gives "007".
 std::string CardCodeText(int code);
 
+// Appends a code's three digits to a pile text without building a text of its own, as the
+// deal and every move do; only for codes 0 .. 999 (every card and the blank slot).
+inline void AppendCardCode(std::string& pile, int code) {
+    const auto digits = static_cast<unsigned>(code);
+    // Character by character: inline, where an append of three is a library call.
+    pile.push_back(static_cast<char>('0' + digits / 100));
+    pile.push_back(static_cast<char>('0' + digits / 10 % 10));
+    pile.push_back(static_cast<char>('0' + digits % 10));
+}
+
 // A text read as a decimal number ("7", "007"), as pile groups and card texts are read;
 // nothing when it is no number.
 std::optional<int> ReadCardNumber(std::string_view text);
+
+// One three-character group of a pile read as ReadCardNumber reads it, -1 when it is no
+// number. Groups are nearly always three digits, which are read here at once.
+inline int ReadCardGroup(const char* group) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (digit(group[0]) && digit(group[1]) && digit(group[2]))
+        return (group[0] - '0') * 100 + (group[1] - '0') * 10 + (group[2] - '0');
+    return ReadCardNumber(std::string_view(group, kCardCodeWidth)).value_or(-1);
+}
 
 }  // namespace engine

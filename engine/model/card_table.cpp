@@ -1,5 +1,6 @@
 #include "engine/model/card_table.h"
 
+#include <algorithm>
 #include <array>
 
 #include "engine/model/card_codes.h"
@@ -82,7 +83,10 @@ void CardTable::SetCardFaceFlag(int code, char flag) {
 
 void CardTable::SetPileFaceFlags(std::string_view pile, int mode, char flag) {
     const int count = PileCardCount(pile);
-    for (int i = 0; i < count; ++i) {
+    // A count of top cards reads only those; an unknown mode reads nothing.
+    const int first = mode >= 1 ? std::max(0, count - mode) : 0;
+    if (mode < 1 && mode != kOddCardsUp && mode != kEvenCardsUp && mode != kFirstCardUp) return;
+    for (int i = first; i < count; ++i) {
         const int card = PileCardAt(pile, i);
         const bool odd = i % 2 == 0;  // the bottom card is card 1
         if (mode >= 1) {

@@ -28,14 +28,6 @@ void RestoreRun(const std::array<std::int16_t, N>& saved, GameWordRun run,
 
 }  // namespace
 
-std::int16_t GameDefRecord::Word(int number) const {
-    return IsWordNumber(number) ? m_words[static_cast<std::size_t>(number)] : std::int16_t{0};
-}
-
-std::int16_t GameDefRecord::At(GameWordRun run, int i) const {
-    return (i >= 0 && i < run.count) ? Word(run[i]) : std::int16_t{0};
-}
-
 void GameDefRecord::SetWord(int number, int value) {
     if (IsWordNumber(number)) {
         m_words[static_cast<std::size_t>(number)] = static_cast<std::int16_t>(static_cast<std::uint16_t>(value));

@@ -19,9 +19,13 @@ public:
 
     // 0 for a number outside 0-400.
     std::int16_t operator[](int number) const { return Word(number); }
-    std::int16_t Word(int number) const;
+    // Inline: every rule check reads several words.
+    std::int16_t Word(int number) const {
+        return number >= kFirstGameWord && number <= kLastGameWord ? m_words[static_cast<std::size_t>(number)]
+                                                                   : std::int16_t{0};
+    }
     // Word i of a run; 0 when i lies outside the run, as for a pile the game cannot have.
-    std::int16_t At(GameWordRun run, int i) const;
+    std::int16_t At(GameWordRun run, int i) const { return (i >= 0 && i < run.count) ? Word(run[i]) : std::int16_t{0}; }
     // Keeps the low 16 bits, as the file's words do (65535 becomes -1). A number outside
     // 0-400 is ignored.
     void SetWord(int number, int value);

@@ -1,6 +1,7 @@
 #include "engine/model/pile_store.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "engine/model/card_codes.h"
 #include "engine/model/card_table.h"
@@ -11,10 +12,6 @@ namespace engine {
 namespace {
 
 constexpr std::string_view kBlankSlot = "000";
-
-constexpr std::size_t Index(PileListId list) {
-    return static_cast<std::size_t>(list);
-}
 
 constexpr std::size_t CharPos(int cardIndex) {
     return static_cast<std::size_t>(cardIndex) * kCardCodeWidth;
@@ -48,7 +45,9 @@ int StepEnd(const SearchStep& step, int gameCount) {
     return step.line;
 }
 
-const std::string kNoPile;
+constexpr std::uint64_t Bits(int first, int count) {
+    return count <= 0 ? 0 : ((std::uint64_t{1} << count) - 1) << first;
+}
 
 }  // namespace
 
@@ -60,34 +59,42 @@ PileStore::PileStore(CardTable& cards) : m_cards(cards) {
     }
 }
 
-const PileList& PileStore::List(PileListId list) const {
-    return m_lists[Index(list)];
+const std::string& PileStore::NoPile() {
+    static const std::string none;
+    return none;
 }
 
-PileList& PileStore::MutableList(PileListId list) {
-    return m_lists[Index(list)];
+void PileStore::IndexLine(PileListId list, int line, bool holds) {
+    const std::string& pile = Pile(list, line);
+    const LineSet bit = LineBit(list, line);
+    for (int i = 0; i < PileCardCount(pile); ++i) {
+        const int card = ReadCardGroup(pile.data() + CharPos(i));
+        if (!IsIndexed(card)) continue;
+        LineSet& lines = m_cardLines[static_cast<std::size_t>(card)];
+        lines = holds ? lines | bit : lines & ~bit;
+    }
 }
 
-const std::string& PileStore::Pile(PileListId list, int line) const {
-    const PileList& lines = List(list);
-    if (line < 0 || line >= static_cast<int>(lines.size())) return kNoPile;
-    return lines[static_cast<std::size_t>(line)];
-}
-
-std::string* PileStore::MutablePile(PileListId list, int line) {
-    PileList& lines = MutableList(list);
-    if (line < 0 || line >= static_cast<int>(lines.size())) return nullptr;
-    return &lines[static_cast<std::size_t>(line)];
+void PileStore::RecheckCard(PileListId list, int line, int card) {
+    if (!IsIndexed(card)) return;
+    LineSet& lines = m_cardLines[static_cast<std::size_t>(card)];
+    const LineSet bit = LineBit(list, line);
+    lines = HoldsCard(list, line, card) ? lines | bit : lines & ~bit;
 }
 
 void PileStore::SetPile(PileListId list, int line, std::string pile) {
-    if (std::string* target = MutablePile(list, line)) *target = std::move(pile);
+    std::string* target = MutablePile(list, line);
+    if (target == nullptr) return;
+    IndexLine(list, line, false);
+    *target = std::move(pile);
+    IndexLine(list, line, true);
 }
 
 void PileStore::ClearPiles() {
     for (PileList& lines : m_lists) {
         for (std::string& pile : lines) pile.clear();
     }
+    m_cardLines.fill(0);
 }
 
 const PileList& PileStore::Backup(PileListId list) const {
@@ -96,25 +103,54 @@ const PileList& PileStore::Backup(PileListId list) const {
 
 void PileStore::BackupPileLists() {
     m_backups = m_lists;
+    m_backupCardLines = m_cardLines;
 }
 
 void PileStore::RestorePileLists() {
     m_lists = m_backups;
+    m_cardLines = m_backupCardLines;
+}
+
+void PileStore::AppendCard(PileListId list, int line, int card) {
+    std::string& pile = *MutablePile(list, line);
+    if (pile.size() % kCardCodeWidth == 0) {
+        AppendCardCode(pile, card);
+        m_cardLines[static_cast<std::size_t>(card)] |= LineBit(list, line);
+        return;
+    }
+    // A damaged line ending in a fragment: the code lands across the groups.
+    IndexLine(list, line, false);
+    AppendCardCode(pile, card);
+    IndexLine(list, line, true);
 }
 
 void PileStore::AddCardToPile(PileListId list, int line, int card, std::string_view flagText) {
-    std::string* pile = MutablePile(list, line);
-    if (pile == nullptr || card < kNoCard || card > kCardCount) return;
-    *pile += CardCodeText(card);
+    if (MutablePile(list, line) == nullptr || !IsIndexed(card)) return;
+    AppendCard(list, line, card);
     if (card != kNoCard && !flagText.empty()) m_cards.SetCardFaceFlag(card, flagText.front());
+}
+
+void PileStore::AddCardsToPile(PileListId list, int line, std::span<const int> cards, std::string_view flagText) {
+    std::string* pile = MutablePile(list, line);
+    if (pile == nullptr) return;
+    if (pile->size() % kCardCodeWidth != 0) {
+        for (const int card : cards) AddCardToPile(list, line, card, flagText);
+        return;
+    }
+    const LineSet bit = LineBit(list, line);
+    pile->reserve(pile->size() + cards.size() * kCardCodeWidth);
+    for (const int card : cards) {
+        if (!IsIndexed(card)) continue;
+        AppendCardCode(*pile, card);
+        m_cardLines[static_cast<std::size_t>(card)] |= bit;
+        if (card != kNoCard && !flagText.empty()) m_cards.SetCardFaceFlag(card, flagText.front());
+    }
 }
 
 void PileStore::AddCardToNamedPile(std::string_view name, int card, std::string_view flagText) {
     const auto pile = ParsePileName(name);
     const bool takesCards = pile.has_value() && (pile->list != PileListId::kMazzo || pile->line == kWasteLine);
-    if (takesCards && card >= kNoCard && card <= kCardCount) {
-        *MutablePile(pile->list, pile->line) += CardCodeText(card);
-    }
+    if (takesCards && IsIndexed(card)) AppendCard(pile->list, pile->line, card);
     if (!flagText.empty()) m_cards.SetCardFaceFlag(card, flagText.front());
 }
 
@@ -126,7 +162,7 @@ bool PileStore::FindCardInPile(PileListId list, int line, int card, FindMode mod
     const std::size_t at = CharPos(index);
     switch (mode) {
         case FindMode::kTest:
-            break;
+            return true;
         case FindMode::kDelete:
             pile->erase(at, kCardCodeWidth);
             break;
@@ -141,13 +177,18 @@ bool PileStore::FindCardInPile(PileListId list, int line, int card, FindMode mod
             }
             break;
     }
+    // The line may hold the card twice; a blank slot may have come or gone.
+    RecheckCard(list, line, card);
+    if (mode != FindMode::kDelete) RecheckCard(list, line, kNoCard);
     return true;
 }
 
 int PileStore::TakeCardFromBoard(int card, FindMode mode, int tableauCount) {
+    const LineSet holding = IsIndexed(card) ? m_cardLines[static_cast<std::size_t>(card)] : ~LineSet{0};
     for (const SearchStep& step : kTakeOrder) {
         const int end = StepEnd(step, tableauCount);
         for (int line = step.line; line < end; ++line) {
+            if ((holding & LineBit(step.list, line)) == 0) continue;
             if (FindCardInPile(step.list, line, card, mode)) return step.kind;
         }
     }
@@ -167,6 +208,24 @@ bool PileStore::HoldsCard(PileListId list, int line, int card) const {
 }
 
 int PileStore::LocateCard(int card, int tableauCount, int reserveCount) const {
+    if (!IsIndexed(card)) return LocateByText(card, tableauCount, reserveCount);
+    const int tableaus = std::clamp(tableauCount, 0, kFilaLineCount);
+    const int reserves = std::clamp(reserveCount, 0, kAppoggLineCount);
+    const LineSet searched = Bits(kStockBit, 1) | Bits(kWasteBit, 1) | Bits(kFirstDestBit, kDestLineCount) |
+                             Bits(kFirstFilaBit, tableaus) | Bits(kFirstAppoggBit, reserves);
+    const LineSet found = m_cardLines[static_cast<std::size_t>(card)] & searched;
+    if (found == 0) return kLocatedNowhere;
+    // The lowest bit is the first line of the search that holds the card.
+    const int bit = std::countr_zero(found);
+    if (bit == kStockBit) return kLocatedInStock;
+    if (bit == kWasteBit) return kLocatedInWaste;
+    if (bit < kFirstFilaBit) return -(bit - kFirstDestBit + 1);
+    if (bit < kFirstAppoggBit) return bit - kFirstFilaBit + 1;
+    return -(bit - kFirstAppoggBit + kLocatedReserveBase);
+}
+
+// Codes that are no card nor blank (a damaged group may read 999) are searched in the text.
+int PileStore::LocateByText(int card, int tableauCount, int reserveCount) const {
     if (HoldsCard(PileListId::kMazzo, kStockLine, card)) return kLocatedInStock;
     if (HoldsCard(PileListId::kMazzo, kWasteLine, card)) return kLocatedInWaste;
     for (int line = 0; line < kDestLineCount; ++line) {
@@ -184,13 +243,17 @@ int PileStore::LocateCard(int card, int tableauCount, int reserveCount) const {
 }
 
 void PileStore::RemoveCardsFromCard(int card) {
+    const LineSet holding = IsIndexed(card) ? m_cardLines[static_cast<std::size_t>(card)] : ~LineSet{0};
     for (const PileListId list : {PileListId::kFila, PileListId::kAppogg}) {
-        for (std::string& pile : MutableList(list)) {
+        for (int line = 0; line < PileLineCount(list); ++line) {
+            if ((holding & LineBit(list, line)) == 0) continue;
+            std::string& pile = *MutablePile(list, line);
             const int index = FindPileCard(pile, card);
-            if (index >= 0) {
-                pile.erase(CharPos(index));
-                return;
-            }
+            if (index < 0) continue;
+            IndexLine(list, line, false);
+            pile.erase(CharPos(index));
+            IndexLine(list, line, true);
+            return;
         }
     }
 }

@@ -8,32 +8,17 @@ namespace engine {
 
 namespace {
 
-constexpr int kNotANumber = -1;
+constexpr int kNotFound = -1;
 
 }  // namespace
 
-int PileCardCount(std::string_view pile) {
-    return static_cast<int>(pile.size() / kCardCodeWidth);
-}
-
-int PileCardAt(std::string_view pile, int index) {
-    if (index < 0 || index >= PileCardCount(pile)) return kNotANumber;
-    const auto group = pile.substr(static_cast<std::size_t>(index) * kCardCodeWidth, kCardCodeWidth);
-    return ReadCardNumber(group).value_or(kNotANumber);
-}
-
-int PileTopCard(std::string_view pile) {
-    const int count = PileCardCount(pile);
-    return count == 0 ? kNoCard : PileCardAt(pile, count - 1);
-}
-
 int FindPileCard(std::string_view pile, int card) {
-    if (card < kNoCard) return -1;  // -1 also marks damaged groups
+    if (card < kNoCard) return kNotFound;  // -1 also marks damaged groups
     const int count = PileCardCount(pile);
     for (int i = 0; i < count; ++i) {
-        if (PileCardAt(pile, i) == card) return i;
+        if (ReadCardGroup(pile.data() + static_cast<std::size_t>(i) * kCardCodeWidth) == card) return i;
     }
-    return -1;
+    return kNotFound;
 }
 
 bool AllRanksDistinct(std::string_view pile) {

@@ -2,20 +2,28 @@
 
 #include <string_view>
 
+#include "engine/model/card_codes.h"
+
 namespace engine {
 
 // A pile text is the concatenation of its cards' three-digit codes, bottom card first.
 // Only whole groups count: a trailing fragment of a damaged line is never read as a card.
 
 // The number of whole three-character groups.
-int PileCardCount(std::string_view pile);
+inline int PileCardCount(std::string_view pile) { return static_cast<int>(pile.size() / kCardCodeWidth); }
 
 // The code of card i (0 = the bottom card) read as a number; -1 when i lies outside the
 // pile or the group is no number.
-int PileCardAt(std::string_view pile, int index);
+inline int PileCardAt(std::string_view pile, int index) {
+    if (index < 0 || index >= PileCardCount(pile)) return -1;
+    return ReadCardGroup(pile.data() + static_cast<std::size_t>(index) * kCardCodeWidth);
+}
 
 // The top card's code; 0 for an empty pile.
-int PileTopCard(std::string_view pile);
+inline int PileTopCard(std::string_view pile) {
+    const int count = PileCardCount(pile);
+    return count == 0 ? kNoCard : PileCardAt(pile, count - 1);
+}
 
 // The 0-based card index of the first group equal (as a number) to the card; -1 when none.
 int FindPileCard(std::string_view pile, int card);

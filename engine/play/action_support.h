@@ -54,7 +54,7 @@ bool IsNotNo(const Game& game, const fields::Field& field);
 
 // Plays the sound when its switch is "Y" (and sounds are on).
 void PlaySound(Game& game, std::string_view name, const fields::Field& soundSwitch);
-// A busy wait on the clock, without handling events.
+// A wait on the clock that handles no events.
 void Wait(Game& game, std::uint32_t milliseconds);
 
 // The board before the action becomes an undo step; once per action.

@@ -5,8 +5,8 @@
 
 namespace platform {
 
-// Time as the game sees it. Every wait in the game is a busy wait on the tick counter,
-// so tests swap in VirtualClock and nothing ever really sleeps.
+// Time as the game sees it. Every wait of the game goes through the clock, so tests swap
+// in VirtualClock and nothing ever really waits.
 class IClock {
 public:
     virtual ~IClock() = default;
@@ -22,7 +22,10 @@ public:
     virtual std::uint32_t MillisecondsSinceMidnightUtc() = 0;
 };
 
-// The real clock. The Qt side installs the event pump used by DelayProcessing.
+// The real clock, on the system's monotonic clock. Its waits sleep until their deadline
+// rather than spin: Delay sleeps right through, so no event is handled and nothing
+// repaints meanwhile; DelayProcessing handles the pending events and then sleeps until
+// the next one arrives or the time is up. The Qt side installs both event hooks.
 class SystemClock : public IClock {
 public:
     std::uint32_t TickCount() override;
@@ -31,10 +34,15 @@ public:
     double Now() override;
     std::uint32_t MillisecondsSinceMidnightUtc() override;
 
+    // Handles the pending events and returns.
     void SetEventPump(std::function<void()> pump) { m_pump = std::move(pump); }
+    // Returns once an event has arrived (and been handled) or the milliseconds are up.
+    // Without it a pumping wait looks at the events every millisecond.
+    void SetEventWait(std::function<void(std::uint32_t milliseconds)> wait) { m_wait = std::move(wait); }
 
 private:
     std::function<void()> m_pump;
+    std::function<void(std::uint32_t)> m_wait;
 };
 
 // A clock that only moves when told to: waits advance it at once.

@@ -8,6 +8,9 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+#include <limits>
+
 namespace platform {
 
 namespace {
@@ -89,6 +92,15 @@ bool Application::ShowHelpContext(int context) {
 }
 
 void Application::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void Application::WaitForMessages(std::uint32_t milliseconds) {
+    // The timer's own event is enough to end the wait; nothing needs its signal.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    wake.start(static_cast<int>(std::min<std::uint32_t>(milliseconds, std::numeric_limits<int>::max())));
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
 
 // Input reaches a top-level window before the widget under it: acting there sees each
 // message once, whichever child it goes on to.

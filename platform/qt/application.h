@@ -7,6 +7,7 @@
 class QEventLoop;
 class QWindow;
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -53,6 +54,9 @@ public:
 
     // Handles every pending message, then returns.
     void ProcessMessages();
+    // Sleeps until a message arrives, handles what has come, and returns; returns anyway
+    // once the milliseconds are up.
+    static void WaitForMessages(std::uint32_t milliseconds);
 
     std::string Title() const { return m_title; }
     void SetTitle(std::string title) { m_title = std::move(title); }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace platform {
 
@@ -104,8 +105,14 @@ void Canvas::FillBrushSpan(int y, int left, int right) {
 void Canvas::FillSolidRect(const Rect& rect, Colour colour) {
     Prepare();
     const Rect area = pixels::Intersect(rect, pixels::Bounds(*m_image));
+    if (pixels::IsEmpty(area)) return;
     const QRgb value = ToQRgb(colour);
-    for (int y = area.top; y < area.bottom; ++y) FillSpan(y, area.left, area.right, value);
+    FillSpan(area.top, area.left, area.right, value);
+    // The other rows are copies of the first: a block copy outruns a fill loop, the more so
+    // in a build without the compiler's loop vectorising, and backgrounds fill whole screens.
+    const QRgb* first = ConstRow(*m_image, area.top) + area.left;
+    const auto bytes = static_cast<std::size_t>(area.Width()) * sizeof(QRgb);
+    for (int y = area.top + 1; y < area.bottom; ++y) std::memcpy(Row(*m_image, y) + area.left, first, bytes);
 }
 
 void Canvas::FillRect(const Rect& rect) {

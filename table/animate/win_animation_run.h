@@ -54,7 +54,7 @@ public:
 
     // Speed_Move_Card, milliseconds.
     int Speed() const { return m_speed; }
-    // A busy wait of the pause; of milliseconds.
+    // A wait that handles no events: the pause, or the milliseconds.
     void Pause();
     void Wait(int milliseconds);
     int PauseTime() const { return m_pause; }

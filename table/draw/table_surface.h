@@ -6,7 +6,7 @@
 namespace table {
 
 // The main window's client area as the table draws on it: a persistent image that can be
-// drawn on at any time, between events too (the table draws between busy-wait frames),
+// drawn on at any time, between events too (the table draws between the frames of a wait),
 // and the vertical scroll position from which the window shows the off-screen table.
 // The window presents the image when it repaints; the table says when through the
 // window's invalidate and update calls.

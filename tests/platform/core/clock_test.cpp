@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <ctime>
+#include <vector>
 
 namespace {
 
@@ -78,6 +79,58 @@ TEST(SystemClockTest, DelayProcessingWithoutPumpStillWaits) {
     const std::uint32_t start = clock.TickCount();
     clock.DelayProcessing(5);
     EXPECT_GE(clock.TickCount() - start, 5u);
+}
+
+// CPU time of this thread, which the machine's other load does not stretch.
+std::chrono::nanoseconds ThreadCpu() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
+
+// A wait sleeps through its time rather than spinning on the counter, with an event
+// wait installed and without, and still never ends before its deadline.
+TEST(SystemClockTest, WaitsSleepUntilTheirDeadline) {
+    SystemClock clock;
+    auto cpu = ThreadCpu();
+    std::uint32_t start = clock.TickCount();
+    clock.Delay(80);
+    EXPECT_GE(clock.TickCount() - start, 80u);
+    EXPECT_LT(ThreadCpu() - cpu, std::chrono::milliseconds(20));
+
+    // A pump without an event wait looks at the events now and then, not all the time.
+    int pumped = 0;
+    clock.SetEventPump([&] { ++pumped; });
+    cpu = ThreadCpu();
+    start = clock.TickCount();
+    clock.DelayProcessing(80);
+    EXPECT_GE(clock.TickCount() - start, 80u);
+    EXPECT_LT(ThreadCpu() - cpu, std::chrono::milliseconds(20));
+    EXPECT_GT(pumped, 0);
+    EXPECT_LE(pumped, 82);
+
+    // An event wait gets the time left; one that returns early (an event came) is asked
+    // again, and the wait still lasts its whole time.
+    std::vector<std::uint32_t> asked;
+    clock.SetEventWait([&](std::uint32_t ms) {
+        asked.push_back(ms);
+        if (asked.size() > 1) SystemClock().Delay(ms);
+    });
+    pumped = 0;
+    start = clock.TickCount();
+    clock.DelayProcessing(40);
+    EXPECT_GE(clock.TickCount() - start, 40u);
+    ASSERT_GE(asked.size(), 2u);
+    EXPECT_LE(asked.front(), 40u);
+    EXPECT_GT(asked.back(), 0u);
+    EXPECT_LE(asked.back(), asked.front());
+    EXPECT_EQ(pumped, static_cast<int>(asked.size()) + 1);
+    // A plain Delay touches neither hook.
+    asked.clear();
+    pumped = 0;
+    clock.Delay(5);
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(pumped, 0);
 }
 
 TEST(SystemClockTest, TimeOfDayValuesAgreeWithTheSystem) {
