@@ -110,9 +110,15 @@ void Canvas::FillSolidRect(const Rect& rect, Colour colour) {
     FillSpan(area.top, area.left, area.right, value);
     // The other rows are copies of the first: a block copy outruns a fill loop, the more so
     // in a build without the compiler's loop vectorising, and backgrounds fill whole screens.
-    const QRgb* first = ConstRow(*m_image, area.top) + area.left;
+    // Row addresses step from the first: a scan line call per row costs a detach check.
+    QRgb* first = Row(*m_image, area.top) + area.left;
     const auto bytes = static_cast<std::size_t>(area.Width()) * sizeof(QRgb);
-    for (int y = area.top + 1; y < area.bottom; ++y) std::memcpy(Row(*m_image, y) + area.left, first, bytes);
+    const auto stride = static_cast<std::ptrdiff_t>(m_image->bytesPerLine());
+    auto* row = reinterpret_cast<uchar*>(first);
+    for (int y = area.top + 1; y < area.bottom; ++y) {
+        row += stride;
+        std::memcpy(row, first, bytes);
+    }
 }
 
 void Canvas::FillRect(const Rect& rect) {

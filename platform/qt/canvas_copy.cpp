@@ -98,9 +98,15 @@ QRgb SourcePixel(const QImage& image, const QRgb* row, int x, int y) {
 void CopyRows(QImage& dest, const QImage& source, const Rect& area, int offsetX, int offsetY) {
     const auto width = static_cast<std::size_t>(area.Width());
     const bool asBytes = dest.format() == QImage::Format_RGB32 && source.format() == QImage::Format_RGB32;
-    for (int row = area.top; row < area.bottom; ++row) {
-        QRgb* out = Row(dest, row) + area.left;
-        const QRgb* in = ConstRow(source, row + offsetY) + (area.left + offsetX);
+    // Row addresses from one base each: a scan line call per row costs a detach check,
+    // which shows on whole-screen copies.
+    const auto outStride = static_cast<std::ptrdiff_t>(dest.bytesPerLine());
+    const auto inStride = static_cast<std::ptrdiff_t>(source.bytesPerLine());
+    auto* outRow = reinterpret_cast<uchar*>(Row(dest, area.top));
+    const auto* inRow = reinterpret_cast<const uchar*>(ConstRow(source, area.top + offsetY));
+    for (int row = area.top; row < area.bottom; ++row, outRow += outStride, inRow += inStride) {
+        QRgb* out = reinterpret_cast<QRgb*>(outRow) + area.left;
+        const QRgb* in = reinterpret_cast<const QRgb*>(inRow) + (area.left + offsetX);
         if (asBytes)
             std::memcpy(out, in, width * sizeof(QRgb));
         else
