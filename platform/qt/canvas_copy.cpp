@@ -96,6 +96,7 @@ QRgb SourcePixel(const QImage& image, const QRgb* row, int x, int y) {
 // general loop (each source pixel made opaque); between two RGB32 images, whose pixels
 // are opaque by definition, that is the row's bytes as they stand.
 void CopyRows(QImage& dest, const QImage& source, const Rect& area, int offsetX, int offsetY) {
+    if (area.top >= area.bottom) return;  // no row to address
     const auto width = static_cast<std::size_t>(area.Width());
     const bool asBytes = dest.format() == QImage::Format_RGB32 && source.format() == QImage::Format_RGB32;
     // Row addresses from one base each: a scan line call per row costs a detach check,
