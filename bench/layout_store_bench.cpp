@@ -17,20 +17,11 @@
 #include "bars/store/layout_store.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
+#include "bench/bench_application.h"
 
 namespace {
 
 constexpr int kItems = bars::kMaxStoredLinks;
-
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "corvanet_bench";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QApplication app(argc, argv);
-    }
-}
 
 // A form whose manager holds the items every stored link names.
 struct LayoutForm {
@@ -55,7 +46,7 @@ constexpr Store kRegistry{bars::SaveToRegistry, bars::LoadFromRegistry, false};
 
 // Writes a layout of the given shape and loads it again and again into a second form.
 void LoadLayout(benchmark::State& state, const Store& store, int barCount, int linksPerBar) {
-    EnsureApplication();
+    bench::EnsureApplication();
     QTemporaryDir folder;
     bars::SetLayoutRegistryFile(folder.filePath("registry.store").toStdString());
     const std::string file =
