@@ -55,10 +55,7 @@ Rect Normalised(const Rect& r) {
 
 Canvas::Canvas(Bitmap& bitmap) : Canvas(bitmap.Image()) {}
 
-Canvas::Canvas(QImage& image) : m_image(&image) {
-    Prepare();
-    UpdateQFont();
-}
+Canvas::Canvas(QImage& image) : m_image(&image) { Prepare(); }
 
 void Canvas::Prepare() {
     if (!m_image->isNull() && !Is32Bit(m_image->format()))

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QImage>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -143,7 +144,9 @@ public:
 
 private:
     void Prepare();
-    void UpdateQFont();
+    // The Qt font of m_font, made when text is first drawn or measured: most canvases
+    // (a card image's, for a few pixels) never draw text.
+    const QFont& QtFont() const;
     void FillSpan(int y, int left, int right, QRgb colour);
     void FillBrushSpan(int y, int left, int right);
     void StampPen(int x, int y);
@@ -152,7 +155,7 @@ private:
     CanvasPen m_pen;
     CanvasBrush m_brush;
     CanvasFont m_font;
-    QFont m_qfont;
+    mutable std::optional<QFont> m_qfont;
     Point m_penPos;
 };
 

@@ -44,52 +44,54 @@ int PixelSizeForCell(QFont font, int cellHeight) {
 
 void Canvas::SetFont(const CanvasFont& font) {
     m_font = font;
-    UpdateQFont();
+    m_qfont.reset();
 }
 
 void Canvas::SetFontName(const std::string& name) {
     m_font.name = name;
-    UpdateQFont();
+    m_qfont.reset();
 }
 
 void Canvas::SetFontSize(int points) {
     m_font.size = points;
-    UpdateQFont();
+    m_qfont.reset();
 }
 
 void Canvas::SetFontStyle(unsigned style) {
     m_font.style = style;
-    UpdateQFont();
+    m_qfont.reset();
 }
 
-void Canvas::UpdateQFont() {
-    m_qfont = QFont(QString::fromStdString(MappedFace(m_font.name)));
+const QFont& Canvas::QtFont() const {
+    if (m_qfont) return *m_qfont;
+    QFont font(QString::fromStdString(MappedFace(m_font.name)));
     // Faces of the original platform are missing here; fall back to a sans-serif face.
-    m_qfont.setStyleHint(QFont::SansSerif);
-    if (!m_font.antialiased) m_qfont.setStyleStrategy(QFont::NoAntialias);
+    font.setStyleHint(QFont::SansSerif);
+    if (!m_font.antialiased) font.setStyleStrategy(QFont::NoAntialias);
     if (m_font.height < 0)
-        m_qfont.setPixelSize(std::clamp(-m_font.height, 1, kMaxFontPixels));
+        font.setPixelSize(std::clamp(-m_font.height, 1, kMaxFontPixels));
     else if (m_font.height > 0)
-        m_qfont.setPixelSize(PixelSizeForCell(m_qfont, m_font.height));
+        font.setPixelSize(PixelSizeForCell(font, m_font.height));
     else
-        m_qfont.setPixelSize(PointsToPixels(m_font.size));
-    m_qfont.setBold((m_font.style & kFontBold) != 0);
-    m_qfont.setItalic((m_font.style & kFontItalic) != 0);
-    m_qfont.setUnderline((m_font.style & kFontUnderline) != 0);
+        font.setPixelSize(PointsToPixels(m_font.size));
+    font.setBold((m_font.style & kFontBold) != 0);
+    font.setItalic((m_font.style & kFontItalic) != 0);
+    font.setUnderline((m_font.style & kFontUnderline) != 0);
+    return m_qfont.emplace(font);
 }
 
 Size Canvas::TextExtent(std::string_view text) const {
-    const QFontMetrics metrics(m_qfont);
+    const QFontMetrics metrics(QtFont());
     return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
 }
 
-int Canvas::FontAscent() const { return QFontMetrics(m_qfont).ascent(); }
+int Canvas::FontAscent() const { return QFontMetrics(QtFont()).ascent(); }
 
 void Canvas::TextOut(int x, int y, std::string_view text) {
     if (text.empty() || m_image->isNull()) return;
     Prepare();
     const QString qtext = ToQString(text);
-    const QFontMetrics metrics(m_qfont);
+    const QFontMetrics metrics(QtFont());
     const Size extent{metrics.horizontalAdvance(qtext), metrics.height()};
     const Rect cell = pixels::RectOfSize(x, y, extent.width, extent.height);
     // Glyphs may overhang the cell a little (italics), and turned text leaves it: keep a
@@ -100,7 +102,7 @@ void Canvas::TextOut(int x, int y, std::string_view text) {
         return;
     if (m_brush.style == BrushStyle::Solid && m_font.escapement == 0) FillSolidRect(cell, m_brush.colour);
     QPainter painter(m_image);
-    painter.setFont(m_qfont);
+    painter.setFont(QtFont());
     painter.setPen(QColor::fromRgb(pixels::ToQRgb(m_font.colour)));
     if (m_font.escapement != 0) {
         // Turned about the cell's top-left corner, counter-clockwise on the screen.
