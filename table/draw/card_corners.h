@@ -8,6 +8,8 @@ namespace table {
 // that take the colour of whatever lies under them. The smallest card set is too small
 // for more than the corner pixel itself.
 inline constexpr int kSmallCardWidth = 25;
+// The corner pixels lie within this many rows (columns) of each edge.
+inline constexpr int kCornerDepth = 2;
 // The stock's 3-D edge is silver, so a card lying on it shows silver at its bottom right.
 inline constexpr platform::Colour kSilverCorner = platform::Rgb(192, 192, 192);
 

@@ -1,6 +1,7 @@
 #include "table/draw/card_drawing.h"
 
 #include "engine/model/card_codes.h"
+#include "engine/model/card_table.h"
 #include "engine/model/game_record.h"
 #include "engine/model/pile_store.h"
 #include "engine/model/pile_text.h"
@@ -50,10 +51,8 @@ void RestoreCorners(DrawContext& context, platform::Canvas& canvas, const platfo
                     Shifted(rect, context.YShift(canvas)), corners);
 }
 
-}  // namespace
-
-void DrawCardFace(DrawContext& context, int card, int x, int y, bool silver, platform::Canvas& canvas,
-                  int pileIndex) {
+void DrawFace(DrawContext& context, int card, int x, int y, int height, bool silver, platform::Canvas& canvas,
+              int pileIndex) {
     const int index = engine::CardBitmapIndex(card);
     if (index < 0) {
         if (context.gameDef[engine::words::kSelectionSum] != 0)
@@ -63,7 +62,30 @@ void DrawCardFace(DrawContext& context, int card, int x, int y, bool silver, pla
     platform::Bitmap& face = context.Face(index);
     if (face.IsEmpty()) return;
     PrepareCorners(context, face, x, y, silver, canvas);
-    canvas.BlockCopy(x, y + context.YShift(canvas), context.CardWidth(), context.CardHeight(), face, 0, 0);
+    canvas.BlockCopy(x, y + context.YShift(canvas), context.CardWidth(), height, face, 0, 0);
+}
+
+bool CoversSize(const DrawContext& context, const platform::Bitmap& image) {
+    return image.Width() >= context.CardWidth() && image.Height() >= context.CardHeight();
+}
+
+}  // namespace
+
+void DrawCardFace(DrawContext& context, int card, int x, int y, bool silver, platform::Canvas& canvas,
+                  int pileIndex) {
+    DrawFace(context, card, x, y, context.CardHeight(), silver, canvas, pileIndex);
+}
+
+void DrawCardFaceTop(DrawContext& context, int card, int x, int y, int height, platform::Canvas& canvas,
+                     int pileIndex) {
+    DrawFace(context, card, x, y, height, false, canvas, pileIndex);
+}
+
+bool CoversCardPlace(DrawContext& context, int card, int x, int y) {
+    if (card <= 0) return false;
+    if (context.piles.Cards().IsFaceDown(card)) return !IsOffTable(x, y) && CoversSize(context, context.Back());
+    const int index = engine::CardBitmapIndex(card);
+    return index >= 0 && CoversSize(context, context.Face(index));
 }
 
 void DrawCardBack(DrawContext& context, int x, int y, int height, bool silver, platform::Canvas& canvas) {

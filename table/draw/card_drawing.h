@@ -20,6 +20,12 @@ struct DrawContext;
 // the stock's edge). A code without a face (0, a blank slot) draws nothing.
 void DrawCardFace(DrawContext& context, int card, int x, int y, bool silver, platform::Canvas& canvas,
                   int pileIndex);
+// The top rows of the face, height of them, as DrawCardFace draws it unsilvered.
+void DrawCardFaceTop(DrawContext& context, int card, int x, int y, int height, platform::Canvas& canvas,
+                     int pileIndex);
+// True when drawing the card (a back when it lies face down) at (x, y) copies a whole
+// card-sized image over its place, hiding whatever lay there.
+bool CoversCardPlace(DrawContext& context, int card, int x, int y);
 // The top rows of the back, height of them; nothing when x or y is below -9999.
 void DrawCardBack(DrawContext& context, int x, int y, int height, bool silver, platform::Canvas& canvas);
 // A plain copy of a card-sized image; nothing when x or y is below -9999.

@@ -2,6 +2,7 @@
 
 #include "table/draw/pile_drawing.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/model/card_codes.h"
@@ -13,6 +14,7 @@
 #include "engine/model/table_object.h"
 #include "platform/core/clock.h"
 #include "platform/qt/canvas.h"
+#include "table/draw/card_corners.h"
 #include "table/draw/card_drawing.h"
 #include "table/draw/draw_context.h"
 #include "table/draw/empty_marks.h"
@@ -33,6 +35,20 @@ int EmptyMarkKind(std::string_view prefix) {
     if (prefix == engine::kFilaPrefix) return empty_mark::kTableau;
     if (prefix == engine::kDestPrefix) return empty_mark::kFoundation;
     return empty_mark::kReserve;
+}
+
+// The rows of card n that stay in sight once the pile is drawn: the next card covers the
+// rest when it lies straight below it or on it, all but its top corners, which take their
+// colours from the rows they lie on.
+int RowsInSight(DrawContext& context, const std::string& name, std::string_view pile, int index, int count, int n,
+                int x, int y) {
+    const int height = context.CardHeight();
+    if (n + 1 >= count) return height;
+    const int nextX = context.geometry.CardX(name, index, count - n - 1, true);
+    const int nextY = context.geometry.CardY(name, index, count - n - 1, true);
+    if (nextX != x || nextY < y || nextY - y >= height) return height;
+    if (!CoversCardPlace(context, engine::PileCardAt(pile, n + 1), nextX, nextY)) return height;
+    return std::min(height, nextY - y + kCornerDepth);
 }
 
 void Slide(DrawContext& context, int card, int fromX, int fromY, int toX, int toY) {
@@ -88,10 +104,13 @@ void DrawPileCard(DrawContext& context, std::string_view prefix, std::string_vie
         const int y = context.geometry.CardY(name, index, count - n, true);
         if (animate) {
             DrawFlyingCard(context, card, index, restoreSource, fromX, fromY, x, y);
-        } else if (context.piles.Cards().IsFaceDown(card)) {
-            DrawCardBack(context, x, y, context.CardHeight(), false, canvas);
         } else {
-            DrawCardFace(context, card, x, y, false, canvas, index);
+            // The caller goes on to the next card, which hides the rest.
+            const int height = RowsInSight(context, name, pile, index, count, n, x, y);
+            if (context.piles.Cards().IsFaceDown(card))
+                DrawCardBack(context, x, y, height, false, canvas);
+            else
+                DrawCardFaceTop(context, card, x, y, height, canvas, index);
         }
     }
     if (n != 0) return;

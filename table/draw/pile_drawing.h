@@ -25,7 +25,9 @@ inline constexpr int kTableau0 = 6;
 // index), at its place in the pile. With animate it first shows at (fromX, fromY) and
 // flies in, ending in the off-screen table; restoreSource gives the source place its
 // corners back in the off-screen table. Card 0 also marks an empty pile at the slot or
-// gives the pile's first place the background's corners.
+// gives the pile's first place the background's corners. Callers draw a pile's cards in
+// order up to its top: without animate, what the next card will cover of this one is
+// left out.
 void DrawPileCard(DrawContext& context, std::string_view prefix, std::string_view pile, int index,
                   bool restoreSource, platform::Canvas& canvas, bool animate, int slotY, int slotX, int fromY,
                   int fromX, int n);

@@ -223,7 +223,8 @@ void RepaintTable(DrawContext& context, platform::Canvas& canvas, bool animate) 
     if (dealing) {
         source = ChooseDealSource(context);
         ShowDealSource(context, canvas, source);
-    } else if (!animate) {
+    } else if (!animate && !context.IsBuffer(canvas)) {
+        // Into the buffer they are drawn just above: again would change no pixel.
         DrawStockAndFoundations(context, canvas, false, 0, deal_source::kNone, 0);
     }
     const bool stockEmpty = Line(context, PileListId::kMazzo, engine::kStockLine).empty();

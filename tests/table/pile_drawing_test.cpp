@@ -2,11 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+
+#include <string>
 #include <vector>
 
 #include "engine/model/game_words.h"
 #include "engine/model/preference_fields.h"
+#include "engine/model/card_codes.h"
+#include "engine/model/pile_text.h"
+#include "platform/qt/canvas.h"
+#include "table/draw/card_drawing.h"
 #include "table/draw/empty_marks.h"
+#include "table/layout/fan_modes.h"
 #include "table/draw/pile_marks.h"
 #include "tests/table/drawing_fixture.h"
 
@@ -101,6 +109,53 @@ TEST_F(PileDrawingTest, AnEmptiedTableauPileGetsItsMark) {
     layout.SetDragRects(100, 300, 171, 396);
     table::ErasePileRemainder(context, "", "001", 100, buffers.BufferCanvas(), "Fila1");
     EXPECT_EQ(BufferPixel(130, 340), MarkColour("_TABLEAU"));
+}
+
+// Each card copied whole, bottom first, the first place's corners from the table:
+// the pixels a pile must show however little of its covered cards is drawn.
+void DrawCardByCard(table::DrawContext& context, platform::Canvas& canvas, int i) {
+    const std::string& pile = context.piles.Pile(PileListId::kFila, i);
+    const int count = engine::PileCardCount(pile);
+    const std::string name = "Fila" + std::to_string(i + 1);
+    for (int n = 0; n < count; ++n) {
+        const int card = engine::PileCardAt(pile, n);
+        if (card <= 0) continue;
+        const int x = context.geometry.CardX(name, i, count - n, true);
+        const int y = context.geometry.CardY(name, i, count - n, true);
+        if (context.piles.Cards().IsFaceDown(card))
+            table::DrawCardBack(context, x, y, kCh, false, canvas);
+        else
+            table::DrawCardFace(context, card, x, y, false, canvas, i);
+        if (n == 0)
+            table::RestoreCornersOnCanvas(
+                context, canvas,
+                context.CardRectAt(context.geometry.TableauX(i), context.geometry.CardY(name, i, count, true)));
+    }
+}
+
+TEST_F(PileDrawingTest, CoveredCardsLeaveOutOnlyWhatTheNextCardHides) {
+    const std::vector<std::vector<int>> piles{
+        {-1, -2, -3, 4, 5, 6},  // backs under faces
+        {7, 0, 9},              // a blank place shows the card under it whole
+        {-10, 11},
+    };
+    for (const int fan : {table::fan_mode::kDown, table::fan_mode::kRight, table::fan_mode::kStacked}) {
+        SetWord(words::kTableauFanMode, fan);
+        PaintTestBackground();
+        for (int i = 0; i < 3; ++i) {
+            std::string text;
+            for (const int card : piles[static_cast<std::size_t>(i)]) {
+                text += engine::CardCodeText(card < 0 ? -card : card);
+                board.cards.SetCardFaceFlag(card < 0 ? -card : card, card < 0 ? engine::kFaceDown : engine::kFaceUp);
+            }
+            board.piles.SetPile(PileListId::kFila, i, text);
+            DrawTableauPile(i);
+        }
+        const QImage drawn = buffers.TableBuffer().Image().copy();
+        PaintTestBackground();
+        for (int i = 0; i < 3; ++i) DrawCardByCard(context, buffers.BufferCanvas(), i);
+        EXPECT_TRUE(drawn == buffers.TableBuffer().Image()) << "fan mode " << fan;
+    }
 }
 
 class StockRowTest : public drawing_test::DrawingTest {
