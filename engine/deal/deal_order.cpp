@@ -41,20 +41,39 @@ constexpr int kLastGapRank = 10;
 constexpr int kWindowLength = 9;
 constexpr int kTailWindowShift = 8;  // rank 11 starts at d3, 12 at d4, 13 at d5
 
-long long WindowValue(const GameNumberDigits& digits, int rank) {
-    long long value = 0;
-    const auto take = [&](int from, int to) {
-        for (int n = from; n <= to; ++n) value = value * 10 + Digit(digits, n);
-    };
-    if (rank <= kLastGapRank) {
-        take(1, rank - 1);
-        take(rank + kWindowGap, kGameNumberDigits);
-    } else {
-        const int from = rank - kTailWindowShift;
-        take(from, from + kWindowLength - 1);
+// The numbers that runs of the digits make, worked out from the numbers of their
+// beginnings so that a run costs a step instead of a digit at a time.
+class DigitRuns {
+public:
+    explicit DigitRuns(const GameNumberDigits& digits) {
+        for (int n = 1; n <= kGameNumberDigits; ++n) {
+            m_leading[Index(n)] = m_leading[Index(n - 1)] * 10 + Digit(digits, n);
+            m_tens[Index(n)] = m_tens[Index(n - 1)] * 10;
+        }
     }
-    return value;
-}
+
+    // The digits from .. to as one number; 0 for no digits.
+    long long Run(int from, int to) const {
+        if (to < from) return 0;
+        return m_leading[Index(to)] - m_leading[Index(from - 1)] * m_tens[Index(to - from + 1)];
+    }
+
+    // The window of a rank: the digits before the gap, then those after it.
+    long long Window(int rank) const {
+        if (rank <= kLastGapRank) {
+            const int after = rank + kWindowGap;
+            return Run(1, rank - 1) * m_tens[Index(kGameNumberDigits - after + 1)] + Run(after, kGameNumberDigits);
+        }
+        const int from = rank - kTailWindowShift;
+        return Run(from, from + kWindowLength - 1);
+    }
+
+private:
+    static constexpr std::size_t Index(int n) { return static_cast<std::size_t>(n); }
+
+    std::array<long long, kGameNumberDigits + 1> m_leading{};
+    std::array<long long, kGameNumberDigits + 1> m_tens{1};
+};
 
 // The free slots of a deal list as bits, so that finding the next one costs a step or two
 // instead of a walk along the list. Answers as NextFreeSlot does on the list itself.
@@ -203,13 +222,14 @@ bool fnGameNumberCardsArray(DealList& list, const GameDefRecord& game, std::stri
     PlaceJokers(list, slotCount, Digit(digits, 1), game, position);
     FreeSlots free(list, JokersInDeal(game));
 
+    const DigitRuns runs(digits);
     int a = kRankPointerA;
     int b = kRankPointerB;
     int c = kRankPointerC;
     for (int i = 1; i <= kSuitSize; ++i) {
         const int d = Digit(digits, i);
         const bool forward = d == 0;
-        const int suitRow = static_cast<int>(WindowValue(digits, i) % kSuitTableRows);
+        const int suitRow = static_cast<int>(runs.Window(i) % kSuitTableRows);
 
         int index = ThreeDigits(digits, a, b, c) % kSuitSize;
         if (index > rankCount - 1) index = forward ? rankCount - 1 : 0;

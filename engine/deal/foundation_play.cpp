@@ -1,6 +1,7 @@
 #include "engine/deal/foundation_play.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "engine/model/board_measures.h"
@@ -23,10 +24,6 @@ constexpr int kHighGroupLast = 9;
 constexpr int kHighFoundationFirst = 4;
 constexpr int kGroupFoundationLast = 7;  // any other group tries 0-7
 
-int CardAt(const DealContext& deal, int pile, int position) {
-    return PileCardAt(deal.piles.Pile(PileListId::kFila, pile), position);
-}
-
 int CardsIn(const DealContext& deal, int pile) {
     return PileCardCount(deal.piles.Pile(PileListId::kFila, pile));
 }
@@ -36,10 +33,12 @@ int CardsIn(const DealContext& deal, int pile) {
 // ends the offers, so a damaged board cannot loop for ever.
 template <typename Offer>
 void OfferPlace(DealContext& deal, int pile, int position, Offer offer) {
-    while (position < CardsIn(deal, pile)) {
-        const int card = CardAt(deal, pile, position);
+    // The line itself, read afresh after each offer; a place past its end reads -1.
+    const std::string& text = deal.piles.Pile(PileListId::kFila, pile);
+    for (;;) {
+        const int card = PileCardAt(text, position);
         if (card < kFirstCard || !offer(card)) return;
-        if (CardAt(deal, pile, position) == card) return;
+        if (PileCardAt(text, position) == card) return;
     }
 }
 
@@ -83,7 +82,7 @@ public:
           m_tableaus(deal.TableauCount()) {
         const GameDefRecord& game = deal.game;
         for (int i = 0; i < m_count; ++i) {
-            PlaceQuery& query = m_queries[static_cast<std::size_t>(i)];
+            PlaceQuery query;
             query.base = game.At(words::kFoundationBase, i);
             query.start = game.At(words::kFoundationBase, 0);
             query.direction = game.At(words::kFoundationDirection, i);
@@ -92,6 +91,7 @@ public:
             query.pastStart = game.At(words::kTableauRuleD, i) > 0;
             query.pileIndex = i;
             query.stockTest = false;
+            m_questions[static_cast<std::size_t>(i)].emplace(m_rules, query);
             ReadTop(i);
         }
     }
@@ -105,9 +105,8 @@ public:
             first = last = index;
         }
         for (int i = first; i <= last; ++i) {
-            PlaceQuery& query = m_queries[static_cast<std::size_t>(i)];
-            query.card = card;
-            if (!CanPlaceCard(m_rules, query)) continue;
+            const auto at = static_cast<std::size_t>(i);
+            if (!m_questions[at]->CanPlace(m_tops[at], card)) continue;
             m_deal.piles.RemoveCardFromBoard(card, m_tableaus);
             m_deal.piles.AddCardToPile(PileListId::kDest, i, card, kUpFlag);
             ReadTop(i);
@@ -136,14 +135,15 @@ private:
     void ReadTop(int i) {
         const std::string& pile = m_deal.piles.Pile(PileListId::kDest, i);
         // An empty foundation is offered as empty (-1), so every rule sees it as one.
-        m_queries[static_cast<std::size_t>(i)].top = pile.empty() ? -1 : PileTopCard(pile);
+        m_tops[static_cast<std::size_t>(i)] = pile.empty() ? -1 : PileTopCard(pile);
     }
 
     DealContext& m_deal;
     const RuleContext m_rules;
     const int m_count;
     const int m_tableaus;
-    std::array<PlaceQuery, kDestLineCount> m_queries{};
+    std::array<std::optional<PlacementQuestion>, kDestLineCount> m_questions;
+    std::array<int, kDestLineCount> m_tops{};
 };
 
 }  // namespace

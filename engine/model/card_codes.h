@@ -145,6 +145,16 @@ inline void AppendCardCode(std::string& pile, int code) {
     pile.push_back(static_cast<char>('0' + digits % 10));
 }
 
+// Writes a code's three digits at out, which has room for them, and returns the place
+// after them; for codes 0 .. 999 as AppendCardCode.
+inline char* WriteCardCode(char* out, int code) {
+    const auto digits = static_cast<unsigned>(code);
+    out[0] = static_cast<char>('0' + digits / 100);
+    out[1] = static_cast<char>('0' + digits / 10 % 10);
+    out[2] = static_cast<char>('0' + digits % 10);
+    return out + kCardCodeWidth;
+}
+
 // A text read as a decimal number ("7", "007"), as pile groups and card texts are read;
 // nothing when it is no number.
 std::optional<int> ReadCardNumber(std::string_view text);

@@ -18,9 +18,6 @@ constexpr std::array<std::string_view, kKing + 1> kRankWords = {
 constexpr std::string_view kJokerName = "JOKER";
 constexpr char kJokerSuitDigit = '4';
 
-// The face flag's place in a record, counted from 0.
-constexpr std::size_t kFaceFlagAt = 19;
-
 bool IsCardCode(int code) {
     return code >= kFirstCard && code <= kCardCount;
 }
@@ -60,10 +57,6 @@ void CardTable::FillCardTable() {
     }
 }
 
-bool CardTable::HasRecord(int code) const {
-    return code >= kFirstCard && code <= static_cast<int>(m_records.size());
-}
-
 const std::string& CardTable::Record(int code) const {
     return HasRecord(code) ? m_records[static_cast<std::size_t>(code - 1)] : kNoRecord;
 }
@@ -74,11 +67,6 @@ char CardTable::FaceFlag(int code) const {
 
 bool CardTable::IsFaceDown(int code) const {
     return FaceFlag(code) == kFaceDown;
-}
-
-void CardTable::SetCardFaceFlag(int code, char flag) {
-    if (!HasRecord(code)) return;
-    m_records[static_cast<std::size_t>(code - 1)][kFaceFlagAt] = flag;
 }
 
 void CardTable::SetPileFaceFlags(std::string_view pile, int mode, char flag) {

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/model/card_codes.h"
+
 namespace engine {
 
 // Face flags: character 20 of a card record.
@@ -45,15 +47,21 @@ public:
     // True for a card of code 1 or more whose flag is "0".
     bool IsFaceDown(int code) const;
 
-    // Codes without a record (0 for a blank, anything out of range) are ignored.
-    void SetCardFaceFlag(int code, char flag);
+    // Codes without a record (0 for a blank, anything out of range) are ignored. Inline: a
+    // deal sets a flag for every card it lays.
+    void SetCardFaceFlag(int code, char flag) {
+        if (HasRecord(code)) m_records[static_cast<std::size_t>(code - 1)][kFaceFlagAt] = flag;
+    }
     // Sets the flags of the cards named by a pile text: the top n cards for mode n >= 1
     // (all of them when n exceeds the count), or one of the patterns above; other modes
     // change nothing.
     void SetPileFaceFlags(std::string_view pile, int mode, char flag);
 
 private:
-    bool HasRecord(int code) const;
+    // The face flag's place in a record, counted from 0.
+    static constexpr std::size_t kFaceFlagAt = 19;
+
+    bool HasRecord(int code) const { return code >= kFirstCard && code <= static_cast<int>(m_records.size()); }
 
     std::vector<std::string> m_records;
 };

@@ -138,13 +138,17 @@ void PileStore::AddCardsToPile(PileListId list, int line, std::span<const int> c
         return;
     }
     const LineSet bit = LineBit(list, line);
-    pile->reserve(pile->size() + cards.size() * kCardCodeWidth);
+    // Room for every card at once, given back for the codes skipped.
+    const std::size_t start = pile->size();
+    pile->resize(start + cards.size() * kCardCodeWidth);
+    char* out = pile->data() + start;
     for (const int card : cards) {
         if (!IsIndexed(card)) continue;
-        AppendCardCode(*pile, card);
+        out = WriteCardCode(out, card);
         m_cardLines[static_cast<std::size_t>(card)] |= bit;
         if (card != kNoCard && !flagText.empty()) m_cards.SetCardFaceFlag(card, flagText.front());
     }
+    pile->resize(static_cast<std::size_t>(out - pile->data()));
 }
 
 void PileStore::AddCardToNamedPile(std::string_view name, int card, std::string_view flagText) {

@@ -22,10 +22,9 @@ int Word(int value) {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
 }
 
-PlaceQuery AsWords(const PlaceQuery& q) {
+// The pile's words of a query; the top card and the card are read as words when asked.
+PlaceQuery PileWords(const PlaceQuery& q) {
     PlaceQuery words = q;
-    words.top = Word(q.top);
-    words.card = Word(q.card);
     words.base = Word(q.base);
     words.start = Word(q.start);
     words.direction = Word(q.direction);
@@ -34,27 +33,39 @@ PlaceQuery AsWords(const PlaceQuery& q) {
     return words;
 }
 
-bool StockFirstRefuses(const RuleContext& ctx, const PlaceQuery& q) {
+bool StockFirstApplies(const RuleContext& ctx, const PlaceQuery& q) {
     const int stockFirst = ctx.game[words::kStockFirst];
-    const bool applies = (q.foundation && stockFirst == kStockFirstFoundations) ||
-                         stockFirst == kStockFirstEverywhere || stockFirst == kStockFirstEverywhereToo;
-    if (!applies) return false;
+    return (q.foundation && stockFirst == kStockFirstFoundations) || stockFirst == kStockFirstEverywhere ||
+           stockFirst == kStockFirstEverywhereToo;
+}
+
+bool StockFirstRefuses(const RuleContext& ctx, const PlaceQuery& q) {
     if (!Holds(board::Stock(ctx)) && !Holds(board::Waste(ctx))) return false;
     return SourceOf(ctx, q) == CardSource::kTableau;
 }
 
 }  // namespace
 
-bool CanPlaceCard(const RuleContext& ctx, const PlaceQuery& query) {
-    PlaceQuery q = AsWords(query);
+PlacementQuestion::PlacementQuestion(const RuleContext& ctx, const PlaceQuery& pile)
+    : m_ctx(ctx), m_query(PileWords(pile)), m_handler(FindRuleHandler(m_query.rule)),
+      m_stockFirst(StockFirstApplies(ctx, m_query)) {}
+
+bool PlacementQuestion::CanPlace(int top, int card) {
+    PlaceQuery& q = m_query;
+    q.top = Word(top);
+    q.card = Word(card);
     if (q.top == q.card) return false;
     if (q.top <= kNoCard) q.top = kEmptyTop;
-    if (StockFirstRefuses(ctx, q)) return false;
-    if (const RuleHandler handler = FindRuleHandler(q.rule)) {
-        const Verdict verdict = handler(ctx, q);
+    if (m_stockFirst && StockFirstRefuses(m_ctx, q)) return false;
+    if (m_handler != nullptr) {
+        const Verdict verdict = m_handler(m_ctx, q);
         if (verdict != Verdict::kGeneral) return verdict == Verdict::kAccept;
     }
-    return GeneralBuildTest(ctx, q, q.rule);
+    return GeneralBuildTest(m_ctx, q, q.rule);
+}
+
+bool CanPlaceCard(const RuleContext& ctx, const PlaceQuery& query) {
+    return PlacementQuestion(ctx, query).CanPlace(query.top, query.card);
 }
 
 bool CanPlaceCard(const RuleContext& ctx, int top, int card, int base, int start, int direction, int rule,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/rules/rule_codes.h"
 #include "engine/rules/rule_context.h"
 
 namespace engine {
@@ -15,6 +16,22 @@ namespace engine {
 // An empty pile may be given as -1 or as 0 (the deal's pre-fill passes 0); every rule
 // sees both as the empty pile.
 bool CanPlaceCard(const RuleContext& ctx, const PlaceQuery& query);
+
+// CanPlaceCard asked of one pile again and again, only the top card and the card
+// changing, as the deal's play-off asks each foundation: the words of the pile and the
+// game are read once. Answers as CanPlaceCard while those words stay as they were.
+class PlacementQuestion {
+public:
+    PlacementQuestion(const RuleContext& ctx, const PlaceQuery& pile);
+
+    bool CanPlace(int top, int card);
+
+private:
+    const RuleContext m_ctx;
+    PlaceQuery m_query;  // as words
+    RuleHandler m_handler;
+    bool m_stockFirst;  // StockFirst holds for this pile
+};
 
 // The same with the arguments in the order the callers know them.
 bool CanPlaceCard(const RuleContext& ctx, int top, int card, int base, int start, int direction, int rule,

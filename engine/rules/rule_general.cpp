@@ -83,14 +83,24 @@ constexpr BaseRow kBaseRows[] = {
     {{base_code::kAnyCard}, &TakesAnyCard},
 };
 
-BaseHandler FindBaseHandler(int base) {
-    if (base == 0) return nullptr;  // 0 ends the code lists, so it is a plain rank here
+// Base codes run from kAnyCard (-1) to kReserveThenWaste; every other word is a rank.
+constexpr int kLowestBaseCode = base_code::kAnyCard;
+constexpr int kHighestBaseCode = base_code::kReserveThenWaste;
+
+constexpr auto kBaseHandlerByCode = [] {
+    std::array<BaseHandler, kHighestBaseCode - kLowestBaseCode + 1> byCode{};
     for (const BaseRow& row : kBaseRows) {
         for (const int code : row.codes) {
-            if (code == base) return row.handler;
+            // 0 ends the code lists, so it is a plain rank here
+            if (code != 0) byCode[static_cast<std::size_t>(code - kLowestBaseCode)] = row.handler;
         }
     }
-    return nullptr;
+    return byCode;
+}();
+
+BaseHandler FindBaseHandler(int base) {
+    if (base < kLowestBaseCode || base > kHighestBaseCode) return nullptr;
+    return kBaseHandlerByCode[static_cast<std::size_t>(base - kLowestBaseCode)];
 }
 
 // ---- The suit condition ---------------------------------------------------------------
@@ -107,16 +117,23 @@ constexpr SuitRow kSuitRows[] = {
     {3, SuitCondition::kAlternating}, {6, SuitCondition::kNothing},
 };
 
+// The rule codes the suit rows name are small; any other code asks nothing of the suit.
+constexpr int kHighestSuitRule = 11;
+
+constexpr auto kSuitConditionByRule = [] {
+    std::array<SuitCondition, kHighestSuitRule + 1> byRule{};
+    for (const SuitRow& row : kSuitRows) byRule[static_cast<std::size_t>(row.rule)] = row.condition;
+    return byRule;
+}();
+
 bool SuitFits(int suitRule, const PlaceQuery& q) {
-    for (const SuitRow& row : kSuitRows) {
-        if (row.rule != suitRule) continue;
-        switch (row.condition) {
-            case SuitCondition::kSameSuit: return SameSuit(q);
-            case SuitCondition::kSameColour: return SameColour(q);
-            case SuitCondition::kAlternating: return !SameColour(q);
-            case SuitCondition::kNothing: return false;
-            case SuitCondition::kNone: return true;
-        }
+    if (suitRule < 0 || suitRule > kHighestSuitRule) return true;
+    switch (kSuitConditionByRule[static_cast<std::size_t>(suitRule)]) {
+        case SuitCondition::kSameSuit: return SameSuit(q);
+        case SuitCondition::kSameColour: return SameColour(q);
+        case SuitCondition::kAlternating: return !SameColour(q);
+        case SuitCondition::kNothing: return false;
+        case SuitCondition::kNone: return true;
     }
     return true;
 }

@@ -219,4 +219,34 @@ TEST(RuleCheckerTest, NeverReadsBeyondTheLists) {
     EXPECT_FALSE(CanPlaceCard(b.Ctx(), -1, S(5), -1, -1, kUp, 41, true, true, -1, true));
 }
 
+// The deal's play-off asks one prepared question per foundation again and again; no
+// answer may depend on what was asked of it before.
+TEST(RuleCheckerTest, AQuestionAskedAgainAnswersAsAFreshOne) {
+    RuleBoard b;
+    b.Word(kStockFirst, 1);
+    b.Waste({D(9)});
+    b.Dest(0, {H(kA), H(2)});
+    b.Fila(2, {S(9), C(4), H(3)});
+    b.Appogg(1, {D(kK)});
+    const int tops[] = {-1, 0, H(2), C(4), D(kK), S(kA), kJoker, 65535};
+    const int cards[] = {H(3), C(4), D(9), D(kK), S(2), Second(H(3)), kJoker};
+    for (int rule = -1; rule <= engine::kHighestRuleCode; ++rule) {
+        for (const int base : {-1, 1, 13, 81, 84, 87, 92, 93, 96}) {
+            for (const bool foundation : {false, true}) {
+                const PlaceQuery pile{-1, 0, base, 1, kEither, rule, foundation, false, 2, true};
+                engine::PlacementQuestion question(b.Ctx(), pile);
+                for (const int top : tops) {
+                    for (const int card : cards) {
+                        PlaceQuery fresh = pile;
+                        fresh.top = top;
+                        fresh.card = card;
+                        ASSERT_EQ(question.CanPlace(top, card), CanPlaceCard(b.Ctx(), fresh))
+                            << "rule " << rule << " base " << base << " top " << top << " card " << card;
+                    }
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
