@@ -91,8 +91,9 @@ constexpr auto kBaseHandlerByCode = [] {
     std::array<BaseHandler, kHighestBaseCode - kLowestBaseCode + 1> byCode{};
     for (const BaseRow& row : kBaseRows) {
         for (const int code : row.codes) {
-            // 0 ends the code lists, so it is a plain rank here
-            if (code != 0) byCode[static_cast<std::size_t>(code - kLowestBaseCode)] = row.handler;
+            // 0 ends the code lists, so it is a plain rank here; the first row naming a code holds.
+            BaseHandler& handler = byCode[static_cast<std::size_t>(code - kLowestBaseCode)];
+            if (code != 0 && handler == nullptr) handler = row.handler;
         }
     }
     return byCode;
@@ -122,7 +123,13 @@ constexpr int kHighestSuitRule = 11;
 
 constexpr auto kSuitConditionByRule = [] {
     std::array<SuitCondition, kHighestSuitRule + 1> byRule{};
-    for (const SuitRow& row : kSuitRows) byRule[static_cast<std::size_t>(row.rule)] = row.condition;
+    std::array<bool, kHighestSuitRule + 1> named{};
+    // The first row naming a rule holds.
+    for (const SuitRow& row : kSuitRows) {
+        const auto at = static_cast<std::size_t>(row.rule);
+        if (!named[at]) byRule[at] = row.condition;
+        named[at] = true;
+    }
     return byRule;
 }();
 
