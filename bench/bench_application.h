@@ -2,6 +2,10 @@
 
 #include <QApplication>
 
+#include <string>
+
+#include "platform/core/messages.h"
+
 namespace bench {
 
 // One application object for every benchmark of the program: the canvas needs one for its
@@ -15,5 +19,18 @@ inline void EnsureApplication() {
         static QApplication app(argc, argv);
     }
 }
+
+// Messages that nobody sees; a question gets the answer the benchmark gives it.
+class NoMessages : public platform::IMessages {
+public:
+    explicit NoMessages(bool confirmAnswer) : m_confirmAnswer(confirmAnswer) {}
+    void ShowInfo(const std::string&) override {}
+    bool Confirm(const std::string&, const std::string&) override { return m_confirmAnswer; }
+    void ShowError(const std::string&, const std::string&) override {}
+    void Beep(unsigned) override {}
+
+private:
+    bool m_confirmAnswer;
+};
 
 }  // namespace bench

@@ -14,7 +14,6 @@
 #include "engine/model/preference_fields.h"
 #include "engine/session/new_game.h"
 #include "engine/state/game.h"
-#include "platform/core/messages.h"
 #include "platform/core/paths.h"
 #include "platform/core/process.h"
 #include "platform/core/sound.h"
@@ -33,14 +32,6 @@ class Silence : public platform::ISoundPlayer {
 public:
     void Play(std::string_view, platform::SoundMode) override {}
     void Stop() override {}
-};
-
-class NoMessages : public platform::IMessages {
-public:
-    void ShowInfo(const std::string&) override {}
-    bool Confirm(const std::string&, const std::string&) override { return true; }
-    void ShowError(const std::string&, const std::string&) override {}
-    void Beep(unsigned) override {}
 };
 
 class NoExit : public platform::IProcess {
@@ -76,7 +67,7 @@ void BM_NewGameCpu(benchmark::State& state) {
     bench::EnsureApplication();
     const fs::path folder = ProgramFolder();
     Silence silence;
-    NoMessages messages;
+    bench::NoMessages messages{true};
     NoExit process;
     shell::NoDialogs dialogs;
     shell::ProgramOptions options;

@@ -21,7 +21,6 @@
 #include "engine/model/settings_block.h"
 #include "engine/model/table_object.h"
 #include "platform/core/clock.h"
-#include "platform/core/messages.h"
 #include "platform/core/paths.h"
 #include "platform/core/random.h"
 #include "platform/core/resource_library.h"
@@ -78,14 +77,6 @@ public:
     }
     std::string WaveData(std::string_view) const override { return {}; }
     std::string CursorData(std::string_view) const override { return {}; }
-};
-
-class NoMessages : public platform::IMessages {
-public:
-    void ShowInfo(const std::string&) override {}
-    bool Confirm(const std::string&, const std::string&) override { return false; }
-    void ShowError(const std::string&, const std::string&) override {}
-    void Beep(unsigned) override {}
 };
 
 void SetRun(engine::GameDefRecord& game, engine::GameWordRun run, std::initializer_list<int> values) {
@@ -153,7 +144,7 @@ struct DrawnTable {
         return services;
     }
 
-    NoMessages messages;
+    bench::NoMessages messages{false};
     platform::VirtualClock clock;
     platform::RandomGenerator random{0};
     platform::PathResolver paths;
