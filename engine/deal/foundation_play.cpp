@@ -30,14 +30,15 @@ int CardsIn(const DealContext& deal, int pile) {
 
 // Offers the card at a place again and again while the foundations take what lies
 // there. A success that leaves the same card in place (it was found elsewhere first)
-// ends the offers, so a damaged board cannot loop for ever.
+// ends the offers, so a damaged board cannot loop for ever. The offer is taken by
+// reference: it runs for every dealt card.
 template <typename Offer>
-void OfferPlace(DealContext& deal, int pile, int position, Offer offer) {
+void OfferPlace(DealContext& deal, int pile, int position, const Offer& offer) {
     // The line itself, read afresh after each offer; a place past its end reads -1.
     const std::string& text = deal.piles.Pile(PileListId::kFila, pile);
     for (;;) {
         const int card = PileCardAt(text, position);
-        if (card < kFirstCard || !offer(card)) return;
+        if (card < kFirstCard || !offer(card, pile, position)) return;
         if (PileCardAt(text, position) == card) return;
     }
 }
@@ -110,6 +111,7 @@ public:
             m_deal.piles.RemoveCardFromBoard(card, m_tableaus);
             m_deal.piles.AddCardToPile(PileListId::kDest, i, card, kUpFlag);
             ReadTop(i);
+            ++m_played;
             if (m_deal.updateScore) m_deal.updateScore(1);
             return true;
         }
@@ -131,6 +133,9 @@ public:
         return false;
     }
 
+    // How many cards went to the foundations so far; the tableau changes only with it.
+    int Played() const { return m_played; }
+
 private:
     void ReadTop(int i) {
         const std::string& pile = m_deal.piles.Pile(PileListId::kDest, i);
@@ -144,6 +149,28 @@ private:
     const int m_tableaus;
     std::array<std::optional<PlacementQuestion>, kDestLineCount> m_questions;
     std::array<int, kDestLineCount> m_tops{};
+    int m_played = 0;
+};
+
+// The longest dealt pile, as the row-by-row play-off asks before every row. Only a card
+// played off shortens a pile, so the piles are measured again only after one was.
+class LongestPile {
+public:
+    LongestPile(const DealContext& deal, const FoundationOffers& offers) : m_deal(deal), m_offers(offers) {}
+
+    int Length() {
+        if (m_measuredAt != m_offers.Played()) {
+            m_measuredAt = m_offers.Played();
+            m_length = LongestDealtPile(m_deal);
+        }
+        return m_length;
+    }
+
+private:
+    const DealContext& m_deal;
+    const FoundationOffers& m_offers;
+    int m_measuredAt = -1;
+    int m_length = 0;
 };
 
 }  // namespace
@@ -160,38 +187,36 @@ void PlayDealtCardsToFoundations(DealContext& deal) {
     const int startCode = deal.game.At(words::kFoundationStartCode, 0);
     const bool byPile = deal.game[words::kDealByPile] != 0;
     FoundationOffers offers(deal);
-    const auto offerer = [&](int pile, int position) {
-        return [&offers, startCode, byPile, pile, position](int card) {
-            if (startCode == start_code::kKingsThenAces) return offers.PlaceInGroup(card, byPile ? position : pile);
-            return offers.Place(card, startCode == start_code::kAceOfSuitOwnPile ? pile : kAnyFoundation);
-        };
+    const auto offer = [&offers, startCode, byPile](int card, int pile, int position) {
+        if (startCode == start_code::kKingsThenAces) return offers.PlaceInGroup(card, byPile ? position : pile);
+        return offers.Place(card, startCode == start_code::kAceOfSuitOwnPile ? pile : kAnyFoundation);
     };
     const int piles = deal.TableauCount();
     if (byPile) {
         for (int pile = 0; pile < piles; ++pile) {
-            for (int position = 0; position < CardsIn(deal, pile); ++position) {
-                OfferPlace(deal, pile, position, offerer(pile, position));
-            }
+            for (int position = 0; position < CardsIn(deal, pile); ++position) OfferPlace(deal, pile, position, offer);
         }
         return;
     }
-    for (int position = 0; position < LongestDealtPile(deal); ++position) {
-        for (int pile = 0; pile < piles; ++pile) OfferPlace(deal, pile, position, offerer(pile, position));
+    LongestPile longest(deal, offers);
+    for (int position = 0; position < longest.Length(); ++position) {
+        for (int pile = 0; pile < piles; ++pile) OfferPlace(deal, pile, position, offer);
     }
 }
 
 void PlayAcesRefilledFromStock(DealContext& deal) {
     const int piles = deal.TableauCount();
     FoundationOffers offers(deal);
-    for (int position = 0; position < LongestDealtPile(deal); ++position) {
-        for (int pile = 0; pile < piles; ++pile) {
-            OfferPlace(deal, pile, position, [&](int card) {
-                if (CardRank(card) != kAce || !offers.Place(card, kAnyFoundation)) return false;
-                const int replacement = TakeStockTop(deal);
-                if (replacement >= kFirstCard) InsertCard(deal, pile, position, replacement);
-                return true;
-            });
-        }
+    // A refill follows a card played off, so the measure after a play sees it too.
+    const auto offer = [&](int card, int pile, int position) {
+        if (CardRank(card) != kAce || !offers.Place(card, kAnyFoundation)) return false;
+        const int replacement = TakeStockTop(deal);
+        if (replacement >= kFirstCard) InsertCard(deal, pile, position, replacement);
+        return true;
+    };
+    LongestPile longest(deal, offers);
+    for (int position = 0; position < longest.Length(); ++position) {
+        for (int pile = 0; pile < piles; ++pile) OfferPlace(deal, pile, position, offer);
     }
 }
 
