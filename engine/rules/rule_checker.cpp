@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "engine/rules/rule_codes.h"
-#include "engine/rules/rule_general.h"
+#include "engine/rules/rule_build.h"
 #include "engine/rules/rule_support.h"
 
 namespace engine {

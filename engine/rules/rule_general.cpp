@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "engine/rules/rule_build.h"
 #include "engine/rules/rule_companions.h"
 #include "engine/rules/rule_support.h"
 
@@ -104,47 +105,6 @@ BaseHandler FindBaseHandler(int base) {
     return kBaseHandlerByCode[static_cast<std::size_t>(base - kLowestBaseCode)];
 }
 
-// ---- The suit condition ---------------------------------------------------------------
-
-enum class SuitCondition { kNone, kSameSuit, kSameColour, kAlternating, kNothing };
-
-struct SuitRow {
-    int rule;
-    SuitCondition condition;
-};
-
-constexpr SuitRow kSuitRows[] = {
-    {0, SuitCondition::kSameSuit},   {11, SuitCondition::kSameSuit}, {1, SuitCondition::kSameColour},
-    {3, SuitCondition::kAlternating}, {6, SuitCondition::kNothing},
-};
-
-// The rule codes the suit rows name are small; any other code asks nothing of the suit.
-constexpr int kHighestSuitRule = 11;
-
-constexpr auto kSuitConditionByRule = [] {
-    std::array<SuitCondition, kHighestSuitRule + 1> byRule{};
-    std::array<bool, kHighestSuitRule + 1> named{};
-    // The first row naming a rule holds.
-    for (const SuitRow& row : kSuitRows) {
-        const auto at = static_cast<std::size_t>(row.rule);
-        if (!named[at]) byRule[at] = row.condition;
-        named[at] = true;
-    }
-    return byRule;
-}();
-
-bool SuitFits(int suitRule, const PlaceQuery& q) {
-    if (suitRule < 0 || suitRule > kHighestSuitRule) return true;
-    switch (kSuitConditionByRule[static_cast<std::size_t>(suitRule)]) {
-        case SuitCondition::kSameSuit: return SameSuit(q);
-        case SuitCondition::kSameColour: return SameColour(q);
-        case SuitCondition::kAlternating: return !SameColour(q);
-        case SuitCondition::kNothing: return false;
-        case SuitCondition::kNone: return true;
-    }
-    return true;
-}
-
 // ---- The rank condition ---------------------------------------------------------------
 
 // Start arguments that block building down from an Ace as a start rank would.
@@ -187,9 +147,7 @@ bool EmptyPileAccepts(const RuleContext& ctx, const PlaceQuery& q) {
     return R(q.card) == q.base || q.start == base_code::kAnyCard;
 }
 
-bool GeneralBuildTest(const RuleContext& ctx, const PlaceQuery& q, int suitRule) {
-    if (R(q.top) <= 0) return EmptyPileAccepts(ctx, q);
-    if (!SuitFits(suitRule, q)) return false;
+bool rules::build::RankFits(const RuleContext& ctx, const PlaceQuery& q) {
     switch (q.direction) {
         case direction::kUp: return UpFits(ctx, q);
         case direction::kDown: return DownFits(ctx, q);

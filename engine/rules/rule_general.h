@@ -28,12 +28,8 @@ inline constexpr int kUp = 1;
 inline constexpr int kEither = 2;
 }  // namespace direction
 
-// The general build test. On an empty pile the base code alone decides; on a card the suit
-// condition of suitRule (the rule code, or the one a row passes on) and the rank condition
-// of the direction word.
-bool GeneralBuildTest(const RuleContext& ctx, const PlaceQuery& q, int suitRule);
-
-// The base table: may the card start an empty pile whose base word is q.base.
+// The base table: may the card start an empty pile whose base word is q.base. The test of
+// a card on a card is in rule_build.h.
 bool EmptyPileAccepts(const RuleContext& ctx, const PlaceQuery& q);
 
 }  // namespace engine

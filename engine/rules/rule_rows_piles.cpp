@@ -1,6 +1,6 @@
 // The rows of the rule table that look at other piles of the board.
 #include "engine/rules/rule_companions.h"
-#include "engine/rules/rule_general.h"
+#include "engine/rules/rule_build.h"
 #include "engine/rules/rule_rows.h"
 #include "engine/rules/rule_support.h"
 
