@@ -134,10 +134,14 @@ constexpr int NextPointer(int pointer) {
     return pointer == kGameNumberDigits ? 1 : pointer + 1;
 }
 
-// The running position folded back into the list after a step.
+// The running position folded back into the list after a step. A step is shorter than a
+// deck, so in a list of a deck or more one subtraction folds it, made as a selection: a
+// branch on whether a step passes the end would be a coin toss. The division, slow and on
+// the path from one card to the next, is left for shorter lists and the start.
 constexpr int FoldPosition(int position, int slotCount) {
-    if (position >= slotCount) return position % slotCount;
-    return position < 0 ? 0 : position;
+    const int once = position - (slotCount & -static_cast<int>(position >= slotCount));
+    if (once >= slotCount) return once % slotCount;
+    return once < 0 ? 0 : once;
 }
 
 }  // namespace
