@@ -135,27 +135,27 @@ constexpr int NextPointer(int pointer) {
 }
 
 // The running position folded back into the list after a step. A step is shorter than a
-// deck, so in a list of a deck or more one subtraction folds it, made as a selection: a
-// branch on whether a step passes the end would be a coin toss. The division, slow and on
-// the path from one card to the next, is left for shorter lists and the start.
+// deck, so in a list of a deck or more one subtraction folds it; the division, slow and
+// on the path from one card to the next, is left for shorter lists and the start.
 constexpr int FoldPosition(int position, int slotCount) {
-    const int once = position - (slotCount & -static_cast<int>(position >= slotCount));
-    if (once >= slotCount) return once % slotCount;
-    return once < 0 ? 0 : once;
+    if (position >= slotCount) {
+        position -= slotCount;
+        return position < slotCount ? position : position % slotCount;
+    }
+    return position < 0 ? 0 : position;
 }
 
 }  // namespace
 
 GameNumberDigits ReadGameNumber(std::string_view field) {
-    std::string text(field);
-    if (text.size() < static_cast<std::size_t>(kGameNumberDigits)) {
-        text.insert(0, static_cast<std::size_t>(kGameNumberDigits) - text.size(), '0');
-    }
-    text.erase(0, text.size() - static_cast<std::size_t>(kGameNumberDigits));
+    // The last thirteen characters, right-aligned; missing leading digits read as 0.
+    const std::size_t used = std::min(field.size(), static_cast<std::size_t>(kGameNumberDigits));
+    const std::string_view last = field.substr(field.size() - used);
     GameNumberDigits digits{};
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        const char c = text[i];
-        digits[i] = (c >= '0' && c <= '9') ? c - '0' : 0;
+    const std::size_t first = digits.size() - used;
+    for (std::size_t i = 0; i < used; ++i) {
+        const char c = last[i];
+        digits[first + i] = (c >= '0' && c <= '9') ? c - '0' : 0;
     }
     return digits;
 }
