@@ -200,7 +200,10 @@ void PlayDealtCardsToFoundations(DealContext& deal) {
     }
     LongestPile longest(deal, offers);
     for (int position = 0; position < longest.Length(); ++position) {
-        for (int pile = 0; pile < piles; ++pile) OfferPlace(deal, pile, position, offer);
+        for (int pile = 0; pile < piles; ++pile) {
+            // Most rows pass the ends of the shorter piles; no call is spent there.
+            if (position < CardsIn(deal, pile)) OfferPlace(deal, pile, position, offer);
+        }
     }
 }
 
