@@ -76,10 +76,13 @@ void PileStore::IndexLine(PileListId list, int line, bool holds) {
 }
 
 void PileStore::RecheckCard(PileListId list, int line, int card) {
-    if (!IsIndexed(card)) return;
+    if (IsIndexed(card)) SetHolds(list, line, card, HoldsCard(list, line, card));
+}
+
+void PileStore::SetHolds(PileListId list, int line, int card, bool holds) {
     LineSet& lines = m_cardLines[static_cast<std::size_t>(card)];
     const LineSet bit = LineBit(list, line);
-    lines = HoldsCard(list, line, card) ? lines | bit : lines & ~bit;
+    lines = holds ? lines | bit : lines & ~bit;
 }
 
 void PileStore::SetPile(PileListId list, int line, std::string pile) {
@@ -181,8 +184,12 @@ bool PileStore::FindCardInPile(PileListId list, int line, int card, FindMode mod
             }
             break;
     }
-    // The line may hold the card twice; a blank slot may have come or gone.
-    RecheckCard(list, line, card);
+    // The line may hold the card twice, but not before the first hit: only the groups from
+    // there on are read again. A blank slot may have come or gone.
+    if (IsIndexed(card)) {
+        const std::string_view rest = std::string_view(*pile).substr(CharPos(std::max(index - 1, 0)));
+        SetHolds(list, line, card, FindPileCard(rest, card) >= 0);
+    }
     if (mode != FindMode::kDelete) RecheckCard(list, line, kNoCard);
     return true;
 }
@@ -190,9 +197,11 @@ bool PileStore::FindCardInPile(PileListId list, int line, int card, FindMode mod
 int PileStore::TakeCardFromBoard(int card, FindMode mode, int tableauCount) {
     const LineSet holding = IsIndexed(card) ? m_cardLines[static_cast<std::size_t>(card)] : ~LineSet{0};
     for (const SearchStep& step : kTakeOrder) {
-        const int end = StepEnd(step, tableauCount);
-        for (int line = step.line; line < end; ++line) {
-            if ((holding & LineBit(step.list, line)) == 0) continue;
+        // A step's lines have consecutive bits, in line order, from its first line's.
+        const LineSet first = LineBit(step.list, step.line);
+        const int lineCount = StepEnd(step, tableauCount) - step.line;
+        for (LineSet lines = holding & first * Bits(0, lineCount); lines != 0; lines &= lines - 1) {
+            const int line = step.line + std::countr_zero(lines) - std::countr_zero(first);
             if (FindCardInPile(step.list, line, card, mode)) return step.kind;
         }
     }

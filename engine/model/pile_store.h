@@ -139,6 +139,7 @@ private:
     void IndexLine(PileListId list, int line, bool holds);
     // The card's bit for the line, as the line's text now reads.
     void RecheckCard(PileListId list, int line, int card);
+    void SetHolds(PileListId list, int line, int card, bool holds);
     bool HoldsCard(PileListId list, int line, int card) const;
     int LocateByText(int card, int tableauCount, int reserveCount) const;
 
