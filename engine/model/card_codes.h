@@ -84,6 +84,17 @@ inline constexpr auto kFacts = [] {
 
 constexpr bool InTable(int code) { return static_cast<unsigned>(code) <= static_cast<unsigned>(kCardCount); }
 
+// The three digits of every code 0 .. 108, read instead of worked out: a deal writes the
+// code of every card it lays.
+inline constexpr auto kCodeDigits = [] {
+    std::array<std::array<char, kCardCodeWidth>, kCardCount + 1> digits{};
+    for (int code = 0; code <= kCardCount; ++code)
+        digits[static_cast<std::size_t>(code)] = {static_cast<char>('0' + code / 100),
+                                                  static_cast<char>('0' + code / 10 % 10),
+                                                  static_cast<char>('0' + code % 10)};
+    return digits;
+}();
+
 }  // namespace card_facts
 
 // 0 hearts, 1 diamonds, 2 clubs, 3 spades; jokers -1. Every code below 14 (0 and negative
@@ -135,24 +146,30 @@ std::string RankText(int rank);
 // The three-digit text of a code: 7 gives "007".
 std::string CardCodeText(int code);
 
-// Appends a code's three digits to a pile text without building a text of its own, as the
-// deal and every move do; only for codes 0 .. 999 (every card and the blank slot).
-inline void AppendCardCode(std::string& pile, int code) {
-    const auto digits = static_cast<unsigned>(code);
-    // Character by character: inline, where an append of three is a library call.
-    pile.push_back(static_cast<char>('0' + digits / 100));
-    pile.push_back(static_cast<char>('0' + digits / 10 % 10));
-    pile.push_back(static_cast<char>('0' + digits % 10));
-}
-
 // Writes a code's three digits at out, which has room for them, and returns the place
-// after them; for codes 0 .. 999 as AppendCardCode.
+// after them; only for codes 0 .. 999 (every card and the blank slot).
 inline char* WriteCardCode(char* out, int code) {
+    if (card_facts::InTable(code)) {
+        const auto& digits = card_facts::kCodeDigits[static_cast<std::size_t>(code)];
+        out[0] = digits[0];
+        out[1] = digits[1];
+        out[2] = digits[2];
+        return out + kCardCodeWidth;
+    }
     const auto digits = static_cast<unsigned>(code);
     out[0] = static_cast<char>('0' + digits / 100);
     out[1] = static_cast<char>('0' + digits / 10 % 10);
     out[2] = static_cast<char>('0' + digits % 10);
     return out + kCardCodeWidth;
+}
+
+// Appends a code's three digits to a pile text without building a text of its own, as the
+// deal and every move do; for codes 0 .. 999 as WriteCardCode.
+inline void AppendCardCode(std::string& pile, int code) {
+    char digits[kCardCodeWidth];
+    WriteCardCode(digits, code);
+    // Character by character: inline, where an append of three is a library call.
+    for (const char digit : digits) pile.push_back(digit);
 }
 
 // A text read as a decimal number ("7", "007"), as pile groups and card texts are read;

@@ -69,6 +69,16 @@ bool CardTable::IsFaceDown(int code) const {
     return FaceFlag(code) == kFaceDown;
 }
 
+void CardTable::SetCardFaceFlags(std::span<const int> codes, char flag) {
+    // The records are read through locals: every flag written is a character, which the
+    // compiler would otherwise take to change the list it lies in.
+    std::string* const records = m_records.data();
+    const int count = static_cast<int>(m_records.size());
+    for (const int code : codes) {
+        if (code >= kFirstCard && code <= count) records[code - 1][kFaceFlagAt] = flag;
+    }
+}
+
 void CardTable::SetPileFaceFlags(std::string_view pile, int mode, char flag) {
     const int count = PileCardCount(pile);
     // A count of top cards reads only those; an unknown mode reads nothing.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,6 +53,8 @@ public:
     void SetCardFaceFlag(int code, char flag) {
         if (HasRecord(code)) m_records[static_cast<std::size_t>(code - 1)][kFaceFlagAt] = flag;
     }
+    // SetCardFaceFlag for each code in turn, as a deal lays a run of cards.
+    void SetCardFaceFlags(std::span<const int> codes, char flag);
     // Sets the flags of the cards named by a pile text: the top n cards for mode n >= 1
     // (all of them when n exceeds the count), or one of the patterns above; other modes
     // change nothing.

@@ -149,9 +149,10 @@ void PileStore::AddCardsToPile(PileListId list, int line, std::span<const int> c
         if (!IsIndexed(card)) continue;
         out = WriteCardCode(out, card);
         m_cardLines[static_cast<std::size_t>(card)] |= bit;
-        if (card != kNoCard && !flagText.empty()) m_cards.SetCardFaceFlag(card, flagText.front());
     }
     pile->resize(static_cast<std::size_t>(out - pile->data()));
+    // Codes without a record (the blank slot, codes that are no card) get no flag.
+    if (!flagText.empty()) m_cards.SetCardFaceFlags(cards, flagText.front());
 }
 
 void PileStore::AddCardToNamedPile(std::string_view name, int card, std::string_view flagText) {

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "engine/base/text_utils.h"
 #include "engine/model/card_table.h"
 
 namespace engine {
@@ -125,6 +126,37 @@ TEST(CardCodes, CodeTexts) {
     EXPECT_EQ(ReadCardNumber("0a7"), std::nullopt);
     EXPECT_EQ(ReadCardNumber("--5"), std::nullopt);
     EXPECT_EQ(ReadCardNumber("-"), std::nullopt);
+}
+
+// The digits of the cards come from a table, the rest of 0 .. 999 from arithmetic: both
+// must write what the zero-padded number reads, and read back as the same code.
+TEST(CardCodes, WrittenCodesMatchTheirZeroPaddedNumbers) {
+    std::string pile = "x";
+    for (int code = 0; code <= 999; ++code) {
+        char written[kCardCodeWidth + 1] = "###";
+        ASSERT_EQ(WriteCardCode(written, code), written + kCardCodeWidth);
+        ASSERT_EQ(std::string(written), IntToZeroPad(code, kCardCodeWidth)) << code;
+        ASSERT_EQ(written[kCardCodeWidth], '\0') << "wrote past the group for " << code;
+        ASSERT_EQ(ReadCardGroup(written), code);
+        AppendCardCode(pile, code);
+        ASSERT_EQ(pile.substr(pile.size() - kCardCodeWidth), IntToZeroPad(code, kCardCodeWidth));
+    }
+    EXPECT_EQ(pile.size(), 1 + 1000 * static_cast<std::size_t>(kCardCodeWidth));
+    EXPECT_EQ(pile.front(), 'x');
+}
+
+TEST(CardCodes, FlagsOfARunSkipCodesWithoutARecord) {
+    CardTable table;
+    const std::vector<int> run = {1, 0, -1, 109, 999, 52, 108, 52};
+    table.SetCardFaceFlags(run, kFaceDown);  // an empty table has no records at all
+    table.FillCardTable();
+    table.SetCardFaceFlags(run, kFaceDown);
+    for (int code = 1; code <= kCardCount; ++code) {
+        const bool named = code == 1 || code == 52 || code == 108;
+        EXPECT_EQ(table.FaceFlag(code), named ? kFaceDown : kFaceUp) << code;
+        EXPECT_EQ(table.Record(code).size(), static_cast<std::size_t>(kCardRecordLength));
+    }
+    EXPECT_EQ(table.Records().size(), static_cast<std::size_t>(kCardCount));
 }
 
 }  // namespace
