@@ -166,10 +166,11 @@ inline char* WriteCardCode(char* out, int code) {
 // Appends a code's three digits to a pile text without building a text of its own, as the
 // deal and every move do; for codes 0 .. 999 as WriteCardCode.
 inline void AppendCardCode(std::string& pile, int code) {
-    char digits[kCardCodeWidth];
-    WriteCardCode(digits, code);
+    const auto digits = static_cast<unsigned>(code);
     // Character by character: inline, where an append of three is a library call.
-    for (const char digit : digits) pile.push_back(digit);
+    pile.push_back(static_cast<char>('0' + digits / 100));
+    pile.push_back(static_cast<char>('0' + digits / 10 % 10));
+    pile.push_back(static_cast<char>('0' + digits % 10));
 }
 
 // A text read as a decimal number ("7", "007"), as pile groups and card texts are read;
