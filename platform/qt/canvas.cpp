@@ -68,9 +68,42 @@ Colour Canvas::Pixel(int x, int y) const {
     return pixels::FromQRgb(ConstRow(*m_image, y)[x]);
 }
 
+void Canvas::KeepTrackOfFills() {
+    m_tracksFills = true;
+    ForgetFills();
+}
+
+void Canvas::ForgetFills() {
+    m_filledRows.assign(static_cast<std::size_t>(std::max(Height(), 0)), FilledRow{0, 0, Width()});
+    m_trackedKey = m_image->cacheKey();
+}
+
+Canvas::Drawing::Drawing(Canvas& canvas, const Rect& area) : m_canvas(canvas), m_area(area) {
+    if (canvas.m_tracksFills && canvas.m_drawingDepth++ == 0 && canvas.m_image->cacheKey() != canvas.m_trackedKey)
+        canvas.ForgetFills();
+}
+
+// Marked when the drawing is done, so that a fill within it cannot clear what it drew.
+Canvas::Drawing::~Drawing() {
+    if (!m_canvas.m_tracksFills) return;
+    const Rect drawn = pixels::Intersect(m_area, pixels::Bounds(*m_canvas.m_image));
+    for (int y = drawn.top; y < drawn.bottom; ++y) {
+        FilledRow& row = m_canvas.m_filledRows[static_cast<std::size_t>(y)];
+        if (row.left >= row.right) {
+            row.left = drawn.left;
+            row.right = drawn.right;
+        } else {
+            row.left = std::min(row.left, drawn.left);
+            row.right = std::max(row.right, drawn.right);
+        }
+    }
+    if (--m_canvas.m_drawingDepth == 0) m_canvas.m_trackedKey = m_canvas.m_image->cacheKey();
+}
+
 void Canvas::SetPixel(int x, int y, Colour colour) {
     if (x < 0 || y < 0 || x >= Width() || y >= Height()) return;
     Prepare();
+    const Drawing drawing(*this, {x, y, x + 1, y + 1});
     Row(*m_image, y)[x] = ToQRgb(colour);
 }
 
@@ -104,6 +137,11 @@ void Canvas::FillSolidRect(const Rect& rect, Colour colour) {
     const Rect area = pixels::Intersect(rect, pixels::Bounds(*m_image));
     if (pixels::IsEmpty(area)) return;
     const QRgb value = ToQRgb(colour);
+    if (m_tracksFills && area.left == 0 && area.right == Width()) {
+        FillTrackedRows(area.top, area.bottom, value);
+        return;
+    }
+    const Drawing drawing(*this, area);
     FillSpan(area.top, area.left, area.right, value);
     // The other rows are copies of the first: a block copy outruns a fill loop, the more so
     // in a build without the compiler's loop vectorising, and backgrounds fill whole screens.
@@ -118,15 +156,40 @@ void Canvas::FillSolidRect(const Rect& rect, Colour colour) {
     }
 }
 
+// Whole rows: each row is rewritten only where it may not hold the colour yet. A row that
+// already holds it all is the source the others copy from, as in FillSolidRect.
+void Canvas::FillTrackedRows(int top, int bottom, QRgb colour) {
+    const Drawing drawing(*this, {});
+    const auto stride = static_cast<std::ptrdiff_t>(m_image->bytesPerLine());
+    uchar* const bits = m_image->bits();
+    const QRgb* plain = nullptr;
+    for (int y = top; y < bottom; ++y) {
+        FilledRow& state = m_filledRows[static_cast<std::size_t>(y)];
+        const int left = state.colour == colour ? state.left : 0;
+        const int right = state.colour == colour ? state.right : Width();
+        auto* row = reinterpret_cast<QRgb*>(bits + stride * y);
+        if (left < right) {
+            if (plain != nullptr)
+                std::memcpy(row + left, plain + left, static_cast<std::size_t>(right - left) * sizeof(QRgb));
+            else
+                std::fill(row + left, row + right, colour);
+        }
+        state = {colour, 0, 0};
+        if (plain == nullptr) plain = row;
+    }
+}
+
 void Canvas::FillRect(const Rect& rect) {
     Prepare();
     const Rect area = pixels::Intersect(rect, pixels::Bounds(*m_image));
+    const Drawing drawing(*this, area);
     for (int y = area.top; y < area.bottom; ++y) FillBrushSpan(y, area.left, area.right);
 }
 
 void Canvas::Invert(const Rect& rect) {
     Prepare();
     const Rect area = pixels::Intersect(rect, pixels::Bounds(*m_image));
+    const Drawing drawing(*this, area);
     for (int y = area.top; y < area.bottom; ++y) {
         QRgb* row = Row(*m_image, y);
         for (int x = area.left; x < area.right; ++x) row[x] ^= pixels::kRgbMask;
@@ -136,6 +199,7 @@ void Canvas::Invert(const Rect& rect) {
 void Canvas::Rectangle(const Rect& rect) {
     Prepare();
     const Rect box = Normalised(rect);
+    const Drawing drawing(*this, box);
     const Rect bounds = pixels::Bounds(*m_image);
     if (m_pen.style == PenStyle::Clear) {
         FillRect({box.left, box.top, box.right - 1, box.bottom - 1});
@@ -162,6 +226,7 @@ void Canvas::Rectangle(const Rect& rect) {
 void Canvas::Ellipse(const Rect& rect) {
     Prepare();
     Rect box = Normalised(rect);
+    const Drawing drawing(*this, box);
     const bool outlined = m_pen.style != PenStyle::Clear;
     if (!outlined) box = {box.left, box.top, box.right - 1, box.bottom - 1};
     if (!shapes::FitsEllipse(box)) return;
@@ -212,6 +277,10 @@ void Canvas::LineTo(int x, int y) {
     if (m_pen.style == PenStyle::Clear) return;
     Prepare();
     const int reach = std::max(m_pen.width, 1);
+    const Drawing drawing(*this, {pixels::ClampToInt(std::int64_t{std::min(from.x, x)} - reach),
+                                  pixels::ClampToInt(std::int64_t{std::min(from.y, y)} - reach),
+                                  pixels::ClampToInt(std::int64_t{std::max(from.x, x)} + reach),
+                                  pixels::ClampToInt(std::int64_t{std::max(from.y, y)} + reach)});
     const Rect reachable{-reach, -reach, pixels::ClampToInt(std::int64_t{Width()} + reach),
                          pixels::ClampToInt(std::int64_t{Height()} + reach)};
     shapes::TraceLine(from, {x, y}, reachable, [this](int px, int py) { StampPen(px, py); });

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -142,7 +143,36 @@ public:
     // Pixels from the top of a text cell to the baseline.
     int FontAscent() const;
 
+    // For an image filled whole and then drawn on in parts, again and again (the table's
+    // off-screen buffer): the canvas remembers which parts of each row still hold the last
+    // fill's colour, and a later fill of whole rows in that colour rewrites only what was
+    // drawn since. Drawing on the image other than through this canvas is noticed (the
+    // image's cache key moves), and the canvas then forgets what it knew.
+    void KeepTrackOfFills();
+
 private:
+    // Columns left..right-1 of a row may differ from colour; the rest holds it.
+    struct FilledRow {
+        QRgb colour = 0;
+        int left = 0;
+        int right = 0;
+    };
+    // Marks the area as drawn on once the drawing within its life is done; the outermost
+    // scope checks that no one else drew on the image since, and notes the image's key.
+    class Drawing {
+    public:
+        Drawing(Canvas& canvas, const Rect& area);
+        ~Drawing();
+        Drawing(const Drawing&) = delete;
+        Drawing& operator=(const Drawing&) = delete;
+
+    private:
+        Canvas& m_canvas;
+        Rect m_area;
+    };
+    void ForgetFills();
+    void FillTrackedRows(int top, int bottom, QRgb colour);
+
     void Prepare();
     // The Qt font of m_font, made when text is first drawn or measured: most canvases
     // (a card image's, for a few pixels) never draw text.
@@ -157,6 +187,10 @@ private:
     CanvasFont m_font;
     mutable std::optional<QFont> m_qfont;
     Point m_penPos;
+    bool m_tracksFills = false;
+    int m_drawingDepth = 0;
+    qint64 m_trackedKey = 0;
+    std::vector<FilledRow> m_filledRows;
 };
 
 }  // namespace platform

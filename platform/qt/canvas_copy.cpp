@@ -151,6 +151,7 @@ void Canvas::BlockCopy(int x, int y, int width, int height, const QImage& source
                        RasterOp op) {
     if (width <= 0 || height <= 0) return;
     Prepare();
+    const Drawing drawing(*this, pixels::RectOfSize(x, y, width, height));
     const std::uint8_t code = TernaryCode(op);
     const bool usesSource = UsesSource(code);
     SourceImage resolved;
@@ -204,6 +205,7 @@ void Canvas::StretchCopy(const Rect& dest, const Bitmap& source, const Rect& sou
 void Canvas::StretchCopy(const Rect& dest, const QImage& source, const Rect& sourceRect, RasterOp op) {
     if (pixels::IsEmpty(dest) || pixels::IsEmpty(sourceRect)) return;
     Prepare();
+    const Drawing drawing(*this, dest);
     const std::uint8_t code = TernaryCode(op);
     const bool usesSource = UsesSource(code);
     SourceImage resolved;
@@ -258,6 +260,7 @@ void Canvas::TransparentCopy(int x, int y, int width, int height, const QImage& 
                              Colour key) {
     if (width <= 0 || height <= 0) return;
     Prepare();
+    const Drawing drawing(*this, pixels::RectOfSize(x, y, width, height));
     SourceImage resolved;
     Resolve(resolved, *m_image, source, pixels::RectOfSize(sourceX, sourceY, width, height));
     const QImage& src = *resolved.image;

@@ -100,6 +100,13 @@ void Canvas::TextOut(int x, int y, std::string_view text) {
     if (std::int64_t{cell.right} + margin <= 0 || std::int64_t{cell.bottom} + margin <= 0 ||
         std::int64_t{cell.left} - margin >= Width() || std::int64_t{cell.top} - margin >= Height())
         return;
+    // Turned text may land anywhere the margin reaches; glyphs stay within a cell's height of it.
+    const Drawing drawing(*this, m_font.escapement != 0
+                                     ? pixels::Bounds(*m_image)
+                                     : Rect{pixels::ClampToInt(std::int64_t{cell.left} - margin),
+                                            pixels::ClampToInt(std::int64_t{cell.top} - margin),
+                                            pixels::ClampToInt(std::int64_t{cell.right} + margin),
+                                            pixels::ClampToInt(std::int64_t{cell.bottom} + margin)});
     if (m_brush.style == BrushStyle::Solid && m_font.escapement == 0) FillSolidRect(cell, m_brush.colour);
     QPainter painter(m_image);
     painter.setFont(QtFont());

@@ -2,7 +2,9 @@
 
 namespace table {
 
-TableBuffers::TableBuffers() : m_bufferCanvas(m_buffer) {}
+// Every redraw of the whole table fills the buffer with the background again, and most of
+// it was not drawn on since the last fill.
+TableBuffers::TableBuffers() : m_bufferCanvas(m_buffer) { m_bufferCanvas.KeepTrackOfFills(); }
 
 void TableBuffers::SetSize(int width, int height) {
     m_buffer.SetSize(width, height);

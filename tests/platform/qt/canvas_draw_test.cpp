@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -344,6 +345,61 @@ TEST(CanvasText, ClipsAtTheEdges) {
     canvas.TextOut(INT_MAX, INT_MAX, "x");
     canvas.TextOut(INT_MIN, INT_MIN, "x");
     EXPECT_TRUE(guarded.GuardIntact());
+}
+
+// A canvas that keeps track of its fills leaves out only rows it knows hold the colour, so
+// after every step it must hold the same pixels as one that fills all: through drawing of
+// every kind, fills of whole rows and of parts, and drawing on its image behind its back.
+TEST(CanvasFills, KeepingTrackDrawsAsAFullFillDoes) {
+    constexpr int kWidth = 48;
+    constexpr int kHeight = 40;
+    Bitmap tracked(kWidth, kHeight);
+    Bitmap plain(kWidth, kHeight);
+    Canvas trackedCanvas(tracked);
+    Canvas plainCanvas(plain);
+    trackedCanvas.KeepTrackOfFills();
+    Bitmap card(9, 7);
+    Canvas(card).FillSolidRect({0, 0, 9, 7}, kBlue);
+    Canvas(card).FillSolidRect({2, 2, 5, 4}, kBlack);
+    const Colour colours[] = {kWhite, kRed, kWhite, kBlack};
+    unsigned seed = 7;
+    const auto next = [&seed](int below) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 16) % static_cast<unsigned>(below));
+    };
+    for (int step = 0; step < 2000; ++step) {
+        const int x = next(kWidth + 10) - 5;
+        const int y = next(kHeight + 10) - 5;
+        const int kind = next(15);
+        const Colour colour = colours[next(4)];
+        const int rows = next(30);
+        for (Canvas* canvas : {&trackedCanvas, &plainCanvas}) {
+            Bitmap& bitmap = canvas == &trackedCanvas ? tracked : plain;
+            switch (kind) {
+            case 0: case 1: case 2: canvas->FillSolidRect({-3, y, kWidth + 3, y + rows}, colour); break;
+            case 3: canvas->FillSolidRect({x, y, x + 6, y + 5}, colour); break;
+            case 4: canvas->Draw(x, y, card); break;
+            case 5: canvas->TransparentCopy(x, y, 9, 7, card, 0, 0, kBlack); break;
+            case 6: canvas->StretchCopy({x, y, x + 20, y + 3}, card, {0, 0, 9, 7}); break;
+            case 7: canvas->BlockCopy(x, y, 8, 8, *canvas, y, x); break;
+            case 8: canvas->SetPixel(x, y, colour); break;
+            case 9: canvas->MoveTo(x, y); canvas->SetPenWidth(1 + step % 3); canvas->LineTo(y, x); break;
+            case 10: canvas->Ellipse({x, y, x + 9, y + 6}); canvas->Invert({y, x, y + 3, x + 3}); break;
+            case 11:
+                canvas->SetBrushStyle(rows % 2 == 0 ? BrushStyle::Clear : BrushStyle::Solid);
+                canvas->SetFontColour(colour);
+                canvas->TextOut(x, y, "Ace");
+                break;
+            case 12:  // another canvas on the same image, and then the image itself
+                Canvas(bitmap).FillSolidRect({x, y, x + 4, y + 4}, colour);
+                canvas->Image().setPixel(std::clamp(y, 0, kWidth - 1), std::clamp(x, 0, kHeight - 1), 0xFF123456u);
+                break;
+            case 13: bitmap.SetSize(kWidth, kHeight - rows % 8); bitmap.SetSize(kWidth, kHeight); break;
+            default: canvas->FillSolidRect({0, 0, kWidth, kHeight}, colour); break;
+            }
+        }
+        ASSERT_EQ(tracked.Image(), plain.Image()) << "step " << step << ", kind " << kind;
+    }
 }
 
 }  // namespace
