@@ -20,7 +20,6 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
-#include <type_traits>
 
 namespace table {
 
@@ -101,14 +100,15 @@ void FillColour(DrawContext& context, platform::Canvas& canvas, bool canvasOnly,
     const bool fade = FieldIs(context.settings, f::kFadeBackground, kYes) && context.displayColours > kPaletteColours;
     const int extra = context.surface.IsScrollBarVisible() ? kFadeExtraWithScrollBar : kFadeExtra;
     const platform::Colour solid = ResolveColour(context, colour);
+    // The fade's bands cover every row whole, so nothing needs the plain colour under them
+    // but the background, which a whole fill lets drop a picture's image for a colour a row.
+    if (fade && !canvasOnly) context.Background().FillSolidRect(area, solid);
     PaintBoth(context, canvas, canvasOnly, [&](auto& target) {
-        // The fade's bands cover every row whole, so a canvas needs no plain fill under them;
-        // the background takes it all the same, to drop a picture's image for a colour a row.
-        if (!fade || std::is_same_v<std::remove_cvref_t<decltype(target)>, TableBackground>)
-            target.FillSolidRect(area, solid);
         if (fade)
             engine::FillGradient(target, {0, 0, area.right, context.buffers.Height() + extra}, colour, kFadeTo,
                                  context.resolveSystemColour);
+        else
+            target.FillSolidRect(area, solid);
     });
 }
 
