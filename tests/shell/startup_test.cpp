@@ -7,8 +7,10 @@
 #include "engine/model/preference_fields.h"
 #include "engine/model/registers.h"
 #include "platform/qt/application.h"
+#include "platform/qt/bitmap.h"
 #include "platform/qt/screen_cursor.h"
 #include "shell/splash_form.h"
+#include "shell/table_parts.h"
 #include "tests/shell/program_fixture.h"
 
 namespace shell_test {
@@ -50,25 +52,38 @@ TEST_F(ProgramTest, TheSplashSoundPlaysOnlyWithSoundsOn) {
 }
 
 // A data file that is missing or damaged stops the start with its message and status 1.
+enum class Damage { kRemoved, kRubbish, kCutShort };
+
 struct BrokenFile {
     const char* name;
     const char* file;
-    bool remove;  // else its content is replaced by rubbish
+    Damage damage;
     const char* message;
 };
 
 void PrintTo(const BrokenFile& broken, std::ostream* out) { *out << broken.name; }
 
-class BrokenFileTest : public ProgramTest, public ::testing::WithParamInterface<BrokenFile> {};
+class BrokenFileTest : public ProgramTest, public ::testing::WithParamInterface<BrokenFile> {
+protected:
+    void DamageFile() {
+        const std::filesystem::path file = folder.Path() / GetParam().file;
+        switch (GetParam().damage) {
+        case Damage::kRemoved:
+            std::filesystem::remove(file);
+            break;
+        case Damage::kRubbish:
+            std::ofstream(file, std::ios::trunc) << "damaged\x01\x02\x03 contents";
+            break;
+        case Damage::kCutShort:
+            std::filesystem::resize_file(file, std::filesystem::file_size(file) / 2);
+            break;
+        }
+    }
+};
 
 TEST_P(BrokenFileTest, StopsTheStartWithAMessageAndFailureStatus) {
     const BrokenFile& broken = GetParam();
-    const std::filesystem::path file = folder.Path() / broken.file;
-    if (broken.remove) {
-        std::filesystem::remove(file);
-    } else {
-        std::ofstream(file, std::ios::trunc) << "damaged\x01\x02\x03 contents";
-    }
+    DamageFile();
     EXPECT_EQ(Start(), 1);
     ASSERT_FALSE(process.ExitCodes().empty());
     EXPECT_EQ(process.ExitCodes().front(), 1);
@@ -80,12 +95,34 @@ TEST_P(BrokenFileTest, StopsTheStartWithAMessageAndFailureStatus) {
     EXPECT_EQ(program->Cursor().Current(), platform::kArrowCursorId);
 }
 
-INSTANTIATE_TEST_SUITE_P(DataFiles, BrokenFileTest,
-                         ::testing::Values(BrokenFile{"MissingGames", "GAMES.DAT", true, "Cannot find file:"},
-                                           BrokenFile{"DamagedGames", "GAMES.DAT", false, "GAMES.DAT"},
-                                           BrokenFile{"MissingLibrary", "QND.RGF", true, "Can't find/load "},
-                                           BrokenFile{"DamagedLibrary", "QND.RGF", false, "Can't find/load "}),
+// The stop as the player meets it, the process really ending: with the main window half
+// made and its bars up, nothing may be torn down under them.
+TEST_P(BrokenFileTest, TheRealStopEndsTheProcessWithStatusOne) {
+    DamageFile();
+    ExpectRealExit([this] { Start(); }, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DataFiles, BrokenFileTest,
+    ::testing::Values(BrokenFile{"MissingGames", "GAMES.DAT", Damage::kRemoved, "Cannot find file:"},
+                      BrokenFile{"DamagedGames", "GAMES.DAT", Damage::kRubbish, "GAMES.DAT"},
+                      BrokenFile{"CutGames", "GAMES.DAT", Damage::kCutShort, "GAMES.DAT"},
+                      BrokenFile{"MissingLibrary", "QND.RGF", Damage::kRemoved, "Can't find/load "},
+                      BrokenFile{"DamagedLibrary", "QND.RGF", Damage::kRubbish, "Can't find/load "}),
                          [](const ::testing::TestParamInfo<BrokenFile>& info) { return info.param.name; });
+
+// A missing picture file during play stops the program as a missing data file stops the start.
+TEST_F(ProgramTest, AMissingImageFileDuringPlayEndsTheProcessWithStatusOne) {
+    ExpectRealExit(
+        [this] {
+            if (Start() != 0) return;
+            Activate();
+            StartFreecell();
+            platform::Bitmap picture;
+            program->Table().Bitmaps().LoadBmpFile(picture, "IMAGES\\Missing.bmp");
+        },
+        1);
+}
 
 }  // namespace
 }  // namespace shell_test
