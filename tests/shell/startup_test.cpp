@@ -8,9 +8,12 @@
 #include "engine/model/registers.h"
 #include "platform/qt/application.h"
 #include "platform/qt/bitmap.h"
+#include "platform/qt/message_boxes.h"
 #include "platform/qt/screen_cursor.h"
+#include "shell/dialogs/player_dialogs.h"
 #include "shell/splash_form.h"
 #include "shell/table_parts.h"
+#include "tests/shell/modal_player.h"
 #include "tests/shell/program_fixture.h"
 
 namespace shell_test {
@@ -49,6 +52,39 @@ TEST_F(ProgramTest, TheSplashSoundPlaysOnlyWithSoundsOn) {
     Preference("Sounds_Enabled", "Y");
     ASSERT_EQ(Start(), 0);
     EXPECT_EQ(sound.PlayCount(), 1u);
+}
+
+// The splash stays on top while the program starts: the boxes shown meanwhile, a stop's
+// error box and the loader's advice, belong to it, so that they open in front of it; the
+// keyboard answers them.
+TEST_F(ProgramTest, TheBoxesShownWhileTheSplashIsUpOpenInFrontOfIt) {
+    platform::MessageBoxes boxes("Corvanet Solitaire");
+    shell::PlayerDialogs playerDialogs;
+    useMessages = &boxes;
+    useDialogs = &playerDialogs;
+    std::filesystem::remove(folder.Path() / "QND.RGF");
+    QWidget* adviceOwner = nullptr;
+    onStep = [&](StartupStep step) {
+        if (step != StartupStep::kSounds) return;
+        program->Application().SetShowHook([&](platform::Form& advice) {
+            adviceOwner = advice.parentWidget();
+            return platform::kModalOk;
+        });
+        playerDialogs.ShowAdvice("At this time your video driver supports 256 colors or less.", 0);
+        program->Application().SetShowHook({});
+    };
+    QWidget* boxOwner = nullptr;
+    QWidget* splash = nullptr;
+    WhenModal player([&](QWidget& box) {
+        boxOwner = box.parentWidget();
+        splash = program->Splash();
+        Stroke(box.windowHandle(), Qt::Key_Return);
+    });
+    EXPECT_EQ(Start(), 1);
+    ASSERT_TRUE(player.Acted());
+    ASSERT_NE(splash, nullptr);
+    EXPECT_EQ(boxOwner, splash);
+    EXPECT_EQ(adviceOwner, splash);
 }
 
 // A data file that is missing or damaged stops the start with its message and status 1.
