@@ -39,9 +39,9 @@ void PrintTo(const DialogCase& dialog, std::ostream* out) { *out << dialog.name;
 constexpr int kMostTabs = 40;
 
 // Each window of the program, shown as the player meets it, driven by keys alone.
-class DialogKeysTest : public shell_test::DialogTest, public ::testing::WithParamInterface<DialogCase> {
+class DialogWindowsTest : public shell_test::DialogTest, public ::testing::WithParamInterface<DialogCase> {
 protected:
-    DialogKeysTest() {
+    DialogWindowsTest() {
         UseGames({shell_test::ChooserGame(1, "Klondike"), shell_test::ChooserGame(2, "Freecell")});
         SetField(engine::fields::kGame, "0002");
         // A window a button opens in turn (the sign-up from the invitation) is answered at once.
@@ -86,7 +86,7 @@ private:
     std::unique_ptr<platform::Form> m_form;
 };
 
-TEST_P(DialogKeysTest, ReturnPressesTheFocusedButtonElseTheDefaultAndEscapeTheCancelButton) {
+TEST_P(DialogWindowsTest, ReturnPressesTheFocusedButtonElseTheDefaultAndEscapeTheCancelButton) {
     const DialogCase& dialog = GetParam();
     const std::vector<std::string> buttons = Buttons();
     ASSERT_FALSE(buttons.empty());
@@ -116,8 +116,21 @@ TEST_P(DialogKeysTest, ReturnPressesTheFocusedButtonElseTheDefaultAndEscapeTheCa
                                                       : std::vector<std::string>{});
 }
 
+// A window with a fixed border keeps the size it was laid out to, and its title bar offers
+// neither minimising nor maximising.
+TEST_P(DialogWindowsTest, KeepsItsSizeAndOffersNoMinimiseOrMaximise) {
+    platform::Form& form = Open();
+    EXPECT_EQ(form.minimumSize(), form.size());
+    EXPECT_EQ(form.maximumSize(), form.size());
+    const Qt::WindowFlags flags = form.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    Windows, DialogKeysTest,
+    Windows, DialogWindowsTest,
     ::testing::Values(DialogCase{"Options", Maker<shell::TfrmCustomize_Freeware>(), "btnOK", "btnAnnulla"},
                       DialogCase{"Chooser", Maker<shell::TfrmOpenGame>(), "btnOK", "btnCancel"},
                       DialogCase{"About", Maker<shell::TfrmAbout>(), "btnOK", "btnOK"},
