@@ -1,3 +1,4 @@
+#include "bars/edits/edit_controls.h"
 #include "bars/items/bar_button.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
@@ -18,9 +19,16 @@
 #include "tools/bars_gallery/bars_gallery.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace bars::testing {
 namespace {
@@ -41,6 +49,25 @@ public:
         QApplication::setActiveWindow(&gallery->Form());
     }
     static TcbBarControl& WindowOf(const TcbBar& bar) { return *dynamic_cast<TcbBarControl*>(bar.ItemLinks().Window()); }
+
+    // A press or release of a button on a control of the form as the platform delivers it:
+    // to the native window under the point, in that window's coordinates.
+    static void PlatformMouse(QWidget& control, QPoint local, QEvent::Type type, Qt::MouseButton button) {
+        QWidget* native = &control;
+        while (native->windowHandle() == nullptr && native->parentWidget()) native = native->parentWidget();
+        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+        QMouseEvent event(type, control.mapTo(native, local), control.mapToGlobal(local), button, held, Qt::NoModifier);
+        QApplication::sendEvent(native->windowHandle(), &event);
+    }
+    static void PlatformClick(QWidget& control, QPoint local, Qt::MouseButton button) {
+        PlatformMouse(control, local, QEvent::MouseButtonPress, button);
+        PlatformMouse(control, local, QEvent::MouseButtonRelease, button);
+    }
+    static void ClickIn(TCustomcbBarControl& window, platform::Point p) {
+        window.MouseMove(p);
+        window.LButtonDown(p);
+        window.LButtonUp(p);
+    }
 
     platform::VirtualTimerService timers;
     platform::ScopedTimerService timerScope{timers};
@@ -69,6 +96,67 @@ TEST_F(GalleryPopupsTest, TheTableAreaHasItsMenuAndTheToolbarsArePopupListed) {
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->ItemLinks()->Count(), gallery->Manager().Bars().Count() + 1);
     menu->CloseAll();
+}
+
+// Whatever opened last (a pop-up menu, a drop-down button's menu, a combo's list), the
+// form's controls keep their input at the form's window: the table's own menu opens on every
+// right click, and a click on the table closes an open menu.
+TEST_F(GalleryPopupsTest, AfterAnyPopupTheTableStillOpensItsMenuAndClosesOpenMenus) {
+    Make();
+    const QPoint onTable(300, 60);
+    int tableMenus = 0;
+    const auto rightClickTable = [&] {
+        QMetaObject::invokeMethod(
+            qApp, [&] {
+                if (!gallery->TableMenu().IsOpen()) return;
+                ++tableMenus;
+                gallery->TableMenu().MenuWindow()->CloseAll();
+            },
+            Qt::QueuedConnection);
+        PlatformClick(gallery->Table(), onTable, Qt::RightButton);
+        QCoreApplication::sendPostedEvents(qApp, QEvent::MetaCall);
+    };
+    const std::vector<std::pair<std::string, std::function<void()>>> openers{
+        {"pop-up menu",
+         [&] {
+             QMetaObject::invokeMethod(
+                 qApp, [&] { gallery->TableMenu().MenuWindow()->CloseAll(); }, Qt::QueuedConnection);
+             gallery->TableMenu().Popup(200, 200);
+         }},
+        {"drop-down button",
+         [&] {
+             const platform::Rect undo = gallery->Standard().ItemLinks().Items(3)->ItemRect();
+             ClickIn(WindowOf(gallery->Standard()), {undo.right - 2, (undo.top + undo.bottom) / 2});
+             ASSERT_TRUE(gallery->UndoMenu().IsOpen());
+             gallery->UndoMenu().MenuWindow()->CloseAll();
+         }},
+        {"combo list",
+         [&] {
+             auto* combo = dynamic_cast<TCustomcbBarComboControl*>(gallery->Fields().ItemLinks().Items(1)->Control());
+             ASSERT_NE(combo, nullptr);
+             combo->SetDroppedDown(true);
+             ASSERT_TRUE(combo->DroppedDown());
+             combo->SetDroppedDown(false);
+         }},
+    };
+    for (const auto& [name, open] : openers) {
+        SCOPED_TRACE(name);
+        open();
+        const int before = tableMenus;
+        rightClickTable();
+        rightClickTable();
+        EXPECT_EQ(tableMenus, before + 2);
+        ASSERT_TRUE(gallery->OpenMenu("Game"));
+        PlatformMouse(gallery->Table(), onTable, QEvent::MouseButtonPress, Qt::LeftButton);
+        EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+        PlatformMouse(gallery->Table(), onTable, QEvent::MouseButtonRelease, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // No control of the form was made a native window on the way.
+    for (QWidget* child : gallery->Form().findChildren<QWidget*>()) {
+        if (child->isWindow()) continue;
+        EXPECT_FALSE(child->testAttribute(Qt::WA_NativeWindow)) << child->metaObject()->className();
+    }
 }
 
 TEST_F(GalleryPopupsTest, TheLayoutComesBackFromItsOwnIniFile) {
