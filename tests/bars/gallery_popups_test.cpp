@@ -94,7 +94,9 @@ TEST_F(GalleryPopupsTest, TheTableAreaHasItsMenuAndTheToolbarsArePopupListed) {
     EXPECT_TRUE(DispatchPopupMenuLinks(gallery->Table(), platform::Point{100, 300}));
     TcbBarSubMenuControl* menu = ShowToolbarsPopup(gallery->Manager(), {200, 200});
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->ItemLinks()->Count(), gallery->Manager().Bars().Count() + 1);
+    // Every bar but the main-menu bar, and the customize entry.
+    EXPECT_EQ(menu->ItemLinks()->Count(), gallery->Manager().Bars().Count());
+    EXPECT_EQ(menu->ItemLinks()->Items(0)->Caption(), gallery->Standard().Caption());
     menu->CloseAll();
 }
 
