@@ -382,6 +382,10 @@ void TcbBarSubMenuControl::Release() {
 
 void TcbBarSubMenuControl::CloseAll() {
     if (IsLive(ParentBarWindow())) {
+        // While customizing, a window that leaves the chain keeps its selection, and the
+        // selected control keeps this menu open: the menu closes through that control, as
+        // a second click on it closes it.
+        if (TcbBarItemControl* opener = OpeningControl(); opener && IsCustomizing()) opener->Deactivate(true);
         TCustomcbBarControl::CloseAll();
         return;
     }

@@ -157,6 +157,38 @@ TEST_F(ShortcutDispatchTest, AClickOutsideAnOpenMenuClosesItAndReachesTheForm) {
     EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
 }
 
+// While customizing a window leaving the chain keeps its selection: the menu must still
+// close, and only one menu is ever open.
+TEST_F(ShortcutDispatchTest, WhileCustomizingAClickOutsideAnOpenMenuClosesItToo) {
+    manager->SetCustomizing(true);
+    for (const unsigned press : {platform::WM_LBUTTONDOWN, platform::WM_RBUTTONDOWN}) {
+        ClickAt(Bar(), CentreOf(MenuBar(), 0));
+        TcbBarSubMenuControl* menu = MenuOf(*file);
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(TCustomcbBarControl::ActiveBarControl(), menu);
+        // The press's own button is held, as the platform reports it.
+        const int button = press == platform::WM_LBUTTONDOWN ? platform::VK_LBUTTON : platform::VK_RBUTTON;
+        platform::KeyStates::Instance().SetDown(button, true);
+        platform::InputHooks::Instance().DispatchMouse({press, {5, 200}, platform::HandleOf(form.get()), platform::HTCLIENT});
+        platform::KeyStates::Instance().SetDown(button, false);
+        EXPECT_EQ(MenuOf(*file), nullptr);
+        EXPECT_FALSE(TCustomcbBarControl::IsLive(menu));
+        EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+        // The title stays the customizing selection.
+        EXPECT_EQ(manager->SelectedItemControl(), ControlAt(MenuBar().ItemLinks(), 0));
+        FlushDeletes();
+    }
+    // Clicks on the title, still selected, open and close its menu again.
+    ClickAt(Bar(), CentreOf(MenuBar(), 0));
+    EXPECT_NE(MenuOf(*file), nullptr);
+    ClickAt(Bar(), CentreOf(MenuBar(), 0));
+    EXPECT_EQ(MenuOf(*file), nullptr);
+    ClickAt(Bar(), CentreOf(MenuBar(), 1));
+    EXPECT_NE(MenuOf(*game), nullptr);
+    EXPECT_EQ(MenuOf(*file), nullptr);
+    manager->SetCustomizing(false);
+}
+
 TEST_F(ShortcutDispatchTest, TheLastManagerTakesTheHooksAndANewOneBringsThemBack) {
     EXPECT_TRUE(AreBarHooksInstalled());
     auto other = std::make_unique<QWidget>();
