@@ -18,6 +18,7 @@
 #include "bars/popups/toolbars_popup.h"
 #include "bars/edits/bar_custom_combo.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
@@ -124,6 +125,33 @@ TEST_F(CustomizingFormTest, NewToolbarFloatsBesideTheWindowWithTheTypedName) {
     EXPECT_GE(bar.FloatLeft(), form.x() + form.frameGeometry().width());
     EXPECT_EQ(form.LBars->count(), 2);
     EXPECT_EQ(form.LBars->item(1)->checkState(), Qt::Checked);
+}
+
+// The dialog, not the form, is the active window meanwhile; a floating bar shows at once all
+// the same. Without the dialog it waits for its form to be active.
+TEST_F(CustomizingFormTest, ReTickingAFloatingBarInTheListShowsItAtOnce) {
+    TcbBar& floating = ShowFloating("Floating", 2, 300, 300, 2 * 23);
+    TcbBarCustomizingForm& dialog = Open();
+    QApplication::setActiveWindow(&dialog);
+    // The list is filled again after each change.
+    const auto tick = [&](Qt::CheckState state) {
+        QListWidgetItem* row = dialog.LBars->item(floating.Index());
+        ASSERT_NE(row, nullptr);
+        row->setCheckState(state);
+    };
+    tick(Qt::Unchecked);
+    ASSERT_FALSE(floating.Visible());
+    tick(Qt::Checked);
+    ASSERT_TRUE(floating.Visible());
+    EXPECT_TRUE(WindowOf(floating).isVisible());
+    CloseCustomizingForm();
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    floating.SetVisible(false);
+    floating.SetVisible(true);
+    EXPECT_FALSE(WindowOf(floating).isVisible());
+    QApplication::setActiveWindow(form.get());
 }
 
 TEST_F(CustomizingFormTest, NewCommandNameIsTheClassNameWithTheSmallestFreeNumber) {
