@@ -1,5 +1,12 @@
+#include "bars/customize/customizing_site.h"
 #include "bars/manager/bar_hooks.h"
+#include "platform/core/window_messages.h"
 #include "tests/bars/menus_fixture.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+#include <vector>
 
 namespace bars::testing {
 namespace {
@@ -92,8 +99,18 @@ TEST_F(ShortcutDispatchTest, ARightClickOnAControlShowsItsLinkedPopupMenu) {
 TEST_F(ShortcutDispatchTest, WithAMenuOpenKeysAndTheirReleasesNeverReachTheForm) {
     ClickAt(Bar(), CentreOf(MenuBar(), 0));
     ASSERT_NE(MenuOf(*file), nullptr);
+    // The open menu hears the release, as a key-up message of its window.
+    const platform::WindowHandle menu = MenuOf(*file)->Handle();
+    std::vector<platform::WindowMessage> heard;
+    platform::MessageRouter::Instance().Register(menu, [&](const platform::WindowMessage& m) {
+        heard.push_back(m);
+        return std::intptr_t{0};
+    });
     EXPECT_TRUE(KeyDown(platform::VK_DOWN));
     EXPECT_TRUE(KeyUp(platform::VK_DOWN));
+    platform::MessageRouter::Instance().Unregister(menu);
+    const platform::WindowMessage keyUp{menu, platform::WM_KEYUP, platform::VK_DOWN, platform::kKeyDataUp};
+    EXPECT_EQ(heard, std::vector{keyUp});
     // Esc closes both levels in two presses; the release of the last still goes.
     KeyDown(platform::VK_ESCAPE);
     KeyUp(platform::VK_ESCAPE);
@@ -187,6 +204,84 @@ TEST_F(ShortcutDispatchTest, WhileCustomizingAClickOutsideAnOpenMenuClosesItToo)
     EXPECT_NE(MenuOf(*game), nullptr);
     EXPECT_EQ(MenuOf(*file), nullptr);
     manager->SetCustomizing(false);
+}
+
+// While a bar tracks a press of its own (here a floating bar being sized), a click elsewhere
+// leaves the menus it opened alone.
+TEST_F(ShortcutDispatchTest, AClickElsewhereLeavesTheMenusOfABarThatTracksItsOwnPress) {
+    TcbBar& tools = MakeBar("Tools", dsNone, 0);
+    tools.SetFloatLeft(300);
+    tools.SetFloatTop(200);
+    tools.SetFloatClientWidth(60);
+    Link(tools.ItemLinks(), *game);
+    tools.SetVisible(true);
+    TcbBarControl& window = WindowOf(tools);
+    ClickAt(window, CentreOf(tools, 0));
+    ASSERT_NE(MenuOf(*game), nullptr);
+    const auto sizeFromLeftEdge = [&](QEvent::Type type) {
+        const QPointF edge(1, window.height() / 2);
+        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QMouseEvent event(type, edge, window.mapToGlobal(edge), Qt::LeftButton, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &event);
+    };
+    sizeFromLeftEdge(QEvent::MouseButtonPress);
+    ASSERT_TRUE(window.RunsOwnLoop());
+    MouseDownOn(form.get());
+    EXPECT_NE(MenuOf(*game), nullptr);
+    sizeFromLeftEdge(QEvent::MouseButtonRelease);
+    ASSERT_FALSE(window.RunsOwnLoop());
+    MouseDownOn(form.get());
+    EXPECT_EQ(MenuOf(*game), nullptr);
+}
+
+// A customizing dialog shown modally disables the other windows; clicks on their bars (the
+// error hit code) still go to the bars, and each press brings the dialog forward.
+class ModalCustomizingSite : public ICustomizingSite {
+public:
+    explicit ModalCustomizingSite(TcbBarManager& manager) : m_manager(manager) {}
+    TcbBarManager& Manager() const override { return m_manager; }
+    bool ContainsScreenPoint(platform::Point) const override { return false; }
+    int CategoryAt(platform::Point) const override { return -1; }
+    void SelectCategory(int) override {}
+    void Refresh() override {}
+    bool IsModal() const override { return modal; }
+    void BringToFront() override { ++broughtForward; }
+    bool modal = true;
+    int broughtForward = 0;
+
+private:
+    TcbBarManager& m_manager;
+};
+
+TEST_F(ShortcutDispatchTest, WhileTheCustomizingDialogIsModalClicksOnDisabledBarsReachTheBars) {
+    TcbBar& tools = ShowBar("Tools", dsTop, 2, 1);
+    manager->SetCustomizing(true);
+    ModalCustomizingSite site(*manager);
+    SetCustomizingSite(&site);
+    TcbBarControl& window = WindowOf(tools);
+    const auto send = [&](unsigned message, int index, int hitTest) {
+        const bool release = message == platform::WM_NCLBUTTONUP;
+        platform::KeyStates::Instance().SetDown(platform::VK_LBUTTON, message == platform::WM_NCLBUTTONDOWN);
+        const bool swallowed = platform::InputHooks::Instance().DispatchMouse(
+            {message, window.ClientToScreenPoint(CentreOf(tools, index)), window.Handle(), hitTest});
+        if (release) platform::KeyStates::Instance().SetDown(platform::VK_LBUTTON, false);
+        return swallowed;
+    };
+    EXPECT_TRUE(send(platform::WM_NCMOUSEMOVE, 1, platform::HTERROR));
+    EXPECT_EQ(site.broughtForward, 0) << "a move leaves the dialog where it is";
+    EXPECT_TRUE(send(platform::WM_NCLBUTTONDOWN, 1, platform::HTERROR));
+    EXPECT_TRUE(send(platform::WM_NCLBUTTONUP, 1, platform::HTERROR));
+    EXPECT_EQ(site.broughtForward, 2);
+    EXPECT_EQ(manager->SelectedItemControl(), tools.ItemLinks().Items(1)->Control()) << "the bar took the press";
+    // Not modal, or a window the dialog left enabled: the bar is not reached this way.
+    site.modal = false;
+    EXPECT_FALSE(send(platform::WM_NCLBUTTONDOWN, 0, platform::HTERROR));
+    site.modal = true;
+    EXPECT_FALSE(send(platform::WM_NCLBUTTONDOWN, 0, platform::HTCLIENT));
+    EXPECT_EQ(manager->SelectedItemControl(), tools.ItemLinks().Items(1)->Control());
+    SetCustomizingSite(nullptr);
+    manager->SetCustomizing(false);
+    platform::KeyStates::Instance().Clear();
 }
 
 TEST_F(ShortcutDispatchTest, TheLastManagerTakesTheHooksAndANewOneBringsThemBack) {
