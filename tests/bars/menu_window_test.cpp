@@ -399,12 +399,10 @@ TEST_F(PersonalizedMenuTest, AMenuTheUserWorksInOnlyLightsItsRowAfterFourSeconds
     const platform::Rect row = menu->ExpandButtonRect();
     platform::OverrideCursorPos(menu->ClientToScreenPoint({row.left + 4, 4}));
     Press(VK_DOWN);
-    ASSERT_EQ(menu->SelectedControl(), ControlAt(file->ItemLinks(), 0));
     timers.Advance(kMenuUntouchedExpandMs);
     EXPECT_EQ(menu->MarkState(), 1);
     timers.Advance(3 * kMenuExpandDelayMs);
     EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 2u);
-    EXPECT_EQ(menu->MarkState(), 1);
     const platform::Point centre{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
     platform::OverrideCursorPos(menu->ClientToScreenPoint(centre));
     menu->MouseMove(centre);

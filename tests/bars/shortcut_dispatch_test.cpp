@@ -1,10 +1,9 @@
-#include "bars/customize/customizing_site.h"
+#include "bars/customize/customizing_form.h"
 #include "bars/manager/bar_hooks.h"
 #include "platform/core/window_messages.h"
+#include "platform/qt/input_event_filter.h"
+#include "platform/qt/window_list.h"
 #include "tests/bars/menus_fixture.h"
-
-#include <QCoreApplication>
-#include <QMouseEvent>
 
 #include <vector>
 
@@ -174,32 +173,21 @@ TEST_F(ShortcutDispatchTest, AClickOutsideAnOpenMenuClosesItAndReachesTheForm) {
     EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
 }
 
-// While customizing a window leaving the chain keeps its selection: the menu must still
-// close, and only one menu is ever open.
+// While customizing a window that leaves the chain keeps its selection; the menu goes all
+// the same, and the title opens it again.
 TEST_F(ShortcutDispatchTest, WhileCustomizingAClickOutsideAnOpenMenuClosesItToo) {
     manager->SetCustomizing(true);
-    for (const unsigned press : {platform::WM_LBUTTONDOWN, platform::WM_RBUTTONDOWN}) {
-        ClickAt(Bar(), CentreOf(MenuBar(), 0));
-        TcbBarSubMenuControl* menu = MenuOf(*file);
-        ASSERT_NE(menu, nullptr);
-        ASSERT_EQ(TCustomcbBarControl::ActiveBarControl(), menu);
-        // The press's own button is held, as the platform reports it.
-        const int button = press == platform::WM_LBUTTONDOWN ? platform::VK_LBUTTON : platform::VK_RBUTTON;
-        platform::KeyStates::Instance().SetDown(button, true);
-        platform::InputHooks::Instance().DispatchMouse({press, {5, 200}, platform::HandleOf(form.get()), platform::HTCLIENT});
-        platform::KeyStates::Instance().SetDown(button, false);
-        EXPECT_EQ(MenuOf(*file), nullptr);
-        EXPECT_FALSE(TCustomcbBarControl::IsLive(menu));
-        EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
-        // The title stays the customizing selection.
-        EXPECT_EQ(manager->SelectedItemControl(), ControlAt(MenuBar().ItemLinks(), 0));
-        FlushDeletes();
-    }
-    // Clicks on the title, still selected, open and close its menu again.
+    ClickAt(Bar(), CentreOf(MenuBar(), 0));
+    TcbBarSubMenuControl* menu = MenuOf(*file);
+    ASSERT_NE(menu, nullptr);
+    platform::KeyStates::Instance().SetDown(platform::VK_LBUTTON, true);  // the press's own button
+    MouseDownOn(form.get());
+    EXPECT_FALSE(TCustomcbBarControl::IsLive(menu));
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+    EXPECT_EQ(manager->SelectedItemControl(), ControlAt(MenuBar().ItemLinks(), 0));
+    platform::KeyStates::Instance().SetDown(platform::VK_LBUTTON, false);
     ClickAt(Bar(), CentreOf(MenuBar(), 0));
     EXPECT_NE(MenuOf(*file), nullptr);
-    ClickAt(Bar(), CentreOf(MenuBar(), 0));
-    EXPECT_EQ(MenuOf(*file), nullptr);
     ClickAt(Bar(), CentreOf(MenuBar(), 1));
     EXPECT_NE(MenuOf(*game), nullptr);
     EXPECT_EQ(MenuOf(*file), nullptr);
@@ -218,70 +206,35 @@ TEST_F(ShortcutDispatchTest, AClickElsewhereLeavesTheMenusOfABarThatTracksItsOwn
     TcbBarControl& window = WindowOf(tools);
     ClickAt(window, CentreOf(tools, 0));
     ASSERT_NE(MenuOf(*game), nullptr);
-    const auto sizeFromLeftEdge = [&](QEvent::Type type) {
-        const QPointF edge(1, window.height() / 2);
-        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-        QMouseEvent event(type, edge, window.mapToGlobal(edge), Qt::LeftButton, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(&window, &event);
-    };
-    sizeFromLeftEdge(QEvent::MouseButtonPress);
+    const platform::Point leftEdge = platform::ClientToScreen(&window, {1, window.height() / 2});
+    platform::SendMouseMessage(window, platform::WM_LBUTTONDOWN, leftEdge);
     ASSERT_TRUE(window.RunsOwnLoop());
     MouseDownOn(form.get());
     EXPECT_NE(MenuOf(*game), nullptr);
-    sizeFromLeftEdge(QEvent::MouseButtonRelease);
+    platform::SendMouseMessage(window, platform::WM_LBUTTONUP, leftEdge);
     ASSERT_FALSE(window.RunsOwnLoop());
     MouseDownOn(form.get());
     EXPECT_EQ(MenuOf(*game), nullptr);
 }
 
 // A customizing dialog shown modally disables the other windows; clicks on their bars (the
-// error hit code) still go to the bars, and each press brings the dialog forward.
-class ModalCustomizingSite : public ICustomizingSite {
-public:
-    explicit ModalCustomizingSite(TcbBarManager& manager) : m_manager(manager) {}
-    TcbBarManager& Manager() const override { return m_manager; }
-    bool ContainsScreenPoint(platform::Point) const override { return false; }
-    int CategoryAt(platform::Point) const override { return -1; }
-    void SelectCategory(int) override {}
-    void Refresh() override {}
-    bool IsModal() const override { return modal; }
-    void BringToFront() override { ++broughtForward; }
-    bool modal = true;
-    int broughtForward = 0;
-
-private:
-    TcbBarManager& m_manager;
-};
-
+// error hit code) still reach the bars.
 TEST_F(ShortcutDispatchTest, WhileTheCustomizingDialogIsModalClicksOnDisabledBarsReachTheBars) {
     TcbBar& tools = ShowBar("Tools", dsTop, 2, 1);
-    manager->SetCustomizing(true);
-    ModalCustomizingSite site(*manager);
-    SetCustomizingSite(&site);
+    TcbBarCustomizingForm* dialog = ShowCustomizingForm(*manager);
+    ASSERT_NE(dialog, nullptr);
     TcbBarControl& window = WindowOf(tools);
-    const auto send = [&](unsigned message, int index, int hitTest) {
-        const bool release = message == platform::WM_NCLBUTTONUP;
-        platform::KeyStates::Instance().SetDown(platform::VK_LBUTTON, message == platform::WM_NCLBUTTONDOWN);
-        const bool swallowed = platform::InputHooks::Instance().DispatchMouse(
-            {message, window.ClientToScreenPoint(CentreOf(tools, index)), window.Handle(), hitTest});
-        if (release) platform::KeyStates::Instance().SetDown(platform::VK_LBUTTON, false);
-        return swallowed;
+    const auto press = [&](int index, int hitTest) {
+        return platform::InputHooks::Instance().DispatchMouse(
+            {platform::WM_NCLBUTTONDOWN, window.ClientToScreenPoint(CentreOf(tools, index)), window.Handle(), hitTest});
     };
-    EXPECT_TRUE(send(platform::WM_NCMOUSEMOVE, 1, platform::HTERROR));
-    EXPECT_EQ(site.broughtForward, 0) << "a move leaves the dialog where it is";
-    EXPECT_TRUE(send(platform::WM_NCLBUTTONDOWN, 1, platform::HTERROR));
-    EXPECT_TRUE(send(platform::WM_NCLBUTTONUP, 1, platform::HTERROR));
-    EXPECT_EQ(site.broughtForward, 2);
-    EXPECT_EQ(manager->SelectedItemControl(), tools.ItemLinks().Items(1)->Control()) << "the bar took the press";
-    // Not modal, or a window the dialog left enabled: the bar is not reached this way.
-    site.modal = false;
-    EXPECT_FALSE(send(platform::WM_NCLBUTTONDOWN, 0, platform::HTERROR));
-    site.modal = true;
-    EXPECT_FALSE(send(platform::WM_NCLBUTTONDOWN, 0, platform::HTCLIENT));
+    EXPECT_FALSE(press(0, platform::HTERROR)) << "not modal";
+    dialog->setWindowModality(Qt::ApplicationModal);
+    EXPECT_FALSE(press(0, platform::HTCLIENT)) << "a window the dialog leaves enabled";
+    EXPECT_EQ(manager->SelectedItemControl(), nullptr);
+    EXPECT_TRUE(press(1, platform::HTERROR));
     EXPECT_EQ(manager->SelectedItemControl(), tools.ItemLinks().Items(1)->Control());
-    SetCustomizingSite(nullptr);
-    manager->SetCustomizing(false);
-    platform::KeyStates::Instance().Clear();
+    CloseCustomizingForm();
 }
 
 TEST_F(ShortcutDispatchTest, TheLastManagerTakesTheHooksAndANewOneBringsThemBack) {

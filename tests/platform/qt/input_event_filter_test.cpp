@@ -129,11 +129,9 @@ TEST_F(InputEventFilterTest, MouseMessagesNameTheWindowUnderThePointInScreenCoor
     EXPECT_TRUE(KeyStates::Instance().IsDown(VK_RBUTTON));
 }
 
-// A control made a native window gets its input from the platform at its own window; the
-// hooks still see it, named and placed as on any other control of the form.
+// The platform hands the input over a control made native to the control's own window.
 TEST_F(InputEventFilterTest, InputOnANativeChildWindowReachesTheHooksAtItsTopLevelWindow) {
     m_child->setAttribute(Qt::WA_NativeWindow);
-    ASSERT_NE(m_child->windowHandle(), nullptr);
     const QPointF local(5, 7);
     const QPointF global = m_child->mapToGlobal(local.toPoint());
     QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::RightButton, Qt::RightButton, Qt::NoModifier);
@@ -143,11 +141,6 @@ TEST_F(InputEventFilterTest, InputOnANativeChildWindowReachesTheHooksAtItsTopLev
     EXPECT_EQ(m_mice[0].window, HandleOf(m_child));
     EXPECT_EQ(m_mice[0].point, (Point{qRound(global.x()), qRound(global.y())}));
     EXPECT_EQ(m_child->presses, 1);
-    m_swallow = true;
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::RightButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(m_child->windowHandle(), &release);
-    EXPECT_EQ(m_mice.back().message, WM_RBUTTONUP);
-    EXPECT_EQ(m_child->releases, 0) << "swallowed";
 }
 
 // A menu opened by a press takes the following moves even when the hooks swallow the release
