@@ -25,28 +25,14 @@ namespace platform {
 
 namespace {
 
-// The top-level widget that a native window shows, and where that window's origin lies in
-// it. A native child window (a control made native) counts at its top-level window: the
-// platform hands the input over it to the child window alone.
-struct WindowTarget {
-    QWidget* widget = nullptr;
-    QPoint offset;
-};
-
-WindowTarget TargetOfWindow(QObject* object) {
-    if (object == nullptr || !object->isWindowType()) return {};
+// The top-level widget that a native window shows.
+QWidget* WidgetOfWindow(QObject* object) {
+    if (object == nullptr || !object->isWindowType()) return nullptr;
     auto* window = static_cast<QWindow*>(object);
-    QPoint offset;
-    for (QWindow* parent = window->parent(); parent != nullptr; parent = window->parent()) {
-        offset += window->position();
-        window = parent;
-    }
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->windowHandle() == window) return {widget, offset};
-    return {};
+        if (widget->windowHandle() == window) return widget;
+    return nullptr;
 }
-
-QWidget* WidgetOfWindow(QObject* object) { return TargetOfWindow(object).widget; }
 
 int VirtualKeyOfButton(Qt::MouseButton button) {
     switch (button) {
@@ -156,8 +142,8 @@ bool InputEventFilter::eventFilter(QObject* watched, QEvent* event) {
             if (QWidget* window = WidgetOfWindow(watched)) return HandleKey(window, event);
             break;
         case QEvent::MouseButtonRelease:
-            if (const WindowTarget target = TargetOfWindow(watched); target.widget) {
-                m_releaseSwallowed = HandleMouse(target.widget, target.offset, event);
+            if (QWidget* window = WidgetOfWindow(watched)) {
+                m_releaseSwallowed = HandleMouse(window, event);
                 return false;
             }
             if (m_releaseSwallowed && watched->isWidgetType()) {
@@ -169,9 +155,9 @@ bool InputEventFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::Wheel:
-            if (const WindowTarget target = TargetOfWindow(watched); target.widget) {
+            if (QWidget* window = WidgetOfWindow(watched)) {
                 m_releaseSwallowed = false;
-                return HandleMouse(target.widget, target.offset, event);
+                return HandleMouse(window, event);
             }
             break;
         case QEvent::Leave:
@@ -211,14 +197,14 @@ bool InputEventFilter::HandleKey(QWidget* window, QEvent* event) {
     return false;
 }
 
-bool InputEventFilter::HandleMouse(QWidget* window, QPoint offset, QEvent* event) {
+bool InputEventFilter::HandleMouse(QWidget* window, QEvent* event) {
     if (event->type() != QEvent::Wheel) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (const int vk = VirtualKeyOfButton(mouse->button()); vk != 0)
             KeyStates::Instance().SetDown(vk, event->type() != QEvent::MouseButtonRelease);
     }
     const auto* input = static_cast<QSinglePointEvent*>(event);
-    const QPoint local = input->position().toPoint() + offset;
+    const QPoint local = input->position().toPoint();
     QWidget* under = window->childAt(local);
     if (under == nullptr) under = window;
     // Leaving is judged by the window under the pointer, whoever holds the capture.

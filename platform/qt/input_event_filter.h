@@ -10,7 +10,6 @@
 
 class QEvent;
 class QMdiSubWindow;
-class QPoint;
 class QScreen;
 class QWidget;
 
@@ -23,8 +22,7 @@ namespace platform {
 // any hook is installed (InputHooks' presence listener) or while Acquire calls outnumber
 // Release calls.
 // Keys and mouse are taken where Qt hands them to a native window (QWindow), before any widget
-// sees them: that is the one place each input event passes exactly once. Input on a native
-// child window (a control made native) counts as input on its top-level window. A window with a
+// sees them: that is the one place each input event passes exactly once. A window with a
 // message handler answers WM_NCHITTEST for its points, which turns mouse messages outside its
 // client area into their non-client forms. WM_DESTROY is told when the widget is gone. The
 // form inside an MDI child window hears WM_MDIACTIVATE when its window is activated or
@@ -51,8 +49,7 @@ private:
     InputEventFilter() = default;
     void Update();
     bool HandleKey(QWidget* window, QEvent* event);
-    // The offset is where the native window that got the event lies in the top-level window.
-    bool HandleMouse(QWidget* window, QPoint offset, QEvent* event);
+    bool HandleMouse(QWidget* window, QEvent* event);
     void HandleTopLevel(QWidget* window, QEvent* event);
     void HandleApplicationState(QEvent* event);
     void ReleaseWithheldKeys();

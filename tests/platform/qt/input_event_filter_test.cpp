@@ -129,20 +129,6 @@ TEST_F(InputEventFilterTest, MouseMessagesNameTheWindowUnderThePointInScreenCoor
     EXPECT_TRUE(KeyStates::Instance().IsDown(VK_RBUTTON));
 }
 
-// The platform hands the input over a control made native to the control's own window.
-TEST_F(InputEventFilterTest, InputOnANativeChildWindowReachesTheHooksAtItsTopLevelWindow) {
-    m_child->setAttribute(Qt::WA_NativeWindow);
-    const QPointF local(5, 7);
-    const QPointF global = m_child->mapToGlobal(local.toPoint());
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-    QApplication::sendEvent(m_child->windowHandle(), &press);
-    ASSERT_EQ(m_mice.size(), 1u);
-    EXPECT_EQ(m_mice[0].message, WM_RBUTTONDOWN);
-    EXPECT_EQ(m_mice[0].window, HandleOf(m_child));
-    EXPECT_EQ(m_mice[0].point, (Point{qRound(global.x()), qRound(global.y())}));
-    EXPECT_EQ(m_child->presses, 1);
-}
-
 // A menu opened by a press takes the following moves even when the hooks swallow the release
 // of that press: Qt must still see the press end.
 TEST_F(InputEventFilterTest, ASwallowedReleaseKeepsItsWidgetFromHoldingTheMouse) {
