@@ -176,12 +176,21 @@ bool CreateDefaultPlayers(SettingsBlock& settings, PreferenceFile& file) {
     if (!settings.GetField(fields::kUserDefault.position, fields::kUserDefault.width).empty()) {
         return false;
     }
-    file.WriteString(kSectionPreference, kKeyUserDefault, kDefaultPlayers.front());
-    int number = 0;
-    for (const std::string_view player : kDefaultPlayers) {
-        file.WriteString(kSectionUsers, std::string(kUserKeyPrefix) + IntToZeroPad(++number, kUserKeyDigits), player);
+    // Only the current player's line may be lost: the names [Users] holds are kept, and
+    // the first of them stays the first player.
+    std::array<std::string, kDefaultPlayers.size()> keys;
+    std::array<bool, kDefaultPlayers.size()> given{};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        keys[i] = std::string(kUserKeyPrefix) + IntToZeroPad(static_cast<int>(i) + 1, kUserKeyDigits);
+        given[i] = !file.ReadString(kSectionUsers, keys[i], "").empty();
     }
-    settings.SetField(fields::kUserDefault.position, fields::kUserDefault.width, kDefaultPlayers.front());
+    const std::string current =
+        given.front() ? file.ReadString(kSectionUsers, keys.front(), "") : std::string(kDefaultPlayers.front());
+    file.WriteString(kSectionPreference, kKeyUserDefault, current);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (!given[i]) file.WriteString(kSectionUsers, keys[i], kDefaultPlayers[i]);
+    }
+    settings.SetField(fields::kUserDefault.position, fields::kUserDefault.width, current);
     return true;
 }
 

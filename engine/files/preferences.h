@@ -40,8 +40,8 @@ struct StartupPreferences {
 StartupPreferences ReadPreferences(SettingsBlock& settings, const PreferenceFile& file,
                                    const PreferenceReading& reading = {});
 
-// When no player is set, writes the three default players and makes the first current.
-// True when it did so.
+// When no player is set, writes those of the three default players that [Users] lacks and
+// makes User001 current. True when it did so.
 bool CreateDefaultPlayers(SettingsBlock& settings, PreferenceFile& file);
 
 // [Parameters] Run_Exe, default 0.
