@@ -76,6 +76,11 @@ TfrmMain::TfrmMain(const MainWindowParts& parts)
     services.shellPort = this;
     services.windowItems = this;
     services.startupShell = this;
+    // While the desktop opens a link the hourglass shows; then the cursor it replaced.
+    m_game.media.SetBusyCursor([this, replaced = engine::kDefaultCursor](bool busy) mutable {
+        if (busy) replaced = CurrentCursor();
+        SetCursor(busy ? engine::kHourglassCursor : replaced);
+    });
     Created();
 }
 
@@ -88,6 +93,7 @@ TfrmMain::~TfrmMain() {
         services.shellPort = nullptr;
         services.windowItems = nullptr;
         services.startupShell = nullptr;
+        m_game.media.SetBusyCursor({});
     }
 }
 

@@ -13,6 +13,7 @@
 #include "platform/qt/form_timer.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/popup_menu.h"
+#include "platform/qt/screen_cursor.h"
 #include "shell/dialogs/product_addresses.h"
 #include "shell/help_viewer.h"
 #include "shell/table_parts.h"
@@ -257,8 +258,14 @@ TEST_F(MainWindowTest, ContentsNewsletterHomePageAndTheNewGameSound) {
     EXPECT_EQ(dialogs.newsletterHidden, std::vector<bool>{true});
     EXPECT_EQ(folder.ReadFile("Data/CFG.DAT"), before);
 
-    // The product has one web site: the Home Page command opens what About shows.
+    // The product has one web site: the Home Page command opens what About shows, under
+    // the hourglass, and the cursor comes back as it was.
+    std::vector<int> cursors;
+    shellOpen.onOpen = [&] { cursors.push_back(program->Cursor().Current()); };
+    Main().SetCursor(12);
     EXPECT_TRUE(Main().RunCommand("mnuQuendrixHomePage"));
+    EXPECT_EQ(cursors, std::vector<int>{platform::kHourglassCursorId});
+    EXPECT_EQ(program->Cursor().Current(), 12);
     ASSERT_EQ(shellOpen.Calls().size(), 1u);
     EXPECT_EQ(shellOpen.Calls()[0].file, "http://" + std::string(shell::kProductWebSite));
 
