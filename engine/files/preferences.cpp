@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 #include <string>
 
+#include "engine/base/decimal_text.h"
+#include "engine/base/text_utils.h"
 #include "engine/files/preference_file.h"
 #include "engine/files/preference_keys.h"
 #include "engine/model/settings_block.h"
-#include "engine/base/text_utils.h"
+#include "engine/ports/shell_port.h"
 
 namespace engine {
 
@@ -28,6 +31,8 @@ constexpr std::string_view kKeyUserDefault = "UserDefault";
 constexpr std::string_view kUserKeyPrefix = "User";
 constexpr int kUserKeyDigits = 3;
 constexpr auto kDefaultPlayers = std::to_array<std::string_view>({"Player 1", "Player 2", "Player 3"});
+// Cursor names the table's cursor; "10" means the platform's arrow.
+constexpr int kCursorMeansArrow = 10;
 
 int ParseDefault(std::string_view text) {
     int value = 0;
@@ -204,6 +209,11 @@ int AdvanceRunCount(PreferenceFile& file) {
         return count;
     }
     return file.WriteInteger(kSectionParameters, kKeyRunExe, count + 1) ? count + 1 : count;
+}
+
+int TableCursor(const SettingsBlock& settings) {
+    const std::optional<int> cursor = ReadDecimal(settings.GetField(fields::kCursor.position, fields::kCursor.width));
+    return !cursor || *cursor == kCursorMeansArrow ? kDefaultCursor : *cursor;
 }
 
 int CardShadowOffset(const SettingsBlock& settings) {

@@ -52,4 +52,8 @@ int AdvanceRunCount(PreferenceFile& file);
 // The card shadow offset that Cards_Shadowed (178/1) gives.
 int CardShadowOffset(const SettingsBlock& settings);
 
+// The table's cursor that Cursor (172/2) names: kDefaultCursor for "10" (and for a field
+// that holds no number), else that number of the cursor table.
+int TableCursor(const SettingsBlock& settings);
+
 }  // namespace engine

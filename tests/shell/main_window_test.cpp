@@ -116,6 +116,17 @@ TEST_F(MainWindowTest, AMaximizedWindowWritesOnlyItsMaximizedStateEvenWhenMinimi
     EXPECT_EQ(PreferenceValue("MainWindowState_Left"), "60");
 }
 
+TEST_F(ProgramTest, TheWindowHasTheTableCursorFromTheStartAndTheArrowForTen) {
+    Preference("Cursor", "12");
+    ASSERT_EQ(Start(), 0);
+    EXPECT_TRUE(Main().testAttribute(Qt::WA_SetCursor));
+    EXPECT_EQ(Main().cursor().shape(), Qt::BitmapCursor);
+    program.reset();
+    Preference("Cursor", "10");
+    ASSERT_EQ(Start(), 0);
+    EXPECT_FALSE(Main().testAttribute(Qt::WA_SetCursor));
+}
+
 TEST_F(MainWindowTest, SmallIconsShowTheSmallToolbarWithLowerPanelsAndSaveOnlyWhenAsked) {
     Main().SetToolbarLarge(false, false);
     EXPECT_EQ(PreferenceValue("ToolBar_Large"), "(none)");
