@@ -225,6 +225,7 @@ private:
     void ReleaseMenuBar();
     void BuildToolbars();
     void BuildStatusPanels();
+    void FitClockPanel();
     void BuildPopupMenus();
     void BindEvents();
     void BindToolbarButtons();

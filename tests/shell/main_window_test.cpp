@@ -144,6 +144,36 @@ TEST_F(MainWindowTest, SmallIconsShowTheSmallToolbarWithLowerPanelsAndSaveOnlyWh
     EXPECT_EQ(Main().PanelBottom(table::TablePanel::kSmallToolbar), Main().Panel("pnlTB1")->geometry().bottom() + 1);
 }
 
+TEST_F(MainWindowTest, TheLargeToolbarGroupsItsButtonsBetweenFourSeparators) {
+    Main().SetToolbarLarge(true, false);
+    std::vector<const QWidget*> shown;
+    for (const QObject* child : Main().Panel("pnlTB")->children())
+        if (child->isWidgetType() && !static_cast<const QWidget*>(child)->isHidden())
+            shown.push_back(static_cast<const QWidget*>(child));
+    std::sort(shown.begin(), shown.end(), [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+    std::vector<std::string> names;
+    for (const QWidget* w : shown) names.push_back(w->objectName().toStdString());
+    EXPECT_EQ(names, (std::vector<std::string>{"tbNew", "tbOpen", "sep_tb_large_1", "tbUndo", "tbRedo",
+                                               "sep_tb_large_2", "tbAutoPlay", "sep_tb_large_3", "tbRules",
+                                               "sep_tb_large_4", "tbExit"}));
+    for (std::size_t i = 1; i < shown.size(); ++i) EXPECT_GE(shown[i]->x(), shown[i - 1]->geometry().right()) << names[i];
+}
+
+TEST_F(MainWindowTest, TheClockKeepsAGapAfterItsCaptionUpToTenHoursAndMore) {
+    const platform::Label& caption = *Main().Label("lblTempo2");
+    const platform::Label& value = *Main().Label("lblTempo");
+    for (const bool large : {false, true}) {
+        Main().SetToolbarLarge(large, false);
+        for (const char* time : {"0:00:00", "10:00:00", "23:59:59"}) {
+            Main().SetLabelText(engine::ShellLabel::kTempo, time);
+            const int captionEnd = caption.x() + caption.fontMetrics().horizontalAdvance(caption.text());
+            const int valueStart = value.geometry().right() + 1 - value.fontMetrics().horizontalAdvance(value.text());
+            EXPECT_GE(valueStart - captionEnd, 4) << time;
+            EXPECT_LE(value.geometry().right(), Main().Panel("pnlTempo")->width() - 4) << time;
+        }
+    }
+}
+
 TEST_F(MainWindowTest, AKeyHidesThePileSizeTip) {
     Activate();
     Main().Panel("pnlPilesSize")->show();
