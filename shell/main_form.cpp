@@ -347,8 +347,12 @@ void TfrmMain::AlignControls() {
 }
 
 // A right-click on the bare table offers the table's pop-up menu, when it is switched on.
+// Not while cards are lifted: the menu would take the release that drops them, and they
+// would stay off the table. Not on a bar, a dock or a panel that passes the click on.
 void TfrmMain::contextMenuEvent(QContextMenuEvent* event) {
     if (m_freed || m_game.settings.GetField(fields::kShowMainPopupMenu.position, fields::kShowMainPopupMenu.width) == kNo)
+        return;
+    if (m_game.mainGame.LiftedCard != 0 || childAt(event->pos()) != nullptr || !AlignArea().contains(event->pos()))
         return;
     const table::DrawContext* context = m_parts.table.Context();
     if (context != nullptr && !context->geometry.PileAtPoint(event->pos().x(), event->pos().y()).name.empty()) return;
