@@ -249,7 +249,9 @@ void TfrmMain::FormCloseQuery(bool& canClose) {
         m_closeDeferred = true;
         mainGame.CloseRequested = 1;
         canClose = false;
-    } else if (!m_closing) {
+    } else {
+        // Every close that is carried out asks, the game-end code's close after the winning
+        // animation too.
         const engine::PreferenceFile file(*m_game.services.paths);
         if (file.ReadString(engine::kSectionPreference, kConfirmQuitKey, kNo) != kNo)
             canClose = m_game.services.messages->Confirm(std::string(kExitQuestion), std::string(engine::kProductName));

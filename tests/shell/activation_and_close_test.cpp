@@ -205,23 +205,40 @@ TEST_F(GameWindowTest, ACloseDuringACardAnimationWaitsForItAndFreesNothingUnderI
     EXPECT_FALSE(Main().isVisible());
 }
 
-TEST_F(GameWindowTest, ExitDuringTheWinningAnimationStopsItAndClosesWithoutAQuestion) {
+// A close asked for during the winning animation stops it without a question; the game-end
+// code then closes the window, and that close asks the exit question like any other.
+TEST_F(GameWindowTest, ExitDuringTheWinningAnimationStopsItAndAsksOnceItHasEnded) {
     Preference("ConfirmQuit", "Y");
-    StartFreecell();
-    // The animation lets messages through; the player asks to close meanwhile.
-    bool asked = false;
-    clock.SetEventPump([&] {
-        if (asked || !Flag(engine::flag::kWinAnimationRunning)) return;
-        asked = true;
-        Main().Close();
-    });
     Preference("Winning_Animations_Time", "30");
-    G().registers.SetFlag(engine::flag::kGameWon, 1);
-    engine::EndGame(G());
-    EXPECT_TRUE(asked);
-    EXPECT_EQ(messages.Count(test_support::MessageEvent::Kind::Confirm), 0u);
-    EXPECT_EQ(program->Game(), nullptr);
-    EXPECT_EQ(dialogs.chooserShows, 0);
+    for (const bool ok : {false, true}) {
+        StartFreecell();
+        bool asked = false;
+        std::size_t questionsDuringTheAnimation = 0;
+        clock.SetEventPump([&] {
+            if (asked || !Flag(engine::flag::kWinAnimationRunning)) return;
+            asked = true;
+            Main().Close();
+            questionsDuringTheAnimation = messages.Count(test_support::MessageEvent::Kind::Confirm);
+        });
+        messages.Clear();
+        messages.QueueConfirmAnswer(ok);
+        G().registers.SetFlag(engine::flag::kGameWon, 1);
+        engine::EndGame(G());
+        clock.SetEventPump({});
+        ASSERT_TRUE(asked);
+        EXPECT_EQ(questionsDuringTheAnimation, 0u);
+        EXPECT_EQ(messages.Texts(test_support::MessageEvent::Kind::Confirm),
+                  std::vector<std::string>{"Exit Corvanet Solitaire?"});
+        EXPECT_EQ(dialogs.chooserShows, 0);
+        if (ok) {
+            EXPECT_EQ(program->Game(), nullptr);
+        } else {
+            // Cancel keeps the window and forgets the request.
+            ASSERT_NE(program->Game(), nullptr);
+            EXPECT_EQ(G().mainGame.CloseRequested, 0);
+            EXPECT_TRUE(Main().isVisible());
+        }
+    }
 }
 
 TEST_F(GameWindowTest, AWonGameSoundsAndOffersTheChooserWithOrWithoutItsAnimation) {

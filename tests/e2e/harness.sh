@@ -1,0 +1,145 @@
+# End-to-end harness: the real program under Xvfb and openbox, driven with xdotool as a
+# player drives it. Each case gets an X display of its own (Xvfb picks a free one), its own
+# window manager, copy of the program folder and HOME; all of them go when the case ends,
+# passed or failed.
+#
+# Adding a case: put a bash script into tests/e2e/cases/; CMake registers each file there as
+# the test e2e.<name> with the label "e2e". The script sources this file, calls e2e_start,
+# prepares or damages the program folder "$E2E_PROGRAM" as it needs, calls e2e_launch and
+# drives the program with the helpers below. A failed check calls e2e_fail. Every wait polls
+# with a timeout (E2E_TIMEOUT seconds, 30 by default); none is a bare sleep.
+#
+#   e2e_start                 display, window manager, program folder copy, HOME
+#   e2e_launch                starts the program ($E2E_PID); its output goes to $E2E_LOG
+#   e2e_wait_window REGEX     waits for a visible window whose title matches; its id is
+#                             then $E2E_WINDOW
+#   e2e_wait_gone ID          waits until that window is no longer visible
+#   e2e_wait_active ID        waits until that window has the keyboard
+#   e2e_wait_top ID           waits until that window is the topmost of all the window
+#                             manager manages (above the splash, which stays on top)
+#   e2e_expect_startup_stop TITLE
+#                             the start-up stops: the box of that title comes up on top with
+#                             the keyboard, Return answers it and the program ends with status 1
+#   e2e_key KEY...            key strokes to the window that has the keyboard
+#   e2e_wait_exit STATUS      waits for the program to end with that exit status, and
+#                             without a sanitizer report
+#   e2e_shot NAME             a screenshot into $E2E_SHOTS, when that is set
+#   e2e_fail MESSAGE          ends the case as failed
+#
+# Run one case by hand: CORVANET_PROGRAM_DIR=build/program bash tests/e2e/cases/<case>.sh
+
+set -euo pipefail
+
+E2E_TIMEOUT=${E2E_TIMEOUT:-30}
+E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/corvanet-e2e-XXXXXX")
+E2E_PROGRAM=$E2E_DIR/program
+E2E_LOG=$E2E_DIR/program.log
+E2E_PID=
+E2E_WINDOW=
+E2E_CASE=$(basename "$0" .sh)
+e2e_xvfb=
+e2e_wm=
+
+e2e_fail() {
+  echo "FAILED ($E2E_CASE): $*" >&2
+  e2e_shot failure
+  exit 1
+}
+
+e2e_cleanup() {
+  local status=$?
+  if [ "$status" -ne 0 ] && [ -s "$E2E_LOG" ]; then
+    echo "--- the program's output ---" >&2
+    cat "$E2E_LOG" >&2
+  fi
+  for pid in $E2E_PID $e2e_wm $e2e_xvfb; do kill "$pid" 2>/dev/null || true; done
+  for pid in $E2E_PID $e2e_wm $e2e_xvfb; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$E2E_DIR"
+  exit "$status"
+}
+trap e2e_cleanup EXIT
+
+# e2e_poll COMMAND...: runs the command every 50 ms until it succeeds; false once the time is up.
+e2e_poll() {
+  local end=$(($(date +%s) + E2E_TIMEOUT))
+  until "$@"; do
+    [ "$(date +%s)" -lt "$end" ] || return 1
+    sleep 0.05
+  done
+}
+
+e2e_start() {
+  local folder=${CORVANET_PROGRAM_DIR:?the program folder (CORVANET_PROGRAM_DIR) is not set}
+  for tool in Xvfb openbox xdotool xprop; do
+    command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is missing (tools/install-deps.sh)"; exit 77; }
+  done
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_DIR/display" >/dev/null 2>&1 &
+  e2e_xvfb=$!
+  e2e_poll grep -q '^[0-9]' "$E2E_DIR/display" || e2e_fail "Xvfb did not start"
+  export DISPLAY=:$(head -1 "$E2E_DIR/display")
+  export HOME=$E2E_DIR/home XDG_CONFIG_HOME=$E2E_DIR/home/.config XDG_CACHE_HOME=$E2E_DIR/home/.cache
+  export XDG_RUNTIME_DIR=$E2E_DIR/runtime QT_QPA_PLATFORM=xcb
+  mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+  openbox --sm-disable >/dev/null 2>&1 &
+  e2e_wm=$!
+  e2e_poll e2e_wm_ready || e2e_fail "openbox did not start"
+  mkdir -p "$E2E_PROGRAM"
+  cp -r "$folder/corvanet-solitaire" "$folder/GAMES.DAT" "$folder/QND.RGF" "$folder/quendrix.hlp" "$E2E_PROGRAM/"
+}
+
+e2e_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+e2e_launch() {
+  "$E2E_PROGRAM/corvanet-solitaire" >"$E2E_LOG" 2>&1 &
+  E2E_PID=$!
+}
+
+e2e_visible_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
+
+e2e_wait_window() {
+  e2e_poll e2e_has_window "$1" || e2e_fail "no window \"$1\" came up"
+  E2E_WINDOW=$(e2e_visible_window "$1")
+}
+e2e_has_window() { [ -n "$(e2e_visible_window "$1")" ]; }
+
+e2e_wait_gone() { e2e_poll e2e_is_hidden "$1" || e2e_fail "window $1 stayed on the screen"; }
+e2e_is_hidden() { ! xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
+
+e2e_wait_active() { e2e_poll e2e_is_active "$1" || e2e_fail "window $1 never had the keyboard"; }
+e2e_is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+
+e2e_wait_top() { e2e_poll e2e_is_top "$1" || e2e_fail "window $1 is not the top window"; }
+e2e_is_top() {
+  local top
+  top=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr ',' '\n' | tail -1)
+  [ "$(printf '%d' "$top")" = "$1" ]
+}
+
+e2e_key() { xdotool key --delay 50 "$@"; }
+
+e2e_wait_exit() {
+  local status=0
+  e2e_poll e2e_has_ended || e2e_fail "the program did not end"
+  wait "$E2E_PID" || status=$?
+  E2E_PID=
+  if grep -qE 'Sanitizer|runtime error:' "$E2E_LOG"; then e2e_fail "a sanitizer report"; fi
+  [ "$status" -eq "$1" ] || e2e_fail "the program ended with status $status, not $1"
+}
+e2e_has_ended() { ! kill -0 "$E2E_PID" 2>/dev/null; }
+
+e2e_shot() {
+  [ -n "${E2E_SHOTS:-}" ] && [ -n "${DISPLAY:-}" ] || return 0
+  mkdir -p "$E2E_SHOTS"
+  import -display "$DISPLAY" -window root "$E2E_SHOTS/$E2E_CASE-$1.png" 2>/dev/null || true
+}
+
+e2e_expect_startup_stop() {
+  e2e_launch
+  e2e_wait_window "$1"
+  local box=$E2E_WINDOW
+  e2e_wait_top "$box"
+  e2e_wait_active "$box"
+  e2e_shot box
+  e2e_key Return
+  e2e_wait_exit 1
+}
