@@ -208,9 +208,8 @@ TEST_F(LoaderTest, MainWindowIsPrepared) {
 TEST_F(LoaderTest, TheTableCursorIsTheWindowsFromTheStartNotOnlyAfterARelease) {
     Folder().WriteFile(kCfg, "[Preference]\nCursor=23\n");
     ASSERT_TRUE(Start());
-    const std::vector<std::string> expected{"hide unoffered", "toolbar small flat", "table cursor 23", "autoplay on",
-                                            "activation handler"};
-    EXPECT_EQ(startupShell.Log(), expected);
+    const std::vector<std::string>& log = startupShell.Log();
+    EXPECT_EQ(std::count(log.begin(), log.end(), "table cursor 23"), 1);
 }
 
 TEST_F(LoaderTest, TableIsToldDragShadowAndCardSize) {
