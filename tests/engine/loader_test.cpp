@@ -205,13 +205,6 @@ TEST_F(LoaderTest, MainWindowIsPrepared) {
     EXPECT_EQ(startupShell.Log(), expected);
 }
 
-TEST_F(LoaderTest, TheTableCursorIsTheWindowsFromTheStartNotOnlyAfterARelease) {
-    Folder().WriteFile(kCfg, "[Preference]\nCursor=23\n");
-    ASSERT_TRUE(Start());
-    const std::vector<std::string>& log = startupShell.Log();
-    EXPECT_EQ(std::count(log.begin(), log.end(), "table cursor 23"), 1);
-}
-
 TEST_F(LoaderTest, TableIsToldDragShadowAndCardSize) {
     Folder().WriteFile(kCfg, "[Preference]\nCards_Shadowed=N\nCard_Size=M\n");
     ASSERT_TRUE(Start());
