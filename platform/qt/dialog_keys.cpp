@@ -31,8 +31,8 @@ void Bind(QWidget& window, QKeySequence key, std::function<QAbstractButton*()> t
 }  // namespace
 
 void SetDialogButtons(QWidget& window, QAbstractButton* defaultButton, QAbstractButton* cancelButton) {
-    QPointer<QAbstractButton> standing(defaultButton);
-    auto pressedByReturn = [&window, standing] { return ReturnButton(window, standing); };
+    QPointer<QAbstractButton> designed(defaultButton);
+    auto pressedByReturn = [&window, designed] { return ReturnButton(window, designed); };
     Bind(window, QKeySequence(Qt::Key_Return), pressedByReturn);
     Bind(window, QKeySequence(Qt::Key_Enter), pressedByReturn);
     if (cancelButton != nullptr) {

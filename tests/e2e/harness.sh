@@ -1,7 +1,6 @@
 # End-to-end harness: the real program under Xvfb and openbox, driven with xdotool as a
-# player drives it. Each case gets an X display of its own (Xvfb picks a free one), its own
-# window manager, copy of the program folder and HOME; all of them go when the case ends,
-# passed or failed.
+# player drives it. Each case gets a free X display of its own, its own window manager,
+# copy of the program folder and HOME; all of them go when the case ends, passed or failed.
 #
 # Adding a case: put a bash script into tests/e2e/cases/; CMake registers each file there as
 # the test e2e.<name> with the label "e2e". The script sources this file, calls e2e_start,
@@ -23,7 +22,7 @@
 #   e2e_key KEY...            key strokes to the window that has the keyboard
 #   e2e_wait_exit STATUS      waits for the program to end with that exit status, and
 #                             without a sanitizer report
-#   e2e_shot NAME             a screenshot into $E2E_SHOTS, when that is set
+#   e2e_shot NAME             a screenshot into $E2E_SHOTS, when that is set (ImageMagick)
 #   e2e_fail MESSAGE          ends the case as failed
 #
 # Run one case by hand: CORVANET_PROGRAM_DIR=build/program bash tests/e2e/cases/<case>.sh
@@ -31,6 +30,7 @@
 set -euo pipefail
 
 E2E_TIMEOUT=${E2E_TIMEOUT:-30}
+e2e_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/corvanet-e2e-XXXXXX")
 E2E_PROGRAM=$E2E_DIR/program
 E2E_LOG=$E2E_DIR/program.log
@@ -42,6 +42,10 @@ e2e_wm=
 
 e2e_fail() {
   echo "FAILED ($E2E_CASE): $*" >&2
+  if [ -n "${DISPLAY:-}" ]; then
+    echo "program running: $([ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null && echo yes || echo no)" >&2
+    echo "windows on $DISPLAY: $(xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | tr '\n' '|')" >&2
+  fi
   e2e_shot failure
   exit 1
 }
@@ -69,24 +73,50 @@ e2e_poll() {
 }
 
 e2e_start() {
-  local folder=${CORVANET_PROGRAM_DIR:?the program folder (CORVANET_PROGRAM_DIR) is not set}
-  for tool in Xvfb openbox xdotool xprop; do
+  for tool in Xvfb openbox xdotool xprop xwininfo; do
     command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is missing (tools/install-deps.sh)"; exit 77; }
   done
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_DIR/display" >/dev/null 2>&1 &
-  e2e_xvfb=$!
-  e2e_poll grep -q '^[0-9]' "$E2E_DIR/display" || e2e_fail "Xvfb did not start"
-  export DISPLAY=:$(head -1 "$E2E_DIR/display")
+  e2e_copy_program
   export HOME=$E2E_DIR/home XDG_CONFIG_HOME=$E2E_DIR/home/.config XDG_CACHE_HOME=$E2E_DIR/home/.cache
   export XDG_RUNTIME_DIR=$E2E_DIR/runtime QT_QPA_PLATFORM=xcb
+  # In a sanitizer build, the desktop's libraries' own leaks are not the program's.
+  export LSAN_OPTIONS=suppressions=$e2e_here/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}
   mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-  openbox --sm-disable >/dev/null 2>&1 &
+  # A display far above those that servers scanning from :0 take; the server refuses one
+  # that another server holds, and then another number is drawn.
+  for attempt in 1 2 3 4 5; do
+    e2e_start_display && return 0
+    echo "display and window manager did not come up (attempt $attempt): $(cat "$E2E_DIR/openbox.log" 2>/dev/null)" >&2
+  done
+  e2e_fail "no display with a window manager"
+}
+
+e2e_start_display() {
+  for pid in $e2e_wm $e2e_xvfb; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  rm -f "$E2E_DIR/display"
+  Xvfb ":$((100 + RANDOM % 900))" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+    3>"$E2E_DIR/display" >/dev/null 2>&1 &
+  e2e_xvfb=$!
+  E2E_TIMEOUT=10 e2e_poll e2e_display_settled || return 1
+  grep -q '^[0-9]' "$E2E_DIR/display" || return 1
+  export DISPLAY=:$(head -1 "$E2E_DIR/display")
+  openbox --sm-disable >"$E2E_DIR/openbox.log" 2>&1 &
   e2e_wm=$!
-  e2e_poll e2e_wm_ready || e2e_fail "openbox did not start"
+  E2E_TIMEOUT=5 e2e_poll e2e_wm_ready
+}
+
+e2e_copy_program() {
+  local folder=${CORVANET_PROGRAM_DIR:?the program folder (CORVANET_PROGRAM_DIR) is not set}
   mkdir -p "$E2E_PROGRAM"
   cp -r "$folder/corvanet-solitaire" "$folder/GAMES.DAT" "$folder/QND.RGF" "$folder/quendrix.hlp" "$E2E_PROGRAM/"
 }
 
+# The server writes its display number once it is ready; one that ends has not got it. It
+# never resets (-noreset): a reset when the last client goes refuses the next one meanwhile.
+e2e_display_settled() { grep -q '^[0-9]' "$E2E_DIR/display" || ! kill -0 "$e2e_xvfb" 2>/dev/null; }
 e2e_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 e2e_launch() {

@@ -13,8 +13,6 @@
 #include <memory>
 #include <string>
 
-#include "platform/qt/application.h"
-
 namespace platform {
 namespace {
 
@@ -170,28 +168,6 @@ TEST(MessageBoxes, ABoxBelongsToTheModalWindowThatShowsIt) {
     Answer answer(QMessageBox::Ok);
     boxes.ShowInfo("owned by the main window again");
     EXPECT_EQ(answer.Box().parent, main.get());
-}
-
-// The splash stays on top of everything while the program starts: a box shown meanwhile
-// (a missing file's stop) belongs to it, so that it opens in front of it, not under it.
-TEST(MessageBoxes, WhileTheSplashShowsABoxBelongsToIt) {
-    Application app;
-    auto main = std::make_unique<QWidget>();
-    MessageBoxes boxes("Corvanet Solitaire", main.get());
-    QWidget splash;
-    app.SetSplash(&splash);
-    splash.show();
-    {
-        Answer answer(QMessageBox::Ok);
-        boxes.ShowError("Error", "Can't find/load /x/qnd.rgf");
-        EXPECT_EQ(answer.Box().parent, &splash);
-    }
-    EXPECT_EQ(app.OwnerInFront(main.get()), &splash);
-    splash.hide();
-    Answer answer(QMessageBox::Ok);
-    boxes.ShowInfo("the splash is gone");
-    EXPECT_EQ(answer.Box().parent, main.get());
-    EXPECT_EQ(app.OwnerInFront(main.get()), main.get());
 }
 
 // The window manager's title bar holds the caption beside the window's icon and its
