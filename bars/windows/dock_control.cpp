@@ -23,6 +23,13 @@ std::map<const TcbBarManager*, std::unique_ptr<DockAreas>>& AreasByManager() {
     return areas;
 }
 
+// The window is the more-buttons drop-down or a menu opened from it.
+bool InQuickControlChain(const TCustomcbBarControl* window) {
+    for (; window && TCustomcbBarControl::IsLive(window); window = window->ParentBarWindow())
+        if (window->IsQuickControl()) return true;
+    return false;
+}
+
 DockPopupHandler& PopupSlot() {
     static DockPopupHandler handler;
     return handler;
@@ -152,8 +159,10 @@ void TcbDockControl::Relayout() {
     m_layingOut = false;
     if (size != m_size) {
         SetAreaSize(size);
-        // The menus of a chain would hang in the air where the area was.
-        if (TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl()) active->CloseAll();
+        // The menus of a chain would hang in the air where the area was; the more-buttons
+        // drop-down stays, since ticking a button in its list may resize the area.
+        if (TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl(); active && !InQuickControlChain(active))
+            active->CloseAll();
     }
     Paint();
 }

@@ -94,6 +94,9 @@ TEST(BarSizes, LengthsCountGapsCaptionButtonsAndTheMark) {
     EXPECT_EQ(PreferredLength(input), 23);
     input.orientation = BarOrientation::Vertical;
     EXPECT_EQ(PreferredThickness(input), 23);
+    // An empty bar down a side is one button high.
+    EXPECT_EQ(MinimumLength(input), 22);
+    EXPECT_EQ(PreferredLength(input), 22);
 }
 
 TEST(BarSizes, ASqueezedBarIsAsThickAsTheLinksItStillShows) {

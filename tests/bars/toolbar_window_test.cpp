@@ -79,6 +79,21 @@ TEST_F(WindowsTest, BarsOfADescriptionKeepTheirRowsAndTheAreaSizesOnceLoaded) {
     EXPECT_EQ(loaded.Bars().DockControlSize(dsTop), 2 * 26);
 }
 
+TEST_F(WindowsTest, AssigningABarTakesItsPropertiesAndShowsItWhereTheSourceIs) {
+    TcbBar& source = ShowFloating("Source", 3, 300, 200, 50);
+    source.SetAllowClose(false);
+    TcbBar& target = MakeBar("Target", dsTop, 1);
+    target.Assign(source);
+    EXPECT_EQ(target.Caption(), "Source");
+    EXPECT_FALSE(target.AllowClose());
+    ASSERT_EQ(target.ItemLinks().Count(), 3);
+    EXPECT_EQ(target.ItemLinks().Items(2)->Item(), source.ItemLinks().Items(2)->Item());
+    ASSERT_TRUE(target.Visible());
+    TcbBarControl& window = WindowOf(target);
+    EXPECT_TRUE(window.IsFloating());
+    EXPECT_EQ(window.geometry(), WindowOf(source).geometry());
+}
+
 TEST_F(WindowsTest, HidingAndShowingBringsABarBackToItsRowAndPlace) {
     TcbBar& first = ShowBar("First", dsTop, 2, 0);
     TcbBar& second = ShowBar("Second", dsTop, 2, 1);
