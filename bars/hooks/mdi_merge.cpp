@@ -21,7 +21,6 @@ namespace {
 struct MergeState {
     QPointer<QWidget> child;
     bool maximized = false;
-    TcbBarMenuMergeEvent handler;
 };
 
 std::map<const TcbBarManager*, MergeState>& States() {
@@ -56,16 +55,12 @@ void SetBarVisibleKeepingBounds(TcbBar& bar, bool visible) {
 
 }  // namespace
 
-void SetMenuMergeHandler(TcbBarManager& parent, TcbBarMenuMergeEvent handler) {
-    StateOf(parent).handler = std::move(handler);
-}
-
 void MergeChild(TcbBarManager& parent, TcbBarManager& child) {
     TcbBar* target = parent.MainMenuBar();
     TcbBar* source = child.MainMenuBar();
     if (!target || !source) return;
-    if (const TcbBarMenuMergeEvent& handler = StateOf(parent).handler) {
-        handler(parent, child, true);
+    if (parent.OnMenuMerge) {
+        parent.OnMenuMerge(parent, child, true);
     } else {
         const bool wasLocked = parent.IsUpdateLocked();
         parent.SetLockUpdate(true);
@@ -82,8 +77,8 @@ void UnmergeChild(TcbBarManager& parent, TcbBarManager& child) {
     TcbBar* target = parent.MainMenuBar();
     TcbBar* source = child.MainMenuBar();
     if (!target) return;
-    if (const TcbBarMenuMergeEvent& handler = StateOf(parent).handler) {
-        handler(parent, child, false);
+    if (parent.OnMenuMerge) {
+        parent.OnMenuMerge(parent, child, false);
     } else {
         const bool wasLocked = parent.IsUpdateLocked();
         parent.SetLockUpdate(true);

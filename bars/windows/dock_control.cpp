@@ -42,12 +42,14 @@ DockPopupHandler& CustomizeSlot() {
 
 constexpr std::array<TcbBarDockingStyle, 4> kSides{dsLeft, dsTop, dsRight, dsBottom};
 
-// Follows the form's size so that the areas stay on its edges.
+// Follows the form's size so that the areas stay on its edges, and its colour, which they
+// take unless given their own.
 class FormWatcher : public QObject {
 public:
     FormWatcher(QWidget* form, DockAreas& areas) : m_areas(areas) { form->installEventFilter(this); }
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Resize) m_areas.Align();
+        if (event->type() == QEvent::PaletteChange) m_areas.Repaint();
         return false;
     }
 
@@ -231,6 +233,10 @@ void DockAreas::Align() {
     place(*m_areas[dsBottom], 0, h - bottom, w, bottom);
     place(*m_areas[dsLeft], 0, top, left, middle);
     place(*m_areas[dsRight], w - right, top, right, middle);
+}
+
+void DockAreas::Repaint() {
+    for (TcbBarDockingStyle side : kSides) m_areas[side]->Repaint();
 }
 
 platform::Rect DockAreas::InnerRect() const {

@@ -326,6 +326,12 @@ void TcbBarControl::Relayout() {
             return;
         }
     }
+    // A floating bar takes the size its links now need for its client width, unless the user
+    // is sizing it; the more-buttons drop-down, without a caption, places itself.
+    if (m_dockingStyle == dsNone && m_captionPresent && m_sizing == SizingEdge::None && !Manager().IsUpdateLocked()) {
+        const platform::Size size = SizeForSide(dsNone);
+        if (size.width != width() || size.height != height()) resize(size.width, size.height);
+    }
     TCustomcbBarControl::Relayout();
 }
 

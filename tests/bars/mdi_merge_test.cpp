@@ -76,18 +76,17 @@ TEST_F(MdiMergeTest, WithAlwaysMergeTheActiveChildStaysMerged) {
 
 TEST_F(MdiMergeTest, AMergeHandlerDoesTheMergeItself) {
     std::vector<bool> calls;
-    SetMenuMergeHandler(*manager, [&](TcbBarManager& parent, TcbBarManager& merged, bool merge) {
+    manager->OnMenuMerge = [&](TcbBarManager& parent, TcbBarManager& merged, bool merge) {
         EXPECT_EQ(&parent, manager);
         EXPECT_EQ(&merged, child);
         calls.push_back(merge);
-    });
+    };
     sub->showMaximized();
     MdiMergeStep(*manager);
     sub->showNormal();
     MdiMergeStep(*manager);
     EXPECT_EQ(calls, (std::vector<bool>{true, false}));
     EXPECT_EQ(ParentMenus(), std::vector<std::string>{"&File"});
-    SetMenuMergeHandler(*manager, nullptr);
 }
 
 TEST_F(MdiMergeTest, TheHookMergesAsTheChildIsMaximizedAndRestored) {
