@@ -10,6 +10,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPointer>
 
 #include <map>
@@ -38,13 +39,6 @@ MergeState& StateOf(TcbBarManager& parent) {
     return it->second;
 }
 
-QMdiSubWindow* ActiveSubWindow(TcbBarManager& parent) {
-    QWidget* form = parent.OwnerForm();
-    QMdiArea* area = form ? form->findChild<QMdiArea*>() : nullptr;
-    if (!area) return nullptr;
-    return area->activeSubWindow() ? area->activeSubWindow() : area->currentSubWindow();
-}
-
 // Hides or shows a bar without moving the child's window.
 void SetBarVisibleKeepingBounds(TcbBar& bar, bool visible) {
     QWidget* form = bar.Manager().OwnerForm();
@@ -54,6 +48,23 @@ void SetBarVisibleKeepingBounds(TcbBar& bar, bool visible) {
 }
 
 }  // namespace
+
+QMdiSubWindow* ActiveMdiChild(const TcbBarManager& parent) {
+    QWidget* form = parent.OwnerForm();
+    QMdiArea* area = form ? form->findChild<QMdiArea*>() : nullptr;
+    if (!area) return nullptr;
+    return area->activeSubWindow() ? area->activeSubWindow() : area->currentSubWindow();
+}
+
+TcbBarManager* ActiveMdiChildManager(const TcbBarManager& parent) {
+    QMdiSubWindow* sub = ActiveMdiChild(parent);
+    return sub && sub->widget() ? BarManagers().ManagerOfForm(sub->widget()) : nullptr;
+}
+
+QMdiSubWindow* MaximizedMdiChild(const TcbBarManager& parent) {
+    QMdiSubWindow* sub = ActiveMdiChild(parent);
+    return sub && sub->isMaximized() && sub->systemMenu() ? sub : nullptr;
+}
 
 void MergeChild(TcbBarManager& parent, TcbBarManager& child) {
     TcbBar* target = parent.MainMenuBar();
@@ -94,7 +105,7 @@ void UnmergeChild(TcbBarManager& parent, TcbBarManager& child) {
 void MdiMergeStep(TcbBarManager& parent) {
     if (!parent.MainMenuBar()) return;
     MergeState& state = StateOf(parent);
-    QMdiSubWindow* sub = ActiveSubWindow(parent);
+    QMdiSubWindow* sub = ActiveMdiChild(parent);
     QWidget* child = sub ? sub->widget() : nullptr;
     TcbBarManager* childManager = child ? BarManagers().ManagerOfForm(child) : nullptr;
     if (childManager && !childManager->MainMenuBar()) childManager = nullptr;

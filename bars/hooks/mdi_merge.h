@@ -2,6 +2,7 @@
 
 #include "bars/core/bar_types.h"
 
+class QMdiSubWindow;
 class QWidget;
 
 namespace bars {
@@ -13,6 +14,13 @@ namespace bars {
 // call-window hook runs it after each activation, size-state change or destruction of a
 // child form that has a manager.
 void MdiMergeStep(TcbBarManager& parent);
+// The active child of the manager's MDI parent form, and the child's own manager; none when
+// the form holds no MDI area or no child.
+QMdiSubWindow* ActiveMdiChild(const TcbBarManager& parent);
+TcbBarManager* ActiveMdiChildManager(const TcbBarManager& parent);
+// The active child while it is maximized and has a system menu: the parent's main-menu bar
+// then carries its minimize, restore and close buttons.
+QMdiSubWindow* MaximizedMdiChild(const TcbBarManager& parent);
 void MergeChild(TcbBarManager& parent, TcbBarManager& child);
 void UnmergeChild(TcbBarManager& parent, TcbBarManager& child);
 

@@ -305,8 +305,10 @@ TcbBarManager* MdiParentOf(const platform::CallWindowMessage& message, QWidget* 
 void CallWndProcHookProc(const platform::CallWindowMessage& message) {
     QWidget* window = platform::WidgetOf(message.window);
     TcbBarManager* mdiParent = MdiParentOf(message, window);
-    // An MDI child's own manager hears only its destruction.
-    const bool form = window && (window->isWindow() || (mdiParent && message.message == platform::WM_DESTROY));
+    // An MDI child's own manager hears only its destruction and its activation among the
+    // children (its frame's activation reaches it through the frame's manager).
+    const bool childMessage = message.message == platform::WM_DESTROY || message.message == platform::WM_MDIACTIVATE;
+    const bool form = window && (window->isWindow() || (mdiParent && childMessage));
     if (TcbBarManager* manager = form ? BarManagers().ManagerOfForm(window) : nullptr)
         FormMessageHandler(*manager, message);
     if (!mdiParent) return;

@@ -643,6 +643,13 @@ void TcbBarManager::SetUseSystemFont(bool value) {
     }
 }
 
+void TcbBarManager::SystemMenuFontChanged() {
+    if (m_useSystemFont)
+        SetUseSystemFont(true);
+    else if (m_scaled)
+        FontChanged();
+}
+
 void TcbBarManager::SetWaitForDockingTime(int value) {
     if (value >= 0) {
         m_waitForDockingTime = value;

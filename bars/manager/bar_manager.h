@@ -239,6 +239,9 @@ public:
     void SetUseFullReset(bool value) { m_useFullReset = value; }
     bool UseSystemFont() const { return m_useSystemFont; }
     void SetUseSystemFont(bool value);
+    // The desktop's menu font changed: the font becomes it (UseSystemFont), or takes its size
+    // and style with the face it has (Scaled).
+    void SystemMenuFontChanged();
     int WaitForDockingTime() const { return m_waitForDockingTime; }
     void SetWaitForDockingTime(int value);
 

@@ -371,7 +371,7 @@ std::optional<CallWindowMessage> CallWindowMessageOf(QWidget* window, const QEve
         case QEvent::ApplicationFontChange:
         case QEvent::ApplicationPaletteChange:
         case QEvent::StyleChange:
-        case QEvent::ThemeChange: message = {message.window, WM_SETTINGCHANGE, 0, 0}; break;
+        case QEvent::ThemeChange: message = {message.window, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0}; break;
         case QEvent::WindowStateChange: {
             const Qt::WindowStates states = window->windowState();
             const int state = (states & Qt::WindowMinimized)   ? SIZE_MINIMIZED

@@ -99,5 +99,31 @@ TEST_F(MdiMergeTest, TheHookMergesAsTheChildIsMaximizedAndRestored) {
     EXPECT_TRUE(childBar->Visible());
 }
 
+TEST_F(MdiMergeTest, TheChildHearsOfActivationThroughItsFrameAndAmongTheChildren) {
+    TcbBar& tools = child->Bars().Add();
+    tools.SetCaption("Child Tools");
+    tools.SetFloatLeft(500);
+    tools.SetFloatTop(300);
+    tools.ItemLinks().Add().SetItem(&child->CreateItem<TcbBarButton>("ChildButton"));
+    tools.SetVisible(true);
+    auto* floating = dynamic_cast<TcbBarControl*>(tools.ItemLinks().Window());
+    ASSERT_NE(floating, nullptr);
+    floating->show();
+    const auto frame = [this](int state) {
+        platform::InputHooks::Instance().DispatchCallWindow(
+            {platform::HandleOf(form.get()), platform::WM_ACTIVATE, state, 0});
+    };
+    frame(platform::WA_INACTIVE);
+    EXPECT_FALSE(floating->isVisible());
+    frame(platform::WA_ACTIVE);
+    EXPECT_TRUE(floating->isVisible());
+    QMdiSubWindow* other = area->addSubWindow(new QWidget);
+    other->show();
+    area->setActiveSubWindow(other);
+    EXPECT_FALSE(floating->isVisible());
+    area->setActiveSubWindow(sub);
+    EXPECT_TRUE(floating->isVisible());
+}
+
 }  // namespace
 }  // namespace bars::testing
