@@ -49,11 +49,27 @@ void SetBarVisibleKeepingBounds(TcbBar& bar, bool visible) {
 
 }  // namespace
 
+QMdiArea* MdiAreaOf(const QObject& form) {
+    // Asked while bars lay out, also while the form goes and its list of children has gaps.
+    for (QObject* child : form.children()) {
+        if (!child) continue;
+        if (auto* area = qobject_cast<QMdiArea*>(child)) return area;
+        if (QMdiArea* inner = MdiAreaOf(*child)) return inner;
+    }
+    return nullptr;
+}
+
 QMdiSubWindow* ActiveMdiChild(const TcbBarManager& parent) {
     QWidget* form = parent.OwnerForm();
-    QMdiArea* area = form ? form->findChild<QMdiArea*>() : nullptr;
+    QMdiArea* area = form && !parent.IsDestroying() ? MdiAreaOf(*form) : nullptr;
     if (!area) return nullptr;
-    return area->activeSubWindow() ? area->activeSubWindow() : area->currentSubWindow();
+    if (QMdiSubWindow* active = area->activeSubWindow()) return active;
+    if (QMdiSubWindow* current = area->currentSubWindow()) return current;
+    // Once the active child has closed, the area may know of none while the next child has
+    // already taken the activation.
+    for (QMdiSubWindow* sub : area->subWindowList())
+        if (sub->windowState().testFlag(Qt::WindowActive)) return sub;
+    return nullptr;
 }
 
 TcbBarManager* ActiveMdiChildManager(const TcbBarManager& parent) {

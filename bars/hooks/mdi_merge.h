@@ -2,7 +2,9 @@
 
 #include "bars/core/bar_types.h"
 
+class QMdiArea;
 class QMdiSubWindow;
+class QObject;
 class QWidget;
 
 namespace bars {
@@ -14,6 +16,8 @@ namespace bars {
 // call-window hook runs it after each activation, size-state change or destruction of a
 // child form that has a manager.
 void MdiMergeStep(TcbBarManager& parent);
+// The MDI area of a form: it is an MDI parent form.
+QMdiArea* MdiAreaOf(const QObject& form);
 // The active child of the manager's MDI parent form, and the child's own manager; none when
 // the form holds no MDI area or no child.
 QMdiSubWindow* ActiveMdiChild(const TcbBarManager& parent);

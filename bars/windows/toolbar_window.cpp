@@ -2,6 +2,7 @@
 
 #include "bars/controls/button_control.h"
 #include "bars/controls/item_control.h"
+#include "bars/hooks/mdi_merge.h"
 #include "bars/items/bar_button.h"
 #include "bars/items/bar_item.h"
 #include "bars/links/item_link.h"
@@ -27,7 +28,6 @@
 #include "platform/qt/work_area.h"
 
 #include <QApplication>
-#include <QMdiArea>
 
 #include <algorithm>
 #include <utility>
@@ -59,6 +59,7 @@ TcbBarControl::TcbBarControl(TcbBarManager& manager, TcbBar& bar) : TCustomcbBar
 
 TcbBarControl::~TcbBarControl() {
     StopMarkPoll();
+    if (m_captionButtonTracking) platform::MessageRouter::Instance().Unregister(Handle());
     const bool released = m_destroying;
     m_destroying = true;
     if (released || !ManagerAlive()) return;
@@ -146,6 +147,7 @@ void TcbBarControl::SavePlace() {
 void TcbBarControl::Release() {
     if (m_destroying) return;
     StopMarkPoll();
+    EndCaptionButtonHold();
     // The drop-down of the mark goes with the window.
     if (m_markState == 2) {
         m_markState = 0;
@@ -193,12 +195,6 @@ bool TcbBarControl::ShowsEndMark() const {
 
 bool TcbBarControl::HasEndMark() const { return m_dockingStyle != dsNone && (m_linksHidden || ShowsEndMark()); }
 
-bool TcbBarControl::HasCaptionButtons() const { return m_bar.IsMainMenu() && Manager().ShowCloseButton(); }
-
-platform::Size TcbBarControl::CaptionButtonSize() const {
-    return {platform::SystemMetric(platform::SM_CXSMSIZE) - 2, platform::SystemMetric(platform::SM_CYSMSIZE) - 4};
-}
-
 std::vector<LinkMetrics> TcbBarControl::Metrics(bool visibleLinks) const {
     std::vector<LinkMetrics> metrics;
     if (!ItemLinks()) return metrics;
@@ -216,7 +212,7 @@ BarSizeInput TcbBarControl::SizeInput(const std::vector<LinkMetrics>& metrics) c
     BarSizeInput input;
     input.orientation = IsVertical(m_dockingStyle) ? BarOrientation::Vertical : BarOrientation::Horizontal;
     input.links = metrics;
-    input.captionButtons = HasCaptionButtons() ? CaptionButtonSize() : platform::Size{};
+    input.captionButtons = CaptionButtonsSize();
     input.endMark = HasEndMark();
     input.button = {Manager().ButtonWidth(), Manager().ButtonHeight()};
     return input;
@@ -307,7 +303,7 @@ void TcbBarControl::CalcLayout() {
     input.orientation = Orientation();
     input.client = {client.Width(), client.Height()};
     input.endMark = HasEndMark();
-    input.captionButtons = HasCaptionButtons() ? CaptionButtonSize() : platform::Size{};
+    input.captionButtons = CaptionButtonsSize();
     const BarLayout layout = CalcBarLayout(input, metrics);
     for (std::size_t i = 0; i < placed.size(); ++i) {
         placed[i]->SetItemRect(layout.places[i].rect);
@@ -391,7 +387,7 @@ bool TcbBarControl::IsSamePos(platform::Point screen) const {
     // nor while another program is active.
     if (m_dockingStyle != dsNone) {
         const QWidget* form = Manager().OwnerForm();
-        const bool mdiFrame = form && form->findChild<QMdiArea*>() != nullptr;
+        const bool mdiFrame = form && MdiAreaOf(*form) != nullptr;
         const bool active = mdiFrame ? QApplication::activeWindow() != nullptr : form && form->isActiveWindow();
         if (!active) return true;
     }
