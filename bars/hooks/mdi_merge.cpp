@@ -10,7 +10,6 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QPointer>
 
 #include <map>

@@ -14,7 +14,7 @@ namespace bars {
 // parent's OnMenuMerge, when set, does the merge instead of the framework's copying.
 // The step compares the active child and its state with those it saw last; the framework's
 // call-window hook runs it after each activation, size-state change or destruction of a
-// child form that has a manager.
+// child form (a child without a manager brings only its caption buttons).
 void MdiMergeStep(TcbBarManager& parent);
 // The MDI area of a form: it is an MDI parent form.
 QMdiArea* MdiAreaOf(const QObject& form);

@@ -2,8 +2,8 @@
 
 #include "bars/controls/item_control.h"
 #include "bars/customize/customizing_site.h"
-#include "bars/hooks/mdi_merge.h"
 #include "bars/design/manager_description.h"
+#include "bars/hooks/mdi_merge.h"
 #include "bars/items/bar_item.h"
 #include "bars/items/bar_sub_item.h"
 #include "bars/links/item_links.h"

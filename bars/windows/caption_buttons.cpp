@@ -74,7 +74,6 @@ unsigned FrameControlOf(CaptionButtonKind kind) { return InfoOf(kind).glyph; }
 void RunSystemCommand(QMdiSubWindow& child, int command) {
     switch (command) {
     case platform::SC_MINIMIZE: child.showMinimized(); break;
-    case platform::SC_MAXIMIZE: child.showMaximized(); break;
     case platform::SC_RESTORE: child.showNormal(); break;
     case platform::SC_CLOSE: child.close(); break;
     default: break;

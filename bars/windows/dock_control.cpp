@@ -163,8 +163,8 @@ void TcbDockControl::Relayout() {
         SetAreaSize(size);
         // The menus of a chain would hang in the air where the area was; the more-buttons
         // drop-down stays, since ticking a button in its list may resize the area.
-        if (TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl(); active && !InQuickControlChain(active))
-            active->CloseAll();
+        TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl();
+        if (active && !InQuickControlChain(active)) active->CloseAll();
     }
     Paint();
 }

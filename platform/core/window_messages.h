@@ -97,7 +97,6 @@ inline constexpr int SPI_SETWORKAREA = 0x002F;
 inline constexpr int SPI_SETNONCLIENTMETRICS = 0x002A;
 // WM_SYSCOMMAND's first parameter: the commands of a window's system menu.
 inline constexpr int SC_MINIMIZE = 0xF020;
-inline constexpr int SC_MAXIMIZE = 0xF030;
 inline constexpr int SC_CLOSE = 0xF060;
 inline constexpr int SC_RESTORE = 0xF120;
 // WM_SIZE's first parameter: the window state.

@@ -321,7 +321,9 @@ std::vector<CallWindowMessage> MdiMessagesOf(const QWidget& form, Qt::WindowStat
     if (changed & Qt::WindowActive) messages.push_back({handle, WM_MDIACTIVATE, 0, (now & Qt::WindowActive) ? 1 : 0});
     if (changed & (Qt::WindowMinimized | Qt::WindowMaximized)) {
         // The child form is minimized, maximized or restored with its frame.
-        const int state = (now & Qt::WindowMinimized) ? SIZE_MINIMIZED : (now & Qt::WindowMaximized) ? SIZE_MAXIMIZED : SIZE_RESTORED;
+        const int state = (now & Qt::WindowMinimized)   ? SIZE_MINIMIZED
+                          : (now & Qt::WindowMaximized) ? SIZE_MAXIMIZED
+                                                        : SIZE_RESTORED;
         messages.push_back({handle, WM_SIZE, state, MakeParam(form.width(), form.height())});
         messages.push_back({handle, WM_CHILDACTIVATE, 0, 0});
     }
