@@ -21,7 +21,6 @@ namespace {
 struct MergeState {
     QPointer<QWidget> child;
     bool maximized = false;
-    TcbBarMenuMergeEvent handler;
 };
 
 std::map<const TcbBarManager*, MergeState>& States() {
@@ -39,13 +38,6 @@ MergeState& StateOf(TcbBarManager& parent) {
     return it->second;
 }
 
-QMdiSubWindow* ActiveSubWindow(TcbBarManager& parent) {
-    QWidget* form = parent.OwnerForm();
-    QMdiArea* area = form ? form->findChild<QMdiArea*>() : nullptr;
-    if (!area) return nullptr;
-    return area->activeSubWindow() ? area->activeSubWindow() : area->currentSubWindow();
-}
-
 // Hides or shows a bar without moving the child's window.
 void SetBarVisibleKeepingBounds(TcbBar& bar, bool visible) {
     QWidget* form = bar.Manager().OwnerForm();
@@ -56,16 +48,45 @@ void SetBarVisibleKeepingBounds(TcbBar& bar, bool visible) {
 
 }  // namespace
 
-void SetMenuMergeHandler(TcbBarManager& parent, TcbBarMenuMergeEvent handler) {
-    StateOf(parent).handler = std::move(handler);
+QMdiArea* MdiAreaOf(const QObject& form) {
+    // Asked while bars lay out, also while the form goes and its list of children has gaps.
+    for (QObject* child : form.children()) {
+        if (!child) continue;
+        if (auto* area = qobject_cast<QMdiArea*>(child)) return area;
+        if (QMdiArea* inner = MdiAreaOf(*child)) return inner;
+    }
+    return nullptr;
+}
+
+QMdiSubWindow* ActiveMdiChild(const TcbBarManager& parent) {
+    QWidget* form = parent.OwnerForm();
+    QMdiArea* area = form && !parent.IsDestroying() ? MdiAreaOf(*form) : nullptr;
+    if (!area) return nullptr;
+    if (QMdiSubWindow* active = area->activeSubWindow()) return active;
+    if (QMdiSubWindow* current = area->currentSubWindow()) return current;
+    // Once the active child has closed, the area may know of none while the next child has
+    // already taken the activation.
+    for (QMdiSubWindow* sub : area->subWindowList())
+        if (sub->windowState().testFlag(Qt::WindowActive)) return sub;
+    return nullptr;
+}
+
+TcbBarManager* ActiveMdiChildManager(const TcbBarManager& parent) {
+    QMdiSubWindow* sub = ActiveMdiChild(parent);
+    return sub && sub->widget() ? BarManagers().ManagerOfForm(sub->widget()) : nullptr;
+}
+
+QMdiSubWindow* MaximizedMdiChild(const TcbBarManager& parent) {
+    QMdiSubWindow* sub = ActiveMdiChild(parent);
+    return sub && sub->isMaximized() && sub->systemMenu() ? sub : nullptr;
 }
 
 void MergeChild(TcbBarManager& parent, TcbBarManager& child) {
     TcbBar* target = parent.MainMenuBar();
     TcbBar* source = child.MainMenuBar();
     if (!target || !source) return;
-    if (const TcbBarMenuMergeEvent& handler = StateOf(parent).handler) {
-        handler(parent, child, true);
+    if (parent.OnMenuMerge) {
+        parent.OnMenuMerge(parent, child, true);
     } else {
         const bool wasLocked = parent.IsUpdateLocked();
         parent.SetLockUpdate(true);
@@ -82,8 +103,8 @@ void UnmergeChild(TcbBarManager& parent, TcbBarManager& child) {
     TcbBar* target = parent.MainMenuBar();
     TcbBar* source = child.MainMenuBar();
     if (!target) return;
-    if (const TcbBarMenuMergeEvent& handler = StateOf(parent).handler) {
-        handler(parent, child, false);
+    if (parent.OnMenuMerge) {
+        parent.OnMenuMerge(parent, child, false);
     } else {
         const bool wasLocked = parent.IsUpdateLocked();
         parent.SetLockUpdate(true);
@@ -99,7 +120,7 @@ void UnmergeChild(TcbBarManager& parent, TcbBarManager& child) {
 void MdiMergeStep(TcbBarManager& parent) {
     if (!parent.MainMenuBar()) return;
     MergeState& state = StateOf(parent);
-    QMdiSubWindow* sub = ActiveSubWindow(parent);
+    QMdiSubWindow* sub = ActiveMdiChild(parent);
     QWidget* child = sub ? sub->widget() : nullptr;
     TcbBarManager* childManager = child ? BarManagers().ManagerOfForm(child) : nullptr;
     if (childManager && !childManager->MainMenuBar()) childManager = nullptr;

@@ -3,12 +3,14 @@
 #include "bars/controls/item_control.h"
 #include "bars/customize/customizing_site.h"
 #include "bars/design/manager_description.h"
+#include "bars/hooks/mdi_merge.h"
 #include "bars/items/bar_item.h"
 #include "bars/items/bar_sub_item.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
 #include "bars/popups/quick_control.h"
 #include "bars/services/framework_services.h"
+#include "bars/services/mouse_leave_tracking.h"
 #include "bars/services/shapes.h"
 #include "bars/store/layout_store.h"
 #include "bars/toolbars/bar.h"
@@ -18,6 +20,7 @@
 #include "platform/core/bar_strings.h"
 #include "platform/core/messages.h"
 #include "platform/qt/cursor_position.h"
+#include "platform/qt/input_event_filter.h"
 #include "platform/qt/window_handles.h"
 #include "platform/qt/window_list.h"
 
@@ -32,6 +35,7 @@ namespace bars {
 namespace {
 
 HelpViewer g_helpViewer;
+HelpPopupViewer g_helpPopupViewer;
 LayoutStoreWriter g_storeWriter;
 bool g_activating = false;
 constexpr const char* kStoreWritten = "corvanetLayoutStoreWritten";
@@ -43,6 +47,11 @@ void ForEachFloatingWindow(TcbBarManager& manager, F f) {
         auto* window = bar ? dynamic_cast<TcbBarControl*>(bar->ItemLinks().Window()) : nullptr;
         if (window && bar->Visible() && window->IsFloating()) f(*window);
     }
+}
+
+// An MDI child's form is minimized with the window that frames it.
+bool IsMinimized(const QWidget& form) {
+    return form.isMinimized() || (platform::IsMdiChild(form) && form.parentWidget()->isMinimized());
 }
 
 void HideFloatingBars(TcbBarManager& manager) {
@@ -130,7 +139,7 @@ void ActivationStep(TcbBarManager& manager, bool active, QWidget* other) {
         return;
     }
     QWidget* form = manager.OwnerForm();
-    if (form && form->isMinimized()) return;
+    if (form && IsMinimized(*form)) return;
     ShowFloatingBars(manager);
 }
 
@@ -158,7 +167,7 @@ void KeepFloatingBarsInWorkArea(TcbBarManager& manager) {
 namespace {
 
 // The item control of a bar window under the mouse, if any.
-const TcbBarItemControl* ItemUnderCursor() {
+TcbBarItemControl* ItemUnderCursor() {
     const platform::Point cursor = platform::CursorPos();
     // Our floating windows first, then the forms with their docked bars.
     QWidget* at = platform::WindowList::Instance().WindowFromPoint(cursor);
@@ -175,37 +184,105 @@ int HelpContextOf(const TcbBarItemControl* control) {
     return control && control->Item() ? control->Item()->HelpContext() : 0;
 }
 
+// The centre of a control on the screen.
+platform::Point CentreOf(const TcbBarItemControl& control) {
+    auto* window = dynamic_cast<const TCustomcbBarControl*>(control.BarWindow());
+    if (!window) return platform::CursorPos();
+    const platform::Rect r = window->GetItemRect(&control);
+    return window->ClientToScreenPoint({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
 }  // namespace
+
+void SetHelpPopupViewer(HelpPopupViewer viewer) { g_helpPopupViewer = std::move(viewer); }
 
 bool RequestHelp(TcbBarManager& manager) {
     if (manager.IsDesigning()) return false;
     TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl();
-    int context = HelpContextOf(ItemUnderCursor());
-    if (context == 0) context = HelpContextOf(active ? active->SelectedControl() : nullptr);
-    return context != 0 && ShowHelpContext(context);
+    TcbBarItemControl* control = ItemUnderCursor();
+    if (HelpContextOf(control) == 0) control = active ? active->SelectedControl() : nullptr;
+    const int context = HelpContextOf(control);
+    if (context == 0) return false;
+    const QWidget* form = manager.OwnerForm();
+    if (form && form->windowFlags().testFlag(Qt::WindowContextHelpButtonHint) && g_helpPopupViewer) {
+        g_helpPopupViewer(context, CentreOf(*control));
+        return true;
+    }
+    return ShowHelpContext(context);
 }
+
+namespace {
+
+// A form that a modal window blocks counts as disabled.
+bool IsDisabled(const QWidget& form) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return !form.isEnabled() || (modal && modal != &form);
+}
+
+void ActivateCustomizingDialog(const TcbBarManager& manager) {
+    ICustomizingSite* site = CustomizingSite();
+    auto* dialog = dynamic_cast<QWidget*>(site);
+    if (!dialog || &site->Manager() != &manager) return;
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void FormActivated(TcbBarManager& manager, const platform::WindowMessage& message) {
+    const bool active = message.wParam != platform::WA_INACTIVE;
+    ActivationStep(manager, active, active ? nullptr : QApplication::activeWindow());
+    const bool customizing = manager.IsCustomizing();
+    // An MDI child never hears of its frame's activation otherwise.
+    if (!(active && customizing))
+        if (TcbBarManager* child = ActiveMdiChildManager(manager); child && child != &manager)
+            FormMessageHandler(*child, message);
+    if (QWidget* form = manager.OwnerForm(); active && customizing && form && IsDisabled(*form))
+        ActivateCustomizingDialog(manager);
+}
+
+void ApplicationDeactivated(TcbBarManager& manager) {
+    ActivationStep(manager, false, nullptr);
+    // Nothing stays hot, nor keeps its hint, over the program the user went to.
+    if (TcbBarItemControl* selected = manager.SelectedItemControl())
+        if (auto* window = dynamic_cast<TCustomcbBarControl*>(selected->BarWindow());
+            window && TCustomcbBarControl::IsLive(window)) {
+            if (IsTrackingMouseLeave(window->Handle())) EndMouseLeaveTracking(window->Handle());
+            window->MouseLeave();
+        }
+    if (TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl()) active->CloseAll();
+}
+
+// Closing hides the floating bars before the form asks anything; a form that stays open
+// after all gets them back.
+void FormClosing(TcbBarManager& manager) {
+    HideFloatingBars(manager);
+    QMetaObject::invokeMethod(
+        &manager,
+        [&manager] {
+            QWidget* form = manager.OwnerForm();
+            if (form && form->isVisible() && form->isActiveWindow()) ActivationStep(manager, true, nullptr);
+        },
+        Qt::QueuedConnection);
+}
+
+}  // namespace
 
 void FormMessageHandler(TcbBarManager& manager, const platform::WindowMessage& message) {
     using namespace platform;
     switch (message.message) {
-    case WM_ACTIVATE:
-        if (message.wParam == WA_INACTIVE)
-            ActivationStep(manager, false, QApplication::activeWindow());
-        else
-            ActivationStep(manager, true, nullptr);
+    case WM_ACTIVATE: FormActivated(manager, message); break;
+    case WM_MDIACTIVATE:
+        // An MDI child: its own window is the one activated, or another child is.
+        ActivationStep(manager, message.lParam != 0, nullptr);
         break;
     case WM_ACTIVATEAPP:
-        if (message.wParam == 0) {
-            ActivationStep(manager, false, nullptr);
-            CloseOwnMenus(manager);
-        }
+        if (message.wParam == 0) ApplicationDeactivated(manager);
         break;
     case WM_SYSCOLORCHANGE: RebuildDitherBrush(); break;
     case WM_SETTINGCHANGE:
-        // The menu font may have changed with the other system settings.
-        if (manager.UseSystemFont()) manager.SetUseSystemFont(true);
-        KeepFloatingBarsInWorkArea(manager);
+        if (message.wParam == SPI_SETNONCLIENTMETRICS) manager.SystemMenuFontChanged();
+        if (message.wParam == SPI_SETWORKAREA) KeepFloatingBarsInWorkArea(manager);
         break;
+    case WM_CLOSE: FormClosing(manager); break;
     case WM_SIZE:
         if (message.wParam == SIZE_MINIMIZED) {
             CloseOwnMenus(manager);
@@ -219,6 +296,7 @@ void FormMessageHandler(TcbBarManager& manager, const platform::WindowMessage& m
         KeepFloatingBarsInWorkArea(manager);
         break;
     case WM_SHOWWINDOW:
+        if (message.wParam == 0) ActivationStep(manager, false, nullptr);
         // The customizing dialog comes and goes with the form it customizes.
         if (ICustomizingSite* site = CustomizingSite(); site && manager.IsCustomizing() && &site->Manager() == &manager)
             site->FormShown(message.wParam != 0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bars/core/bar_types.h"
+#include "platform/core/canvas.h"
 #include "platform/core/window_messages.h"
 
 #include <functional>
@@ -15,8 +16,9 @@ class IMessages;
 namespace bars {
 
 // What a bar manager does with its form's messages, seen before the form handles them:
-// activation (floating bars hide while another program is active), minimize and restore,
-// help on the highlighted command, settings changes, and the layout store on destruction.
+// activation (floating bars hide while another program is active or the form is hidden, and
+// an MDI parent passes it on to its active child), minimize and restore, help on the
+// highlighted command, settings changes, and the layout store on destruction.
 void FormMessageHandler(TcbBarManager& manager, const platform::WindowMessage& message);
 
 // Deactivation closes the manager's open menus and, unless the activation stays inside the
@@ -28,11 +30,15 @@ void ActivationStep(TcbBarManager& manager, bool active, QWidget* other);
 // without resizing it.
 void KeepFloatingBarsInWorkArea(TcbBarManager& manager);
 
-// F1 with a menu open: the highlighted command's help context, when it has one, is shown.
+// F1 with a menu open: the highlighted command's help context, when it has one, is shown;
+// a form with the help button in its caption shows it as a pop-up at the command's centre.
 // Answers whether a context was shown.
 bool RequestHelp(TcbBarManager& manager);
 using HelpViewer = std::function<void(int context)>;
 void SetHelpViewer(HelpViewer viewer);
+// Shows a help context as a pop-up at a screen point; without one, the viewer shows it.
+using HelpPopupViewer = std::function<void(int context, platform::Point screen)>;
+void SetHelpPopupViewer(HelpPopupViewer viewer);
 // Shows the help context through the viewer; answers whether there was a viewer.
 bool ShowHelpContext(int context);
 

@@ -295,8 +295,8 @@ bool MouseHookProc(const platform::MouseHookMessage& message) {
 
 namespace {
 
-// The MDI children with a manager that the hook has seen, with their parent form's manager:
-// a child's destruction still finds its parent when the child itself is gone.
+// The MDI children that the hook has seen, with their parent form's manager: a child's
+// destruction still finds its parent when the child itself is gone.
 std::map<platform::WindowHandle, QPointer<TcbBarManager>>& MdiChildren() {
     static std::map<platform::WindowHandle, QPointer<TcbBarManager>> children;
     return children;
@@ -307,8 +307,9 @@ bool IsMdiChildMessage(unsigned message) {
            message == platform::WM_MDIACTIVATE;
 }
 
-// The manager of the MDI parent whose menus the message's child takes part in; none for
-// other windows and messages.
+// The manager of the MDI parent whose menu bar follows the message's child (its menus when
+// the child has a manager, its caption buttons in any case); none for other windows and
+// messages.
 TcbBarManager* MdiParentOf(const platform::CallWindowMessage& message, QWidget* window) {
     if (!IsMdiChildMessage(message.message)) return nullptr;
     auto& children = MdiChildren();
@@ -319,9 +320,9 @@ TcbBarManager* MdiParentOf(const platform::CallWindowMessage& message, QWidget* 
         if (message.message == platform::WM_DESTROY) children.erase(known);
         return parent;
     }
-    if (!platform::IsMdiChild(*window) || !BarManagers().ManagerOfForm(window)) return nullptr;
+    if (!platform::IsMdiChild(*window)) return nullptr;
     TcbBarManager* parent = BarManagers().ManagerOfForm(window->window());
-    children[message.window] = parent;
+    if (parent) children[message.window] = parent;
     return parent;
 }
 
@@ -330,8 +331,11 @@ TcbBarManager* MdiParentOf(const platform::CallWindowMessage& message, QWidget* 
 void CallWndProcHookProc(const platform::CallWindowMessage& message) {
     QWidget* window = platform::WidgetOf(message.window);
     TcbBarManager* mdiParent = MdiParentOf(message, window);
-    // An MDI child's own manager hears only its destruction.
-    const bool form = window && (window->isWindow() || (mdiParent && message.message == platform::WM_DESTROY));
+    // An MDI child's own manager hears its messages as any form's does, but for the notice of
+    // its size-state change, which is its frame's concern (its frame's activation reaches it
+    // through the frame's manager).
+    const bool form = window && (window->isWindow() || (platform::IsMdiChild(*window) &&
+                                                        message.message != platform::WM_CHILDACTIVATE));
     if (TcbBarManager* manager = form ? BarManagers().ManagerOfForm(window) : nullptr)
         FormMessageHandler(*manager, message);
     if (!mdiParent) return;

@@ -31,6 +31,7 @@
 #include "platform/qt/logical_fonts.h"
 #include "platform/qt/main_form.h"
 
+#include <QPalette>
 #include <QWidget>
 
 #include <algorithm>
@@ -63,6 +64,7 @@ TcbBarManager::TcbBarManager(QWidget* owner, bool fromDescription)
     m_categories = std::make_unique<TcbBarManagerCategories>(*this, fromDescription);
     m_bars = std::make_unique<TcbBars>(*this);
     m_dockColor = platform::clBtnFace;
+    m_popupMenuLinks = std::make_unique<TcbBarPopupMenuLinks>();
     CalcButtonMetrics();
     m_style = bmsStandard;
     SetStyle(bmsEnhanced);
@@ -78,13 +80,13 @@ TcbBarManager::~TcbBarManager() {
     m_destroying = true;
     SetCustomizing(false);
     FreePopupMenusOf(*this);
-    FreePopupMenuLinksOf(*this);
     m_bars.reset();
     while (!m_items.empty()) {
         FreeItem(*m_items.back());
     }
     RemoveBarHooks(*this);
     m_categories.reset();
+    m_popupMenuLinks.reset();
 }
 
 void TcbBarManager::SetName(const std::string& name) {
@@ -123,8 +125,9 @@ void TcbBarManager::Loaded() {
             SetCategoryItemsVisible(i, record->loadedItemsVisible);
         }
     }
+    // Every area once, empty ones too: a stored size holds only until the first layout.
     m_arrangingDockAreas = true;
-    RelayoutBars();
+    RelayoutDockAreas();
     m_arrangingDockAreas = false;
 }
 
@@ -352,8 +355,8 @@ void TcbBarManager::SetSelectedItemControl(TcbBarItemControl* control) {
             previous->BarWindow()->DropSelectionFor(control);
         }
     }
-    if (ICustomizingSite* site = CustomizingSite(); site && m_customizing && &site->Manager() == this && control) {
-        site->ShowCommand(control->Item());
+    if (ICustomizingSite* site = CustomizingSite(); site && m_customizing && &site->Manager() == this) {
+        site->ShowCommand(control ? control->Item() : nullptr);
     }
 }
 
@@ -465,8 +468,7 @@ void TcbBarManager::RepaintBars() {
 
 void TcbBarManager::RepaintDockAreas() {
     if (m_loading || !HasDockAreas(*this)) return;
-    DockAreas& areas = DockAreasOf(*this);
-    for (TcbBarDockingStyle side : {dsLeft, dsTop, dsRight, dsBottom}) areas.Area(side)->Repaint();
+    DockAreasOf(*this).Repaint();
 }
 
 void TcbBarManager::RelayoutDockAreas() {
@@ -475,7 +477,11 @@ void TcbBarManager::RelayoutDockAreas() {
     for (TcbBarDockingStyle side : {dsLeft, dsTop, dsRight, dsBottom}) areas.Area(side)->Relayout();
 }
 
-platform::Colour TcbBarManager::DockColor() const { return m_autoDockColor ? platform::clBtnFace : m_dockColor; }
+platform::Colour TcbBarManager::DockColor() const {
+    if (!m_autoDockColor) return m_dockColor;
+    const QColor form = m_ownerForm->palette().color(QPalette::Window);
+    return platform::Rgb(form.red(), form.green(), form.blue());
+}
 
 void TcbBarManager::SetAutoDockColor(bool value) {
     if (value == m_autoDockColor) return;
@@ -635,6 +641,13 @@ void TcbBarManager::SetUseSystemFont(bool value) {
         CreateBarFont(m_font, m_barFont, m_scaled);
         BarsTakeFont();
     }
+}
+
+void TcbBarManager::SystemMenuFontChanged() {
+    if (m_useSystemFont)
+        SetUseSystemFont(true);
+    else if (m_scaled)
+        FontChanged();
 }
 
 void TcbBarManager::SetWaitForDockingTime(int value) {

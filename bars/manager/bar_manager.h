@@ -24,6 +24,7 @@ class ImageList;
 namespace bars {
 
 class IBarWindow;
+class TcbBarPopupMenuLinks;
 struct TcbBarManagerDescription;
 
 using TcbBarEvent = std::function<void(TcbBarManager& sender, TcbBar& bar)>;
@@ -34,6 +35,9 @@ using TcbBarCanDockingEvent =
 using TcbBarManagerNotifyEvent = std::function<void(TcbBarManager& sender)>;
 // The links of a framework pop-up about to open; a handler may add or change entries.
 using TcbBarShowPopupEvent = std::function<void(TcbBarManager& sender, TcbBarItemLinks& itemLinks)>;
+// Merges an MDI child's menus into the parent's main-menu bar (merge true) or takes them out
+// again (false); when set, it replaces the framework's own copying.
+using TcbBarMenuMergeEvent = std::function<void(TcbBarManager& parent, TcbBarManager& child, bool merge)>;
 
 // The non-visual part of a form that gives it toolbars and a menu bar: it holds the form's
 // bars and dock areas, every item of the form and its categories, the shared font and image
@@ -82,6 +86,8 @@ public:
     TcbBar* MainMenuBar() const { return m_mainMenuBar; }
     void SetMainMenuBar(TcbBar* bar) { m_mainMenuBar = bar; }
     TcbBarManagerCategories& Categories() const { return *m_categories; }
+    // The pop-up menus tied to controls of the form.
+    TcbBarPopupMenuLinks& PopupMenuLinks() const { return *m_popupMenuLinks; }
 
     // Category visibility; out of range reads ivNever and false, a category without a
     // record ivAlways and true, and out-of-range sets are ignored.
@@ -170,6 +176,7 @@ public:
     void SetButtonArrowWidth(int value);
     bool CanCustomize() const { return m_canCustomize; }
     void SetCanCustomize(bool value) { m_canCustomize = value; }
+    // The owner form's colour while AutoDockColor is set.
     platform::Colour DockColor() const;
     void SetDockColor(platform::Colour value);
     bool FlatCloseButton() const { return m_flatCloseButton; }
@@ -232,6 +239,9 @@ public:
     void SetUseFullReset(bool value) { m_useFullReset = value; }
     bool UseSystemFont() const { return m_useSystemFont; }
     void SetUseSystemFont(bool value);
+    // The desktop's menu font changed: the font becomes it (UseSystemFont), or takes its size
+    // and style with the face it has (Scaled).
+    void SystemMenuFontChanged();
     int WaitForDockingTime() const { return m_waitForDockingTime; }
     void SetWaitForDockingTime(int value);
 
@@ -243,6 +253,7 @@ public:
     TcbBarCanDockingEvent OnDocking;
     TcbBarClickItemEvent OnClickItem;
     TcbBarShowPopupEvent OnShowCustomizingPopup, OnShowToolbarsPopup;
+    TcbBarMenuMergeEvent OnMenuMerge;
 
     // Firers used by bars and links.
     void BarAdded(TcbBar& bar);
@@ -284,6 +295,7 @@ private:
     std::vector<std::unique_ptr<TcbBarItem>> m_items;
     std::unique_ptr<TcbBarManagerCategories> m_categories;
     std::unique_ptr<TcbBars> m_bars;
+    std::unique_ptr<TcbBarPopupMenuLinks> m_popupMenuLinks;
     std::shared_ptr<const TcbBarManagerDescription> m_description;
 
     bool m_allowCallFromAnotherForm = false;

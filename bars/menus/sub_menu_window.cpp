@@ -54,7 +54,8 @@ platform::Colour RarelyUsedColour() {
 
 platform::ITimerService* Timers() { return &platform::Timers(); }
 
-// A solid triangle centred in the row, apex up or down.
+// A solid triangle centred in the row, apex up or down: a - 1 rows over a base of
+// 2(a - 1) + 1 pixels.
 void DrawMenuArrow(platform::Canvas& canvas, const platform::Rect& row, int itemHeight, bool up) {
     const int a = itemHeight / 3 - 1;
     const int height = a - 1;
@@ -63,7 +64,7 @@ void DrawMenuArrow(platform::Canvas& canvas, const platform::Rect& row, int item
     const int top = row.top + (row.Height() - height) / 2;
     const platform::Colour colour = platform::SystemColour(platform::COLOR_BTNTEXT);
     for (int k = 0; k < height; ++k) {
-        const int half = up ? k : height - 1 - k;
+        const int half = (up ? k : height - 1 - k) + 1;
         canvas.FillSolidRect({cx - half, top + k, cx + half + 1, top + k + 1}, colour);
     }
 }

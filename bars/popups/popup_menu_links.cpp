@@ -9,16 +9,10 @@
 #include <QVariant>
 
 #include <algorithm>
-#include <map>
 
 namespace bars {
 
 namespace {
-
-std::map<const TcbBarManager*, std::unique_ptr<TcbBarPopupMenuLinks>>& AllLinks() {
-    static std::map<const TcbBarManager*, std::unique_ptr<TcbBarPopupMenuLinks>> links;
-    return links;
-}
 
 bool& PopupDispatchInstalled() {
     static bool installed = false;
@@ -99,21 +93,14 @@ bool TcbBarPopupMenuLinks::ShowFor(QWidget& control, std::optional<platform::Poi
     return false;
 }
 
-TcbBarPopupMenuLinks& PopupMenuLinksOf(const TcbBarManager& manager) {
-    auto& slot = AllLinks()[&manager];
-    if (!slot) slot = std::make_unique<TcbBarPopupMenuLinks>();
-    return *slot;
-}
-
-void FreePopupMenuLinksOf(const TcbBarManager& manager) { AllLinks().erase(&manager); }
+TcbBarPopupMenuLinks& PopupMenuLinksOf(const TcbBarManager& manager) { return manager.PopupMenuLinks(); }
 
 namespace {
 // The links of the control's form's manager; none while designing.
 TcbBarPopupMenuLinks* ActiveLinksFor(const QWidget& control) {
     TcbBarManager* manager = BarManagers().ManagerOfForm(control.window());
     if (!manager || manager->IsDesigning()) return nullptr;
-    auto it = AllLinks().find(manager);
-    return it != AllLinks().end() ? it->second.get() : nullptr;
+    return &manager->PopupMenuLinks();
 }
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include "bars/links/item_links_owner.h"
 #include "platform/qt/canvas.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -98,6 +99,12 @@ public:
     // The manager's Loaded: the links finish loading, then the stored side and visibility
     // take effect.
     void Loaded();
+
+    // Takes every property of the source bar, its visibility last, so that a bar shown by it
+    // shows with everything in place. The links are copied as they are, or by assignLinks
+    // (a reset looks the items up by name in the real form).
+    using LinksAssigner = std::function<void(TcbBarItemLinks& target, const TcbBarItemLinks& source)>;
+    void Assign(const TcbBar& source, const LinksAssigner& assignLinks = {});
 
     // Runs the click of the first enabled button (through sub items too) whose shortcut is
     // the key (virtual key with the shift bits); false when none has it.

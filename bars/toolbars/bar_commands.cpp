@@ -1,4 +1,4 @@
-// The bar's shortcut search and its reset to the form's design.
+// The bar's shortcut search, its assignment from another bar and its reset to the form's design.
 #include "bars/controls/bar_window.h"
 #include "bars/design/manager_description.h"
 #include "bars/items/bar_item.h"
@@ -58,9 +58,42 @@ void AssignLinks(TcbBarManager& real, TcbBarItemLinks& target, const TcbBarItemL
 
 bool TcbBar::ShortCutSearch(int key) { return key != 0 && SearchLinks(ItemLinks(), key); }
 
+void TcbBar::Assign(const TcbBar& source, const LinksAssigner& assignLinks) {
+    if (&source == this) return;
+    SetAllowClose(source.AllowClose());
+    SetAllowCustomizing(source.AllowCustomizing());
+    SetAllowQuickCustomizing(source.AllowQuickCustomizing());
+    SetAllowReset(source.AllowReset());
+    SetCaption(source.Caption());
+    SetDockedDockingStyle(source.DockedDockingStyle());
+    SetDockedLeft(source.DockedLeft());
+    SetDockedTop(source.DockedTop());
+    SetFloatLeft(source.FloatLeft());
+    SetFloatTop(source.FloatTop());
+    SetFloatClientWidth(source.FloatClientWidth());
+    SetFloatClientHeight(source.FloatClientHeight());
+    SetHidden(source.Hidden());
+    SetIsMainMenu(source.IsMainMenu());
+    if (assignLinks)
+        assignLinks(ItemLinks(), source.ItemLinks());
+    else
+        ItemLinks().Assign(source.ItemLinks());
+    SetNotDocking(source.NotDocking());
+    SetOneOnRow(source.OneOnRow());
+    SetRotateWhenVertical(source.RotateWhenVertical());
+    SetRow(source.Row());
+    SetWholeRow(source.WholeRow());
+    SetDockingStyle(source.DockingStyle());
+    SetUseRecentItems(source.UseRecentItems());
+    SetUseRestSpace(source.UseRestSpace());
+    SetFont(source.Font());
+    SetUseOwnFont(source.UseOwnFont());
+    SetVisible(source.Visible());
+}
+
 void TcbBar::ResetWithConfirmation(platform::IMessages& messages, const std::string& applicationTitle) {
-    if (messages.Confirm(platform::FormatBarString(platform::bar_string::kResetToolbarConfirm, Caption()),
-                         applicationTitle))
+    if (messages.ConfirmWarning(platform::FormatBarString(platform::bar_string::kResetToolbarConfirm, Caption()),
+                                applicationTitle))
         Reset();
 }
 
@@ -76,31 +109,9 @@ void TcbBar::Reset() {
         const bool wasLocked = manager.IsUpdateLocked();
         SetVisible(false);
         manager.SetLockUpdate(true);
-        SetAllowClose(fresh->AllowClose());
-        SetAllowCustomizing(fresh->AllowCustomizing());
-        SetAllowQuickCustomizing(fresh->AllowQuickCustomizing());
-        SetAllowReset(fresh->AllowReset());
-        SetCaption(fresh->Caption());
-        SetDockedDockingStyle(fresh->DockedDockingStyle());
-        SetDockedLeft(fresh->DockedLeft());
-        SetDockedTop(fresh->DockedTop());
-        SetFloatLeft(fresh->FloatLeft());
-        SetFloatTop(fresh->FloatTop());
-        SetFloatClientWidth(fresh->FloatClientWidth());
-        SetFloatClientHeight(fresh->FloatClientHeight());
-        SetHidden(fresh->Hidden());
-        SetIsMainMenu(fresh->IsMainMenu());
-        AssignLinks(manager, ItemLinks(), fresh->ItemLinks());
-        SetNotDocking(fresh->NotDocking());
-        SetOneOnRow(fresh->OneOnRow());
-        SetRotateWhenVertical(fresh->RotateWhenVertical());
-        SetRow(fresh->Row());
-        SetWholeRow(fresh->WholeRow());
-        SetDockingStyle(fresh->DockingStyle());
-        SetUseRecentItems(fresh->UseRecentItems());
-        SetUseRestSpace(fresh->UseRestSpace());
-        SetFont(fresh->Font());
-        SetUseOwnFont(fresh->UseOwnFont());
+        Assign(*fresh, [&manager](TcbBarItemLinks& target, const TcbBarItemLinks& links) {
+            AssignLinks(manager, target, links);
+        });
         manager.SetLockUpdate(wasLocked);
         SetVisible(wasVisible);
     } else {

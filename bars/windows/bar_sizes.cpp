@@ -19,7 +19,7 @@ int Extras(const BarSizeInput& input) {
 }  // namespace
 
 int MinimumLength(const BarSizeInput& input) {
-    const int first = input.links.empty() ? input.button.width : Along(input, input.links.front());
+    const int first = input.links.empty() ? AlongOf(input, input.button) : Along(input, input.links.front());
     return first + Extras(input);
 }
 

@@ -23,6 +23,13 @@ std::map<const TcbBarManager*, std::unique_ptr<DockAreas>>& AreasByManager() {
     return areas;
 }
 
+// The window is the more-buttons drop-down or a menu opened from it.
+bool InQuickControlChain(const TCustomcbBarControl* window) {
+    for (; window && TCustomcbBarControl::IsLive(window); window = window->ParentBarWindow())
+        if (window->IsQuickControl()) return true;
+    return false;
+}
+
 DockPopupHandler& PopupSlot() {
     static DockPopupHandler handler;
     return handler;
@@ -35,12 +42,14 @@ DockPopupHandler& CustomizeSlot() {
 
 constexpr std::array<TcbBarDockingStyle, 4> kSides{dsLeft, dsTop, dsRight, dsBottom};
 
-// Follows the form's size so that the areas stay on its edges.
+// Follows the form's size so that the areas stay on its edges, and its colour, which they
+// take unless given their own.
 class FormWatcher : public QObject {
 public:
     FormWatcher(QWidget* form, DockAreas& areas) : m_areas(areas) { form->installEventFilter(this); }
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Resize) m_areas.Align();
+        if (event->type() == QEvent::PaletteChange) m_areas.Repaint();
         return false;
     }
 
@@ -152,8 +161,10 @@ void TcbDockControl::Relayout() {
     m_layingOut = false;
     if (size != m_size) {
         SetAreaSize(size);
-        // The menus of a chain would hang in the air where the area was.
-        if (TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl()) active->CloseAll();
+        // The menus of a chain would hang in the air where the area was; the more-buttons
+        // drop-down stays, since ticking a button in its list may resize the area.
+        TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl();
+        if (active && !InQuickControlChain(active)) active->CloseAll();
     }
     Paint();
 }
@@ -222,6 +233,10 @@ void DockAreas::Align() {
     place(*m_areas[dsBottom], 0, h - bottom, w, bottom);
     place(*m_areas[dsLeft], 0, top, left, middle);
     place(*m_areas[dsRight], w - right, top, right, middle);
+}
+
+void DockAreas::Repaint() {
+    for (TcbBarDockingStyle side : kSides) m_areas[side]->Repaint();
 }
 
 platform::Rect DockAreas::InnerRect() const {

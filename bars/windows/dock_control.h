@@ -77,6 +77,8 @@ public:
     TcbDockControl* Area(TcbBarDockingStyle side) const;
     // Places the four areas along the form's edges (top and bottom span the width).
     void Align();
+    // The areas draw themselves again (their colour changed).
+    void Repaint();
     // The form's client area inside the four areas.
     platform::Rect InnerRect() const;
 

@@ -3,6 +3,7 @@
 #include "bars/controls/button_control.h"
 #include "bars/controls/item_control.h"
 #include "bars/customize/customizing_site.h"
+#include "bars/hooks/mdi_merge.h"
 #include "bars/items/bar_button.h"
 #include "bars/items/bar_item.h"
 #include "bars/links/item_link.h"
@@ -28,7 +29,6 @@
 #include "platform/qt/work_area.h"
 
 #include <QApplication>
-#include <QMdiArea>
 
 #include <algorithm>
 #include <utility>
@@ -60,6 +60,7 @@ TcbBarControl::TcbBarControl(TcbBarManager& manager, TcbBar& bar) : TCustomcbBar
 
 TcbBarControl::~TcbBarControl() {
     StopMarkPoll();
+    if (m_captionButtonTracking) platform::MessageRouter::Instance().Unregister(Handle());
     const bool released = m_destroying;
     m_destroying = true;
     if (released || !ManagerAlive()) return;
@@ -150,6 +151,7 @@ void TcbBarControl::SavePlace() {
 void TcbBarControl::Release() {
     if (m_destroying) return;
     StopMarkPoll();
+    EndCaptionButtonHold();
     // The drop-down of the mark goes with the window.
     if (m_markState == 2) {
         m_markState = 0;
@@ -197,12 +199,6 @@ bool TcbBarControl::ShowsEndMark() const {
 
 bool TcbBarControl::HasEndMark() const { return m_dockingStyle != dsNone && (m_linksHidden || ShowsEndMark()); }
 
-bool TcbBarControl::HasCaptionButtons() const { return m_bar.IsMainMenu() && Manager().ShowCloseButton(); }
-
-platform::Size TcbBarControl::CaptionButtonSize() const {
-    return {platform::SystemMetric(platform::SM_CXSMSIZE) - 2, platform::SystemMetric(platform::SM_CYSMSIZE) - 4};
-}
-
 std::vector<LinkMetrics> TcbBarControl::Metrics(bool visibleLinks) const {
     std::vector<LinkMetrics> metrics;
     if (!ItemLinks()) return metrics;
@@ -220,7 +216,7 @@ BarSizeInput TcbBarControl::SizeInput(const std::vector<LinkMetrics>& metrics) c
     BarSizeInput input;
     input.orientation = IsVertical(m_dockingStyle) ? BarOrientation::Vertical : BarOrientation::Horizontal;
     input.links = metrics;
-    input.captionButtons = HasCaptionButtons() ? CaptionButtonSize() : platform::Size{};
+    input.captionButtons = CaptionButtonsSize();
     input.endMark = HasEndMark();
     input.button = {Manager().ButtonWidth(), Manager().ButtonHeight()};
     return input;
@@ -311,7 +307,7 @@ void TcbBarControl::CalcLayout() {
     input.orientation = Orientation();
     input.client = {client.Width(), client.Height()};
     input.endMark = HasEndMark();
-    input.captionButtons = HasCaptionButtons() ? CaptionButtonSize() : platform::Size{};
+    input.captionButtons = CaptionButtonsSize();
     const BarLayout layout = CalcBarLayout(input, metrics);
     for (std::size_t i = 0; i < placed.size(); ++i) {
         placed[i]->SetItemRect(layout.places[i].rect);
@@ -329,6 +325,12 @@ void TcbBarControl::Relayout() {
             if (!m_destroying && Bounds() == before) TCustomcbBarControl::Relayout();
             return;
         }
+    }
+    // A floating bar takes the size its links now need for its client width, unless the user
+    // is sizing it; the more-buttons drop-down, without a caption, places itself.
+    if (m_dockingStyle == dsNone && m_captionPresent && m_sizing == SizingEdge::None && !Manager().IsUpdateLocked()) {
+        const platform::Size size = SizeForSide(dsNone);
+        if (size.width != width() || size.height != height()) resize(size.width, size.height);
     }
     TCustomcbBarControl::Relayout();
 }
@@ -389,7 +391,7 @@ bool TcbBarControl::IsSamePos(platform::Point screen) const {
     // nor while another program is active.
     if (m_dockingStyle != dsNone) {
         const QWidget* form = Manager().OwnerForm();
-        const bool mdiFrame = form && form->findChild<QMdiArea*>() != nullptr;
+        const bool mdiFrame = form && MdiAreaOf(*form) != nullptr;
         const bool active = mdiFrame ? QApplication::activeWindow() != nullptr : form && form->isActiveWindow();
         if (!active) return true;
     }

@@ -3,8 +3,10 @@
 #include "bars/windows/bar_layout.h"
 #include "bars/windows/bar_sizes.h"
 #include "bars/windows/bar_window_base.h"
+#include "bars/windows/caption_buttons.h"
 #include "bars/windows/dock_rows.h"
 #include "bars/windows/toolbar_frame.h"
+#include "platform/core/window_messages.h"
 
 #include <functional>
 #include <vector>
@@ -72,8 +74,17 @@ public:
     bool HasEndMark() const;
     bool LinksHidden() const { return m_linksHidden; }
     platform::Rect EndMarkRect() const;
-    bool HasCaptionButtons() const;
+    // The caption buttons of a main-menu bar: a maximized MDI child's three, or the manager's
+    // close button; none on other bars.
+    std::vector<CaptionButton> CaptionButtons() const;
+    bool HasCaptionButtons() const { return !CaptionButtons().empty(); }
+    // One small caption button, and the caption buttons together.
     platform::Size CaptionButtonSize() const;
+    platform::Size CaptionButtonsSize() const;
+    // Button `index` of the caption buttons, in client coordinates.
+    platform::Rect CaptionButtonRect(int index) const;
+    // A caption button is held down with the mouse.
+    bool CaptionButtonHeld() const { return m_captionButtonTracking; }
     platform::Rect CloseButtonRect() const;  // window coordinates, floating caption
     platform::Rect FloatingMarkRect() const;  // likewise
     // The client size for a floating client width.
@@ -121,9 +132,16 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    // The main-menu bar's close button at the far end, in client coordinates.
-    platform::Rect CaptionButtonRect() const;
-    bool OverCaptionButton(platform::Point window) const;
+    // The caption button under a window point (-1: none), enabled ones only when asked.
+    int CaptionButtonAt(platform::Point window, bool enabledOnly) const;
+    // While a caption button is held, the window hears of a cancelled mode or a lost capture:
+    // the button lets go without its command.
+    void HoldCaptionButton(int index, CaptionButtonKind kind);
+    // Released over the button that was pressed, it runs its command.
+    void ReleaseCaptionButton(platform::Point window);
+    void EndCaptionButtonHold();
+    std::intptr_t HeldButtonMessage(const platform::WindowMessage& message);
+    void PaintCaptionButtons(platform::Canvas& canvas);
     // The end mark docked, or the caption's on a floating bar; window coordinates.
     bool OverEndMark(platform::Point window) const;
     // A hot floating mark is watched, since the cursor may leave it through the frame.
@@ -146,6 +164,8 @@ private:
     bool m_closeTracking = false;
     bool m_captionButtonTracking = false;
     bool m_captionButtonPressed = false;
+    int m_heldCaptionButton = -1;
+    CaptionButtonKind m_heldCaptionKind = CaptionButtonKind::Close;
     SizingEdge m_sizing = SizingEdge::None;
     platform::Rect m_sizingStart;
     platform::Point m_sizingPress;

@@ -24,7 +24,6 @@ namespace bars {
 
 namespace {
 constexpr int kSizingTopLimit = -15;
-bool IsVertical(TcbBarDockingStyle side) { return side == dsLeft || side == dsRight; }
 }  // namespace
 
 // ---- mouse ----------------------------------------------------------------------------
@@ -35,7 +34,7 @@ int TcbBarControl::HitTest(platform::Point p) const {
     const platform::Point client = WindowToClient(p);
     if (m_dockingStyle != dsNone) {
         if (inClient) {
-            if (OverEndMark(p)) return platform::HTCLIENT;
+            if (OverEndMark(p) || CaptionButtonAt(p, false) >= 0) return platform::HTCLIENT;
             TcbBarItemControl* control = ItemAtPos(client);
             if (control && (IsCustomizing() || (control->Item() && control->Item()->CanSelectByKeyboard())))
                 return platform::HTCLIENT;
@@ -59,16 +58,6 @@ int TcbBarControl::HitTest(platform::Point p) const {
     case SizingEdge::None: break;
     }
     return platform::HTNOWHERE;
-}
-
-platform::Rect TcbBarControl::CaptionButtonRect() const {
-    const platform::Size size = CaptionButtonSize();
-    const platform::Rect client = ClientRect();
-    if (IsVertical(m_dockingStyle))
-        return {(client.Width() - size.width) / 2, client.bottom - size.height, (client.Width() + size.width) / 2,
-                client.bottom};
-    return {client.right - size.width, (client.Height() - size.height) / 2, client.right,
-            (client.Height() + size.height) / 2};
 }
 
 platform::Rect TcbBarControl::FloatingMarkRect() const {
@@ -97,19 +86,13 @@ void TcbBarControl::StopMarkPoll() {
         timers->KillWindowTimer(Handle(), kMarkPollTimer);
 }
 
-bool TcbBarControl::OverCaptionButton(platform::Point window) const {
-    if (!HasCaptionButtons() || m_dockingStyle == dsNone) return false;
-    const platform::Point p = WindowToClient(window);
-    const platform::Rect r = CaptionButtonRect();
-    return r.Contains(p);
-}
-
 void TcbBarControl::WindowPress(platform::Point window, bool doubleClick) {
-    if (OverCaptionButton(window) && !IsCustomizing()) {
-        m_captionButtonTracking = m_captionButtonPressed = true;
-        platform::SetCapture(Handle());
-        Repaint();
-        return;
+    if (!IsCustomizing()) {
+        const std::vector<CaptionButton> buttons = CaptionButtons();
+        if (const int index = CaptionButtonAt(window, true); index >= 0) {
+            HoldCaptionButton(index, buttons[static_cast<std::size_t>(index)].kind);
+            return;
+        }
     }
     const int hit = HitTest(window);
     const platform::Point screen = platform::ClientToScreen(this, window);
@@ -147,11 +130,7 @@ void TcbBarControl::WindowPress(platform::Point window, bool doubleClick) {
 
 void TcbBarControl::WindowRelease(platform::Point window) {
     if (m_captionButtonTracking) {
-        m_captionButtonTracking = m_captionButtonPressed = false;
-        platform::ReleaseCapture();
-        Repaint();
-        TcbBarManager& manager = Manager();
-        if (OverCaptionButton(window) && manager.OnCloseButtonClick) manager.OnCloseButtonClick(manager);
+        ReleaseCaptionButton(window);
         return;
     }
     if (m_closeTracking) {
@@ -179,7 +158,7 @@ void TcbBarControl::WindowRelease(platform::Point window) {
 
 void TcbBarControl::WindowMove(platform::Point window) {
     if (m_captionButtonTracking) {
-        const bool over = OverCaptionButton(window);
+        const bool over = CaptionButtonAt(window, false) == m_heldCaptionButton;
         if (over != m_captionButtonPressed) {
             m_captionButtonPressed = over;
             Repaint();

@@ -21,7 +21,7 @@ bool IsVertical(TcbBarDockingStyle side) { return side == dsLeft || side == dsRi
 platform::Rect TcbBarControl::EndMarkRect() const {
     const platform::Rect client = ClientRect();
     const bool standard = Manager().Style() == bmsStandard;
-    const platform::Size buttons = HasCaptionButtons() ? CaptionButtonSize() : platform::Size{};
+    const platform::Size buttons = CaptionButtonsSize();
     if (IsVertical(m_dockingStyle)) {
         const int bottom = client.bottom - buttons.height;
         const int left = standard ? client.right - kStandardMarkBreadth : client.left;
@@ -92,12 +92,7 @@ void TcbBarControl::PaintClient(platform::Canvas& canvas) {
     if (HasEndMark())
         DrawEndMark(canvas, EndMarkRect(), static_cast<bars::MarkState>(m_markState), m_linksHidden,
                     Manager().Style() == bmsEnhanced, IsVertical(m_dockingStyle));
-    if (HasCaptionButtons()) {
-        const unsigned look = (Manager().FlatCloseButton() ? platform::DFCS_FLAT : 0u) |
-                              (m_captionButtonPressed ? platform::DFCS_PUSHED : 0u);
-        platform::DrawFrameControl(canvas, CaptionButtonRect(), platform::DFC_CAPTION,
-                                   platform::DFCS_CAPTIONCLOSE | look);
-    }
+    PaintCaptionButtons(canvas);
 }
 
 }  // namespace bars

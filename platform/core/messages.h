@@ -12,6 +12,8 @@ public:
     virtual void ShowInfo(const std::string& text) = 0;
     // OK/Cancel confirmation; true for OK.
     virtual bool Confirm(const std::string& text, const std::string& caption) = 0;
+    // The same with the exclamation icon, for a change that throws the user's work away.
+    virtual bool ConfirmWarning(const std::string& text, const std::string& caption) { return Confirm(text, caption); }
     // A warning that asks Yes or No, No the default; true for Yes. Where there is no such box
     // the question is a confirmation.
     virtual bool AskYesNo(const std::string& text, const std::string& caption) { return Confirm(text, caption); }

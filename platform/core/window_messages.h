@@ -91,8 +91,14 @@ inline constexpr unsigned WM_KEYLAST = 0x0108;
 inline constexpr int WA_INACTIVE = 0;
 inline constexpr int WA_ACTIVE = 1;
 inline constexpr int WA_CLICKACTIVE = 2;
-// WM_SETTINGCHANGE's first parameter when the desktop's work area changed.
+// WM_SETTINGCHANGE's first parameter when the desktop's work area changed, and when its
+// window metrics and fonts (the menu font among them) did.
 inline constexpr int SPI_SETWORKAREA = 0x002F;
+inline constexpr int SPI_SETNONCLIENTMETRICS = 0x002A;
+// WM_SYSCOMMAND's first parameter: the commands of a window's system menu.
+inline constexpr int SC_MINIMIZE = 0xF020;
+inline constexpr int SC_CLOSE = 0xF060;
+inline constexpr int SC_RESTORE = 0xF120;
 // WM_SIZE's first parameter: the window state.
 inline constexpr int SIZE_RESTORED = 0;
 inline constexpr int SIZE_MINIMIZED = 1;

@@ -217,7 +217,12 @@ bool InputEventFilter::HandleMouse(QWidget* window, QEvent* event) {
 }
 
 void InputEventFilter::HandleTopLevel(QWidget* window, QEvent* event) {
-    if (event->type() == QEvent::WindowBlocked) ReleaseWithheldKeys();
+    if (event->type() == QEvent::WindowBlocked) {
+        ReleaseWithheldKeys();
+        // A modal window cancels whatever the mouse was holding down.
+        if (const WindowHandle capture = GetCapture(); capture != kNoWindow)
+            MessageRouter::Instance().Send(capture, WM_CANCELMODE);
+    }
     if (event->type() == QEvent::WindowActivate) ForgetReleasedModifiers(QGuiApplication::queryKeyboardModifiers());
     if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) {
         Watch(window);
@@ -314,7 +319,14 @@ std::vector<CallWindowMessage> MdiMessagesOf(const QWidget& form, Qt::WindowStat
     const WindowHandle handle = HandleOf(&form);
     const Qt::WindowStates changed = before ^ now;
     if (changed & Qt::WindowActive) messages.push_back({handle, WM_MDIACTIVATE, 0, (now & Qt::WindowActive) ? 1 : 0});
-    if (changed & (Qt::WindowMinimized | Qt::WindowMaximized)) messages.push_back({handle, WM_CHILDACTIVATE, 0, 0});
+    if (changed & (Qt::WindowMinimized | Qt::WindowMaximized)) {
+        // The child form is minimized, maximized or restored with its frame.
+        const int state = (now & Qt::WindowMinimized)   ? SIZE_MINIMIZED
+                          : (now & Qt::WindowMaximized) ? SIZE_MAXIMIZED
+                                                        : SIZE_RESTORED;
+        messages.push_back({handle, WM_SIZE, state, MakeParam(form.width(), form.height())});
+        messages.push_back({handle, WM_CHILDACTIVATE, 0, 0});
+    }
     return messages;
 }
 
@@ -395,7 +407,7 @@ std::optional<CallWindowMessage> CallWindowMessageOf(QWidget* window, const QEve
         case QEvent::ApplicationFontChange:
         case QEvent::ApplicationPaletteChange:
         case QEvent::StyleChange:
-        case QEvent::ThemeChange: message = {message.window, WM_SETTINGCHANGE, 0, 0}; break;
+        case QEvent::ThemeChange: message = {message.window, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0}; break;
         case QEvent::WindowStateChange: {
             const Qt::WindowStates states = window->windowState();
             const int state = (states & Qt::WindowMinimized)   ? SIZE_MINIMIZED

@@ -87,7 +87,8 @@ std::optional<CallWindowMessage> CallWindowMessageOf(QWidget* window, const QEve
 // Whether the widget is the form shown in an MDI child window.
 bool IsMdiChild(const QWidget& widget);
 // The messages an MDI child's form hears when its window's state changes: WM_MDIACTIVATE
-// (lParam 1 when activated, 0 when deactivated), then WM_CHILDACTIVATE for a new size state.
+// (lParam 1 when activated, 0 when deactivated), then for a new size state WM_SIZE (the
+// form's own) and WM_CHILDACTIVATE.
 std::vector<CallWindowMessage> MdiMessagesOf(const QWidget& form, Qt::WindowStates before, Qt::WindowStates now);
 
 }  // namespace platform

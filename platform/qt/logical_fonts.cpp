@@ -13,6 +13,8 @@ constexpr int kDotsPerInch = 96;
 constexpr int kPointsPerInch = 72;
 constexpr int kSystemFontHeight = -11;
 
+std::optional<CanvasFont> g_menuFont;
+
 CanvasFont SystemFont() {
     CanvasFont font;
     font.name = "Tahoma";
@@ -40,7 +42,9 @@ int PointsFromHeight(int height) {
 }
 
 CanvasFont IconTitleFont() { return SystemFont(); }
-CanvasFont MenuFont() { return SystemFont(); }
+CanvasFont MenuFont() { return g_menuFont.value_or(SystemFont()); }
 CanvasFont StatusFont() { return SystemFont(); }
+
+void OverrideMenuFont(std::optional<CanvasFont> font) { g_menuFont = std::move(font); }
 
 }  // namespace platform

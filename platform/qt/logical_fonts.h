@@ -2,6 +2,7 @@
 
 #include "platform/qt/canvas.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,5 +23,7 @@ int PointsFromHeight(int height);
 CanvasFont IconTitleFont();
 CanvasFont MenuFont();
 CanvasFont StatusFont();
+// Tests stand in for a desktop whose menu font changed (none: the fixed one again).
+void OverrideMenuFont(std::optional<CanvasFont> font);
 
 }  // namespace platform

@@ -63,8 +63,16 @@ void MessageBoxes::ShowInfo(const std::string& text) {
 }
 
 bool MessageBoxes::Confirm(const std::string& text, const std::string& caption) {
+    return AskOkCancel(QMessageBox::Question, text, caption);
+}
+
+bool MessageBoxes::ConfirmWarning(const std::string& text, const std::string& caption) {
+    return AskOkCancel(QMessageBox::Warning, text, caption);
+}
+
+bool MessageBoxes::AskOkCancel(QMessageBox::Icon icon, const std::string& text, const std::string& caption) const {
     const std::string& title = caption.empty() ? m_caption : caption;
-    return Ask(m_owner, QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok,
+    return Ask(m_owner, icon, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok,
                QMessageBox::Cancel) == QMessageBox::Ok;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/core/messages.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -21,6 +22,7 @@ public:
     void ShowInfo(const std::string& text) override;
     // OK and Cancel, OK the default; Escape or closing the box declines.
     bool Confirm(const std::string& text, const std::string& caption) override;
+    bool ConfirmWarning(const std::string& text, const std::string& caption) override;
     // Yes and No with the warning icon, No the default; Escape or closing the box says No.
     bool AskYesNo(const std::string& text, const std::string& caption) override;
     void ShowError(const std::string& title, const std::string& text) override;
@@ -28,6 +30,8 @@ public:
     void Beep(unsigned type) override;
 
 private:
+    bool AskOkCancel(QMessageBox::Icon icon, const std::string& text, const std::string& caption) const;
+
     std::string m_caption;
     QPointer<QWidget> m_owner;
 };

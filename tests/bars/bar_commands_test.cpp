@@ -74,6 +74,24 @@ TEST_F(BarResetTest, ResetBringsTheDesignedLinksBackAndDropsOnesWhoseItemIsGone)
     EXPECT_EQ(events, (std::vector<std::string>{"before", "after"}));
 }
 
+TEST_F(BarResetTest, AFullResetTakesTheWholeDesignedBarButKeepsItsVisibility) {
+    manager->SetUseFullReset(true);
+    TcbBar& bar = *manager->Bars().Items(0);
+    bar.SetCaption("Renamed");
+    bar.SetDockingStyle(dsNone);
+    bar.SetFloatLeft(40);
+    bar.SetAllowClose(false);
+    bar.ItemLinks().Delete(*bar.ItemLinks().Items(0));
+    bar.SetVisible(true);
+    bar.Reset();
+    EXPECT_EQ(bar.Caption(), "Tools");
+    EXPECT_EQ(bar.DockingStyle(), dsTop);
+    EXPECT_EQ(bar.FloatLeft(), 0);
+    EXPECT_TRUE(bar.AllowClose());
+    EXPECT_EQ(Names(), "btnA btnB btnGone ");
+    EXPECT_TRUE(bar.Visible());
+}
+
 TEST_F(BarResetTest, ResetAsksFirstAndCancelKeepsTheBar) {
     TcbBar& bar = *manager->Bars().Items(0);
     bar.ItemLinks().Delete(*bar.ItemLinks().Items(0));
@@ -84,6 +102,7 @@ TEST_F(BarResetTest, ResetAsksFirstAndCancelKeepsTheBar) {
     ASSERT_EQ(messages.Events().size(), 1u);
     EXPECT_EQ(messages.Events()[0].text, "Are you sure you want to reset the changes made to the 'Tools' toolbar?");
     EXPECT_EQ(messages.Events()[0].caption, "Corvanet Solitaire");
+    EXPECT_TRUE(messages.Events()[0].exclamation);
     bar.ResetWithConfirmation(messages, "Corvanet Solitaire");
     EXPECT_EQ(Names(), "btnA btnB btnGone ");
 }

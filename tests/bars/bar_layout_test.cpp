@@ -1,5 +1,6 @@
 #include "bars/windows/bar_layout.h"
 #include "bars/windows/bar_sizes.h"
+#include "bars/windows/caption_buttons.h"
 
 #include <gtest/gtest.h>
 
@@ -94,6 +95,9 @@ TEST(BarSizes, LengthsCountGapsCaptionButtonsAndTheMark) {
     EXPECT_EQ(PreferredLength(input), 23);
     input.orientation = BarOrientation::Vertical;
     EXPECT_EQ(PreferredThickness(input), 23);
+    // An empty bar down a side is one button high.
+    EXPECT_EQ(MinimumLength(input), 22);
+    EXPECT_EQ(PreferredLength(input), 22);
 }
 
 TEST(BarSizes, ASqueezedBarIsAsThickAsTheLinksItStillShows) {
@@ -116,6 +120,23 @@ TEST(BarSizes, FloatingSizeFollowsTheDraggedBorder) {
     // The narrowest width that keeps everything within two lines.
     EXPECT_EQ(FloatingSizeForHeight(links, 50), (Size{69, 44}));
     EXPECT_EQ(FloatingSizeForHeight(links, 10), (Size{138, 22}));
+}
+
+TEST(CaptionButtons, ThreeEndTheBarWithTheCloseButtonApartAndOneStandsAlone) {
+    const Size button{10, 10};
+    const Rect along{0, 0, 200, 22};
+    EXPECT_EQ(CaptionButtonsExtent(3, button, false), (Size{32, 10}));
+    EXPECT_EQ(CaptionButtonPlace(along, button, 3, 0, false), (Rect{168, 6, 178, 16}));
+    EXPECT_EQ(CaptionButtonPlace(along, button, 3, 1, false), (Rect{178, 6, 188, 16}));
+    EXPECT_EQ(CaptionButtonPlace(along, button, 3, 2, false), (Rect{190, 6, 200, 16}));
+    EXPECT_EQ(CaptionButtonsExtent(1, button, false), (Size{10, 10}));
+    EXPECT_EQ(CaptionButtonPlace(along, button, 1, 0, false), (Rect{190, 6, 200, 16}));
+    // Down a side bar they stack at its bottom, centred across it.
+    const Rect down{0, 0, 24, 300};
+    EXPECT_EQ(CaptionButtonsExtent(3, button, true), (Size{10, 32}));
+    EXPECT_EQ(CaptionButtonPlace(down, button, 3, 0, true), (Rect{7, 268, 17, 278}));
+    EXPECT_EQ(CaptionButtonPlace(down, button, 3, 2, true), (Rect{7, 290, 17, 300}));
+    EXPECT_EQ(CaptionButtonsExtent(0, button, true), (Size{}));
 }
 
 }  // namespace

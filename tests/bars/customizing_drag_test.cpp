@@ -23,8 +23,10 @@ public:
     int CategoryAt(platform::Point p) const override { return ContainsScreenPoint(p) && p.y < 100 ? p.y / 20 : -1; }
     void SelectCategory(int index) override { selected = index; }
     void Refresh() override { ++refreshes; }
+    void ShowCommand(const TcbBarItem* item) override { commands.push_back(item); }
     int selected = -1;
     int refreshes = 0;
+    std::vector<const TcbBarItem*> commands;
 
 private:
     TcbBarManager& m_manager;
@@ -160,6 +162,16 @@ TEST_F(CustomizingDragTest, LinkMovesToAnotherBarAndCopiesItsOwnValues) {
     EXPECT_EQ(Names(*tools), (std::vector<std::string>{"Tools1", "Tools2"}));
     EXPECT_EQ(Names(other), (std::vector<std::string>{"Other0", "Tools0"}));
     EXPECT_EQ(other.ItemLinks().Items(1)->UserCaption(), "Mine");
+}
+
+TEST_F(CustomizingDragTest, TheDialogHearsOfEverySelectionOnTheBarsNoneIncluded) {
+    FakeSite site(*manager);
+    SetCustomizingSite(&site);
+    WindowOf(*tools).LButtonDown(CentreOf(*tools, 1));
+    WindowOf(*tools).LButtonUp(CentreOf(*tools, 1));
+    ASSERT_NE(manager->SelectedItemControl(), nullptr);
+    manager->SetSelectedItemControl(nullptr);
+    EXPECT_EQ(site.commands, (std::vector<const TcbBarItem*>{tools->ItemLinks().Items(1)->Item(), nullptr}));
 }
 
 TEST_F(CustomizingDragTest, DesignTimeDropOnTheCategoryListMovesTheItem) {

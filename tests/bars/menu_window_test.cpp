@@ -249,6 +249,22 @@ TEST_F(MenusTest, ASubMenuNearTheRightEdgeOpensToTheLeft) {
     EXPECT_LE(child->x() + child->width(), 800);
 }
 
+// The widths of the rows of button-text pixels in a client rectangle of a menu, top down.
+std::vector<int> ArrowRowWidths(const TcbBarSubMenuControl& menu, const platform::Rect& rect) {
+    QImage surface = menu.Surface();
+    platform::Canvas canvas(surface);
+    const platform::Point origin = menu.ClientToScreenPoint({0, 0});
+    const int dx = origin.x - menu.x(), dy = origin.y - menu.y();
+    std::vector<int> widths;
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        int width = 0;
+        for (int x = rect.left; x < rect.right; ++x)
+            width += canvas.Pixel(x + dx, y + dy) == platform::SystemColour(platform::COLOR_BTNTEXT);
+        if (width > 0) widths.push_back(width);
+    }
+    return widths;
+}
+
 TEST_F(MenusTest, ALongMenuScrollsWithItsArrowsEveryEightyMilliseconds) {
     auto& list = NewSubItem("List", "&List", 40);
     Link(MenuBar().ItemLinks(), list);
@@ -261,6 +277,12 @@ TEST_F(MenusTest, ALongMenuScrollsWithItsArrowsEveryEightyMilliseconds) {
     EXPECT_FALSE(menu->UpArrowShown());
     ASSERT_TRUE(menu->DownArrowShown());
     const platform::Rect down = menu->DownArrowRect();
+    // The arrow: a - 1 rows narrowing from a base of 2(a - 1) + 1 pixels, a = item height / 3 - 1.
+    const int a = menu->ItemHeight() / 3 - 1;
+    std::vector<int> rows;
+    for (int width = 2 * (a - 1) + 1; width >= 3; width -= 2) rows.push_back(width);
+    ASSERT_GE(a, 3);
+    EXPECT_EQ(ArrowRowWidths(*menu, down), rows);
     // A drag while customizing never drops on an arrow.
     EXPECT_EQ(GetDropPosition(*menu, {down.left + 4, down.top + 2}), DropPosition{});
     const platform::Point arrow{(down.left + down.right) / 2, (down.top + down.bottom) / 2};

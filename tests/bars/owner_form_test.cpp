@@ -2,6 +2,8 @@
 #include "bars/customize/sub_menu_editor.h"
 #include "bars/design/manager_description.h"
 #include "bars/hooks/owner_form.h"
+#include "bars/popups/bar_hints.h"
+#include "platform/qt/logical_fonts.h"
 #include "platform/core/bar_strings.h"
 #include "tests/bars/menus_fixture.h"
 #include "tests/support/fake_services.h"
@@ -205,7 +207,9 @@ TEST_F(OwnerFormTest, ASettingsChangeBringsFloatingBarsBackIntoTheWorkArea) {
     TcbBarControl& floating = Floating();
     floating.move(780, 590);
     const int w = floating.width(), h = floating.height();
-    Send(platform::WM_SETTINGCHANGE);
+    Send(platform::WM_SETTINGCHANGE, platform::SPI_SETNONCLIENTMETRICS);
+    EXPECT_EQ(floating.x(), 780) << "only a change of the work area moves them";
+    Send(platform::WM_SETTINGCHANGE, platform::SPI_SETWORKAREA);
     EXPECT_EQ(floating.x(), 800 - w);
     EXPECT_EQ(floating.y(), 600 - h);
     EXPECT_EQ(floating.width(), w);
@@ -216,6 +220,113 @@ TEST_F(OwnerFormTest, ASettingsChangeBringsFloatingBarsBackIntoTheWorkArea) {
     KeepFloatingBarsInWorkArea(*manager);
     EXPECT_EQ(hidden.FloatLeft(), 0);
     EXPECT_EQ(hidden.FloatTop(), 0);
+}
+
+TEST_F(OwnerFormTest, AChangedMenuFontBecomesTheBarFontOrLendsItsSizeToTheChosenFace) {
+    platform::CanvasFont menu = platform::MenuFont();
+    const auto menuFontOf = [&](int height) {
+        menu.height = height;
+        platform::OverrideMenuFont(menu);
+        Send(platform::WM_SETTINGCHANGE, platform::SPI_SETNONCLIENTMETRICS);
+    };
+    ASSERT_TRUE(manager->UseSystemFont());
+    menuFontOf(-15);
+    EXPECT_EQ(manager->Font(), menu);
+    platform::CanvasFont courier = manager->Font();
+    courier.name = "Courier New";
+    manager->SetFont(courier);
+    menuFontOf(-18);
+    EXPECT_FALSE(manager->UseSystemFont());
+    EXPECT_EQ(manager->Font().name, "Courier New");
+    EXPECT_EQ(manager->Font().height, -18);
+    // Unscaled, the chosen font stays as it is.
+    manager->SetScaled(false);
+    menuFontOf(-20);
+    EXPECT_EQ(manager->Font().height, -18);
+    platform::OverrideMenuFont(std::nullopt);
+}
+
+TEST_F(OwnerFormTest, LeavingTheProgramLeavesNoButtonHotAndNoHintOverTheOtherOne) {
+    TcbBar& bar = ShowBar("Standard", dsTop, 2);
+    ButtonOf(bar, 0).SetHint("Open");
+    TcbBarControl& window = WindowOf(bar);
+    platform::OverrideCursorPos(window.ClientToScreenPoint(CentreOf(bar, 0)));
+    window.MouseMove(CentreOf(bar, 0));
+    timers.Advance(BarHints::kShowDelayMs);
+    ASSERT_TRUE(BarHints::Instance().IsShown());
+    ASSERT_NE(window.SelectedControl(), nullptr);
+    Send(platform::WM_ACTIVATEAPP, 0);
+    EXPECT_EQ(window.SelectedControl(), nullptr);
+    EXPECT_EQ(manager->SelectedItemControl(), nullptr);
+    EXPECT_FALSE(BarHints::Instance().IsShown());
+}
+
+TEST_F(OwnerFormTest, HidingOrClosingTheFormHidesItsFloatingBarsAndARefusedCloseBringsThemBack) {
+    platform::InputEventFilter::Acquire();
+    TcbBarControl& floating = Floating();
+    floating.show();
+    // The form asks first and the user says no.
+    struct Refuse : QObject {
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() != QEvent::Close) return false;
+            event->ignore();
+            return true;
+        }
+    } refuse;
+    form->installEventFilter(&refuse);
+    form->close();
+    EXPECT_FALSE(floating.isVisible());
+    QCoreApplication::sendPostedEvents(manager, QEvent::MetaCall);
+    ASSERT_TRUE(form->isVisible());
+    EXPECT_TRUE(floating.isVisible());
+    form->removeEventFilter(&refuse);
+    form->hide();
+    EXPECT_FALSE(floating.isVisible());
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    Send(platform::WM_ACTIVATE, platform::WA_ACTIVE);
+    EXPECT_TRUE(floating.isVisible());
+    form->close();
+    QCoreApplication::sendPostedEvents(manager, QEvent::MetaCall);
+    EXPECT_FALSE(floating.isVisible());
+    platform::InputEventFilter::Release();
+}
+
+TEST_F(OwnerFormTest, AFormWithTheHelpButtonShowsHelpAsAPopUpAtTheCommand) {
+    std::vector<int> shown;
+    std::vector<std::pair<int, platform::Point>> popups;
+    SetHelpViewer([&](int context) { shown.push_back(context); });
+    SetHelpPopupViewer([&](int context, platform::Point at) { popups.emplace_back(context, at); });
+    TcbBar& bar = ShowBar("Standard", dsTop, 2);
+    ButtonOf(bar, 1).SetHelpContext(77);
+    platform::OverrideCursorPos(WindowOf(bar).ClientToScreenPoint({CentreOf(bar, 1).x - 3, CentreOf(bar, 1).y + 2}));
+    Send(platform::WM_HELP);
+    EXPECT_EQ(shown, std::vector<int>{77});
+    EXPECT_TRUE(popups.empty());
+    form->setWindowFlag(Qt::WindowContextHelpButtonHint);
+    form->show();
+    Send(platform::WM_HELP);
+    ASSERT_EQ(popups.size(), 1u);
+    EXPECT_EQ(popups[0].first, 77);
+    EXPECT_EQ(popups[0].second, WindowOf(bar).ClientToScreenPoint(CentreOf(bar, 1)));
+    EXPECT_EQ(shown.size(), 1u);
+    SetHelpPopupViewer(nullptr);
+    SetHelpViewer(nullptr);
+}
+
+TEST_F(OwnerFormTest, ActivatingAFormThatTheCustomizingDialogDisablesActivatesTheDialog) {
+    TcbBarCustomizingForm& dialog = *ShowCustomizingForm(*manager);
+    form->activateWindow();
+    QCoreApplication::processEvents();
+    Send(platform::WM_ACTIVATE, platform::WA_ACTIVE);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), form.get()) << "an enabled form keeps its activation";
+    form->setEnabled(false);
+    Send(platform::WM_ACTIVATE, platform::WA_ACTIVE);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &dialog);
+    form->setEnabled(true);
+    CloseCustomizingForm();
 }
 
 TEST_F(MenusTest, ResettingUsageDataTakesTheDesignedStateAsFarAsTheDesignHasLinks) {

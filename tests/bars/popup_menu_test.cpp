@@ -197,7 +197,7 @@ TEST_F(PopupMenuTest, ARightClickOnAControlWithTwoLinksShowsOnlyTheFirstLinksMen
     control->setGeometry(10, 40, 100, 50);
     TcbBarPopupMenu& first = NewPopup(form.get());
     TcbBarPopupMenu& second = NewPopup(form.get());
-    TcbBarPopupMenuLinks& links = PopupMenuLinksOf(*manager);
+    TcbBarPopupMenuLinks& links = manager->PopupMenuLinks();
     links.Add().SetControl(control);
     links.Items(0)->SetPopupMenu(&first);
     links.Add().SetControl(control);
@@ -229,8 +229,8 @@ TEST_F(PopupMenuTest, ARightClickOnAControlWithTwoLinksShowsOnlyTheFirstLinksMen
 TEST_F(PopupMenuTest, ARightClickShowsTheLinkedMenuOnlyOnceItsPressHasClosedTheOpenMenus) {
     auto* control = new QWidget(form.get());
     TcbBarPopupMenu& popup = NewPopup(form.get());
-    PopupMenuLinksOf(*manager).Add().SetControl(control);
-    PopupMenuLinksOf(*manager).Items(0)->SetPopupMenu(&popup);
+    manager->PopupMenuLinks().Add().SetControl(control);
+    manager->PopupMenuLinks().Items(0)->SetPopupMenu(&popup);
     auto& file = NewSubItem("File", "&File", 2);
     Link(MenuBar().ItemLinks(), file);
     ShowMenuBar();
@@ -271,7 +271,7 @@ TEST_F(PopupMenuTest, WithoutAPointTheLinkedMenuOpensAtTheCaretOfTheFocusedContr
     edit->show();
     plain->show();
     TcbBarPopupMenu& popup = NewPopup(form.get());
-    TcbBarPopupMenuLinks& links = PopupMenuLinksOf(*manager);
+    TcbBarPopupMenuLinks& links = manager->PopupMenuLinks();
     std::vector<platform::Point> points;
     for (QWidget* control : {static_cast<QWidget*>(edit), plain}) {
         TcbBarPopupMenuLink& link = links.Add();
@@ -553,7 +553,7 @@ TEST_F(PopupMenuTest, ALinkedControlShowsNoContextMenuOfItsOwnAndALinkFreedByAnA
     auto* linked = new QLineEdit(form.get());
     auto* plain = new QLineEdit(form.get());
     TcbBarPopupMenu& popup = NewPopup(form.get());
-    TcbBarPopupMenuLinks& links = PopupMenuLinksOf(*manager);
+    TcbBarPopupMenuLinks& links = manager->PopupMenuLinks();
     for (int i = 0; i < 2; ++i) {
         links.Add().SetControl(linked);
         links.Items(i)->SetPopupMenu(&popup);

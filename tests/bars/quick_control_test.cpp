@@ -137,6 +137,26 @@ TEST_F(QuickControlTest, AClickOnACopyRunsTheItemThroughItsSourceLinkAndClosesTh
     EXPECT_EQ(toolbar.MarkState(), 0);
 }
 
+TEST_F(QuickControlTest, ADockAreaThatChangesSizeLeavesItAndItsListOpen) {
+    TcbBarQuickControl& quick = Open();
+    TcbBarSubMenuControl& list = OpenList(quick);
+    const int height = DockAreasOf(*manager).Area(dsTop)->AreaSize();
+    ShowBar("Second", dsTop, 2, 1);
+    ASSERT_GT(DockAreasOf(*manager).Area(dsTop)->AreaSize(), height);
+    EXPECT_EQ(OpenQuickControl(), &quick);
+    EXPECT_EQ(MenuOf(quick.AddOrRemoveItem()), &list);
+    // Other chains close: their menus would hang where the area was.
+    CloseQuickControl();
+    FlushDeletes();
+    auto& file = NewSubItem("File", "&File", 2);
+    Link(MenuBar().ItemLinks(), file);
+    ShowMenuBar();
+    ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
+    ASSERT_NE(MenuOf(file), nullptr);
+    ShowBar("Third", dsTop, 2, 3);
+    EXPECT_EQ(MenuOf(file), nullptr);
+}
+
 TEST_F(QuickControlTest, TheEntriesDrawACheckBoxColumnTickedWhileTheLinkShows) {
     TcbBarSubMenuControl& list = OpenList(Open());
     const TcbBarItemLinks& rows = *list.ItemLinks();

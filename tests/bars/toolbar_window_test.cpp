@@ -79,6 +79,71 @@ TEST_F(WindowsTest, BarsOfADescriptionKeepTheirRowsAndTheAreaSizesOnceLoaded) {
     EXPECT_EQ(loaded.Bars().DockControlSize(dsTop), 2 * 26);
 }
 
+TEST_F(WindowsTest, LoadingLaysOutEveryDockAreaEvenOneLeftEmpty) {
+    auto description = std::make_shared<TcbBarManagerDescription>();
+    description->categories = {"Default"};
+    description->dockControlHeights = {0, 0, 23, 0};
+    description->items = {{.name = "btnA", .category = 0}};
+    description->bars = {{.name = "Side", .caption = "Side", .dockingStyle = dsLeft, .visible = true,
+                          .links = {{.item = "btnA"}}}};
+    QWidget designed;
+    designed.setGeometry(0, 0, 300, 200);
+    TcbBarManager& loaded = BuildBarManager(&designed, description);
+    // The stored top height holds only until the first layout: no bar is there.
+    EXPECT_EQ(DockAreasOf(loaded).Area(dsTop)->AreaSize(), 0);
+    EXPECT_EQ(DockAreasOf(loaded).Area(dsLeft)->y(), 0);
+    EXPECT_EQ(WindowOf(*loaded.BarByName("Side")).y(), 0);
+}
+
+TEST_F(WindowsTest, LargeIconsGiveAFloatingBarRoomForItsLargerButtons) {
+    TcbBar& bar = ShowFloating("Float", 3, 300, 200, 3 * 23);
+    TcbBarControl& window = WindowOf(bar);
+    manager->SetLargeIcons(true);
+    const platform::Rect client = window.ClientRect();
+    for (int i = 0; i < 3; ++i) {
+        const platform::Rect r = bar.ItemLinks().Items(i)->ItemRect();
+        EXPECT_EQ(r.Width(), 39) << i;
+        EXPECT_LE(r.right, client.right) << i;
+        EXPECT_LE(r.bottom, client.bottom) << i;
+    }
+}
+
+TEST_F(WindowsTest, DockAreasTakeTheirFormsColourUntilTheyAreGivenOne) {
+    const auto paint = [this](QColor colour) {
+        QPalette palette = form->palette();
+        palette.setColor(QPalette::Window, colour);
+        form->setPalette(palette);
+    };
+    paint(QColor(0, 128, 128));
+    ShowBar("Tools", dsTop, 2);
+    TcbDockControl& area = *DockAreasOf(*manager).Area(dsTop);
+    const auto corner = [&] { return area.Surface().pixelColor(0, 0); };
+    EXPECT_EQ(manager->DockColor(), platform::Rgb(0, 128, 128));
+    EXPECT_EQ(corner(), QColor(0, 128, 128));
+    paint(QColor(128, 0, 128));
+    EXPECT_EQ(corner(), QColor(128, 0, 128));
+    manager->SetDockColor(platform::Rgb(200, 0, 0));
+    EXPECT_FALSE(manager->AutoDockColor());
+    EXPECT_EQ(corner(), QColor(200, 0, 0));
+    manager->SetAutoDockColor(true);
+    EXPECT_EQ(manager->DockColor(), platform::Rgb(128, 0, 128));
+}
+
+TEST_F(WindowsTest, AssigningABarTakesItsPropertiesAndShowsItWhereTheSourceIs) {
+    TcbBar& source = ShowFloating("Source", 3, 300, 200, 50);
+    source.SetAllowClose(false);
+    TcbBar& target = MakeBar("Target", dsTop, 1);
+    target.Assign(source);
+    EXPECT_EQ(target.Caption(), "Source");
+    EXPECT_FALSE(target.AllowClose());
+    ASSERT_EQ(target.ItemLinks().Count(), 3);
+    EXPECT_EQ(target.ItemLinks().Items(2)->Item(), source.ItemLinks().Items(2)->Item());
+    ASSERT_TRUE(target.Visible());
+    TcbBarControl& window = WindowOf(target);
+    EXPECT_TRUE(window.IsFloating());
+    EXPECT_EQ(window.geometry(), WindowOf(source).geometry());
+}
+
 TEST_F(WindowsTest, HidingAndShowingBringsABarBackToItsRowAndPlace) {
     TcbBar& first = ShowBar("First", dsTop, 2, 0);
     TcbBar& second = ShowBar("Second", dsTop, 2, 1);

@@ -14,6 +14,12 @@ void ScriptedMessages::ShowInfo(const std::string& text) {
     m_events.push_back({MessageEvent::Kind::Info, text, {}, 0});
 }
 
+bool ScriptedMessages::ConfirmWarning(const std::string& text, const std::string& caption) {
+    const bool answer = Confirm(text, caption);
+    m_events.back().exclamation = true;
+    return answer;
+}
+
 bool ScriptedMessages::Confirm(const std::string& text, const std::string& caption) {
     m_events.push_back({MessageEvent::Kind::Confirm, text, caption, 0});
     if (m_answers.empty()) {

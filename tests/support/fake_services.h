@@ -25,6 +25,7 @@ struct MessageEvent {
     std::string text;
     std::string caption;  // the error title or the confirmation caption
     unsigned beepType = 0;
+    bool exclamation = false;  // a confirmation with the exclamation icon
 };
 
 // Records every message in order; confirmations answer from a script, OK once it runs out.
@@ -32,6 +33,7 @@ class ScriptedMessages : public platform::IMessages {
 public:
     void ShowInfo(const std::string& text) override;
     bool Confirm(const std::string& text, const std::string& caption) override;
+    bool ConfirmWarning(const std::string& text, const std::string& caption) override;
     void ShowError(const std::string& title, const std::string& text) override;
     void Beep(unsigned type) override;
 

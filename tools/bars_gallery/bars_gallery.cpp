@@ -172,7 +172,7 @@ void BarsGallery::AddPopups() {
     AddEntry(m_tableMenu->ItemLinks(), "popDeal", "&Deal again", platform::kShortCutCtrl | 'D');
     AddEntry(m_tableMenu->ItemLinks(), "popHint", "&Hint", 0, true);
     AddEntry(m_tableMenu->ItemLinks(), "popAuto", "&Autoplay");
-    bars::TcbBarPopupMenuLink& link = bars::PopupMenuLinksOf(*m_manager).Add();
+    bars::TcbBarPopupMenuLink& link = m_manager->PopupMenuLinks().Add();
     link.SetControl(m_table);
     link.SetPopupMenu(m_tableMenu);
 }
