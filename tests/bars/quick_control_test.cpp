@@ -107,6 +107,35 @@ TEST_F(QuickControlTest, HoldsCopiesOfWhatDidNotFitOnAPrivateHiddenBarThenTheAdd
     EXPECT_EQ(manager->Bars().Count(), bars);
 }
 
+// A click may close the drop-down and free the control it landed on; the same click's handling
+// and the user's second click find only what is still there.
+TEST_F(QuickControlTest, EveryEntryTakesASecondClick) {
+    const auto shown = [&]() -> TcbBarQuickControl& { return OpenQuickControl() ? *OpenQuickControl() : Open(); };
+    const int entries = shown().ItemLinks()->Count();
+    for (int i = 0; i < entries; ++i)
+        for (int click = 0; click < 2; ++click) {
+            TcbBarQuickControl& quick = shown();
+            ClickAt(quick, Centre(*quick.ItemLinks(), i));
+            FlushDeletes();
+        }
+    // The second click on "&Add or Remove Buttons" closed the drop-down with its list.
+    EXPECT_EQ(OpenQuickControl(), nullptr);
+    EXPECT_EQ(toolbar.MarkState(), 0);
+
+    TcbBarSubMenuControl& list = OpenList(shown());
+    const int rows = list.ItemLinks()->Count();
+    for (int i = 0; i < rows; ++i)
+        for (int click = 0; click < 2; ++click) {
+            TcbBarQuickControl& quick = shown();
+            TcbBarSubMenuControl* open = MenuOf(quick.AddOrRemoveItem());
+            TcbBarSubMenuControl& rowsNow = open ? *open : OpenList(quick);
+            ClickAt(rowsNow, Centre(*rowsNow.ItemLinks(), i));
+            FlushDeletes();
+        }
+    // Each link was hidden and shown again.
+    for (int i = 0; i < bar.ItemLinks().Count(); ++i) EXPECT_TRUE(bar.ItemLinks().Items(i)->Visible()) << i;
+}
+
 TEST_F(QuickControlTest, WithoutResetTheCustomizeEntryTakesTheGroupLineAndWithoutCustomizingItIsLeftOut) {
     bar.SetAllowReset(false);
     TcbBarSubMenuControl& list = OpenList(Open());
