@@ -221,12 +221,9 @@ void TcbBarQuickControl::CloseAll() {
     Release();
 }
 
-void TcbBarQuickControl::SelectionMoved(TCustomcbBarControl& window, TcbBarItemControl* control) {
+void TcbBarQuickControl::SelectionMoved(TCustomcbBarControl&, TcbBarItemControl*) {
     if (m_destroying) return;
-    if (control && &window != this && !IsActive()) {
-        CloseAll();
-        return;
-    }
+    // One check at a time: a mouse passing over another bar on its way back keeps it open.
     StopCheck();
     m_checkTimer = FrameworkTimers().SetTimer(kSelectionCheckMs, [this](unsigned) {
         StopCheck();

@@ -201,7 +201,7 @@ TEST_F(QuickControlTest, RegisteredWithTheirControlsButNeverOffered) {
         EXPECT_EQ(std::string(registry.OfferedItemClass(i)->className).find("QuickCust"), std::string::npos);
 }
 
-TEST_F(QuickControlTest, ASelectionOnAnotherBarClosesItAtOnceWhenIdleAndAfter200MsWhenItsListIsOpen) {
+TEST_F(QuickControlTest, ASelectionMovingToAnotherBarClosesIt200MsLaterWhenItIsStillThere) {
     TcbBar& other = ShowBar("Other", dsTop, 2, 1);
     TcbBarControl& otherWindow = WindowOf(other);
     TcbBarQuickControl& idle = Open();
@@ -209,11 +209,23 @@ TEST_F(QuickControlTest, ASelectionOnAnotherBarClosesItAtOnceWhenIdleAndAfter200
     idle.MouseMove(Centre(*idle.ItemLinks(), 0));
     timers.Advance(1000);
     ASSERT_EQ(OpenQuickControl(), &idle);
+    // Passing over the other bar on the way back keeps it too.
     otherWindow.MouseMove(CentreOf(other, 0));
+    timers.Advance(100);
+    ASSERT_EQ(OpenQuickControl(), &idle);
+    otherWindow.MouseLeave();
+    idle.MouseMove(Centre(*idle.ItemLinks(), 1));
+    timers.Advance(1000);
+    ASSERT_EQ(OpenQuickControl(), &idle);
+    otherWindow.MouseMove(CentreOf(other, 0));
+    timers.Advance(199);
+    ASSERT_EQ(OpenQuickControl(), &idle);
+    timers.Advance(1);
     FlushDeletes();
     EXPECT_EQ(OpenQuickControl(), nullptr);
     EXPECT_EQ(toolbar.MarkState(), 0);
 
+    // The same while its list is open.
     TcbBarQuickControl& busy = Open();
     TcbBarSubMenuControl& list = OpenList(busy);
     ASSERT_TRUE(busy.IsActive());
