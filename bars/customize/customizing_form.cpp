@@ -1,6 +1,7 @@
 #include "bars/customize/customizing_form.h"
 
 #include "bars/customize/customizing_drag.h"
+#include "bars/customize/dialog_places.h"
 #include "bars/customize/editors.h"
 #include "bars/customize/sub_menu_editor.h"
 #include "bars/hooks/owner_form.h"
@@ -11,9 +12,11 @@
 #include "bars/manager/bar_manager.h"
 #include "bars/manager/categories.h"
 #include "bars/services/captions.h"
+#include "bars/services/framework_services.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
 #include "bars/windows/dock_control.h"
+#include "bars/windows/toolbar_window.h"
 #include "platform/core/bar_strings.h"
 #include "platform/core/messages.h"
 #include "platform/qt/controls.h"
@@ -47,7 +50,6 @@ QString Text(int id) {
 
 // The string numbers of the animations combo, in TcbBarMenuAnimations order.
 constexpr int kAnimationTexts[] = {39224, 39225, 39226, 39227};
-constexpr int kDialogGap = 8;
 
 // A caption whose accelerator takes the user to the control it names.
 QLabel* Caption(int id, QWidget* control, QWidget* page) {
@@ -303,9 +305,17 @@ void TcbBarCustomizingForm::BBarNewClick() {
     TcbBar& bar = m_manager.Bars().Add();
     bar.SetCaption(name);
     bar.SetDockingStyle(dsNone);
-    bar.SetFloatLeft(x() + frameGeometry().width() + kDialogGap);
-    bar.SetFloatTop(y());
+    const platform::Rect dialog = ScreenRectOf(frameGeometry());
+    bar.SetFloatLeft(dialog.right + kBesideDialogGap);
+    bar.SetFloatTop(dialog.top);
     bar.SetVisible(true);
+    // Beside this window within the screen, and its place stored where it is.
+    if (auto* window = dynamic_cast<TcbBarControl*>(bar.ItemLinks().Window())) {
+        const platform::Point at = PlaceBesideDialog(dialog, {window->width(), window->height()},
+                                                     GetWorkArea({(dialog.left + dialog.right) / 2, (dialog.top + dialog.bottom) / 2}));
+        window->move(at.x, at.y);
+        window->SavePlace();
+    }
     Refresh();
     LBars->setCurrentRow(bar.Index());
 }
