@@ -27,7 +27,10 @@ platform::Rect ScreenRectOf(const QRect& rect) {
 }
 
 int CaptionWidth(const QWidget& window) {
-    return QFontMetrics(window.font()).horizontalAdvance(window.windowTitle()) + kCaptionButtonsWidth;
+    // Window managers draw captions bold.
+    QFont font = window.font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(window.windowTitle()) + kCaptionButtonsWidth;
 }
 
 }  // namespace bars
