@@ -15,6 +15,7 @@
 #include "bars/services/framework_services.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
+#include "bars/toolbars/first_links.h"
 #include "bars/windows/dock_control.h"
 #include "bars/windows/toolbar_window.h"
 #include "platform/core/bar_strings.h"
@@ -64,7 +65,8 @@ bool Confirm(int id, const std::string& name) {
 
 }  // namespace
 
-TcbBarCustomizingForm::TcbBarCustomizingForm(TcbBarManager& manager) : QWidget(nullptr, Qt::Tool), m_manager(manager) {
+TcbBarCustomizingForm::TcbBarCustomizingForm(TcbBarManager& manager)
+    : QWidget(nullptr, Qt::Tool), m_manager(manager), m_managerAlive(&manager) {
     setWindowTitle(Text(39228));
     PageControl = new QTabWidget(this);
     BuildToolbarsPage();
@@ -86,7 +88,12 @@ TcbBarCustomizingForm::TcbBarCustomizingForm(TcbBarManager& manager) : QWidget(n
 
 TcbBarCustomizingForm::~TcbBarCustomizingForm() {
     if (CustomizingSite() == this) SetCustomizingSite(nullptr);
-    if (g_form == this) g_form = nullptr;
+    if (g_form != this) return;
+    g_form = nullptr;
+    // Freed other than by the end of customizing: the manager's bars stop customizing too.
+    FreeSubMenuEditor();
+    if (m_managerAlive && m_managerAlive->IsCustomizing() && !m_managerAlive->IsDestroying())
+        m_managerAlive->SetCustomizing(false);
 }
 
 void TcbBarCustomizingForm::BuildToolbarsPage() {
@@ -537,6 +544,7 @@ TcbBarCustomizingForm* CustomizingForm() { return g_form; }
 TcbBarCustomizingForm* ShowCustomizingForm(TcbBarManager& manager) {
     if (g_form) return g_form;
     if (!manager.CanCustomize()) return nullptr;
+    KeepFirstLinks(manager);
     manager.SetCustomizing(true);
     // Refused: another manager's customizing is under way.
     if (!manager.IsCustomizing() || CustomizingSite()) return g_form;

@@ -8,6 +8,7 @@
 #include "bars/store/layout_store.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
+#include "bars/toolbars/first_links.h"
 #include "platform/core/ascii_case.h"
 #include "platform/core/bar_error.h"
 
@@ -238,6 +239,7 @@ void LayoutReading::SubItems() {
 }  // namespace
 
 void ReadLayout(TcbBarManager& manager, const LayoutMedium& medium) {
+    KeepFirstLinks(manager);
     const bool wasLocked = manager.IsUpdateLocked();
     manager.SetLockUpdate(true);
     LayoutReading reading(manager, medium);

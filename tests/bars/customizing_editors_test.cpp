@@ -6,12 +6,14 @@
 #include "platform/qt/work_area.h"
 #include "tests/bars/recorded_messages.h"
 #include "tests/bars/windows_fixture.h"
+#include "bars/toolbars/bar_collection.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 
 namespace bars::testing {
 namespace {
@@ -108,6 +110,60 @@ TEST_F(CustomizingEditorsTest, TheNameAndCommandEditorsShowTheirCaptionsAndLabel
     auto* label = dynamic_cast<QLabel*>(layout->labelForField(add.CCategory));
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), "Cate&gory:");
+}
+
+// The links by their items' names.
+std::string Names(const TcbBarItemLinks& links) {
+    std::string names;
+    for (int i = 0; i < links.Count(); ++i) names += (i ? " " : "") + links.Items(i)->Item()->Name();
+    return names;
+}
+
+TEST_F(CustomizingEditorsTest, ResetBringsBackTheLinksAManagerMadeInCodeWasFirstGiven) {
+    TcbBar& tools = *manager->Bars().Items(0);
+    auto& more = NewItem<TcbBarSubItem>("mnuMore");
+    Link(more.ItemLinks(), *manager->ItemByName("Tools1"));
+    Link(tools.ItemLinks(), more);
+    tools.ItemLinks().Items(2)->SetBeginGroup(true);
+    TcbBarCustomizingForm& dialog = *ShowCustomizingForm(*manager);
+    // What the user does with them meanwhile.
+    tools.ItemLinks().Items(0)->Free();
+    tools.ItemLinks().Items(0)->SetVisible(false);
+    Link(tools.ItemLinks(), NewItem("Extra"));
+    more.ItemLinks().Clear();
+    dialog.LBars->setCurrentRow(0);
+    messages.answer = false;
+    dialog.BBarResetClick();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], "Are you sure you want to reset the changes made to the 'Tools' toolbar?");
+    EXPECT_EQ(Names(tools.ItemLinks()), "Tools1 Tools2 mnuMore Extra");
+
+    messages.answer = true;
+    dialog.BBarResetClick();
+    EXPECT_EQ(Names(tools.ItemLinks()), "Tools0 Tools1 Tools2 mnuMore");
+    EXPECT_TRUE(tools.ItemLinks().Items(1)->Visible());
+    EXPECT_TRUE(tools.ItemLinks().Items(2)->OwnBeginGroup());
+    EXPECT_EQ(Names(more.ItemLinks()), "Tools1");
+    // The window shows them: each button has its control again.
+    for (int i = 0; i < 3; ++i) EXPECT_NE(tools.ItemLinks().Items(i)->Control(), nullptr) << i;
+}
+
+TEST_F(CustomizingEditorsTest, ACustomizingWindowFreedOtherwiseEndsTheCustomizingAndOneFreedLaterTouchesNothing) {
+    auto& sub = NewItem<TcbBarSubItem>("mnuFile");
+    TcbBarCustomizingForm* dialog = ShowCustomizingForm(*manager);
+    ASSERT_NE(ShowSubMenuEditor(sub), nullptr);
+    delete dialog;
+    EXPECT_FALSE(manager->IsCustomizing());
+    EXPECT_EQ(CustomizingForm(), nullptr);
+    EXPECT_EQ(CustomizingSite(), nullptr);
+    EXPECT_EQ(SubMenuEditor(), nullptr);
+    ASSERT_NE(ShowCustomizingForm(*manager), nullptr);
+    EXPECT_TRUE(manager->IsCustomizing());
+
+    // The manager goes first; its window is freed after it.
+    form.reset();
+    FlushDeletes();
+    EXPECT_EQ(CustomizingForm(), nullptr);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QWindow>
 
 namespace bars::testing {
@@ -99,6 +100,30 @@ TEST_F(TopLevelFieldTest, TheCustomizingPopupsNameFieldRenamesTheLink) {
     EXPECT_EQ(link.Caption(), "Deal");
     EXPECT_TRUE(formField->text().isEmpty());
     FlushDeletes();
+    manager->SetCustomizing(false);
+}
+
+TEST_F(TopLevelFieldTest, EscClosesTheCustomizingPopupWithoutTakingItsNameField) {
+    TcbBar& bar = ShowBar("Standard", dsTop, 2);
+    manager->SetCustomizing(true);
+    TcbBarItemLink& link = *bar.ItemLinks().Items(0);
+    QPointer<TcbBarCustomizingPopup> popup =
+        dynamic_cast<TcbBarCustomizingPopup*>(ShowCustomizingPopup(link, {100, 100}));
+    ASSERT_NE(popup, nullptr);
+    Key(Qt::Key_Escape);
+    FlushDeletes();
+    EXPECT_TRUE(popup.isNull());
+
+    popup = dynamic_cast<TcbBarCustomizingPopup*>(ShowCustomizingPopup(link, {100, 100}));
+    ASSERT_NE(popup, nullptr);
+    ClickAt(*popup, Centre(popup->Entries(), 2));
+    Key(Qt::Key_A, {}, Qt::ControlModifier);
+    Type("x");
+    Key(Qt::Key_Escape);
+    FlushDeletes();
+    EXPECT_TRUE(popup.isNull());
+    EXPECT_EQ(link.Caption(), "&Standard0");
+    EXPECT_EQ(platform::KeyTarget(), nullptr);
     manager->SetCustomizing(false);
 }
 
