@@ -20,7 +20,8 @@ void TcbBarToolbarsListItem::RefillToolbarLinks() {
     TcbBars& bars = manager->Bars();
     for (int i = 0; i < bars.Count(); ++i) {
         TcbBar* bar = bars.Items(i);
-        if (!bar || bar->Hidden()) continue;
+        // As in the toolbars pop-up: only the bars the user may close.
+        if (!bar || bar->Hidden() || !bar->CanClose()) continue;
         auto& entry = manager->CreateItem<TcbBarButton>();
         entry.SetCaption(bar->Caption());
         entry.SetButtonStyle(bsChecked);

@@ -18,7 +18,8 @@ namespace bars {
 
 namespace {
 
-bool Listed(const TcbBar& bar) { return !bar.Hidden() && bar.AllowCustomizing(); }
+// Only bars the user may close are offered: a click hides the bar.
+bool Listed(const TcbBar& bar) { return !bar.Hidden() && bar.CanClose(); }
 
 }  // namespace
 
