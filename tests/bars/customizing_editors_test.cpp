@@ -1,12 +1,12 @@
 #include "bars/customize/customizing_form.h"
+#include "bars/customize/customizing_site.h"
 #include "bars/customize/dialog_places.h"
 #include "bars/customize/editors.h"
 #include "bars/customize/sub_menu_editor.h"
-#include "bars/customize/customizing_site.h"
+#include "bars/toolbars/bar_collection.h"
 #include "platform/qt/work_area.h"
 #include "tests/bars/recorded_messages.h"
 #include "tests/bars/windows_fixture.h"
-#include "bars/toolbars/bar_collection.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -23,21 +23,26 @@ constexpr platform::Rect kScreen{0, 0, 1024, 768};
 TEST(PlaceBesideDialog, AfterTheDialogWhenThereIsRoomElseBeforeItAndAlwaysOnTheScreen) {
     const platform::Size frame{200, 300};
     EXPECT_EQ(PlaceBesideDialog({100, 50, 500, 450}, frame, kScreen), (platform::Point{508, 50}));
-    // The dialog at its default place on the right half of the screen.
     EXPECT_EQ(PlaceBesideDialog({600, 50, 1005, 450}, frame, kScreen), (platform::Point{392, 50}));
     // No room on either side: on the screen's left edge; low down: up to the bottom.
     EXPECT_EQ(PlaceBesideDialog({100, 600, 900, 760}, frame, kScreen), (platform::Point{0, 468}));
-    EXPECT_EQ(PlaceBesideDialog({-400, -20, 50, 300}, frame, kScreen), (platform::Point{58, 0}));
 }
 
-// A window with a caption leaves room beside its caption's text, drawn bold as window managers
-// draw it, for the frame's icon and three buttons: about 100 pixels under openbox.
+// Room beside the caption's text, drawn bold as window managers draw it, for the frame's icon
+// and three buttons: about 100 pixels under openbox.
 bool CaptionFits(QWidget& window) {
     window.adjustSize();
     QFont bold = window.font();
     bold.setBold(true);
-    constexpr int kIconAndThreeButtons = 100;
-    return window.width() >= QFontMetrics(bold).horizontalAdvance(window.windowTitle()) + kIconAndThreeButtons;
+    return window.width() >= QFontMetrics(bold).horizontalAdvance(window.windowTitle()) + 100;
+}
+
+bool OnScreen(const QRect& r) { return r.left() >= 0 && r.top() >= 0 && r.right() < 1024 && r.bottom() < 768; }
+
+std::string Names(const TcbBarItemLinks& links) {
+    std::string names;
+    for (int i = 0; i < links.Count(); ++i) names += (i ? " " : "") + links.Items(i)->Item()->Name();
+    return names;
 }
 
 class CustomizingEditorsTest : public WindowsTest {
@@ -45,11 +50,11 @@ public:
     CustomizingEditorsTest() {
         platform::OverrideWorkArea(kScreen);
         SetCustomizingMessages(&messages);
-        SetEditorShowHook([this](QDialog& editor) {
+        SetEditorShowHook([](QDialog& editor) {
             if (auto* named = dynamic_cast<TcbBarNameEd*>(&editor)) named->EName->setText("Mine");
             return true;
         });
-        ShowBar("Tools", dsTop, 3);
+        tools = &ShowBar("Tools", dsTop, 3);
     }
     ~CustomizingEditorsTest() override {
         CloseCustomizingForm();
@@ -58,94 +63,69 @@ public:
         SetCustomizingMessages(nullptr);
         platform::OverrideWorkArea(std::nullopt);
     }
-    // The customizing window where a window manager puts it on the right of a 1024-pixel
-    // screen: its right edge 19 pixels from the screen's.
-    TcbBarCustomizingForm& OpenAtTheRight() {
-        TcbBarCustomizingForm& dialog = *ShowCustomizingForm(*manager);
-        dialog.resize(400, 420);
-        dialog.move(kScreen.right - 19 - dialog.frameGeometry().width(), 60);
-        return dialog;
-    }
-    static bool OnScreen(const QRect& r) {
-        return r.left() >= kScreen.left && r.top() >= kScreen.top && r.right() < kScreen.right &&
-               r.bottom() < kScreen.bottom;
-    }
 
     RecordedMessages messages;
+    TcbBar* tools = nullptr;
 };
 
-TEST_F(CustomizingEditorsTest, TheSubMenuEditorOpensOnTheScreenBesideTheDialogWithItsCaptionWhole) {
+// The customizing window where a window manager puts it on a 1024-pixel screen: its right
+// edge 19 pixels from the screen's.
+TEST_F(CustomizingEditorsTest, TheSubMenuEditorAndANewToolbarOpenOnTheScreenBesideTheDialog) {
     auto& sub = NewItem<TcbBarSubItem>("mnuFile");
-    Link(sub.ItemLinks(), *manager->ItemByName("Tools0"));
-    TcbBarCustomizingForm& dialog = OpenAtTheRight();
+    TcbBarCustomizingForm& dialog = *ShowCustomizingForm(*manager);
+    dialog.resize(400, 420);
+    dialog.move(kScreen.right - 19 - dialog.frameGeometry().width(), 60);
     TcbBarSubMenuEditor* editor = ShowSubMenuEditor(sub);
     ASSERT_NE(editor, nullptr);
-    EXPECT_TRUE(OnScreen(editor->frameGeometry())) << editor->x() << " " << editor->width();
+    EXPECT_TRUE(OnScreen(editor->frameGeometry())) << editor->x();
     EXPECT_LE(editor->frameGeometry().right(), dialog.frameGeometry().left()) << "beside it, not over it";
     EXPECT_EQ(editor->y(), dialog.y());
     EXPECT_TRUE(CaptionFits(*editor)) << editor->width();
-}
 
-TEST_F(CustomizingEditorsTest, ANewToolbarFloatsOnTheScreenAndKeepsWhereItIs) {
-    TcbBarCustomizingForm& dialog = OpenAtTheRight();
     dialog.BBarNewClick();
-    ASSERT_EQ(manager->Bars().Count(), 2);
     const TcbBar& bar = *manager->Bars().Items(1);
-    const TcbBarControl& window = WindowOf(bar);
-    EXPECT_TRUE(OnScreen(window.geometry()));
-    EXPECT_LE(window.geometry().right(), dialog.frameGeometry().left());
-    EXPECT_EQ(bar.FloatLeft(), window.x());
-    EXPECT_EQ(bar.FloatTop(), window.y());
+    const QRect window = WindowOf(bar).geometry();
+    EXPECT_TRUE(OnScreen(window));
+    EXPECT_LE(window.right(), dialog.frameGeometry().left());
+    EXPECT_EQ(QPoint(bar.FloatLeft(), bar.FloatTop()), window.topLeft()) << "stored where it is";
 }
 
-TEST_F(CustomizingEditorsTest, TheNameAndCommandEditorsShowTheirCaptionsAndLabels) {
+TEST_F(CustomizingEditorsTest, TheNameEditorsShowTheirCaptionsAndTheCommandEditorItsCategory) {
     for (bool category : {false, true})
         for (int kind : {TcbBarNameEd::Add, TcbBarNameEd::Insert, TcbBarNameEd::Rename}) {
             TcbBarNameEd editor(category, kind);
             EXPECT_TRUE(CaptionFits(editor)) << editor.windowTitle().toStdString() << " " << editor.width();
         }
     TcbBarItemAddEditor add(*manager, 0);
-    auto* layout = dynamic_cast<QFormLayout*>(add.layout());
-    ASSERT_NE(layout, nullptr);
-    auto* label = dynamic_cast<QLabel*>(layout->labelForField(add.CCategory));
+    auto* label = dynamic_cast<QLabel*>(dynamic_cast<QFormLayout&>(*add.layout()).labelForField(add.CCategory));
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), "Cate&gory:");
 }
 
-// The links by their items' names.
-std::string Names(const TcbBarItemLinks& links) {
-    std::string names;
-    for (int i = 0; i < links.Count(); ++i) names += (i ? " " : "") + links.Items(i)->Item()->Name();
-    return names;
-}
-
 TEST_F(CustomizingEditorsTest, ResetBringsBackTheLinksAManagerMadeInCodeWasFirstGiven) {
-    TcbBar& tools = *manager->Bars().Items(0);
     auto& more = NewItem<TcbBarSubItem>("mnuMore");
     Link(more.ItemLinks(), *manager->ItemByName("Tools1"));
-    Link(tools.ItemLinks(), more);
-    tools.ItemLinks().Items(2)->SetBeginGroup(true);
+    Link(tools->ItemLinks(), more);
+    tools->ItemLinks().Items(2)->SetBeginGroup(true);
     TcbBarCustomizingForm& dialog = *ShowCustomizingForm(*manager);
     // What the user does with them meanwhile.
-    tools.ItemLinks().Items(0)->Free();
-    tools.ItemLinks().Items(0)->SetVisible(false);
-    Link(tools.ItemLinks(), NewItem("Extra"));
+    tools->ItemLinks().Items(0)->Free();
+    tools->ItemLinks().Items(0)->SetVisible(false);
+    Link(tools->ItemLinks(), NewItem("Extra"));
     more.ItemLinks().Clear();
     dialog.LBars->setCurrentRow(0);
     messages.answer = false;
     dialog.BBarResetClick();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], "Are you sure you want to reset the changes made to the 'Tools' toolbar?");
-    EXPECT_EQ(Names(tools.ItemLinks()), "Tools1 Tools2 mnuMore Extra");
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Are you sure you want to reset the changes made to the 'Tools' toolbar?"});
+    EXPECT_EQ(Names(tools->ItemLinks()), "Tools1 Tools2 mnuMore Extra");
 
     messages.answer = true;
     dialog.BBarResetClick();
-    EXPECT_EQ(Names(tools.ItemLinks()), "Tools0 Tools1 Tools2 mnuMore");
-    EXPECT_TRUE(tools.ItemLinks().Items(1)->Visible());
-    EXPECT_TRUE(tools.ItemLinks().Items(2)->OwnBeginGroup());
+    EXPECT_EQ(Names(tools->ItemLinks()), "Tools0 Tools1 Tools2 mnuMore");
+    EXPECT_TRUE(tools->ItemLinks().Items(1)->Visible());
+    EXPECT_TRUE(tools->ItemLinks().Items(2)->OwnBeginGroup());
     EXPECT_EQ(Names(more.ItemLinks()), "Tools1");
-    // The window shows them: each button has its control again.
-    for (int i = 0; i < 3; ++i) EXPECT_NE(tools.ItemLinks().Items(i)->Control(), nullptr) << i;
+    EXPECT_NE(tools->ItemLinks().Items(0)->Control(), nullptr) << "the bar shows them";
 }
 
 TEST_F(CustomizingEditorsTest, ACustomizingWindowFreedOtherwiseEndsTheCustomizingAndOneFreedLaterTouchesNothing) {
@@ -154,12 +134,10 @@ TEST_F(CustomizingEditorsTest, ACustomizingWindowFreedOtherwiseEndsTheCustomizin
     ASSERT_NE(ShowSubMenuEditor(sub), nullptr);
     delete dialog;
     EXPECT_FALSE(manager->IsCustomizing());
-    EXPECT_EQ(CustomizingForm(), nullptr);
     EXPECT_EQ(CustomizingSite(), nullptr);
     EXPECT_EQ(SubMenuEditor(), nullptr);
     ASSERT_NE(ShowCustomizingForm(*manager), nullptr);
     EXPECT_TRUE(manager->IsCustomizing());
-
     // The manager goes first; its window is freed after it.
     form.reset();
     FlushDeletes();

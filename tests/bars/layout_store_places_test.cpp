@@ -5,33 +5,16 @@
 
 #include <QTemporaryDir>
 
-#include <map>
-
 namespace bars::testing {
 namespace {
 
-// Where every bar of a manager is on screen: its side, its row and its window's place.
-struct Place {
-    TcbBarDockingStyle side;
-    int row;
-    platform::Rect bounds;
-    bool operator==(const Place&) const = default;
-};
-void PrintTo(const Place& p, std::ostream* out) {
-    *out << "side " << static_cast<int>(p.side) << " row " << p.row << " at (" << p.bounds.left << ", " << p.bounds.top << ")-("
-         << p.bounds.right << ", " << p.bounds.bottom << ")";
-}
-
-// A running manager, made in code as a program makes it, whose layout goes to a file and comes
-// back: into the same manager at once, and into a new one on a new form as a restart does.
+// A manager made in code, as a program makes it, with two bars on the top row (one far along
+// it), one on a second row, one at the bottom and a floating one; its layout file is its own.
 class LayoutPlacesTest : public WindowsTest {
 public:
     LayoutPlacesTest() {
-        form->setObjectName("PlacesForm");
-        manager->SetName("Bars");
-        Build(*this);
-        FlushDeletes();
         SetCustomizingMessages(&messages);
+        Build();
     }
     // The layout is written as the form goes, while its folder is still there.
     ~LayoutPlacesTest() override {
@@ -39,25 +22,27 @@ public:
         SetCustomizingMessages(nullptr);
         EXPECT_TRUE(messages.Events().empty());
     }
-    // Two bars on the top row, one of them far along it, one on a second row, one at the
-    // bottom and a floating one.
-    static void Build(WindowsTest& on) {
-        on.ShowBar("Left", dsTop, 3);
-        TcbBar& right = on.MakeBar("Right", dsTop, 3);
+    void Build() {
+        form->setObjectName("PlacesForm");
+        manager->SetName("Bars");
+        ShowBar("Left", dsTop, 3);
+        TcbBar& right = MakeBar("Right", dsTop, 3);
         right.SetOneOnRow(false);
         right.SetDockedLeft(300);
         right.SetVisible(true);
-        on.ShowBar("Second", dsTop, 4, 1);
-        on.ShowBar("Bottom", dsBottom, 2);
-        on.ShowFloating("Float", 3, 150, 120, 3 * 23);
+        ShowBar("Second", dsTop, 4, 1);
+        ShowBar("Bottom", dsBottom, 2);
+        ShowFloating("Float", 3, 150, 120, 3 * 23);
+        FlushDeletes();
     }
-    static std::map<std::string, Place> Places(const TcbBarManager& of) {
-        std::map<std::string, Place> places;
-        for (int i = 0; i < of.Bars().Count(); ++i) {
-            const TcbBar& bar = *of.Bars().Items(i);
-            const TcbBarControl& window = WindowOf(bar);
-            const QRect r = window.geometry();
-            places[bar.Caption()] = {window.DockingStyle(), bar.Row(), {r.left(), r.top(), r.right() + 1, r.bottom() + 1}};
+    // Each bar's side, row and window place.
+    std::string Places() const {
+        std::string places;
+        for (int i = 0; i < manager->Bars().Count(); ++i) {
+            const TcbBar& bar = *manager->Bars().Items(i);
+            const QRect r = WindowOf(bar).geometry();
+            places += bar.Caption() + " " + std::to_string(bar.DockingStyle()) + "/" + std::to_string(bar.Row()) +
+                      " at " + std::to_string(r.x()) + "," + std::to_string(r.y()) + "; ";
         }
         return places;
     }
@@ -69,40 +54,28 @@ private:
     QTemporaryDir m_folder;
 };
 
-TEST_F(LayoutPlacesTest, ASavedLayoutLoadedAtOnceLeavesEveryBarWhereItWas) {
-    const auto before = Places(*manager);
-    ASSERT_EQ(before.at("Right").bounds.left, 300);
+TEST_F(LayoutPlacesTest, SavedAndLoadedAtOnceOrReadByEachRestartEveryBarStaysWhereItWas) {
+    const std::string before = Places();
+    ASSERT_NE(before.find("Right 2/0 at 300,0"), std::string::npos) << before;
     ASSERT_TRUE(SaveToIniFile(*manager, File()));
     LoadFromIniFile(*manager, File());
     FlushDeletes();
-    EXPECT_EQ(Places(*manager), before);
-    // And once more: what the load left is what it saves.
-    ASSERT_TRUE(SaveToIniFile(*manager, File()));
-    LoadFromIniFile(*manager, File());
-    FlushDeletes();
-    EXPECT_EQ(Places(*manager), before);
-}
+    EXPECT_EQ(Places(), before);
 
-TEST_F(LayoutPlacesTest, EachRestartWithTheLayoutComesBackWhereTheLastOneLeftIt) {
-    const auto before = Places(*manager);
-    manager->SetStoreInIniFile(true);
-    manager->SetIniFileName(File());
     for (int restart = 0; restart < 3; ++restart) {
         // The form goes, writing its layout; the next run builds the same bars and reads it.
-        form.reset();
-        FlushDeletes();
-        form = std::make_unique<QWidget>();
-        form->setObjectName("PlacesForm");
-        form->setGeometry(0, 0, 400, 300);
-        manager = new TcbBarManager(form.get());
-        manager->SetName("Bars");
         manager->SetStoreInIniFile(true);
         manager->SetIniFileName(File());
+        form = std::make_unique<QWidget>();
+        form->setGeometry(0, 0, 400, 300);
         form->show();
-        Build(*this);
+        manager = new TcbBarManager(form.get());
+        Build();
+        manager->SetStoreInIniFile(true);
+        manager->SetIniFileName(File());
         ASSERT_TRUE(ReadLayoutStores(*manager));
         FlushDeletes();
-        EXPECT_EQ(Places(*manager), before) << "restart " << restart;
+        EXPECT_EQ(Places(), before) << "restart " << restart;
     }
 }
 
