@@ -313,13 +313,13 @@ void TcbBarCustomizingForm::BBarNewClick() {
     bar.SetCaption(name);
     bar.SetDockingStyle(dsNone);
     const platform::Rect dialog = ScreenRectOf(frameGeometry());
+    const platform::Point centre{(dialog.left + dialog.right) / 2, (dialog.top + dialog.bottom) / 2};
     bar.SetFloatLeft(dialog.right + kBesideDialogGap);
     bar.SetFloatTop(dialog.top);
     bar.SetVisible(true);
     // Beside this window within the screen, and its place stored where it is.
     if (auto* window = dynamic_cast<TcbBarControl*>(bar.ItemLinks().Window())) {
-        const platform::Point at = PlaceBesideDialog(dialog, {window->width(), window->height()},
-                                                     GetWorkArea({(dialog.left + dialog.right) / 2, (dialog.top + dialog.bottom) / 2}));
+        const platform::Point at = PlaceBesideDialog(dialog, {window->width(), window->height()}, GetWorkArea(centre));
         window->move(at.x, at.y);
         window->SavePlace();
     }

@@ -15,6 +15,7 @@ inline constexpr int kBesideDialogGap = 8;
 // there, and in any case inside the work area.
 platform::Point PlaceBesideDialog(const platform::Rect& dialog, platform::Size frame, const platform::Rect& work);
 
+// A Qt rectangle as the framework's, right and bottom exclusive.
 platform::Rect ScreenRectOf(const QRect& rect);
 
 // The width a framed window needs for its caption to be read whole: the caption's text in the

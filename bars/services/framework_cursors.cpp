@@ -100,7 +100,9 @@ std::string FrameworkResources::CursorData(std::string_view name) const {
     for (std::size_t i = 0; i < kCursors.size(); ++i) {
         if (!platform::EqualsIgnoreCase(kCursors[i].name, name)) continue;
         QImage image = Draw(i);
-        const auto key = [](std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); };
+        const auto key = [](std::string_view text) {
+            return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        };
         image.setText(key(platform::kCursorHotSpotXKey), QString::number(kCursors[i].hotX));
         image.setText(key(platform::kCursorHotSpotYKey), QString::number(kCursors[i].hotY));
         QByteArray bytes;

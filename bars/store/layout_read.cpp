@@ -146,7 +146,7 @@ void LayoutReading::Bars() {
         try {
             visible = BarValues(container, bar);
         } catch (const ValueFailed&) {
-            // A bar whose values could not all be read shows as it is.
+            // A bar whose values could not all be read is shown with what was read.
         }
         const LoadingMark mark(m_manager);
         bar.SetVisible(visible);

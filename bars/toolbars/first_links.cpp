@@ -53,7 +53,8 @@ FirstLinkList Record(const TcbBarItemLinks& links) {
         // Only a named item can be found again.
         if (!link.Item() || link.Item()->Name().empty()) continue;
         list.push_back({link.Item()->Name(), link.OwnBeginGroup(), link.Visible(), link.MostRecentlyUsed(),
-                        link.UserDefine(), link.UserCaption(), link.UserGlyph(), link.UserPaintStyle(), link.UserWidth()});
+                        link.UserDefine(), link.UserCaption(), link.UserGlyph(), link.UserPaintStyle(),
+                        link.UserWidth()});
     }
     return list;
 }

@@ -116,7 +116,8 @@ TEST_F(CustomizingEditorsTest, ResetBringsBackTheLinksAManagerMadeInCodeWasFirst
     dialog.LBars->setCurrentRow(0);
     messages.answer = false;
     dialog.BBarResetClick();
-    EXPECT_EQ(messages.shown, std::vector<std::string>{"Are you sure you want to reset the changes made to the 'Tools' toolbar?"});
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{"Are you sure you want to reset the changes made to the 'Tools' toolbar?"});
     EXPECT_EQ(Names(tools->ItemLinks()), "Tools1 Tools2 mnuMore Extra");
 
     messages.answer = true;

@@ -69,7 +69,8 @@ TEST_F(TopLevelFieldTest, TheCustomizingPopupsNameFieldRenamesTheLinkAndEscClose
     TcbBarItemLink& link = *bar.ItemLinks().Items(1);
     constexpr int kNameEntry = 2;
     const auto open = [&](bool typing) {
-        QPointer<TcbBarCustomizingPopup> popup = dynamic_cast<TcbBarCustomizingPopup*>(ShowCustomizingPopup(link, {100, 100}));
+        QPointer<TcbBarCustomizingPopup> popup =
+            dynamic_cast<TcbBarCustomizingPopup*>(ShowCustomizingPopup(link, {100, 100}));
         if (popup && typing) ClickAt(*popup, Centre(popup->Entries(), kNameEntry));
         return popup;
     };
