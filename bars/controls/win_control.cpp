@@ -9,6 +9,7 @@
 #include "bars/windows/bar_window_base.h"
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/key_map.h"
+#include "platform/qt/key_target.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -110,7 +111,11 @@ void TcbBarWinControl::SetFocused(bool value) {
         m_edit->show();
         SetText(WindowItem() ? WindowItem()->Text() : std::string());
         m_edit->setFocus();
+        // A floating bar or a pop-up is never the active window: the keys come to the field
+        // from whichever window has them.
+        if (TCustomcbBarControl* window = Window(); window && window->isWindow()) platform::SetKeyTarget(m_edit);
     } else {
+        if (platform::KeyTarget() == m_edit) platform::SetKeyTarget(nullptr);
         m_edit->hide();
         if (m_previousFocus) m_previousFocus->setFocus();
         m_previousFocus = nullptr;

@@ -2,12 +2,12 @@
 
 #include "bars/controls/item_control.h"
 #include "bars/customize/customizing_site.h"
-#include "bars/customize/drag_cursors.h"
 #include "bars/items/bar_item.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
 #include "bars/menus/sub_item_control.h"
+#include "bars/services/framework_cursors.h"
 #include "bars/services/framework_services.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
@@ -105,9 +105,9 @@ void TcbBarCustomizingDrag::SetCursor(int id) {
     m_cursor = id;
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
     if (g_cursorOverridden)
-        QGuiApplication::changeOverrideCursor(DragCursor(id));
+        QGuiApplication::changeOverrideCursor(FrameworkCursor(id));
     else
-        QGuiApplication::setOverrideCursor(DragCursor(id));
+        QGuiApplication::setOverrideCursor(FrameworkCursor(id));
     g_cursorOverridden = true;
 }
 

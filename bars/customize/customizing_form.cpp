@@ -1,6 +1,7 @@
 #include "bars/customize/customizing_form.h"
 
 #include "bars/customize/customizing_drag.h"
+#include "bars/customize/dialog_places.h"
 #include "bars/customize/editors.h"
 #include "bars/customize/sub_menu_editor.h"
 #include "bars/hooks/owner_form.h"
@@ -11,9 +12,12 @@
 #include "bars/manager/bar_manager.h"
 #include "bars/manager/categories.h"
 #include "bars/services/captions.h"
+#include "bars/services/framework_services.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
+#include "bars/toolbars/first_links.h"
 #include "bars/windows/dock_control.h"
+#include "bars/windows/toolbar_window.h"
 #include "platform/core/bar_strings.h"
 #include "platform/core/messages.h"
 #include "platform/qt/controls.h"
@@ -47,7 +51,6 @@ QString Text(int id) {
 
 // The string numbers of the animations combo, in TcbBarMenuAnimations order.
 constexpr int kAnimationTexts[] = {39224, 39225, 39226, 39227};
-constexpr int kDialogGap = 8;
 
 // A caption whose accelerator takes the user to the control it names.
 QLabel* Caption(int id, QWidget* control, QWidget* page) {
@@ -62,7 +65,8 @@ bool Confirm(int id, const std::string& name) {
 
 }  // namespace
 
-TcbBarCustomizingForm::TcbBarCustomizingForm(TcbBarManager& manager) : QWidget(nullptr, Qt::Tool), m_manager(manager) {
+TcbBarCustomizingForm::TcbBarCustomizingForm(TcbBarManager& manager)
+    : QWidget(nullptr, Qt::Tool), m_manager(manager), m_managerAlive(&manager) {
     setWindowTitle(Text(39228));
     PageControl = new QTabWidget(this);
     BuildToolbarsPage();
@@ -84,7 +88,12 @@ TcbBarCustomizingForm::TcbBarCustomizingForm(TcbBarManager& manager) : QWidget(n
 
 TcbBarCustomizingForm::~TcbBarCustomizingForm() {
     if (CustomizingSite() == this) SetCustomizingSite(nullptr);
-    if (g_form == this) g_form = nullptr;
+    if (g_form != this) return;
+    g_form = nullptr;
+    // Freed other than by the end of customizing: the manager's bars stop customizing too.
+    FreeSubMenuEditor();
+    if (m_managerAlive && m_managerAlive->IsCustomizing() && !m_managerAlive->IsDestroying())
+        m_managerAlive->SetCustomizing(false);
 }
 
 void TcbBarCustomizingForm::BuildToolbarsPage() {
@@ -303,9 +312,17 @@ void TcbBarCustomizingForm::BBarNewClick() {
     TcbBar& bar = m_manager.Bars().Add();
     bar.SetCaption(name);
     bar.SetDockingStyle(dsNone);
-    bar.SetFloatLeft(x() + frameGeometry().width() + kDialogGap);
-    bar.SetFloatTop(y());
+    const platform::Rect dialog = ScreenRectOf(frameGeometry());
+    const platform::Point centre{(dialog.left + dialog.right) / 2, (dialog.top + dialog.bottom) / 2};
+    bar.SetFloatLeft(dialog.right + kBesideDialogGap);
+    bar.SetFloatTop(dialog.top);
     bar.SetVisible(true);
+    // Beside this window within the screen, and its place stored where it is.
+    if (auto* window = dynamic_cast<TcbBarControl*>(bar.ItemLinks().Window())) {
+        const platform::Point at = PlaceBesideDialog(dialog, {window->width(), window->height()}, GetWorkArea(centre));
+        window->move(at.x, at.y);
+        window->SavePlace();
+    }
     Refresh();
     LBars->setCurrentRow(bar.Index());
 }
@@ -532,6 +549,7 @@ TcbBarCustomizingForm* CustomizingForm() { return g_form; }
 TcbBarCustomizingForm* ShowCustomizingForm(TcbBarManager& manager) {
     if (g_form) return g_form;
     if (!manager.CanCustomize()) return nullptr;
+    KeepFirstLinks(manager);
     manager.SetCustomizing(true);
     // Refused: another manager's customizing is under way.
     if (!manager.IsCustomizing() || CustomizingSite()) return g_form;

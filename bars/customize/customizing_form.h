@@ -2,6 +2,7 @@
 
 #include "bars/customize/customizing_site.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QCheckBox;
@@ -98,6 +99,8 @@ private:
     void MoveCommand(int step);
 
     TcbBarManager& m_manager;
+    // The window may be freed after its manager.
+    QPointer<TcbBarManager> m_managerAlive;
     bool m_filling = false;
     bool m_editorShownWithForm = false;
     QPoint m_commandPress{-1, -1};

@@ -1,6 +1,7 @@
 #include "bars/customize/editors.h"
 
 #include "bars/customize/customizing_site.h"
+#include "bars/customize/dialog_places.h"
 #include "bars/items/bar_item.h"
 #include "bars/manager/bar_manager.h"
 #include "bars/manager/categories.h"
@@ -35,6 +36,7 @@ constexpr int kCategoryLabel = 39205;
 constexpr int kToolbarLabel = 39208;
 constexpr int kOk = 39209;
 constexpr int kCancel = 39210;
+constexpr int kCommandCategoryLabel = 39239;
 
 bool NameTaken(const TcbBarManager& manager, const std::string& name) {
     if (platform::EqualsIgnoreCase(manager.Name(), name)) return true;
@@ -78,6 +80,7 @@ TcbBarNameEd::TcbBarNameEd(bool category, int kind) {
     connect(BOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
     BOK->setEnabled(false);
+    setMinimumWidth(CaptionWidth(*this));
 }
 
 bool EditBarName(std::string& name, bool category, int kind) {
@@ -114,7 +117,7 @@ TcbBarItemAddEditor::TcbBarItemAddEditor(TcbBarManager& manager, int category) :
     form->addRow(ComboBox1);
     form->addRow(Text(39152), EName);
     form->addRow(Text(39238), ECaption);
-    form->addRow(Text(39219), CCategory);
+    form->addRow(Text(kCommandCategoryLabel), CCategory);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BOK);
     buttons->addWidget(cancel);

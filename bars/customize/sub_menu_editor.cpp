@@ -2,10 +2,12 @@
 
 #include "bars/controls/item_control.h"
 #include "bars/customize/customizing_form.h"
+#include "bars/customize/dialog_places.h"
 #include "bars/items/bar_sub_item.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
 #include "bars/manager/bar_manager.h"
+#include "bars/services/framework_services.h"
 #include "platform/core/bar_strings.h"
 #include "platform/core/system_colours.h"
 #include "platform/qt/window_list.h"
@@ -20,7 +22,6 @@ namespace bars {
 namespace {
 std::unique_ptr<TcbBarSubMenuEditor> g_editor;
 constexpr int kEditorPage = 1;
-constexpr int kEditorGap = 8;
 }  // namespace
 
 TcbBarSubMenuEditor::TcbBarSubMenuEditor(TcbBarManager& manager) : TCustomcbBarControl(manager) {
@@ -39,7 +40,7 @@ void TcbBarSubMenuEditor::Detach() {
     m_subItem = nullptr;
 }
 
-void TcbBarSubMenuEditor::Edit(TCustomcbBarSubItem& item) {
+void TcbBarSubMenuEditor::Hold(TCustomcbBarSubItem& item) {
     if (m_subItem != &item) {
         Detach();
         m_subItem = &item;
@@ -47,6 +48,10 @@ void TcbBarSubMenuEditor::Edit(TCustomcbBarSubItem& item) {
         item.ItemLinks().SetWindow(this);
     }
     Rebuild();
+}
+
+void TcbBarSubMenuEditor::Edit(TCustomcbBarSubItem& item) {
+    Hold(item);
     show();
     platform::WindowList::Instance().BringToTop(this);
 }
@@ -66,7 +71,7 @@ void TcbBarSubMenuEditor::Rebuild() {
 
 void TcbBarSubMenuEditor::CalcLayout() {
     if (!ItemLinks()) return;
-    int width = kMinimumWidth, height = 0;
+    int width = std::max(kMinimumWidth, CaptionWidth(*this)), height = 0;
     for (TcbBarItemLink* link : ItemLinks()->ShownLinks())
         if (const TcbBarItemControl* control = link->Control()) {
             width = std::max(width, control->GetWidth());
@@ -102,8 +107,14 @@ TcbBarSubMenuEditor* ShowSubMenuEditor(TCustomcbBarSubItem& item) {
     if (g_editor && &g_editor->Manager() != manager) g_editor.reset();
     if (!g_editor) {
         g_editor = std::make_unique<TcbBarSubMenuEditor>(*manager);
-        // Beside the customizing window, where both stay in sight.
-        g_editor->move(form->frameGeometry().right() + kEditorGap, form->y());
+        g_editor->Hold(item);
+        // Beside the customizing window, where both stay in sight; its frame is taken to be
+        // the dialog's, which the window manager gives both.
+        const QRect dialog = form->frameGeometry();
+        const QSize frame = g_editor->size() + (dialog.size() - form->size());
+        const platform::Point at = PlaceBesideDialog(ScreenRectOf(dialog), {frame.width(), frame.height()},
+                                                     GetWorkArea({dialog.center().x(), dialog.center().y()}));
+        g_editor->move(at.x, at.y);
     }
     g_editor->Edit(item);
     return g_editor.get();

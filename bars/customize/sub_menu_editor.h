@@ -7,7 +7,8 @@ namespace bars {
 class TCustomcbBarSubItem;
 
 // A window that shows one sub-menu's links as a menu for editing: commands and links are
-// dragged into it and out of it like on any bar while customizing. Made once, reused.
+// dragged into it and out of it like on any bar while customizing. Made once, reused; wide
+// enough for its caption.
 class TcbBarSubMenuEditor : public TCustomcbBarControl {
 public:
     static constexpr int kMinimumWidth = 120;
@@ -15,7 +16,8 @@ public:
     explicit TcbBarSubMenuEditor(TcbBarManager& manager);
     ~TcbBarSubMenuEditor() override;
 
-    // Shows the sub item's links.
+    // Takes the sub item's links, and shows them.
+    void Hold(TCustomcbBarSubItem& item);
     void Edit(TCustomcbBarSubItem& item);
     TCustomcbBarSubItem* SubItem() const { return m_subItem; }
 

@@ -58,6 +58,9 @@ public:
     bool IsLoading() const { return m_loading; }
     void BeginLoading() { m_loading = true; }
     void Loaded();
+    // A layout read into a running manager shows its bars under the loading mark, as Loaded
+    // does: at their stored rows and places, laid out once when the updates are unlocked.
+    void EndLoading() { m_loading = false; }
     // The owner form's design state: a form designer editing the form sets it before the
     // form's components load. The program's forms always run.
     bool IsDesigning() const { return m_designing; }

@@ -8,7 +8,9 @@
 #include "bars/popups/popup_entries.h"
 #include "bars/windows/bar_window_base.h"
 #include "platform/core/bar_strings.h"
+#include "platform/core/input_hooks.h"
 #include "platform/core/messages.h"
+#include "platform/core/virtual_keys.h"
 
 #include <array>
 #include <memory>
@@ -95,7 +97,16 @@ TcbBarCustomizingPopup::TcbBarCustomizingPopup(TcbBarItemLink& link) : PopupEntr
     OnCloseUp = [alive, bar, window] {
         if (alive && !alive->IsCustomizing() && bar) window->SelectControl(nullptr);
     };
+    m_escapeHook = platform::InputHooks::Instance().AddKeyboardHook(
+        [self = QPointer<TcbBarCustomizingPopup>(this)](const platform::KeyHookMessage& message) {
+            if (message.key != platform::VK_ESCAPE || message.IsUp() || !self || !IsLive(self) || !self->isVisible())
+                return false;
+            self->CloseAll();
+            return true;
+        });
 }
+
+TcbBarCustomizingPopup::~TcbBarCustomizingPopup() { platform::InputHooks::Instance().Remove(m_escapeHook); }
 
 TcbBarItemLink* TcbBarCustomizingPopup::Link() const { return Present(m_target) ? *m_target : nullptr; }
 

@@ -16,16 +16,19 @@ namespace bars {
 // The context menu of a link while the user customizes: "&Reset" (the link's own values go),
 // "&Delete", "&Name:", the four paint styles as one radio group (only for buttons that can
 // show a glyph), "Begin a &Group" (not for the first link), and at design time "&Visible" and
-// "&Most recently used".
+// "&Most recently used". Esc closes it.
 class TcbBarCustomizingPopup : public PopupEntryMenu {
 public:
     // Made with the entries for the link.
     explicit TcbBarCustomizingPopup(TcbBarItemLink& link);
+    ~TcbBarCustomizingPopup() override;
     // None once an entry (or anything else) freed it.
     TcbBarItemLink* Link() const;
 
 private:
     std::shared_ptr<TcbBarItemLink*> m_target;
+    // While the user customizes, keys do not reach menus: Esc is taken here.
+    unsigned m_escapeHook = 0;
 };
 
 // Answers the menu window; none when the link went before it opened.

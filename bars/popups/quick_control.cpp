@@ -13,6 +13,7 @@
 #include "bars/services/framework_services.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
+#include "bars/toolbars/first_links.h"
 #include "platform/core/bar_strings.h"
 #include "platform/core/window_messages.h"
 #include "platform/qt/window_handles.h"
@@ -118,6 +119,8 @@ TcbBarQuickControl::~TcbBarQuickControl() {
 
 TcbBarQuickControl* TcbBarQuickControl::Show(TcbBarControl& toolbar) {
     CloseQuickControl();
+    // Its list changes the bar: what the bars were given comes back with "&Reset Toolbar".
+    KeepFirstLinks(toolbar.Manager());
     TcbBarSubItem* addOrRemove = nullptr;
     TcbBar& bar = MakePrivateBar(toolbar, addOrRemove);
     auto* quick = new TcbBarQuickControl(toolbar, bar, *addOrRemove);
@@ -221,12 +224,9 @@ void TcbBarQuickControl::CloseAll() {
     Release();
 }
 
-void TcbBarQuickControl::SelectionMoved(TCustomcbBarControl& window, TcbBarItemControl* control) {
+void TcbBarQuickControl::SelectionMoved(TCustomcbBarControl&, TcbBarItemControl*) {
     if (m_destroying) return;
-    if (control && &window != this && !IsActive()) {
-        CloseAll();
-        return;
-    }
+    // One check at a time: a mouse passing over another bar on its way back keeps it open.
     StopCheck();
     m_checkTimer = FrameworkTimers().SetTimer(kSelectionCheckMs, [this](unsigned) {
         StopCheck();

@@ -1,11 +1,16 @@
 #include "bars/services/framework_services.h"
 
 #include "bars/services/bar_window_chain.h"
+#include "bars/services/framework_cursors.h"
 #include "bars/services/mouse_leave_tracking.h"
 #include "bars/services/shapes.h"
 #include "platform/core/cursor_table.h"
 #include "platform/core/system_colours.h"
+#include "platform/qt/cursors.h"
 #include "platform/qt/work_area.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <array>
 #include <string_view>
@@ -51,6 +56,11 @@ void InitializeFramework(platform::ICursorTable* cursors, const platform::IResou
     RebuildDitherBrush();
     for (const FrameworkPart& part : state.parts)
         if (part.initialize) part.initialize();
+    // Cursors are pictures of the windowing system: a program without one has none to install.
+    if (cursors == nullptr && library == nullptr && qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        cursors = &FrameworkCursors();
+        library = &FrameworkResources::Instance();
+    }
     if (cursors != nullptr && library != nullptr)
         for (const DragCursor& cursor : kDragCursors) cursors->LoadCursor(cursor.id, *library, cursor.resource);
 }
@@ -60,6 +70,7 @@ void FinalizeFramework() {
     if (state.count == 0 || --state.count > 0) return;
     for (auto part = state.parts.rbegin(); part != state.parts.rend(); ++part)
         if (part->finalize) part->finalize();
+    FrameworkCursors() = {};
     PopupEntries::Instance().Clear();
     LiveBarWindows::Instance().Clear();
     SetActiveBarControl(nullptr);
@@ -69,6 +80,16 @@ void FinalizeFramework() {
 }
 
 bool IsFrameworkInitialized() { return State().count > 0; }
+
+namespace {
+// The framework comes up with every program's application object, as a module of the program
+// is initialised, and goes down with it.
+void StartFramework() {
+    InitializeFramework();
+    qAddPostRoutine(FinalizeFramework);
+}
+}  // namespace
+Q_COREAPP_STARTUP_FUNCTION(StartFramework)
 
 void AddFrameworkPart(std::function<void()> initialize, std::function<void()> finalize) {
     FrameworkState& state = State();

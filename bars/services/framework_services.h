@@ -23,9 +23,11 @@ inline constexpr int kEditSizingCursor = 1044;
 
 // Brings up the framework's process-wide state once (a second call only counts): the pop-up
 // entry list, the dither brush, the parts added by the rest of the framework, and the drag
-// cursors when a cursor table and library are given. Finalisation, when the count is back to
-// zero, takes the parts down in reverse order and empties the lists, the active bar window and
-// the leave watch.
+// cursors: into the table from the library given, by default from the framework's own resources
+// into its own table (FrameworkCursors). Every program that links the framework has it done as
+// its application object is made, and undone as that goes. Finalisation, when the count is back
+// to zero, takes the parts down in reverse order and empties the lists, the framework's cursors,
+// the active bar window and the leave watch.
 void InitializeFramework(platform::ICursorTable* cursors = nullptr, const platform::IResourceLibrary* library = nullptr);
 void FinalizeFramework();
 bool IsFrameworkInitialized();

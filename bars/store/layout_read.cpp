@@ -8,6 +8,7 @@
 #include "bars/store/layout_store.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
+#include "bars/toolbars/first_links.h"
 #include "platform/core/ascii_case.h"
 #include "platform/core/bar_error.h"
 
@@ -35,6 +36,24 @@ std::optional<TcbBarDockingStyle> DockingStyleOf(int value) {
     if (value < dsNone || value > dsBottom) return std::nullopt;
     return static_cast<TcbBarDockingStyle>(value);
 }
+
+// A bar shown by a layout read into a running manager takes its stored row and place as the
+// manager's Loaded shows it; the rows are laid out once, after the last bar.
+class LoadingMark {
+public:
+    explicit LoadingMark(TcbBarManager& manager) : m_manager(manager), m_marked(!manager.IsLoading()) {
+        if (m_marked) m_manager.BeginLoading();
+    }
+    ~LoadingMark() {
+        if (m_marked) m_manager.EndLoading();
+    }
+    LoadingMark(const LoadingMark&) = delete;
+    LoadingMark& operator=(const LoadingMark&) = delete;
+
+private:
+    TcbBarManager& m_manager;
+    bool m_marked;
+};
 
 // The links' lists are brought up to date once, after the last link is read.
 class ReadingLinks {
@@ -77,7 +96,8 @@ private:
     bool Boolean(const std::string& container, const char* name, bool fallback) const {
         return Required(m_medium.ReadBoolean(container, name), fallback);
     }
-    void BarValues(const std::string& container, TcbBar& bar) const;
+    // Answers the stored Visible, which the caller assigns last.
+    bool BarValues(const std::string& container, TcbBar& bar) const;
     void ItemLinks(const std::string& container, TcbBarItemLinks& links) const;
     void LinkValues(const std::string& container, TcbBarItemLink& link, bool barLink, bool recent) const;
 
@@ -114,19 +134,26 @@ void LayoutReading::Bars() {
         const std::string container = m_medium.TopContainer(names::kBarPrefix + std::to_string(i));
         if (!m_medium.BarPresent(container)) continue;
         if (auto row = m_medium.ReadInteger(container, names::kRow); row && *row > kMaxStoredRow) continue;
-        // Bars up to the stored index, none skipped.
-        while (bars.Count() <= i) bars.Add();
+        // Bars up to the stored index, none skipped. One added while the manager's Loaded runs
+        // has missed its loading step: it takes its values as the others do.
+        while (bars.Count() <= i) {
+            TcbBar& added = bars.Add();
+            if (m_manager.IsLoading()) added.Loaded();
+        }
         TcbBar& bar = *bars.Items(i);
         ItemLinks(container, bar.ItemLinks());
+        bool visible = true;
         try {
-            BarValues(container, bar);
+            visible = BarValues(container, bar);
         } catch (const ValueFailed&) {
-            bar.SetVisible(true);
+            // A bar whose values could not all be read is shown with what was read.
         }
+        const LoadingMark mark(m_manager);
+        bar.SetVisible(visible);
     }
 }
 
-void LayoutReading::BarValues(const std::string& container, TcbBar& bar) const {
+bool LayoutReading::BarValues(const std::string& container, TcbBar& bar) const {
     bar.SetCaption(Required(m_medium.ReadString(container, names::kCaption), bar.Caption()));
     if (auto side = DockingStyleOf(Integer(container, names::kDockedDockingStyle, bar.DockedDockingStyle())))
         bar.SetDockedDockingStyle(*side);
@@ -141,7 +168,7 @@ void LayoutReading::BarValues(const std::string& container, TcbBar& bar) const {
         std::clamp(Integer(container, names::kFloatClientHeight, bar.FloatClientHeight()), 0, kCoordinateLimit));
     if (auto side = DockingStyleOf(Integer(container, names::kDockingStyle, bar.DockingStyle())))
         bar.SetDockingStyle(*side);
-    bar.SetVisible(Boolean(container, names::kVisible, bar.Visible()));
+    return Boolean(container, names::kVisible, bar.Visible());
 }
 
 void LayoutReading::ItemLinks(const std::string& container, TcbBarItemLinks& links) const {
@@ -212,6 +239,7 @@ void LayoutReading::SubItems() {
 }  // namespace
 
 void ReadLayout(TcbBarManager& manager, const LayoutMedium& medium) {
+    KeepFirstLinks(manager);
     const bool wasLocked = manager.IsUpdateLocked();
     manager.SetLockUpdate(true);
     LayoutReading reading(manager, medium);

@@ -110,7 +110,8 @@ public:
     // the key (virtual key with the shift bits); false when none has it.
     bool ShortCutSearch(int key);
     // Puts the bar back as the form designed it: its links (or, with the manager's
-    // UseFullReset, everything) from a design-time copy of the manager.
+    // UseFullReset, everything) from a design-time copy of the manager; a manager made in code
+    // takes back the links it was first given.
     void Reset();
     // Asks first (string 39001 with the caption); OK resets.
     void ResetWithConfirmation(platform::IMessages& messages, const std::string& applicationTitle);

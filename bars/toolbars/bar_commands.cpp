@@ -8,6 +8,7 @@
 #include "bars/manager/bar_manager.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
+#include "bars/toolbars/first_links.h"
 #include "platform/core/bar_strings.h"
 #include "platform/core/messages.h"
 
@@ -100,7 +101,15 @@ void TcbBar::ResetWithConfirmation(platform::IMessages& messages, const std::str
 void TcbBar::Reset() {
     TcbBarManager& manager = Manager();
     const auto copy = CreateDesignTimeCopy(manager);
-    if (!copy) return;
+    if (!copy) {
+        // A manager made in code goes back to the links it was first given.
+        if (!HasFirstLinks(*this)) return;
+        if (manager.OnBarBeforeReset) manager.OnBarBeforeReset(manager, *this);
+        RestoreFirstLinks(*this);
+        if (IBarWindow* window = ItemLinks().Window()) window->Rebuild();
+        if (manager.OnBarAfterReset) manager.OnBarAfterReset(manager, *this);
+        return;
+    }
     TcbBar* fresh = copy->Manager().Bars().Items(Index());
     if (!fresh) return;
     if (manager.OnBarBeforeReset) manager.OnBarBeforeReset(manager, *this);

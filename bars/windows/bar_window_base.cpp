@@ -359,7 +359,12 @@ void TCustomcbBarControl::LButtonDown(platform::Point p) {
     SelectControl(control);
     auto* button = dynamic_cast<TcbBarButtonControl*>(control);
     if (button) button->SetBeingClicked(true);
+    // The click may close this window and free the control (a second click on the sub item
+    // of a drop-down whose menu is open): nothing of either is touched then.
+    const auto alive = control->AliveToken();
+    const QPointer<TCustomcbBarControl> self(this);
     control->BeforeClick(true);
+    if (!*alive || !self || !IsLive(this) || m_destroying) return;
     if (button) button->SetBeingClicked(false);
     // A window the press opened (a combo's list) may have taken the mouse to follow the press.
     const platform::WindowHandle holder = platform::GetCapture();

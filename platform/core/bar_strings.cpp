@@ -77,6 +77,7 @@ constexpr std::array kBarStrings{
     BarStringEntry{39236, "Close"},
     BarStringEntry{39237, "Add Command"},
     BarStringEntry{39238, "C&aption:"},
+    BarStringEntry{39239, "Cate&gory:"},
     BarStringEntry{39300, "&Customize..."},
     BarStringEntry{39301, "&Add or Remove Buttons"},
     BarStringEntry{39302, "More Buttons"},

@@ -2,6 +2,7 @@
 
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/key_map.h"
+#include "platform/qt/key_target.h"
 #include "platform/qt/mouse_capture.h"
 #include "platform/qt/mouse_leave.h"
 #include "platform/qt/window_handles.h"
@@ -194,7 +195,7 @@ bool InputEventFilter::HandleKey(QWidget* window, QEvent* event) {
     if (message->key == VK_F1 && !message->IsUp() && !key->isAutoRepeat() &&
         KeyStates::Instance().Modifiers() == kShiftNone)
         InputHooks::Instance().DispatchCallWindow({HandleOf(window), WM_HELP, 0, 0});
-    return false;
+    return DeliverToKeyTarget(*window, *key);
 }
 
 bool InputEventFilter::HandleMouse(QWidget* window, QEvent* event) {

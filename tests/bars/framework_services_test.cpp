@@ -1,5 +1,6 @@
 #include "bars/services/bar_fonts.h"
 #include "bars/services/bar_window_chain.h"
+#include "bars/services/framework_cursors.h"
 #include "bars/services/framework_services.h"
 #include "bars/services/menu_sounds.h"
 #include "bars/services/message_pumps.h"
@@ -9,6 +10,7 @@
 #include "platform/core/system_sounds.h"
 #include "platform/core/timer_service.h"
 #include "platform/qt/cursor_position.h"
+#include "platform/qt/cursors.h"
 #include "platform/qt/logical_fonts.h"
 #include "platform/qt/message_queue_qt.h"
 #include "platform/qt/window_handles.h"
@@ -192,29 +194,47 @@ TEST(PlayMenuSound, TheTwoNamedSoundsAndSilenceOtherwise) {
     EXPECT_EQ(sounds.played, (std::vector<std::string>{"MenuPopup", "MenuCommand"}));
 }
 
-TEST(FrameworkInitialisation, CountedWithPartsUndoneInReverseAndTheDragCursorsLoaded) {
-    std::vector<std::string> log;
-    AddFrameworkPart([&] { log.push_back("registry up"); }, [&] { log.push_back("registry down"); });
-    AddFrameworkPart([&] { log.push_back("managers up"); }, [&] { log.push_back("managers down"); });
+// The test program, like every program that links the framework, had it initialised with its
+// application object.
+TEST(FrameworkInitialisation, RunsWithTheApplicationCountedWithPartsUndoneInReverse) {
+    ASSERT_TRUE(IsFrameworkInitialized());
+    for (int id : {kDragCursor, kDragCopyCursor, kNoDropCursor, kEditSizingCursor}) {
+        EXPECT_TRUE(FrameworkCursors().HasCursor(id)) << id;
+        EXPECT_FALSE(FrameworkCursor(id).pixmap().isNull()) << id;
+    }
+    // The no-drop circle points with its centre.
+    EXPECT_EQ(FrameworkCursor(kNoDropCursor).hotSpot(), QPoint(10, 10));
+
+    // Parts added meanwhile come up at once; their steps outlive this test.
+    const auto log = std::make_shared<std::vector<std::string>>();
+    AddFrameworkPart([log] { log->push_back("registry up"); }, [log] { log->push_back("registry down"); });
+    AddFrameworkPart([log] { log->push_back("managers up"); }, [log] { log->push_back("managers down"); });
     test_support::RecordingCursorTable cursors;
     test_support::FakeResourceLibrary library;
     for (const char* name : {"CBBARDRAGCURSOR", "CBBARDRAGCOPYCURSOR", "CBBARDRAGNODROPCURSOR", "CBBAREDITSIZINGCURSOR"})
         library.AddCursor(name, "cursor");
     InitializeFramework(&cursors, &library);
-    InitializeFramework();
+    EXPECT_TRUE(cursors.Loaded().empty()) << "a second initialisation only counts";
+    FinalizeFramework();
     EXPECT_TRUE(IsFrameworkInitialized());
+
+    LiveBarWindows::Instance().Add(log.get());
+    FinalizeFramework();
+    EXPECT_FALSE(IsFrameworkInitialized());
+    FinalizeFramework();  // one too many: nothing
+    EXPECT_EQ(*log, (std::vector<std::string>{"registry up", "managers up", "managers down", "registry down"}));
+    EXPECT_FALSE(IsLiveBarWindow(log.get()));
+    EXPECT_FALSE(FrameworkCursors().HasCursor(kDragCursor));
+
+    // Brought up again, it installs the cursors of the table and library given, or its own.
+    InitializeFramework(&cursors, &library);
     EXPECT_EQ(cursors.Loaded(), (std::map<int, std::string>{{1041, "CBBARDRAGCURSOR"},
                                                              {1042, "CBBARDRAGCOPYCURSOR"},
                                                              {1043, "CBBARDRAGNODROPCURSOR"},
                                                              {1044, "CBBAREDITSIZINGCURSOR"}}));
-    LiveBarWindows::Instance().Add(&log);
     FinalizeFramework();
-    EXPECT_TRUE(IsFrameworkInitialized());
-    FinalizeFramework();
-    FinalizeFramework();  // one too many: nothing
-    EXPECT_FALSE(IsFrameworkInitialized());
-    EXPECT_EQ(log, (std::vector<std::string>{"registry up", "managers up", "managers down", "registry down"}));
-    EXPECT_FALSE(IsLiveBarWindow(&log));
+    InitializeFramework();
+    EXPECT_TRUE(FrameworkCursors().HasCursor(kEditSizingCursor));
 }
 
 TEST(PopupEntries, PurgedFromLastToFirstWhenTheirLinkIsGone) {

@@ -1,3 +1,4 @@
+#include "bars/design/manager_description.h"
 #include "bars/store/layout_store.h"
 #include "platform/core/ini_file.h"
 #include "platform/core/paths.h"
@@ -274,6 +275,27 @@ TEST_F(LayoutStoreTest, TheStoresAreReadAtTheEndOfLoading) {
     target.SetIniFileName(IniPath());
     target.Loaded();
     EXPECT_EQ(target.Bars().Items(0)->Caption(), "Saved");
+}
+
+// A form made from its description reads the stores while it loads.
+TEST_F(LayoutStoreTest, ABarTheStoreAddsToAFormBeingLoadedTakesItsStoredSideAndShows) {
+    tools->SetDockingStyle(dsBottom);
+    tools->SetVisible(true);
+    ASSERT_TRUE(SaveToIniFile(*manager, IniPath()));
+    auto description = std::make_shared<TcbBarManagerDescription>();
+    description->name = "Bars";
+    description->storeInIniFile = true;
+    description->iniFileName = IniPath();
+    description->items = {{.name = "btnNew"}, {.name = "btnOpen"}, {.name = "btnSave"}};
+    description->bars = {{.name = "Standard", .caption = "Standard", .links = {{.item = "btnNew"}}}};
+    QWidget designed;
+    designed.setObjectName("MainForm");
+    TcbBarManager& loaded = BuildBarManager(&designed, description);
+    ASSERT_EQ(loaded.Bars().Count(), 2);
+    const TcbBar& added = *loaded.Bars().Items(1);
+    EXPECT_EQ(added.Caption(), "Tools");
+    EXPECT_EQ(added.DockingStyle(), dsBottom);
+    EXPECT_TRUE(added.Visible());
 }
 
 }  // namespace

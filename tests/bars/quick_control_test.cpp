@@ -107,6 +107,50 @@ TEST_F(QuickControlTest, HoldsCopiesOfWhatDidNotFitOnAPrivateHiddenBarThenTheAdd
     EXPECT_EQ(manager->Bars().Count(), bars);
 }
 
+// A click may close the drop-down and free the control it landed on; the same click's handling
+// and the user's second click find only what is still there.
+TEST_F(QuickControlTest, EveryEntryTakesASecondClick) {
+    const auto shown = [&]() -> TcbBarQuickControl& { return OpenQuickControl() ? *OpenQuickControl() : Open(); };
+    const int entries = shown().ItemLinks()->Count();
+    for (int i = 0; i < entries; ++i)
+        for (int click = 0; click < 2; ++click) {
+            TcbBarQuickControl& quick = shown();
+            ClickAt(quick, Centre(*quick.ItemLinks(), i));
+            FlushDeletes();
+        }
+    // The second click on "&Add or Remove Buttons" closed the drop-down with its list.
+    EXPECT_EQ(OpenQuickControl(), nullptr);
+    EXPECT_EQ(toolbar.MarkState(), 0);
+
+    TcbBarSubMenuControl& list = OpenList(shown());
+    const int rows = list.ItemLinks()->Count();
+    for (int i = 0; i < rows; ++i)
+        for (int click = 0; click < 2; ++click) {
+            TcbBarQuickControl& quick = shown();
+            TcbBarSubMenuControl* open = MenuOf(quick.AddOrRemoveItem());
+            TcbBarSubMenuControl& rowsNow = open ? *open : OpenList(quick);
+            ClickAt(rowsNow, Centre(*rowsNow.ItemLinks(), i));
+            FlushDeletes();
+        }
+    // Each link was hidden and shown again.
+    for (int i = 0; i < bar.ItemLinks().Count(); ++i) EXPECT_TRUE(bar.ItemLinks().Items(i)->Visible()) << i;
+}
+
+// The bar as it was when the drop-down first opened is what "&Reset Toolbar" brings back.
+TEST_F(QuickControlTest, ResetToolbarBringsBackTheLinksTheBarWasFirstGiven) {
+    Open();
+    CloseQuickControl();
+    bar.ItemLinks().Items(5)->Free();
+    TcbBarSubMenuControl& list = OpenList(Open());
+    ClickAt(list, Centre(*list.ItemLinks(), 0));
+    ASSERT_FALSE(bar.ItemLinks().Items(0)->Visible());
+    ClickAt(list, Centre(*list.ItemLinks(), list.ItemLinks()->Count() - 2));
+    FlushDeletes();
+    ASSERT_EQ(bar.ItemLinks().Count(), 25);
+    EXPECT_TRUE(bar.ItemLinks().Items(0)->Visible());
+    EXPECT_EQ(bar.ItemLinks().Items(5)->Item()->Name(), "Long5");
+}
+
 TEST_F(QuickControlTest, WithoutResetTheCustomizeEntryTakesTheGroupLineAndWithoutCustomizingItIsLeftOut) {
     bar.SetAllowReset(false);
     TcbBarSubMenuControl& list = OpenList(Open());
@@ -192,31 +236,42 @@ TEST_F(QuickControlTest, RegisteredWithTheirControlsButNeverOffered) {
         EXPECT_EQ(std::string(registry.OfferedItemClass(i)->className).find("QuickCust"), std::string::npos);
 }
 
-TEST_F(QuickControlTest, ASelectionOnAnotherBarClosesItAtOnceWhenIdleAndAfter200MsWhenItsListIsOpen) {
+TEST_F(QuickControlTest, ASelectionMovingToAnotherBarClosesIt200MsLaterWhenItIsStillThere) {
     TcbBar& other = ShowBar("Other", dsTop, 2, 1);
     TcbBarControl& otherWindow = WindowOf(other);
+    // The selection goes to the other bar: the drop-down stands until the check 200 ms later.
+    const auto closesAfter200Ms = [&](TcbBarQuickControl& quick, int index) {
+        otherWindow.MouseMove(CentreOf(other, index));
+        timers.Advance(199);
+        if (OpenQuickControl() != &quick) return false;
+        timers.Advance(1);
+        FlushDeletes();
+        return OpenQuickControl() == nullptr;
+    };
     TcbBarQuickControl& idle = Open();
     // Its own selection keeps it.
     idle.MouseMove(Centre(*idle.ItemLinks(), 0));
     timers.Advance(1000);
     ASSERT_EQ(OpenQuickControl(), &idle);
+    // Passing over the other bar on the way back keeps it too.
     otherWindow.MouseMove(CentreOf(other, 0));
-    FlushDeletes();
-    EXPECT_EQ(OpenQuickControl(), nullptr);
+    timers.Advance(100);
+    ASSERT_EQ(OpenQuickControl(), &idle);
+    otherWindow.MouseLeave();
+    idle.MouseMove(Centre(*idle.ItemLinks(), 1));
+    timers.Advance(1000);
+    ASSERT_EQ(OpenQuickControl(), &idle);
+    EXPECT_TRUE(closesAfter200Ms(idle, 0));
     EXPECT_EQ(toolbar.MarkState(), 0);
 
+    // The same while its list is open.
     TcbBarQuickControl& busy = Open();
     TcbBarSubMenuControl& list = OpenList(busy);
     ASSERT_TRUE(busy.IsActive());
     list.MouseMove(Centre(*list.ItemLinks(), 3));
     timers.Advance(1000);
     ASSERT_EQ(OpenQuickControl(), &busy);
-    otherWindow.MouseMove(CentreOf(other, 1));
-    timers.Advance(199);
-    ASSERT_EQ(OpenQuickControl(), &busy);
-    timers.Advance(1);
-    FlushDeletes();
-    EXPECT_EQ(OpenQuickControl(), nullptr);
+    EXPECT_TRUE(closesAfter200Ms(busy, 1));
 }
 
 TEST_F(QuickControlTest, GoesAtAClickOrWheelElsewhereButNotAtItsMarkOrInItsList) {

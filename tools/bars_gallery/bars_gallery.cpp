@@ -183,6 +183,8 @@ bars::TcbBarSubItem& BarsGallery::AddMenu(bars::TcbBarItemLinks& links, const st
                                           const std::string& caption, bool beginGroup) {
     auto& menu = m_manager->CreateItem<bars::TcbBarSubItem>(name);
     menu.SetCaption(caption);
+    // In the customizing window's list, whose sub-menu editor opens it.
+    menu.SetCategory(0);
     bars::TcbBarItemLink& link = links.Add();
     link.SetItem(&menu);
     link.SetBeginGroup(beginGroup);
