@@ -1,5 +1,7 @@
 #include "bars/controls/win_control.h"
 
+#include "bars/controls/typing_limit.h"
+
 #include "bars/edits/bar_edit.h"
 #include "bars/hooks/shortcut_dispatch.h"
 #include "bars/links/item_link.h"
@@ -47,8 +49,11 @@ void TcbBarWinControl::CreateWindowControl() {
     if (!window || m_edit) return;
     m_edit = new QLineEdit(window);
     m_edit->hide();
-    // The platform's 255-character default would cut long texts.
+    // The platform's 255-character default would cut long texts; the item's own maximum
+    // holds typing alone.
     m_edit->setMaxLength(std::numeric_limits<int>::max());
+    m_typingLimit = new TypingLimit(m_edit);
+    m_edit->setValidator(m_typingLimit);
     m_edit->setFrame(false);
     m_edit->resize(100, 100);
     m_filter = std::make_unique<EditFilter>(*this);
@@ -75,12 +80,18 @@ void TcbBarWinControl::DestroyWindowControl() {
     m_filter.reset();
 }
 
+void TcbBarWinControl::SetTypingLimit(int limit) {
+    if (m_typingLimit) m_typingLimit->SetLimit(limit);
+}
+
 std::string TcbBarWinControl::GetText() const { return m_edit ? m_edit->text().toStdString() : std::string(); }
 
 void TcbBarWinControl::SetText(const std::string& text) {
     if (!m_edit) return;
     m_settingText = true;
-    m_edit->setText(QString::fromStdString(text));
+    const QString value = QString::fromStdString(text);
+    if (m_typingLimit) m_typingLimit->TakeText(value);
+    m_edit->setText(value);
     m_edit->selectAll();
     m_settingText = false;
     // A field without a text area draws the text itself.

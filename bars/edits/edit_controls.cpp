@@ -14,7 +14,6 @@
 #include <QImage>
 #include <QLineEdit>
 
-#include <limits>
 
 namespace bars {
 
@@ -106,11 +105,12 @@ void TcbBarEditControl::DrawValue(platform::Canvas& canvas, const platform::Rect
 }
 
 void TcbBarEditControl::SetFocused(bool value) {
-    TcbBarWinControl::SetFocused(value);
+    // Before the text goes in: it opens selected whole and as long as the program set it.
     if (value && EditWindow() && Edit()) {
         EditWindow()->setReadOnly(Edit()->ReadOnly() || Edit()->HidesEditor());
-        EditWindow()->setMaxLength(Edit()->MaxLength() > 0 ? Edit()->MaxLength() : std::numeric_limits<int>::max());
+        SetTypingLimit(Edit()->MaxLength());
     }
+    TcbBarWinControl::SetFocused(value);
 }
 
 void TcbBarEditControl::Commit() {

@@ -144,6 +144,49 @@ TEST_F(EditFieldTest, EscLeavesTheTextAndEnterCommitsOnlyAChange) {
     EXPECT_FALSE(Control().Focused());
 }
 
+TEST_F(EditFieldTest, OpeningTheFieldSelectsItsWholeTextSoThatTypingReplacesIt) {
+    auto& edit = OnBar<TcbBarEdit>("edSize");
+    edit.SetText("12 pt");
+    Open();
+    EXPECT_EQ(Control().EditWindow()->selectedText(), "12 pt");
+    Type("5");
+    EXPECT_EQ(Control().GetText(), "5");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(edit.Text(), "5");
+}
+
+TEST_F(EditFieldTest, MaxLengthLimitsTypingButNeverCutsATextTheProgramSet) {
+    auto& edit = OnBar<TcbBarEdit>("edSize");
+    edit.SetMaxLength(2);
+    edit.SetText("12 pt");
+    Open();
+    EXPECT_EQ(Control().GetText(), "12 pt");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(edit.Text(), "12 pt") << "opened and committed unchanged";
+    EXPECT_EQ(changes, 1) << "only the program's own SetText";
+
+    Open();
+    Control().EditWindow()->end(false);
+    Type("x");
+    EXPECT_EQ(Control().GetText(), "12 pt") << "a text already at the limit takes nothing more";
+    Control().EditWindow()->selectAll();
+    Type("abc");
+    EXPECT_EQ(Control().GetText(), "ab");
+    Control().EditWindow()->home(false);
+    Control().EditWindow()->del();
+    Control().EditWindow()->insert("xyz");  // a paste keeps what fits
+    EXPECT_EQ(Control().GetText(), "xb");
+    EXPECT_EQ(Control().EditWindow()->cursorPosition(), 1);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(edit.Text(), "xb");
+
+    edit.SetMaxLength(0);
+    Open();
+    Control().EditWindow()->end(false);
+    Type("cde");
+    EXPECT_EQ(Control().GetText(), "xbcde") << "no limit";
+}
+
 TEST_F(EditFieldTest, KeyHandlerThatZeroesTheKeyStopsTheFrameworksHandling) {
     auto& edit = OnBar<TcbBarEdit>("edFind");
     edit.OnKeyDown = [](TcbBarWindowItem&, int& key, unsigned) {
