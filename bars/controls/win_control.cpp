@@ -142,10 +142,11 @@ void TcbBarWinControl::EndEditing(bool cancel) {
         SetFocused(false);
         return;
     }
-    // Both leave the bar; Esc is the bar's cancel, which closes it as Enter does.
-    (void)cancel;
     window->SelectControl(nullptr);
     SetFocused(false);
+    // Esc is the window's own Esc: in a menu it closes that menu alone and leaves its opener
+    // selected; Enter closes the whole chain.
+    if (cancel && window->KeyDown(platform::VK_ESCAPE)) return;
     window->CloseAll();
 }
 

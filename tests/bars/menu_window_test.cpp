@@ -1,6 +1,8 @@
 #include "tests/bars/menus_fixture.h"
 
+#include "bars/controls/win_control.h"
 #include "bars/customize/drop_position.h"
+#include "bars/edits/bar_edit.h"
 #include "bars/popups/bar_hints.h"
 #include "bars/popups/hint_window.h"
 #include "platform/core/random.h"
@@ -8,6 +10,8 @@
 #include "platform/qt/canvas.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 namespace bars::testing {
@@ -109,6 +113,31 @@ TEST_F(MenuWindowTest, EscClosesOneLevelAndLeavesTheTitleSelected) {
     Press(VK_ESCAPE);
     EXPECT_EQ(MenuOf(*file), nullptr);
     EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), &WindowOf(MenuBar()));
+    EXPECT_EQ(WindowOf(MenuBar()).SelectedControl(), ControlAt(MenuBar().ItemLinks(), 0));
+    Press(VK_ESCAPE);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+}
+
+TEST_F(MenuWindowTest, EscInAFieldOfAMenuClosesOnlyThatMenuAsAPlainEscDoes) {
+    auto& find = NewItem<TcbBarEdit>("edFind");
+    find.SetText("kept");
+    Link(file->ItemLinks(), find);
+    TcbBarSubMenuControl* menu = OpenFile();
+    ASSERT_NE(menu, nullptr);
+    auto& field = dynamic_cast<TcbBarWinControl&>(*ControlAt(file->ItemLinks(), 3));
+    menu->SelectControl(&field);
+    field.Click(false);
+    ASSERT_TRUE(field.Focused());
+    field.EditWindow()->setText("typed");
+    // The key reaches the open field as the keyboard hook sees it, held down.
+    platform::KeyStates::Instance().SetDown(VK_ESCAPE, true);
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(field.EditWindow(), &esc);
+    platform::KeyStates::Instance().SetDown(VK_ESCAPE, false);
+    FlushDeletes();
+    EXPECT_EQ(find.Text(), "kept");
+    EXPECT_EQ(MenuOf(*file), nullptr);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), &WindowOf(MenuBar())) << "still in keyboard mode";
     EXPECT_EQ(WindowOf(MenuBar()).SelectedControl(), ControlAt(MenuBar().ItemLinks(), 0));
     Press(VK_ESCAPE);
     EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
