@@ -65,13 +65,7 @@ void TcbBarWinControl::CreateWindowControl() {
     });
 }
 
-bool TcbBarWinControl::RunsItemClick() const {
-    const IBarWindow* window = BarWindow();
-    if (!window || window->IsMenu()) return false;
-    const TcbBarDockingStyle side = window->DockingStyle();
-    const TcbBar* bar = Link().Collection() ? Link().Collection()->Owner().AsBar() : nullptr;
-    return (side == dsLeft || side == dsRight) && bar && bar->RotateWhenVertical();
-}
+bool TcbBarWinControl::RunsItemClick() const { return Link().InRotatedVerticalBar(); }
 
 void TcbBarWinControl::DestroyWindowControl() {
     SetFocused(false);
