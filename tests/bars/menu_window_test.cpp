@@ -143,6 +143,43 @@ TEST_F(MenuWindowTest, EscInAFieldOfAMenuClosesOnlyThatMenuAsAPlainEscDoes) {
     EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
 }
 
+// The smallest rectangle around the pixels of the button-text colour inside a control's
+// rectangle of a bar window.
+platform::Rect InkOf(const TcbBarControl& window, const TcbBarItemControl& control) {
+    const platform::Rect r = window.GetItemRect(&control);
+    const platform::Point corner = window.ClientToScreenPoint({0, 0});
+    const QPoint origin = window.mapFromGlobal(QPoint(corner.x, corner.y));
+    const platform::Colour text = platform::SystemColour(platform::COLOR_BTNTEXT);
+    const QRgb ink = qRgb(platform::RedOf(text), platform::GreenOf(text), platform::BlueOf(text)) & 0xFFFFFF;
+    platform::Rect box{r.right, r.bottom, r.left, r.top};
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            if ((window.Surface().pixel(origin.x() + x, origin.y() + y) & 0xFFFFFF) == ink)
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+    return box;
+}
+
+TEST_F(MenusTest, MenuTitlesReadDownABarThatTurnsItsCaptionsAndAcrossOneThatDoesNot) {
+    auto& game = NewSubItem("Game", "&Game", 1);
+    Link(MenuBar().ItemLinks(), game);
+    MenuBar().SetDockingStyle(dsLeft);
+    ShowMenuBar();
+    TcbBarControl& window = WindowOf(MenuBar());
+    const auto title = [&] { return MenuBar().ItemLinks().Items(0)->ItemRect(); };
+    window.Repaint();
+    EXPECT_GT(title().Height(), title().Width());
+    platform::Rect ink = InkOf(window, *ControlAt(MenuBar().ItemLinks(), 0));
+    EXPECT_GT(ink.Height(), 2 * ink.Width()) << "the caption runs down the bar";
+    EXPECT_GE(ink.Width(), 6) << "more than the accelerator's underline";
+
+    MenuBar().SetRotateWhenVertical(false);
+    window.Repaint();
+    EXPECT_GT(title().Width(), title().Height());
+    ink = InkOf(window, *ControlAt(MenuBar().ItemLinks(), 0));
+    EXPECT_GT(ink.Width(), 2 * ink.Height()) << "the caption reads across";
+    EXPECT_GE(ink.Height(), 6);
+}
+
 TEST_F(MenuWindowTest, RightAndLeftMoveToTheNeighbouringMenus) {
     OpenFile();
     Press(platform::VK_RIGHT);
