@@ -171,6 +171,11 @@ TEST_F(MenusTest, MenuTitlesReadDownABarThatTurnsItsCaptionsAndAcrossOneThatDoes
     platform::Rect ink = InkOf(window, *ControlAt(MenuBar().ItemLinks(), 0));
     EXPECT_GT(ink.Height(), 2 * ink.Width()) << "the caption runs down the bar";
     EXPECT_GE(ink.Width(), 6) << "more than the accelerator's underline";
+    ClickAt(window, CentreOf(MenuBar(), 0));
+    ASSERT_NE(MenuOf(game), nullptr);
+    EXPECT_EQ(MenuOf(game)->FontHandle().escapement, 0) << "its menu reads across";
+    Press(VK_ESCAPE);
+    Press(VK_ESCAPE);
 
     MenuBar().SetRotateWhenVertical(false);
     window.Repaint();

@@ -110,6 +110,8 @@ bars::TcbBar& AddExtendedBars(bars::TcbBarManager& manager, int formWidth, int f
     side.SetGlyphLayout(bars::glLeft);
     auto& bare = Place<bars::TcbBarLargeButton>(manager, large, "lbBare", "&Plain", true);
     bare.SetShowCaption(false);
+    // The menu's container item on a bar: its own links make the menu it opens.
+    if (bars::TcbBarItem* tools = manager.ItemByName("mnuTools")) large.ItemLinks().Add().SetItem(tools);
     Place<bars::TcbBarToolbarsListItem>(manager, large, "tlBars", "&Toolbars", true);
     return fields;
 }
