@@ -82,8 +82,8 @@ void TcbBarEditControl::Draw(platform::Canvas& canvas, const platform::Rect& rec
     if (selected)
         platform::DrawEdge(canvas, frame, platform::BDR_SUNKENOUTER, platform::BF_RECT);
     else
-        FrameRect(canvas, frame, SystemColour(platform::COLOR_BTNFACE));
-    FrameRect(canvas, Deflated(box, 1), SystemColour(platform::COLOR_BTNFACE));
+        FrameRect(canvas, frame, Background());
+    FrameRect(canvas, Deflated(box, 1), enabled ? Background() : SystemColour(platform::COLOR_BTNFACE));
     const platform::Rect value = ValueRect(box);
     SetEditRect(value);
     // The open field covers the box and nothing is drawn under it, unless the field has no

@@ -20,7 +20,7 @@ void TcbBarToolbarsListItem::RefillToolbarLinks() {
     TcbBars& bars = manager->Bars();
     for (int i = 0; i < bars.Count(); ++i) {
         TcbBar* bar = bars.Items(i);
-        if (!bar || bar->Hidden()) continue;
+        if (!bar || !bar->IsListed()) continue;
         auto& entry = manager->CreateItem<TcbBarButton>();
         entry.SetCaption(bar->Caption());
         entry.SetButtonStyle(bsChecked);

@@ -271,20 +271,24 @@ int TcbBarSubItemControl::GetHeight() const {
 
 void TcbBarSubItemControl::DrawMenuEntry(platform::Canvas& canvas, const platform::Rect& rect,
                                          const std::string& caption, bool arrow) {
-    const bool selected = IsSelected();
+    // Lit as a selected button entry: the glyph column too, or a raised frame round the glyph.
+    const bool lit = IsSelected() && arrow;
     const bool enabled = GetEnabled();
+    const bool image = HasImage();
     const platform::Rect column{rect.left, rect.top, rect.left + rect.Height(), rect.bottom};
-    FillGlyphCell(canvas, column, CellBackground::Bar, Background());
-    if (HasImage()) DrawControlGlyph(canvas, *this, column, true, 0, CellBackground::Bar);
+    FillGlyphCell(canvas, column, lit && !image ? CellBackground::Highlight : CellBackground::Bar, Background());
+    if (image) DrawControlGlyph(canvas, *this, column, true, 0, CellBackground::Bar);
+    if (lit && image) DrawCellFrame(canvas, column, CellFrame::Raised);
     const platform::Rect text{column.right, rect.top, rect.right, rect.bottom};
-    canvas.FillSolidRect(text, selected && arrow ? platform::SystemColour(platform::COLOR_HIGHLIGHT) : Background());
+    canvas.FillSolidRect(text, lit && (enabled || !image) ? platform::SystemColour(platform::COLOR_HIGHLIGHT)
+                                                          : Background());
     if (TCustomcbBarControl* window = Window()) canvas.SetFont(window->FontHandle());
     DrawCaption(canvas, caption, {text.left + 3, text.top, text.right, text.bottom}, CaptionAlignment::Left, enabled,
-                selected && arrow, false);
+                lit, false);
     if (!arrow) return;
     const int size = std::max(1, rect.Height() / 4);
     const platform::Rect place{rect.right - rect.Height(), rect.top, rect.right - rect.Height() + 2 * size + 2, rect.bottom};
-    DrawSubMenuArrow(canvas, place, size, enabled, selected);
+    DrawSubMenuArrow(canvas, place, size, enabled, lit);
 }
 
 void TcbBarSubItemControl::Draw(platform::Canvas& canvas, const platform::Rect& rect, int place) {

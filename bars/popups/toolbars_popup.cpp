@@ -18,7 +18,7 @@ namespace bars {
 
 namespace {
 
-bool Listed(const TcbBar& bar) { return !bar.Hidden() && bar.AllowCustomizing(); }
+bool Listed(const TcbBar& bar) { return bar.IsListed(); }
 
 }  // namespace
 

@@ -361,6 +361,24 @@ TEST_F(EditFieldTest, BoxIsDrawnInTheWindowColourWithTheArrowPart) {
         << "the tip of the arrow";
 }
 
+TEST_F(EditFieldTest, AComboValueTooLongForItsBoxIsShortenedAndStaysOffTheFrame) {
+    auto& combo = OnBar<TcbBarCombo>("cbKind");
+    combo.SetWidth(40);
+    combo.SetItems({"WWWWWWWWWWWWWWWWWWWWWWWW"});
+    combo.SetItemIndex(0);
+    TcbBarControl& window = WindowOf(*bar);
+    window.Repaint();
+    const platform::Rect box = dynamic_cast<TCustomcbBarComboControl&>(Control()).Box();
+    const platform::Point corner = window.ClientToScreenPoint({0, 0});
+    const QPoint origin = window.mapFromGlobal(QPoint(corner.x, corner.y));
+    const QRgb text = 0;  // the window-text colour, black
+    int inked = 0;
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.right - 2; x < box.right + 1; ++x)
+            inked += (window.Surface().pixel(origin.x() + x, origin.y() + y) & 0xFFFFFF) == text ? 1 : 0;
+    EXPECT_EQ(inked, 0) << "nothing of the text on the frame or just past the box";
+}
+
 TEST_F(EditFieldTest, AltCombinationsCloseTheFieldAndRunTheirShortcutAltAloneIsMarked) {
     OnBar<TcbBarEdit>("edFind");
     auto& save = NewItem<TcbBarButton>("bnSave");

@@ -3,6 +3,7 @@
 #include "bars/controls/win_control.h"
 #include "bars/customize/drop_position.h"
 #include "bars/edits/bar_edit.h"
+#include "bars/extended/bar_static.h"
 #include "bars/popups/bar_hints.h"
 #include "bars/popups/hint_window.h"
 #include "platform/core/random.h"
@@ -231,6 +232,24 @@ public:
     TcbBarSubItem* more = nullptr;
     TcbBarSubMenuControl* menu = nullptr;
 };
+
+TEST_F(SubMenuTest, ASelectedSubMenuEntryIsLitLikeAButtonEntryGlyphColumnIncluded) {
+    recent->SetGlyph(SquareGlyph({3, 3, 13, 13}, platform::Rgb(0, 0, 255)));
+    const platform::Colour highlight = platform::SystemColour(platform::COLOR_HIGHLIGHT);
+    const auto pixel = [this](int index, int x) {
+        menu->Repaint();
+        QImage surface = menu->Surface();
+        const platform::Rect r = file->ItemLinks().Items(index)->ItemRect();
+        return platform::Canvas(surface).Pixel(r.left + 1 + x, r.top + 1 + 1);  // client points
+    };
+    menu->SelectControl(Entry(4));  // More: no glyph
+    EXPECT_EQ(pixel(4, 1), highlight) << "the glyph column";
+    EXPECT_EQ(pixel(4, 40), highlight) << "the text part";
+    menu->SelectControl(Entry(3));  // Recent: a glyph, framed raised in a column of the bar's colour
+    EXPECT_EQ(pixel(3, 0), platform::SystemColour(platform::COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(pixel(3, 1), platform::SystemColour(platform::COLOR_BTNFACE));
+    EXPECT_EQ(pixel(3, 40), highlight);
+}
 
 TEST_F(SubMenuTest, RestingOnASubMenuEntryOpensItAfterTheHoverDelay) {
     menu->MouseMove(Centre(file->ItemLinks(), 3));
@@ -513,6 +532,37 @@ TEST_F(PersonalizedMenuTest, GroupLinesAmongRarelyUsedEntriesKeepTheirShadeAndTh
     // The block's line lies above the strip, and the menu's edge runs on past it.
     EXPECT_EQ(at(second.left + 5, second.top - 11), platform::SystemColour(platform::COLOR_BTNSHADOW));
     EXPECT_EQ(at(0, third.top - 2), at(0, third.bottom - 2));
+}
+
+TEST_F(MenusTest, RarelyUsedFieldsAndStaticTextsTakeTheLighterShadeOfTheirMenu) {
+    manager->SetStyle(bmsEnhanced);
+    manager->SetMenusShowRecentItemsFirst(true);
+    auto& file = NewSubItem("File", "&File", 1);
+    auto& note = NewItem<TcbBarStatic>("stNote");
+    note.SetCaption("Note");
+    Link(file.ItemLinks(), note);
+    auto& find = NewItem<TcbBarEdit>("edFind");
+    find.SetCaption("Find");
+    Link(file.ItemLinks(), find);
+    for (int i = 1; i < 3; ++i) file.ItemLinks().Items(i)->SetMostRecentlyUsed(false);
+    Link(MenuBar().ItemLinks(), file);
+    ShowMenuBar();
+    ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
+    Press(VK_DOWN, {platform::VK_CONTROL});
+    TcbBarSubMenuControl* menu = MenuOf(file);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(file.ItemLinks().ShownLinks().size(), 3u);
+    menu->Repaint();
+    QImage surface = menu->Surface();
+    platform::Canvas canvas(surface);
+    const auto at = [&](int x, int y) { return canvas.Pixel(x + 1, y + 1); };  // client points
+    const platform::Colour rare = platform::SystemColour(platform::COLOR_BTNFACE) + 0x141414;
+    const platform::Rect text = file.ItemLinks().Items(1)->ItemRect();
+    EXPECT_EQ(at(text.right - 3, text.top + 2), rare) << "the static text's rectangle";
+    const platform::Rect value = dynamic_cast<TcbBarWinControl&>(*ControlAt(file.ItemLinks(), 2)).EditRect();
+    const int middle = (value.top + value.bottom) / 2;
+    EXPECT_EQ(at(value.left - 2, middle), rare) << "the box's frame";
+    EXPECT_EQ(at(value.left - 1, middle), rare) << "the frame inside it";
 }
 
 TEST_F(MenusTest, AnExpandingMenuOfAnotherManagersSubItemAnimatesAsTheMenuBarsManagerSays) {
