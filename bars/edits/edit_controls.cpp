@@ -3,6 +3,7 @@
 #include "bars/edits/bar_custom_combo.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
+#include "bars/popups/bar_hints.h"
 #include "bars/registry/item_class_registry.h"
 #include "bars/services/captions.h"
 #include "bars/windows/bar_window_base.h"
@@ -32,6 +33,8 @@ void FrameRect(platform::Canvas& canvas, const platform::Rect& r, platform::Colo
 platform::Rect Deflated(const platform::Rect& r, int by) { return {r.left + by, r.top + by, r.right - by, r.bottom - by}; }
 
 bool InMenu(const TcbBarItemControl& control) { return control.BarWindow() && control.BarWindow()->IsMenu(); }
+
+int g_droppedDown = 0;
 
 }  // namespace
 
@@ -137,6 +140,7 @@ TCustomcbBarComboControl::TCustomcbBarComboControl(TcbBarItemLink& link) : TcbBa
 TCustomcbBarComboControl::~TCustomcbBarComboControl() {
     if (!m_droppedDown) return;
     m_droppedDown = false;
+    --g_droppedDown;
     if (TCustomcbBarCombo* combo = Combo()) combo->CloseUp();
 }
 
@@ -172,6 +176,8 @@ void TCustomcbBarComboControl::SetDroppedDown(bool value) {
     TCustomcbBarCombo* combo = Combo();
     if (!combo || combo->ReadOnly() || value == m_droppedDown) return;
     m_droppedDown = value;
+    g_droppedDown += value ? 1 : -1;
+    if (value) BarHints::Instance().Hide();
     Repaint();
     if (!value) {
         combo->CloseUp();
@@ -184,6 +190,8 @@ void TCustomcbBarComboControl::SetDroppedDown(bool value) {
     const platform::Point corner = horizontal ? platform::Point{r.left, r.bottom} : platform::Point{r.right, r.top};
     combo->DropDown(window->ClientToScreenPoint(corner), {{r.Width(), r.Height()}, horizontal}, this);
 }
+
+bool TCustomcbBarComboControl::AnyDroppedDown() { return g_droppedDown > 0; }
 
 void TCustomcbBarComboControl::Deactivate(bool immediate) {
     SetDroppedDown(false);
