@@ -72,7 +72,7 @@ bars::TcbBar& AddExtendedBars(bars::TcbBarManager& manager, int formWidth, int f
     for (const char* family : {"Klondike", "Spider", "FreeCell"}) {
         auto* node = new QTreeWidgetItem(QStringList{family});
         for (int i = 1; i <= 3; ++i) new QTreeWidgetItem(node, QStringList{QString("%1 %2").arg(family).arg(i)});
-        tree.Tree().addTopLevelItem(node);
+        tree.Items().addChild(node);
     }
     tree.SetText("Spider 2");
 
@@ -94,6 +94,16 @@ bars::TcbBar& AddExtendedBars(bars::TcbBarManager& manager, int formWidth, int f
     for (int i = 0; i < 4; ++i) images.SetImageIndexes(i, i);
     images.SetItemIndex(0);
     images.SetWidth(100);
+    // The families show a suit, their games the suit of the family.
+    tree.SetImages(&suits);
+    tree.OnGetImageIndex = [](bars::TcbBarTreeViewCombo& item, QTreeWidgetItem* node) {
+        const QTreeWidgetItem* family = node->parent() ? node->parent() : node;
+        bars::SetNodeImageIndex(*node, item.Items().indexOfChild(const_cast<QTreeWidgetItem*>(family)));
+    };
+    tree.OnGetSelectedIndex = [](bars::TcbBarTreeViewCombo& item, QTreeWidgetItem* node) {
+        item.OnGetImageIndex(item, node);
+        bars::SetNodeSelectedIndex(*node, bars::NodeImageIndex(*node));
+    };
 
     bars::TcbBar& large = manager.Bars().Add();
     large.SetCaption("Large");
