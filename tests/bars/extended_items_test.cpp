@@ -330,6 +330,7 @@ TEST(ExtendedImages, AFreedImageListIsClearedFromEveryManagerAndComboThatShowsIt
     auto& tree = manager.CreateItem<TcbBarTreeViewCombo>("tcGame");
     images.SetImages(suits.get());
     tree.SetImages(suits.get());
+    tree.SetStateImages(suits.get());
     manager.SetImages(suits.get());
     manager.SetLargeImages(suits.get());
     other.SetHotImages(suits.get());
@@ -337,6 +338,7 @@ TEST(ExtendedImages, AFreedImageListIsClearedFromEveryManagerAndComboThatShowsIt
     suits.reset();
     EXPECT_EQ(images.Images(), nullptr);
     EXPECT_EQ(tree.Images(), nullptr);
+    EXPECT_EQ(tree.StateImages(), nullptr);
     EXPECT_EQ(manager.Images(), nullptr);
     EXPECT_EQ(manager.LargeImages(), nullptr);
     EXPECT_EQ(other.HotImages(), nullptr);
