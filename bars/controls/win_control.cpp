@@ -34,6 +34,25 @@ private:
     TcbBarWinControl& m_control;
 };
 
+// Keys typed into the form while a field is open go to the field's edit window: a menu or a
+// floating bar takes no keyboard focus, so the form keeps it and hears the keys.
+class KeyRedirect : public QObject {
+public:
+    KeyRedirect(QLineEdit& edit, QWidget& form) : m_edit(&edit), m_form(&form) {}
+    bool eventFilter(QObject* target, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride) return false;
+        if (!m_edit || !m_form || target == m_edit || !target->isWidgetType()) return false;
+        if (static_cast<QWidget*>(target)->window() != m_form) return false;
+        QCoreApplication::sendEvent(m_edit, event);
+        return true;
+    }
+
+private:
+    QPointer<QLineEdit> m_edit;
+    QPointer<QWidget> m_form;
+};
+
 }  // namespace
 
 TcbBarWinControl::TcbBarWinControl(TcbBarItemLink& link) : TcbBarItemControl(link) { CreateWindowControl(); }
@@ -115,7 +134,22 @@ void TcbBarWinControl::SetFocused(bool value) {
         m_edit->show();
         SetText(WindowItem() ? WindowItem()->Text() : std::string());
         m_edit->setFocus();
+        QWidget* form = m_previousFocus ? m_previousFocus->window() : nullptr;
+        if (form && form != m_edit->window()) {
+            // The edit window takes no focus away from the form: it hears its keys through
+            // the form and shows its caret as if it had the focus.
+            m_keyRedirect = std::make_unique<KeyRedirect>(*m_edit, *form);
+            qApp->installEventFilter(m_keyRedirect.get());
+            QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(m_edit, &in);
+        }
     } else {
+        if (m_keyRedirect) {
+            qApp->removeEventFilter(m_keyRedirect.get());
+            m_keyRedirect.reset();
+            QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(m_edit, &out);
+        }
         m_edit->hide();
         if (m_previousFocus) m_previousFocus->setFocus();
         m_previousFocus = nullptr;

@@ -76,6 +76,8 @@ private:
     QPointer<QLineEdit> m_edit;
     QPointer<TypingLimit> m_typingLimit;
     std::unique_ptr<QObject> m_filter;
+    // While open in a window that takes no focus: the form's keys come through it.
+    std::unique_ptr<QObject> m_keyRedirect;
     QPointer<QWidget> m_previousFocus;
     platform::Rect m_editRect;
     bool m_focused = false;
