@@ -186,6 +186,29 @@ TEST_F(MenusTest, MenuTitlesReadDownABarThatTurnsItsCaptionsAndAcrossOneThatDoes
     EXPECT_GE(ink.Height(), 6);
 }
 
+TEST_F(MenuWindowTest, AFieldOpenInAMenuHearsWhatIsTypedIntoTheFormThatKeepsTheFocus) {
+    auto& find = NewItem<TcbBarEdit>("edFind");
+    Link(file->ItemLinks(), find);
+    TcbBarSubMenuControl* menu = OpenFile();
+    ASSERT_NE(menu, nullptr);
+    auto& field = dynamic_cast<TcbBarWinControl&>(*ControlAt(file->ItemLinks(), 3));
+    menu->SelectControl(&field);
+    field.Click(false);
+    ASSERT_TRUE(field.Focused());
+    // The menu takes no focus: the keys come to the form.
+    for (const char c : {'a', 'b'}) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_A + (c - 'a'), Qt::NoModifier, QString(QChar(c)));
+        QCoreApplication::sendEvent(form.get(), &key);
+    }
+    EXPECT_EQ(field.GetText(), "ab");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.get(), &enter);
+    EXPECT_EQ(find.Text(), "ab");
+    QKeyEvent late(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, "c");
+    QCoreApplication::sendEvent(form.get(), &late);
+    EXPECT_EQ(find.Text(), "ab") << "once the field closed, the form has its keys again";
+}
+
 TEST_F(MenuWindowTest, RightAndLeftMoveToTheNeighbouringMenus) {
     OpenFile();
     Press(platform::VK_RIGHT);
