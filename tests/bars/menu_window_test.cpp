@@ -38,6 +38,17 @@ public:
         ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
         return MenuOf(*file);
     }
+    // A field as the File menu's last entry, open in the open menu; none when it did not open.
+    TcbBarWinControl* OpenFieldInFile(TcbBarEdit& edit) {
+        Link(file->ItemLinks(), edit);
+        TcbBarSubMenuControl* menu = OpenFile();
+        if (!menu) return nullptr;
+        auto* field = dynamic_cast<TcbBarWinControl*>(ControlAt(file->ItemLinks(), file->ItemLinks().Count() - 1));
+        if (!field) return nullptr;
+        menu->SelectControl(field);
+        field->Click(false);
+        return field->Focused() ? field : nullptr;
+    }
     TcbBarSubItem* file = nullptr;
     TcbBarSubItem* edit = nullptr;
 };
@@ -122,13 +133,9 @@ TEST_F(MenuWindowTest, EscClosesOneLevelAndLeavesTheTitleSelected) {
 TEST_F(MenuWindowTest, EscInAFieldOfAMenuClosesOnlyThatMenuAsAPlainEscDoes) {
     auto& find = NewItem<TcbBarEdit>("edFind");
     find.SetText("kept");
-    Link(file->ItemLinks(), find);
-    TcbBarSubMenuControl* menu = OpenFile();
-    ASSERT_NE(menu, nullptr);
-    auto& field = dynamic_cast<TcbBarWinControl&>(*ControlAt(file->ItemLinks(), 3));
-    menu->SelectControl(&field);
-    field.Click(false);
-    ASSERT_TRUE(field.Focused());
+    TcbBarWinControl* open = OpenFieldInFile(find);
+    ASSERT_NE(open, nullptr);
+    TcbBarWinControl& field = *open;
     field.EditWindow()->setText("typed");
     // The key reaches the open field as the keyboard hook sees it, held down.
     platform::KeyStates::Instance().SetDown(VK_ESCAPE, true);
@@ -188,19 +195,14 @@ TEST_F(MenusTest, MenuTitlesReadDownABarThatTurnsItsCaptionsAndAcrossOneThatDoes
 
 TEST_F(MenuWindowTest, AFieldOpenInAMenuHearsWhatIsTypedIntoTheFormThatKeepsTheFocus) {
     auto& find = NewItem<TcbBarEdit>("edFind");
-    Link(file->ItemLinks(), find);
-    TcbBarSubMenuControl* menu = OpenFile();
-    ASSERT_NE(menu, nullptr);
-    auto& field = dynamic_cast<TcbBarWinControl&>(*ControlAt(file->ItemLinks(), 3));
-    menu->SelectControl(&field);
-    field.Click(false);
-    ASSERT_TRUE(field.Focused());
+    TcbBarWinControl* field = OpenFieldInFile(find);
+    ASSERT_NE(field, nullptr);
     // The menu takes no focus: the keys come to the form.
     for (const char c : {'a', 'b'}) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_A + (c - 'a'), Qt::NoModifier, QString(QChar(c)));
         QCoreApplication::sendEvent(form.get(), &key);
     }
-    EXPECT_EQ(field.GetText(), "ab");
+    EXPECT_EQ(field->GetText(), "ab");
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QCoreApplication::sendEvent(form.get(), &enter);
     EXPECT_EQ(find.Text(), "ab");
