@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "bars/manager/bar_manager.h"
+#include "bars/manager/manager_list.h"
 #include "platform/qt/application.h"
 #include "platform/qt/controls.h"
 
@@ -40,6 +42,13 @@ void FontFallback::Apply(platform::Form& form) {
     form.SetFontName(kFallbackFont);
     for (QObject* component : form.Components())
         if (component->isWidgetType()) SwitchComponent(*component);
+    // The menu manager is no window: it draws its bars with a font of its own.
+    if (bars::TcbBarManager* manager = bars::BarManagers().ManagerOfForm(&form);
+        manager != nullptr && manager->Font().name == kDesignFont) {
+        platform::CanvasFont font = manager->Font();
+        font.name = std::string(kFallbackFont);
+        manager->SetFont(font);
+    }
 }
 
 FontFallback& ProcessFontFallback() {

@@ -76,6 +76,11 @@ TfrmMain::TfrmMain(const MainWindowParts& parts)
     services.shellPort = this;
     services.windowItems = this;
     services.startupShell = this;
+    // While the desktop opens a link the hourglass shows; then the cursor it replaced.
+    m_game.media.SetBusyCursor([this, replaced = engine::kDefaultCursor](bool busy) mutable {
+        if (busy) replaced = CurrentCursor();
+        SetCursor(busy ? engine::kHourglassCursor : replaced);
+    });
     Created();
 }
 
@@ -88,6 +93,7 @@ TfrmMain::~TfrmMain() {
         services.shellPort = nullptr;
         services.windowItems = nullptr;
         services.startupShell = nullptr;
+        m_game.media.SetBusyCursor({});
     }
 }
 
@@ -243,7 +249,9 @@ void TfrmMain::FormCloseQuery(bool& canClose) {
         m_closeDeferred = true;
         mainGame.CloseRequested = 1;
         canClose = false;
-    } else if (!m_closing) {
+    } else {
+        // Every close that is carried out asks, the game-end code's close after the winning
+        // animation too.
         const engine::PreferenceFile file(*m_game.services.paths);
         if (file.ReadString(engine::kSectionPreference, kConfirmQuitKey, kNo) != kNo)
             canClose = m_game.services.messages->Confirm(std::string(kExitQuestion), std::string(engine::kProductName));
@@ -341,8 +349,12 @@ void TfrmMain::AlignControls() {
 }
 
 // A right-click on the bare table offers the table's pop-up menu, when it is switched on.
+// Not while cards are lifted: the menu would take the release that drops them, and they
+// would stay off the table. Not on a bar, a dock or a panel that passes the click on.
 void TfrmMain::contextMenuEvent(QContextMenuEvent* event) {
     if (m_freed || m_game.settings.GetField(fields::kShowMainPopupMenu.position, fields::kShowMainPopupMenu.width) == kNo)
+        return;
+    if (m_game.mainGame.LiftedCard != 0 || childAt(event->pos()) != nullptr || !AlignArea().contains(event->pos()))
         return;
     const table::DrawContext* context = m_parts.table.Context();
     if (context != nullptr && !context->geometry.PileAtPoint(event->pos().x(), event->pos().y()).name.empty()) return;

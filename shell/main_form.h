@@ -188,6 +188,7 @@ public:
     // engine::IStartupShell
     void HideUnofferedCommands() override { m_commands.HideUnoffered(); }
     void SetApplicationTitle(std::string_view title) override;
+    void SetTableCursor(int cursorId) override;
     void ApplyToolbar(bool large, bool flat) override;
     int ScreenColourCount() const override;
     void SwitchAutoPlayOn() override;
@@ -224,6 +225,7 @@ private:
     void ReleaseMenuBar();
     void BuildToolbars();
     void BuildStatusPanels();
+    void FitClockPanel();
     void BuildPopupMenus();
     void BindEvents();
     void BindToolbarButtons();

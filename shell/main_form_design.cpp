@@ -1,6 +1,10 @@
 // The main window's components, as its design lays them out.
 
+#include <QFontMetrics>
+
+#include <algorithm>
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "platform/qt/controls.h"
@@ -24,6 +28,9 @@ constexpr int kScoreWidth = 70;
 constexpr int kScoreHeight = 26;
 constexpr int kStatusLabelLeft = 4;
 constexpr int kStatusCaptionWidth = 36;
+// Between the clock's caption and its value.
+constexpr int kClockCaptionGap = 4;
+constexpr int kClockHourDigits = 2;  // the hours wrap after 24
 // The large buttons' captions under their glyphs.
 constexpr int kCaptionFontHeight = 10;
 
@@ -130,6 +137,28 @@ void TfrmMain::BuildStatusPanels() {
     status->resize(kDesignWidth, 0);
     new platform::Panel(status, "pnl_sb_giocatori");
     new platform::Panel(status, "pnl_sb_livello");
+}
+
+// The clock's value lies right of its caption, a gap between them, and the panel is wide
+// enough for the widest time in the labels' font, which is final only once the window's
+// font has been checked.
+void TfrmMain::FitClockPanel() {
+    platform::Panel* panel = Panel("pnlTempo");
+    platform::Label* caption = Label("lblTempo2");
+    platform::Label* value = Label("lblTempo");
+    const int captionWidth = QFontMetrics(caption->font()).horizontalAdvance(caption->text());
+    const QFontMetrics digits(value->font());
+    int valueWidth = 0;
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        const std::string pair(kClockHourDigits, digit);
+        const std::string widest = pair + TimeSeparator() + pair + TimeSeparator() + pair;
+        valueWidth = std::max(valueWidth, digits.horizontalAdvance(QString::fromStdString(widest)));
+    }
+    const int valueLeft = kStatusLabelLeft + captionWidth + kClockCaptionGap;
+    const int width = std::max(kTempoWidth, valueLeft + valueWidth + kStatusLabelLeft);
+    panel->resize(width, panel->height());
+    caption->setGeometry(kStatusLabelLeft, caption->y(), captionWidth, caption->height());
+    value->setGeometry(valueLeft, value->y(), width - kStatusLabelLeft - valueLeft, value->height());
 }
 
 void TfrmMain::BuildPopupMenus() {

@@ -115,6 +115,7 @@ void TfrmMain::SetToolbarLarge(bool large, bool save) {
         platform::Label* l = Label(label);
         l->move(l->x(), sizes.labelTop);
     }
+    FitClockPanel();
     AlignControls();
     ArrangeToolbarButtons();
     engine::StatusContext status = m_game.Status();

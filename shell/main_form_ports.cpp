@@ -260,6 +260,13 @@ void TfrmMain::SetItemGlyph(std::string_view item, std::string_view bitmapName) 
 
 void TfrmMain::SetApplicationTitle(std::string_view title) { m_parts.application.SetTitle(std::string(title)); }
 
+void TfrmMain::SetTableCursor(int cursorId) {
+    if (cursorId == engine::kDefaultCursor)
+        unsetCursor();
+    else
+        setCursor(m_parts.cursor.CursorOf(cursorId));
+}
+
 void TfrmMain::ApplyToolbar(bool large, bool flat) {
     SetToolbarLarge(large, false);
     SetToolbarFlat(flat, false);

@@ -165,6 +165,7 @@ int Program::Run() {
     platform::ResourceBundle splashLibrary;
     splashLibrary.Open(p.paths.Resolve(kLibraryName));
     p.splash = new TfrmSplashForm(nullptr, &splashLibrary);
+    p.application.SetSplash(p.splash);
     p.splash->Show();
     p.splash->Update();
     p.Step(StartupStep::kSplash);

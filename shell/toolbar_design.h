@@ -22,7 +22,7 @@ struct ToolbarDesign {
     int buttonHeight = 0;
     bool visible = true;
     bool captions = false;  // the large buttons show their hint under the glyph
-    std::array<ToolbarButtonDesign, 13> buttons;
+    std::array<ToolbarButtonDesign, 14> buttons;
 };
 
 inline constexpr int kLargeButton = 44;
@@ -44,6 +44,7 @@ inline constexpr std::array<ToolbarDesign, 2> kToolbars{{
        {"tbStat", "Statistics", kLargeButton, false, true},
        Separator("sep_tb_large_3"),
        {"tbRules", "Rules", kLargeButton},
+       Separator("sep_tb_large_4"),
        {"tbExit", "Exit", kLargeButton},
        {"tbRestart", "Restart", kLargeButton, false, true},
        {"tbFastSearch", "Fast Search", kFastSearchWidth, false, true}}}},
@@ -59,6 +60,7 @@ inline constexpr std::array<ToolbarDesign, 2> kToolbars{{
        {"tbExit1", "Exit", kSmallButton},
        {"tbRestart1", "Restart", kSmallButton, false, true},
        {"tbFastSearch1", "Fast Search", kFastSearchWidth, false, true},
+       {},
        {},
        {}}}},
 }};

@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-multimedia-dev libgl-dev xvfb xauth fonts-dejavu-core)
+          qt6-base-dev qt6-multimedia-dev libgl-dev xvfb xauth fonts-dejavu-core
+          openbox xdotool x11-utils imagemagick)
 
 missing=()
 for p in "${packages[@]}"; do

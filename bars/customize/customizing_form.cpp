@@ -502,6 +502,11 @@ void TcbBarCustomizingForm::CustomizingEnded() {
     deleteLater();
 }
 
+void TcbBarCustomizingForm::BringToFront() {
+    raise();
+    activateWindow();
+}
+
 void TcbBarCustomizingForm::FormShown(bool shown) {
     TcbBarSubMenuEditor* editor = SubMenuEditor();
     if (!shown) {

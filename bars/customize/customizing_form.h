@@ -34,6 +34,8 @@ public:
     // Selects the command's category and the command on the Commands page.
     void ShowCommand(const TcbBarItem* item) override;
     void FormShown(bool shown) override;
+    bool IsModal() const override { return isVisible() && isModal(); }
+    void BringToFront() override;
 
     TcbBar* SelectedBar() const;
     int SelectedCategory() const;

@@ -31,6 +31,10 @@ public:
     virtual void ShowCommand(const TcbBarItem*) {}
     // The customized form was shown or hidden: the dialog (and its sub-menu editor) follow.
     virtual void FormShown(bool) {}
+    // The dialog is shown modally: the windows it disables still take the user's work on
+    // the bars (the mouse hook hands them their clicks), and each click brings it forward.
+    virtual bool IsModal() const { return false; }
+    virtual void BringToFront() {}
 };
 
 // The open customizing dialog of the process; none while closed.

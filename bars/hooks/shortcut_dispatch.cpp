@@ -1,6 +1,7 @@
 #include "bars/hooks/shortcut_dispatch.h"
 
 #include "bars/controls/item_control.h"
+#include "bars/customize/customizing_site.h"
 #include "bars/hooks/mdi_merge.h"
 #include "bars/hooks/owner_form.h"
 #include "bars/items/bar_item.h"
@@ -11,10 +12,12 @@
 #include "bars/manager/manager_list.h"
 #include "bars/menus/sub_menu_window.h"
 #include "bars/popups/quick_control.h"
+#include "bars/services/bar_window_chain.h"
 #include "bars/toolbars/bar.h"
 #include "bars/toolbars/bar_collection.h"
 #include "bars/windows/toolbar_window.h"
 #include "platform/core/virtual_keys.h"
+#include "platform/core/window_messages.h"
 #include "platform/qt/cursor_position.h"
 #include "platform/qt/input_event_filter.h"
 #include "platform/qt/main_form.h"
@@ -202,6 +205,8 @@ bool KeyboardHookProc(const platform::KeyHookMessage& message) {
                 active->KeyDown(message.key);
                 // Kept only when the key closed the menus and is still held: its release goes.
                 if (Active() || !platform::KeyStates::Instance().IsDown(message.key)) state.swallowedKey = 0;
+            } else {
+                platform::MessageRouter::Instance().Send(active->Handle(), message.message, message.key, message.keyData);
             }
             return true;
         }
@@ -244,11 +249,29 @@ bool CloseForClick(const platform::MouseHookMessage& message) {
         ~Reentry() { State().mouseReentered = false; }
     } reentry;
     if (IsRightOrMiddleUp(message.message) && !InOpenChain(message.window)) return true;
-    const bool down = IsButtonDown(message.message);
+    const TCustomcbBarControl* root = ChainRoot(active);
+    const bool down = IsButtonDown(message.message) && !(root && root->RunsOwnLoop());
     const bool leftUp = message.message == platform::WM_LBUTTONUP || message.message == platform::WM_NCLBUTTONUP;
     const bool chained = !active->IsMenu() || TCustomcbBarControl::IsLive(active->ParentBarWindow());
     if (down || (leftUp && chained && !active->Manager().IsCustomizing())) CloseOutside(message.window);
     return platform::WidgetOf(message.window) == nullptr;
+}
+
+// While the customizing dialog is modal, a click that falls on a bar window the dialog
+// disabled goes to that bar window all the same: the user goes on working on the bars.
+TCustomcbBarControl* RedirectTarget(const platform::MouseHookMessage& message) {
+    ICustomizingSite* site = CustomizingSite();
+    if (message.hitTest != platform::HTERROR || !site || !site->IsModal() || !site->Manager().IsCustomizing())
+        return nullptr;
+    auto* window = dynamic_cast<TCustomcbBarControl*>(platform::WidgetOf(message.window));
+    return TCustomcbBarControl::IsLive(window) ? window : nullptr;
+}
+
+bool Redirect(TCustomcbBarControl& window, const platform::MouseHookMessage& message) {
+    const bool move = message.message == platform::WM_MOUSEMOVE || message.message == platform::WM_NCMOUSEMOVE;
+    if (ICustomizingSite* site = CustomizingSite(); site && !move) site->BringToFront();
+    if (TCustomcbBarControl::IsLive(&window)) platform::SendMouseMessage(window, message.message, message.point);
+    return true;
 }
 
 // A right-button release on a control of a form with a manager shows the control's linked
@@ -263,8 +286,10 @@ bool ShowLinkedPopup(const platform::MouseHookMessage& message) {
 }  // namespace
 
 bool MouseHookProc(const platform::MouseHookMessage& message) {
+    const QPointer<TCustomcbBarControl> redirected = RedirectTarget(message);
     CloseQuickControlForMouse(message.message, message.window, message.point);
     if (CloseForClick(message)) return true;
+    if (redirected) return Redirect(*redirected, message);
     return ShowLinkedPopup(message);
 }
 

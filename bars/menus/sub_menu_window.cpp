@@ -386,6 +386,10 @@ void TcbBarSubMenuControl::Release() {
 
 void TcbBarSubMenuControl::CloseAll() {
     if (IsLive(ParentBarWindow())) {
+        // While customizing, a window that leaves the chain keeps its selection, and the
+        // selected control keeps this menu open: the menu closes through that control, as
+        // a second click on it closes it.
+        if (TcbBarItemControl* opener = OpeningControl(); opener && IsCustomizing()) opener->Deactivate(true);
         TCustomcbBarControl::CloseAll();
         return;
     }
@@ -492,7 +496,11 @@ void TcbBarSubMenuControl::SetMarkState(int state) {
     if (IsCustomizing()) return;
     if (state == 1 && EditingControl())
         state = 0;
-    if (state == m_markState) return;
+    if (state == m_markState) {
+        // A row lit while the cursor was elsewhere expands once the cursor comes onto it.
+        if (state == 1 && Manager().ShowFullMenusAfterDelay()) StartRowExpansion();
+        return;
+    }
     TCustomcbBarControl::SetMarkState(state);
     if (state == 2) {
         Expand();
@@ -501,8 +509,7 @@ void TcbBarSubMenuControl::SetMarkState(int state) {
     Repaint();
     if (Manager().ShowFullMenusAfterDelay()) {
         StopExpandTimer();
-        if (state == 1 && Timers())
-            Timers()->SetWindowTimer(Handle(), kMenuExpandTimer, kMenuExpandDelayMs, [this](unsigned id) { ExpandTimer(id); });
+        if (state == 1) StartRowExpansion();
     } else if (state == 1) {
         // Without the delayed expansion the row tells how to expand from the keyboard.
         BarHints::Instance().Request(Manager(), true, std::string(platform::BarString(platform::bar_string::kExpandMenuHint)));
@@ -518,6 +525,14 @@ void TcbBarSubMenuControl::ExpandTimer(unsigned id) {
     } else if (!ChildMenu()) {
         SetMarkState(1);
     }
+}
+
+// Only the cursor resting on the expand row expands the menu after a second; a row lit by the
+// timer of a menu the user works in stays lit.
+void TcbBarSubMenuControl::StartRowExpansion() {
+    const platform::Point cursor = WindowToClient(platform::ScreenToClient(this, platform::CursorPos()));
+    if (!Timers() || !ExpandButtonRect().Contains(cursor) || Timers()->HasWindowTimer(Handle(), kMenuExpandTimer)) return;
+    Timers()->SetWindowTimer(Handle(), kMenuExpandTimer, kMenuExpandDelayMs, [this](unsigned id) { ExpandTimer(id); });
 }
 
 void TcbBarSubMenuControl::StopExpandTimer() {

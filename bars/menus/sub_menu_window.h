@@ -141,6 +141,7 @@ private:
     void StopScroll(bool tellMouse = true);
     void KeepSelectionVisible(TcbBarItemControl* control);
     void ExpandTimer(unsigned id);
+    void StartRowExpansion();
     void StopExpandTimer();
     bool RarelyUsed(const TcbBarItemLink& link) const;
 

@@ -341,6 +341,15 @@ void TCustomcbBarControl::LButtonDown(platform::Point p) {
     m_pressPoint = p;
     TcbBarItemControl* control = InClient(p) ? ItemAtPos(p) : nullptr;
     if (IsCustomizing()) {
+        // A click on the selected link opens or closes what it drops down (a sub item's menu).
+        if (control && control == m_selected) {
+            if (control->IsActive())
+                control->Deactivate(true);
+            else
+                control->Activate(true);
+            if (!IsLive(this)) return;
+            control->Repaint();
+        }
         HotTrack(control);
         if (control) ArmDesignDrag(*this, p, *control);
         return;

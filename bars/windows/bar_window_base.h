@@ -100,6 +100,9 @@ public:
     // The selected edit or combo while the user types in it; none otherwise.
     TcbBarWinControl* EditingControl() const;
     virtual void CloseAll();
+    // The window tracks a press of its own with the mouse captured (a move, a sizing, a held
+    // caption button): clicks elsewhere leave its chain open meanwhile.
+    virtual bool RunsOwnLoop() const { return false; }
     // A menu a selected sub item opened closes, the selection goes, and an active window
     // leaves its chain: customizing is switched on or off.
     void CloseMenusAndDeselect();

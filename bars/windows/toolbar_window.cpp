@@ -2,6 +2,7 @@
 
 #include "bars/controls/button_control.h"
 #include "bars/controls/item_control.h"
+#include "bars/customize/customizing_site.h"
 #include "bars/items/bar_button.h"
 #include "bars/items/bar_item.h"
 #include "bars/links/item_link.h"
@@ -116,8 +117,11 @@ void TcbBarControl::ShowAtStoredPlace() {
         KeepReachable(stored, platform::WorkArea({(stored.left + stored.right) / 2, (stored.top + stored.bottom) / 2}));
     setGeometry(placed.left, placed.top, size.width, size.height);
     CalcLayout();
+    // Shown for the form the user works in, and while the customizing window is open (which
+    // is then the active window, not the form).
     QWidget* form = Manager().OwnerForm();
-    if (form && form->isVisible() && (form->isActiveWindow() || QApplication::activeWindow() == nullptr)) {
+    if (form && form->isVisible() &&
+        (form->isActiveWindow() || QApplication::activeWindow() == nullptr || CustomizingSite() != nullptr)) {
         show();
         platform::WindowList::Instance().BringToTop(this);
     }

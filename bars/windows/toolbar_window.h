@@ -98,6 +98,10 @@ public:
     // The move of the bar: set while it runs.
     void SetMoving(bool moving) { m_moving = moving; }
     bool IsMoving() const { return m_moving; }
+    bool IsSizing() const { return m_sizing != SizingEdge::None; }
+    bool RunsOwnLoop() const override {
+        return m_moving || IsSizing() || m_closeTracking || m_captionButtonTracking;
+    }
     // Makes the window a child of its dock area or a top-level tool window.
     void Reparent(TcbBarDockingStyle side);
     // Double-click on the grip or the floating caption: docked and floating trade places.

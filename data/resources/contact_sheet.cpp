@@ -123,8 +123,8 @@ int main(int argc, char** argv) {
                   : platform::PathResolver::ExecutableFolder().parent_path() / "program" / "QND.RGF";
     platform::ResourceBundle bundle;
     if (!bundle.Open(library)) {
-        std::fprintf(stderr, "corvanet-contact-sheet: cannot open %s: %s\n", library.string().c_str(),
-                     bundle.Problem().c_str());
+        const std::string why = bundle.Problem().empty() ? "" : ": " + bundle.Problem();
+        std::fprintf(stderr, "corvanet-contact-sheet: cannot open %s%s\n", library.string().c_str(), why.c_str());
         return 1;
     }
 

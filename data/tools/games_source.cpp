@@ -185,13 +185,13 @@ void CheckWords(const GameSource& game, std::vector<std::string>& errors) {
         for (int number = info.first; number < info.first + info.count; ++number) {
             const auto slot = static_cast<std::size_t>(number);
             const int value = game.words[slot];
-            if (value >= info.min && value <= info.max) {
+            if (engine::AllowsValue(info, value)) {
                 continue;
             }
             const int line = game.wordLines[slot];
             errors.push_back(Where(game.file, line != 0 ? line : game.line) + GameLabel(game) + ": word " +
                              WordLabel(number) + " = " + std::to_string(value) + (line != 0 ? "" : " (not given)") +
-                             " is out of range " + std::to_string(info.min) + ".." + std::to_string(info.max));
+                             " is out of range " + engine::AllowedValuesText(info));
         }
     }
 }

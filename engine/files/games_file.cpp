@@ -56,7 +56,7 @@ std::optional<GamesFileProblem> CheckGameListLine(int number, const std::string&
 bool InRange(const GameWordInfo& info, int value) {
     constexpr int kWordSpan = 65536;
     const int other = value < 0 ? value + kWordSpan : value - kWordSpan;
-    return (value >= info.min && value <= info.max) || (other >= info.min && other <= info.max);
+    return AllowsValue(info, value) || AllowsValue(info, other);
 }
 
 std::optional<GamesFileProblem> CheckWordLine(const NumberedLine& line, const std::vector<int>& gameIds) {
@@ -79,8 +79,7 @@ std::optional<GamesFileProblem> CheckWordLine(const NumberedLine& line, const st
         if (info != nullptr && !InRange(*info, *value)) {
             return GamesFileProblem{line.number, game + ", word " + std::to_string(*number) + " " +
                                                      GameWordName(*number) + " = " + std::to_string(*value) +
-                                                     ": outside its range " + std::to_string(info->min) + ".." +
-                                                     std::to_string(info->max) + "."};
+                                                     ": outside its range " + AllowedValuesText(*info) + "."};
         }
     }
     return std::nullopt;

@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 #include <string>
 
+#include "engine/base/decimal_text.h"
+#include "engine/base/text_utils.h"
 #include "engine/files/preference_file.h"
 #include "engine/files/preference_keys.h"
 #include "engine/model/settings_block.h"
-#include "engine/base/text_utils.h"
+#include "engine/ports/shell_port.h"
 
 namespace engine {
 
@@ -28,6 +31,8 @@ constexpr std::string_view kKeyUserDefault = "UserDefault";
 constexpr std::string_view kUserKeyPrefix = "User";
 constexpr int kUserKeyDigits = 3;
 constexpr auto kDefaultPlayers = std::to_array<std::string_view>({"Player 1", "Player 2", "Player 3"});
+// Cursor names the table's cursor; "10" means the platform's arrow.
+constexpr int kCursorMeansArrow = 10;
 
 int ParseDefault(std::string_view text) {
     int value = 0;
@@ -176,12 +181,21 @@ bool CreateDefaultPlayers(SettingsBlock& settings, PreferenceFile& file) {
     if (!settings.GetField(fields::kUserDefault.position, fields::kUserDefault.width).empty()) {
         return false;
     }
-    file.WriteString(kSectionPreference, kKeyUserDefault, kDefaultPlayers.front());
-    int number = 0;
-    for (const std::string_view player : kDefaultPlayers) {
-        file.WriteString(kSectionUsers, std::string(kUserKeyPrefix) + IntToZeroPad(++number, kUserKeyDigits), player);
+    // Only the current player's line may be lost: the names [Users] holds are kept, and
+    // the first of them stays the first player.
+    std::array<std::string, kDefaultPlayers.size()> keys;
+    std::array<bool, kDefaultPlayers.size()> given{};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        keys[i] = std::string(kUserKeyPrefix) + IntToZeroPad(static_cast<int>(i) + 1, kUserKeyDigits);
+        given[i] = !file.ReadString(kSectionUsers, keys[i], "").empty();
     }
-    settings.SetField(fields::kUserDefault.position, fields::kUserDefault.width, kDefaultPlayers.front());
+    const std::string current =
+        given.front() ? file.ReadString(kSectionUsers, keys.front(), "") : std::string(kDefaultPlayers.front());
+    file.WriteString(kSectionPreference, kKeyUserDefault, current);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (!given[i]) file.WriteString(kSectionUsers, keys[i], kDefaultPlayers[i]);
+    }
+    settings.SetField(fields::kUserDefault.position, fields::kUserDefault.width, current);
     return true;
 }
 
@@ -195,6 +209,11 @@ int AdvanceRunCount(PreferenceFile& file) {
         return count;
     }
     return file.WriteInteger(kSectionParameters, kKeyRunExe, count + 1) ? count + 1 : count;
+}
+
+int TableCursor(const SettingsBlock& settings) {
+    const std::optional<int> cursor = ReadDecimal(settings.GetField(fields::kCursor.position, fields::kCursor.width));
+    return !cursor || *cursor == kCursorMeansArrow ? kDefaultCursor : *cursor;
 }
 
 int CardShadowOffset(const SettingsBlock& settings) {

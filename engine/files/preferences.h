@@ -40,8 +40,8 @@ struct StartupPreferences {
 StartupPreferences ReadPreferences(SettingsBlock& settings, const PreferenceFile& file,
                                    const PreferenceReading& reading = {});
 
-// When no player is set, writes the three default players and makes the first current.
-// True when it did so.
+// When no player is set, writes those of the three default players that [Users] lacks and
+// makes User001 current. True when it did so.
 bool CreateDefaultPlayers(SettingsBlock& settings, PreferenceFile& file);
 
 // [Parameters] Run_Exe, default 0.
@@ -51,5 +51,9 @@ int AdvanceRunCount(PreferenceFile& file);
 
 // The card shadow offset that Cards_Shadowed (178/1) gives.
 int CardShadowOffset(const SettingsBlock& settings);
+
+// The table's cursor that Cursor (172/2) names: kDefaultCursor for "10" (and for a field
+// that holds no number), else that number of the cursor table.
+int TableCursor(const SettingsBlock& settings);
 
 }  // namespace engine

@@ -7,7 +7,8 @@ namespace {
 constexpr bool WordsInOrderAndApart() {
     int next = kFirstGameWord;
     for (const GameWordInfo& info : kGameWords) {
-        if (info.first < next || info.count < 1 || info.min > info.max) {
+        if (info.first < next || info.count < 1 || info.min > info.max ||
+            (info.other != GameWordInfo::kNoOtherValue && info.other >= info.min && info.other <= info.max)) {
             return false;
         }
         next = info.first + info.count;
@@ -17,6 +18,12 @@ constexpr bool WordsInOrderAndApart() {
 static_assert(WordsInOrderAndApart(), "game words must be in order, apart and within 0-400");
 
 }  // namespace
+
+std::string AllowedValuesText(const GameWordInfo& info) {
+    std::string text = std::to_string(info.min) + ".." + std::to_string(info.max);
+    if (info.other != GameWordInfo::kNoOtherValue) text += " or " + std::to_string(info.other);
+    return text;
+}
 
 std::string GameWordName(int number) {
     const GameWordInfo* info = FindGameWord(number);

@@ -133,11 +133,24 @@ struct GameWordInfo {
     int min;  // the values a game may give it
     int max;
     std::string_view meaning;
+    // One value beyond min..max that a game may give it too; kNoOtherValue for none.
+    int other = kNoOtherValue;
+
+    static constexpr int kNoOtherValue = -1'000'000;
 };
+
+constexpr bool AllowsValue(const GameWordInfo& info, int value) {
+    return (value >= info.min && value <= info.max) ||
+           (info.other != GameWordInfo::kNoOtherValue && value == info.other);
+}
 
 namespace detail {
 constexpr GameWordInfo Word(int number, std::string_view name, int min, int max, std::string_view meaning) {
     return {number, 1, name, min, max, meaning};
+}
+constexpr GameWordInfo WordOr(int number, std::string_view name, int min, int max, int other,
+                             std::string_view meaning) {
+    return {number, 1, name, min, max, meaning, other};
 }
 constexpr GameWordInfo Run(GameWordRun run, std::string_view name, int min, int max, std::string_view meaning) {
     return {run.first, run.count, name, min, max, meaning};
@@ -148,6 +161,7 @@ constexpr GameWordInfo Run(GameWordRun run, std::string_view name, int min, int 
 inline constexpr auto kGameWords = [] {
     using detail::Run;
     using detail::Word;
+    using detail::WordOr;
     namespace w = words;
     return std::array{
         Word(w::kFoundationPrefillMode, "FoundationPrefillMode", 0, 4,
@@ -230,7 +244,8 @@ inline constexpr auto kGameWords = [] {
         Word(w::kTableauCount, "TableauCount", 0, 28, "tableau piles of the game"),
         Word(w::kReserveCount, "ReserveCount", 0, 10, "reserves of the game"),
         Word(w::kThirdPileInUse, "ThirdPileInUse", 0, 1, "1: the third stock-row pile is on the table"),
-        Word(w::kCardCount, "CardCount", 1, 104, "cards of the game without jokers: 52 or 104"),
+        // The deal takes one deck, whole or cut short, or two whole decks.
+        WordOr(w::kCardCount, "CardCount", 1, 52, 104, "cards of the game without jokers: 52 or 104"),
         Word(w::kStockCount, "StockCount", 0, 108, "cards dealt to the stock"),
         Word(w::kWasteCount, "WasteCount", 0, 108, "cards dealt face up to the waste"),
         Word(w::kJokerCount, "JokerCount", 0, 4, "jokers in the deal when JokersUsed is 1"),
@@ -258,6 +273,9 @@ constexpr const GameWordInfo* FindGameWord(int number) {
     }
     return nullptr;
 }
+
+// "0..16", or "1..52 or 104" for a word with a value beyond its range.
+std::string AllowedValuesText(const GameWordInfo& info);
 
 // "GameKind", or "FoundationBase[2]" for the third word of a run (runs count from 0);
 // empty for a word that has no entry.

@@ -13,6 +13,9 @@ public:
     // Hides and disables the menu-bar commands this program does not offer.
     virtual void HideUnofferedCommands() = 0;
     virtual void SetApplicationTitle(std::string_view title) = 0;
+    // Gives the main window its own cursor over the table: kDefaultCursor or a number of
+    // the program's cursor table (engine/ports/shell_port.h).
+    virtual void SetTableCursor(int cursorId) = 0;
     // Makes the toolbar large or small and flat or raised, without saving the choice.
     virtual void ApplyToolbar(bool large, bool flat) = 0;
     // Colours the screen shows (as engine/base/system_utils.h NumColors counts them).

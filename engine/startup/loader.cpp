@@ -54,6 +54,7 @@ StartupPreferences ReadStartupPreferences(Game& game, const PreferenceFile& file
     game.mainGame.FoundationMarkStyle = static_cast<std::int16_t>(read.foundationMarkStyle);
     game.mainGame.RandomGameType = static_cast<std::int16_t>(read.randomGameType);
     game.mainGame.AutoplaySaveMode = static_cast<std::int16_t>(read.autoplaySaveMode);
+    if (IStartupShell* shell = services.startupShell) shell->SetTableCursor(TableCursor(game.settings));
     return read;
 }
 

@@ -50,7 +50,7 @@ enum class LineKind { Other, Section, Key };
 struct ParsedLine {
     LineKind kind = LineKind::Other;
     std::string_view name;   // section or key name, trimmed
-    std::string_view value;  // text after the first "=", as it stands
+    std::string_view value;  // text after the first "=", without the blanks around it
 };
 
 ParsedLine Parse(std::string_view line) {
@@ -77,7 +77,7 @@ ParsedLine Parse(std::string_view line) {
     if (key.empty()) {
         return {};
     }
-    return {LineKind::Key, key, line.substr(assign + 1)};
+    return {LineKind::Key, key, Trim(line.substr(assign + 1))};
 }
 
 // A line of the file without its line end, and which line end it had.

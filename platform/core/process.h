@@ -9,7 +9,8 @@ public:
     virtual void Terminate(int exitCode) = 0;
 };
 
-// Ends the process at once with the exit status, without returning to the caller.
+// Ends the process at once with the exit status, without returning to the caller and
+// without running exit handlers or static destructors.
 class ExitProcess : public IProcess {
 public:
     [[noreturn]] void Terminate(int exitCode) override;

@@ -15,8 +15,8 @@ public:
 
     // False when the file is missing or damaged; the library is closed then.
     virtual bool Open(const std::filesystem::path& path) = 0;
-    // Why the last Open failed, naming the damaged entry where there is one; empty when
-    // it did not fail.
+    // Why the last Open of a file that is there failed, naming the damaged entry where
+    // there is one; empty when it did not fail or there was no file to open.
     virtual std::string Problem() const { return {}; }
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
@@ -89,6 +90,10 @@ bool Application::ShowHelpContext(int context) {
     if (!m_help || context == 0) return false;
     m_help(context);
     return true;
+}
+
+QWidget* Application::OwnerInFront(QWidget* owner) const {
+    return m_splash != nullptr && m_splash->isVisible() ? m_splash.data() : owner;
 }
 
 void Application::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

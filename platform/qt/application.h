@@ -73,6 +73,13 @@ public:
     const ModalShowHook& ShowHook() const { return m_showHook; }
     void SetShowHook(ModalShowHook hook) { m_showHook = std::move(hook); }
 
+    // The splash of the start-up stays on top of every other window while it shows; a box
+    // or dialog opened meanwhile belongs to it, so that it opens in front of it.
+    void SetSplash(QWidget* splash) { m_splash = splash; }
+    // The window a box or dialog opened now belongs to: the splash while it shows, else
+    // the owner given.
+    QWidget* OwnerInFront(QWidget* owner) const;
+
     Form* MainForm() const { return m_mainForm; }
     // Makes a form; the first made this way becomes the main form.
     template <typename F, typename... Args>
@@ -95,6 +102,7 @@ private:
     ModalShowHook m_showHook;
     std::function<void(int)> m_help;
     QPointer<Form> m_mainForm;
+    QPointer<QWidget> m_splash;
     std::string m_title;
     QPointer<QWindow> m_focusWindow;
 };

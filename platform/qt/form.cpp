@@ -85,11 +85,11 @@ void Form::ApplyFlags() {
         flags |= Qt::FramelessWindowHint;
         break;
     case BorderStyle::kSingle:
-        flags |= Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
-        break;
     case BorderStyle::kDialog:
-        flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        // Only the caption, the close button and the help button: no minimising, and with
+        // the size fixed while it shows, no resizing or maximising either.
+        flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint;
         break;
     case BorderStyle::kSizeable:
         if (owned)
@@ -211,12 +211,20 @@ bool Form::event(QEvent* event) {
 }
 
 void Form::showEvent(QShowEvent* event) {
+    // A fixed border keeps the size the form has when it shows, after its last layout step;
+    // this comes before the window is on the screen.
+    if (!event->spontaneous() && HasFixedBorder()) setFixedSize(size());
     QWidget::showEvent(event);
     if (!event->spontaneous()) Run(events.onShow);
 }
 
 void Form::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
+    // Hidden, the form may be laid out anew (a longer text, a taller box) before it shows again.
+    if (!event->spontaneous() && HasFixedBorder()) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
     if (!event->spontaneous()) Run(events.onHide);
 }
 

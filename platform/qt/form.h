@@ -11,8 +11,8 @@ namespace platform {
 
 enum class BorderStyle {
     kNone,      // no caption, no frame, no border icons
-    kSingle,    // fixed size with caption and border icons
-    kDialog,    // fixed size, caption, close button only
+    kSingle,    // fixed size while it shows; caption, close and help buttons
+    kDialog,    // the same, as the platform's dialogs draw it
     kSizeable,  // the ordinary resizable window
 };
 
@@ -77,6 +77,7 @@ public:
     void SetClientSize(int width, int height) { resize(width, height); }
     void SetBorderStyle(BorderStyle style);
     BorderStyle Border() const { return m_border; }
+    bool HasFixedBorder() const { return m_border == BorderStyle::kSingle || m_border == BorderStyle::kDialog; }
     void SetStayOnTop(bool onTop);
     // Gives the form another owner (none: a window on its own), keeping its place and
     // whether it shows.

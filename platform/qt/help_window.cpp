@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -217,6 +218,14 @@ void HelpWindow::BelongTo(QWidget* asker) {
     SetStayOnTop(asker != nullptr);
     SetOwner(asker);
     if (asker != nullptr) asker->installEventFilter(this);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Close();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -48,6 +48,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Esc closes the window, as it closes every other window of the program.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Open(const QUrl& page);

@@ -350,6 +350,30 @@ std::optional<MouseHookMessage> MouseMessageOf(QWidget* widget, const QEvent& ev
     }
 }
 
+bool SendMouseMessage(QWidget& widget, unsigned message, Point screen) {
+    if (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK) message += kNonClientToClientOffset;
+    if (message < WM_MOUSEMOVE || message > WM_MBUTTONDBLCLK) return false;
+    QEvent::Type type = QEvent::MouseMove;
+    Qt::MouseButton button = Qt::NoButton;
+    if (message != WM_MOUSEMOVE) {
+        const unsigned offset = message - WM_LBUTTONDOWN;
+        button = offset >= kMiddleOffset ? Qt::MiddleButton : offset >= kRightOffset ? Qt::RightButton : Qt::LeftButton;
+        constexpr QEvent::Type kTypes[] = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick};
+        type = kTypes[offset % kRightOffset];
+    }
+    const KeyStates& keys = KeyStates::Instance();
+    Qt::MouseButtons buttons;
+    for (const Qt::MouseButton held : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        if (keys.IsDown(VirtualKeyOfButton(held))) buttons |= held;
+    Qt::KeyboardModifiers modifiers;
+    if (keys.IsDown(VK_SHIFT)) modifiers |= Qt::ShiftModifier;
+    if (keys.IsDown(VK_CONTROL)) modifiers |= Qt::ControlModifier;
+    const QPointF global(screen.x, screen.y);
+    QMouseEvent event(type, widget.mapFromGlobal(global), global, button, buttons, modifiers);
+    QCoreApplication::sendEvent(&widget, &event);
+    return true;
+}
+
 void ApplyHitTest(MouseHookMessage& message) {
     MessageRouter& router = MessageRouter::Instance();
     if (!router.IsRegistered(message.window)) return;

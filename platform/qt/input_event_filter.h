@@ -74,6 +74,11 @@ private:
 // The mouse message of a Qt mouse event on a widget (client messages; WM_MOUSEWHEEL for wheel
 // events), with the point in screen coordinates; nothing for other events.
 std::optional<MouseHookMessage> MouseMessageOf(QWidget* widget, const QEvent& event);
+// Sends a mouse message (client or non-client form) to a widget as the Qt mouse event it
+// stands for, at the screen point, with the buttons, Shift and Ctrl as the key states hold
+// them now. It goes to the widget itself, past the application's filter and past a modal
+// window that blocks the widget's window. False for a message that is no mouse message.
+bool SendMouseMessage(QWidget& widget, unsigned message, Point screen);
 // Asks a window with a message handler where the screen point lies (WM_NCHITTEST); HTCLIENT
 // for other windows. Outside the client area the message becomes its non-client form.
 void ApplyHitTest(MouseHookMessage& message);

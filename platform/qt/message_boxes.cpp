@@ -7,6 +7,8 @@
 
 #include <utility>
 
+#include "platform/qt/application.h"
+
 namespace platform {
 
 namespace {
@@ -16,10 +18,12 @@ namespace {
 constexpr int kTitleBarExtra = 120;
 
 // A box is shown by the modal window that is up, when one is, and belongs to it: it stays
-// above that window, and the window stays above the main window.
+// above that window, and the window stays above the main window. Before the main window,
+// the splash shows the box.
 QWidget* OwnerOfBox(QWidget* mainOwner) {
-    QWidget* modal = QApplication::activeModalWidget();
-    return modal != nullptr ? modal : mainOwner;
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    const Application* app = Application::Instance();
+    return app != nullptr ? app->OwnerInFront(mainOwner) : mainOwner;
 }
 
 // The title bar's font is the window manager's; a bold one of the application's size

@@ -78,7 +78,8 @@ bool ResourceBundle::Open(const std::filesystem::path& path) {
     struct stat info {};
     if (file < 0 || ::fstat(file, &info) != 0 || S_ISDIR(info.st_mode)) {
         if (file >= 0) ::close(file);
-        m_problem = "the file cannot be read";
+        // Nothing there to open: "can't find" says all there is to say.
+        m_problem.clear();
         return false;
     }
     CheckedBundle checked = CheckFile(file, static_cast<std::size_t>(info.st_size), path);

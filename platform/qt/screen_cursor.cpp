@@ -13,14 +13,18 @@ void ScreenCursor::Set(int id) {
         m_overridden = false;
         return;
     }
-    const QCursor cursor =
-        id == kHourglassCursorId ? QCursor(Qt::WaitCursor) : (m_lookup ? m_lookup(id) : QCursor(Qt::ArrowCursor));
+    const QCursor cursor = CursorOf(id);
     if (m_overridden) {
         QGuiApplication::changeOverrideCursor(cursor);
     } else {
         QGuiApplication::setOverrideCursor(cursor);
         m_overridden = true;
     }
+}
+
+QCursor ScreenCursor::CursorOf(int id) const {
+    if (id == kHourglassCursorId) return QCursor(Qt::WaitCursor);
+    return m_lookup && id != kArrowCursorId ? m_lookup(id) : QCursor(Qt::ArrowCursor);
 }
 
 }  // namespace platform

@@ -25,6 +25,8 @@ public:
     void SetLookup(Lookup lookup) { m_lookup = std::move(lookup); }
     int Current() const { return m_current; }
     void Set(int id);
+    // The cursor a number stands for: the hourglass, or one of the program's cursor table.
+    QCursor CursorOf(int id) const;
 
 private:
     Lookup m_lookup;

@@ -22,7 +22,7 @@ class IDialogHost {
 public:
     virtual ~IDialogHost() = default;
 
-    // The window the dialogs belong to (the main window), or none.
+    // The window the dialogs belong to (the main window; the splash while it shows), or none.
     virtual QWidget* OwnerWindow() = 0;
     // UpdateMainWindow: the main window paints its pending invalid areas at once.
     virtual void UpdateMainWindow() = 0;

@@ -40,9 +40,9 @@ private:
 }  // namespace
 
 QWidget* MainWindowHost::OwnerWindow() {
-    if (m_main != nullptr) return m_main;
     platform::Application* app = platform::Application::Instance();
-    return app != nullptr ? app->MainForm() : nullptr;
+    if (app == nullptr) return m_main;
+    return app->OwnerInFront(m_main != nullptr ? m_main : app->MainForm());
 }
 
 void MainWindowHost::UpdateMainWindow() {

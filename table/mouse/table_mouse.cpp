@@ -1,7 +1,6 @@
 #include "table/mouse/table_mouse.h"
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "engine/model/game_kinds.h"
@@ -9,7 +8,7 @@
 #include "engine/play/autoplay.h"
 #include "engine/model/card_codes.h"
 #include "engine/play/card_moves.h"
-#include "engine/base/decimal_text.h"
+#include "engine/files/preferences.h"
 #include "engine/state/game.h"
 #include "engine/session/new_game.h"
 #include "engine/play/pairing.h"
@@ -34,8 +33,6 @@ namespace words = engine::words;
 // Kinds whose right press is not a click move.
 // ClickToMove: a press sends the card at once instead of lifting it.
 constexpr int kPressMovesCard = 1;
-// Cursor names the table cursor; "10" means the platform's arrow.
-constexpr int kCursorMeansArrow = 10;
 
 std::int16_t To16(int value) { return static_cast<std::int16_t>(value); }
 
@@ -136,9 +133,7 @@ void TableMouse::TableDoubleClick() { engine::DoubleClickMove(m_game, true, true
 void TableMouse::RestoreTableCursor() {
     engine::IShellPort* shell = m_game.services.shellPort;
     if (shell == nullptr) return;
-    const std::optional<int> cursor = engine::ReadDecimal(
-        m_game.settings.GetField(engine::fields::kCursor.position, engine::fields::kCursor.width));
-    shell->SetCursor(!cursor || *cursor == kCursorMeansArrow ? engine::kDefaultCursor : *cursor);
+    shell->SetCursor(engine::TableCursor(m_game.settings));
 }
 
 void TableMouse::HideRevealedCard() {

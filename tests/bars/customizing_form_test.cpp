@@ -18,6 +18,7 @@
 #include "bars/popups/toolbars_popup.h"
 #include "bars/edits/bar_custom_combo.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
@@ -124,6 +125,18 @@ TEST_F(CustomizingFormTest, NewToolbarFloatsBesideTheWindowWithTheTypedName) {
     EXPECT_GE(bar.FloatLeft(), form.x() + form.frameGeometry().width());
     EXPECT_EQ(form.LBars->count(), 2);
     EXPECT_EQ(form.LBars->item(1)->checkState(), Qt::Checked);
+}
+
+// The dialog, not the form, is the active window meanwhile: the bar shows all the same.
+TEST_F(CustomizingFormTest, ReTickingAFloatingBarInTheListShowsItAtOnce) {
+    TcbBar& floating = ShowFloating("Floating", 2, 300, 300, 2 * 23);
+    TcbBarCustomizingForm& dialog = Open();
+    QApplication::setActiveWindow(&dialog);
+    // The list is filled again after each change.
+    for (const Qt::CheckState state : {Qt::Unchecked, Qt::Checked}) dialog.LBars->item(floating.Index())->setCheckState(state);
+    ASSERT_TRUE(floating.Visible());
+    EXPECT_TRUE(WindowOf(floating).isVisible());
+    QApplication::setActiveWindow(form.get());
 }
 
 TEST_F(CustomizingFormTest, NewCommandNameIsTheClassNameWithTheSmallestFreeNumber) {

@@ -162,6 +162,8 @@ struct AreaKind {
     const char* name;
 };
 
+void PrintTo(const AreaKind& c, std::ostream* out) { *out << c.name; }
+
 class DockRowsMoving : public ::testing::TestWithParam<AreaKind> {
 public:
     DockRowsMoving() : rows(GetParam().vertical, GetParam().farEdge) {

@@ -9,6 +9,7 @@
 #include "platform/core/random.h"
 #include "platform/core/system_colours.h"
 #include "platform/qt/canvas.h"
+#include "platform/qt/cursor_position.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -497,10 +498,32 @@ TEST_F(PersonalizedMenuTest, AnUntouchedMenuExpandsAfterFourSecondsAndTheRowAfte
 
 TEST_F(PersonalizedMenuTest, RestingOnTheExpandRowExpandsAfterOneSecond) {
     const platform::Rect row = menu->ExpandButtonRect();
-    menu->MouseMove({(row.left + row.right) / 2, (row.top + row.bottom) / 2});
+    const platform::Point centre{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+    platform::OverrideCursorPos(menu->ClientToScreenPoint(centre));
+    menu->MouseMove(centre);
     EXPECT_EQ(menu->MarkState(), 1);
     timers.Advance(999);
     EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 2u);
+    timers.Advance(1);
+    EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 4u);
+}
+
+// Four seconds after the last selection the row lights up; it expands the menu only once the
+// cursor rests on it.
+TEST_F(PersonalizedMenuTest, AMenuTheUserWorksInOnlyLightsItsRowAfterFourSeconds) {
+    const platform::Rect row = menu->ExpandButtonRect();
+    platform::OverrideCursorPos(menu->ClientToScreenPoint({row.left + 4, 4}));
+    Press(VK_DOWN);
+    timers.Advance(kMenuUntouchedExpandMs);
+    EXPECT_EQ(menu->MarkState(), 1);
+    timers.Advance(3 * kMenuExpandDelayMs);
+    EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 2u);
+    const platform::Point centre{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+    platform::OverrideCursorPos(menu->ClientToScreenPoint(centre));
+    menu->MouseMove(centre);
+    timers.Advance(kMenuExpandDelayMs - 1);
+    EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 2u);
+    menu->MouseMove(centre);  // resting: a move at the same place starts nothing anew
     timers.Advance(1);
     EXPECT_EQ(file->ItemLinks().ShownLinks().size(), 4u);
 }

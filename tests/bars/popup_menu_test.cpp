@@ -298,7 +298,12 @@ TEST_F(PopupMenuTest, WithoutAPointTheLinkedMenuOpensAtTheCaretOfTheFocusedContr
 }
 
 TEST_F(PopupMenuTest, TheToolbarsPopupListsTheBarsAndOffersCustomizingOnlyWhenAllowed) {
+    // Only bars that can be closed: never the main-menu bar, nor a bar that may not close;
+    // whether the dialog may customize a bar is no matter here.
+    ShowMenuBar();
+    NewBar("Fixed").SetAllowClose(false);
     TcbBar& standard = ShowBar("Standard", dsTop, 1);
+    standard.SetAllowCustomizing(false);
     NewBar("Drawing");
     NewBar("Hidden").SetHidden(true);
     TcbBarSubMenuControl* menu = ShowToolbarsPopup(*manager, {200, 200});

@@ -1,5 +1,11 @@
+#include "bars/customize/customizing_form.h"
 #include "bars/manager/bar_hooks.h"
+#include "platform/core/window_messages.h"
+#include "platform/qt/input_event_filter.h"
+#include "platform/qt/window_list.h"
 #include "tests/bars/menus_fixture.h"
+
+#include <vector>
 
 namespace bars::testing {
 namespace {
@@ -92,8 +98,18 @@ TEST_F(ShortcutDispatchTest, ARightClickOnAControlShowsItsLinkedPopupMenu) {
 TEST_F(ShortcutDispatchTest, WithAMenuOpenKeysAndTheirReleasesNeverReachTheForm) {
     ClickAt(Bar(), CentreOf(MenuBar(), 0));
     ASSERT_NE(MenuOf(*file), nullptr);
+    // The open menu hears the release, as a key-up message of its window.
+    const platform::WindowHandle menu = MenuOf(*file)->Handle();
+    std::vector<platform::WindowMessage> heard;
+    platform::MessageRouter::Instance().Register(menu, [&](const platform::WindowMessage& m) {
+        heard.push_back(m);
+        return std::intptr_t{0};
+    });
     EXPECT_TRUE(KeyDown(platform::VK_DOWN));
     EXPECT_TRUE(KeyUp(platform::VK_DOWN));
+    platform::MessageRouter::Instance().Unregister(menu);
+    const platform::WindowMessage keyUp{menu, platform::WM_KEYUP, platform::VK_DOWN, platform::kKeyDataUp};
+    EXPECT_EQ(heard, std::vector{keyUp});
     // Esc closes both levels in two presses; the release of the last still goes.
     KeyDown(platform::VK_ESCAPE);
     KeyUp(platform::VK_ESCAPE);
@@ -155,6 +171,70 @@ TEST_F(ShortcutDispatchTest, AClickOutsideAnOpenMenuClosesItAndReachesTheForm) {
     EXPECT_FALSE(MouseDownOn(form.get()));
     EXPECT_EQ(MenuOf(*file), nullptr);
     EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+}
+
+// While customizing a window that leaves the chain keeps its selection; the menu goes all
+// the same, and the title opens it again.
+TEST_F(ShortcutDispatchTest, WhileCustomizingAClickOutsideAnOpenMenuClosesItToo) {
+    manager->SetCustomizing(true);
+    ClickAt(Bar(), CentreOf(MenuBar(), 0));
+    TcbBarSubMenuControl* menu = MenuOf(*file);
+    ASSERT_NE(menu, nullptr);
+    platform::KeyStates::Instance().SetDown(platform::VK_LBUTTON, true);  // the press's own button
+    MouseDownOn(form.get());
+    EXPECT_FALSE(TCustomcbBarControl::IsLive(menu));
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+    EXPECT_EQ(manager->SelectedItemControl(), ControlAt(MenuBar().ItemLinks(), 0));
+    platform::KeyStates::Instance().SetDown(platform::VK_LBUTTON, false);
+    ClickAt(Bar(), CentreOf(MenuBar(), 0));
+    EXPECT_NE(MenuOf(*file), nullptr);
+    ClickAt(Bar(), CentreOf(MenuBar(), 1));
+    EXPECT_NE(MenuOf(*game), nullptr);
+    EXPECT_EQ(MenuOf(*file), nullptr);
+    manager->SetCustomizing(false);
+}
+
+// While a bar tracks a press of its own (here a floating bar being sized), a click elsewhere
+// leaves the menus it opened alone.
+TEST_F(ShortcutDispatchTest, AClickElsewhereLeavesTheMenusOfABarThatTracksItsOwnPress) {
+    TcbBar& tools = MakeBar("Tools", dsNone, 0);
+    tools.SetFloatLeft(300);
+    tools.SetFloatTop(200);
+    tools.SetFloatClientWidth(60);
+    Link(tools.ItemLinks(), *game);
+    tools.SetVisible(true);
+    TcbBarControl& window = WindowOf(tools);
+    ClickAt(window, CentreOf(tools, 0));
+    ASSERT_NE(MenuOf(*game), nullptr);
+    const platform::Point leftEdge = platform::ClientToScreen(&window, {1, window.height() / 2});
+    platform::SendMouseMessage(window, platform::WM_LBUTTONDOWN, leftEdge);
+    ASSERT_TRUE(window.RunsOwnLoop());
+    MouseDownOn(form.get());
+    EXPECT_NE(MenuOf(*game), nullptr);
+    platform::SendMouseMessage(window, platform::WM_LBUTTONUP, leftEdge);
+    ASSERT_FALSE(window.RunsOwnLoop());
+    MouseDownOn(form.get());
+    EXPECT_EQ(MenuOf(*game), nullptr);
+}
+
+// A customizing dialog shown modally disables the other windows; clicks on their bars (the
+// error hit code) still reach the bars.
+TEST_F(ShortcutDispatchTest, WhileTheCustomizingDialogIsModalClicksOnDisabledBarsReachTheBars) {
+    TcbBar& tools = ShowBar("Tools", dsTop, 2, 1);
+    TcbBarCustomizingForm* dialog = ShowCustomizingForm(*manager);
+    ASSERT_NE(dialog, nullptr);
+    TcbBarControl& window = WindowOf(tools);
+    const auto press = [&](int index, int hitTest) {
+        return platform::InputHooks::Instance().DispatchMouse(
+            {platform::WM_NCLBUTTONDOWN, window.ClientToScreenPoint(CentreOf(tools, index)), window.Handle(), hitTest});
+    };
+    EXPECT_FALSE(press(0, platform::HTERROR)) << "not modal";
+    dialog->setWindowModality(Qt::ApplicationModal);
+    EXPECT_FALSE(press(0, platform::HTCLIENT)) << "a window the dialog leaves enabled";
+    EXPECT_EQ(manager->SelectedItemControl(), nullptr);
+    EXPECT_TRUE(press(1, platform::HTERROR));
+    EXPECT_EQ(manager->SelectedItemControl(), tools.ItemLinks().Items(1)->Control());
+    CloseCustomizingForm();
 }
 
 TEST_F(ShortcutDispatchTest, TheLastManagerTakesTheHooksAndANewOneBringsThemBack) {

@@ -20,7 +20,7 @@ TEST_F(MenusTest, TheToolbarsListOpensAMenuOfTheToolbarsAsTheyAreNow) {
     ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
     TcbBarSubMenuControl* menu = MenuOf(list);
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(list.ItemLinks().Count(), 2);  // the tools bar, made first, and the menu bar
+    ASSERT_EQ(list.ItemLinks().Count(), 1);  // the tools bar; the menu bar can never be closed
     EXPECT_EQ(list.ItemLinks().Items(0)->Item()->Caption(), "Tools");
     EXPECT_FALSE(dynamic_cast<TcbBarButton*>(list.ItemLinks().Items(0)->Item())->Down());
     ClickAt(*menu, Centre(list.ItemLinks(), 0));
@@ -35,7 +35,7 @@ std::vector<std::string> Captions(const TcbBarItemLinks& links) {
 
 TEST_F(MenusTest, TheToolbarsListListsTheBarsTheToolbarsPopupLists) {
     NewBar("Tools");
-    NewBar("Private").SetAllowCustomizing(false);
+    NewBar("Fixed").SetAllowClose(false);
     NewBar("Gone").SetHidden(true);
     manager->SetCanCustomize(false);  // the pop-up adds no entry of its own
     auto& list = NewItem<TcbBarToolbarsListItem>("tlBars");
@@ -50,7 +50,7 @@ TEST_F(MenusTest, TheToolbarsListListsTheBarsTheToolbarsPopupLists) {
     TcbBarSubMenuControl* popup = ShowToolbarsPopup(*manager, {50, 50});
     ASSERT_NE(popup, nullptr);
     EXPECT_EQ(Captions(*popup->ItemLinks()), listed);
-    EXPECT_EQ(listed, (std::vector<std::string>{"Tools", "Main Menu"}));
+    EXPECT_EQ(listed, std::vector<std::string>{"Tools"}) << "neither the fixed bars nor the hidden one";
     popup->CloseAll();
 }
 

@@ -4,7 +4,11 @@
 
 #include <ostream>
 
+#include "engine/deal/deal_order.h"
+#include "engine/model/card_codes.h"
 #include "engine/model/game_list.h"
+#include "engine/model/game_record.h"
+#include "engine/model/game_words.h"
 #include "engine/base/text_utils.h"
 #include "tests/support/test_names.h"
 #include "tests/support/games_files.h"
@@ -118,6 +122,10 @@ INSTANTIATE_TEST_SUITE_P(
                     {"[Sect1]", ListLine(1, "One"), ListLine(2, "Two"), "[Sect2]",
                      "0303" + engine::Spaces(12) + ValueField("4") + ValueField("17")},
                     5, "game 2, word 303 FoundationCount = 17: outside its range 0..16."},
+        DamagedFile{"card count the deal refuses",
+                    {"[Sect1]", ListLine(1, "One"), ListLine(7, "Seven"), "[Sect2]",
+                     "0307" + engine::Spaces(12) + ValueField("52") + ValueField("60")},
+                    5, "game 7, word 307 CardCount = 60: outside its range 1..52 or 104."},
         DamagedFile{"negative count",
                     {"[Sect1]", ListLine(1, "One"), "[Sect2]", "0305" + engine::Spaces(12) + ValueField("-1")}, 4,
                     "game 1, word 305 ReserveCount = -1: outside its range 0..10."},
@@ -128,6 +136,19 @@ INSTANTIATE_TEST_SUITE_P(
                     {"[Sect1]", ListLine(1, "One"), "[Sect2]", "0001" + engine::Spaces(12) + "3         "}, 4,
                     "game 1"}),
     [](const ::testing::TestParamInfo<DamagedFile>& info) { return test_support::TestNameOf(info.param.what); });
+
+// A game the file check lets through must deal: the chooser offers it.
+TEST(GamesFileCheckTest, TheCardCountsAcceptedAreThoseTheDealTakes) {
+    for (int count = -1; count <= 2 * engine::kDeckSize + 2; ++count) {
+        const std::vector<std::string> lines{"[Sect1]", ListLine(1, "One"), "[Sect2]",
+                                             "0307" + engine::Spaces(12) + ValueField(std::to_string(count))};
+        engine::GameDefRecord game;
+        game.SetWord(engine::words::kCardCount, count);
+        engine::DealList list;
+        EXPECT_EQ(!CheckGamesFile(Completed(lines)).has_value(), engine::fnGameNumberCardsArray(list, game, "1", nullptr))
+            << "card count " << count;
+    }
+}
 
 TEST(GamesFileCheckTest, LinesOutsideBothSectionsAreNotRead) {
     const std::vector<std::string> lines{"anything", "[Other]", "junk", "[Sect1]", ListLine(1, "One"),

@@ -199,8 +199,8 @@ TEST_F(LoaderTest, MainWindowIsPrepared) {
     EXPECT_EQ(help.HelpFile(), (Folder().Path() / "quendrix.hlp").string() + ">proc");
     // StatusBar defaults to "N".
     EXPECT_FALSE(items.IsVisible("pnlStatusBar"));
-    // The defaults: a small flat toolbar, AutoPlay on for all games.
-    const std::vector<std::string> expected{"hide unoffered", "toolbar small flat", "autoplay on",
+    // The defaults: a small flat toolbar, the arrow over the table, AutoPlay on for all games.
+    const std::vector<std::string> expected{"hide unoffered", "toolbar small flat", "table cursor 0", "autoplay on",
                                             "activation handler"};
     EXPECT_EQ(startupShell.Log(), expected);
 }

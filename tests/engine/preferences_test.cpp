@@ -95,6 +95,34 @@ TEST_F(PreferencesTest, MissingFileGetsTheDefaultPlayers) {
     EXPECT_EQ(Cfg(), before);
 }
 
+TEST_F(PreferencesTest, APlayerLineLostOrDamagedKeepsTheNamesAndMakesTheFirstCurrent) {
+    // Each start reads the file afresh.
+    const auto start = [this](std::string_view cfg) {
+        WriteCfg(cfg);
+        m_settings.InitSettingsBlock(m_services.Paths().ProgramFolderText());
+        Read();
+        PreferenceFile file(m_services.Paths());
+        EXPECT_TRUE(CreateDefaultPlayers(m_settings, file));
+        return PreferenceFile(m_services.Paths());
+    };
+    for (const std::string_view userDefault : {"", "UserDefault\r\n", "UserDefault=  \r\n"}) {
+        SCOPED_TRACE(userDefault);
+        const PreferenceFile file = start("[Preference]\r\n" + std::string(userDefault) +
+                                          "Card_Size=M\r\n[Users]\r\nUser001=Anna\r\nUser003=Carl\r\nUser004=Dora\r\n");
+        EXPECT_EQ(Field(fields::kUserDefault), "Anna");
+        EXPECT_EQ(file.ReadString("Preference", "UserDefault", ""), "Anna");
+        EXPECT_EQ(file.ReadString("Users", "User001", ""), "Anna");
+        EXPECT_EQ(file.ReadString("Users", "User002", ""), "Player 2");
+        EXPECT_EQ(file.ReadString("Users", "User003", ""), "Carl");
+        EXPECT_EQ(file.ReadString("Users", "User004", ""), "Dora");
+    }
+    // Without a first player the first default name is current, whoever else is there.
+    const PreferenceFile file = start("[Users]\r\nUser002=Bea\r\n");
+    EXPECT_EQ(Field(fields::kUserDefault), "Player 1");
+    EXPECT_EQ(file.ReadString("Users", "User001", ""), "Player 1");
+    EXPECT_EQ(file.ReadString("Users", "User002", ""), "Bea");
+}
+
 TEST_F(PreferencesTest, MissingDataFolderStillGivesDefaults) {
     fs::remove_all(m_services.Folder().Path() / "Data");
     Read();

@@ -44,6 +44,7 @@ class RecordingStartupShell : public engine::IStartupShell {
 public:
     void HideUnofferedCommands() override { m_log.push_back("hide unoffered"); }
     void SetApplicationTitle(std::string_view title) override { m_title = std::string(title); }
+    void SetTableCursor(int cursorId) override { m_log.push_back("table cursor " + std::to_string(cursorId)); }
     void ApplyToolbar(bool large, bool flat) override;
     int ScreenColourCount() const override { return m_colours; }
     void SwitchAutoPlayOn() override { m_log.push_back("autoplay on"); }

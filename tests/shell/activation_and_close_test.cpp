@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "bars/windows/dock_control.h"
 #include "engine/model/card_codes.h"
 #include "engine/model/pile_names.h"
 #include "engine/model/pile_text.h"
@@ -14,6 +15,7 @@
 #include "engine/session/new_game.h"
 #include "platform/qt/application.h"
 #include "platform/qt/controls.h"
+#include "platform/qt/popup_menu.h"
 #include "shell/table_parts.h"
 #include "table/layout/table_layout.h"
 #include "tests/shell/program_fixture.h"
@@ -144,6 +146,48 @@ TEST_F(GameWindowTest, UndoAndRedoTakeBackAndReplayADraggedMove) {
     EXPECT_NE(Pile(cell), "");
 }
 
+TEST_F(GameWindowTest, ARightClickDuringADragOpensNoPopUpAndTheCardComesBack) {
+    if (Main().Commands().Find("mnuAutoPlay")->IsDown()) Main().RunCommand("mnuAutoPlay");
+    StartFreecell();
+    const platform::PopupMenu& popMain = Main().PopupMenu("popMain");
+    const engine::PileRef from{engine::PileListId::kFila, 0};
+    const std::string before = Pile(from);
+    const QImage table = Shown();
+    const engine::TableRect card = TopPlace(from);
+    // Below every pile: no drop is taken there.
+    const int x = card.left + 10;
+    const int y = Main().height() - 20;
+    ASSERT_TRUE(program->Table().Layout()->PileAtPoint(x, y).name.empty());
+    Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, card.left + 10, card.top + 10);
+    Send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, x, y);
+    ASSERT_NE(G().mainGame.LiftedCard, 0);
+    Send(QEvent::MouseButtonPress, Qt::RightButton, Qt::LeftButton | Qt::RightButton, x, y);
+    EXPECT_FALSE(popMain.IsShowing());
+    Send(QEvent::MouseButtonRelease, Qt::RightButton, Qt::LeftButton, x, y);
+    Send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, x, y);
+    EXPECT_FALSE(popMain.IsShowing());
+    EXPECT_EQ(G().mainGame.LiftedCard, 0);
+    EXPECT_EQ(Pile(from), before);
+    EXPECT_TRUE(Shown() == table) << "the card is back in its place on the screen";
+
+    // With nothing lifted the same click offers the table's pop-up.
+    Send(QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, x, y);
+    EXPECT_TRUE(popMain.IsShowing());
+    Main().PopupMenu("popMain").CloseUp();
+}
+
+TEST_F(GameWindowTest, OnlyTheTableOpensItsPopUpNotTheMenuBarOrItsDock) {
+    platform::PopupMenu& popMain = Main().PopupMenu("popMain");
+    const bars::TcbDockControl& dock = *bars::DockAreasOf(Main().BarManager()).Area(bars::dsTop);
+    ASSERT_GT(dock.height(), 0);
+    for (const QPoint at : {QPoint(dock.width() - 5, dock.y() + dock.height() / 2), QPoint(3, dock.y() + 3)}) {
+        Send(QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, at.x(), at.y());
+        Send(QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, at.x(), at.y());
+        EXPECT_FALSE(popMain.IsShowing()) << at.x() << "," << at.y();
+        popMain.CloseUp();
+    }
+}
+
 TEST_F(GameWindowTest, ACloseDuringACardAnimationWaitsForItAndFreesNothingUnderIt) {
     StartFreecell();
     Main().InstallMessageFilter(engine::MessageFilter::kSwallowInput);
@@ -161,23 +205,40 @@ TEST_F(GameWindowTest, ACloseDuringACardAnimationWaitsForItAndFreesNothingUnderI
     EXPECT_FALSE(Main().isVisible());
 }
 
-TEST_F(GameWindowTest, ExitDuringTheWinningAnimationStopsItAndClosesWithoutAQuestion) {
+// A close asked for during the winning animation stops it without a question; the game-end
+// code then closes the window, and that close asks the exit question like any other.
+TEST_F(GameWindowTest, ExitDuringTheWinningAnimationStopsItAndAsksOnceItHasEnded) {
     Preference("ConfirmQuit", "Y");
-    StartFreecell();
-    // The animation lets messages through; the player asks to close meanwhile.
-    bool asked = false;
-    clock.SetEventPump([&] {
-        if (asked || !Flag(engine::flag::kWinAnimationRunning)) return;
-        asked = true;
-        Main().Close();
-    });
     Preference("Winning_Animations_Time", "30");
-    G().registers.SetFlag(engine::flag::kGameWon, 1);
-    engine::EndGame(G());
-    EXPECT_TRUE(asked);
-    EXPECT_EQ(messages.Count(test_support::MessageEvent::Kind::Confirm), 0u);
-    EXPECT_EQ(program->Game(), nullptr);
-    EXPECT_EQ(dialogs.chooserShows, 0);
+    for (const bool ok : {false, true}) {
+        StartFreecell();
+        bool asked = false;
+        std::size_t questionsDuringTheAnimation = 0;
+        clock.SetEventPump([&] {
+            if (asked || !Flag(engine::flag::kWinAnimationRunning)) return;
+            asked = true;
+            Main().Close();
+            questionsDuringTheAnimation = messages.Count(test_support::MessageEvent::Kind::Confirm);
+        });
+        messages.Clear();
+        messages.QueueConfirmAnswer(ok);
+        G().registers.SetFlag(engine::flag::kGameWon, 1);
+        engine::EndGame(G());
+        clock.SetEventPump({});
+        ASSERT_TRUE(asked);
+        EXPECT_EQ(questionsDuringTheAnimation, 0u);
+        EXPECT_EQ(messages.Texts(test_support::MessageEvent::Kind::Confirm),
+                  std::vector<std::string>{"Exit Corvanet Solitaire?"});
+        EXPECT_EQ(dialogs.chooserShows, 0);
+        if (ok) {
+            EXPECT_EQ(program->Game(), nullptr);
+        } else {
+            // Cancel keeps the window and forgets the request.
+            ASSERT_NE(program->Game(), nullptr);
+            EXPECT_EQ(G().mainGame.CloseRequested, 0);
+            EXPECT_TRUE(Main().isVisible());
+        }
+    }
 }
 
 TEST_F(GameWindowTest, AWonGameSoundsAndOffersTheChooserWithOrWithoutItsAnimation) {

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 
+#include "bars/manager/bar_manager.h"
 #include "platform/qt/controls.h"
 #include "shell/advanced_form.h"
 
@@ -27,6 +28,9 @@ struct DesignedForm {
         plainTabs.setFamily("Verdana");
         plainNotebook->SetTabFont(plainTabs);
         platform::SetFontFamily(*plainNotebook, "Tahoma");
+        platform::CanvasFont menus = manager->Font();
+        menus.name = "Tahoma";
+        manager->SetFont(menus);
         form.Created();
     }
 
@@ -39,6 +43,7 @@ struct DesignedForm {
     QCheckBox* box = new QCheckBox(&form);
     platform::Notebook* notebook = new platform::Notebook(&form, "nbTabs");
     platform::Notebook* plainNotebook = new platform::Notebook(&form, "nbPlain");
+    bars::TcbBarManager* manager = new bars::TcbBarManager(&form);
 };
 
 TEST(FontFallbackTest, WithTheDesignFontInstalledNothingChanges) {
@@ -48,6 +53,7 @@ TEST(FontFallbackTest, WithTheDesignFontInstalledNothingChanges) {
     EXPECT_EQ(FamilyOf(designed.form), "Tahoma");
     EXPECT_EQ(FamilyOf(*designed.tahomaLabel), "Tahoma");
     EXPECT_EQ(FamilyOf(*designed.box), "Tahoma");
+    EXPECT_EQ(designed.manager->Font().name, "Tahoma");
 }
 
 TEST(FontFallbackTest, WithoutItTheTextControlsInItSwitchAndTheOthersKeepTheirFonts) {
@@ -69,6 +75,8 @@ TEST(FontFallbackTest, WithoutItTheTextControlsInItSwitchAndTheOthersKeepTheirFo
     EXPECT_EQ(FamilyOf(*designed.notebook), "MS Sans Serif");
     EXPECT_EQ(designed.plainNotebook->TabFont().family(), "Verdana");
     EXPECT_EQ(FamilyOf(*designed.plainNotebook), "Tahoma");
+    // The menu manager draws its bars with a font of its own; it switches too.
+    EXPECT_EQ(designed.manager->Font().name, "MS Sans Serif");
     // The font is tested once, not once per window.
     DesignedForm second(fallback);
     EXPECT_EQ(tests, 1);

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTextBrowser>
+#include <QTextDocument>
 
 #include <filesystem>
 #include <vector>
@@ -60,6 +62,12 @@ TEST(HelpBundle, TheWindowsPagesAreInTheBuiltHelp) {
         EXPECT_TRUE(window.ShowContext(context)) << context;
         EXPECT_NE(window.Caption(), "Help") << context;
     }
+    // F2 deals the current game anew from another number: no page may promise the deal again.
+    window.ShowContext(4015);
+    const QString chooser = window.Browser().document()->toPlainText().simplified();
+    EXPECT_TRUE(chooser.contains("New game (F2)")) << chooser.toStdString();
+    EXPECT_TRUE(chooser.contains("new deal")) << chooser.toStdString();
+    EXPECT_FALSE(chooser.contains("same game again")) << chooser.toStdString();
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/qt/form_timer.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/popup_menu.h"
+#include "platform/qt/screen_cursor.h"
 #include "shell/dialogs/product_addresses.h"
 #include "shell/help_viewer.h"
 #include "shell/table_parts.h"
@@ -115,6 +116,17 @@ TEST_F(MainWindowTest, AMaximizedWindowWritesOnlyItsMaximizedStateEvenWhenMinimi
     EXPECT_EQ(PreferenceValue("MainWindowState_Left"), "60");
 }
 
+TEST_F(ProgramTest, TheWindowHasTheTableCursorFromTheStartAndTheArrowForTen) {
+    Preference("Cursor", "12");
+    ASSERT_EQ(Start(), 0);
+    EXPECT_TRUE(Main().testAttribute(Qt::WA_SetCursor));
+    EXPECT_EQ(Main().cursor().shape(), Qt::BitmapCursor);
+    program.reset();
+    Preference("Cursor", "10");
+    ASSERT_EQ(Start(), 0);
+    EXPECT_FALSE(Main().testAttribute(Qt::WA_SetCursor));
+}
+
 TEST_F(MainWindowTest, SmallIconsShowTheSmallToolbarWithLowerPanelsAndSaveOnlyWhenAsked) {
     Main().SetToolbarLarge(false, false);
     EXPECT_EQ(PreferenceValue("ToolBar_Large"), "(none)");
@@ -130,6 +142,36 @@ TEST_F(MainWindowTest, SmallIconsShowTheSmallToolbarWithLowerPanelsAndSaveOnlyWh
     EXPECT_EQ(PreferenceValue("ToolBar_Large"), "N");
     // The table starts below the toolbar that shows.
     EXPECT_EQ(Main().PanelBottom(table::TablePanel::kSmallToolbar), Main().Panel("pnlTB1")->geometry().bottom() + 1);
+}
+
+TEST_F(MainWindowTest, TheLargeToolbarGroupsItsButtonsBetweenFourSeparators) {
+    Main().SetToolbarLarge(true, false);
+    std::vector<const QWidget*> shown;
+    for (const QObject* child : Main().Panel("pnlTB")->children())
+        if (child->isWidgetType() && !static_cast<const QWidget*>(child)->isHidden())
+            shown.push_back(static_cast<const QWidget*>(child));
+    std::sort(shown.begin(), shown.end(), [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+    std::vector<std::string> names;
+    for (const QWidget* w : shown) names.push_back(w->objectName().toStdString());
+    EXPECT_EQ(names, (std::vector<std::string>{"tbNew", "tbOpen", "sep_tb_large_1", "tbUndo", "tbRedo",
+                                               "sep_tb_large_2", "tbAutoPlay", "sep_tb_large_3", "tbRules",
+                                               "sep_tb_large_4", "tbExit"}));
+    for (std::size_t i = 1; i < shown.size(); ++i) EXPECT_GE(shown[i]->x(), shown[i - 1]->geometry().right()) << names[i];
+}
+
+TEST_F(MainWindowTest, TheClockKeepsAGapAfterItsCaptionUpToTenHoursAndMore) {
+    const platform::Label& caption = *Main().Label("lblTempo2");
+    const platform::Label& value = *Main().Label("lblTempo");
+    for (const bool large : {false, true}) {
+        Main().SetToolbarLarge(large, false);
+        for (const char* time : {"0:00:00", "10:00:00", "23:59:59"}) {
+            Main().SetLabelText(engine::ShellLabel::kTempo, time);
+            const int captionEnd = caption.x() + caption.fontMetrics().horizontalAdvance(caption.text());
+            const int valueStart = value.geometry().right() + 1 - value.fontMetrics().horizontalAdvance(value.text());
+            EXPECT_GE(valueStart - captionEnd, 4) << time;
+            EXPECT_LE(value.geometry().right(), Main().Panel("pnlTempo")->width() - 4) << time;
+        }
+    }
 }
 
 TEST_F(MainWindowTest, AKeyHidesThePileSizeTip) {
@@ -257,8 +299,14 @@ TEST_F(MainWindowTest, ContentsNewsletterHomePageAndTheNewGameSound) {
     EXPECT_EQ(dialogs.newsletterHidden, std::vector<bool>{true});
     EXPECT_EQ(folder.ReadFile("Data/CFG.DAT"), before);
 
-    // The product has one web site: the Home Page command opens what About shows.
+    // The product has one web site: the Home Page command opens what About shows, under
+    // the hourglass, and the cursor comes back as it was.
+    std::vector<int> cursors;
+    shellOpen.onOpen = [&] { cursors.push_back(program->Cursor().Current()); };
+    Main().SetCursor(12);
     EXPECT_TRUE(Main().RunCommand("mnuQuendrixHomePage"));
+    EXPECT_EQ(cursors, std::vector<int>{platform::kHourglassCursorId});
+    EXPECT_EQ(program->Cursor().Current(), 12);
     ASSERT_EQ(shellOpen.Calls().size(), 1u);
     EXPECT_EQ(shellOpen.Calls()[0].file, "http://" + std::string(shell::kProductWebSite));
 

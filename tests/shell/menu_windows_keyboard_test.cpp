@@ -1,9 +1,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 #include <QWindow>
-#include <QtTest/qtestkeyboard.h>
 
 #include <functional>
 #include <memory>
@@ -23,81 +21,13 @@
 #include "platform/qt/message_boxes.h"
 #include "shell/dialogs/player_dialogs.h"
 #include "shell/help_viewer.h"
+#include "tests/shell/modal_player.h"
 #include "tests/shell/program_fixture.h"
 
 namespace shell_test {
 namespace {
 
 namespace fields = engine::fields;
-
-constexpr int kPollMs = 2;
-constexpr int kGiveUpPolls = 1000;
-
-// Keys as the window system delivers them to a native window: through Qt's modal blocking
-// (a window that a modal window blocks never sees them), and with nothing else handled
-// between them. Ctrl or Alt in the modifiers goes down before the key and up after it.
-void Deliver(QWindow* window, QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    qt_handleKeyEvent(window, type, key, modifiers);
-}
-
-Qt::Key HeldModifier(Qt::KeyboardModifiers modifiers) {
-    if (modifiers.testFlag(Qt::ControlModifier)) return Qt::Key_Control;
-    if (modifiers.testFlag(Qt::AltModifier)) return Qt::Key_Alt;
-    return Qt::Key_unknown;
-}
-
-void KeyDown(QWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    if (const Qt::Key held = HeldModifier(modifiers); held != Qt::Key_unknown)
-        Deliver(window, QEvent::KeyPress, held, Qt::NoModifier);
-    Deliver(window, QEvent::KeyPress, key, modifiers);
-}
-
-void KeyUp(QWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    Deliver(window, QEvent::KeyRelease, key, modifiers);
-    if (const Qt::Key held = HeldModifier(modifiers); held != Qt::Key_unknown)
-        Deliver(window, QEvent::KeyRelease, held, modifiers);
-}
-
-void Stroke(QWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    KeyDown(window, key, modifiers);
-    KeyUp(window, key, modifiers);
-}
-
-// Plays the player's part once a modal window is up: the action runs on it, and a window
-// the action left open is closed (and the test fails), so no test waits for ever.
-class WhenModal {
-public:
-    explicit WhenModal(std::function<void(QWidget&)> action) : m_action(std::move(action)) {
-        m_timer.setInterval(kPollMs);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { Poll(); });
-        m_timer.start();
-    }
-    bool Acted() const { return m_acted; }
-
-private:
-    void Poll() {
-        // The player acts once the window is up and has the keyboard.
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!m_acted && modal != nullptr && QApplication::activeWindow() == modal) {
-            m_acted = true;
-            m_modal = modal;
-            m_action(*modal);
-            return;
-        }
-        if (++m_polls < kGiveUpPolls && (!m_acted || (m_modal && m_modal->isVisible()))) return;
-        m_timer.stop();
-        if (m_modal && m_modal->isVisible()) {
-            ADD_FAILURE() << "the window stayed open: " << m_modal->windowTitle().toStdString();
-            m_modal->close();
-        }
-    }
-
-    std::function<void(QWidget&)> m_action;
-    QTimer m_timer;
-    bool m_acted = false;
-    int m_polls = 0;
-    QPointer<QWidget> m_modal;
-};
 
 // A window a menu entry opens, and the button that closes it ("" for the message box's Cancel).
 struct MenuWindow {

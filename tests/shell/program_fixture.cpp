@@ -1,5 +1,6 @@
 #include "tests/shell/program_fixture.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "engine/files/preference_file.h"
@@ -62,7 +63,7 @@ int ProgramTest::Start() {
     options.programFolder = folder.Path();
     options.clock = &clock;
     options.messages = useMessages != nullptr ? useMessages : &messages;
-    options.process = &process;
+    options.process = realProcess ? nullptr : &process;
     options.shell = &shellOpen;
     options.sound = &sound;
     options.dialogs = useDialogs != nullptr ? useDialogs : &dialogs;
@@ -78,6 +79,23 @@ int ProgramTest::Start() {
 void ProgramTest::Activate() {
     Main().Show();
     program->Application().Activate();
+}
+
+void ProgramTest::ExpectRealExit(const std::function<void()>& statement, int status) {
+    // A fresh process runs the test again up to here: no window or thread of this one
+    // goes with it. It ends without removing its program folder, so it makes that folder
+    // inside this test's, which goes with the test.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const char* previous = std::getenv("TMPDIR");
+    const std::string saved = previous != nullptr ? previous : "";
+    ::setenv("TMPDIR", folder.Path().c_str(), 1);
+    realProcess = true;
+    EXPECT_EXIT(statement(), ::testing::ExitedWithCode(status), "");
+    realProcess = false;
+    if (previous != nullptr)
+        ::setenv("TMPDIR", saved.c_str(), 1);
+    else
+        ::unsetenv("TMPDIR");
 }
 
 void ProgramTest::StartFreecell() {

@@ -54,6 +54,9 @@ protected:
     int Start();
     // The first activation, as the window system reports it.
     void Activate();
+    // Runs the statement in a child process that ends the way the player's program does
+    // (the real process exit, not a recorded one) and expects that exit status.
+    void ExpectRealExit(const std::function<void()>& statement, int status);
 
     shell::TfrmMain& Main() { return *program->MainWindow(); }
     engine::Game& G() { return *program->Game(); }
@@ -75,6 +78,8 @@ protected:
     // The dialogs and message boxes the program gets in place of the scripted ones, when set.
     shell::IDialogs* useDialogs = nullptr;
     platform::IMessages* useMessages = nullptr;
+    // The program's own process exit in place of the recorded one.
+    bool realProcess = false;
     std::vector<shell::StartupStep> steps;
     std::function<void(shell::StartupStep)> onStep;
     std::unique_ptr<shell::Program> program;

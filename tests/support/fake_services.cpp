@@ -53,6 +53,7 @@ std::vector<std::string> ScriptedMessages::Texts(MessageEvent::Kind kind) const 
 int RecordingShellOpen::Open(const std::string& file, const std::string& parameters, const std::string& folder,
                              int showMode) {
     m_calls.push_back({file, parameters, folder, showMode});
+    if (onOpen) onOpen();
     return m_result;
 }
 

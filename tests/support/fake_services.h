@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,6 +64,8 @@ public:
 
     void SetResult(int code) { m_result = code; }
     const std::vector<ShellOpenCall>& Calls() const { return m_calls; }
+    // Runs inside each Open, while the desktop would be opening the file.
+    std::function<void()> onOpen;
 
 private:
     int m_result = kDefaultResult;

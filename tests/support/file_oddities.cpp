@@ -38,6 +38,8 @@ std::string_view NameOf(FileOddity oddity) {
     return "?";
 }
 
+void PrintTo(FileOddity oddity, std::ostream* out) { *out << NameOf(oddity); }
+
 fs::path DanglingTarget(const fs::path& path) { return path.string() + ".missing"; }
 
 void MakeFileOddity(const fs::path& path, FileOddity oddity) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <string_view>
 
 namespace test_support {
@@ -12,6 +13,8 @@ inline constexpr FileOddity kFileOddities[] = {FileOddity::Folder, FileOddity::L
                                                FileOddity::Unreadable, FileOddity::Fifo};
 
 std::string_view NameOf(FileOddity oddity);
+// How a test's parameter shows it.
+void PrintTo(FileOddity oddity, std::ostream* out);
 
 // Puts the oddity at the path, whose folder exists. A dangling link points at a missing
 // file beside it; an unreadable file is one without read permission, or, for the superuser

@@ -46,11 +46,14 @@ TEST_F(IniFileTest, SectionsAndKeysMatchIgnoringCase) {
     EXPECT_TRUE(ini.SectionExists("USERS"));
 }
 
-TEST_F(IniFileTest, ValuesAreTheTextAfterTheFirstEquals) {
-    const IniFile ini = Make("[S]\n  Key One  =a=b \nEmpty=\n");
-    EXPECT_EQ(ini.ReadString("S", "Key One", "?"), "a=b ");
+TEST_F(IniFileTest, ValuesAreTheTextAfterTheFirstEqualsWithoutTheBlanksAround) {
+    const IniFile ini = Make("[S]\n  Key One  = a = b \t\nEmpty=\nBlanks= \t \nToolBar_Large = Y\n");
+    EXPECT_EQ(ini.ReadString("S", "Key One", "?"), "a = b");
     EXPECT_EQ(ini.ReadString("S", "Empty", "?"), "");
+    EXPECT_EQ(ini.ReadString("S", "Blanks", "?"), "");
+    EXPECT_EQ(ini.ReadString("S", "ToolBar_Large", "?"), "Y");
     EXPECT_TRUE(ini.ValueExists("S", "Empty"));
+    EXPECT_EQ(ini.ReadSectionValues("S").front(), "Key One=a = b");
 }
 
 TEST_F(IniFileTest, IntegersAndFlags) {

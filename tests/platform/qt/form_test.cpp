@@ -65,6 +65,28 @@ TEST_F(FormTest, TheShowHookAnswersAModalShowAfterTheShowEvent) {
     EXPECT_EQ(form.ShowModal(), platform::kModalCancel);
 }
 
+// A fixed border holds the size the form was laid out to while it shows; between shows the
+// form may be laid out to another size, which the next show holds. A sizeable one is free.
+TEST_F(FormTest, AFixedBorderHoldsTheLaidOutSizeWhileTheFormShows) {
+    form.SetBorderStyle(platform::BorderStyle::kDialog);
+    form.Show();
+    EXPECT_EQ(form.minimumSize(), QSize(300, 200));
+    EXPECT_EQ(form.maximumSize(), QSize(300, 200));
+    form.resize(500, 400);
+    EXPECT_EQ(form.size(), QSize(300, 200));
+    form.Hide();
+    form.SetClientSize(300, 260);
+    form.Show();
+    EXPECT_EQ(form.size(), QSize(300, 260));
+    EXPECT_EQ(form.maximumSize(), QSize(300, 260));
+    form.Hide();
+
+    form.SetBorderStyle(platform::BorderStyle::kSizeable);
+    form.Show();
+    form.resize(500, 400);
+    EXPECT_EQ(form.size(), QSize(500, 400));
+}
+
 TEST_F(FormTest, AlignedPanelsStackFromTheirEdgesAndHiddenOnesTakeNoRoom) {
     auto* first = new platform::Panel(&form, "pnlA");
     auto* hidden = new platform::Panel(&form, "pnlB");

@@ -51,6 +51,16 @@ TEST_F(HelpWindowTest, AContextOpensItsPageAndItsLinksLeadOn) {
     EXPECT_EQ(help.CurrentContext(), platform::kContentsContext);
 }
 
+TEST_F(HelpWindowTest, EscFromTheTextClosesTheWindowAndTheNextRequestShowsItAgain) {
+    help.ShowContext(3001);
+    QTest::keyClick(&help.Browser(), Qt::Key_Escape, Qt::ShiftModifier);
+    EXPECT_TRUE(help.isVisible());
+    QTest::keyClick(&help.Browser(), Qt::Key_Escape);
+    EXPECT_FALSE(help.isVisible());
+    help.ShowContext(3002);
+    EXPECT_TRUE(help.isVisible());
+}
+
 TEST_F(HelpWindowTest, TheFinderListsEveryNumberedPageByTitleInOrder) {
     EXPECT_TRUE(help.Command(platform::kHelpFinderCommand, 0));
     const QString text = help.Browser().document()->toPlainText();

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -117,6 +118,21 @@ TEST(MessageBoxes, ConfirmationIsOkOnlyWhenOkIsPressed) {
         Answer answer(QMessageBox::NoButton);
         EXPECT_FALSE(boxes.Confirm("Exit Corvanet Solitaire?", ""));
         EXPECT_TRUE(answer.Box().seen);
+    }
+}
+
+// Return presses the button that has the focus, the default one only while no other has it.
+TEST(MessageBoxes, ReturnPressesTheFocusedButton) {
+    MessageBoxes boxes("Corvanet Solitaire");
+    for (const bool tabToCancel : {true, false}) {
+        QTimer::singleShot(0, [tabToCancel] {
+            QMessageBox* box = OpenBox();
+            ASSERT_NE(box, nullptr);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+            if (tabToCancel) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        EXPECT_EQ(boxes.Confirm("Exit Corvanet Solitaire?", ""), !tabToCancel);
     }
 }
 

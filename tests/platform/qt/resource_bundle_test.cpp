@@ -480,9 +480,11 @@ constexpr std::size_t kTreeOffsetField = 8;
 constexpr std::size_t kDataOffsetField = 12;
 constexpr std::size_t kRootFirstChild = 10;  // inside the root node
 
-TEST_F(DamagedLibraryTest, AMissingFileDoesNotOpen) {
-    EXPECT_FALSE(m_bundle.Open(m_folder.Path() / "QND.RGF"));
+TEST_F(DamagedLibraryTest, AMissingFileDoesNotOpenAndHasNoDamageToName) {
+    EXPECT_NE(ProblemOf("qres"), "");
+    EXPECT_FALSE(m_bundle.Open(m_folder.Path() / "NONE.RGF"));
     EXPECT_FALSE(m_bundle.IsOpen());
+    EXPECT_EQ(m_bundle.Problem(), "");
 }
 
 TEST_F(DamagedLibraryTest, TheUndamagedCopyOpens) { EXPECT_TRUE(OpensAfterAGoodOne(BuiltLibraryBytes())); }

@@ -1,0 +1,5 @@
+# Without QND.RGF the start-up stops with its message in front of the splash.
+source "$(dirname "$0")/../harness.sh"
+e2e_start
+rm "$E2E_PROGRAM/QND.RGF"
+e2e_expect_startup_stop '^Error$'
