@@ -1,7 +1,6 @@
 #include "bars/controls/win_control.h"
 
 #include "bars/controls/typing_limit.h"
-
 #include "bars/edits/bar_edit.h"
 #include "bars/hooks/shortcut_dispatch.h"
 #include "bars/links/item_link.h"

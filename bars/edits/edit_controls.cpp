@@ -15,7 +15,6 @@
 #include <QImage>
 #include <QLineEdit>
 
-
 namespace bars {
 
 namespace {

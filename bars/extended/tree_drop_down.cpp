@@ -1,5 +1,7 @@
 #include "bars/extended/tree_drop_down.h"
 
+#include "bars/extended/tree_view_nodes.h"
+
 #include "platform/core/system_colours.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/classic_draw.h"
@@ -14,8 +16,6 @@ namespace bars {
 namespace {
 
 using platform::SystemColour;
-
-QColor Qt(platform::Colour c) { return QColor(platform::RedOf(c), platform::GreenOf(c), platform::BlueOf(c)); }
 
 // The classic size grip for the bottom-right corner: three ridges, each a highlight line
 // above two shadow lines, running across the corner.
@@ -135,7 +135,7 @@ void TreeDropDownWindow::resizeEvent(QResizeEvent* event) {
 
 void TreeDropDownWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(Qt(SystemColour(platform::COLOR_WINDOWFRAME)));
+    painter.setPen(SystemQColor(platform::COLOR_WINDOWFRAME));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

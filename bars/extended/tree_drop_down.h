@@ -41,8 +41,6 @@ public:
     void RemoveStrip();
     bool HasStrip() const { return !m_strip.strip.isEmpty(); }
     const ResizeStrip& Strip() const { return m_strip; }
-    bool CloseOver() const { return m_closeOver; }
-    bool ClosePressed() const { return m_closePressed; }
 
     // The mouse on the strip: points in the inner area, the move's in screen coordinates.
     bool StripPress(QPoint p);

@@ -55,8 +55,7 @@ TcbBarTreeView::TcbBarTreeView(TcbBarTreeViewCombo& combo) : m_combo(combo) {
     auto* corner = new QWidget(this);
     corner->setAutoFillBackground(true);
     QPalette palette = corner->palette();
-    const platform::Colour face = platform::SystemColour(platform::COLOR_BTNFACE);
-    palette.setColor(QPalette::Window, QColor(platform::RedOf(face), platform::GreenOf(face), platform::BlueOf(face)));
+    palette.setColor(QPalette::Window, SystemQColor(platform::COLOR_BTNFACE));
     corner->setPalette(palette);
     setCornerWidget(corner);
     setItemDelegate(new TreeNodeDelegate(
@@ -304,9 +303,9 @@ void TcbBarTreeViewCombo::SortIfWanted() {
 }
 
 void TcbBarTreeViewCombo::AlphaSort() {
-    const bool texts = m_sortType == stText || m_sortType == stBoth;
-    SortNodes(*m_tree, [this, texts](QTreeWidgetItem* a, QTreeWidgetItem* b) {
-        int compare = texts ? a->text(0).compare(b->text(0), ::Qt::CaseInsensitive) : 0;
+    // By the texts, unless OnCompare says otherwise; it starts from their comparison.
+    SortNodes(*m_tree, [this](QTreeWidgetItem* a, QTreeWidgetItem* b) {
+        int compare = a->text(0).compare(b->text(0), ::Qt::CaseInsensitive);
         if (OnCompare) OnCompare(*this, a, b, 0, compare);
         return compare;
     });

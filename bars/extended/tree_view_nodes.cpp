@@ -23,8 +23,6 @@ int IndexIn(const QTreeWidgetItem& node, int role) {
     return value.isValid() ? value.toInt() : -1;
 }
 
-QColor Qt(platform::Colour c) { return QColor(platform::RedOf(c), platform::GreenOf(c), platform::BlueOf(c)); }
-
 bool HasNextSibling(const QTreeWidgetItem& node) {
     auto* self = const_cast<QTreeWidgetItem*>(&node);
     if (const QTreeWidgetItem* parent = node.parent()) return parent->indexOfChild(self) < parent->childCount() - 1;
@@ -61,6 +59,11 @@ void SetNodeSelectedIndex(QTreeWidgetItem& node, int index) { node.setData(0, kS
 int NodeStateIndex(const QTreeWidgetItem& node) { return IndexIn(node, kStateImageRole); }
 void SetNodeStateIndex(QTreeWidgetItem& node, int index) { node.setData(0, kStateImageRole, index); }
 
+QColor SystemQColor(int index) {
+    const platform::Colour c = platform::SystemColour(index);
+    return QColor(platform::RedOf(c), platform::GreenOf(c), platform::BlueOf(c));
+}
+
 QPixmap ListImage(const platform::ImageList* images, int index) {
     if (!images || index < 0 || index >= images->Count()) return {};
     return QPixmap::fromImage(images->Image(index));
@@ -79,11 +82,11 @@ void SortNodes(QTreeWidget& tree, const NodeComparison& compare) {
 
 void DrawBranches(QPainter& painter, const QRect& rect, const QTreeWidgetItem& node, int indent, BranchLook look) {
     if (rect.width() < indent || indent <= 0) return;
-    painter.fillRect(rect, Qt(platform::SystemColour(platform::COLOR_WINDOW)));
+    painter.fillRect(rect, SystemQColor(platform::COLOR_WINDOW));
     const int middle = rect.top() + rect.height() / 2;
     int centre = rect.right() + 1 - indent + indent / 2;
     if (look.lines) {
-        painter.setPen(Qt(platform::SystemColour(platform::COLOR_BTNSHADOW)));
+        painter.setPen(SystemQColor(platform::COLOR_BTNSHADOW));
         DottedLine(painter, QPoint(centre, middle), QPoint(rect.right() - 2, middle));
         DottedLine(painter, QPoint(centre, IsFirstRoot(node) ? middle : rect.top()),
                    QPoint(centre, HasNextSibling(node) ? rect.bottom() : middle));
@@ -95,10 +98,10 @@ void DrawBranches(QPainter& painter, const QRect& rect, const QTreeWidgetItem& n
     const bool children = node.childCount() > 0 || node.childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator;
     if (!look.buttons || !children) return;
     const QRect box(centre - kButtonSize / 2, middle - kButtonSize / 2, kButtonSize, kButtonSize);
-    painter.fillRect(box, Qt(platform::SystemColour(platform::COLOR_WINDOW)));
-    painter.setPen(Qt(platform::SystemColour(platform::COLOR_BTNSHADOW)));
+    painter.fillRect(box, SystemQColor(platform::COLOR_WINDOW));
+    painter.setPen(SystemQColor(platform::COLOR_BTNSHADOW));
     painter.drawRect(box.adjusted(0, 0, -1, -1));
-    painter.setPen(Qt(platform::SystemColour(platform::COLOR_WINDOWTEXT)));
+    painter.setPen(SystemQColor(platform::COLOR_WINDOWTEXT));
     painter.drawLine(box.left() + 2, middle, box.right() - 2, middle);
     if (!node.isExpanded()) painter.drawLine(centre, box.top() + 2, centre, box.bottom() - 2);
 }

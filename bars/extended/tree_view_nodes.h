@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 #include <QRect>
 #include <QStyledItemDelegate>
@@ -25,11 +26,14 @@ void SetNodeSelectedIndex(QTreeWidgetItem& node, int index);
 int NodeStateIndex(const QTreeWidgetItem& node);
 void SetNodeStateIndex(QTreeWidgetItem& node, int index);
 
+// A system colour (an index of platform::SystemColour) for Qt's painter.
+QColor SystemQColor(int index);
+
 // An image of a list as a pixmap; null for no list or a bad index.
 QPixmap ListImage(const platform::ImageList* images, int index);
 
-// How a tree keeps its nodes in order: not at all, by their data (the compare event alone),
-// by their texts, or by both.
+// How a tree keeps its nodes in order (by their texts, or as its compare event says): not
+// at all, or, for the other three alike, each time the tree shows.
 enum TcbBarTreeSortType { stNone, stData, stText, stBoth };
 // The children of every node, and the roots, ordered by the comparison (negative: the first
 // node goes first); equal nodes keep their order.

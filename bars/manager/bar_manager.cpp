@@ -568,7 +568,7 @@ void TcbBarManager::ImageListFreed(const platform::ImageList* images) {
     for (auto which : {&TcbBarManager::m_images, &TcbBarManager::m_largeImages, &TcbBarManager::m_hotImages}) {
         if (this->*which == images) {
             this->*which = nullptr;
-            ImagesChanged(which);
+            if (!IsDestroying()) ImagesChanged(which);
         }
     }
     // Items with image lists of their own (the image and tree-view combos) let go too.
