@@ -57,14 +57,7 @@ TCustomcbBarControl* TcbBarButtonControl::Window() const { return dynamic_cast<T
 
 bool TcbBarButtonControl::InMenu() const { return BarWindow() && BarWindow()->IsMenu(); }
 
-bool TcbBarButtonControl::RotatedVertical() const {
-    const IBarWindow* window = BarWindow();
-    if (!window || window->IsMenu()) return false;
-    const TcbBarDockingStyle side = window->DockingStyle();
-    if (side != dsLeft && side != dsRight) return false;
-    TcbBar* bar = Link().Collection() ? Link().Collection()->Owner().AsBar() : nullptr;
-    return bar && bar->RotateWhenVertical();
-}
+bool TcbBarButtonControl::RotatedVertical() const { return Link().InRotatedVerticalBar(); }
 
 int TcbBarButtonControl::GetArrowWidth() const {
     if (InMenu()) return Window() ? Window()->TextHeightThreeQuarters() : 0;

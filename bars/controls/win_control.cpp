@@ -1,5 +1,6 @@
 #include "bars/controls/win_control.h"
 
+#include "bars/controls/typing_limit.h"
 #include "bars/edits/bar_edit.h"
 #include "bars/hooks/shortcut_dispatch.h"
 #include "bars/links/item_link.h"
@@ -48,8 +49,11 @@ void TcbBarWinControl::CreateWindowControl() {
     if (!window || m_edit) return;
     m_edit = new QLineEdit(window);
     m_edit->hide();
-    // The platform's 255-character default would cut long texts.
+    // The platform's 255-character default would cut long texts; the item's own maximum
+    // holds typing alone.
     m_edit->setMaxLength(std::numeric_limits<int>::max());
+    m_typingLimit = new TypingLimit(m_edit);
+    m_edit->setValidator(m_typingLimit);
     m_edit->setFrame(false);
     m_edit->resize(100, 100);
     m_filter = std::make_unique<EditFilter>(*this);
@@ -61,13 +65,7 @@ void TcbBarWinControl::CreateWindowControl() {
     });
 }
 
-bool TcbBarWinControl::RunsItemClick() const {
-    const IBarWindow* window = BarWindow();
-    if (!window || window->IsMenu()) return false;
-    const TcbBarDockingStyle side = window->DockingStyle();
-    const TcbBar* bar = Link().Collection() ? Link().Collection()->Owner().AsBar() : nullptr;
-    return (side == dsLeft || side == dsRight) && bar && bar->RotateWhenVertical();
-}
+bool TcbBarWinControl::RunsItemClick() const { return Link().InRotatedVerticalBar(); }
 
 void TcbBarWinControl::DestroyWindowControl() {
     SetFocused(false);
@@ -76,12 +74,18 @@ void TcbBarWinControl::DestroyWindowControl() {
     m_filter.reset();
 }
 
+void TcbBarWinControl::SetTypingLimit(int limit) {
+    if (m_typingLimit) m_typingLimit->SetLimit(limit);
+}
+
 std::string TcbBarWinControl::GetText() const { return m_edit ? m_edit->text().toStdString() : std::string(); }
 
 void TcbBarWinControl::SetText(const std::string& text) {
     if (!m_edit) return;
     m_settingText = true;
-    m_edit->setText(QString::fromStdString(text));
+    const QString value = QString::fromStdString(text);
+    if (m_typingLimit) m_typingLimit->TakeText(value);
+    m_edit->setText(value);
     m_edit->selectAll();
     m_settingText = false;
     // A field without a text area draws the text itself.
@@ -136,10 +140,11 @@ void TcbBarWinControl::EndEditing(bool cancel) {
         SetFocused(false);
         return;
     }
-    // Both leave the bar; Esc is the bar's cancel, which closes it as Enter does.
-    (void)cancel;
     window->SelectControl(nullptr);
     SetFocused(false);
+    // Esc is the window's own Esc: in a menu it closes that menu alone and leaves its opener
+    // selected; Enter closes the whole chain.
+    if (cancel && window->KeyDown(platform::VK_ESCAPE)) return;
     window->CloseAll();
 }
 

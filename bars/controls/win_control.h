@@ -18,6 +18,7 @@ namespace bars {
 
 class TCustomcbBarControl;
 class TcbBarWindowItem;
+class TypingLimit;
 
 // The control of items that are edited in a real edit window (edits and combos). The field
 // is drawn as a box; while the user works in it, the edit window covers the box and takes
@@ -46,6 +47,8 @@ public:
     const platform::Rect& EditRect() const { return m_editRect; }
     void SetEditRect(const platform::Rect& rect) { m_editRect = rect; }
     QLineEdit* EditWindow() const { return m_edit.data(); }
+    // At most this many characters typed into the field; 0 is no limit.
+    void SetTypingLimit(int limit);
 
     // The edit window's message handler: true swallows the event.
     bool EditEvent(QEvent& event);
@@ -71,6 +74,7 @@ private:
 
     // Guarded: the bar window may free its children first.
     QPointer<QLineEdit> m_edit;
+    QPointer<TypingLimit> m_typingLimit;
     std::unique_ptr<QObject> m_filter;
     QPointer<QWidget> m_previousFocus;
     platform::Rect m_editRect;

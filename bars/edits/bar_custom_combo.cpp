@@ -4,6 +4,7 @@
 #include "bars/edits/edit_controls.h"
 #include "bars/links/item_link.h"
 #include "bars/manager/bar_manager.h"
+#include "bars/services/captions.h"
 #include "platform/core/ascii_case.h"
 #include "platform/core/system_colours.h"
 #include "platform/core/virtual_keys.h"
@@ -85,9 +86,15 @@ bool TcbBarCustomCombo::CheckKeyForDropDownWindow(int key, unsigned shift) {
 }
 
 void TcbBarCustomCombo::DrawValue(platform::Canvas& canvas, const platform::Rect& rect, const TcbBarWinControl* control) {
+    if (rect.Width() <= 0 || rect.Height() <= 0) return;
     const auto* combo = dynamic_cast<const TcbBarComboControl*>(control);
     const int index = combo && combo->Focused() ? combo->CurrentIndex() : m_itemIndex;
-    DrawItem(canvas, index, rect, 0);
+    // Drawn apart and copied in: whatever an entry draws stays off the arrow and the frame.
+    QImage value(rect.Width(), rect.Height(), QImage::Format_RGB32);
+    platform::Canvas part(value);
+    part.SetFont(canvas.Font());
+    DrawItem(part, index, {0, 0, rect.Width(), rect.Height()}, 0);
+    canvas.BlockCopy(rect.left, rect.top, rect.Width(), rect.Height(), value, 0, 0);
 }
 
 IComboDropDown* TcbBarCustomCombo::GetDropDownWindow() {
@@ -151,7 +158,7 @@ void TcbBarCustomCombo::DrawItem(platform::Canvas& canvas, int index, const plat
     canvas.FillSolidRect(rect, platform::SystemColour(selected ? platform::COLOR_HIGHLIGHT : platform::COLOR_WINDOW));
     canvas.SetBrushStyle(platform::BrushStyle::Clear);
     canvas.SetFontColour(platform::SystemColour(selected ? platform::COLOR_HIGHLIGHTTEXT : platform::COLOR_WINDOWTEXT));
-    const std::string text = index == -1 ? Text() : EntryText(index);
+    const std::string text = FitText(canvas, index == -1 ? Text() : EntryText(index), rect.Width() - 1);
     canvas.TextOut(rect.left + 1, rect.top + (rect.Height() - canvas.TextHeight("Qq")) / 2, text);
     if (state & odsFocus) platform::DrawFocusRect(canvas, rect);
 }

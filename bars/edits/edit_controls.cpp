@@ -3,6 +3,7 @@
 #include "bars/edits/bar_custom_combo.h"
 #include "bars/links/item_link.h"
 #include "bars/links/item_links.h"
+#include "bars/popups/bar_hints.h"
 #include "bars/registry/item_class_registry.h"
 #include "bars/services/captions.h"
 #include "bars/windows/bar_window_base.h"
@@ -13,8 +14,6 @@
 
 #include <QImage>
 #include <QLineEdit>
-
-#include <limits>
 
 namespace bars {
 
@@ -33,6 +32,8 @@ void FrameRect(platform::Canvas& canvas, const platform::Rect& r, platform::Colo
 platform::Rect Deflated(const platform::Rect& r, int by) { return {r.left + by, r.top + by, r.right - by, r.bottom - by}; }
 
 bool InMenu(const TcbBarItemControl& control) { return control.BarWindow() && control.BarWindow()->IsMenu(); }
+
+int g_droppedDown = 0;
 
 }  // namespace
 
@@ -83,8 +84,8 @@ void TcbBarEditControl::Draw(platform::Canvas& canvas, const platform::Rect& rec
     if (selected)
         platform::DrawEdge(canvas, frame, platform::BDR_SUNKENOUTER, platform::BF_RECT);
     else
-        FrameRect(canvas, frame, SystemColour(platform::COLOR_BTNFACE));
-    FrameRect(canvas, Deflated(box, 1), SystemColour(platform::COLOR_BTNFACE));
+        FrameRect(canvas, frame, Background());
+    FrameRect(canvas, Deflated(box, 1), enabled ? Background() : SystemColour(platform::COLOR_BTNFACE));
     const platform::Rect value = ValueRect(box);
     SetEditRect(value);
     // The open field covers the box and nothing is drawn under it, unless the field has no
@@ -106,11 +107,12 @@ void TcbBarEditControl::DrawValue(platform::Canvas& canvas, const platform::Rect
 }
 
 void TcbBarEditControl::SetFocused(bool value) {
-    TcbBarWinControl::SetFocused(value);
+    // Before the text goes in: it opens selected whole and as long as the program set it.
     if (value && EditWindow() && Edit()) {
         EditWindow()->setReadOnly(Edit()->ReadOnly() || Edit()->HidesEditor());
-        EditWindow()->setMaxLength(Edit()->MaxLength() > 0 ? Edit()->MaxLength() : std::numeric_limits<int>::max());
+        SetTypingLimit(Edit()->MaxLength());
     }
+    TcbBarWinControl::SetFocused(value);
 }
 
 void TcbBarEditControl::Commit() {
@@ -137,6 +139,7 @@ TCustomcbBarComboControl::TCustomcbBarComboControl(TcbBarItemLink& link) : TcbBa
 TCustomcbBarComboControl::~TCustomcbBarComboControl() {
     if (!m_droppedDown) return;
     m_droppedDown = false;
+    --g_droppedDown;
     if (TCustomcbBarCombo* combo = Combo()) combo->CloseUp();
 }
 
@@ -172,6 +175,8 @@ void TCustomcbBarComboControl::SetDroppedDown(bool value) {
     TCustomcbBarCombo* combo = Combo();
     if (!combo || combo->ReadOnly() || value == m_droppedDown) return;
     m_droppedDown = value;
+    g_droppedDown += value ? 1 : -1;
+    if (value) BarHints::Instance().Hide();
     Repaint();
     if (!value) {
         combo->CloseUp();
@@ -184,6 +189,8 @@ void TCustomcbBarComboControl::SetDroppedDown(bool value) {
     const platform::Point corner = horizontal ? platform::Point{r.left, r.bottom} : platform::Point{r.right, r.top};
     combo->DropDown(window->ClientToScreenPoint(corner), {{r.Width(), r.Height()}, horizontal}, this);
 }
+
+bool TCustomcbBarComboControl::AnyDroppedDown() { return g_droppedDown > 0; }
 
 void TCustomcbBarComboControl::Deactivate(bool immediate) {
     SetDroppedDown(false);

@@ -47,6 +47,8 @@ public:
     TCustomcbBarCombo* Combo() const;
     bool DroppedDown() const { return m_droppedDown; }
     void SetDroppedDown(bool value);
+    // A field's drop-down is open somewhere: no hint may cover it.
+    static bool AnyDroppedDown();
     void Deactivate(bool immediate) override;
     void BeforeClick(bool byMouse) override;
     void Draw(platform::Canvas& canvas, const platform::Rect& rect, int place) override;

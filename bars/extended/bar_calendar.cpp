@@ -108,9 +108,16 @@ void TcbBarCustomCalendar::Repaint() {
         Paint(canvas);
     }
     m_surface = QImage(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
-    if (const int inset = FrameInset(); inset > 0) {
+    if (FrameInset() > 0) {
         platform::Canvas canvas(m_surface);
         platform::Rect frame{0, 0, width(), height()};
+        if (const int dialog = DialogFrame(); dialog > 0) {
+            // A raised edge, then button face up to the frame's width.
+            canvas.FillSolidRect(frame, SystemColour(platform::COLOR_BTNFACE));
+            platform::DrawEdge(canvas, frame, platform::EDGE_RAISED, platform::BF_RECT);
+            frame = {dialog, dialog, width() - dialog, height() - dialog};
+        }
+        const int inset = FrameInset() - DialogFrame();
         platform::DrawEdge(canvas, frame, inset == 1 ? platform::BDR_SUNKENOUTER : platform::EDGE_SUNKEN, platform::BF_RECT);
     }
     QPainter(&m_surface).drawImage(FrameInset(), FrameInset(), clientImage);
@@ -165,6 +172,10 @@ void TcbBarDateNavigator::SetDropDownMode(bool value) {
         setAttribute(Qt::WA_ShowWithoutActivating);
     }
     UpdateSize();
+}
+
+int TcbBarDateNavigator::DialogFrame() const {
+    return m_dropDownMode ? platform::SystemMetric(platform::SM_CXDLGFRAME) : 0;
 }
 
 void TcbBarDateNavigator::SetShowToday(bool value) {

@@ -57,8 +57,10 @@ protected:
     // Draws into the surface and shows it.
     virtual void Paint(platform::Canvas& canvas) = 0;
     void Repaint();
-    // The frame around the client area: 1 for the sunken border, 2 for the client edge.
+    // The frame around the client area: 1 for the sunken border, 2 for the client edge, and
+    // outside them a dialog frame of this width.
     virtual int FrameInset() const { return 0; }
+    virtual int DialogFrame() const { return 0; }
     platform::Point ClientSize() const { return {width() - 2 * FrameInset(), height() - 2 * FrameInset()}; }
     bool InClient(platform::Point p) const { return p.x >= 0 && p.y >= 0 && p.x < ClientSize().x && p.y < ClientSize().y; }
     QPoint ClientToGlobal(platform::Point p) const { return mapToGlobal(QPoint(p.x + FrameInset(), p.y + FrameInset())); }
@@ -151,7 +153,9 @@ protected:
     void Paint(platform::Canvas& canvas) override;
 
 private:
-    int FrameInset() const override { return Border() ? 1 : 2; }
+    // The drop-down has the dialog frame; the dialog's calendar has its own.
+    int DialogFrame() const override;
+    int FrameInset() const override { return DialogFrame() + (Border() ? 1 : 2); }
     int BlockTop() const;
     int CellsTop() const;
     void CalcMetrics();

@@ -29,7 +29,8 @@ int TcbBarStaticControl::GetHeight() const {
 
 void TcbBarStaticControl::Draw(platform::Canvas& canvas, const platform::Rect& rect, int place) {
     if (rect.Width() <= 0 || rect.Height() <= 0) return;
-    canvas.FillSolidRect(rect, platform::SystemColour(platform::COLOR_BTNFACE));
+    // The bar's own background: the lighter shade among a personalized menu's rare entries.
+    canvas.FillSolidRect(rect, Background());
     canvas.SetFont(FontOf(*this));
     const bool turned = place == 2 && RotatedVertical();
     const platform::Rect text = turned ? rect : platform::Rect{rect.left + 2, rect.top, rect.right, rect.bottom};

@@ -20,13 +20,7 @@ TCustomcbBarControl* BarWindowOf(const TcbBarItemControl& control) {
 
 bool IsInMenu(const TcbBarItemControl& control) { return control.BarWindow() && control.BarWindow()->IsMenu(); }
 
-bool IsRotatedVertical(const TcbBarItemControl& control) {
-    const IBarWindow* window = control.BarWindow();
-    if (!window || window->IsMenu()) return false;
-    if (window->DockingStyle() != dsLeft && window->DockingStyle() != dsRight) return false;
-    const TcbBar* bar = control.Link().Collection() ? control.Link().Collection()->Owner().AsBar() : nullptr;
-    return bar && bar->RotateWhenVertical();
-}
+bool IsRotatedVertical(const TcbBarItemControl& control) { return control.Link().InRotatedVerticalBar(); }
 
 platform::CanvasFont FontOf(const TcbBarItemControl& control) {
     if (const TCustomcbBarControl* window = BarWindowOf(control)) return window->FontHandle();

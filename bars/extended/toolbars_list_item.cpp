@@ -20,8 +20,7 @@ void TcbBarToolbarsListItem::RefillToolbarLinks() {
     TcbBars& bars = manager->Bars();
     for (int i = 0; i < bars.Count(); ++i) {
         TcbBar* bar = bars.Items(i);
-        // As in the toolbars pop-up: only the bars the user may close.
-        if (!bar || bar->Hidden() || !bar->CanClose()) continue;
+        if (!bar || !bar->IsListed()) continue;
         auto& entry = manager->CreateItem<TcbBarButton>();
         entry.SetCaption(bar->Caption());
         entry.SetButtonStyle(bsChecked);

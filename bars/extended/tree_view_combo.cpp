@@ -10,6 +10,7 @@
 #include "platform/core/system_colours.h"
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/image_list.h"
+#include "platform/qt/window_list.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -21,17 +22,6 @@
 #include <vector>
 
 namespace bars {
-
-namespace {
-
-QColor Qt(platform::Colour c) { return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF)); }
-QColor Sys(int index) { return Qt(platform::SystemColour(index)); }
-
-int StripHeight() {
-    return std::max(platform::SystemMetric(platform::SM_CYHSCROLL) + 2, platform::SystemMetric(platform::SM_CYSMCAPTION)) + 1;
-}
-
-}  // namespace
 
 QTreeWidgetItem* NodeAtSamePlace(const QTreeWidget& tree, const QTreeWidgetItem* node) {
     std::vector<int> path;
@@ -50,63 +40,32 @@ QTreeWidgetItem* NodeAtSamePlace(const QTreeWidget& tree, const QTreeWidgetItem*
     return found;
 }
 
-int DropDownDirection(const QRect& d, const QRect& f) {
-    const bool left = d.right() + 1 <= f.left();
-    const bool notLower = d.bottom() <= f.bottom();
-    if (notLower) return left ? 0 : 1;
-    return left ? 2 : 3;
-}
-
-ResizeStrip LayOutResizeStrip(QSize window, int direction, int stripHeight, int buttonWidth) {
-    ResizeStrip s;
-    s.direction = direction;
-    s.atBottom = direction >= 2;
-    const int top = s.atBottom ? window.height() - stripHeight : 0;
-    s.strip = QRect(0, top, window.width(), stripHeight);
-    const bool gripLeft = direction == 0 || direction == 2;
-    const int grip = stripHeight - 1;
-    s.grip = QRect(gripLeft ? 0 : window.width() - grip, s.atBottom ? top + 1 : top, grip, grip);
-    const int closeHeight = std::min(buttonWidth, stripHeight - 2);
-    const int closeTop = top + (stripHeight - closeHeight) / 2 + (s.atBottom ? 1 : 0);
-    s.close = QRect(gripLeft ? window.width() - buttonWidth - 1 : 1, closeTop, buttonWidth, closeHeight);
-    return s;
-}
-
-// The strip along the drop-down's edge: it paints itself and hands its mouse to the tree.
-class StripWidget : public QWidget {
-public:
-    StripWidget(TcbBarTreeView& tree) : QWidget(&tree), m_tree(tree) { setMouseTracking(true); }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        m_tree.PaintStrip(painter);
-    }
-    void mousePressEvent(QMouseEvent* event) override { m_tree.StripPress(ToTree(event)); }
-    void mouseMoveEvent(QMouseEvent* event) override { m_tree.StripMove(event->globalPosition().toPoint()); }
-    void mouseReleaseEvent(QMouseEvent* event) override { m_tree.StripRelease(ToTree(event)); }
-    void leaveEvent(QEvent*) override {
-        if (m_tree.m_closeOver && !m_tree.m_closePressed) {
-            m_tree.m_closeOver = false;
-            update();
-        }
-    }
-
-private:
-    QPoint ToTree(QMouseEvent* event) const { return event->position().toPoint() + pos(); }
-    TcbBarTreeView& m_tree;
-};
-
 // ---- tree -----------------------------------------------------------------------------
 
 TcbBarTreeView::TcbBarTreeView(TcbBarTreeViewCombo& combo) : m_combo(combo) {
     hide();
     header()->hide();
+    // Long labels scroll sideways rather than being cut.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setMinimumSize(kMinimumSize, kMinimumSize);
     resize(200, 150);
+    // Where the scroll bars meet, button face.
+    auto* corner = new QWidget(this);
+    corner->setAutoFillBackground(true);
+    QPalette palette = corner->palette();
+    palette.setColor(QPalette::Window, SystemQColor(platform::COLOR_BTNFACE));
+    corner->setPalette(palette);
+    setCornerWidget(corner);
+    setItemDelegate(new TreeNodeDelegate(
+        this, {[this](const QModelIndex& index) { return NodeOf(index); },
+               [this](QTreeWidgetItem& node, bool selected) { return m_combo.NodeImage(node, selected); },
+               [this](QTreeWidgetItem& node) { return m_combo.NodeStateImage(node); }}));
     connect(this, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* node, QTreeWidgetItem*) { m_combo.SelectionChanged(node); });
+            [this](QTreeWidgetItem* node, QTreeWidgetItem* previous) { CurrentChanged(node, previous); });
+    connect(this, &QTreeView::expanded, this, [this](const QModelIndex& index) { Unfolded(index, true); });
+    connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& index) { Unfolded(index, false); });
     connect(model(), &QAbstractItemModel::rowsAboutToBeRemoved, this, [this](const QModelIndex& parent, int first, int last) {
         for (int row = first; row <= last; ++row) {
             QTreeWidgetItem* gone = itemFromIndex(model()->index(row, 0, parent));
@@ -119,54 +78,110 @@ TcbBarTreeView::TcbBarTreeView(TcbBarTreeViewCombo& combo) : m_combo(combo) {
     });
 }
 
+TcbBarTreeView::~TcbBarTreeView() {
+    // The window would take the tree with it.
+    if (m_window) setParent(nullptr);
+}
+
+void TcbBarTreeView::CurrentChanged(QTreeWidgetItem* node, QTreeWidgetItem* previous) {
+    if (m_undoing) return;
+    bool allow = true;
+    if (node && m_combo.OnChanging) m_combo.OnChanging(m_combo, node, allow);
+    if (!allow) {
+        m_undoing = true;
+        setCurrentItem(previous);
+        m_undoing = false;
+        return;
+    }
+    if (m_combo.OnTreeViewChange) m_combo.OnTreeViewChange(m_combo, node);
+    m_combo.SelectionChanged(node);
+}
+
+void TcbBarTreeView::Unfolded(const QModelIndex& index, bool expanded) {
+    QTreeWidgetItem* node = itemFromIndex(index);
+    if (m_undoing || !node) return;
+    bool allow = true;
+    const auto& asking = expanded ? m_combo.OnExpanding : m_combo.OnCollapsing;
+    if (asking) asking(m_combo, node, allow);
+    if (!allow) {
+        m_undoing = true;
+        node->setExpanded(!expanded);
+        m_undoing = false;
+        return;
+    }
+    if (const auto& told = expanded ? m_combo.OnExpanded : m_combo.OnCollapsed) told(m_combo, node);
+}
+
 void TcbBarTreeView::SetDropDownMode(bool value) {
     if (value == m_dropDownMode) return;
     m_dropDownMode = value;
-    if (value) {
-        setParent(nullptr);
-        setWindowFlags(::Qt::Tool | ::Qt::FramelessWindowHint | ::Qt::WindowStaysOnTopHint |
-                       ::Qt::WindowDoesNotAcceptFocus);
-        setAttribute(::Qt::WA_ShowWithoutActivating);
-        setFrameStyle(QFrame::Box | QFrame::Plain);
-    }
-    UpdateMargins();
+    if (!value || m_window) return;
+    setFrameStyle(QFrame::NoFrame);
+    m_window = std::make_unique<TreeDropDownWindow>(*this);
+    m_window->OnClose = [this] { m_combo.CloseMenus(); };
 }
 
-void TcbBarTreeView::PlaceStrip(const QRect& field) {
-    const QRect window(pos(), size());
-    m_strip = LayOutResizeStrip(size(), DropDownDirection(window, field), StripHeight(), StripHeight() - 2);
-    UpdateMargins();
+QSize TcbBarTreeView::DropDownSize() const { return m_window ? m_window->size() : size(); }
+
+void TcbBarTreeView::SetDropDownSize(QSize value) {
+    const QSize size(std::max(value.width(), kMinimumSize), std::max(value.height(), kMinimumSize));
+    if (m_window)
+        m_window->resize(size);
+    else
+        resize(size);
 }
 
-void TcbBarTreeView::UpdateMargins() {
-    const bool strip = m_dropDownMode && m_combo.AllowResizing() && !m_strip.strip.isEmpty();
-    const int h = strip ? m_strip.strip.height() : 0;
-    setViewportMargins(0, strip && !m_strip.atBottom ? h : 0, 0, strip && m_strip.atBottom ? h : 0);
-    if (!strip) {
-        if (m_stripWidget) m_stripWidget->hide();
-        return;
-    }
-    if (!m_stripWidget) m_stripWidget = new StripWidget(*this);
-    m_stripWidget->setGeometry(m_strip.strip);
-    m_stripWidget->show();
-    m_stripWidget->update();
+platform::Size TcbBarTreeView::WindowSize() const {
+    const QSize size = DropDownSize();
+    return {size.width(), size.height()};
 }
 
-void TcbBarTreeView::resizeEvent(QResizeEvent* event) {
-    QTreeWidget::resizeEvent(event);
-    if (m_strip.strip.isEmpty()) return;
-    m_strip = LayOutResizeStrip(size(), m_strip.direction, StripHeight(), StripHeight() - 2);
-    UpdateMargins();
+void TcbBarTreeView::MoveTo(platform::Point screen) {
+    if (m_window)
+        m_window->move(screen.x, screen.y);
+    else
+        move(screen.x, screen.y);
 }
+
+void TcbBarTreeView::ShowWithoutActivation() {
+    QWidget* window = m_window ? static_cast<QWidget*>(m_window.get()) : this;
+    window->show();
+    platform::WindowList::Instance().BringToTop(window);
+}
+
+void TcbBarTreeView::HideWindow() {
+    if (m_window)
+        m_window->hide();
+    else
+        hide();
+}
+
+bool TcbBarTreeView::IsShown() const { return m_window ? m_window->isVisible() : isVisible(); }
 
 QTreeWidgetItem* TcbBarTreeView::NodeLabelAt(QPoint p) const {
     QTreeWidgetItem* node = itemAt(p);
     if (!node) return nullptr;
     const QRect r = visualItemRect(node);
     if (p.x() < r.left()) return nullptr;  // the indent and the expand button
-    const int icon = node->icon(0).isNull() ? 0 : iconSize().width() + 4;
-    const int labelRight = r.left() + icon + fontMetrics().horizontalAdvance(node->text(0)) + 6;
+    const QPixmap image = m_combo.NodeImage(*node, false);
+    const bool icon = !image.isNull() || !node->icon(0).isNull();
+    const int images = m_combo.NodeStateImage(*node).width() + (icon ? iconSize().width() + 4 : 0);
+    const int labelRight = r.left() + images + fontMetrics().horizontalAdvance(node->text(0)) + 6;
     return p.x() < labelRight ? node : nullptr;
+}
+
+void TcbBarTreeView::drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const {
+    if (const QTreeWidgetItem* node = itemFromIndex(index)) DrawBranches(*painter, rect, *node, indentation(), m_combo.Branches());
+}
+
+void TcbBarTreeView::mousePressEvent(QMouseEvent* event) {
+    // Without buttons there is nothing to click left of a label.
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (!m_combo.ShowButtons() && index.isValid() && event->position().x() < visualRect(index).left()) {
+        QAbstractItemView::mousePressEvent(event);
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
 }
 
 bool TcbBarTreeView::Choose() {
@@ -179,8 +194,6 @@ bool TcbBarTreeView::Choose() {
         OnDialogChoice(node);
     return true;
 }
-
-void TcbBarTreeView::ShowWithoutActivation() { show(); }
 
 void TcbBarTreeView::Key(int key, unsigned shift) {
     if (key == platform::VK_RETURN) {
@@ -229,74 +242,6 @@ void TcbBarTreeView::keyPressEvent(QKeyEvent* event) {
     QTreeWidget::keyPressEvent(event);
 }
 
-bool TcbBarTreeView::StripPress(QPoint p) {
-    if (m_strip.close.contains(p)) {
-        m_closePressed = m_closeOver = true;
-        if (m_stripWidget) m_stripWidget->update();
-        return true;
-    }
-    if (m_strip.grip.contains(p)) {
-        m_sizing = true;
-        m_sizingFrom = mapToGlobal(p);
-        m_sizingStart = QRect(pos(), size());
-        return true;
-    }
-    return false;
-}
-
-void TcbBarTreeView::StripMove(QPoint global) {
-    if (m_sizing) {
-        const QPoint by = global - m_sizingFrom;
-        QRect r = m_sizingStart;
-        const bool left = m_strip.direction == 0 || m_strip.direction == 2;
-        if (left)
-            r.setLeft(std::min(r.left() + by.x(), r.right() + 1 - kMinimumSize));
-        else
-            r.setWidth(std::max(kMinimumSize, r.width() + by.x()));
-        if (m_strip.atBottom)
-            r.setHeight(std::max(kMinimumSize, r.height() + by.y()));
-        else
-            r.setTop(std::min(r.top() + by.y(), r.bottom() + 1 - kMinimumSize));
-        setGeometry(r);
-        return;
-    }
-    const bool over = m_strip.close.contains(mapFromGlobal(global));
-    if (over != m_closeOver) {
-        m_closeOver = over;
-        if (m_stripWidget) m_stripWidget->update();
-    }
-}
-
-void TcbBarTreeView::StripRelease(QPoint p) {
-    m_sizing = false;
-    if (!m_closePressed) return;
-    m_closePressed = false;
-    const bool close = m_strip.close.contains(p) && m_closeOver;
-    if (m_stripWidget) m_stripWidget->update();
-    if (close) m_combo.CloseMenus();
-}
-
-void TcbBarTreeView::PaintStrip(QPainter& painter) {
-    const QRect strip(QPoint(0, 0), m_strip.strip.size());
-    const QPoint origin = m_strip.strip.topLeft();
-    painter.fillRect(strip, Sys(platform::COLOR_BTNFACE));
-    const int line = m_strip.atBottom ? 0 : strip.bottom();
-    painter.setPen(Sys(platform::COLOR_WINDOWFRAME));
-    painter.drawLine(0, line, strip.right(), line);
-    painter.setPen(Sys(platform::COLOR_BTNTEXT));
-    const QRect close = m_strip.close.translated(-origin);
-    const QRect c = close.adjusted(3, 3, -4, -4);
-    painter.drawLine(c.topLeft(), c.bottomRight());
-    painter.drawLine(c.topRight(), c.bottomLeft());
-    if (m_closePressed || m_closeOver) {
-        painter.setPen(Sys(m_closePressed && m_closeOver ? platform::COLOR_BTNSHADOW : platform::COLOR_BTNHIGHLIGHT));
-        painter.drawRect(close.adjusted(0, 0, -1, -1));
-    }
-    painter.setPen(Sys(platform::COLOR_BTNSHADOW));
-    const QRect grip = m_strip.grip.translated(-origin);
-    for (int k = 3; k < grip.width(); k += 4) painter.drawLine(grip.right() - k, grip.bottom(), grip.right(), grip.bottom() - k);
-}
-
 // ---- combo ----------------------------------------------------------------------------
 
 TcbBarTreeViewCombo::TcbBarTreeViewCombo(TcbBarManager* manager, QWidget* owner)
@@ -306,8 +251,8 @@ TcbBarTreeViewCombo::TcbBarTreeViewCombo(TcbBarManager* manager, QWidget* owner)
 
 TcbBarTreeViewCombo::~TcbBarTreeViewCombo() = default;
 
-void TcbBarTreeViewCombo::SetDropDownWidth(int value) { m_tree->resize(std::max(value, TcbBarTreeView::kMinimumSize), m_tree->height()); }
-void TcbBarTreeViewCombo::SetDropDownHeight(int value) { m_tree->resize(m_tree->width(), std::max(value, TcbBarTreeView::kMinimumSize)); }
+void TcbBarTreeViewCombo::SetDropDownWidth(int value) { m_tree->SetDropDownSize({value, DropDownHeight()}); }
+void TcbBarTreeViewCombo::SetDropDownHeight(int value) { m_tree->SetDropDownSize({DropDownWidth(), value}); }
 
 void TcbBarTreeViewCombo::SetImages(platform::ImageList* value) {
     if (value == m_images) return;
@@ -316,8 +261,54 @@ void TcbBarTreeViewCombo::SetImages(platform::ImageList* value) {
     RelayoutBars();
 }
 
+void TcbBarTreeViewCombo::SetStateImages(platform::ImageList* value) {
+    if (value == m_stateImages) return;
+    m_stateImages = value;
+    m_tree->doItemsLayout();
+}
+
 void TcbBarTreeViewCombo::ImageListFreed(const platform::ImageList* images) {
-    if (images && images == m_images) SetImages(nullptr);
+    if (!images) return;
+    if (images == m_images) SetImages(nullptr);
+    if (images == m_stateImages) SetStateImages(nullptr);
+}
+
+void TcbBarTreeViewCombo::SetShowButtons(bool value) {
+    m_showButtons = value;
+    m_tree->viewport()->update();
+}
+
+void TcbBarTreeViewCombo::SetShowLines(bool value) {
+    m_showLines = value;
+    m_tree->viewport()->update();
+}
+
+QPixmap TcbBarTreeViewCombo::NodeImage(QTreeWidgetItem& node, bool selected) {
+    if (!m_images) return {};
+    if (const NodeEvent& ask = selected ? OnGetSelectedIndex : OnGetImageIndex) ask(*this, &node);
+    return ListImage(m_images, selected ? NodeSelectedIndex(node) : NodeImageIndex(node));
+}
+
+QPixmap TcbBarTreeViewCombo::NodeStateImage(const QTreeWidgetItem& node) const {
+    return ListImage(m_stateImages, NodeStateIndex(node));
+}
+
+void TcbBarTreeViewCombo::SetSortType(TcbBarTreeSortType value) {
+    m_sortType = value;
+    SortIfWanted();
+}
+
+void TcbBarTreeViewCombo::SortIfWanted() {
+    if (m_sortType != stNone) AlphaSort();
+}
+
+void TcbBarTreeViewCombo::AlphaSort() {
+    // By the texts, unless OnCompare says otherwise; it starts from their comparison.
+    SortNodes(*m_tree, [this](QTreeWidgetItem* a, QTreeWidgetItem* b) {
+        int compare = a->text(0).compare(b->text(0), ::Qt::CaseInsensitive);
+        if (OnCompare) OnCompare(*this, a, b, 0, compare);
+        return compare;
+    });
 }
 
 void TcbBarTreeViewCombo::SetChosenNode(QTreeWidgetItem* node) {
@@ -358,6 +349,7 @@ IComboDropDown* TcbBarTreeViewCombo::GetDropDownWindow() {
 void TcbBarTreeViewCombo::DropDown(platform::Point screen, const DropDownAnchor& anchor, TcbBarWinControl* control) {
     m_dropControl = GuardedControl<TCustomcbBarComboControl>(dynamic_cast<TCustomcbBarComboControl*>(control));
     m_tree->SetDropDownMode(true);
+    SortIfWanted();
     if (BarManager()) {
         const platform::CanvasFont& font = BarManager()->BarFont();
         QFont qfont(QString::fromStdString(font.name));
@@ -370,10 +362,15 @@ void TcbBarTreeViewCombo::DropDown(platform::Point screen, const DropDownAnchor&
         if (QTreeWidgetItem* node = FindNode(field)) m_tree->setCurrentItem(node);
     if (!m_tree->currentItem() && m_tree->topLevelItemCount() > 0) m_tree->setCurrentItem(m_tree->topLevelItem(0));
     TCustomcbBarCombo::DropDown(screen, anchor, control);
-    if (control && control->Window()) {
+    TreeDropDownWindow* window = m_tree->DropDownWindow();
+    if (!window) return;
+    // The strip is kept only while a field on a bar dropped the tree down.
+    if (m_allowResizing && control && control->Window()) {
         const platform::Rect r = control->Window()->GetItemRect(control);
         const platform::Point at = control->Window()->ClientToScreenPoint({r.left, r.top});
-        m_tree->PlaceStrip(QRect(at.x, at.y, r.Width(), r.Height()));
+        window->PlaceStrip(QRect(at.x, at.y, r.Width(), r.Height()));
+    } else {
+        window->RemoveStrip();
     }
 }
 
@@ -397,7 +394,7 @@ void TcbBarTreeViewCombo::NodeChosen() {
 
 void TcbBarTreeViewCombo::CloseMenus() {
     if (TCustomcbBarComboControl* control = m_dropControl.Get()) control->CloseOnChoice();
-    m_tree->hide();
+    m_tree->HideWindow();
     m_dropControl = {};
 }
 
@@ -409,6 +406,7 @@ void TcbBarTreeViewCombo::SelectionChanged(QTreeWidgetItem* node) {
 void TcbBarTreeViewCombo::DoClick() {
     TCustomcbBarCombo::DoClick();
     if (OnClick || ReadOnly() || !Dialogs().selectTreeNode) return;
+    SortIfWanted();
     QTreeWidgetItem* node = m_chosen ? m_chosen : m_tree->currentItem();
     if (Dialogs().selectTreeNode(*this, node) && node) SetChosenNode(node);
 }

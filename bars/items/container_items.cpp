@@ -136,7 +136,10 @@ int TcbBarContainerItem::AddListedItemLinks(TcbBarItemLinks& target, int index, 
 }
 
 void TcbBarContainerItem::DeleteListedItemLinks(TcbBarItemLinks& target, int index) {
-    for (int i = 0; i < ItemLinks().Count(); ++i)
+    // Shown from a toolbar, the menu holds the own links themselves: nothing was listed.
+    if (&target == &ItemLinks()) return;
+    const int count = ItemLinks().Count();
+    for (int i = 0; i < count; ++i)
         if (TcbBarItemLink* link = target.Items(index)) target.Delete(*link);
 }
 

@@ -2,13 +2,16 @@
 
 #include "bars/controls/bar_window.h"
 #include "bars/controls/item_control.h"
+#include "bars/items/bar_button.h"
 #include "bars/items/bar_item.h"
 #include "bars/items/bar_sub_item.h"
+#include "bars/items/bar_window_item.h"
 #include "bars/links/item_links.h"
 #include "bars/links/item_links_owner.h"
 #include "bars/manager/bar_manager.h"
 #include "bars/registry/item_class_registry.h"
 #include "bars/services/captions.h"
+#include "bars/toolbars/bar.h"
 #include "platform/core/bar_error.h"
 #include "platform/core/bar_strings.h"
 
@@ -286,11 +289,26 @@ int TcbBarItemLink::RecentIndex() const { return m_collection->RecentIndexOf(*th
 
 bool TcbBarItemLink::CanShow() const { return m_item && m_item->IsVisibleNow() && m_visible; }
 
+bool TcbBarItemLink::InRotatedVerticalBar() const {
+    const IBarWindow* window = m_collection ? m_collection->Window() : nullptr;
+    if (!window || window->IsMenu()) return false;
+    if (window->DockingStyle() != dsLeft && window->DockingStyle() != dsRight) return false;
+    const TcbBar* bar = m_collection->Owner().AsBar();
+    return bar && bar->RotateWhenVertical();
+}
+
+bool TcbBarItemLink::ShowsAsButton() const {
+    return dynamic_cast<const TcbBarWindowItem*>(m_item) != nullptr && InRotatedVerticalBar();
+}
+
 void TcbBarItemLink::CreateControl() {
     if (m_control || !m_item) {
         return;
     }
-    if (const BarItemControlFactory* makeControl = BarItemClasses().ControlClassOf(*m_item)) {
+    const TcbBarItemClassRegistry& classes = BarItemClasses();
+    const BarItemControlFactory* makeControl =
+        ShowsAsButton() ? classes.ControlClassOf(typeid(TcbBarButton)) : classes.ControlClassOf(*m_item);
+    if (makeControl) {
         m_control = (*makeControl)(*this);
     }
 }

@@ -69,8 +69,12 @@ public:
     bool IsAccelerator(int key, unsigned shift) const;
 
     TcbBarItemControl* Control() const { return m_control.get(); }
+    // The link is on a bar docked left or right that turns its captions.
+    bool InRotatedVerticalBar() const;
+    // There an edit or a combo cannot be read: it shows as a button that clicks its item.
+    bool ShowsAsButton() const;
     // Makes the control of the item's class when there is none (no control for a class
-    // without one).
+    // without one); a link that shows as a button gets a button's control.
     void CreateControl();
     void DestroyControl();
 

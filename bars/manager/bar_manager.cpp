@@ -570,9 +570,11 @@ void TcbBarManager::SetHelpButtonGlyph(const platform::Bitmap& value) {
 }
 
 void TcbBarManager::ImageListFreed(const platform::ImageList* images) {
+    // The items that showed the list lay out and paint again without it.
     for (auto which : {&TcbBarManager::m_images, &TcbBarManager::m_largeImages, &TcbBarManager::m_hotImages}) {
         if (this->*which == images) {
             this->*which = nullptr;
+            if (!IsDestroying()) ImagesChanged(which);
         }
     }
     // Items with image lists of their own (the image and tree-view combos) let go too.

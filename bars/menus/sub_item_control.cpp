@@ -229,9 +229,9 @@ int TcbBarSubItemControl::GetDefaultHeight() const {
     if (InMenu()) return window->ItemHeight();
     const TCustomcbBarSubItem* item = SubItem();
     const bool caption = item && item->ShowCaption();
-    const bool vertical = OnVerticalBar();
+    const bool turned = Link().InRotatedVerticalBar();
     if (HasImage() || !caption) {
-        const int button = vertical ? manager->ButtonWidth() : manager->ButtonHeight();
+        const int button = turned ? manager->ButtonWidth() : manager->ButtonHeight();
         return caption ? std::max(button, window->ItemHeight()) : button;
     }
     return window->ItemHeight();
@@ -246,45 +246,49 @@ int TcbBarSubItemControl::GetDefaultWidth() const {
     if (InMenu()) return text + 2 * window->ItemHeight() + 3;
     const TCustomcbBarSubItem* item = SubItem();
     const bool caption = item && item->ShowCaption();
-    const bool vertical = OnVerticalBar();
+    const bool turned = Link().InRotatedVerticalBar();
     int width = caption ? text : 0;
     if (!HasImage() && caption) {
         const int pixels = PixelHeight(font);
         width += pixels - (pixels % 2);
     } else {
-        width += (vertical ? manager->ButtonHeight() : manager->ButtonWidth()) + (caption ? 4 : 0);
+        width += (turned ? manager->ButtonHeight() : manager->ButtonWidth()) + (caption ? 4 : 0);
     }
     if (!OnMainMenuBar()) width += window->ItemHeight() / 2;
     return width;
 }
 
-bool TcbBarSubItemControl::OnVerticalBar() const {
-    const TCustomcbBarControl* window = Window();
-    return window && !InMenu() && (window->DockingStyle() == dsLeft || window->DockingStyle() == dsRight);
+// Only a bar that turns its captions runs a title along its length.
+int TcbBarSubItemControl::GetWidth() const {
+    return Link().InRotatedVerticalBar() ? GetDefaultHeight() : GetDefaultWidth();
 }
 
-int TcbBarSubItemControl::GetWidth() const { return OnVerticalBar() ? GetDefaultHeight() : GetDefaultWidth(); }
-
-int TcbBarSubItemControl::GetHeight() const { return OnVerticalBar() ? GetDefaultWidth() : GetDefaultHeight(); }
+int TcbBarSubItemControl::GetHeight() const {
+    return Link().InRotatedVerticalBar() ? GetDefaultWidth() : GetDefaultHeight();
+}
 
 // ---- drawing --------------------------------------------------------------------------
 
 void TcbBarSubItemControl::DrawMenuEntry(platform::Canvas& canvas, const platform::Rect& rect,
                                          const std::string& caption, bool arrow) {
-    const bool selected = IsSelected();
+    // Lit as a selected button entry: the glyph column too, or a raised frame round the glyph.
+    const bool lit = IsSelected() && arrow;
     const bool enabled = GetEnabled();
+    const bool image = HasImage();
     const platform::Rect column{rect.left, rect.top, rect.left + rect.Height(), rect.bottom};
-    FillGlyphCell(canvas, column, CellBackground::Bar, Background());
-    if (HasImage()) DrawControlGlyph(canvas, *this, column, true, 0, CellBackground::Bar);
+    FillGlyphCell(canvas, column, lit && !image ? CellBackground::Highlight : CellBackground::Bar, Background());
+    if (image) DrawControlGlyph(canvas, *this, column, true, 0, CellBackground::Bar);
+    if (lit && image) DrawCellFrame(canvas, column, CellFrame::Raised);
     const platform::Rect text{column.right, rect.top, rect.right, rect.bottom};
-    canvas.FillSolidRect(text, selected && arrow ? platform::SystemColour(platform::COLOR_HIGHLIGHT) : Background());
+    canvas.FillSolidRect(text, lit && (enabled || !image) ? platform::SystemColour(platform::COLOR_HIGHLIGHT)
+                                                          : Background());
     if (TCustomcbBarControl* window = Window()) canvas.SetFont(window->FontHandle());
     DrawCaption(canvas, caption, {text.left + 3, text.top, text.right, text.bottom}, CaptionAlignment::Left, enabled,
-                selected && arrow, false);
+                lit, false);
     if (!arrow) return;
     const int size = std::max(1, rect.Height() / 4);
     const platform::Rect place{rect.right - rect.Height(), rect.top, rect.right - rect.Height() + 2 * size + 2, rect.bottom};
-    DrawSubMenuArrow(canvas, place, size, enabled, selected);
+    DrawSubMenuArrow(canvas, place, size, enabled, lit);
 }
 
 void TcbBarSubItemControl::Draw(platform::Canvas& canvas, const platform::Rect& rect, int place) {
@@ -297,12 +301,14 @@ void TcbBarSubItemControl::Draw(platform::Canvas& canvas, const platform::Rect& 
     TcbBarManager* manager = Manager();
     const bool open = GetSubMenuControl() != nullptr;
     const bool vertical = place == kPlaceVertical;
+    // A vertical bar that does not turn its captions lays its titles out as a horizontal one.
+    const bool turned = vertical && Link().InRotatedVerticalBar();
     FillGlyphCell(canvas, rect, CellBackground::Bar, Face());
     if (HasImage() && manager) {
-        // The glyph's cell is a button wide (high on a vertical bar) at the start; it moves
+        // The glyph's cell is a button wide (high along a turned bar) at the start; it moves
         // with the down look while the menu is open.
         platform::Rect cell = rect;
-        if (vertical)
+        if (turned)
             cell.bottom = cell.top + manager->ButtonHeight();
         else
             cell.right = cell.left + manager->ButtonWidth();
@@ -315,15 +321,15 @@ void TcbBarSubItemControl::Draw(platform::Canvas& canvas, const platform::Rect& 
     const TCustomcbBarSubItem* item = SubItem();
     if (window) canvas.SetFont(window->FontHandle());
     if (item && item->ShowCaption()) {
-        const int inset = HasImage() ? (vertical ? manager->ButtonHeight() : manager->ButtonWidth())
+        const int inset = HasImage() ? (turned ? manager->ButtonHeight() : manager->ButtonWidth())
                                      : (window ? PixelHeight(window->FontHandle()) / 2 : 0);
         platform::Rect text = rect;
-        if (vertical)
+        if (turned)
             text.top += inset;
         else
             text.left += inset;
         if (open) text = {text.left + 1, text.top + 1, text.right + 1, text.bottom + 1};
-        DrawCaption(canvas, GetCaption(), text, CaptionAlignment::Left, GetEnabled(), false, false);
+        DrawCaption(canvas, GetCaption(), text, CaptionAlignment::Left, GetEnabled(), false, turned);
     }
     if (OnMainMenuBar()) return;
     const int size = HasImage() ? 4 : (window ? PixelHeight(window->FontHandle()) / 2 : 4);
@@ -331,8 +337,12 @@ void TcbBarSubItemControl::Draw(platform::Canvas& canvas, const platform::Rect& 
     if (!vertical) {
         const int cx = rect.right - size - 2, top = rect.top + (rect.Height() - size / 2) / 2;
         for (int k = 0; k < size / 2 + 1; ++k) canvas.FillSolidRect({cx - size / 2 + k, top + k, cx + size / 2 - k + 1, top + k + 1}, colour);
-    } else {
+    } else if (turned) {
         DrawSubMenuArrow(canvas, {rect.left, rect.bottom - 2 * size - 2, rect.right, rect.bottom}, size / 2 + 1,
+                         GetEnabled(), false);
+    } else {
+        // The menu opens beside the bar: the arrow points right at the title's end.
+        DrawSubMenuArrow(canvas, {rect.right - 2 * size - 2, rect.top, rect.right, rect.bottom}, size / 2 + 1,
                          GetEnabled(), false);
     }
 }

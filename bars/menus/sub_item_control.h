@@ -46,7 +46,6 @@ protected:
     TCustomcbBarControl* Window() const;
     bool InMenu() const;
     bool OnMainMenuBar() const;
-    bool OnVerticalBar() const;
     void DrawMenuEntry(platform::Canvas& canvas, const platform::Rect& rect, const std::string& caption, bool arrow);
 
 private:

@@ -124,7 +124,11 @@ bool TcbBarSubMenuControl::CanCustomizeHere() const {
 platform::CanvasFont TcbBarSubMenuControl::FontHandle() const {
     if (const platform::CanvasFont* own = ItemLinks() ? ItemLinks()->Owner().OwnFont() : nullptr) return *own;
     const TCustomcbBarControl* parent = ParentBarWindow();
-    return IsLive(parent) ? parent->FontHandle() : Manager().Font();
+    if (!IsLive(parent)) return Manager().Font();
+    // A menu opened from a bar that turns its captions reads across all the same.
+    platform::CanvasFont font = parent->FontHandle();
+    font.escapement = 0;
+    return font;
 }
 
 int TcbBarSubMenuControl::ExpandButtonHeight() const {

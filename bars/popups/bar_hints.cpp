@@ -1,6 +1,7 @@
 #include "bars/popups/bar_hints.h"
 
 #include "bars/controls/item_control.h"
+#include "bars/edits/edit_controls.h"
 #include "bars/items/bar_item.h"
 #include "bars/manager/bar_manager.h"
 #include "bars/popups/framework_timers.h"
@@ -15,8 +16,10 @@ namespace bars {
 
 namespace {
 
+// Nor over a field's open drop-down list, calendar or tree.
 bool TakesHints(const TcbBarManager& manager) {
-    return manager.ShowHint() && !manager.IsCustomizing() && !manager.IsDesigning();
+    return manager.ShowHint() && !manager.IsCustomizing() && !manager.IsDesigning() &&
+           !TCustomcbBarComboControl::AnyDroppedDown();
 }
 
 TcbBarItemControl* HintedControl(const TcbBarManager& manager) {

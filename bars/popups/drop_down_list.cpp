@@ -9,11 +9,14 @@
 #include "platform/qt/logical_fonts.h"
 #include "platform/qt/mouse_capture.h"
 #include "platform/qt/text_draw.h"
+#include "platform/qt/timer_service_qt.h"
 #include "platform/qt/window_handles.h"
 #include "platform/qt/window_list.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -32,12 +35,19 @@ TcbBarDropDownListBox::TcbBarDropDownListBox() {
     // The line under the mouse is selected without a button down, as in a menu.
     setMouseTracking(true);
     SetListFont(platform::MenuFont());
+    m_scrollBar = new QScrollBar(Qt::Vertical, this);
+    m_scrollBar->setFocusPolicy(Qt::NoFocus);
+    m_scrollBar->hide();
+    QObject::connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int value) {
+        if (value != m_topIndex) SetTopIndex(value);
+    });
     platform::MessageRouter::Instance().Register(platform::HandleOf(this), [this](const platform::WindowMessage& m) {
         return Message(m.message, m.lParam);
     });
 }
 
 TcbBarDropDownListBox::~TcbBarDropDownListBox() {
+    StopDragScroll();
     platform::MessageRouter::Instance().Unregister(platform::HandleOf(this));
     if (platform::GetCapture() == platform::HandleOf(this)) platform::ReleaseCapture();
 }
@@ -59,6 +69,7 @@ void TcbBarDropDownListBox::SetItems(std::vector<std::string> items) {
     m_items = std::move(items);
     m_itemIndex = std::min(m_itemIndex, static_cast<int>(m_items.size()) - 1);
     m_topIndex = 0;
+    UpdateScrollBar();
     Paint();
 }
 
@@ -75,9 +86,33 @@ int TcbBarDropDownListBox::VisibleLines() const {
     return std::max(1, (height() - 2 * kFrame) / std::max(1, m_itemHeight));
 }
 
+int TcbBarDropDownListBox::LinesRight() const {
+    return width() - kFrame - (m_scrollBar->isVisibleTo(this) ? m_scrollBar->width() : 0);
+}
+
+void TcbBarDropDownListBox::UpdateScrollBar() {
+    const int count = static_cast<int>(m_items.size());
+    const int lines = VisibleLines();
+    if (count <= lines) {
+        m_scrollBar->hide();
+        return;
+    }
+    const int breadth = platform::SystemMetric(platform::SM_CXVSCROLL);
+    m_scrollBar->setGeometry(width() - kFrame - breadth, kFrame, breadth, height() - 2 * kFrame);
+    const QSignalBlocker quiet(m_scrollBar);
+    m_scrollBar->setRange(0, count - lines);
+    m_scrollBar->setPageStep(lines);
+    m_scrollBar->setValue(m_topIndex);
+    m_scrollBar->show();
+}
+
 void TcbBarDropDownListBox::SetTopIndex(int index) {
     const int last = std::max(0, static_cast<int>(m_items.size()) - VisibleLines());
     m_topIndex = std::clamp(index, 0, last);
+    if (m_scrollBar->value() != m_topIndex) {
+        const QSignalBlocker quiet(m_scrollBar);
+        m_scrollBar->setValue(m_topIndex);
+    }
     Paint();
 }
 
@@ -93,6 +128,7 @@ void TcbBarDropDownListBox::SetItemIndex(int index) {
 void TcbBarDropDownListBox::DropDown(platform::Point screen, int width, int visibleLines) {
     const int lines = std::clamp(visibleLines, 1, std::max(1, static_cast<int>(m_items.size())));
     setGeometry(screen.x, screen.y, width, lines * m_itemHeight + 2 * kFrame);
+    UpdateScrollBar();
     show();
     platform::WindowList::Instance().BringToTop(this);
     Paint();
@@ -105,7 +141,7 @@ void TcbBarDropDownListBox::TrackMouse() {
 }
 
 int TcbBarDropDownListBox::IndexAt(platform::Point client) const {
-    if (client.x < kFrame || client.x >= width() - kFrame || client.y < kFrame || client.y >= height() - kFrame)
+    if (client.x < kFrame || client.x >= LinesRight() || client.y < kFrame || client.y >= height() - kFrame)
         return -1;
     const int index = m_topIndex + (client.y - kFrame) / m_itemHeight;
     return index < static_cast<int>(m_items.size()) ? index : -1;
@@ -119,14 +155,52 @@ void TcbBarDropDownListBox::MouseMove(platform::Point client) {
         m_openingClick = false;
         LButtonDown(client);
     }
-    if (const int index = IndexAt(client); index >= 0) SetItemIndex(index);
+    if (const int index = IndexAt(client); index >= 0) {
+        StopDragScroll();
+        SetItemIndex(index);
+        return;
+    }
+    if (m_dragging) DragScroll(client);
 }
 
 void TcbBarDropDownListBox::LButtonDown(platform::Point client) {
-    if (const int index = IndexAt(client); index >= 0) SetItemIndex(index);
+    if (const int index = IndexAt(client); index >= 0) {
+        m_dragging = true;
+        SetItemIndex(index);
+    }
 }
 
+void TcbBarDropDownListBox::DragScroll(platform::Point client) {
+    const bool above = client.y < kFrame;
+    const bool below = client.y >= height() - kFrame;
+    if (!above && !below) {
+        StopDragScroll();
+        return;
+    }
+    const int top = m_topIndex + (above ? -1 : 1);
+    SetTopIndex(top);
+    SetItemIndex(above ? m_topIndex : std::min(static_cast<int>(m_items.size()), m_topIndex + VisibleLines()) - 1);
+    // Held still past the edge, the list goes on scrolling.
+    if (m_dragTimer == 0)
+        m_dragTimer = platform::Timers().SetTimer(kAutoScrollMs, [this](unsigned) {
+            if (!m_dragging || !isVisible()) {
+                StopDragScroll();
+                return;
+            }
+            DragScroll(platform::ScreenToClient(this, platform::CursorPos()));
+        });
+}
+
+void TcbBarDropDownListBox::StopDragScroll() {
+    if (m_dragTimer != 0) platform::Timers().KillTimer(m_dragTimer);
+    m_dragTimer = 0;
+}
+
+void TcbBarDropDownListBox::Wheel(int notches) { SetTopIndex(m_topIndex - notches * kWheelLines); }
+
 void TcbBarDropDownListBox::LButtonUp() {
+    m_dragging = false;
+    StopDragScroll();
     if (m_openingClick) {
         m_openingClick = false;
         platform::ReleaseCapture();
@@ -159,6 +233,18 @@ void TcbBarDropDownListBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) LButtonUp();
 }
 
+void TcbBarDropDownListBox::wheelEvent(QWheelEvent* event) {
+    constexpr int kNotch = 120;
+    if (const int notches = event->angleDelta().y() / kNotch; notches != 0) Wheel(notches);
+    event->accept();
+}
+
+void TcbBarDropDownListBox::hideEvent(QHideEvent* event) {
+    m_dragging = false;
+    StopDragScroll();
+    QWidget::hideEvent(event);
+}
+
 void TcbBarDropDownListBox::Paint() {
     if (width() <= 0 || height() <= 0) return;
     m_surface = QImage(width(), height(), QImage::Format_RGB32);
@@ -169,7 +255,7 @@ void TcbBarDropDownListBox::Paint() {
     canvas.SetFont(m_font);
     const int last = std::min(static_cast<int>(m_items.size()), m_topIndex + VisibleLines());
     for (int i = m_topIndex; i < last; ++i) {
-        platform::Rect line{kFrame, kFrame + (i - m_topIndex) * m_itemHeight, width() - kFrame,
+        platform::Rect line{kFrame, kFrame + (i - m_topIndex) * m_itemHeight, LinesRight(),
                             kFrame + (i - m_topIndex + 1) * m_itemHeight};
         const bool selected = i == m_itemIndex;
         if (OnDrawItem) {

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QWidget>
 
+class QScrollBar;
+
 #include <algorithm>
 #include <cstdint>
 #include <functional>
@@ -21,6 +23,10 @@ namespace bars {
 class TcbBarDropDownListBox : public QWidget {
 public:
     static constexpr int kFrame = 2;
+    // Dragged past its top or bottom edge, the list scrolls a line this often.
+    static constexpr unsigned kAutoScrollMs = 50;
+    // Lines a notch of the mouse wheel scrolls.
+    static constexpr int kWheelLines = 3;
 
     TcbBarDropDownListBox();
     ~TcbBarDropDownListBox() override;
@@ -49,6 +55,10 @@ public:
     void LButtonUp();
     // Answers whether the key was the list's (a walking key or Enter).
     bool KeyDown(int key);
+    // Whole notches of the wheel, away from the user positive.
+    void Wheel(int notches);
+    // More lines than show: a scroll bar along the right side.
+    QScrollBar* ScrollBar() const { return m_scrollBar; }
 
     // The selection moved (the combo's control hears it); a line was chosen (the combo takes
     // it as its ItemIndex, the menus close).
@@ -65,11 +75,19 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     std::intptr_t Message(unsigned message, std::intptr_t lParam);
     int IndexAt(platform::Point client) const;
     int VisibleLines() const;
+    // The right edge of the lines: the scroll bar stands beside them.
+    int LinesRight() const;
+    void UpdateScrollBar();
+    // With the button held above or below the lines, one line further and its entry selected.
+    void DragScroll(platform::Point client);
+    void StopDragScroll();
     void Paint();
 
     std::vector<std::string> m_items;
@@ -78,6 +96,10 @@ private:
     int m_topIndex = 0;
     int m_itemIndex = -1;
     bool m_openingClick = false;
+    // The left button went down in the list and is still held.
+    bool m_dragging = false;
+    unsigned m_dragTimer = 0;
+    QScrollBar* m_scrollBar = nullptr;
     QImage m_surface;
 };
 

@@ -18,8 +18,7 @@ namespace bars {
 
 namespace {
 
-// Only bars the user may close are offered: a click hides the bar.
-bool Listed(const TcbBar& bar) { return !bar.Hidden() && bar.CanClose(); }
+bool Listed(const TcbBar& bar) { return bar.IsListed(); }
 
 }  // namespace
 

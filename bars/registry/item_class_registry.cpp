@@ -48,7 +48,10 @@ void TcbBarItemClassRegistry::SetControlClass(std::type_index itemClass, BarItem
 }
 
 const BarItemControlFactory* TcbBarItemClassRegistry::ControlClassOf(const TcbBarItem& item) const {
-    const std::type_index itemClass(typeid(item));
+    return ControlClassOf(std::type_index(typeid(item)));
+}
+
+const BarItemControlFactory* TcbBarItemClassRegistry::ControlClassOf(std::type_index itemClass) const {
     for (const Entry& entry : m_entries) {
         if (entry.itemClass == itemClass) {
             return entry.makeControl ? &entry.makeControl : nullptr;

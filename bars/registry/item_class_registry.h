@@ -51,6 +51,7 @@ public:
 
     // The control class of an item: only an entry for exactly the item's class counts.
     const BarItemControlFactory* ControlClassOf(const TcbBarItem& item) const;
+    const BarItemControlFactory* ControlClassOf(std::type_index itemClass) const;
     // The entry a description names.
     const Entry* FindClass(std::string_view className) const;
 

@@ -68,6 +68,9 @@ public:
     void SetFloatClientHeight(int value) { StoreChange(m_floatClientHeight, value); }
     bool Hidden() const { return m_hidden; }
     void SetHidden(bool value) { StoreChange(m_hidden, value); }
+    // The toolbars pop-up and the toolbars list item offer the bar to be shown or hidden:
+    // only a bar the user may close, as a click hides it.
+    bool IsListed() const { return !m_hidden && CanClose(); }
     TcbBarDockingStyles NotDocking() const { return m_notDocking; }
     void SetNotDocking(TcbBarDockingStyles value) { m_notDocking = value; }
     bool OneOnRow() const { return m_oneOnRow; }

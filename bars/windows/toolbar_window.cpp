@@ -181,6 +181,15 @@ void TcbBarControl::SetDockingStyle(TcbBarDockingStyle side) {
     TCustomcbBarControl::SetDockingStyle(side);
     UpdateFont();
     CalcMetrics();
+    // Edits and combos show as buttons on a side that turns captions, and as fields elsewhere.
+    if (!ItemLinks()) return;
+    for (TcbBarItemLink* link : ItemLinks()->VisibleLinks()) {
+        if (link->Control() && link->Control()->IsWindowControl() == link->ShowsAsButton()) {
+            DestroyControls();
+            CreateControls();
+            return;
+        }
+    }
 }
 
 // ---- sizes ----------------------------------------------------------------------------

@@ -8,6 +8,10 @@ namespace platform {
 
 ImageList::ImageList(int width, int height) : m_width(width), m_height(height) {}
 
+ImageList::~ImageList() {
+    if (s_freedHandler) s_freedHandler(this);
+}
+
 int ImageList::AddStrip(const QImage& strip, Colour maskColour) {
     if (strip.isNull() || m_width <= 0 || m_height <= 0) return -1;
     const QImage source = strip.convertToFormat(QImage::Format_ARGB32);

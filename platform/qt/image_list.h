@@ -14,7 +14,15 @@ class Canvas;
 // were added with are transparent.
 class ImageList {
 public:
+    // Runs from every image list's destructor, while its images are still there, so that
+    // whatever shows the list lets go of it first; none by default.
+    using FreedHandler = void (*)(const ImageList* list);
+    static void SetFreedHandler(FreedHandler handler) { s_freedHandler = handler; }
+
     ImageList(int width, int height);
+    ImageList(const ImageList&) = default;
+    ImageList& operator=(const ImageList&) = default;
+    ~ImageList();
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
@@ -35,6 +43,9 @@ public:
     void Draw(Canvas& canvas, int x, int y, int index, bool enabled = true) const;
 
 private:
+    // A plain pointer: lists that outlive every other static may still call it safely.
+    inline static FreedHandler s_freedHandler = nullptr;
+
     int m_width;
     int m_height;
     std::vector<QImage> m_images;

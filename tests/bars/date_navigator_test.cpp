@@ -18,6 +18,9 @@ namespace {
 
 int D(int y, int m, int d) { return DateOf(y, m, d); }
 
+// A drop-down calendar's client area lies inside its dialog frame and its one-pixel border.
+const int kDropDownInset = platform::SystemMetric(platform::SM_CXDLGFRAME) + 1;
+
 class NavigatorTest : public ::testing::Test {
 protected:
     NavigatorTest() {
@@ -130,7 +133,7 @@ TEST_F(NavigatorTest, HiddenButtonsLeaveNoStrip) {
     nav.SetShowToday(false);
     nav.SetShowClear(false);
     EXPECT_EQ(nav.WantedSize().height, withStrip - nav.GetMetrics().stripHeight);
-    const int clientHeight = nav.height() - 2;  // inside the one-pixel border
+    const int clientHeight = nav.height() - 2 * kDropDownInset;
     EXPECT_EQ(nav.PartAt({nav.width() / 2, clientHeight - 2}), TcbBarDateNavigator::Part::Day);
 }
 
@@ -153,6 +156,27 @@ TEST(NavigatorFrame, TheBorderIsOneSunkenPixelAndWithoutItTheClientEdgeIsTwo) {
     EXPECT_EQ(pixel(1, 1), SystemColour(platform::COLOR_3DDKSHADOW));
     EXPECT_EQ(pixel(w, h), SystemColour(platform::COLOR_3DLIGHT));
     EXPECT_EQ(pixel(w + 1, h + 1), SystemColour(platform::COLOR_BTNHIGHLIGHT));
+}
+
+TEST(NavigatorFrame, TheDropDownHasADialogFrameAroundItsBorder) {
+    using platform::SystemColour;
+    TcbBarDateNavigator nav;
+    const int plain = nav.width();
+    nav.SetDropDownMode(true);
+    const int frame = platform::SystemMetric(platform::SM_CXDLGFRAME);
+    EXPECT_EQ(nav.width(), plain + 2 * frame);
+    const QImage shot = nav.grab().toImage();
+    const auto pixel = [&shot](int x, int y) {
+        const QRgb c = shot.pixel(x, y);
+        return platform::Rgb(qRed(c), qGreen(c), qBlue(c));
+    };
+    const int w = nav.width(), h = nav.height();
+    EXPECT_EQ(pixel(0, 0), SystemColour(platform::COLOR_3DLIGHT));
+    EXPECT_EQ(pixel(1, 1), SystemColour(platform::COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(pixel(w - 1, h - 1), SystemColour(platform::COLOR_3DDKSHADOW));
+    EXPECT_EQ(pixel(w - 2, h - 2), SystemColour(platform::COLOR_BTNSHADOW));
+    EXPECT_EQ(pixel(frame - 1, h / 2), SystemColour(platform::COLOR_BTNFACE));
+    EXPECT_EQ(pixel(frame, frame), SystemColour(platform::COLOR_BTNSHADOW)) << "the border inside it";
 }
 
 TEST(DialogCalendar, ADoubleClickOnADayIsTheDialogsOk) {
@@ -199,12 +223,12 @@ TEST_F(NavigatorTest, EveryTextLiesOnItsOwnFillWithoutAWhiteBox) {
     using platform::SystemColour;
     ShowMonth(2026, 3, D(2026, 3, 18));
     const QImage shot = nav.grab().toImage();
-    // Pixels of one colour in a client rectangle (the border is one pixel).
+    // Pixels of one colour in a client rectangle.
     const auto count = [&shot](const platform::Rect& r, platform::Colour colour) {
         int n = 0;
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x) {
-                const QRgb c = shot.pixel(x + 1, y + 1);
+                const QRgb c = shot.pixel(x + kDropDownInset, y + kDropDownInset);
                 n += platform::Rgb(qRed(c), qGreen(c), qBlue(c)) == colour ? 1 : 0;
             }
         return n;

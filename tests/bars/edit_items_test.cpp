@@ -1,12 +1,15 @@
 #include "bars/edits/bar_custom_combo.h"
 #include "bars/edits/drop_down.h"
 #include "bars/edits/edit_controls.h"
+#include "bars/controls/button_control.h"
 #include "bars/hooks/shortcut_dispatch.h"
 #include "bars/popups/drop_down_list.h"
 #include "bars/registry/item_class_registry.h"
+#include "platform/core/input_hooks.h"
 #include "platform/core/virtual_keys.h"
 #include "platform/qt/mouse_capture.h"
 #include "platform/qt/window_handles.h"
+#include "platform/qt/window_list.h"
 #include "platform/qt/work_area.h"
 #include "tests/bars/windows_fixture.h"
 
@@ -142,6 +145,43 @@ TEST_F(EditFieldTest, EscLeavesTheTextAndEnterCommitsOnlyAChange) {
     EXPECT_EQ(edit.Text(), "new");
     EXPECT_EQ(changes, 1);
     EXPECT_FALSE(Control().Focused());
+}
+
+TEST_F(EditFieldTest, OpeningTheFieldSelectsItsWholeTextSoThatTypingReplacesIt) {
+    auto& edit = OnBar<TcbBarEdit>("edSize");
+    edit.SetText("12 pt");
+    Open();
+    EXPECT_EQ(Control().EditWindow()->selectedText(), "12 pt");
+    Type("5");
+    EXPECT_EQ(Control().GetText(), "5");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(edit.Text(), "5");
+}
+
+TEST_F(EditFieldTest, MaxLengthLimitsTypingButNeverCutsATextTheProgramSet) {
+    auto& edit = OnBar<TcbBarEdit>("edSize");
+    edit.SetMaxLength(2);
+    edit.SetText("12 pt");
+    Open();
+    EXPECT_EQ(Control().GetText(), "12 pt");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(edit.Text(), "12 pt") << "opened and committed unchanged";
+    EXPECT_EQ(changes, 1) << "only the program's own SetText";
+
+    Open();
+    Control().EditWindow()->end(false);
+    Type("x");
+    EXPECT_EQ(Control().GetText(), "12 pt") << "a text already at the limit takes nothing more";
+    Control().EditWindow()->selectAll();
+    Type("abc");
+    EXPECT_EQ(Control().GetText(), "ab");
+    Control().EditWindow()->home(false);
+    Control().EditWindow()->del();
+    Control().EditWindow()->insert("xyz");  // a paste keeps what fits
+    EXPECT_EQ(Control().GetText(), "xb");
+    EXPECT_EQ(Control().EditWindow()->cursorPosition(), 1);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(edit.Text(), "xb");
 }
 
 TEST_F(EditFieldTest, KeyHandlerThatZeroesTheKeyStopsTheFrameworksHandling) {
@@ -315,6 +355,24 @@ TEST_F(EditFieldTest, BoxIsDrawnInTheWindowColourWithTheArrowPart) {
         << "the tip of the arrow";
 }
 
+TEST_F(EditFieldTest, AComboValueTooLongForItsBoxIsShortenedAndStaysOffTheFrame) {
+    auto& combo = OnBar<TcbBarCombo>("cbKind");
+    combo.SetWidth(40);
+    combo.SetItems({"WWWWWWWWWWWWWWWWWWWWWWWW"});
+    combo.SetItemIndex(0);
+    TcbBarControl& window = WindowOf(*bar);
+    window.Repaint();
+    const platform::Rect box = dynamic_cast<TCustomcbBarComboControl&>(Control()).Box();
+    const platform::Point corner = window.ClientToScreenPoint({0, 0});
+    const QPoint origin = window.mapFromGlobal(QPoint(corner.x, corner.y));
+    const QRgb text = 0;  // the window-text colour, black
+    int inked = 0;
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.right - 2; x < box.right + 1; ++x)
+            inked += (window.Surface().pixel(origin.x() + x, origin.y() + y) & 0xFFFFFF) == text ? 1 : 0;
+    EXPECT_EQ(inked, 0) << "nothing of the text on the frame or just past the box";
+}
+
 TEST_F(EditFieldTest, AltCombinationsCloseTheFieldAndRunTheirShortcutAltAloneIsMarked) {
     OnBar<TcbBarEdit>("edFind");
     auto& save = NewItem<TcbBarButton>("bnSave");
@@ -423,6 +481,50 @@ TEST(EditItemRules, ASortedListIsInTheOrderAReaderLooksNamesUp) {
     EXPECT_EQ(combo.ItemIndex(), 3);
     combo.AddItem("charlie");
     EXPECT_EQ(combo.Items()[2], "charlie");
+}
+
+// Fields on a bar docked left or right that turns its captions would be drawn in the turned
+// font: they show as buttons there, and as fields again wherever else the bar goes.
+TEST_F(EditFieldTest, OnATurnedVerticalBarFieldsShowAsButtonsThatClickTheirItem) {
+    manager->SetWaitForDockingTime(0);
+    auto& combo = OnBar<TcbBarCombo>("cbKind");
+    combo.SetCaption("Kind");
+    combo.SetItems({"One", "Two"});
+    int clicks = 0;
+    combo.OnClick = [&](platform::Component*) { ++clicks; };
+    auto& find = NewItem<TcbBarEdit>("edFind");
+    find.SetCaption("Find");
+    Link(bar->ItemLinks(), find);
+    const auto controlOf = [this](int i) { return bar->ItemLinks().Items(i)->Control(); };
+    bar->SetDockingStyle(dsLeft);
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_NE(controlOf(i), nullptr);
+        EXPECT_FALSE(controlOf(i)->IsWindowControl()) << i;
+        EXPECT_NE(dynamic_cast<TcbBarButtonControl*>(controlOf(i)), nullptr) << i;
+    }
+    const platform::Rect kind = bar->ItemLinks().Items(0)->ItemRect();
+    EXPECT_GT(kind.Height(), kind.Width()) << "the caption runs down the bar";
+    Click(*bar, 0);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(combo.OpenField(), nullptr);
+
+    // Moved by the mouse to the top, the same window shows fields again.
+    TcbBarControl& window = WindowOf(*bar);
+    ASSERT_TRUE(BarMove::Instance().Begin(window, platform::ClientToScreen(&window, {10, 4})));
+    const platform::Point top = platform::ClientToScreen(form.get(), {200, 5});
+    platform::OverrideCursorPos(top);
+    platform::InputHooks::Instance().DispatchMouse({platform::WM_MOUSEMOVE, top});
+    platform::InputHooks::Instance().DispatchMouse({platform::WM_LBUTTONUP, top});
+    ASSERT_EQ(bar->DockingStyle(), dsTop);
+    ASSERT_EQ(&WindowOf(*bar), &window);
+    for (int i = 0; i < 2; ++i) EXPECT_TRUE(controlOf(i) && controlOf(i)->IsWindowControl()) << i;
+
+    // Docked left without turning, they stay fields.
+    bar->SetRotateWhenVertical(false);
+    bar->SetDockingStyle(dsRight);
+    for (int i = 0; i < 2; ++i) EXPECT_TRUE(controlOf(i) && controlOf(i)->IsWindowControl()) << i;
+    bar->SetRotateWhenVertical(true);
+    for (int i = 0; i < 2; ++i) EXPECT_FALSE(controlOf(i) && controlOf(i)->IsWindowControl()) << i;
 }
 
 // A bar of a button, a text field and a combo.

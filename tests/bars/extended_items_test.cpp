@@ -320,19 +320,29 @@ TEST_F(ExtendedOnBar, ALargeDropDownButtonOpensOnItsWholeDrawnArrow) {
     SetButtonDropDownHandler(previous);
 }
 
-TEST(ExtendedImages, AFreedImageListIsClearedFromTheCombosThatShowIt) {
-    QWidget form;
+TEST(ExtendedImages, AFreedImageListIsClearedFromEveryManagerAndComboThatShowsIt) {
+    QWidget form, second;
     TcbBarManager manager(&form);
-    platform::ImageList suits(16, 16), other(16, 16);
+    TcbBarManager other(&second);
+    auto suits = std::make_unique<platform::ImageList>(16, 16);
+    auto kept = std::make_unique<platform::ImageList>(16, 16);
     auto& images = manager.CreateItem<TcbBarImageCombo>("icSuit");
     auto& tree = manager.CreateItem<TcbBarTreeViewCombo>("tcGame");
-    images.SetImages(&suits);
-    tree.SetImages(&suits);
-    manager.ImageListFreed(&other);
-    EXPECT_EQ(images.Images(), &suits);
-    manager.ImageListFreed(&suits);
+    images.SetImages(suits.get());
+    tree.SetImages(suits.get());
+    tree.SetStateImages(suits.get());
+    manager.SetImages(suits.get());
+    manager.SetLargeImages(suits.get());
+    other.SetHotImages(suits.get());
+    other.SetImages(kept.get());
+    suits.reset();
     EXPECT_EQ(images.Images(), nullptr);
     EXPECT_EQ(tree.Images(), nullptr);
+    EXPECT_EQ(tree.StateImages(), nullptr);
+    EXPECT_EQ(manager.Images(), nullptr);
+    EXPECT_EQ(manager.LargeImages(), nullptr);
+    EXPECT_EQ(other.HotImages(), nullptr);
+    EXPECT_EQ(other.Images(), kept.get()) << "another list stays";
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include "bars/edits/bar_custom_combo.h"
+#include "bars/edits/edit_controls.h"
 #include "bars/popups/bar_hints.h"
 #include "bars/popups/hint_window.h"
 #include "platform/core/action.h"
@@ -34,6 +36,28 @@ public:
     static constexpr const char* kHints[3] = {"Open|Opens a game", "Save|Saves the game", "Undo"};
     TcbBar& bar = ShowBar("Standard", dsTop, 3);
 };
+
+TEST_F(HintTest, NoHintComesOverAFieldsOpenDropDown) {
+    TcbBar& fields = NewBar("Fields");
+    fields.SetDockingStyle(dsBottom);
+    auto& combo = NewItem<TcbBarCombo>("cbKind");
+    combo.SetItems({"One", "Two"});
+    Link(fields.ItemLinks(), combo);
+    fields.SetVisible(true);
+    auto& field = dynamic_cast<TCustomcbBarComboControl&>(*fields.ItemLinks().Items(0)->Control());
+    Hover(0);
+    timers.Advance(1000);
+    ASSERT_TRUE(Shown());
+    field.SetDroppedDown(true);
+    EXPECT_FALSE(Shown()) << "the drop-down takes the hint away";
+    Hover(1);
+    timers.Advance(1000);
+    EXPECT_FALSE(Shown());
+    field.SetDroppedDown(false);
+    Hover(2);
+    timers.Advance(1000);
+    EXPECT_TRUE(Shown());
+}
 
 TEST_F(HintTest, AHintComesAfterASecondAndStaysAtMostTenSeconds) {
     Hover(0);

@@ -120,5 +120,27 @@ TEST_F(MenusTest, AContainerItemCopiesItsOwnLinksIntoTheMenu) {
     EXPECT_EQ(file.ItemLinks().Items(1)->Item(), &container);
 }
 
+TEST_F(MenusTest, AContainerItemOnAToolbarKeepsItsOwnLinksEachTimeItsMenuCloses) {
+    auto& container = NewItem<TcbBarContainerItem>("Tools");
+    container.SetCaption("Tools");
+    for (const char* name : {"One", "Two", "Three"}) NewItem(name).SetCaption(name);
+    Link(container.ItemLinks(), *manager->ItemByName("One"));
+    Link(container.ItemLinks(), *manager->ItemByName("Two"), true);
+    Link(container.ItemLinks(), *manager->ItemByName("Three"));
+    TcbBar& bar = NewBar("Tools bar");
+    bar.SetDockingStyle(dsTop);
+    Link(bar.ItemLinks(), container);
+    bar.SetVisible(true);
+    for (int opening = 0; opening < 3; ++opening) {
+        ClickAt(WindowOf(bar), CentreOf(bar, 0));
+        ASSERT_NE(MenuOf(container), nullptr) << "opening " << opening;
+        EXPECT_EQ(Shown(container.ItemLinks()), (std::vector<std::string>{"One", "|", "Two", "Three"}));
+        ClickAt(WindowOf(bar), CentreOf(bar, 0));
+        FlushDeletes();
+        EXPECT_EQ(MenuOf(container), nullptr);
+        ASSERT_EQ(container.ItemLinks().Count(), 3) << "after closing " << opening;
+    }
+}
+
 }  // namespace
 }  // namespace bars::testing

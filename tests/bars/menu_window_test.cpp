@@ -1,15 +1,22 @@
 #include "tests/bars/menus_fixture.h"
 
+#include "bars/controls/win_control.h"
 #include "bars/customize/drop_position.h"
+#include "bars/edits/bar_edit.h"
+#include "bars/extended/bar_static.h"
 #include "bars/popups/bar_hints.h"
 #include "bars/popups/hint_window.h"
 #include "platform/core/random.h"
 #include "platform/core/system_colours.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/cursor_position.h"
+#include "platform/qt/input_event_filter.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QWindow>
 
 namespace bars::testing {
 namespace {
@@ -33,6 +40,17 @@ public:
     TcbBarSubMenuControl* OpenFile() {
         ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
         return MenuOf(*file);
+    }
+    // A field as the File menu's last entry, open in the open menu; none when it did not open.
+    TcbBarWinControl* OpenFieldInFile(TcbBarEdit& edit) {
+        Link(file->ItemLinks(), edit);
+        TcbBarSubMenuControl* menu = OpenFile();
+        if (!menu) return nullptr;
+        auto* field = dynamic_cast<TcbBarWinControl*>(ControlAt(file->ItemLinks(), file->ItemLinks().Count() - 1));
+        if (!field) return nullptr;
+        menu->SelectControl(field);
+        field->Click(false);
+        return field->Focused() ? field : nullptr;
     }
     TcbBarSubItem* file = nullptr;
     TcbBarSubItem* edit = nullptr;
@@ -115,6 +133,92 @@ TEST_F(MenuWindowTest, EscClosesOneLevelAndLeavesTheTitleSelected) {
     EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
 }
 
+TEST_F(MenuWindowTest, EscInAFieldOfAMenuClosesOnlyThatMenuAsAPlainEscDoes) {
+    auto& find = NewItem<TcbBarEdit>("edFind");
+    find.SetText("kept");
+    TcbBarWinControl* open = OpenFieldInFile(find);
+    ASSERT_NE(open, nullptr);
+    TcbBarWinControl& field = *open;
+    field.EditWindow()->setText("typed");
+    // The key reaches the open field as the keyboard hook sees it, held down.
+    platform::KeyStates::Instance().SetDown(VK_ESCAPE, true);
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(field.EditWindow(), &esc);
+    platform::KeyStates::Instance().SetDown(VK_ESCAPE, false);
+    FlushDeletes();
+    EXPECT_EQ(find.Text(), "kept");
+    EXPECT_EQ(MenuOf(*file), nullptr);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), &WindowOf(MenuBar())) << "still in keyboard mode";
+    EXPECT_EQ(WindowOf(MenuBar()).SelectedControl(), ControlAt(MenuBar().ItemLinks(), 0));
+    Press(VK_ESCAPE);
+    EXPECT_EQ(TCustomcbBarControl::ActiveBarControl(), nullptr);
+}
+
+// The smallest rectangle around the pixels of the button-text colour inside a control's
+// rectangle of a bar window.
+platform::Rect InkOf(const TcbBarControl& window, const TcbBarItemControl& control) {
+    const platform::Rect r = window.GetItemRect(&control);
+    const platform::Point corner = window.ClientToScreenPoint({0, 0});
+    const QPoint origin = window.mapFromGlobal(QPoint(corner.x, corner.y));
+    const platform::Colour text = platform::SystemColour(platform::COLOR_BTNTEXT);
+    const QRgb ink = qRgb(platform::RedOf(text), platform::GreenOf(text), platform::BlueOf(text)) & 0xFFFFFF;
+    platform::Rect box{r.right, r.bottom, r.left, r.top};
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            if ((window.Surface().pixel(origin.x() + x, origin.y() + y) & 0xFFFFFF) == ink)
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+    return box;
+}
+
+TEST_F(MenusTest, MenuTitlesReadDownABarThatTurnsItsCaptionsAndAcrossOneThatDoesNot) {
+    auto& game = NewSubItem("Game", "&Game", 1);
+    Link(MenuBar().ItemLinks(), game);
+    MenuBar().SetDockingStyle(dsLeft);
+    ShowMenuBar();
+    TcbBarControl& window = WindowOf(MenuBar());
+    const auto title = [&] { return MenuBar().ItemLinks().Items(0)->ItemRect(); };
+    window.Repaint();
+    EXPECT_GT(title().Height(), title().Width());
+    platform::Rect ink = InkOf(window, *ControlAt(MenuBar().ItemLinks(), 0));
+    EXPECT_GT(ink.Height(), 2 * ink.Width()) << "the caption runs down the bar";
+    EXPECT_GE(ink.Width(), 6) << "more than the accelerator's underline";
+    ClickAt(window, CentreOf(MenuBar(), 0));
+    ASSERT_NE(MenuOf(game), nullptr);
+    EXPECT_EQ(MenuOf(game)->FontHandle().escapement, 0) << "its menu reads across";
+    Press(VK_ESCAPE);
+    Press(VK_ESCAPE);
+
+    MenuBar().SetRotateWhenVertical(false);
+    window.Repaint();
+    EXPECT_GT(title().Width(), title().Height());
+    ink = InkOf(window, *ControlAt(MenuBar().ItemLinks(), 0));
+    EXPECT_GT(ink.Width(), 2 * ink.Height()) << "the caption reads across";
+    EXPECT_GE(ink.Height(), 6);
+}
+
+TEST_F(MenuWindowTest, AFieldOpenInAMenuHearsWhatIsTypedIntoTheFormThatKeepsTheFocus) {
+    auto& find = NewItem<TcbBarEdit>("edFind");
+    TcbBarWinControl* field = OpenFieldInFile(find);
+    ASSERT_NE(field, nullptr);
+    // The menu takes no focus: the keys come to the form's native window, as the platform hands
+    // them over, through the application's input filter.
+    struct Filter {
+        Filter() { platform::InputEventFilter::Acquire(); }
+        ~Filter() { platform::InputEventFilter::Release(); }
+    } filter;
+    for (const char c : {'a', 'b'}) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_A + (c - 'a'), Qt::NoModifier, QString(QChar(c)));
+        QCoreApplication::sendEvent(form->windowHandle(), &key);
+    }
+    EXPECT_EQ(field->GetText(), "ab");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(form->windowHandle(), &enter);
+    EXPECT_EQ(find.Text(), "ab");
+    QKeyEvent late(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, "c");
+    QCoreApplication::sendEvent(form->windowHandle(), &late);
+    EXPECT_EQ(find.Text(), "ab") << "once the field closed, the form has its keys again";
+}
+
 TEST_F(MenuWindowTest, RightAndLeftMoveToTheNeighbouringMenus) {
     OpenFile();
     Press(platform::VK_RIGHT);
@@ -161,6 +265,24 @@ public:
     TcbBarSubItem* more = nullptr;
     TcbBarSubMenuControl* menu = nullptr;
 };
+
+TEST_F(SubMenuTest, ASelectedSubMenuEntryIsLitLikeAButtonEntryGlyphColumnIncluded) {
+    recent->SetGlyph(SquareGlyph({3, 3, 13, 13}, platform::Rgb(0, 0, 255)));
+    const platform::Colour highlight = platform::SystemColour(platform::COLOR_HIGHLIGHT);
+    const auto pixel = [this](int index, int x) {
+        menu->Repaint();
+        QImage surface = menu->Surface();
+        const platform::Rect r = file->ItemLinks().Items(index)->ItemRect();
+        return platform::Canvas(surface).Pixel(r.left + 1 + x, r.top + 1 + 1);  // client points
+    };
+    menu->SelectControl(Entry(4));  // More: no glyph
+    EXPECT_EQ(pixel(4, 1), highlight) << "the glyph column";
+    EXPECT_EQ(pixel(4, 40), highlight) << "the text part";
+    menu->SelectControl(Entry(3));  // Recent: a glyph, framed raised in a column of the bar's colour
+    EXPECT_EQ(pixel(3, 0), platform::SystemColour(platform::COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(pixel(3, 1), platform::SystemColour(platform::COLOR_BTNFACE));
+    EXPECT_EQ(pixel(3, 40), highlight);
+}
 
 TEST_F(SubMenuTest, RestingOnASubMenuEntryOpensItAfterTheHoverDelay) {
     menu->MouseMove(Centre(file->ItemLinks(), 3));
@@ -487,6 +609,37 @@ TEST_F(PersonalizedMenuTest, GroupLinesAmongRarelyUsedEntriesKeepTheirShadeAndTh
     // The block's line lies above the strip, and the menu's edge runs on past it.
     EXPECT_EQ(at(second.left + 5, second.top - 11), platform::SystemColour(platform::COLOR_BTNSHADOW));
     EXPECT_EQ(at(0, third.top - 2), at(0, third.bottom - 2));
+}
+
+TEST_F(MenusTest, RarelyUsedFieldsAndStaticTextsTakeTheLighterShadeOfTheirMenu) {
+    manager->SetStyle(bmsEnhanced);
+    manager->SetMenusShowRecentItemsFirst(true);
+    auto& file = NewSubItem("File", "&File", 1);
+    auto& note = NewItem<TcbBarStatic>("stNote");
+    note.SetCaption("Note");
+    Link(file.ItemLinks(), note);
+    auto& find = NewItem<TcbBarEdit>("edFind");
+    find.SetCaption("Find");
+    Link(file.ItemLinks(), find);
+    for (int i = 1; i < 3; ++i) file.ItemLinks().Items(i)->SetMostRecentlyUsed(false);
+    Link(MenuBar().ItemLinks(), file);
+    ShowMenuBar();
+    ClickAt(WindowOf(MenuBar()), CentreOf(MenuBar(), 0));
+    Press(VK_DOWN, {platform::VK_CONTROL});
+    TcbBarSubMenuControl* menu = MenuOf(file);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(file.ItemLinks().ShownLinks().size(), 3u);
+    menu->Repaint();
+    QImage surface = menu->Surface();
+    platform::Canvas canvas(surface);
+    const auto at = [&](int x, int y) { return canvas.Pixel(x + 1, y + 1); };  // client points
+    const platform::Colour rare = platform::SystemColour(platform::COLOR_BTNFACE) + 0x141414;
+    const platform::Rect text = file.ItemLinks().Items(1)->ItemRect();
+    EXPECT_EQ(at(text.right - 3, text.top + 2), rare) << "the static text's rectangle";
+    const platform::Rect value = dynamic_cast<TcbBarWinControl&>(*ControlAt(file.ItemLinks(), 2)).EditRect();
+    const int middle = (value.top + value.bottom) / 2;
+    EXPECT_EQ(at(value.left - 2, middle), rare) << "the box's frame";
+    EXPECT_EQ(at(value.left - 1, middle), rare) << "the frame inside it";
 }
 
 TEST_F(MenusTest, AnExpandingMenuOfAnotherManagersSubItemAnimatesAsTheMenuBarsManagerSays) {

@@ -2,7 +2,9 @@
 #include "bars/extended/tree_view_combo.h"
 #include "bars/manager/bar_manager.h"
 #include "platform/core/virtual_keys.h"
+#include "platform/core/system_colours.h"
 #include "platform/qt/image_list.h"
+#include "platform/qt/work_area.h"
 #include "tests/bars/windows_fixture.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +16,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 
@@ -135,6 +138,151 @@ TEST(ResizeStrip, LiesAwayFromTheFieldWithTheGripInTheFarCorner) {
     EXPECT_GT(above.close.left(), 150);
 }
 
+platform::Colour PixelOf(const QImage& image, QPoint p) {
+    const QRgb c = image.pixel(p);
+    return platform::Rgb(qRed(c), qGreen(c), qBlue(c));
+}
+
+TEST(TreeDropDown, TheCloseButtonHasClassicEdgesAndTheGripTurnsToTheCornerAwayFromTheField) {
+    using platform::SystemColour;
+    auto* content = new QWidget;  // the window's child from now on
+    content->resize(200, 150);
+    TreeDropDownWindow window(*content);
+    const QRect field(300, 100, 80, 22);
+    window.move(300, 122);  // below the field: the strip at the bottom, the grip on the right
+    window.PlaceStrip(field);
+    window.show();
+    const QPoint border(TreeDropDownWindow::kBorder, TreeDropDownWindow::kBorder);
+    const auto at = [&](QPoint inner) { return PixelOf(window.grab().toImage(), inner + border); };
+    const QRect close = window.Strip().close;
+    const platform::Colour face = SystemColour(platform::COLOR_BTNFACE);
+    const platform::Colour light = SystemColour(platform::COLOR_BTNHIGHLIGHT);
+    const platform::Colour shadow = SystemColour(platform::COLOR_BTNSHADOW);
+    EXPECT_EQ(at(close.topLeft()), face) << "no edge";
+    window.StripMove(window.mapToGlobal(close.center() + border));
+    EXPECT_EQ(at(close.topLeft()), light) << "raised while the mouse is over it";
+    EXPECT_EQ(at(close.bottomRight()), shadow);
+    int closes = 0;
+    window.OnClose = [&] { ++closes; };
+    window.StripPress(close.center());
+    EXPECT_EQ(at(close.topLeft()), shadow) << "sunken while pressed";
+    EXPECT_EQ(at(close.bottomRight()), light);
+    window.StripRelease(close.center());
+    EXPECT_EQ(closes, 1);
+
+    QRect grip = window.Strip().grip;
+    EXPECT_EQ(grip.right() + 1, window.Strip().strip.right() + 1);
+    EXPECT_EQ(at({grip.right() - 1, grip.bottom()}), shadow) << "the ridges in the bottom-right corner";
+    EXPECT_EQ(at({grip.left() + 1, grip.top()}), face);
+    window.move(100, -50);  // wholly left of the field and above it
+    window.PlaceStrip(field);
+    grip = window.Strip().grip;
+    EXPECT_EQ(window.Strip().strip.top(), 0);
+    EXPECT_EQ(grip.left(), 0);
+    EXPECT_EQ(at({grip.left() + 1, grip.top()}), shadow) << "mirrored into the top-left corner";
+    EXPECT_EQ(at({grip.right() - 1, grip.bottom()}), face);
+}
+
+TEST_F(TreeViewComboTest, ExpandingCollapsingAndChangingAskFirstAndARefusalUndoesThem) {
+    std::vector<std::string> log;
+    const auto note = [&log](const char* what) {
+        return [&log, what](TcbBarTreeViewCombo&, QTreeWidgetItem* node) {
+            log.push_back(std::string(what) + " " + node->text(0).toStdString());
+        };
+    };
+    bool allow = false;
+    const auto ask = [&](const char* what) {
+        return [&, what](TcbBarTreeViewCombo& item, QTreeWidgetItem* node, bool& allowed) {
+            note(what)(item, node);
+            allowed = allow;
+        };
+    };
+    combo.OnExpanding = ask("expanding");
+    combo.OnExpanded = note("expanded");
+    combo.OnCollapsing = ask("collapsing");
+    combo.OnCollapsed = note("collapsed");
+    combo.OnChanging = ask("changing");
+    combo.OnTreeViewChange = note("change");
+    fruit->setExpanded(true);
+    EXPECT_FALSE(fruit->isExpanded());
+    allow = true;
+    fruit->setExpanded(true);
+    EXPECT_TRUE(fruit->isExpanded());
+    allow = false;
+    fruit->setExpanded(false);
+    EXPECT_TRUE(fruit->isExpanded());
+    combo.Tree().setCurrentItem(apple);
+    EXPECT_NE(combo.Tree().currentItem(), apple);
+    allow = true;
+    combo.Tree().setCurrentItem(apple);
+    EXPECT_EQ(combo.Tree().currentItem(), apple);
+    EXPECT_EQ(log, (std::vector<std::string>{"expanding Fruit", "expanding Fruit", "expanded Fruit", "collapsing Fruit",
+                                             "changing Apple", "changing Apple", "change Apple"}));
+}
+
+TEST_F(TreeViewComboTest, SortingTheTextsOrThroughOnCompareKeepsTheCurrentNode) {
+    combo.Tree().setCurrentItem(apple);
+    fruit->addChild(new QTreeWidgetItem(QStringList{"Banana"}));
+    combo.SetSortType(stText);
+    ASSERT_EQ(combo.Items().childCount(), 2);
+    EXPECT_EQ(combo.Items().child(0)->text(0), "Bread");
+    EXPECT_EQ(fruit->child(0)->text(0), "Apple");
+    EXPECT_EQ(fruit->child(1)->text(0), "Banana");
+    combo.OnCompare = [](TcbBarTreeViewCombo&, QTreeWidgetItem* a, QTreeWidgetItem* b, int, int& compare) {
+        compare = b->text(0).compare(a->text(0));
+    };
+    combo.AlphaSort();
+    EXPECT_EQ(combo.Items().child(0), fruit);
+    EXPECT_EQ(fruit->child(0)->text(0), "Pear");
+    EXPECT_EQ(combo.Tree().currentItem(), apple);
+}
+
+TEST_F(TreeViewComboTest, NodesShowTheImagesTheirIndexesNameAndTheBranchesAsAsked) {
+    platform::ImageList images(16, 16), states(8, 8);
+    QImage strip(32, 16, QImage::Format_RGB32);
+    strip.fill(Qt::red);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 16; x < 32; ++x) strip.setPixel(x, y, qRgb(0, 0, 255));
+    images.AddStrip(strip, platform::Rgb(255, 0, 255));
+    states.AddStrip(strip.copy(0, 0, 8, 8), platform::Rgb(255, 0, 255));
+    combo.SetImages(&images);
+    combo.SetStateImages(&states);
+    combo.OnGetImageIndex = [](TcbBarTreeViewCombo&, QTreeWidgetItem* node) {
+        SetNodeImageIndex(*node, node->childCount() > 0 ? 0 : 1);
+    };
+    EXPECT_EQ(combo.NodeImage(*fruit, false).toImage().pixel(4, 4) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(combo.NodeImage(*apple, false).toImage().pixel(4, 4) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_TRUE(combo.NodeImage(*apple, true).isNull()) << "no selected index yet";
+    SetNodeSelectedIndex(*apple, 0);
+    EXPECT_FALSE(combo.NodeImage(*apple, true).isNull());
+    SetNodeStateIndex(*fruit, 0);
+    EXPECT_EQ(combo.NodeStateImage(*fruit).width(), 8);
+    EXPECT_TRUE(combo.NodeStateImage(*apple).isNull());
+
+    // The dotted lines through a child's row, and the plus box a click opens.
+    combo.SetImages(nullptr);
+    TcbBarTreeView& tree = combo.Tree();
+    tree.show();
+    const platform::Colour shadow = platform::SystemColour(platform::COLOR_BTNSHADOW);
+    const auto branchInk = [&](QTreeWidgetItem* node) {
+        const QImage shot = tree.viewport()->grab().toImage();
+        const QRect row = tree.visualItemRect(node);
+        int n = 0;
+        for (int y = row.top(); y <= row.bottom(); ++y)
+            for (int x = 0; x < row.left(); ++x) n += PixelOf(shot, {x, y}) == shadow ? 1 : 0;
+        return n;
+    };
+    const QRect label = tree.visualItemRect(fruit);
+    ClickAt(tree.viewport(), QPoint(label.left() - tree.indentation() / 2, label.center().y()));
+    ASSERT_TRUE(fruit->isExpanded()) << "the box opens the node";
+    EXPECT_GT(branchInk(apple), 0);
+    combo.SetShowLines(false);
+    EXPECT_EQ(branchInk(apple), 0);
+    combo.SetShowButtons(false);
+    ClickAt(tree.viewport(), QPoint(label.left() - tree.indentation() / 2, label.center().y()));
+    EXPECT_TRUE(fruit->isExpanded()) << "without buttons a click there does nothing";
+}
+
 // Counts the bar relayouts the item asks for.
 class RelayoutCountingTreeCombo : public TcbBarTreeViewCombo {
 public:
@@ -212,6 +360,42 @@ protected:
     TcbBarTreeViewComboControl* control = nullptr;
     TcbBarControl* window = nullptr;
 };
+
+TEST_F(TreeFieldTest, TheSizingStripLiesOutsideTheScrollBarsOnTheSideAwayFromTheField) {
+    for (int i = 0; i < 30; ++i)
+        combo->Tree().addTopLevelItem(new QTreeWidgetItem(QStringList{QString("A rather long name for node %1").arg(i)}));
+    combo->SetDropDownWidth(100);
+    combo->SetDropDownHeight(100);
+    const auto check = [this](bool below) {
+        window->SelectControl(control);
+        control->Click(false);
+        Press(Qt::Key_F4);
+        TreeDropDownWindow* dropDown = combo->Tree().DropDownWindow();
+        ASSERT_NE(dropDown, nullptr);
+        ASSERT_TRUE(dropDown->isVisible());
+        // The scroll bars come with the tree's delayed layout, shown or hidden by a queued call.
+        combo->Tree().doItemsLayout();
+        QCoreApplication::sendPostedEvents(&combo->Tree(), QEvent::MetaCall);
+        ASSERT_TRUE(dropDown->HasStrip());
+        EXPECT_EQ(dropDown->Strip().atBottom, below);
+        const QRect strip = dropDown->Strip().strip.translated(TreeDropDownWindow::kBorder, TreeDropDownWindow::kBorder);
+        const QWidget* bars[] = {combo->Tree().verticalScrollBar(), combo->Tree().horizontalScrollBar()};
+        for (const QWidget* bar : bars) {
+            ASSERT_TRUE(bar->isVisible()) << (bar == bars[0] ? "vertical" : "horizontal");
+            const QRect place(bar->mapTo(dropDown, QPoint(0, 0)), bar->size());
+            EXPECT_FALSE(place.intersects(strip)) << "a scroll bar over the strip, below " << below;
+        }
+        EXPECT_FALSE(combo->Tree().geometry().intersects(strip));
+        Press(Qt::Key_Escape);
+    };
+    check(true);
+    // Near the bottom of the screen the tree drops up, and the strip goes to its top.
+    form->move(0, 400);
+    const platform::Rect r = window->GetItemRect(control);
+    platform::OverrideWorkArea(platform::Rect{0, 0, 800, window->ClientToScreenPoint({0, r.bottom}).y + 20});
+    check(false);
+    platform::OverrideWorkArea(std::nullopt);
+}
 
 TEST_F(TreeFieldTest, TheOpenFieldHandsEveryKeyButEscEnterAndTabToTheTree) {
     ASSERT_NE(control, nullptr);

@@ -142,6 +142,9 @@ void BarsGallery::AddFields() {
     find.SetCaption("&Find");
     find.SetCategory(0);
     find.SetWidth(120);
+    // Typing stops at twelve characters; the longer text set here is kept whole.
+    find.SetMaxLength(12);
+    find.SetText("Aces up, two decks");
     m_fields->ItemLinks().Add().SetItem(&find);
     auto& game = m_manager->CreateItem<bars::TcbBarCombo>("cbGame");
     game.SetCaption("&Game");
@@ -211,6 +214,11 @@ void BarsGallery::AddMenus() {
     bars::TcbBarSubItem& game = AddMenu(bar, "mnuGame", "&Game");
     AddEntry(game.ItemLinks(), "mnuNew", "&New game", platform::VK_F2);
     AddEntry(game.ItemLinks(), "mnuOpen", "&Open a game...", ShortCut(platform::VK_F12, platform::kShiftCtrl));
+    // A field in a menu: Esc in it closes this menu alone.
+    auto& number = m_manager->CreateItem<bars::TcbBarEdit>("mnuNumber");
+    number.SetCaption("&Number");
+    number.SetWidth(80);
+    game.ItemLinks().Add().SetItem(&number);
     bars::TcbBarSubItem& recent = AddMenu(game.ItemLinks(), "mnuRecent", "&Recent games", true);
     auto& list = m_manager->CreateItem<bars::TcbBarListItem>("mnuRecentList");
     list.SetCaption("Recent games list");

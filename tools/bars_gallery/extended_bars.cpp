@@ -72,7 +72,7 @@ bars::TcbBar& AddExtendedBars(bars::TcbBarManager& manager, int formWidth, int f
     for (const char* family : {"Klondike", "Spider", "FreeCell"}) {
         auto* node = new QTreeWidgetItem(QStringList{family});
         for (int i = 1; i <= 3; ++i) new QTreeWidgetItem(node, QStringList{QString("%1 %2").arg(family).arg(i)});
-        tree.Tree().addTopLevelItem(node);
+        tree.Items().addChild(node);
     }
     tree.SetText("Spider 2");
 
@@ -94,6 +94,16 @@ bars::TcbBar& AddExtendedBars(bars::TcbBarManager& manager, int formWidth, int f
     for (int i = 0; i < 4; ++i) images.SetImageIndexes(i, i);
     images.SetItemIndex(0);
     images.SetWidth(100);
+    // The families show a suit, their games the suit of the family.
+    tree.SetImages(&suits);
+    tree.OnGetImageIndex = [](bars::TcbBarTreeViewCombo& item, QTreeWidgetItem* node) {
+        const QTreeWidgetItem* family = node->parent() ? node->parent() : node;
+        bars::SetNodeImageIndex(*node, item.Items().indexOfChild(const_cast<QTreeWidgetItem*>(family)));
+    };
+    tree.OnGetSelectedIndex = [](bars::TcbBarTreeViewCombo& item, QTreeWidgetItem* node) {
+        item.OnGetImageIndex(item, node);
+        bars::SetNodeSelectedIndex(*node, bars::NodeImageIndex(*node));
+    };
 
     bars::TcbBar& large = manager.Bars().Add();
     large.SetCaption("Large");
@@ -110,6 +120,8 @@ bars::TcbBar& AddExtendedBars(bars::TcbBarManager& manager, int formWidth, int f
     side.SetGlyphLayout(bars::glLeft);
     auto& bare = Place<bars::TcbBarLargeButton>(manager, large, "lbBare", "&Plain", true);
     bare.SetShowCaption(false);
+    // The menu's container item on a bar: its own links make the menu it opens.
+    if (bars::TcbBarItem* tools = manager.ItemByName("mnuTools")) large.ItemLinks().Add().SetItem(tools);
     Place<bars::TcbBarToolbarsListItem>(manager, large, "tlBars", "&Toolbars", true);
     return fields;
 }
