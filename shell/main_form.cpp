@@ -68,7 +68,8 @@ TfrmMain::TfrmMain(const MainWindowParts& parts)
     : C_TAdvancedForm(nullptr, parts.fontFallback),
       m_parts(parts),
       m_game(parts.game),
-      m_commands(MainCommands(), CommandHandlers()) {
+      m_commands(MainCommands(), CommandHandlers()),
+      m_presenter(parts.table.Surface()) {
     BuildComponents();
     BindEvents();
     m_parts.table.Window().SetTarget(this);
@@ -111,6 +112,10 @@ void TfrmMain::BindEvents() {
     events.onCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
     events.onClose = [this](platform::CloseAction& action) { FormClose(action); };
     m_timer->onTimer = [this] { Timer1Timer(); };
+    m_frameTimer->onTimer = [this] {
+        m_frameTimer->SetEnabled(false);
+        Present();
+    };
     BindToolbarButtons();
 }
 
@@ -160,9 +165,7 @@ void TfrmMain::m_AppActivate() {
         FormResize();
 }
 
-void TfrmMain::FormPaint() {
-    if (table::DrawContext* context = m_parts.table.Context()) table::CopyBufferToScreen(*context);
-}
+void TfrmMain::FormPaint(const QRegion& region) { m_presenter.CopyFromTable(m_parts.table.Context(), region); }
 
 void TfrmMain::FormResize() {
     if (!Flag(engine::flag::kStartupPending)) ResizeTable();
@@ -181,7 +184,7 @@ void TfrmMain::imgSfondoMouseMove(int x, int y) {
     if (mouse == nullptr) return;
     const BusyScope busy(*this);
     mouse->TableMouseMove(x, y);
-    Present();
+    PresentSoon();
 }
 
 void TfrmMain::imgSfondoMouseUp() {
@@ -269,6 +272,7 @@ void TfrmMain::FormClose(platform::CloseAction&) {
     // paint, the mouse, the resize and the activation handlers go first.
     m_timer->SetEnabled(false);
     m_timer->onTimer = nullptr;
+    m_frameTimer->SetEnabled(false);
     events.onMouseDown = nullptr;
     events.onMouseMove = nullptr;
     events.onMouseUp = nullptr;
@@ -308,9 +312,9 @@ void TfrmMain::CloseIfDeferred() {
 }
 
 void TfrmMain::paintEvent(QPaintEvent* event) {
-    // An expose from the window system shows the off-screen table again; the table's own
-    // repaints present what it drew.
-    if (!m_presenting && !m_freed) FormPaint();
+    // An expose from the window system shows the off-screen table there again; the table's
+    // own repaints present what it drew.
+    if (!m_presenting && !m_freed) FormPaint(event->region());
     QPainter painter(this);
     const QImage& image = m_parts.table.Surface().Image().Image();
     for (const QRect& r : event->region()) {
@@ -320,26 +324,38 @@ void TfrmMain::paintEvent(QPaintEvent* event) {
 }
 
 void TfrmMain::Present() {
-    m_invalid = QRegion();
+    // A window that does not show keeps what changed until it does.
+    if (!isVisible()) return;
+    const QRegion changes = m_presenter.TakeChanges(m_freed ? nullptr : m_parts.table.Context());
+    if (changes.isEmpty()) return;
     m_presenting = true;
-    repaint();
+    repaint(changes);
     m_presenting = false;
+    if (m_game.services.clock != nullptr) m_shownAt = m_game.services.clock->TickCount();
+}
+
+void TfrmMain::PresentFrame(std::uint32_t waitMs) {
+    platform::IClock* clock = m_game.services.clock;
+    if (waitMs < kFrameMs && clock != nullptr && clock->TickCount() - m_shownAt < kFrameMs) return;
+    Present();
+}
+
+void TfrmMain::PresentSoon() {
+    platform::IClock* clock = m_game.services.clock;
+    if (clock == nullptr || clock->TickCount() - m_shownAt >= kFrameMs) {
+        Present();
+        return;
+    }
+    m_frameTimer->SetEnabled(true);
 }
 
 void TfrmMain::InvalidateRect(const engine::TableRect& rect) {
-    m_invalid += QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    m_presenter.Invalidate(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
 }
 
-void TfrmMain::InvalidateAll() { m_invalid += rect(); }
+void TfrmMain::InvalidateAll() { m_presenter.Invalidate(rect()); }
 
-void TfrmMain::UpdateWindow() {
-    if (m_invalid.isEmpty()) return;
-    const QRegion region = m_invalid;
-    m_invalid = QRegion();
-    m_presenting = true;
-    repaint(region);
-    m_presenting = false;
-}
+void TfrmMain::UpdateWindow() { Present(); }
 
 void TfrmMain::UpdateMainWindow() { UpdateWindow(); }
 

@@ -3,6 +3,7 @@
 #include <QRegion>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 #include "shell/commands.h"
 #include "shell/dialogs.h"
 #include "table/layout/table_window.h"
+#include "table/table_presenter.h"
 
 namespace bars {
 class TcbBarManager;
@@ -89,7 +91,8 @@ public:
     void FormCreate();
     void FormShow();
     void m_AppActivate();
-    void FormPaint();
+    // The off-screen table over the region the window system asks to have painted.
+    void FormPaint(const QRegion& region);
     void FormResize();
     void imgSfondoMouseDown(platform::FormMouseButton button, platform::FormShift shift, int x, int y);
     void imgSfondoMouseMove(int x, int y);
@@ -209,8 +212,14 @@ public:
     void InvalidateAll() override;
     void UpdateWindow() override;
 
-    // Shows the whole table image now, as after a handler that drew without saying where.
+    // Shows now what changed on the table image: what the table drew on it and what it
+    // invalidated, which takes the off-screen table's pixels first.
     void Present();
+    // Frames closer together than this would not be seen apart: they are shown as one.
+    static constexpr std::uint32_t kFrameMs = 10;
+    // Before a wait of an animation: shows what changed, unless a frame was shown less than
+    // a frame's time ago and the wait is shorter than one, when the next frame shows it.
+    void PresentFrame(std::uint32_t waitMs);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -229,6 +238,8 @@ private:
     void BuildPopupMenus();
     void BindEvents();
     void BindToolbarButtons();
+    // After a pointer move: shows what it drew now, or with the next frame.
+    void PresentSoon();
     void LoadToolbarGlyphs();
     CommandTable::Handlers CommandHandlers();
     // Each toolbar button lets the window paint first, then runs its menu handler.
@@ -263,6 +274,9 @@ private:
     bars::TcbBarManager* m_barManager = nullptr;
     platform::ScrollBar* m_scrollBar = nullptr;
     platform::FormTimer* m_timer = nullptr;
+    // Shows what a pointer move drew once a frame's time has passed since the last frame.
+    platform::FormTimer* m_frameTimer = nullptr;
+    std::uint32_t m_shownAt = 0;
     platform::AppMessageHandler m_savedOnMessage;
     engine::MessageFilter m_filter = engine::MessageFilter::kSwallowInput;
     bool m_filterInstalled = false;
@@ -273,7 +287,7 @@ private:
     bool m_loaded = false;
     bool m_freed = false;
     bool m_presenting = false;
-    QRegion m_invalid;
+    table::TablePresenter m_presenter;
 };
 
 }  // namespace shell

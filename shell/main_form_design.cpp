@@ -64,6 +64,7 @@ void TfrmMain::BuildComponents() {
     m_scrollBar = new platform::ScrollBar(this, "scrBarMain");
     m_scrollBar->hide();
     m_timer = new platform::FormTimer(this, "Timer1", kClockIntervalMs);
+    m_frameTimer = new platform::FormTimer(this, "tmrFrame", kFrameMs);
 }
 
 void TfrmMain::BuildToolbars() {

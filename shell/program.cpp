@@ -41,20 +41,23 @@ constexpr int kFailureStatus = 1;
 class FrameClock : public platform::IClock {
 public:
     explicit FrameClock(platform::IClock& clock) : m_clock(clock) {}
-    void SetBeforeWait(std::function<void()> show) { m_show = std::move(show); }
+    void SetBeforeWait(std::function<void(std::uint32_t)> show) { m_show = std::move(show); }
 
     std::uint32_t TickCount() override { return m_clock.TickCount(); }
     void Delay(std::uint32_t milliseconds) override {
-        if (m_show) m_show();
+        if (m_show) m_show(milliseconds);
         m_clock.Delay(milliseconds);
     }
-    void DelayProcessing(std::uint32_t milliseconds) override { m_clock.DelayProcessing(milliseconds); }
+    void DelayProcessing(std::uint32_t milliseconds) override {
+        if (m_show) m_show(milliseconds);
+        m_clock.DelayProcessing(milliseconds);
+    }
     double Now() override { return m_clock.Now(); }
     std::uint32_t MillisecondsSinceMidnightUtc() override { return m_clock.MillisecondsSinceMidnightUtc(); }
 
 private:
     platform::IClock& m_clock;
-    std::function<void()> m_show;
+    std::function<void(std::uint32_t)> m_show;
 };
 
 class AdviceBox : public engine::IAdviceBox {
@@ -204,8 +207,8 @@ int Program::Run() {
         p.menuSounds = platform::MakeSystemSounds(p.library, p.soundPlayer);
         platform::InstallSystemSounds(p.menuSounds.get());
     }
-    p.frameClock.SetBeforeWait([&p] {
-        if (p.main && p.game) p.main->Present();
+    p.frameClock.SetBeforeWait([&p](std::uint32_t milliseconds) {
+        if (p.main && p.game) p.main->PresentFrame(milliseconds);
     });
 
     p.main->RestoreMainWindow();

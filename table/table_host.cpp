@@ -55,23 +55,23 @@ int TableHost::ScreenHeight() const {
 
 int TableHost::ScrollBarWidth() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
 
-void TableHost::InvalidateRect(const engine::TableRect& rect) { m_invalid += ToQRect(rect); }
+void TableHost::InvalidateRect(const engine::TableRect& rect) { m_presenter.Invalidate(ToQRect(rect)); }
 
-void TableHost::InvalidateAll() { m_invalid += rect(); }
+void TableHost::InvalidateAll() { m_presenter.Invalidate(rect()); }
 
-void TableHost::UpdateWindow() {
-    if (m_invalid.isEmpty()) return;
-    const QRegion region = m_invalid;
-    m_invalid = QRegion();
-    repaint(region);
-}
+void TableHost::UpdateWindow() { Present(); }
 
 void TableHost::Present() {
-    m_invalid = QRegion();
-    repaint();
+    if (!isVisible()) return;
+    const QRegion changes = m_presenter.TakeChanges(m_context);
+    if (changes.isEmpty()) return;
+    m_presenting = true;
+    repaint(changes);
+    m_presenting = false;
 }
 
 void TableHost::paintEvent(QPaintEvent* event) {
+    if (!m_presenting) m_presenter.CopyFromTable(m_context, event->region());
     QPainter painter(this);
     const QImage& image = m_surface.Image().Image();
     for (const QRect& r : event->region()) painter.drawImage(r.topLeft(), image, r);

@@ -7,10 +7,12 @@
 
 #include "table/layout/table_window.h"
 #include "table/draw/table_surface.h"
+#include "table/table_presenter.h"
 
 namespace table {
 
 class TableMouse;
+struct DrawContext;
 
 // A window whose client area is the card table. The table draws on its persistent image
 // at any time (between the frames of a wait too); the window shows that image, repainting at
@@ -29,6 +31,8 @@ public:
 
     // The handlers of the mouse events; none: the events are dropped.
     void SetMouse(TableMouse* mouse) { m_mouse = mouse; }
+    // The table whose off-screen image fills what is invalidated or exposed.
+    void SetContext(DrawContext* context) { m_context = context; }
     // Runs after a resize has resized the image (the owner re-lays the table out).
     void SetResizeHandler(std::function<void()> handler) { m_onResize = std::move(handler); }
 
@@ -59,13 +63,15 @@ protected:
 
 private:
     void Press(QMouseEvent* event);
-    // Shows the whole image now: the handlers draw on it without saying where.
+    // Shows what changed on the image now.
     void Present();
 
     ImageSurface m_surface;
     TableMouse* m_mouse = nullptr;
+    DrawContext* m_context = nullptr;
     std::function<void()> m_onResize;
-    QRegion m_invalid;
+    TablePresenter m_presenter{m_surface};
+    bool m_presenting = false;
 };
 
 }  // namespace table

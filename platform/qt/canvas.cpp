@@ -78,26 +78,99 @@ void Canvas::ForgetFills() {
     m_trackedKey = m_image->cacheKey();
 }
 
-Canvas::Drawing::Drawing(Canvas& canvas, const Rect& area) : m_canvas(canvas), m_area(area) {
-    if (canvas.m_tracksFills && canvas.m_drawingDepth++ == 0 && canvas.m_image->cacheKey() != canvas.m_trackedKey)
-        canvas.ForgetFills();
+Canvas::Drawing::Drawing(Canvas& canvas, const Rect& area, const Rect& changed)
+    : m_canvas(canvas), m_area(area), m_changed(changed) {
+    if (!canvas.KeepsTrack() || canvas.m_drawingDepth++ != 0) return;
+    const qint64 key = canvas.m_image->cacheKey();
+    if (canvas.m_tracksFills && key != canvas.m_trackedKey) canvas.ForgetFills();
+    if (canvas.m_tracksDrawn && key != canvas.m_drawnKey) canvas.m_drawnWhole = true;
 }
 
 // Marked when the drawing is done, so that a fill within it cannot clear what it drew.
 Canvas::Drawing::~Drawing() {
-    if (!m_canvas.m_tracksFills) return;
-    const Rect drawn = pixels::Intersect(m_area, pixels::Bounds(*m_canvas.m_image));
-    for (int y = drawn.top; y < drawn.bottom; ++y) {
-        FilledRow& row = m_canvas.m_filledRows[static_cast<std::size_t>(y)];
-        if (row.left >= row.right) {
-            row.left = drawn.left;
-            row.right = drawn.right;
-        } else {
-            row.left = std::min(row.left, drawn.left);
-            row.right = std::max(row.right, drawn.right);
+    if (!m_canvas.KeepsTrack()) return;
+    if (m_canvas.m_tracksFills) {
+        const Rect drawn = pixels::Intersect(m_area, pixels::Bounds(*m_canvas.m_image));
+        for (int y = drawn.top; y < drawn.bottom; ++y) {
+            FilledRow& row = m_canvas.m_filledRows[static_cast<std::size_t>(y)];
+            if (row.left >= row.right) {
+                row.left = drawn.left;
+                row.right = drawn.right;
+            } else {
+                row.left = std::min(row.left, drawn.left);
+                row.right = std::max(row.right, drawn.right);
+            }
         }
     }
-    if (--m_canvas.m_drawingDepth == 0) m_canvas.m_trackedKey = m_canvas.m_image->cacheKey();
+    if (m_canvas.m_tracksDrawn) m_canvas.NoteDrawn(m_changed);
+    if (--m_canvas.m_drawingDepth == 0) {
+        const qint64 key = m_canvas.m_image->cacheKey();
+        m_canvas.m_trackedKey = key;
+        m_canvas.m_drawnKey = key;
+    }
+}
+
+void Canvas::KeepTrackOfDrawnAreas() {
+    m_tracksDrawn = true;
+    m_drawnWhole = true;
+}
+
+namespace {
+
+// Beyond this many areas each new one joins the area it grows least.
+constexpr std::size_t kMostDrawnAreas = 48;
+// Two areas become one when their bounding rectangle takes no more than this beyond their
+// own pixels: neighbouring pixels and strips join, distant places stay apart.
+constexpr std::int64_t kJoinSlack = 64;
+
+std::int64_t Area(const Rect& r) { return std::int64_t{r.Width()} * r.Height(); }
+
+Rect Bounding(const Rect& a, const Rect& b) {
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+}
+
+}  // namespace
+
+void Canvas::NoteDrawn(const Rect& area) {
+    const Rect drawn = pixels::Intersect(Normalised(area), pixels::Bounds(*m_image));
+    if (m_drawnWhole || pixels::IsEmpty(drawn)) return;
+    if (!m_drawn.empty()) {
+        Rect& last = m_drawn.back();
+        const Rect both = Bounding(last, drawn);
+        if (Area(both) <= Area(last) + Area(drawn) + kJoinSlack) {
+            last = both;
+            return;
+        }
+    }
+    if (m_drawn.size() < kMostDrawnAreas) {
+        m_drawn.push_back(drawn);
+        return;
+    }
+    Rect* best = &m_drawn.front();
+    std::int64_t bestGrowth = Area(Bounding(*best, drawn)) - Area(*best);
+    for (Rect& r : m_drawn) {
+        const std::int64_t growth = Area(Bounding(r, drawn)) - Area(r);
+        if (growth < bestGrowth) {
+            best = &r;
+            bestGrowth = growth;
+        }
+    }
+    *best = Bounding(*best, drawn);
+}
+
+std::vector<Rect> Canvas::TakeDrawnAreas() {
+    if (m_drawingDepth == 0 && m_image->cacheKey() != m_drawnKey) m_drawnWhole = true;
+    std::vector<Rect> drawn;
+    if (m_drawnWhole) {
+        const Rect whole = pixels::Bounds(*m_image);
+        if (!pixels::IsEmpty(whole)) drawn.push_back(whole);
+    } else {
+        drawn.swap(m_drawn);
+    }
+    m_drawn.clear();
+    m_drawnWhole = false;
+    m_drawnKey = m_image->cacheKey();
+    return drawn;
 }
 
 void Canvas::SetPixel(int x, int y, Colour colour) {
@@ -159,7 +232,7 @@ void Canvas::FillSolidRect(const Rect& rect, Colour colour) {
 // Whole rows: each row is rewritten only where it may not hold the colour yet. A row that
 // already holds it all is the source the others copy from, as in FillSolidRect.
 void Canvas::FillTrackedRows(int top, int bottom, QRgb colour) {
-    const Drawing drawing(*this, {});
+    const Drawing drawing(*this, {}, {0, top, Width(), bottom});
     const auto stride = static_cast<std::ptrdiff_t>(m_image->bytesPerLine());
     uchar* const bits = m_image->bits();
     const QRgb* plain = nullptr;

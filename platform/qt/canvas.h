@@ -150,6 +150,13 @@ public:
     // image's cache key moves), and the canvas then forgets what it knew.
     void KeepTrackOfFills();
 
+    // For an image that a window shows (the table's window): the canvas notes the parts it
+    // draws on, so that the window shows only those anew. Drawing on the image other than
+    // through this canvas is noticed, and the whole image then counts as drawn on.
+    void KeepTrackOfDrawnAreas();
+    // The areas drawn on since the last call, within the image; none when nothing was.
+    std::vector<Rect> TakeDrawnAreas();
+
 private:
     // Columns left..right-1 of a row may differ from colour; the rest holds it.
     struct FilledRow {
@@ -161,7 +168,10 @@ private:
     // scope checks that no one else drew on the image since, and notes the image's key.
     class Drawing {
     public:
-        Drawing(Canvas& canvas, const Rect& area);
+        Drawing(Canvas& canvas, const Rect& area) : Drawing(canvas, area, area) {}
+        // A fill of whole rows keeps track of its fill apart (area is then empty), though
+        // the rows it covers changed.
+        Drawing(Canvas& canvas, const Rect& area, const Rect& changed);
         ~Drawing();
         Drawing(const Drawing&) = delete;
         Drawing& operator=(const Drawing&) = delete;
@@ -169,8 +179,11 @@ private:
     private:
         Canvas& m_canvas;
         Rect m_area;
+        Rect m_changed;
     };
+    bool KeepsTrack() const { return m_tracksFills || m_tracksDrawn; }
     void ForgetFills();
+    void NoteDrawn(const Rect& area);
     void FillTrackedRows(int top, int bottom, QRgb colour);
 
     void Prepare();
@@ -191,6 +204,10 @@ private:
     int m_drawingDepth = 0;
     qint64 m_trackedKey = 0;
     std::vector<FilledRow> m_filledRows;
+    bool m_tracksDrawn = false;
+    bool m_drawnWhole = false;
+    qint64 m_drawnKey = 0;
+    std::vector<Rect> m_drawn;
 };
 
 }  // namespace platform

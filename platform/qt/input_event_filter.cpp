@@ -30,6 +30,12 @@ namespace {
 QWidget* WidgetOfWindow(QObject* object) {
     if (object == nullptr || !object->isWindowType()) return nullptr;
     auto* window = static_cast<QWindow*>(object);
+    // A widget's native window carries the widget's id: every pointer move asks, and a
+    // lookup by id costs less than a walk over the application's widgets.
+    if (window->handle() != nullptr) {
+        QWidget* widget = QWidget::find(window->winId());
+        if (widget != nullptr && widget->windowHandle() == window) return widget;
+    }
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (widget->windowHandle() == window) return widget;
     return nullptr;

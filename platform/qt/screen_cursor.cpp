@@ -7,6 +7,8 @@ namespace platform {
 ScreenCursor::~ScreenCursor() { Set(kArrowCursorId); }
 
 void ScreenCursor::Set(int id) {
+    // A drag sets its cursor at every pointer move; the window system hears of a change only.
+    if (id == m_current && m_overridden == (id != kArrowCursorId)) return;
     m_current = id;
     if (id == kArrowCursorId) {
         if (m_overridden) QGuiApplication::restoreOverrideCursor();

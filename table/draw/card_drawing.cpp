@@ -131,7 +131,6 @@ void CopyBackgroundToCanvas(DrawContext& context, platform::Canvas& canvas) {
 void CopyBufferToScreen(DrawContext& context) {
     context.Window().BlockCopy(0, 0, context.window.ScreenWidth(), context.window.ScreenHeight(),
                                context.Buffer().Image(), 0, context.ScrollOffset());
-    context.window.InvalidateAll();
 }
 
 void RestoreCornersOnCanvas(DrawContext& context, platform::Canvas& canvas, const platform::Rect& rect) {

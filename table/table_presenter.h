@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QRegion>
+
+namespace table {
+
+class ImageSurface;
+struct DrawContext;
+
+// What a window must show anew of the table's image: the rectangles the table invalidated,
+// which first take the off-screen table's pixels, and every part drawn on the image since
+// the last time. Between a table's mouse events and the frames of its animations only
+// those parts reach the screen, never the whole window.
+class TablePresenter {
+public:
+    // The surface's canvas starts noting where it draws.
+    explicit TablePresenter(ImageSurface& surface);
+
+    void Invalidate(const QRect& rect) { m_invalid += rect; }
+    bool HasChanges() const;
+
+    // The region to repaint now. The invalid parts are copied from the off-screen table
+    // first, but for the lifted cards' image and its shadow, which the table draws on the
+    // window alone: those parts stay invalid until the cards are let go. Without a table
+    // (none yet, or freed) the invalid parts are shown as the image holds them.
+    QRegion TakeChanges(DrawContext* context);
+    // A window-system expose: the off-screen table is copied over the region, as around the
+    // lifted cards' image above, before the window paints it.
+    void CopyFromTable(DrawContext* context, const QRegion& region);
+
+private:
+    ImageSurface& m_surface;
+    QRegion m_invalid;
+};
+
+}  // namespace table
