@@ -350,6 +350,8 @@ TEST(CanvasText, ClipsAtTheEdges) {
 // A canvas that keeps track of its fills leaves out only rows it knows hold the colour, so
 // after every step it must hold the same pixels as one that fills all: through drawing of
 // every kind, fills of whole rows and of parts, and drawing on its image behind its back.
+// The same canvas notes the areas it drew on, as a window's does: a copy that takes only
+// those areas after every step must hold the same pixels too.
 TEST(CanvasFills, KeepingTrackDrawsAsAFullFillDoes) {
     constexpr int kWidth = 48;
     constexpr int kHeight = 40;
@@ -358,6 +360,8 @@ TEST(CanvasFills, KeepingTrackDrawsAsAFullFillDoes) {
     Canvas trackedCanvas(tracked);
     Canvas plainCanvas(plain);
     trackedCanvas.KeepTrackOfFills();
+    trackedCanvas.KeepTrackOfDrawnAreas();
+    QImage shown(kWidth, kHeight, QImage::Format_RGB32);
     Bitmap card(9, 7);
     Canvas(card).FillSolidRect({0, 0, 9, 7}, kBlue);
     Canvas(card).FillSolidRect({2, 2, 5, 4}, kBlack);
@@ -399,6 +403,11 @@ TEST(CanvasFills, KeepingTrackDrawsAsAFullFillDoes) {
             }
         }
         ASSERT_EQ(tracked.Image(), plain.Image()) << "step " << step << ", kind " << kind;
+        for (const Rect& r : trackedCanvas.TakeDrawnAreas())
+            for (int row = r.top; row < r.bottom; ++row)
+                for (int column = r.left; column < r.right; ++column)
+                    shown.setPixel(column, row, tracked.Image().pixel(column, row));
+        ASSERT_EQ(shown, tracked.Image().convertToFormat(QImage::Format_RGB32)) << "step " << step << ", kind " << kind;
     }
 }
 
