@@ -68,7 +68,7 @@ int ModeOf(const Game& game, std::string_view action, int pile) {
 // Reserve decks of StockToReserveMode 5 stop once the passes are used up.
 bool ReservePassesUsedUp(const Game& game) {
     return game.gameDef.At(words::kStockToReserveMode, 0) == kFaceDownReserveMode &&
-           game.gameDef[words::kPassLimit] <= game.mainGame.RedealCount;
+           !game.gameDef.IsNoLimit(words::kPassLimit) && game.gameDef[words::kPassLimit] <= game.mainGame.RedealCount;
 }
 
 // The stock's top card goes face up onto the pile, sliding there, with "Shuffle".

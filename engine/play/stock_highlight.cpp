@@ -29,6 +29,8 @@ void ShowStockHighlight(StatusContext& ctx) {
     ctx.table.StockHighlightShown = 1;
 }
 
+void DrawNotedStockMark(StatusContext& ctx) { DrawMark(ctx, ctx.table.StockHighlightShown == 1); }
+
 void HideStockHighlight(StatusContext& ctx) {
     DrawMark(ctx, false);
     if (ctx.services.clock != nullptr) ctx.services.clock->Delay(kHideStockHighlightDelayMs);

@@ -177,6 +177,9 @@ void ReleaseStockMark(Game& game) {
     HideStockHighlight(status);
     ExecuteAction(game, kNoCard, kWasteName);
     game.mainGame.StockHighlightShown = 0;
+    // A release that could not turn the waste over (one card on it, or no pass left) lit the
+    // mark again: the mark goes with the note.
+    DrawNotedStockMark(status);
 }
 
 }  // namespace engine

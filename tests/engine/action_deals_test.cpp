@@ -88,6 +88,11 @@ TEST_F(StockDealsTest, ReserveDealsWithModeFiveFaceDownUntilThePassesAreUsed) {
     const auto before = Board();
     Run(7, "Add_Reserves");
     EXPECT_EQ(Board(), before);
+
+    // Without a limit (-1) the passes are never used up.
+    Word(words::kPassLimit, -1);
+    EXPECT_TRUE(Run(7, "Add_Reserve_1"));
+    EXPECT_EQ(Pile(PileListId::kAppogg, 0), Codes({47, 44}));
 }
 
 TEST_F(StockDealsTest, EmptyStockDealsNothing) {

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "engine/model/card_codes.h"
 #include "engine/model/pile_text.h"
@@ -148,6 +149,34 @@ TEST_F(StockPressTest, Redeals6AskForTheMarkAndTheReleaseRedeals) {
     rig.Mouse().TableMouseUp();
     EXPECT_EQ(rig.G().mainGame.StockHighlightShown, 0);
     EXPECT_EQ(rig.G().mainGame.RedealCount, 2);
+}
+
+// A click on the empty stock that cannot turn the waste over (one card on it, or no pass
+// left) lights the mark while the button is down; after the release the mark is unlit,
+// as the note says.
+TEST_F(StockPressTest, AClickThatCannotRedealLeavesTheMarkUnlit) {
+    for (const auto& [wasteCards, passLimit] : {std::pair{1, -1}, std::pair{2, 1}}) {
+        rig.SetWord(words::kStockLineFlag, 1);
+        rig.SetWord(words::kStockToWaste, 1);
+        rig.SetWord(words::kCardsPerStockPress, 1);
+        rig.SetWord(words::kRedeals, 0);
+        rig.SetWord(words::kPassLimit, passLimit);
+        rig.G().Piles().SetPile(PileListId::kMazzo, engine::kWasteLine, "");
+        Deal(wasteCards);
+        for (int i = 0; i < wasteCards; ++i) PressStock();
+        ASSERT_EQ(StockCards(), 0);
+        ASSERT_EQ(Cards(PileListId::kMazzo, engine::kWasteLine), wasteCards);
+        const engine::TableRect stock = rig.TopPlace("Mazzo", 0);
+        const QRect place(stock.left, stock.top, stock.right - stock.left, stock.bottom - stock.top);
+        const QImage unlit = rig.WindowImage().copy(place);
+        rig.Mouse().TableMouseDown(table::MouseButton::kLeft, {}, stock.left + 10, stock.top + 10);
+        ASSERT_EQ(rig.G().mainGame.StockHighlightShown, 1);
+        EXPECT_NE(rig.WindowImage().copy(place), unlit) << "the mark is lit while the button is down";
+        rig.Mouse().TableMouseUp();
+        EXPECT_EQ(rig.G().mainGame.StockHighlightShown, 0);
+        EXPECT_EQ(rig.WindowImage().copy(place), unlit) << wasteCards << " waste cards, pass limit " << passLimit;
+        EXPECT_EQ(Cards(PileListId::kMazzo, engine::kWasteLine), wasteCards);
+    }
 }
 
 }  // namespace
