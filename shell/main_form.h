@@ -201,6 +201,7 @@ public:
     int ScreenHeight() const override;
     int WindowWidth() const override { return frameGeometry().width(); }
     int WindowHeight() const override { return frameGeometry().height(); }
+    int ClientWidth() const override { return width(); }
     int ScrollBarWidth() const override;
     int ScrollPosition() const override;
     bool IsPanelVisible(table::TablePanel panel) const override;

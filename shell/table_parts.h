@@ -44,6 +44,7 @@ public:
     int WindowWidth() const override { return m_target != nullptr ? m_target->WindowWidth() : ScreenWidth(); }
     int WindowHeight() const override { return m_target != nullptr ? m_target->WindowHeight() : ScreenHeight(); }
     int ClientHeight() const override { return m_target != nullptr ? m_target->ClientHeight() : ScreenHeight(); }
+    int ClientWidth() const override { return m_target != nullptr ? m_target->ClientWidth() : ScreenWidth(); }
     int ScrollBarWidth() const override { return m_target != nullptr ? m_target->ScrollBarWidth() : 0; }
     int ScrollPosition() const override { return m_target != nullptr ? m_target->ScrollPosition() : 0; }
     bool IsPanelVisible(table::TablePanel panel) const override {

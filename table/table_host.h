@@ -42,6 +42,7 @@ public:
     int WindowWidth() const override { return width(); }
     int WindowHeight() const override { return height(); }
     int ClientHeight() const override { return height(); }
+    int ClientWidth() const override { return width(); }
     int ScrollBarWidth() const override;
     int ScrollPosition() const override { return m_surface.ScrollPosition(); }
     bool IsPanelVisible(TablePanel) const override { return false; }

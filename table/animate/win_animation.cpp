@@ -60,7 +60,7 @@ WinArea WinAnimationAreaOf(const DrawContext& context) {
     WinArea area;
     area.width = window.WindowWidth();
     area.height = window.WindowHeight();
-    area.clientWidth = window.WindowWidth() - window.ScrollBarWidth();
+    area.clientWidth = window.ClientWidth();
     area.clientHeight = window.ClientHeight();
     if (window.IsPanelVisible(TablePanel::kLargeToolbar))
         area.top = window.PanelBottom(TablePanel::kLargeToolbar);

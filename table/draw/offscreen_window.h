@@ -20,6 +20,7 @@ public:
     int WindowWidth() const override { return m_width; }
     int WindowHeight() const override { return m_height; }
     int ClientHeight() const override { return m_clientHeight; }
+    int ClientWidth() const override { return m_width; }
     int ScrollBarWidth() const override { return kScrollBarWidth; }
     int ScrollPosition() const override { return 0; }
     bool IsPanelVisible(TablePanel) const override { return false; }

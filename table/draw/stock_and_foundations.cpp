@@ -90,7 +90,9 @@ void DrawStockAndFoundations(DrawContext& context, platform::Canvas& canvas, boo
         DrawStockRowPile(context, canvas, engine::kWasteLine, true, game[w::kWasteFaceDown] != 0, true,
                          empty_mark::kWaste);
     if (engine::IsPileOnTable(context.mainGame.GetStockX(engine::kThirdStockLine)))
-        DrawStockRowPile(context, canvas, engine::kThirdStockLine, false, false, false, empty_mark::kThirdStock);
+        // With its edge, as the stock and the waste, and as a card played onto it draws it: the
+        // pile keeps its place and its look through a repaint.
+        DrawStockRowPile(context, canvas, engine::kThirdStockLine, true, false, false, empty_mark::kThirdStock);
 
     const bool stockEmpty = StockLine(context, engine::kStockLine).empty();
     const bool restore = source >= deal_source::kReserve0 || (source == deal_source::kStock && stockEmpty);

@@ -34,6 +34,8 @@ public:
     virtual int WindowWidth() const = 0;
     virtual int WindowHeight() const = 0;
     virtual int ClientHeight() const = 0;
+    // The client area's width: the window's inside, which no scroll bar takes from.
+    virtual int ClientWidth() const = 0;
     virtual int ScrollBarWidth() const = 0;
     virtual int ScrollPosition() const = 0;
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/model/card_codes.h"
+#include "engine/model/game_kinds.h"
 #include "engine/model/game_words.h"
 #include "engine/model/pile_text.h"
 #include "engine/model/preference_fields.h"
@@ -139,6 +140,25 @@ TEST_P(DropRedrawTest, CardsDroppedOnAnEmptyTableauPileShowTheTableAtTheirCorner
     rig.Drag(Below("Fila3", 2, 1), target.left, target.top);
     ASSERT_EQ(engine::PileCardCount(Pile(PileListId::kFila, 3)), 2);
     ExpectLikeARepaint(rig, "a stack");
+}
+
+// A card played onto the discard pile thickens it: a repaint draws the same edge, with the
+// pile in the same place.
+TEST_P(DropRedrawTest, ACardPlayedOntoTheDiscardPileLooksAsARepaintDrawsIt) {
+    rig.SetWord(engine::words::kGameKind, engine::game_kind::kPlayNeighbour);
+    rig.SetPile(PileListId::kMazzo, engine::kThirdStockLine,
+                {S(1), S(2), S(3), S(4), S(5), S(6), S(7), S(8), S(9), C(1), C(2), C(3), C(4), H(5)});
+    rig.SetPile(PileListId::kFila, 0, {D(6)});
+    rig.SetPile(PileListId::kFila, 1, {S(13)});  // the game goes on
+    rig.Begin();
+    ExpectLikeARepaint(rig, "the pile as dealt");
+    const engine::TableRect card = Top("Fila1", 0);
+    rig.Click(card.left + kGrab, card.top + kGrab);
+    ASSERT_EQ(engine::PileCardCount(Pile(PileListId::kMazzo, engine::kThirdStockLine)), 15);
+    ASSERT_TRUE(rig.Flag(engine::flag::kGameInProgress));
+    const int x = rig.G().mainGame.GetStockX(engine::kThirdStockLine);
+    ExpectLikeARepaint(rig, "a card played onto it");
+    EXPECT_EQ(rig.G().mainGame.GetStockX(engine::kThirdStockLine), x);
 }
 
 TEST_P(DropRedrawTest, ACardPutBackAfterAPressIsAsBefore) {

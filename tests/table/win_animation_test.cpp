@@ -61,7 +61,7 @@ TEST_F(WinAnimationTest, TheAreaComesFromTheWindowAndTheVisibleToolbar) {
     table::WinArea area = table::WinAnimationAreaOf(context);
     EXPECT_EQ(area.width, 820);
     EXPECT_EQ(area.height, 600);
-    EXPECT_EQ(area.clientWidth, 800);
+    EXPECT_EQ(area.clientWidth, 812);  // the client area, not the window less a scroll bar
     EXPECT_EQ(area.clientHeight, 561);
     EXPECT_EQ(area.top, 40);
     window.panelBottoms.clear();

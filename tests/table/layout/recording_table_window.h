@@ -16,6 +16,7 @@ public:
     int WindowWidth() const override { return windowWidth; }
     int WindowHeight() const override { return windowHeight; }
     int ClientHeight() const override { return clientHeight; }
+    int ClientWidth() const override { return clientWidth; }
     int ScrollBarWidth() const override { return scrollBarWidth; }
     int ScrollPosition() const override { return scrollPosition; }
     bool IsPanelVisible(table::TablePanel panel) const override { return panelBottoms.contains(panel); }
@@ -35,6 +36,7 @@ public:
     int windowWidth = 820;
     int windowHeight = 600;
     int clientHeight = 561;
+    int clientWidth = 812;
     int scrollBarWidth = 20;
     int scrollPosition = 0;
     std::map<table::TablePanel, int> panelBottoms;  // the visible panels
