@@ -3,7 +3,8 @@
 # 1280 x 1024 window, driven by xdotool. It reports the CPU time the program's process
 # spends per pointer move while the pointer hovers over the table and while it drags a
 # card, and the CPU time of a new game (F2, with its deal and the automatic moves after it).
-# Each figure has the process's idle CPU over the same wall time taken off.
+# Each figure has the process's idle CPU over the same wall time taken off. An empty window
+# (build/bin/corvanet-empty-window) is measured the same way: what any program pays for a move.
 #
 #   bench/pointer_cpu.sh [PROGRAM_FOLDER [MOVES]]     (defaults: build/program, 4000)
 #
@@ -67,18 +68,15 @@ rate=$(idle_rate)
 xdotool mousemove --window "$main" 640 900
 hover_bare=$(cost_ns "$rate" wiggle 640 900)
 hover_cards=$(cost_ns "$rate" wiggle 300 330)
-e2e_shot after-hover
 
 # A card dragged: the top card of the first tableau pile, lifted and moved about the table,
 # then let go where no pile takes it.
 xdotool mousemove --window "$main" 310 345 mousedown 1 mousemove --window "$main" 400 600
 drag=$(cost_ns "$rate" wiggle 400 600)
-e2e_shot dragging
 xdotool mouseup 1
 settle
 
 new_game() { e2e_key F2; sleep 4; }
-e2e_shot before-f2
 new_games=()
 for _ in 1 2 3 4 5; do new_games+=($(cost_ns "$rate" new_game)); done
 
@@ -92,3 +90,18 @@ for ns in "${new_games[@]}"; do awk -v ns="$ns" 'BEGIN { printf "%.3f s  ", ns /
 echo
 e2e_key alt+F4
 e2e_wait_exit 0
+
+# The floor: a window of the toolkit that does nothing with the moves.
+empty=$(dirname "$CORVANET_PROGRAM_DIR")/bin/corvanet-empty-window
+if [ -x "$empty" ]; then
+  "$empty" >/dev/null 2>&1 &
+  E2E_PID=$!
+  e2e_wait_window '^Empty window$'
+  main=$E2E_WINDOW
+  settle
+  rate=$(idle_rate)
+  floor=$(cost_ns "$rate" wiggle 640 600)
+  echo "an empty window:              $(per_move "$floor") of CPU a move"
+  kill "$E2E_PID"; wait "$E2E_PID" 2>/dev/null || true
+  E2E_PID=
+fi
