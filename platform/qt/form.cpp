@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 
 #include <optional>
 
@@ -203,6 +204,16 @@ bool Form::event(QEvent* event) {
         break;
     case QEvent::WindowDeactivate:
         Run(events.onDeactivate);
+        break;
+    case QEvent::WindowStateChange:
+        // A fixed border offers no minimising; a window manager that minimises the form
+        // anyway (it may draw the button regardless) sees it come straight back.
+        if (HasFixedBorder() && windowState().testFlag(Qt::WindowMinimized))
+            QTimer::singleShot(0, this, [this] {
+                if (!isVisible() || !windowState().testFlag(Qt::WindowMinimized)) return;
+                setWindowState(windowState() & ~Qt::WindowMinimized);
+                activateWindow();
+            });
         break;
     default:
         break;

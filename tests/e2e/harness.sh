@@ -13,6 +13,8 @@
 #   e2e_wait_window REGEX     waits for a visible window whose title matches; its id is
 #                             then $E2E_WINDOW
 #   e2e_wait_gone ID          waits until that window is no longer visible
+#   e2e_is_hidden ID, e2e_is_shown ID
+#                             whether that window is on the screen now (for e2e_poll)
 #   e2e_wait_active ID        waits until that window has the keyboard
 #   e2e_wait_top ID           waits until that window is the topmost of all the window
 #                             manager manages (above the splash, which stays on top)
@@ -134,6 +136,7 @@ e2e_has_window() { [ -n "$(e2e_visible_window "$1")" ]; }
 
 e2e_wait_gone() { e2e_poll e2e_is_hidden "$1" || e2e_fail "window $1 stayed on the screen"; }
 e2e_is_hidden() { ! xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
+e2e_is_shown() { ! e2e_is_hidden "$1"; }
 
 e2e_wait_active() { e2e_poll e2e_is_active "$1" || e2e_fail "window $1 never had the keyboard"; }
 e2e_is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }

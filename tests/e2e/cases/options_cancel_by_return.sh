@@ -16,6 +16,10 @@ e2e_wait_active "$options"
 if xprop -id "$options" _NET_WM_ALLOWED_ACTIONS | grep -qE 'RESIZE|MAXIMIZE'; then
   e2e_fail "the window manager may resize or maximise Options"
 fi
+# Openbox offers minimising whatever the window asks; the dialog comes straight back.
+xdotool windowminimize --sync "$options" 2>/dev/null
+e2e_poll e2e_is_shown "$options" || e2e_fail "Options stayed minimised"
+e2e_wait_active "$options"
 # "Confirm on e&xit" ticked; from it, Tab goes to "&?", then to Cancel.
 e2e_key alt+x Tab Tab
 e2e_shot cancel-focused
