@@ -182,6 +182,12 @@ TEST_F(EditFieldTest, MaxLengthLimitsTypingButNeverCutsATextTheProgramSet) {
     EXPECT_EQ(Control().EditWindow()->cursorPosition(), 1);
     Press(Qt::Key_Return);
     EXPECT_EQ(edit.Text(), "xb");
+
+    edit.SetMaxLength(0);
+    Open();
+    Control().EditWindow()->end(false);
+    Type("cde");
+    EXPECT_EQ(Control().GetText(), "xbcde") << "no limit";
 }
 
 TEST_F(EditFieldTest, KeyHandlerThatZeroesTheKeyStopsTheFrameworksHandling) {
