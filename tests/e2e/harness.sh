@@ -25,6 +25,10 @@
 #   e2e_wait_exit STATUS      waits for the program to end with that exit status, and
 #                             without a sanitizer report
 #   e2e_shot NAME             a screenshot into $E2E_SHOTS, when that is set (ImageMagick)
+#   e2e_table_shot ID NAME    the window below its toolbar (whose clock ticks) into
+#                             $E2E_DIR/NAME.png (ImageMagick)
+#   e2e_same_shots A B        those two pictures are the same, pixel for pixel
+#   e2e_settled ID            the table shows the same twice, 0.2 s apart (for e2e_poll)
 #   e2e_fail MESSAGE          ends the case as failed
 #
 # Run one case by hand: CORVANET_PROGRAM_DIR=build/program bash tests/e2e/cases/<case>.sh
@@ -164,6 +168,18 @@ e2e_shot() {
   [ -n "${E2E_SHOTS:-}" ] && [ -n "${DISPLAY:-}" ] || return 0
   mkdir -p "$E2E_SHOTS"
   import -display "$DISPLAY" -window root "$E2E_SHOTS/$E2E_CASE-$1.png" 2>/dev/null || true
+}
+
+# The table lies below the menu bar and the toolbar.
+E2E_TABLE_TOP=80
+e2e_table_shot() {
+  local WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  import -window root -crop "${WIDTH}x$((HEIGHT - E2E_TABLE_TOP))+$X+$((Y + E2E_TABLE_TOP))" +repage "$E2E_DIR/$2.png"
+}
+e2e_same_shots() { [ "$(compare -metric AE "$E2E_DIR/$1.png" "$E2E_DIR/$2.png" null: 2>&1)" = "0" ]; }
+e2e_settled() {
+  e2e_table_shot "$1" settle-a && sleep 0.2 && e2e_table_shot "$1" settle-b && e2e_same_shots settle-a settle-b
 }
 
 e2e_expect_startup_stop() {

@@ -27,29 +27,11 @@ main=$E2E_WINDOW
 card_x=125 card_y=330
 away_x=400 away_y=600
 bare_x=600 bare_y=450
-# The table without the toolbar, whose clock ticks.
-table_top=80
-table_shot() {
-  local left top width height
-  left=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left X: *//p')
-  top=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left Y: *//p')
-  width=$(xwininfo -id "$main" | sed -n 's/.*Width: *//p')
-  height=$(xwininfo -id "$main" | sed -n 's/.*Height: *//p')
-  import -window root -crop "${width}x$((height - table_top))+$left+$((top + table_top))" +repage "$E2E_DIR/$1.png"
-}
-same_shots() { [ "$(compare -metric AE "$E2E_DIR/$1.png" "$E2E_DIR/$2.png" null: 2>&1)" = "0" ]; }
-# The table as it stands once nothing moves on it any more (the deal has landed).
-settled() {
-  table_shot settle-a
-  sleep 0.1
-  table_shot settle-b
-  same_shots settle-a settle-b
-}
-shows() { table_shot now && same_shots now "$1"; }
-differs() { table_shot now && ! same_shots now "$1"; }
+shows() { e2e_table_shot "$main" now && e2e_same_shots now "$1"; }
+differs() { e2e_table_shot "$main" now && ! e2e_same_shots now "$1"; }
 
-e2e_poll settled || e2e_fail "the dealt table never came to rest"
-table_shot before
+e2e_poll e2e_settled "$main" || e2e_fail "the dealt table never came to rest"
+e2e_table_shot "$main" before
 e2e_shot dealt
 
 xdotool mousemove --window "$main" "$card_x" "$card_y" mousedown 1

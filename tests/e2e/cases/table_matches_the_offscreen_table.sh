@@ -8,20 +8,11 @@ for tool in import compare; do
 done
 e2e_start
 
-# A window of a known size and the table below its toolbar, whose clock ticks.
-table_top=80
-table_shot() {
-  local WINDOW X Y WIDTH HEIGHT SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$main")"
-  import -window root -crop "${WIDTH}x$((HEIGHT - table_top))+$X+$((Y + table_top))" +repage "$E2E_DIR/$1.png"
-}
-same_shots() { [ "$(compare -metric AE "$E2E_DIR/$1.png" "$E2E_DIR/$2.png" null: 2>&1)" = "0" ]; }
-settled() { table_shot settle-a && sleep 0.2 && table_shot settle-b && same_shots settle-a settle-b; }
-restored() { table_shot restored && same_shots "$1" restored; }
+restored() { e2e_table_shot "$main" restored && e2e_same_shots "$1" restored; }
 # Once the table has come to rest: what it shows, then the same after a minimise and restore.
 expect_whole() {
-  e2e_poll settled || e2e_fail "$1: the table never came to rest"
-  table_shot "$1"
+  e2e_poll e2e_settled "$main" || e2e_fail "$1: the table never came to rest"
+  e2e_table_shot "$main" "$1"
   e2e_shot "$1"
   xdotool windowminimize "$main"
   e2e_poll e2e_is_hidden "$main" || e2e_fail "$1: the window did not minimise"
