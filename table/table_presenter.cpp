@@ -46,8 +46,6 @@ TablePresenter::TablePresenter(ImageSurface& surface) : m_surface(surface) {
     m_surface.Canvas().KeepTrackOfDrawnAreas();
 }
 
-bool TablePresenter::HasChanges() const { return !m_invalid.isEmpty(); }
-
 QRegion TablePresenter::TakeChanges(DrawContext* context) {
     QRegion changes;
     if (context != nullptr) {

@@ -17,7 +17,6 @@ public:
     explicit TablePresenter(ImageSurface& surface);
 
     void Invalidate(const QRect& rect) { m_invalid += rect; }
-    bool HasChanges() const;
 
     // The region to repaint now. The invalid parts are copied from the off-screen table
     // first, but for the lifted cards' image and its shadow, which the table draws on the
