@@ -23,8 +23,9 @@ constexpr unsigned kTextFormat = platform::DT_LEFT | platform::DT_NOPREFIX | pla
 }  // namespace
 
 TcbBarHintWindow::TcbBarHintWindow() {
+    // A disabled window: a click on it goes to the window below, a menu entry it lies over.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus |
-                   Qt::X11BypassWindowManagerHint);
+                   Qt::X11BypassWindowManagerHint | Qt::WindowTransparentForInput);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);

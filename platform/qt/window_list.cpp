@@ -48,7 +48,9 @@ std::vector<QWidget*> WindowList::Windows() const {
 
 QWidget* WindowList::WindowFromPoint(Point screen) const {
     for (QWidget* window : Windows()) {
-        if (!window->isVisible()) continue;
+        // As on the platform the framework comes from, a hidden or disabled window (one the
+        // mouse passes through, as a hint) is never the window under a point.
+        if (!window->isVisible() || window->testAttribute(Qt::WA_TransparentForMouseEvents)) continue;
         const Rect r = ScreenRect(window);
         if (!r.Contains(screen)) continue;
         const Point local = ScreenToClient(window, screen);

@@ -203,6 +203,10 @@ TEST_F(InputEventFilterTest, ShownWindowsJoinTheZOrderedListAndLeaveItWhenHidden
     EXPECT_EQ(list.WindowFromPoint({165, 70}), m_child);  // beside the tool, on the child
     EXPECT_EQ(list.WindowFromPoint({290, 160}), m_form.get());
     EXPECT_EQ(list.WindowFromPoint({5, 5}), nullptr);
+    // A window the mouse passes through (a hint) is never the one under a point.
+    tool->setAttribute(Qt::WA_TransparentForMouseEvents);
+    EXPECT_EQ(list.WindowFromPoint({130, 70}), m_child);
+    tool->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     tool->hide();
     EXPECT_FALSE(list.Contains(tool.get()));
     EXPECT_EQ(list.WindowFromPoint({130, 70}), m_child);
