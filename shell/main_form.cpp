@@ -165,7 +165,9 @@ void TfrmMain::m_AppActivate() {
         FormResize();
 }
 
-void TfrmMain::FormPaint(const QRegion& region) { m_presenter.CopyFromTable(m_parts.table.Context(), region); }
+void TfrmMain::FormPaint(const QRegion& region) {
+    m_presenter.Paint(m_freed ? nullptr : m_parts.table.Context(), region);
+}
 
 void TfrmMain::FormResize() {
     if (!Flag(engine::flag::kStartupPending)) ResizeTable();
@@ -312,9 +314,7 @@ void TfrmMain::CloseIfDeferred() {
 }
 
 void TfrmMain::paintEvent(QPaintEvent* event) {
-    // An expose from the window system shows the off-screen table there again; the table's
-    // own repaints present what it drew.
-    if (!m_presenting && !m_freed) FormPaint(event->region());
+    FormPaint(event->region());
     QPainter painter(this);
     const QImage& image = m_parts.table.Surface().Image().Image();
     for (const QRect& r : event->region()) {
@@ -324,29 +324,25 @@ void TfrmMain::paintEvent(QPaintEvent* event) {
 }
 
 void TfrmMain::Present() {
-    // A window that does not show keeps what changed until it does.
-    if (!isVisible()) return;
-    const QRegion changes = m_presenter.TakeChanges(m_freed ? nullptr : m_parts.table.Context());
-    if (changes.isEmpty()) return;
-    m_presenting = true;
-    repaint(changes);
-    m_presenting = false;
+    if (!m_presenter.Present(*this, m_freed ? nullptr : m_parts.table.Context())) return;
     if (m_game.services.clock != nullptr) m_shownAt = m_game.services.clock->TickCount();
 }
 
-void TfrmMain::PresentFrame(std::uint32_t waitMs) {
+bool TfrmMain::ShownWithinAFrame() const {
     platform::IClock* clock = m_game.services.clock;
-    if (waitMs < kFrameMs && clock != nullptr && clock->TickCount() - m_shownAt < kFrameMs) return;
+    return clock != nullptr && clock->TickCount() - m_shownAt < kFrameMs;
+}
+
+void TfrmMain::PresentFrame(std::uint32_t waitMs) {
+    if (waitMs < kFrameMs && ShownWithinAFrame()) return;
     Present();
 }
 
 void TfrmMain::PresentSoon() {
-    platform::IClock* clock = m_game.services.clock;
-    if (clock == nullptr || clock->TickCount() - m_shownAt >= kFrameMs) {
+    if (ShownWithinAFrame())
+        m_frameTimer->SetEnabled(true);
+    else
         Present();
-        return;
-    }
-    m_frameTimer->SetEnabled(true);
 }
 
 void TfrmMain::InvalidateRect(const engine::TableRect& rect) {

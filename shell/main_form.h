@@ -91,7 +91,8 @@ public:
     void FormCreate();
     void FormShow();
     void m_AppActivate();
-    // The off-screen table over the region the window system asks to have painted.
+    // The off-screen table over the region that the window system (not a present of the
+    // table's changes) asks to have painted.
     void FormPaint(const QRegion& region);
     void FormResize();
     void imgSfondoMouseDown(platform::FormMouseButton button, platform::FormShift shift, int x, int y);
@@ -241,6 +242,8 @@ private:
     void BindToolbarButtons();
     // After a pointer move: shows what it drew now, or with the next frame.
     void PresentSoon();
+    // A frame was shown less than a frame's time ago.
+    bool ShownWithinAFrame() const;
     void LoadToolbarGlyphs();
     CommandTable::Handlers CommandHandlers();
     // Each toolbar button lets the window paint first, then runs its menu handler.
@@ -287,7 +290,6 @@ private:
     bool m_closing = false;
     bool m_loaded = false;
     bool m_freed = false;
-    bool m_presenting = false;
     table::TablePresenter m_presenter;
 };
 

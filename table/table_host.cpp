@@ -61,17 +61,10 @@ void TableHost::InvalidateAll() { m_presenter.Invalidate(rect()); }
 
 void TableHost::UpdateWindow() { Present(); }
 
-void TableHost::Present() {
-    if (!isVisible()) return;
-    const QRegion changes = m_presenter.TakeChanges(m_context);
-    if (changes.isEmpty()) return;
-    m_presenting = true;
-    repaint(changes);
-    m_presenting = false;
-}
+void TableHost::Present() { m_presenter.Present(*this, m_context); }
 
 void TableHost::paintEvent(QPaintEvent* event) {
-    if (!m_presenting) m_presenter.CopyFromTable(m_context, event->region());
+    m_presenter.Paint(m_context, event->region());
     QPainter painter(this);
     const QImage& image = m_surface.Image().Image();
     for (const QRect& r : event->region()) painter.drawImage(r.topLeft(), image, r);

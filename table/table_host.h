@@ -72,7 +72,6 @@ private:
     DrawContext* m_context = nullptr;
     std::function<void()> m_onResize;
     TablePresenter m_presenter{m_surface};
-    bool m_presenting = false;
 };
 
 }  // namespace table

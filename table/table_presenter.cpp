@@ -1,5 +1,7 @@
 #include "table/table_presenter.h"
 
+#include <QWidget>
+
 #include "engine/model/table_object.h"
 #include "platform/qt/canvas.h"
 #include "table/draw/draw_context.h"
@@ -65,8 +67,18 @@ QRegion TablePresenter::TakeChanges(DrawContext* context) {
     return changes;
 }
 
-void TablePresenter::CopyFromTable(DrawContext* context, const QRegion& region) {
-    if (context != nullptr) CopyAroundLiftedImage(*context, region);
+bool TablePresenter::Present(QWidget& window, DrawContext* context) {
+    if (!window.isVisible()) return false;
+    const QRegion changes = TakeChanges(context);
+    if (changes.isEmpty()) return false;
+    m_presenting = true;
+    window.repaint(changes);
+    m_presenting = false;
+    return true;
+}
+
+void TablePresenter::Paint(DrawContext* context, const QRegion& region) {
+    if (!m_presenting && context != nullptr) CopyAroundLiftedImage(*context, region);
 }
 
 }  // namespace table

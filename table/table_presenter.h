@@ -2,6 +2,8 @@
 
 #include <QRegion>
 
+class QWidget;
+
 namespace table {
 
 class ImageSurface;
@@ -18,18 +20,24 @@ public:
 
     void Invalidate(const QRect& rect) { m_invalid += rect; }
 
-    // The region to repaint now. The invalid parts are copied from the off-screen table
-    // first, but for the lifted cards' image and its shadow, which the table draws on the
-    // window alone: those parts stay invalid until the cards are let go. Without a table
-    // (none yet, or freed) the invalid parts are shown as the image holds them.
-    QRegion TakeChanges(DrawContext* context);
-    // A window-system expose: the off-screen table is copied over the region, as around the
-    // lifted cards' image above, before the window paints it.
-    void CopyFromTable(DrawContext* context, const QRegion& region);
+    // Repaints the window now where the image changed: the invalid parts are copied from
+    // the off-screen table first, but for the lifted cards' image and its shadow, which the
+    // table draws on the window alone (those parts stay invalid until the cards are let go).
+    // Without a table (none yet, or freed) the invalid parts are shown as the image holds
+    // them. A window that does not show keeps the changes until it does. True when it
+    // repainted.
+    bool Present(QWidget& window, DrawContext* context);
+    // From the window's paint event: a paint that no present asked for is an expose from
+    // the window system, and the off-screen table is copied over the region first, as
+    // around the lifted cards' image above.
+    void Paint(DrawContext* context, const QRegion& region);
 
 private:
+    QRegion TakeChanges(DrawContext* context);
+
     ImageSurface& m_surface;
     QRegion m_invalid;
+    bool m_presenting = false;
 };
 
 }  // namespace table
