@@ -184,16 +184,15 @@ bool CreateDefaultPlayers(SettingsBlock& settings, PreferenceFile& file) {
     // Only the current player's line may be lost: the names [Users] holds are kept, and
     // the first of them stays the first player.
     std::array<std::string, kDefaultPlayers.size()> keys;
-    std::array<bool, kDefaultPlayers.size()> given{};
+    std::array<std::string, kDefaultPlayers.size()> names;
     for (std::size_t i = 0; i < keys.size(); ++i) {
         keys[i] = std::string(kUserKeyPrefix) + IntToZeroPad(static_cast<int>(i) + 1, kUserKeyDigits);
-        given[i] = !file.ReadString(kSectionUsers, keys[i], "").empty();
+        names[i] = file.ReadString(kSectionUsers, keys[i], "");
     }
-    const std::string current =
-        given.front() ? file.ReadString(kSectionUsers, keys.front(), "") : std::string(kDefaultPlayers.front());
+    const std::string current = names.front().empty() ? std::string(kDefaultPlayers.front()) : names.front();
     file.WriteString(kSectionPreference, kKeyUserDefault, current);
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (!given[i]) file.WriteString(kSectionUsers, keys[i], kDefaultPlayers[i]);
+        if (names[i].empty()) file.WriteString(kSectionUsers, keys[i], kDefaultPlayers[i]);
     }
     settings.SetField(fields::kUserDefault.position, fields::kUserDefault.width, current);
     return true;

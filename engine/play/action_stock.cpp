@@ -11,6 +11,7 @@
 #include "engine/model/pile_text.h"
 #include "engine/model/preference_fields.h"
 #include "engine/play/stock_highlight.h"
+#include "engine/play/stock_press.h"
 
 namespace engine {
 
@@ -30,10 +31,6 @@ constexpr int kStockDealLogCode = 2;
 constexpr PileRef kStockRef{PileListId::kMazzo, kStockLine};
 constexpr PileRef kWasteRef{PileListId::kMazzo, kWasteLine};
 constexpr PileRef kDiscardRef{PileListId::kMazzo, kThirdStockLine};
-
-bool PassesLeft(const Game& game) {
-    return game.mainGame.RedealCount < game.gameDef[words::kPassLimit] || game.gameDef.IsNoLimit(words::kPassLimit);
-}
 
 void ShowHighlight(Game& game) {
     StatusContext status = game.Status();

@@ -7,6 +7,7 @@
 #include "engine/model/card_codes.h"
 #include "engine/state/game.h"
 #include "engine/play/end_game.h"
+#include "engine/play/stock_press.h"
 #include "engine/model/pile_text.h"
 #include "engine/model/preference_fields.h"
 
@@ -67,8 +68,7 @@ int ModeOf(const Game& game, std::string_view action, int pile) {
 
 // Reserve decks of StockToReserveMode 5 stop once the passes are used up.
 bool ReservePassesUsedUp(const Game& game) {
-    return game.gameDef.At(words::kStockToReserveMode, 0) == kFaceDownReserveMode &&
-           !game.gameDef.IsNoLimit(words::kPassLimit) && game.gameDef[words::kPassLimit] <= game.mainGame.RedealCount;
+    return game.gameDef.At(words::kStockToReserveMode, 0) == kFaceDownReserveMode && !PassesLeft(game);
 }
 
 // The stock's top card goes face up onto the pile, sliding there, with "Shuffle".

@@ -101,10 +101,6 @@ bool AnyTableauGap(const Game& game) {
     return false;
 }
 
-bool PassesLeft(const Game& game) {
-    return game.gameDef.IsNoLimit(words::kPassLimit) || game.mainGame.RedealCount < Word(game, words::kPassLimit);
-}
-
 }  // namespace
 
 bool StockPressMoves(const Game& game) {

@@ -8,31 +8,25 @@
 
 namespace engine {
 
-namespace {
-
-void DrawMark(StatusContext& ctx, bool highlighted) {
-    const std::optional<int> line = MarkedStockLine(ctx.piles, ctx.game);
-    if (!line || ctx.view == nullptr) return;
-    ctx.view->DrawEmptyStockImage(highlighted, ctx.table.GetStockX(*line), ctx.table.GetStockY(*line));
-}
-
-}  // namespace
-
 std::optional<int> MarkedStockLine(const PileStore& piles, const GameDefRecord& game) {
     if (game[words::kStockLineFlag] == 1 && piles.Pile(PileListId::kMazzo, kStockLine).empty()) return kStockLine;
     if (game[words::kStockToWaste] == 1 && piles.Pile(PileListId::kMazzo, kWasteLine).empty()) return kWasteLine;
     return std::nullopt;
 }
 
+void DrawStockMark(StatusContext& ctx, bool lit) {
+    const std::optional<int> line = MarkedStockLine(ctx.piles, ctx.game);
+    if (!line || ctx.view == nullptr) return;
+    ctx.view->DrawEmptyStockImage(lit, ctx.table.GetStockX(*line), ctx.table.GetStockY(*line));
+}
+
 void ShowStockHighlight(StatusContext& ctx) {
-    DrawMark(ctx, true);
+    DrawStockMark(ctx, true);
     ctx.table.StockHighlightShown = 1;
 }
 
-void DrawNotedStockMark(StatusContext& ctx) { DrawMark(ctx, ctx.table.StockHighlightShown == 1); }
-
 void HideStockHighlight(StatusContext& ctx) {
-    DrawMark(ctx, false);
+    DrawStockMark(ctx, false);
     if (ctx.services.clock != nullptr) ctx.services.clock->Delay(kHideStockHighlightDelayMs);
 }
 

@@ -21,7 +21,7 @@ std::optional<int> MarkedStockLine(const PileStore& piles, const GameDefRecord& 
 void ShowStockHighlight(StatusContext& ctx);
 // Draws the normal image there again and waits a moment; the caller clears the note.
 void HideStockHighlight(StatusContext& ctx);
-// Draws the image the note says is shown, lit or normal, at once.
-void DrawNotedStockMark(StatusContext& ctx);
+// Draws the lit or the normal image on the marked line's place at once.
+void DrawStockMark(StatusContext& ctx, bool lit);
 
 }  // namespace engine

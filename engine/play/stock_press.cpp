@@ -171,6 +171,10 @@ void DealFromStock(Game& game) {
         EndGame(game);
 }
 
+bool PassesLeft(const Game& game) {
+    return game.gameDef.IsNoLimit(words::kPassLimit) || game.mainGame.RedealCount < game.gameDef[words::kPassLimit];
+}
+
 void ReleaseStockMark(Game& game) {
     if (game.mainGame.StockHighlightShown != 1) return;
     StatusContext status = game.Status();
@@ -178,8 +182,8 @@ void ReleaseStockMark(Game& game) {
     ExecuteAction(game, kNoCard, kWasteName);
     game.mainGame.StockHighlightShown = 0;
     // A release that could not turn the waste over (one card on it, or no pass left) lit the
-    // mark again: the mark goes with the note.
-    DrawNotedStockMark(status);
+    // mark again: with the note cleared, the mark shows unlit.
+    DrawStockMark(status, false);
 }
 
 }  // namespace engine

@@ -8,6 +8,9 @@ class Game;
 
 inline constexpr std::string_view kFillGapsFirst = "Fill in any gaps in the tableau before dealing.";
 
+// Deals through the stock remain: PassLimit is -1 (no limit) or RedealCount is below it.
+bool PassesLeft(const Game& game);
+
 // What a press on the stock of a drag game does, by the game's words; the first that
 // applies.
 enum class StockDeal {

@@ -1,9 +1,8 @@
 #include "engine/session/table_mouse_move.h"
 
 #include <cstdint>
-#include <optional>
 
-#include "engine/base/decimal_text.h"
+#include "engine/files/preferences.h"
 #include "engine/model/preference_fields.h"
 #include "engine/ports/shell_port.h"
 #include "engine/model/status_context.h"
@@ -16,14 +15,12 @@ namespace engine {
 
 namespace {
 
-// Cursor (field 172/2) names the table cursor; its dragging form is numbered 10 higher.
-constexpr int kTableCursorWithDefault = 10;
+// The table cursor's dragging form is numbered 10 higher; the default cursor drags as itself.
 constexpr int kDragCursorOffset = 10;
 
 int DragCursor(const SettingsBlock& settings) {
-    const std::optional<int> cursor = ReadDecimal(settings.GetField(fields::kCursor.position, fields::kCursor.width));
-    if (!cursor || *cursor == kTableCursorWithDefault) return kDefaultCursor;
-    return *cursor + kDragCursorOffset;
+    const int cursor = TableCursor(settings);
+    return cursor == kDefaultCursor ? cursor : cursor + kDragCursorOffset;
 }
 
 void DragLiftedCards(StatusContext& ctx, int x, int y) {

@@ -286,11 +286,11 @@ bool IniValues::ReadYesNo(std::string_view section, std::string_view key, bool d
     if (!value) {
         return defaultValue;
     }
-    const std::string_view flag = Trim(*value);
-    if (flag == kYes) {
+    // Values are read without the blanks around them.
+    if (*value == kYes) {
         return true;
     }
-    if (flag == kNo) {
+    if (*value == kNo) {
         return false;
     }
     return defaultValue;
