@@ -101,6 +101,14 @@ void ForgetReleasedModifiers(Qt::KeyboardModifiers held, int except = 0) {
     }
 }
 
+// The size message of a window in these states: minimized, maximized or restored, and its size.
+CallWindowMessage SizeMessageOf(const QWidget& window, Qt::WindowStates states) {
+    const int state = (states & Qt::WindowMinimized)   ? SIZE_MINIMIZED
+                      : (states & Qt::WindowMaximized) ? SIZE_MAXIMIZED
+                                                       : SIZE_RESTORED;
+    return {HandleOf(&window), WM_SIZE, state, MakeParam(window.width(), window.height())};
+}
+
 }  // namespace
 
 InputEventFilter& InputEventFilter::Instance() {
@@ -328,10 +336,7 @@ std::vector<CallWindowMessage> MdiMessagesOf(const QWidget& form, Qt::WindowStat
     if (changed & Qt::WindowActive) messages.push_back({handle, WM_MDIACTIVATE, 0, (now & Qt::WindowActive) ? 1 : 0});
     if (changed & (Qt::WindowMinimized | Qt::WindowMaximized)) {
         // The child form is minimized, maximized or restored with its frame.
-        const int state = (now & Qt::WindowMinimized)   ? SIZE_MINIMIZED
-                          : (now & Qt::WindowMaximized) ? SIZE_MAXIMIZED
-                                                        : SIZE_RESTORED;
-        messages.push_back({handle, WM_SIZE, state, MakeParam(form.width(), form.height())});
+        messages.push_back(SizeMessageOf(form, now));
         messages.push_back({handle, WM_CHILDACTIVATE, 0, 0});
     }
     return messages;
@@ -415,14 +420,7 @@ std::optional<CallWindowMessage> CallWindowMessageOf(QWidget* window, const QEve
         case QEvent::ApplicationPaletteChange:
         case QEvent::StyleChange:
         case QEvent::ThemeChange: message = {message.window, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0}; break;
-        case QEvent::WindowStateChange: {
-            const Qt::WindowStates states = window->windowState();
-            const int state = (states & Qt::WindowMinimized)   ? SIZE_MINIMIZED
-                              : (states & Qt::WindowMaximized) ? SIZE_MAXIMIZED
-                                                               : SIZE_RESTORED;
-            message = {message.window, WM_SIZE, state, MakeParam(window->width(), window->height())};
-            break;
-        }
+        case QEvent::WindowStateChange: message = SizeMessageOf(*window, window->windowState()); break;
         default: return std::nullopt;
     }
     return message;

@@ -8,20 +8,16 @@ ScreenCursor::~ScreenCursor() { Set(kArrowCursorId); }
 
 void ScreenCursor::Set(int id) {
     // A drag sets its cursor at every pointer move; the window system hears of a change only.
-    if (id == m_current && m_overridden == (id != kArrowCursorId)) return;
+    if (id == m_current) return;
+    // Any cursor but the arrow is the application's override cursor.
+    const bool overridden = m_current != kArrowCursorId;
     m_current = id;
-    if (id == kArrowCursorId) {
-        if (m_overridden) QGuiApplication::restoreOverrideCursor();
-        m_overridden = false;
-        return;
-    }
-    const QCursor cursor = CursorOf(id);
-    if (m_overridden) {
-        QGuiApplication::changeOverrideCursor(cursor);
-    } else {
-        QGuiApplication::setOverrideCursor(cursor);
-        m_overridden = true;
-    }
+    if (id == kArrowCursorId)
+        QGuiApplication::restoreOverrideCursor();
+    else if (overridden)
+        QGuiApplication::changeOverrideCursor(CursorOf(id));
+    else
+        QGuiApplication::setOverrideCursor(CursorOf(id));
 }
 
 QCursor ScreenCursor::CursorOf(int id) const {

@@ -31,7 +31,6 @@ public:
 private:
     Lookup m_lookup;
     int m_current = kArrowCursorId;
-    bool m_overridden = false;
 };
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 # drives the program with the helpers below. A failed check calls e2e_fail. Every wait polls
 # with a timeout (E2E_TIMEOUT seconds, 30 by default); none is a bare sleep.
 #
+#   e2e_require TOOL...       skips the case when a tool it needs is missing
 #   e2e_start                 display, window manager, program folder copy, HOME
 #   e2e_launch                starts the program ($E2E_PID); its output goes to $E2E_LOG
 #   e2e_wait_window REGEX     waits for a visible window whose title matches; its id is
@@ -78,10 +79,15 @@ e2e_poll() {
   done
 }
 
-e2e_start() {
-  for tool in Xvfb openbox xdotool xprop xwininfo; do
+# e2e_require TOOL...: the case is skipped when one of the tools is missing.
+e2e_require() {
+  for tool in "$@"; do
     command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is missing (tools/install-deps.sh)"; exit 77; }
   done
+}
+
+e2e_start() {
+  e2e_require Xvfb openbox xdotool xprop xwininfo
   e2e_copy_program
   export HOME=$E2E_DIR/home XDG_CONFIG_HOME=$E2E_DIR/home/.config XDG_CACHE_HOME=$E2E_DIR/home/.cache
   export XDG_RUNTIME_DIR=$E2E_DIR/runtime QT_QPA_PLATFORM=xcb

@@ -3,9 +3,7 @@
 # buttons are up the table shows every card where it was. The table's pop-up still opens
 # on the bare table when nothing is lifted, and Esc closes it.
 source "$(dirname "$0")/../harness.sh"
-for tool in import compare; do
-  command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is missing (tools/install-deps.sh)"; exit 77; }
-done
+e2e_require import compare
 e2e_start
 # A window of a known size, and no automatic moves after the card comes back.
 mkdir -p "$E2E_PROGRAM/Data"

@@ -3,9 +3,7 @@
 # paint itself from the off-screen table: nothing the moves drew is left over or missing on
 # the screen.
 source "$(dirname "$0")/../harness.sh"
-for tool in import compare; do
-  command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is missing (tools/install-deps.sh)"; exit 77; }
-done
+e2e_require import compare
 e2e_start
 
 restored() { e2e_table_shot "$main" restored && e2e_same_shots "$1" restored; }
