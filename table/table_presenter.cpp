@@ -4,9 +4,9 @@
 
 #include "engine/model/table_object.h"
 #include "platform/qt/canvas.h"
+#include "table/draw/drag_image.h"
 #include "table/draw/draw_context.h"
 #include "table/draw/table_surface.h"
-#include "table/layout/table_layout.h"
 
 namespace table {
 
@@ -23,11 +23,10 @@ qint64 Area(const QRegion& region) {
 }
 
 // The lifted cards' image with its shadow, on the window: the off-screen table does not hold it.
-QRegion LiftedImage(DrawContext& context) {
+QRegion LiftedImage(const DrawContext& context) {
     if (context.mainGame.LiftedCard == 0) return {};
-    const engine::TableRect drag = context.geometry.DragRect();
-    const int shadow = context.geometry.ShadowOffset();
-    return QRegion(drag.left, drag.top, drag.right - drag.left + shadow, drag.bottom - drag.top + shadow);
+    const platform::Rect area = DragImageArea(context);
+    return QRegion(area.left, area.top, area.Width(), area.Height());
 }
 
 // Copies the off-screen table (from row S) over the region of the window's image, but for

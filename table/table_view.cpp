@@ -136,4 +136,9 @@ void TableView::ClearDragGrab() {
     m_context.dragGrab.y = 0;
 }
 
+void TableView::InvalidateDragImage() {
+    const platform::Rect area = DragImageArea(m_context);
+    table::InvalidateTableRect(m_context.window, {area.left, area.top, area.right, area.bottom});
+}
+
 }  // namespace table

@@ -57,6 +57,7 @@ public:
     void ShiftDragOrigin() override;
     void SetDragImageHeight(int height) override;
     void ClearDragGrab() override;
+    void InvalidateDragImage() override;
 
 private:
     platform::Canvas& CanvasOf(engine::TableSurface surface);

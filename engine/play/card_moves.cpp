@@ -163,17 +163,13 @@ bool MoveCardToPile(Game& game, int card, int left, int top, int right, int bott
                                moves::SettingIs(game, fields::kPilesTT, moves::kNo) || game.lift.singleCard;
         view.SlideCard(card, from.left, from.top, to.left, to.top, false, false, true, liftImage);
     }
-    // The image, with its shadow, lies on the window alone: where the slide left it or,
-    // without one, where it was dropped. The cards are then drawn at their places, a little
-    // beside it on an untidy pile or elsewhere: the window shows the table there again.
-    TableRect image = geometry->DragRect();
-    image.right += geometry->ShadowOffset();
-    image.bottom += geometry->ShadowOffset();
 
     // The move and whatever it turns up are one undo step.
     UndoMoveGroup group(game.undo);
     const bool moved = ExecuteAction(game, card, MoveActionName(targetKind, targetIndex, autoplay));
-    if (moved) view.InvalidateTableRect(image);
+    // The image lies on the window alone, where the slide left it or, without one, where it
+    // was dropped; the cards are drawn at their places, a little beside it on an untidy pile.
+    if (moved) view.InvalidateDragImage();
     if (moved && targetKind == pile_kind::kTableau && GameKind(game) == game_kind::kLoggedTableau)
         game.registers.ReplaceLastLogEntry(kLoggedTableauEntry);
     return moved;

@@ -76,6 +76,9 @@ public:
     virtual void SetDragImageHeight(int height) = 0;
     // The grab offsets (DragGrabX, DragGrabY) back to 0.
     virtual void ClearDragGrab() = 0;
+    // The main window repaints from the off-screen image where the drag image and its
+    // shadow lie: after a move, whose cards are drawn at their places, beside it or elsewhere.
+    virtual void InvalidateDragImage() = 0;
 };
 
 // Draws nothing: for engine tests and for a state without a table. Cards are the big size.
@@ -111,6 +114,7 @@ public:
     void ShiftDragOrigin() override {}
     void SetDragImageHeight(int) override {}
     void ClearDragGrab() override {}
+    void InvalidateDragImage() override {}
 };
 
 }  // namespace engine

@@ -117,12 +117,13 @@ bool MoveDragImage(DrawContext& context, int x, int y, bool toBuffer, bool resto
     return true;
 }
 
-void EraseDragImage(DrawContext& context) {
+platform::Rect DragImageArea(const DrawContext& context) {
     const platform::Rect drag = ToRect(context.geometry.DragRect());
     const int shadow = context.geometry.ShadowOffset();
-    const platform::Rect withShadow{drag.left, drag.top, drag.right + shadow, drag.bottom + shadow};
-    CopyBackToWindow(context, Inflated(withShadow, kStripMargin));
+    return {drag.left, drag.top, drag.right + shadow, drag.bottom + shadow};
 }
+
+void EraseDragImage(DrawContext& context) { CopyBackToWindow(context, Inflated(DragImageArea(context), kStripMargin)); }
 
 void EraseDragShadow(DrawContext& context) {
     CopyStripsBack(context, ShadowStrips(ToRect(context.geometry.DragRect()), context.geometry.ShadowOffset()), 0);

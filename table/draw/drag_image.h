@@ -25,6 +25,9 @@ DragStrips ShadowStrips(const platform::Rect& rect, int shadowOffset);
 // toBuffer still landing it in the off-screen table.
 bool MoveDragImage(DrawContext& context, int x, int y, bool toBuffer, bool restoreCorners);
 
+// The drag rectangle with the shadow the image throws.
+platform::Rect DragImageArea(const DrawContext& context);
+
 // Copies the off-screen table back over the drag rectangle and its shadow on the window.
 void EraseDragImage(DrawContext& context);
 
