@@ -10,7 +10,6 @@
 #include "bars/manager/bar_manager.h"
 #include "bars/popups/quick_control.h"
 #include "bars/services/framework_services.h"
-#include "bars/services/mouse_leave_tracking.h"
 #include "bars/services/shapes.h"
 #include "bars/store/layout_store.h"
 #include "bars/toolbars/bar.h"
@@ -221,10 +220,7 @@ bool IsDisabled(const QWidget& form) {
 
 void ActivateCustomizingDialog(const TcbBarManager& manager) {
     ICustomizingSite* site = CustomizingSite();
-    auto* dialog = dynamic_cast<QWidget*>(site);
-    if (!dialog || &site->Manager() != &manager) return;
-    dialog->raise();
-    dialog->activateWindow();
+    if (site && &site->Manager() == &manager) site->BringToFront();
 }
 
 void FormActivated(TcbBarManager& manager, const platform::WindowMessage& message) {
@@ -244,10 +240,8 @@ void ApplicationDeactivated(TcbBarManager& manager) {
     // Nothing stays hot, nor keeps its hint, over the program the user went to.
     if (TcbBarItemControl* selected = manager.SelectedItemControl())
         if (auto* window = dynamic_cast<TCustomcbBarControl*>(selected->BarWindow());
-            window && TCustomcbBarControl::IsLive(window)) {
-            if (IsTrackingMouseLeave(window->Handle())) EndMouseLeaveTracking(window->Handle());
-            window->MouseLeave();
-        }
+            window && TCustomcbBarControl::IsLive(window))
+            window->MouseLeft();
     if (TCustomcbBarControl* active = TCustomcbBarControl::ActiveBarControl()) active->CloseAll();
 }
 

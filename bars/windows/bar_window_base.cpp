@@ -530,7 +530,9 @@ void TCustomcbBarControl::mouseMoveEvent(QMouseEvent* event) {
     WindowMove(platform::EventPoint(*event));
 }
 
-void TCustomcbBarControl::leaveEvent(QEvent*) {
+void TCustomcbBarControl::leaveEvent(QEvent*) { MouseLeft(); }
+
+void TCustomcbBarControl::MouseLeft() {
     if (IsTrackingMouseLeave(Handle())) EndMouseLeaveTracking(Handle());
     MouseLeave();
 }

@@ -122,6 +122,8 @@ public:
     virtual void LButtonUp(platform::Point client);
     virtual void MouseMove(platform::Point client);
     virtual void MouseLeave();
+    // The pointer has left the window: its leave tracking ends and it hears of it.
+    void MouseLeft();
     // Answers whether the key was taken.
     virtual bool KeyDown(int key);
     // The whole window, frame included, in its surface: what the screen shows.

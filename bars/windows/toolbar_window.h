@@ -83,6 +83,8 @@ public:
     platform::Size CaptionButtonsSize() const;
     // Button `index` of the caption buttons, in client coordinates.
     platform::Rect CaptionButtonRect(int index) const;
+    // The same, of `count` caption buttons (as CaptionButtons has them).
+    platform::Rect CaptionButtonRect(int index, int count) const;
     // A caption button is held down with the mouse.
     bool CaptionButtonHeld() const { return m_captionButtonTracking; }
     platform::Rect CloseButtonRect() const;  // window coordinates, floating caption
@@ -134,6 +136,8 @@ protected:
 private:
     // The caption button under a window point (-1: none), enabled ones only when asked.
     int CaptionButtonAt(platform::Point window, bool enabledOnly) const;
+    // The same, among the buttons given.
+    int CaptionButtonAt(platform::Point window, bool enabledOnly, const std::vector<CaptionButton>& buttons) const;
     // While a caption button is held, the window hears of a cancelled mode or a lost capture:
     // the button lets go without its command.
     void HoldCaptionButton(int index, CaptionButtonKind kind);

@@ -35,16 +35,24 @@ platform::Size TcbBarControl::CaptionButtonsSize() const {
 }
 
 platform::Rect TcbBarControl::CaptionButtonRect(int index) const {
-    return CaptionButtonPlace(ClientRect(), CaptionButtonSize(), static_cast<int>(CaptionButtons().size()), index,
-                              IsVertical(m_dockingStyle));
+    return CaptionButtonRect(index, static_cast<int>(CaptionButtons().size()));
+}
+
+platform::Rect TcbBarControl::CaptionButtonRect(int index, int count) const {
+    return CaptionButtonPlace(ClientRect(), CaptionButtonSize(), count, index, IsVertical(m_dockingStyle));
 }
 
 int TcbBarControl::CaptionButtonAt(platform::Point window, bool enabledOnly) const {
-    const std::vector<CaptionButton> buttons = CaptionButtons();
+    return CaptionButtonAt(window, enabledOnly, CaptionButtons());
+}
+
+int TcbBarControl::CaptionButtonAt(platform::Point window, bool enabledOnly,
+                                   const std::vector<CaptionButton>& buttons) const {
     const platform::Point p = WindowToClient(window);
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        if ((buttons[i].enabled || !enabledOnly) && CaptionButtonRect(static_cast<int>(i)).Contains(p))
-            return static_cast<int>(i);
+    const int count = static_cast<int>(buttons.size());
+    for (int i = 0; i < count; ++i)
+        if ((buttons[static_cast<std::size_t>(i)].enabled || !enabledOnly) && CaptionButtonRect(i, count).Contains(p))
+            return i;
     return -1;
 }
 
@@ -59,8 +67,8 @@ void TcbBarControl::HoldCaptionButton(int index, CaptionButtonKind kind) {
 }
 
 void TcbBarControl::ReleaseCaptionButton(platform::Point window) {
-    const int at = CaptionButtonAt(window, false);
     const std::vector<CaptionButton> buttons = CaptionButtons();
+    const int at = CaptionButtonAt(window, false, buttons);
     const bool over = at == m_heldCaptionButton && buttons[static_cast<std::size_t>(at)].kind == m_heldCaptionKind;
     const CaptionButtonKind kind = m_heldCaptionKind;
     EndCaptionButtonHold();
@@ -98,13 +106,15 @@ std::intptr_t TcbBarControl::HeldButtonMessage(const platform::WindowMessage& me
 
 void TcbBarControl::PaintCaptionButtons(platform::Canvas& canvas) {
     const std::vector<CaptionButton> buttons = CaptionButtons();
-    const bool flat = buttons.size() == 1 && Manager().FlatCloseButton();
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        unsigned state = FrameControlOf(buttons[i].kind);
-        if (!buttons[i].enabled) state |= platform::DFCS_INACTIVE;
-        if (m_captionButtonPressed && static_cast<int>(i) == m_heldCaptionButton) state |= platform::DFCS_PUSHED;
+    const int count = static_cast<int>(buttons.size());
+    const bool flat = count == 1 && Manager().FlatCloseButton();
+    for (int i = 0; i < count; ++i) {
+        const CaptionButton& button = buttons[static_cast<std::size_t>(i)];
+        unsigned state = FrameControlOf(button.kind);
+        if (!button.enabled) state |= platform::DFCS_INACTIVE;
+        if (m_captionButtonPressed && i == m_heldCaptionButton) state |= platform::DFCS_PUSHED;
         if (flat) state |= platform::DFCS_FLAT;
-        platform::DrawFrameControl(canvas, CaptionButtonRect(static_cast<int>(i)), platform::DFC_CAPTION, state);
+        platform::DrawFrameControl(canvas, CaptionButtonRect(i, count), platform::DFC_CAPTION, state);
     }
 }
 

@@ -70,9 +70,9 @@ bool TcbBarControl::OverEndMark(platform::Point window) const {
         const platform::Rect r = FloatingMarkRect();
         return ShowsEndMark() && r.Contains(window);
     }
-    const platform::Point p = WindowToClient(window);
-    const platform::Rect r = EndMarkRect();
-    return HasEndMark() && r.Contains(p);
+    // The end mark's place takes the caption buttons: asked at every pointer move, only when
+    // there is a mark.
+    return HasEndMark() && EndMarkRect().Contains(WindowToClient(window));
 }
 
 void TcbBarControl::PollMark() {
@@ -89,7 +89,7 @@ void TcbBarControl::StopMarkPoll() {
 void TcbBarControl::WindowPress(platform::Point window, bool doubleClick) {
     if (!IsCustomizing()) {
         const std::vector<CaptionButton> buttons = CaptionButtons();
-        if (const int index = CaptionButtonAt(window, true); index >= 0) {
+        if (const int index = CaptionButtonAt(window, true, buttons); index >= 0) {
             HoldCaptionButton(index, buttons[static_cast<std::size_t>(index)].kind);
             return;
         }
