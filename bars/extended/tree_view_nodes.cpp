@@ -1,6 +1,7 @@
 #include "bars/extended/tree_view_nodes.h"
 
 #include "platform/core/system_colours.h"
+#include "platform/qt/canvas_pixels.h"
 #include "platform/qt/image_list.h"
 
 #include <QPainter>
@@ -59,10 +60,7 @@ void SetNodeSelectedIndex(QTreeWidgetItem& node, int index) { node.setData(0, kS
 int NodeStateIndex(const QTreeWidgetItem& node) { return IndexIn(node, kStateImageRole); }
 void SetNodeStateIndex(QTreeWidgetItem& node, int index) { node.setData(0, kStateImageRole, index); }
 
-QColor SystemQColor(int index) {
-    const platform::Colour c = platform::SystemColour(index);
-    return QColor(platform::RedOf(c), platform::GreenOf(c), platform::BlueOf(c));
-}
+QColor SystemQColor(int index) { return QColor::fromRgb(platform::pixels::ToQRgb(platform::SystemColour(index))); }
 
 QPixmap ListImage(const platform::ImageList* images, int index) {
     if (!images || index < 0 || index >= images->Count()) return {};

@@ -93,8 +93,6 @@ bool TcbBarPopupMenuLinks::ShowFor(QWidget& control, std::optional<platform::Poi
     return false;
 }
 
-TcbBarPopupMenuLinks& PopupMenuLinksOf(const TcbBarManager& manager) { return manager.PopupMenuLinks(); }
-
 namespace {
 // The links of the control's form's manager; none while designing.
 TcbBarPopupMenuLinks* ActiveLinksFor(const QWidget& control) {

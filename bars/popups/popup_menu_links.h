@@ -58,8 +58,6 @@ private:
     std::vector<std::unique_ptr<TcbBarPopupMenuLink>> m_links;
 };
 
-// The manager's links (its PopupMenuLinks).
-TcbBarPopupMenuLinks& PopupMenuLinksOf(const TcbBarManager& manager);
 // A right-button release or the context key on a control of a form: its manager's links
 // show their menu (nothing while designing). Answers whether one did.
 bool DispatchPopupMenuLinks(QWidget& control, std::optional<platform::Point> screen);

@@ -16,12 +16,6 @@
 
 namespace bars {
 
-namespace {
-
-bool Listed(const TcbBar& bar) { return bar.IsListed(); }
-
-}  // namespace
-
 void InstallPopupWindows() {
     SetToolbarsPopupHandler([](TcbBarManager& manager, platform::Point screen) { ShowToolbarsPopup(manager, screen); });
     SetCustomizingPopupHandler([](TcbBarItemLink& link, platform::Point screen) { ShowCustomizingPopup(link, screen); });
@@ -43,7 +37,7 @@ TcbBarToolbarsPopup::TcbBarToolbarsPopup(TcbBarManager& manager) : PopupEntryMen
     QPointer<TcbBarManager> alive(&manager);
     for (int i = 0; i < manager.Bars().Count(); ++i) {
         TcbBar& bar = *manager.Bars().Items(i);
-        if (!Listed(bar)) continue;
+        if (!bar.IsListed()) continue;
         TcbBarButton& entry = NewPopupEntry(manager, bar.Caption());
         entry.SetButtonStyle(bsChecked);
         entry.SetDown(bar.Visible());
