@@ -531,8 +531,10 @@ void TcbBarSubMenuControl::ExpandTimer(unsigned id) {
 // Only the cursor resting on the expand row expands the menu after a second; a row lit by the
 // timer of a menu the user works in stays lit.
 void TcbBarSubMenuControl::StartRowExpansion() {
+    // Every move over the row asks: the cursor is read only while the expansion waits to start.
+    if (!Timers() || Timers()->HasWindowTimer(Handle(), kMenuExpandTimer)) return;
     const platform::Point cursor = WindowToClient(platform::ScreenToClient(this, platform::CursorPos()));
-    if (!Timers() || !ExpandButtonRect().Contains(cursor) || Timers()->HasWindowTimer(Handle(), kMenuExpandTimer)) return;
+    if (!ExpandButtonRect().Contains(cursor)) return;
     Timers()->SetWindowTimer(Handle(), kMenuExpandTimer, kMenuExpandDelayMs, [this](unsigned id) { ExpandTimer(id); });
 }
 
